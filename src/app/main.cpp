@@ -1,0 +1,57 @@
+// mirandel: reads the command line and chooses the front end — scripted play,
+// the terminal, or the window.
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "app/game_location.h"
+#include "app/options.h"
+#include "app/scripted_play.h"
+#include "app/terminal_play.h"
+#include "shell/startup.h"
+
+namespace {
+
+bool hasDisplay() {
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"})
+    if (const char* value = std::getenv(name); value && *value) return true;
+  return false;
+}
+
+bool argumentGiven(int argc, char** argv, const char* option) {
+  for (int i = 1; i < argc; ++i)
+    if (std::string(argv[i]) == option) return true;
+  return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  bool headless = argumentGiven(argc, argv, "--text") || argumentGiven(argc, argv, "--events") || !hasDisplay();
+  // Pictures and fonts need Qt's GUI layer even without a window.
+  if (headless && !std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  if (!std::getenv("XDG_RUNTIME_DIR")) {
+    std::string runtime = "/tmp/mirandel-runtime-" + std::to_string(getuid());
+    mkdir(runtime.c_str(), 0700);
+    setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+  }
+  QApplication application(argc, argv);
+  QApplication::setApplicationName("mirandel");
+  QApplication::setApplicationVersion(MIRANDEL_VERSION);
+
+  auto options = app::parseOptions();
+  if (!options) return 1;
+  try {
+    auto folder = app::playFolder(options->gameFolder);
+    if (!options->eventsFile.empty()) return app::playEventsFile(*options, folder);
+    return app::playInTerminal(*options, folder);
+  } catch (const shell::StartupError& error) {
+    std::fprintf(stderr, "mirandel: %s\n", error.what());
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "mirandel: %s\n", error.what());
+  }
+  return 1;
+}

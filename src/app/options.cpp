@@ -1,0 +1,42 @@
+// Command-line parsing.
+#include "app/options.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <cstdio>
+
+namespace app {
+
+std::optional<Options> parseOptions() {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      "mirandel: player for Quimera graphical text adventures.\n"
+      "Without options it plays the bundled demo game in a window (in the terminal when there is no display).");
+  parser.addHelpOption();
+  parser.addVersionOption();
+  QCommandLineOption game("game", "Play the game in folder DIR.", "DIR");
+  QCommandLineOption name("name", "Base name of the player's own table (default mirandel).", "BASE");
+  QCommandLineOption server("server", "Address of the publisher's server (on-line play).", "URL");
+  QCommandLineOption text("text", "Play in the terminal.");
+  QCommandLineOption events("events", "Scripted play: read events from FILE, no window needed.", "FILE");
+  QCommandLineOption dump("dump", "After the last event, write a snapshot into DIR.", "DIR");
+  QCommandLineOption trace("trace", "Write every statement trace line to FILE.", "FILE");
+  parser.addOptions({game, name, server, text, events, dump, trace});
+  parser.process(*QCoreApplication::instance());
+  if (!parser.positionalArguments().isEmpty()) {
+    std::fprintf(stderr, "mirandel: unexpected argument %s (see --help)\n",
+                 parser.positionalArguments().first().toLocal8Bit().constData());
+    return std::nullopt;
+  }
+  Options options;
+  options.gameFolder = parser.value(game).toStdString();
+  if (parser.isSet(name)) options.exeBaseName = parser.value(name).toStdString();
+  options.serverBaseUrl = parser.value(server).toStdString();
+  options.text = parser.isSet(text);
+  options.eventsFile = parser.value(events).toStdString();
+  options.dumpFolder = parser.value(dump).toStdString();
+  options.traceFile = parser.value(trace).toStdString();
+  return options;
+}
+
+}  // namespace app

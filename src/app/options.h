@@ -1,0 +1,22 @@
+// The command line of the mirandel program.
+#pragma once
+#include <optional>
+#include <string>
+
+namespace app {
+
+struct Options {
+  std::string gameFolder;   // empty: the bundled demo game
+  std::string exeBaseName = "mirandel";
+  std::string serverBaseUrl;
+  bool text = false;        // play in the terminal
+  std::string eventsFile;   // scripted play
+  std::string dumpFolder;   // snapshot after the last event
+  std::string traceFile;    // every statement trace line
+};
+
+// Parses argv with Qt's parser (after the application object exists); --help and
+// --version print and exit there. Returns nothing after printing an error.
+std::optional<Options> parseOptions();
+
+}  // namespace app

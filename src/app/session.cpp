@@ -1,0 +1,21 @@
+// Session start-up.
+#include "app/session.h"
+
+#include "base/cp1252.h"
+#include "shell/startup.h"
+
+namespace app {
+
+void Session::start(const Options& options, const std::filesystem::path& folder) {
+  if (!options.traceFile.empty()) {
+    traceFile.open(options.traceFile, std::ios::binary | std::ios::trunc);
+    game.traceHook = [this](const std::string& line) { traceFile << base::cp1252ToUtf8(line) << '\n'; };
+  }
+  shell::StartOptions start;
+  start.gameFolder = folder.string();
+  start.exeBaseName = options.exeBaseName;
+  start.serverBaseUrl = options.serverBaseUrl;
+  shell::start(game, start);
+}
+
+}  // namespace app

@@ -1,0 +1,45 @@
+// HeadlessHost: the Host without a window. Its clock is virtual (sleeps advance it
+// at once), and it records every error box, sound and opened address so tests and
+// the dump can read them. Terminal play gives it a text listener.
+#pragma once
+#include <functional>
+
+#include "platform/host.h"
+
+namespace platform {
+
+class HeadlessHost : public Host {
+ public:
+  void processEvents() override;
+  void sleep(int milliseconds) override;
+  int64_t now() const override { return clock_; }
+  void textProduced(const std::string& sink, const std::string& text) override;
+
+  void errorBox(const std::string& message) override;
+  void openWebPage(const std::string& address) override;
+  void startProgram(const std::string& program, const std::vector<std::string>& arguments) override;
+  void playEffect(const std::string& file) override;
+  void playMusic(const std::string& file) override;
+  void stopMusic() override;
+  void setVolume(int volume) override;
+  void quit() override { quitRequested_ = true; }
+
+  // Advances the virtual clock (the "wait" event).
+  void advance(int milliseconds);
+
+  int64_t sleptTotal() const { return sleptTotal_; }
+  bool quitRequested() const { return quitRequested_; }
+
+  // Called for every text a sink receives, and for every error box.
+  std::function<void(const std::string& sink, const std::string& text)> onText;
+  std::function<void(const std::string& message)> onError;
+  // Called by processEvents: lets a driver deliver queued input.
+  std::function<void()> onProcessEvents;
+
+ private:
+  int64_t clock_ = 0;
+  int64_t sleptTotal_ = 0;
+  bool quitRequested_ = false;
+};
+
+}  // namespace platform

@@ -1,0 +1,78 @@
+// The core statements: fim/end, pausa=, msg+, msg=, clearmsg, param=, setpos=, getvar=.
+#include "base/number.h"
+#include "script/core_statements.h"
+#include "script/script_error.h"
+#include "shell/game.h"
+#include "view/markers.h"
+#include "view/text_sink.h"
+
+namespace script {
+namespace {
+
+void endRun(shell::Game& game, Statement& s) {
+  s.trace += "<-Encerrou a execu\xE7\xE3o";
+  game.trace(s.trace);
+  s.trace = std::string(48, '=');
+  game.runner.currentLine = static_cast<int>(game.runner.Script.size()) + 10;
+}
+
+void pause(shell::Game&, Statement&) {}
+
+void appendMessage(shell::Game& game, Statement& s) {
+  game.host.processEvents();
+  view::outputAppendedMessage(game, view::convertAllMarkers(game.screen.Modelo, s.arg(1)));
+}
+
+void replaceMessage(shell::Game& game, Statement& s) {
+  game.host.processEvents();
+  if (s.arg(1).empty()) s.trace += "<-Falta texto!!!";
+  view::outputMessage(game, view::convertAllMarkers(game.screen.Modelo, s.arg(1)));
+}
+
+void clearMessage(shell::Game& game, Statement& s) {
+  s.trace += "<-mod= " + game.screen.Modelo;
+  view::clearMessages(game);
+}
+
+void linkParameter(shell::Game& game, Statement& s) {
+  int32_t n = base::readNumberOr(s.arg(1), 0);
+  const std::string& selector = s.arg(2);
+  const std::string* value = selector == "prm"   ? &game.runner.Prm
+                             : selector == "prx" ? &game.runner.Prx
+                             : selector == "pry" ? &game.runner.Pry
+                                                 : nullptr;
+  if (value) game.Regs.at(n) = *value;
+}
+
+void setPosition(shell::Game& game, Statement& s) { game.world.Posic = s.arg(1); }
+
+void engineVariable(shell::Game& game, Statement& s) {
+  auto n = base::readNumber(s.arg(1));
+  if (!n) throw ScriptError("getvar=: \"" + s.arg(1) + "\" n\xE3o \xE9 um n\xFAmero");
+  if (*n < 0 || *n >= game.registerCount) return;
+  const std::string& name = s.arg(2);
+  const std::string* value = name == "Modelo"   ? &game.screen.Modelo
+                             : name == "Script" ? &game.runner.currentScript
+                             : name == "IniScp" ? &game.IniScp
+                             : name == "RetScp" ? &game.RetScp
+                             : name == "Posic"  ? &game.world.Posic
+                             : name == "Objeto" ? &game.world.Objeto
+                                                : nullptr;
+  if (value) game.Regs.at(*n) = *value;
+}
+
+}  // namespace
+
+void registerCoreStatements(Dispatch& dispatch) {
+  dispatch.add("fim", endRun);
+  dispatch.add("end", endRun);
+  dispatch.add("pausa=", pause);
+  dispatch.add("msg+", appendMessage);
+  dispatch.add("msg=", replaceMessage);
+  dispatch.add("clearmsg", clearMessage);
+  dispatch.add("param=", linkParameter);
+  dispatch.add("setpos=", setPosition);
+  dispatch.add("getvar=", engineVariable);
+}
+
+}  // namespace script

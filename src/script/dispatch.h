@@ -1,0 +1,31 @@
+// The dispatch table: keyword -> handler, filled once in the executor's fixed
+// order. A keyword two handlers share keeps the first; an unknown one does nothing.
+#pragma once
+#include <string>
+#include <unordered_map>
+
+#include "script/statement.h"
+
+namespace shell { struct Game; }
+
+namespace script {
+
+using Handler = void (*)(shell::Game&, Statement&);
+
+class Dispatch {
+ public:
+  void add(const std::string& keyword, Handler handler) { table_.try_emplace(keyword, handler); }
+  Handler find(const std::string& keyword) const {
+    auto it = table_.find(keyword);
+    return it == table_.end() ? nullptr : it->second;
+  }
+  size_t size() const { return table_.size(); }
+
+ private:
+  std::unordered_map<std::string, Handler> table_;
+};
+
+// Every statement of the player, registered subsystem by subsystem in order.
+Dispatch buildDispatch();
+
+}  // namespace script

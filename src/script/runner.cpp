@@ -1,0 +1,118 @@
+// A run from start to end-of-run steps.
+#include "script/runner.h"
+
+#include "base/file_io.h"
+#include "script/executor.h"
+#include "script/script_error.h"
+#include "shell/game.h"
+#include "view/end_of_run.h"
+#include "view/layout.h"
+#include "view/page.h"
+#include "world/placeholders.h"
+#include "world/saved_state.h"
+
+namespace script {
+namespace {
+
+
+std::string scriptFileName(const std::string& name) { return name + ".scx"; }
+
+void traceScriptStart(shell::Game& game, const std::string& name) {
+  game.trace("Executando script: " + name + ".scc");
+  game.trace("Labels neste script...");
+  game.trace(listLabels(game));
+  game.trace("");
+}
+
+void executeAllLines(shell::Game& game) {
+  auto& runner = game.runner;
+  for (runner.currentLine = 0; runner.currentLine < static_cast<int>(runner.Script.size());
+       ++runner.currentLine)
+    executeStatement(game);
+}
+
+}  // namespace
+
+void loadScript(shell::Game& game, const std::string& name) {
+  auto path = game.folders.dataFolder.find(scriptFileName(name));
+  auto lines = path ? base::readTextLines(*path) : std::nullopt;
+  if (!lines) throw ScriptError("n\xE3o encontrei o script " + scriptFileName(name));
+  game.runner.Script = std::move(*lines);
+}
+
+std::string parseLinkParameters(shell::Game& game, const std::string& name) {
+  size_t ampersand = name.find('&');
+  if (ampersand == std::string::npos) return name;
+  const std::string parameters = name.substr(ampersand);
+  auto take = [&](const char* key, std::string& parameter) {
+    size_t at = parameters.find(key);
+    if (at == std::string::npos) return;
+    std::string value = parameters.substr(at + std::char_traits<char>::length(key));
+    parameter = value.substr(0, value.find('&'));
+  };
+  take("&Prm=", game.runner.Prm);
+  take("&Prx=", game.runner.Prx);
+  take("&Pry=", game.runner.Pry);
+  return name.substr(0, ampersand);
+}
+
+std::string listLabels(const shell::Game& game) {
+  std::string labels;
+  for (const auto& line : game.runner.Script) {
+    auto trimmed = base::trimView(line);
+    if (!trimmed.empty() && trimmed[0] == ':' && trimmed.find(' ') == std::string_view::npos)
+      labels += std::string(trimmed) + " ";
+  }
+  return labels.empty() ? "Este script n\xE3o tem labels!" : labels;
+}
+
+std::string describeRunError(const shell::Game& game, const std::string& cause) {
+  return "Erro no script " + game.runner.currentScript + ".scx, linha " +
+         std::to_string(game.runner.currentLine + 1) + ": " + cause;
+}
+
+void runScript(shell::Game& game, std::string name) {
+  auto& runner = game.runner;
+  if (name == "pagpix") {
+    game.screen.viewerPage = "Pix";
+    game.host.repaint();
+    return;
+  }
+  runner.gosubScript.clear();
+  runner.gosubLine = -1;
+  view::reapplyRunLayout(game, name);
+  if (game.screen.Modelo == "2") view::beginPage(game);
+
+  runner.Prm.clear();
+  runner.Prx.clear();
+  runner.Pry.clear();
+  name = parseLinkParameters(game, name);
+  name = world::resolvePlaceholder(game, name);
+  runner.currentScript = name;
+
+  runner.running = true;
+  runner.stepsThisRun = 0;
+  try {
+    if (game.folders.dataFolder.exists(scriptFileName(name))) {
+      loadScript(game, name);
+      traceScriptStart(game, name);
+    } else {
+      // A missing script runs nothing (not the lines left from the last script).
+      runner.Script.clear();
+      game.trace("N\xE3o encontrei o script: " + name + ".scx");
+      game.trace("");
+    }
+    executeAllLines(game);
+    view::endOfRunScreen(game);
+    world::saveAfterRun(game);
+    game.host.processEvents();
+    view::endOfRunPage(game);
+  } catch (const ScriptError& error) {
+    runner.running = false;
+    game.host.errorBox(describeRunError(game, error.what()));
+    return;
+  }
+  runner.running = false;
+}
+
+}  // namespace script

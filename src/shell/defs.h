@@ -1,0 +1,38 @@
+// The definitions table Defs: positional rows of text that configure layout,
+// colours, fonts, messages and options, and carry the game position. A row past
+// the end reads as empty.
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "base/text.h"
+
+namespace shell {
+
+class DefinitionsTable {
+ public:
+  // The 101 built-in rows used when the table file is empty.
+  static const base::Lines& builtInRows();
+
+  const base::Lines& rows() const { return rows_; }
+  base::Lines& rows() { return rows_; }
+  size_t size() const { return rows_.size(); }
+
+  // defsRow(n): row n, empty past the end (or for a negative n).
+  const std::string& defsRow(int n) const;
+  // setDefsRow(n, text): replaces row n when 0 <= n < row count.
+  void setDefsRow(int n, const std::string& text);
+  // Makes the table at least n rows long with empty rows.
+  void extendTo(size_t n);
+
+  // A switch row is on when it holds exactly "*".
+  bool isOn(int n) const { return defsRow(n) == "*"; }
+  // A numeric row read as a decimal integer; nothing when it is not one.
+  std::optional<int32_t> number(int n) const;
+
+ private:
+  base::Lines rows_;
+};
+
+}  // namespace shell

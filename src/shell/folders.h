@@ -1,0 +1,28 @@
+// Where the player's files are and what they are called: the folder holding the
+// player's own table and debug.txt (exeFolder), the folder game files are read
+// from (dataFolder, the same folder), the base names and the file:// address.
+#pragma once
+#include <filesystem>
+#include <string>
+
+#include "base/game_folder.h"
+
+namespace shell {
+
+struct Folders {
+  std::filesystem::path exeFolder;  // absolute
+  std::string exeBaseName = "mirandel";
+  base::GameFolder dataFolder;
+  std::string exeFolderUrl;
+  std::string gameName;
+  std::string serverBaseUrl;  // empty: no server, nothing is fetched
+
+  // exeFolder + name, resolved like every game file.
+  std::filesystem::path exeFile(const std::string& name) const;
+};
+
+// The file:/// address of a folder: "/" separators, a trailing "/", and characters
+// that need it percent-encoded (a blank becomes %20).
+std::string folderUrl(const std::filesystem::path& folder);
+
+}  // namespace shell

@@ -1,0 +1,15 @@
+// Player input: everything a user (or an events file) can do to the player. All
+// input goes through one queue so that a run never starts inside another run.
+#pragma once
+#include <string>
+
+namespace shell {
+
+struct PlayerInput {
+  enum class Kind { Start, Type, Key, Run, Link, Click, Quit };
+  Kind kind = Kind::Run;
+  std::string text;     // typed text, key name, script name, link address, surface
+  int x = 0, y = 0;     // click position
+};
+
+}  // namespace shell

@@ -1,0 +1,116 @@
+// Start-up and shut-down sequences.
+#include "shell/startup.h"
+
+#include <ctime>
+
+#include "base/file_io.h"
+#include "base/number.h"
+#include "shell/game.h"
+#include "view/surfaces.h"
+#include "world/saved_state.h"
+
+namespace shell {
+namespace {
+
+void setUpFolders(Game& game, const StartOptions& options) {
+  auto& folders = game.folders;
+  folders.exeFolder = std::filesystem::absolute(options.gameFolder).lexically_normal();
+  folders.exeBaseName = options.exeBaseName;
+  folders.gameName = options.exeBaseName;
+  folders.dataFolder = base::GameFolder(folders.exeFolder);
+  folders.exeFolderUrl = folderUrl(folders.exeFolder);
+  folders.serverBaseUrl = options.serverBaseUrl;
+  game.debug.setFile(folders.exeFolder / "debug.txt");
+}
+
+void loadDefinitions(Game& game) {
+  const std::string tableName = game.folders.exeBaseName + ".ini";
+  auto path = game.folders.dataFolder.find(tableName);
+  auto rows = path ? base::readTextLines(*path) : std::nullopt;
+  if (!rows)
+    throw StartupError("N\xE3o encontrei a tabela de defini\xE7\xF5" "es " + tableName + " em " +
+                       game.folders.exeFolder.string() + ".");
+  game.Defs.rows() = std::move(*rows);
+  game.debug.logDebug("Defs criado com sucesso");
+  if (game.Defs.size() == 0) game.Defs.rows() = DefinitionsTable::builtInRows();
+}
+
+void readEngineVariables(Game& game) {
+  const DefinitionsTable& defs = game.Defs;
+  game.folders.gameName = defs.defsRow(4);
+  auto count = defs.number(5);
+  if (!count)
+    throw StartupError("A linha 6 da tabela de defini\xE7\xF5" "es deve ser o n\xFAmero de registros, "
+                       "mas \xE9 \"" + defs.defsRow(5) + "\".");
+  game.registerCount = *count;
+  game.IniScp = defs.defsRow(6);
+  game.runner.currentScript = defs.defsRow(7);
+  game.RetScp = defs.defsRow(8);
+  game.world.Objeto = defs.defsRow(9);
+  game.world.Posic = defs.defsRow(10);
+}
+
+void createWorkingLists(Game& game) {
+  game.runner.Script.clear();
+  game.debug.logDebug("Script criado com sucesso");
+  game.world.Objx.clear();
+  game.debug.logDebug("Objx criado com sucesso");
+  game.world.ObjtsClk.clear();
+  game.debug.logDebug("ObjtsClk criado com sucesso");
+  game.world.Objs.clear();
+  game.Regs.values() = script::Registers::builtInValues();
+  game.debug.logDebug("Regs criado com sucesso");
+  game.screen.WebTxt.clear();
+  game.debug.logDebug("WebTxt criado com sucesso");
+}
+
+void createBitmaps(Game& game) {
+  auto& s = game.surfaces;
+  struct Bitmap {
+    QImage* image;
+    const char* name;
+  };
+  for (const Bitmap& bitmap : {Bitmap{&s.Msk1, "Msk1"}, Bitmap{&s.Msk2, "Msk2"}, Bitmap{&s.BfDst, "BfDst"},
+                               Bitmap{&s.BfChv, "BfChv"}, Bitmap{&s.BufTela, "BufTela"},
+                               Bitmap{&s.BufFunc, "BufFunc"}}) {
+    *bitmap.image = view::makeSurface(1, 1);
+    game.debug.logDebug(std::string(bitmap.name) + " criado com sucesso");
+  }
+}
+
+}  // namespace
+
+void start(Game& game, const StartOptions& options) {
+  setUpFolders(game, options);
+  game.registerCount = 250;
+  game.screen.Modelo = "1";
+  game.screen.viewerPage = "1";
+  game.runner.currentScript = game.IniScp = game.RetScp = "start";
+  game.screen.typewriterDelay = 7;
+  loadDefinitions(game);
+  readEngineVariables(game);
+  createWorkingLists(game);
+  game.screen.outerPage = view::OuterPage::Abertura;
+  createBitmaps(game);
+  game.random.seed(static_cast<unsigned>(std::time(nullptr)));
+  // The server file list is fetched only when a server was given (on-line play).
+}
+
+void shutDown(Game& game) {
+  DefinitionsTable& defs = game.Defs;
+  defs.setDefsRow(0, std::to_string(game.window.left));
+  defs.setDefsRow(1, std::to_string(game.window.top));
+  defs.setDefsRow(4, game.folders.gameName);
+  defs.setDefsRow(5, std::to_string(game.registerCount));
+  defs.setDefsRow(6, game.IniScp);
+  defs.setDefsRow(7, game.runner.currentScript);
+  defs.setDefsRow(8, game.RetScp);
+  defs.setDefsRow(9, game.world.Objeto);
+  defs.setDefsRow(10, game.world.Posic);
+  defs.setDefsRow(11, std::to_string(game.window.width));
+  defs.setDefsRow(12, std::to_string(game.window.height));
+  world::saveAtShutDown(game);
+  game.debug.logDebug("Componentes liberados com sucesso");
+}
+
+}  // namespace shell

@@ -1,0 +1,31 @@
+// Start-up and shut-down of the player: the folders and names, the definitions
+// table, the working lists and bitmaps with their debug lines, and at exit the
+// position written into the table and every game file saved.
+#pragma once
+#include <stdexcept>
+#include <string>
+
+namespace shell {
+
+struct Game;
+
+// A start-up that cannot go on (no table file, a non-numeric register count):
+// the message says why; the program ends with it.
+class StartupError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+struct StartOptions {
+  std::string gameFolder;   // the game folder (exeFolder and dataFolder)
+  std::string exeBaseName = "mirandel";
+  std::string serverBaseUrl;
+};
+
+// The start-up sequence, run once.
+void start(Game& game, const StartOptions& options);
+
+// The shut-down sequence, run once when the player closes.
+void shutDown(Game& game);
+
+}  // namespace shell

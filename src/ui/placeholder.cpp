@@ -1,0 +1,1 @@
+// The Qt Widgets window lives in this folder.

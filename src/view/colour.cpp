@@ -1,0 +1,31 @@
+// colourFromHex.
+#include "view/colour.h"
+
+#include "script/script_error.h"
+
+namespace view {
+namespace {
+
+std::string pieceAt(const std::string& text, size_t start) {
+  return start < text.size() ? text.substr(start, 2) : std::string();
+}
+
+}  // namespace
+
+uint32_t colourFromHex(const std::string& text) {
+  const std::string bgr = pieceAt(text, 4) + pieceAt(text, 2) + pieceAt(text, 0);
+  if (bgr.empty()) throw script::ScriptError("\"" + text + "\" n\xE3o \xE9 uma cor RRGGBB");
+  uint32_t native = 0;
+  for (char c : bgr) {
+    int digit = (c >= '0' && c <= '9') ? c - '0'
+                : (c >= 'a' && c <= 'f') ? c - 'a' + 10
+                : (c >= 'A' && c <= 'F') ? c - 'A' + 10
+                                         : -1;
+    if (digit < 0) throw script::ScriptError("\"" + text + "\" n\xE3o \xE9 uma cor RRGGBB");
+    native = native * 16 + static_cast<uint32_t>(digit);
+  }
+  // native is 0xBBGGRR
+  return ((native & 0xFF) << 16) | (native & 0xFF00) | ((native >> 16) & 0xFF);
+}
+
+}  // namespace view

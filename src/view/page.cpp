@@ -1,0 +1,53 @@
+// Page head, page end and the tmp.htm file.
+#include "view/page.h"
+
+#include "base/file_io.h"
+#include "script/script_error.h"
+#include "shell/game.h"
+
+namespace view {
+
+int pagePixelSize(int fontSize) { return fontSize + fontSize / 2; }
+
+void beginPage(shell::Game& game) {
+  auto& screen = game.screen;
+  const TextStyle& s = screen.style;
+  std::string openTags, closeTags;
+  if (s.textBold) openTags += "<b>", closeTags += "</b>";
+  if (s.textItalic) openTags += "<em>", closeTags += "</em>";
+  if (s.textUnderline) openTags += "<u>", closeTags += "</u>";
+
+  screen.WebTxt = {
+      "<!DOCTYPE html>",
+      "<head>",
+      "<title>Quimera: " + game.folders.gameName + "</title>",
+      "<meta http-equiv=\"X-UA-Compatible\" content=\"ie=edge\">",
+      "</head>",
+      "<body bgcolor=#" + s.textBackColour + " text=#" + s.textForeColour + " link=#" +
+          s.linkColour + " vlink=#" + s.visitedLinkColour,
+      " alink=#FFFF00 leftmargin=10 topmargin=0 marginwidth=0 marginheight=0 >",
+      "<div style=\"margin-right:10px;\">",
+      "<font face=" + s.textFontName + " color=#" + s.textForeColour + " style=\"font-size:" +
+          std::to_string(pagePixelSize(s.textFontSize)) + "px; \">" + openTags,
+  };
+  screen.closingStyleTags = closeTags;
+}
+
+void finishPage(shell::Game& game) {
+  auto& screen = game.screen;
+  bool empty = true;
+  for (const auto& line : screen.WebTxt)
+    if (!line.empty()) empty = false;
+  if (empty) return;
+  if (!screen.closingStyleTags.empty()) screen.WebTxt.push_back(screen.closingStyleTags);
+  for (const char* line : {"</font></div>", "</body>", "</html>"}) screen.WebTxt.push_back(line);
+
+  auto file = game.folders.exeFolder / "tmp.htm";
+  if (!base::writeTextLines(file, screen.WebTxt))
+    throw script::ScriptError("n\xE3o consegui gravar a p\xE1gina " + file.string());
+  screen.pageShown = file.string();
+  game.host.repaint();
+  game.host.processEvents();
+}
+
+}  // namespace view

@@ -1,0 +1,19 @@
+// The page of display mode "2": built line by line in WebTxt during a run, written
+// to tmp.htm in the player's folder at the end of the run and shown by the page
+// view. Its links ("Scp=" addresses) run scripts.
+#pragma once
+#include <string>
+
+namespace shell { struct Game; }
+
+namespace view {
+
+// Empties WebTxt and writes the page head from the current text style.
+void beginPage(shell::Game& game);
+// Closes the page, saves it as tmp.htm and shows it (nothing when WebTxt is empty).
+void finishPage(shell::Game& game);
+
+// The font size of page text in CSS pixels: size + size/2.
+int pagePixelSize(int fontSize);
+
+}  // namespace view

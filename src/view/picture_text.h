@@ -1,0 +1,14 @@
+// Text drawn on the mode-"3" picture TelMod3 with the current text style.
+#pragma once
+#include <string>
+
+namespace shell { struct Game; }
+
+namespace view {
+
+// Sets up colours and font from the text style (bad colours abort the run).
+void prepareTextCanvas(shell::Game& game);
+// Draws the text with its top-left corner at (textX, textY); the position stays.
+void drawTextAtTextPosition(shell::Game& game, const std::string& text);
+
+}  // namespace view

@@ -1,0 +1,83 @@
+// Text output per display mode.
+#include "view/text_sink.h"
+
+#include "shell/game.h"
+#include "view/page.h"
+#include "view/picture_text.h"
+
+namespace view {
+namespace {
+
+void addPageLine(shell::Game& game, const std::string& text) {
+  game.screen.WebTxt.push_back(text);
+  game.host.textProduced("WebTxt", text);
+}
+
+void setStrip(shell::Game& game, std::string text) {
+  game.screen.Msg.text = std::move(text);
+  game.host.repaint();
+}
+
+}  // namespace
+
+void typeOut(shell::Game& game, const std::string& text) {
+  game.host.processEvents();
+  game.host.textProduced("MsgMd0", text);
+  for (char c : text) {
+    game.screen.MsgMd0.text += c;
+    game.host.repaint();
+    game.host.sleep(game.screen.typewriterDelay);
+  }
+}
+
+void outputQuotedText(shell::Game& game, const std::string& text) {
+  const std::string& mode = game.screen.Modelo;
+  if (mode == "0") {
+    typeOut(game, text);
+  } else if (mode == "1") {
+    game.host.textProduced("Msg", text);
+    setStrip(game, game.screen.Msg.text + text);
+  } else if (mode == "2") {
+    addPageLine(game, text);
+  } else if (mode == "3") {
+    game.screen.Memo3.push_back(text);
+    game.host.textProduced("Memo3", text);
+  }
+}
+
+void outputAppendedMessage(shell::Game& game, const std::string& text) {
+  if (game.screen.Modelo == "3") {
+    prepareTextCanvas(game);
+    return;
+  }
+  outputQuotedText(game, text);
+}
+
+void outputMessage(shell::Game& game, const std::string& text) {
+  const std::string& mode = game.screen.Modelo;
+  if (mode == "0") {
+    typeOut(game, text);
+  } else if (mode == "1") {
+    game.host.textProduced("Msg", text);
+    setStrip(game, text);
+  } else if (mode == "2") {
+    addPageLine(game, text);
+  } else if (mode == "3") {
+    game.host.textProduced("TelMod3", text);
+    drawTextAtTextPosition(game, text);
+  }
+}
+
+void clearMessages(shell::Game& game) {
+  const std::string& mode = game.screen.Modelo;
+  if (mode == "0") {
+    game.screen.MsgMd0.text.clear();
+    game.host.repaint();
+  } else if (mode == "1") {
+    setStrip(game, "");
+  } else if (mode == "2") {
+    beginPage(game);
+  }
+}
+
+}  // namespace view

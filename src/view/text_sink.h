@@ -1,0 +1,23 @@
+// The text sinks: where script text goes in each display mode. Mode "0" types
+// into MsgMd0, mode "1" writes the strip Msg, mode "2" adds lines to the page,
+// mode "3" collects quoted texts in Memo3 and draws msg= texts on TelMod3.
+#pragma once
+#include <string>
+
+namespace shell { struct Game; }
+
+namespace view {
+
+// The typewriter: one character at a time into MsgMd0, repainted, with a pause.
+void typeOut(shell::Game& game, const std::string& text);
+
+// A quoted text block ("append"; mode "3" adds a line to Memo3).
+void outputQuotedText(shell::Game& game, const std::string& text);
+// msg+ ("append"; mode "3" only prepares the canvas).
+void outputAppendedMessage(shell::Game& game, const std::string& text);
+// msg= ("replace"; mode "3" draws at the text position).
+void outputMessage(shell::Game& game, const std::string& text);
+// clearmsg ("clear").
+void clearMessages(shell::Game& game);
+
+}  // namespace view

@@ -1,0 +1,91 @@
+// Test support implementation.
+#include "support/test_game.h"
+
+#include <atomic>
+#include <fstream>
+#include <unistd.h>
+
+#include "base/cp1252.h"
+#include "base/file_io.h"
+#include "script/runner.h"
+#include "shell/startup.h"
+
+namespace testing_support {
+
+std::string cp(const std::string& utf8) { return base::utf8ToCp1252(utf8); }
+std::string utf(const std::string& cp1252) { return base::cp1252ToUtf8(cp1252); }
+
+TempFolder::TempFolder() {
+  static std::atomic<int> counter{0};
+  path_ = std::filesystem::temp_directory_path() /
+          ("mirandel-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+  std::filesystem::remove_all(path_);
+  std::filesystem::create_directories(path_);
+}
+
+TempFolder::~TempFolder() {
+  std::error_code error;
+  std::filesystem::remove_all(path_, error);
+}
+
+void TempFolder::writeBytes(const std::string& name, const std::string& bytes) const {
+  std::filesystem::create_directories((path_ / name).parent_path());
+  std::ofstream(path_ / name, std::ios::binary) << bytes;
+}
+
+void TempFolder::write(const std::string& name, const std::string& utf8Text) const {
+  base::Lines lines = base::splitLines(base::utf8ToCp1252(utf8Text));
+  writeBytes(name, base::joinLines(lines));
+}
+
+std::string TempFolder::read(const std::string& name) const {
+  return base::readFileBytes(path_ / name).value_or("<missing>");
+}
+
+std::vector<std::string> TempFolder::readLines(const std::string& name) const {
+  std::vector<std::string> lines;
+  for (const auto& line : base::splitLines(read(name))) lines.push_back(utf(line));
+  return lines;
+}
+
+std::vector<std::string> TempFolder::readUtf8Lines(const std::string& name) const {
+  return base::splitLines(read(name));
+}
+
+TestGame::TestGame(bool startNow) {
+  folder.writeBytes("mirandel.ini", "");
+  if (startNow) start();
+}
+
+void TestGame::start(const std::string& exeBaseName) {
+  game = std::make_unique<shell::Game>(host);
+  shell::StartOptions options;
+  options.gameFolder = folder.path().string();
+  options.exeBaseName = exeBaseName;
+  shell::start(*game, options);
+}
+
+void TestGame::script(const std::string& name, const std::string& utf8Lines) const {
+  folder.write(name + ".scx", utf8Lines);
+}
+
+std::vector<std::string> TestGame::run(const std::string& name) {
+  std::vector<std::string> trace;
+  game->traceHook = [&](const std::string& line) { trace.push_back(utf(line)); };
+  script::runScript(*game, cp(name));
+  game->traceHook = nullptr;
+  return trace;
+}
+
+std::string TestGame::reg(int n) const { return utf(game->Regs.values().at(static_cast<size_t>(n))); }
+void TestGame::setReg(int n, const std::string& utf8Value) {
+  game->Regs.values().at(static_cast<size_t>(n)) = cp(utf8Value);
+}
+
+std::string TestGame::errors() const {
+  std::string all;
+  for (const auto& e : host.record.errors) all += utf(e) + "\n";
+  return all;
+}
+
+}  // namespace testing_support

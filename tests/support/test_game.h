@@ -1,0 +1,53 @@
+// Test support: a temporary game folder with files written in Windows-1252, and
+// a started game on it behind a HeadlessHost.
+#pragma once
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/headless_host.h"
+#include "shell/game.h"
+
+namespace testing_support {
+
+// A folder under the system temporary folder, removed with the object.
+class TempFolder {
+ public:
+  TempFolder();
+  ~TempFolder();
+  const std::filesystem::path& path() const { return path_; }
+  // Writes the UTF-8 text as Windows-1252 with CR LF line ends.
+  void write(const std::string& name, const std::string& utf8Text) const;
+  void writeBytes(const std::string& name, const std::string& bytes) const;
+  std::string read(const std::string& name) const;  // raw bytes
+  std::vector<std::string> readLines(const std::string& name) const;  // Windows-1252 file, as UTF-8
+  std::vector<std::string> readUtf8Lines(const std::string& name) const;  // a UTF-8 file (dumps)
+  bool exists(const std::string& name) const { return std::filesystem::exists(path_ / name); }
+
+ private:
+  std::filesystem::path path_;
+};
+
+// A game on a temporary folder holding an empty table file (the built-in rows).
+struct TestGame {
+  explicit TestGame(bool startNow = true);
+  void start(const std::string& exeBaseName = "mirandel");
+  // Writes a script (UTF-8 lines joined with CR LF).
+  void script(const std::string& name, const std::string& utf8Lines) const;
+  // Runs a script and returns the trace lines of the run (as UTF-8).
+  std::vector<std::string> run(const std::string& name);
+  std::string reg(int n) const;
+  void setReg(int n, const std::string& utf8Value);
+  std::string errors() const;  // error boxes joined by newlines, UTF-8
+
+  TempFolder folder;
+  platform::HeadlessHost host;
+  std::unique_ptr<shell::Game> game;
+};
+
+// Windows-1252 <-> UTF-8 for assertions.
+std::string cp(const std::string& utf8);
+std::string utf(const std::string& cp1252);
+
+}  // namespace testing_support

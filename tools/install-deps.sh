@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs every Debian 12 package the player, its tests and its benchmarks need.
+# Safe to run again: packages already present are left as they are.
+set -euo pipefail
+packages=(
+  build-essential cmake ninja-build pkg-config git
+  qt6-base-dev qt6-multimedia-dev libqt6svg6 qt6-qpa-plugins
+  libgl-dev libxkbcommon-dev
+  libpng-dev libjpeg-dev libgif-dev libcurl4-openssl-dev
+  libmpg123-dev libsndfile1-dev libqrencode-dev
+  libgtest-dev libgmock-dev googletest libbenchmark-dev
+  fonts-liberation fontconfig
+  xvfb xauth
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  SUDO=""
+  [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
