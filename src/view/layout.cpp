@@ -15,6 +15,15 @@ void resetTextStyle(shell::Game& game) {
   style.textBold = style.textItalic = style.textUnderline = false;
 }
 
+void applyStartLayout(shell::Game& game) {
+  auto& screen = game.screen;
+  screen.outerPage = OuterPage::Default;
+  resetTextStyle(game);
+  screen.Modelo = game.Defs.defsRow(26);
+  screen.viewerPage = screen.Modelo;
+  game.host.repaint();
+}
+
 void reapplyRunLayout(shell::Game& game, const std::string& name) {
   auto& screen = game.screen;
   screen.outerPage = OuterPage::Default;

@@ -12,6 +12,10 @@ namespace view {
 // the command box emptied.
 void reapplyRunLayout(shell::Game& game, const std::string& name);
 
+// applyStartLayout(): lays out every control from the definitions table; called
+// once by the game start.
+void applyStartLayout(shell::Game& game);
+
 // The text style from rows 15, 16, 18, 19 with the three flags off.
 void resetTextStyle(shell::Game& game);
 
