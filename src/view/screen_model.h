@@ -44,9 +44,20 @@ struct ScreenModel {
   OuterPage outerPage = OuterPage::Abertura;
   std::string viewerPage = "1";  // caption of the Abok1 page on show
 
-  Control MsgMd0;  // mode "0": the typewriter page
-  Control Msg;     // mode "1": the strip under the picture
-  Control Input;   // the command box
+  // Controls of the game page (page 0 of Abok0). Geometry is in window pixels
+  // for Abok1, Abok2, Input, btFim, lbFim; inside the viewer for its pages' controls.
+  Control Abok1;     // the viewer; its page on show is viewerPage
+  Control Abok2;     // the function panel holding TelCmd
+  Control MsgMd0;    // mode "0": the typewriter page
+  Control BarraTop;  // mode "0": the thin bar above MsgMd0
+  Control PanTel;    // mode "1": the panel holding the picture Tela
+  Control Msg;       // mode "1": the strip under the picture
+  Control WebB;      // mode "2": the page view
+  Control Sbox2;     // mode "3": the scroll box holding Tela3
+  Control Sbc1;      // the map page's scroll box
+  Control Input;     // the command box
+  Control btFim;     // the end button (its picture name is btFim.text)
+  Control lbFim;     // the end button's label
   base::Lines Memo3;  // mode "3": the accumulated quoted texts
 
   // Mode "2": the page being built and the closing tags its head opened.
