@@ -91,7 +91,7 @@ TEST_F(ExecutorTest, ClassifiesLinesAndComposesTheirTraces) {
 }
 
 TEST_F(ExecutorTest, LabelSummaryCountsEveryLineThatNamesIt) {
-  t.script("s", "goto fim\n:fim\nx fim");
+  t.script("s", "pega fim\n:fim\nx fim");
   auto trace = t.run("s");
   EXPECT_EQ(trace.at(5), "   1: :fim <-3x nas linhas: 0 1 2 ");
   t.script("s", ":com espaço");  // a label holding a blank is not listed

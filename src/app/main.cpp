@@ -11,6 +11,7 @@
 #include "app/options.h"
 #include "app/scripted_play.h"
 #include "app/terminal_play.h"
+#include "app/window_play.h"
 #include "shell/startup.h"
 
 namespace {
@@ -47,7 +48,8 @@ int main(int argc, char** argv) {
   try {
     auto folder = app::playFolder(options->gameFolder);
     if (!options->eventsFile.empty()) return app::playEventsFile(*options, folder);
-    return app::playInTerminal(*options, folder);
+    if (options->text || headless) return app::playInTerminal(*options, folder);
+    return app::playInWindow(*options, folder);
   } catch (const shell::StartupError& error) {
     std::fprintf(stderr, "mirandel: %s\n", error.what());
   } catch (const std::exception& error) {

@@ -17,11 +17,12 @@ std::optional<Options> parseOptions() {
   QCommandLineOption game("game", "Play the game in folder DIR.", "DIR");
   QCommandLineOption name("name", "Base name of the player's own table (default mirandel).", "BASE");
   QCommandLineOption server("server", "Address of the publisher's server (on-line play).", "URL");
+  QCommandLineOption publisher("publisher", "Base address of the publisher's pages on the opening screen.", "URL");
   QCommandLineOption text("text", "Play in the terminal.");
   QCommandLineOption events("events", "Scripted play: read events from FILE, no window needed.", "FILE");
   QCommandLineOption dump("dump", "After the last event, write a snapshot into DIR.", "DIR");
   QCommandLineOption trace("trace", "Write every statement trace line to FILE.", "FILE");
-  parser.addOptions({game, name, server, text, events, dump, trace});
+  parser.addOptions({game, name, server, publisher, text, events, dump, trace});
   parser.process(*QCoreApplication::instance());
   if (!parser.positionalArguments().isEmpty()) {
     std::fprintf(stderr, "mirandel: unexpected argument %s (see --help)\n",
@@ -32,6 +33,7 @@ std::optional<Options> parseOptions() {
   options.gameFolder = parser.value(game).toStdString();
   if (parser.isSet(name)) options.exeBaseName = parser.value(name).toStdString();
   options.serverBaseUrl = parser.value(server).toStdString();
+  options.publisherUrl = parser.value(publisher).toStdString();
   options.text = parser.isSet(text);
   options.eventsFile = parser.value(events).toStdString();
   options.dumpFolder = parser.value(dump).toStdString();

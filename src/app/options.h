@@ -9,6 +9,7 @@ struct Options {
   std::string gameFolder;   // empty: the bundled demo game
   std::string exeBaseName = "mirandel";
   std::string serverBaseUrl;
+  std::string publisherUrl;  // base address of the publisher's pages (opening screen)
   bool text = false;        // play in the terminal
   std::string eventsFile;   // scripted play
   std::string dumpFolder;   // snapshot after the last event

@@ -1,13 +1,13 @@
-// The events-file driver.
+// The events-file driver: events go through the window's own handlers (the
+// window exists offscreen when there is no display), with a virtual clock.
 #include "app/scripted_play.h"
 
 #include <cstdio>
 
 #include "app/events_file.h"
-#include "app/session.h"
+#include "app/window_options.h"
 #include "base/file_io.h"
-#include "shell/dump.h"
-#include "shell/startup.h"
+#include "ui/window_session.h"
 
 namespace app {
 
@@ -23,8 +23,8 @@ int playEventsFile(const Options& options, const std::filesystem::path& folder) 
     std::fprintf(stderr, "mirandel: %s: %s\n", options.eventsFile.c_str(), error.c_str());
     return 1;
   }
-  Session session;
-  session.start(options, folder);
+  ui::WindowSession session(windowOptions(options, folder, true));
+  session.start();
   int exitCode = 0;
   session.player.onUnsupported = [&](const std::string& why) {
     std::fprintf(stderr, "mirandel: %s\n", why.c_str());
@@ -32,17 +32,19 @@ int playEventsFile(const Options& options, const std::filesystem::path& folder) 
   };
   for (const Event& event : *events) {
     switch (event.kind) {
-      case Event::Kind::Input: session.player.post(event.input); break;
-      case Event::Kind::Wait: session.host.advance(event.milliseconds); break;
-      case Event::Kind::Dump: shell::writeDump(session.game, event.folder); break;
+      case Event::Kind::Input: session.deliver(event.input); break;
+      case Event::Kind::Wait: session.wait(event.milliseconds); break;
+      case Event::Kind::Dump:
+        if (!session.dump(event.folder)) std::fprintf(stderr, "mirandel: cannot write the dump into %s\n", event.folder.c_str());
+        break;
     }
-    if (exitCode != 0 || session.player.quitRequested()) break;
+    if (exitCode != 0 || session.closed()) break;
   }
-  if (!options.dumpFolder.empty() && !shell::writeDump(session.game, options.dumpFolder)) {
+  if (!options.dumpFolder.empty() && !session.dump(options.dumpFolder)) {
     std::fprintf(stderr, "mirandel: cannot write the dump into %s\n", options.dumpFolder.c_str());
     exitCode = 1;
   }
-  shell::shutDown(session.game);
+  session.close();
   return exitCode;
 }
 

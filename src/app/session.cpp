@@ -2,6 +2,7 @@
 #include "app/session.h"
 
 #include "base/cp1252.h"
+#include "shell/input_wiring.h"
 #include "shell/startup.h"
 
 namespace app {
@@ -11,6 +12,8 @@ void Session::start(const Options& options, const std::filesystem::path& folder)
     traceFile.open(options.traceFile, std::ios::binary | std::ios::trunc);
     game.traceHook = [this](const std::string& line) { traceFile << base::cp1252ToUtf8(line) << '\n'; };
   }
+  // Input handlers are connected in shell/input_wiring.cpp, shared by every front end.
+  shell::connectPlayerInput(player);
   shell::StartOptions start;
   start.gameFolder = folder.string();
   start.exeBaseName = options.exeBaseName;

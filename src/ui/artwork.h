@@ -1,0 +1,15 @@
+// The player's own pictures, painted at run time: the title picture of the
+// opening screen, the publisher badges, and the QR code of the support page.
+#pragma once
+#include <QImage>
+#include <QString>
+
+namespace ui {
+
+QImage paintTitlePicture(int width, int height);
+// A small round badge with a word on it (the publisher pictures).
+QImage paintBadge(const QString& word, QRgb colour, int size = 56);
+// The QR code of a text, each module `scale` pixels, with a quiet border.
+QImage makeQrCode(const QString& text, int scale = 4);
+
+}  // namespace ui

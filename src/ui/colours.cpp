@@ -1,0 +1,32 @@
+// Model colours and fonts for widgets.
+#include "ui/colours.h"
+
+#include "view/fonts.h"
+
+namespace ui {
+
+QColor colourOf(const std::string& rrggbb, QColor fallback) {
+  if (rrggbb.size() != 6) return fallback;
+  QColor colour(QString::fromStdString("#" + rrggbb));
+  return colour.isValid() ? colour : fallback;
+}
+
+QFont fontOf(const view::Control& control) {
+  return view::makeFont(control.fontName, control.fontSize, control.bold, control.italic, control.underline);
+}
+
+void applyControl(QWidget* widget, const view::Control& control) {
+  QRect geometry(control.x, control.y, control.width, control.height);
+  if (widget->geometry() != geometry) widget->setGeometry(geometry);
+  widget->setVisible(control.visible);
+  QFont font = fontOf(control);
+  if (widget->font() != font) widget->setFont(font);
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::Base, colourOf(control.background));
+  palette.setColor(QPalette::Window, colourOf(control.background));
+  palette.setColor(QPalette::Text, colourOf(control.fontColour, Qt::yellow));
+  palette.setColor(QPalette::WindowText, colourOf(control.fontColour, Qt::yellow));
+  if (widget->palette() != palette) widget->setPalette(palette);
+}
+
+}  // namespace ui

@@ -1,0 +1,22 @@
+// Colours and fonts of the screen model as Qt values, tolerant of bad content
+// (the window never fails on a colour a script wrote).
+#pragma once
+#include <QColor>
+#include <QFont>
+#include <QWidget>
+#include <string>
+
+#include "view/screen_model.h"
+
+namespace ui {
+
+// RRGGBB text; anything unreadable gives the fallback.
+QColor colourOf(const std::string& rrggbb, QColor fallback = Qt::black);
+
+// A control's font (points at 96 DPI) with its style flags.
+QFont fontOf(const view::Control& control);
+
+// Sets geometry, visibility, font and colours of a widget from a control.
+void applyControl(QWidget* widget, const view::Control& control);
+
+}  // namespace ui

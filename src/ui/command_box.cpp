@@ -1,0 +1,56 @@
+// The command box.
+#include "ui/command_box.h"
+
+#include <QKeyEvent>
+#include <QValidator>
+
+namespace ui {
+namespace {
+
+// Turns every letter the user types into its capital, as the box shows it.
+class UpperCase : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& input, int&) const override {
+    input = input.toUpper();
+    return Acceptable;
+  }
+};
+
+}  // namespace
+
+CommandBox::CommandBox(QWidget* parent) : QLineEdit(parent) {
+  setFrame(false);
+  setValidator(new UpperCase(this));
+}
+
+QString CommandBox::commandKeyName(int key) {
+  switch (key) {
+    case Qt::Key_F1: return QStringLiteral("F1");
+    case Qt::Key_F2: return QStringLiteral("F2");
+    case Qt::Key_F3: return QStringLiteral("F3");
+    case Qt::Key_F4: return QStringLiteral("F4");
+    case Qt::Key_Up: return QStringLiteral("Up");
+    case Qt::Key_Down: return QStringLiteral("Down");
+    case Qt::Key_Left: return QStringLiteral("Left");
+    case Qt::Key_Right: return QStringLiteral("Right");
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return QStringLiteral("Enter");
+    default: return {};
+  }
+}
+
+void CommandBox::keyPressEvent(QKeyEvent* event) {
+  emit keyDown();
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return;
+  QLineEdit::keyPressEvent(event);
+}
+
+void CommandBox::keyReleaseEvent(QKeyEvent* event) {
+  QLineEdit::keyReleaseEvent(event);
+  if (event->isAutoRepeat()) return;
+  QString name = commandKeyName(event->key());
+  if (!name.isEmpty()) emit commandKeyReleased(name);
+}
+
+}  // namespace ui

@@ -1,0 +1,166 @@
+// Showing the screen model on the game page.
+#include "ui/game_page.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QScrollBar>
+
+#include "base/cp1252.h"
+#include "shell/game.h"
+#include "ui/colours.h"
+#include "ui/pix_page.h"
+
+namespace ui {
+namespace {
+
+QString unicode(const std::string& cp1252) { return QString::fromStdString(base::cp1252ToUtf8(cp1252)); }
+
+QPlainTextEdit* makeMemo(QWidget* parent) {
+  auto* memo = new QPlainTextEdit(parent);
+  memo->setReadOnly(true);
+  memo->setFrameShape(QFrame::NoFrame);
+  memo->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  return memo;
+}
+
+void showPicture(PictureWidget* widget, const QImage& picture) {
+  if (widget->picture().cacheKey() != picture.cacheKey()) widget->setPicture(picture);
+}
+
+}  // namespace
+
+GamePage::GamePage(const Publisher& publisher, QWidget* parent) : QWidget(parent) {
+  Imp = new PictureWidget(this);
+  Imp->setObjectName("Imp");
+  Imp->setGeometry(0, 0, 900, 420);
+  Imp->setDragsWindow(true);
+
+  Abok1 = new QStackedWidget(this);
+  Abok1->setObjectName("Abok1");
+
+  page0 = new QWidget;
+  BarraTop = new QWidget(page0);
+  BarraTop->setAutoFillBackground(true);
+  MsgMd0 = makeMemo(page0);
+  MsgMd0->setObjectName("MsgMd0");
+
+  page1 = new QWidget;
+  PanTel = new QWidget(page1);
+  PanTel->setAutoFillBackground(true);
+  Tela = new PictureWidget(PanTel);
+  Tela->setObjectName("Tela");
+  Msg = makeMemo(page1);
+  Msg->setObjectName("Msg");
+
+  WebB = new QTextBrowser;
+  WebB->setObjectName("WebB");
+  WebB->setOpenLinks(false);
+  WebB->setFrameShape(QFrame::NoFrame);
+  connect(WebB, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) { emit linkFollowed(url.toString()); });
+
+  Sbox2 = new QScrollArea;
+  Sbox2->setObjectName("Sbox2");
+  Sbox2->setFrameShape(QFrame::NoFrame);
+  Tela3 = new PictureWidget;
+  Tela3->setObjectName("Tela3");
+  Tela3->setStretched(false);
+  Sbox2->setWidget(Tela3);
+
+  Sbc1 = new QScrollArea;
+  Sbc1->setObjectName("Sbc1");
+  pageDown = new QWidget;
+  pagePix = new PixPage(publisher);
+
+  for (auto [caption, page] : std::initializer_list<std::pair<const char*, QWidget*>>{
+           {"1", page1}, {"0", page0}, {"2", WebB}, {"Mapa", Sbc1}, {"3", Sbox2}, {"Down", pageDown}, {"Pix", pagePix}}) {
+    Abok1->addWidget(page);
+    pagesByCaption_[caption] = page;
+  }
+
+  Abok2 = new QWidget(this);
+  Abok2->setObjectName("Abok2");
+  TelCmd = new PictureWidget(Abok2);
+  TelCmd->setObjectName("TelCmd");
+
+  Input = new CommandBox(this);
+  Input->setObjectName("Input");
+
+  btFim = new PictureWidget(this);
+  btFim->setObjectName("btFim");
+  btFim->setStretched(false);
+  btFim->setCursor(Qt::PointingHandCursor);
+  lbFim = new QLabel(this);
+  lbFim->setObjectName("lbFim");
+  lbFim->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void GamePage::setMemoText(QPlainTextEdit* memo, const std::string& cp1252Text) {
+  QString text = unicode(cp1252Text);
+  QString shown = memo->toPlainText();
+  if (text == shown) return;
+  // The typewriter adds one character at a time: append instead of resetting.
+  if (!shown.isEmpty() && text.startsWith(shown)) {
+    QTextCursor cursor(memo->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(text.mid(shown.size()));
+  } else {
+    memo->setPlainText(text);
+  }
+  memo->verticalScrollBar()->setValue(memo->verticalScrollBar()->maximum());
+}
+
+void GamePage::showPage(const std::string& caption) {
+  auto it = pagesByCaption_.find(caption);
+  if (it != pagesByCaption_.end() && Abok1->currentWidget() != it->second) Abok1->setCurrentWidget(it->second);
+}
+
+void GamePage::showPageFile(const std::string& path, const std::string& folderUrl) {
+  if (path.empty()) return;
+  QFileInfo info(QString::fromStdString(path));
+  qint64 stamp = info.exists() ? info.lastModified().toMSecsSinceEpoch() * 1000 + info.size() : -1;
+  if (path == pageShown_ && stamp == pageStamp_) return;
+  pageShown_ = path;
+  pageStamp_ = stamp;
+  QFile file(info.filePath());
+  if (!file.open(QIODevice::ReadOnly)) return;  // a page that cannot be shown leaves the old one
+  std::string bytes = file.readAll().toStdString();
+  WebB->document()->setBaseUrl(QUrl(QString::fromStdString(folderUrl)));
+  WebB->setHtml(unicode(bytes));
+}
+
+void GamePage::refresh(const shell::Game& game) {
+  const auto& s = game.screen;
+  const auto& f = game.surfaces;
+  showPicture(Imp, f.Imp);
+
+  applyControl(Abok1, s.Abok1);
+  showPage(s.viewerPage);
+  applyControl(BarraTop, s.BarraTop);
+  applyControl(MsgMd0, s.MsgMd0);
+  setMemoText(MsgMd0, s.MsgMd0.text);
+  applyControl(PanTel, s.PanTel);
+  Tela->setGeometry(0, 0, s.PanTel.width, s.PanTel.height);
+  showPicture(Tela, f.Tela);
+  applyControl(Msg, s.Msg);
+  setMemoText(Msg, s.Msg.text);
+  applyControl(WebB, s.WebB);
+  showPageFile(s.pageShown, game.folders.exeFolderUrl);
+  applyControl(Sbox2, s.Sbox2);
+  showPicture(Tela3, f.Tela3);
+  if (Tela3->size() != f.Tela3.size()) Tela3->resize(f.Tela3.size());
+  applyControl(Sbc1, s.Sbc1);
+
+  applyControl(Abok2, s.Abok2);
+  TelCmd->setGeometry(0, 0, s.Abok2.width, s.Abok2.height);
+  showPicture(TelCmd, f.TelCmd);
+
+  applyControl(Input, s.Input);
+  QString command = unicode(s.Input.text);
+  if (Input->text() != command) Input->setText(command);
+
+  applyControl(btFim, s.btFim);
+  applyControl(lbFim, s.lbFim);
+  lbFim->setText(unicode(s.lbFim.text));
+}
+
+}  // namespace ui

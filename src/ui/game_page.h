@@ -1,0 +1,64 @@
+// The game page (page 0 of Abok0): the skin picture Imp, the viewer Abok1 with a
+// page per display mode, the function panel with TelCmd, the command box and the
+// end button. refresh() makes it show the screen model.
+#pragma once
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QStackedWidget>
+#include <QTextBrowser>
+#include <map>
+
+#include "ui/command_box.h"
+#include "ui/picture_widget.h"
+#include "ui/publisher.h"
+
+namespace shell { struct Game; }
+
+namespace ui {
+
+class PixPage;
+
+class GamePage : public QWidget {
+  Q_OBJECT
+ public:
+  GamePage(const Publisher& publisher, QWidget* parent = nullptr);
+
+  void refresh(const shell::Game& game);
+
+  PictureWidget* Imp;
+  QStackedWidget* Abok1;
+  QWidget* page0;
+  QPlainTextEdit* MsgMd0;
+  QWidget* BarraTop;
+  QWidget* page1;
+  PictureWidget* Tela;  // inside PanTel
+  QWidget* PanTel;
+  QPlainTextEdit* Msg;
+  QTextBrowser* WebB;
+  QScrollArea* Sbox2;
+  PictureWidget* Tela3;
+  QScrollArea* Sbc1;
+  QWidget* pageDown;
+  PixPage* pagePix;
+  QWidget* Abok2;
+  PictureWidget* TelCmd;
+  CommandBox* Input;
+  PictureWidget* btFim;
+  QLabel* lbFim;
+
+ signals:
+  // A page link was followed; the address as the page view reports it.
+  void linkFollowed(const QString& address);
+
+ private:
+  void showPage(const std::string& caption);
+  void showPageFile(const std::string& path, const std::string& folderUrl);
+  static void setMemoText(QPlainTextEdit* memo, const std::string& cp1252Text);
+
+  std::map<std::string, QWidget*> pagesByCaption_;
+  std::string pageShown_;
+  qint64 pageStamp_ = -1;
+};
+
+}  // namespace ui

@@ -1,0 +1,59 @@
+// The main window.
+#include "ui/main_window.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+
+#include "shell/game.h"
+
+namespace ui {
+
+MainWindow::MainWindow(const Publisher& publisher, QWidget* parent) : QWidget(parent) {
+  setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+  setWindowTitle(QStringLiteral("Mirandel"));
+  setFixedSize(900, 420);
+  Abok0 = new QStackedWidget(this);
+  Abok0->setGeometry(0, 0, 900, 420);
+  gamePage = new GamePage(publisher);
+  imagesPage = new QWidget;
+  openingPage = new OpeningPage(publisher);
+  Abok0->addWidget(gamePage);
+  Abok0->addWidget(imagesPage);
+  Abok0->addWidget(openingPage);
+  Abok0->setCurrentWidget(openingPage);
+  if (QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - rect().center());
+}
+
+void MainWindow::refresh(const shell::Game& game) {
+  const auto& area = game.window;
+  QSize size(area.width > 0 ? area.width : 900, area.height > 0 ? area.height : 420);
+  if (this->size() != size) {
+    setFixedSize(size);
+    Abok0->setGeometry(0, 0, size.width(), size.height());
+  }
+  int page = static_cast<int>(game.screen.outerPage);
+  if (page == 1) page = 0;  // the working page is never shown
+  if (Abok0->currentIndex() != page) Abok0->setCurrentIndex(page);
+  gamePage->refresh(game);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!onCloseRequested || onCloseRequested())
+    event->accept();
+  else
+    event->ignore();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  // A borderless window has no close button: Ctrl+Q closes it as the end button does.
+  if (event->key() == Qt::Key_Q && (event->modifiers() & Qt::ControlModifier)) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+}  // namespace ui

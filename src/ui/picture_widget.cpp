@@ -1,0 +1,52 @@
+// The image control.
+#include "ui/picture_widget.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace ui {
+
+PictureWidget::PictureWidget(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }
+
+void PictureWidget::setPicture(const QImage& picture) {
+  picture_ = picture;
+  update();
+}
+
+void PictureWidget::paintEvent(QPaintEvent*) {
+  if (picture_.isNull()) return;
+  QPainter painter(this);
+  if (stretched_)
+    painter.drawImage(rect(), picture_);
+  else
+    painter.drawImage(QPoint(0, 0), picture_);
+}
+
+QPoint PictureWidget::toPicture(QPointF at) const {
+  if (!stretched_ || picture_.isNull() || width() == 0 || height() == 0) return at.toPoint();
+  return QPoint(static_cast<int>(at.x() * picture_.width() / width()),
+                static_cast<int>(at.y() * picture_.height() / height()));
+}
+
+void PictureWidget::mousePressEvent(QMouseEvent* event) {
+  dragStart_ = event->globalPosition().toPoint();
+  dragging_ = dragsWindow_ && event->button() == Qt::LeftButton;
+  emit pressed(toPicture(event->position()));
+}
+
+void PictureWidget::mouseMoveEvent(QMouseEvent* event) {
+  emit moved(toPicture(event->position()));
+  if (!dragging_ || !(event->buttons() & Qt::LeftButton)) return;
+  QPoint now = event->globalPosition().toPoint();
+  window()->move(window()->pos() + (now - dragStart_));
+  dragStart_ = now;
+}
+
+void PictureWidget::mouseReleaseEvent(QMouseEvent* event) {
+  dragging_ = false;
+  emit released(toPicture(event->position()));
+}
+
+void PictureWidget::mouseDoubleClickEvent(QMouseEvent* event) { emit doubleClicked(toPicture(event->position())); }
+
+}  // namespace ui

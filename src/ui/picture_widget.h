@@ -1,0 +1,44 @@
+// PictureWidget: an image control. It shows a picture stretched to its bounds (or
+// at its own size), reports clicks, double-clicks and moves with positions in
+// picture coordinates, and can drag the window it belongs to.
+#pragma once
+#include <QImage>
+#include <QWidget>
+
+namespace ui {
+
+class PictureWidget : public QWidget {
+  Q_OBJECT
+ public:
+  explicit PictureWidget(QWidget* parent = nullptr);
+
+  void setPicture(const QImage& picture);
+  const QImage& picture() const { return picture_; }
+  void setStretched(bool stretched) { stretched_ = stretched; update(); }
+  // Pressing and moving drags the top-level window (the skin and the title picture).
+  void setDragsWindow(bool drags) { dragsWindow_ = drags; }
+
+ signals:
+  void pressed(QPoint at);
+  void released(QPoint at);
+  void moved(QPoint at);
+  void doubleClicked(QPoint at);
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+ private:
+  QPoint toPicture(QPointF widgetPoint) const;
+
+  QImage picture_;
+  bool stretched_ = true;
+  bool dragsWindow_ = false;
+  QPoint dragStart_;
+  bool dragging_ = false;
+};
+
+}  // namespace ui

@@ -1,0 +1,20 @@
+// The support page "Pix" of the viewer: a plea to support the authoring engine,
+// the payment key and its QR code.
+#pragma once
+#include <QLabel>
+#include <QWidget>
+
+#include "ui/picture_widget.h"
+#include "ui/publisher.h"
+
+namespace ui {
+
+class PixPage : public QWidget {
+ public:
+  PixPage(const Publisher& publisher, QWidget* parent = nullptr);
+
+  QLabel *Label3, *Label4, *Label5;
+  PictureWidget *Image6, *Image7, *Image9;
+};
+
+}  // namespace ui

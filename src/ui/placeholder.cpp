@@ -1,1 +1,0 @@
-// The Qt Widgets window lives in this folder.

@@ -1,0 +1,44 @@
+// QtHost: the Host of the desktop window. Pending events are Qt's events; the
+// error box is a message box; web pages open in the user's browser. In scripted
+// play its clock is virtual, so typewriter pauses cost no real time.
+#pragma once
+#include <QElapsedTimer>
+#include <functional>
+
+#include "platform/host.h"
+
+namespace ui {
+
+class QtHost : public platform::Host {
+ public:
+  explicit QtHost(bool virtualClock) : virtualClock_(virtualClock) { clock_.start(); }
+
+  void processEvents() override;
+  void sleep(int milliseconds) override;
+  int64_t now() const override;
+  void repaint() override;
+
+  void errorBox(const std::string& message) override;
+  void openWebPage(const std::string& address) override;
+  void startProgram(const std::string& program, const std::vector<std::string>& arguments) override;
+  void playEffect(const std::string& file) override;
+  void playMusic(const std::string& file) override;
+  void stopMusic() override;
+  void setVolume(int volume) override;
+  void quit() override;
+
+  // Advances the virtual clock (the "wait" event of scripted play).
+  void advance(int milliseconds) { virtualTime_ += milliseconds; }
+
+  // The window shows the model on repaint and closes on quit.
+  std::function<void()> onRepaint, onQuit;
+  // Scripted play shows no modal boxes: errors are only recorded (and printed).
+  bool modalErrors = true;
+
+ private:
+  bool virtualClock_;
+  QElapsedTimer clock_;
+  int64_t virtualTime_ = 0;
+};
+
+}  // namespace ui

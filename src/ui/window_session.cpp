@@ -1,0 +1,185 @@
+// The window session: wiring between the window, the input queue and the engine.
+#include "ui/window_session.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <fstream>
+
+#include "base/cp1252.h"
+#include "shell/dump.h"
+#include "shell/input_wiring.h"
+
+namespace ui {
+namespace {
+
+QString unicode(const std::string& cp1252) { return QString::fromStdString(base::cp1252ToUtf8(cp1252)); }
+
+Qt::Key keyCode(const std::string& name) {
+  static const std::pair<const char*, Qt::Key> keys[] = {
+      {"F1", Qt::Key_F1}, {"F2", Qt::Key_F2},     {"F3", Qt::Key_F3},     {"F4", Qt::Key_F4},      {"Up", Qt::Key_Up},
+      {"Down", Qt::Key_Down}, {"Left", Qt::Key_Left}, {"Right", Qt::Key_Right}, {"Enter", Qt::Key_Return}};
+  for (const auto& [keyName, code] : keys)
+    if (name == keyName) return code;
+  return Qt::Key_unknown;
+}
+
+void sendKey(QWidget* target, Qt::Key key) {
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+  QApplication::sendEvent(target, &press);
+  QApplication::sendEvent(target, &release);
+}
+
+void sendMouse(QWidget* target, QEvent::Type type, QPoint at) {
+  QMouseEvent event(type, QPointF(at), target->mapToGlobal(QPointF(at)), Qt::LeftButton,
+                    type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &event);
+}
+
+}  // namespace
+
+WindowSession::WindowSession(const WindowOptions& options)
+    : host(options.scripted), game(host), player(game), window(options.publisher), options_(options) {
+  host.modalErrors = !options.scripted;
+  if (!options.traceFile.empty()) {
+    trace_ = std::make_unique<std::ofstream>(options.traceFile, std::ios::binary | std::ios::trunc);
+    game.traceHook = [this](const std::string& line) { *trace_ << base::cp1252ToUtf8(line) << '\n'; };
+  }
+  shell::connectPlayerInput(player);
+  connectWindow();
+}
+
+WindowSession::~WindowSession() { shutDownOnce(); }
+
+void WindowSession::start() {
+  shell::start(game, options_.start);
+  window.refresh(game);
+  window.show();
+}
+
+void WindowSession::connectWindow() {
+  host.onRepaint = [this] {
+    window.refresh(game);
+    if (!options_.scripted) window.repaint();
+  };
+  host.onQuit = [this] { window.close(); };
+  window.onCloseRequested = [this] {
+    if (player.busy()) {
+      // Closing in the middle of a run: the run ends first, then the player closes.
+      player.post({shell::PlayerInput::Kind::Quit, {}});
+      return false;
+    }
+    return shutDownOnce();
+  };
+
+  OpeningPage* opening = window.openingPage;
+  QObject::connect(opening, &OpeningPage::startRequested, &window,
+                   [this] { post({shell::PlayerInput::Kind::Start, {}}); });
+  QObject::connect(opening, &OpeningPage::addressRequested, &window,
+                   [this](const QString& address) { host.openWebPage(base::utf8ToCp1252(address.toStdString())); });
+
+  GamePage* page = window.gamePage;
+  QObject::connect(page->Input, &QLineEdit::textChanged, &window, [this](const QString& text) {
+    game.screen.Input.text = base::utf8ToCp1252(text.toStdString());
+  });
+  QObject::connect(page->Input, &CommandBox::commandKeyReleased, &window, [this](const QString& name) {
+    post({shell::PlayerInput::Kind::Key, name.toStdString()});
+  });
+  QObject::connect(page, &GamePage::linkFollowed, &window, [this](const QString& address) {
+    post({shell::PlayerInput::Kind::Link, base::utf8ToCp1252(address.toStdString())});
+  });
+  QObject::connect(page->btFim, &PictureWidget::pressed, &window, [this] { pressEndButton(); });
+  QObject::connect(page->btFim, &PictureWidget::released, &window, [this] { releaseEndButton(); });
+}
+
+void WindowSession::post(shell::PlayerInput input) {
+  player.post(std::move(input));
+  window.refresh(game);
+  if (player.quitRequested() && !player.busy()) window.close();
+}
+
+bool WindowSession::shutDownOnce() {
+  if (shutDown_) return true;
+  shutDown_ = true;
+  QPoint at = window.pos();
+  game.window.left = at.x();
+  game.window.top = at.y();
+  shell::shutDown(game);
+  return true;
+}
+
+void WindowSession::pressEndButton() {
+  host.playEffect("clk0a.wav");
+  window.refresh(game);
+}
+
+void WindowSession::releaseEndButton() {
+  host.playEffect("clk0b.wav");
+  host.processEvents();
+  host.sleep(200);
+  window.close();
+}
+
+void WindowSession::close() { window.close(); }
+
+QWidget* WindowSession::surfaceWidget(const std::string& surface) {
+  GamePage* page = window.gamePage;
+  if (surface == "tel") return page->Tela;
+  if (surface == "fnc") return page->TelCmd;
+  if (surface == "pan") return page->Imp;
+  if (surface == "md3") return page->Tela3;
+  if (surface == "map") return page->Sbc1;
+  return nullptr;
+}
+
+void WindowSession::deliver(const shell::PlayerInput& input) {
+  using Kind = shell::PlayerInput::Kind;
+  GamePage* page = window.gamePage;
+  switch (input.kind) {
+    case Kind::Start:
+      sendMouse(window.openingPage->TelAber, QEvent::MouseButtonDblClick, QPoint(450, 210));
+      break;
+    case Kind::Type:
+      page->Input->setText(unicode(input.text).toUpper());
+      sendKey(page->Input, Qt::Key_Return);
+      break;
+    case Kind::Key:
+      sendKey(page->Input, keyCode(input.text));
+      break;
+    case Kind::Link:
+      emit page->linkFollowed(unicode(input.text));
+      break;
+    case Kind::Click:
+      if (QWidget* target = surfaceWidget(input.text)) {
+        QPoint at(input.x, input.y);
+        sendMouse(target, QEvent::MouseMove, at);
+        sendMouse(target, QEvent::MouseButtonPress, at);
+        sendMouse(target, QEvent::MouseButtonRelease, at);
+      } else {
+        post(input);  // surfaces the window does not have yet go straight to the engine
+      }
+      break;
+    case Kind::Quit:
+      sendMouse(page->btFim, QEvent::MouseButtonPress, QPoint(1, 1));
+      sendMouse(page->btFim, QEvent::MouseButtonRelease, QPoint(1, 1));
+      break;
+    case Kind::Run:
+      post(input);
+      break;
+  }
+  QCoreApplication::processEvents();
+}
+
+void WindowSession::wait(int milliseconds) {
+  host.advance(milliseconds);
+  QCoreApplication::processEvents();
+}
+
+bool WindowSession::dump(const std::filesystem::path& folder) {
+  window.refresh(game);
+  bool ok = shell::writeDump(game, folder);
+  return window.grab().save(QString::fromStdString((folder / "screen.png").string()), "PNG") && ok;
+}
+
+}  // namespace ui

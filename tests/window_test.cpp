@@ -1,0 +1,107 @@
+// The desktop window, offscreen: the opening screen, the command box, the end
+// button, closing the window, and the screen the window shows.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include "support/test_game.h"
+#include "ui/pix_page.h"
+#include "ui/window_session.h"
+
+using namespace testing_support;
+
+namespace {
+
+struct WindowTest : ::testing::Test {
+  WindowTest() {
+    folder.writeBytes("mirandel.ini", "");
+    ui::WindowOptions options;
+    options.start.gameFolder = folder.path().string();
+    options.scripted = true;
+    session = std::make_unique<ui::WindowSession>(options);
+    session->start();
+  }
+  void click(QWidget* widget, QEvent::Type type) {
+    QMouseEvent event(type, QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)), Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+  }
+  TempFolder folder;
+  std::unique_ptr<ui::WindowSession> session;
+};
+
+}  // namespace
+
+TEST_F(WindowTest, OpensOnTheOpeningScreenWithItsLabelsAndLinks) {
+  auto& window = session->window;
+  EXPECT_EQ(window.size(), QSize(900, 420));
+  EXPECT_TRUE(window.windowFlags() & Qt::FramelessWindowHint);
+  EXPECT_EQ(window.Abok0->currentWidget(), window.openingPage);
+  EXPECT_EQ(window.openingPage->Label7->text(), QString::fromUtf8("Versão especial 2023"));
+  EXPECT_EQ(window.openingPage->Label1->text(), QStringLiteral("https://quimera.example.org/"));
+  click(window.openingPage->Image5, QEvent::MouseButtonRelease);
+  click(window.openingPage->Image2, QEvent::MouseButtonRelease);  // no action
+  ASSERT_EQ(session->host.record.opened.size(), 1u);
+  EXPECT_EQ(session->host.record.opened[0], "https://quimera.example.org/mrd2023");
+  // The title picture is painted, not blank.
+  QImage screen = window.grab().toImage();
+  EXPECT_NE(screen.pixel(450, 10), screen.pixel(450, 400));
+}
+
+TEST_F(WindowTest, EndButtonClicksThenClosesWithTheShutDownSequence) {
+  auto* button = session->window.gamePage->btFim;
+  click(button, QEvent::MouseButtonPress);
+  EXPECT_EQ(session->host.record.sounds, std::vector<std::string>{"effect clk0a.wav"});
+  click(button, QEvent::MouseButtonRelease);
+  EXPECT_EQ(session->host.record.sounds.back(), "effect clk0b.wav");
+  EXPECT_TRUE(session->closed());
+  EXPECT_EQ(folder.readLines("debug.txt").back(), "Componentes liberados com sucesso");
+  EXPECT_TRUE(folder.exists("mirandel.rgs"));
+}
+
+TEST_F(WindowTest, ClosingTheWindowAnyOtherWaySavesOnce) {
+  session->window.move(40, 30);
+  QKeyEvent ctrlQ(QEvent::KeyPress, Qt::Key_Q, Qt::ControlModifier);
+  QApplication::sendEvent(&session->window, &ctrlQ);
+  EXPECT_TRUE(session->closed());
+  auto table = folder.readLines("mirandel.ini");
+  ASSERT_EQ(table.size(), 101u);
+  EXPECT_EQ(table[0], std::to_string(session->window.pos().x()));
+  session->close();  // a second close does not run the sequence again
+  auto log = folder.readLines("debug.txt");
+  EXPECT_EQ(std::count(log.begin(), log.end(), "Componentes liberados com sucesso"), 1);
+}
+
+TEST_F(WindowTest, CommandBoxUpperCasesSwallowsEnterAndReportsCommandKeys) {
+  std::vector<std::string> keys;
+  session->player.onKey = [&](shell::Game&, const shell::PlayerInput& input) { keys.push_back(input.text); };
+  auto* box = session->window.gamePage->Input;
+  QKeyEvent typed(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+  QApplication::sendEvent(box, &typed);
+  box->setFocus();
+  box->insert(QString::fromUtf8("çã"));
+  EXPECT_EQ(box->text(), QString::fromUtf8("AÇÃ"));
+  EXPECT_EQ(utf(session->game.screen.Input.text), "AÇÃ");
+  for (Qt::Key key : {Qt::Key_Return, Qt::Key_F3, Qt::Key_Left, Qt::Key_X}) {
+    QString text = key == Qt::Key_X ? QStringLiteral("x") : key == Qt::Key_Return ? QStringLiteral("\r") : QString();
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(box, &press);
+    QApplication::sendEvent(box, &release);
+  }
+  EXPECT_EQ(keys, (std::vector<std::string>{"Enter", "F3", "Left"}));
+  EXPECT_EQ(box->text(), QString::fromUtf8("AÇXÃ"));  // Enter added nothing; Left moved the cursor
+}
+
+TEST_F(WindowTest, PagpixShowsTheSupportPageWithItsQrCode) {
+  session->deliver({shell::PlayerInput::Kind::Run, "pagpix"});
+  auto* page = session->window.gamePage;
+  EXPECT_EQ(page->Abok1->currentWidget(), static_cast<QWidget*>(page->pagePix));
+  const QImage& code = page->pagePix->Image7->picture();
+  ASSERT_FALSE(code.isNull());
+  // A QR code starts with a finder pattern: dark corner module after the quiet border.
+  EXPECT_EQ(qGray(code.pixel(4 * 5 + 1, 4 * 5 + 1)), 0);
+  EXPECT_EQ(qGray(code.pixel(1, 1)), 255);
+}
