@@ -2,171 +2,34 @@
 #include "app/terminal_play.h"
 
 #include <iostream>
-#include <map>
 
 #include "app/session.h"
-#include "app/terminal_page.h"
 #include "base/cp1252.h"
-#include "base/number.h"
-#include "input/command_keys.h"
 #include "shell/startup.h"
 
 namespace app {
-namespace {
-
-using Kind = shell::PlayerInput::Kind;
-
-const char* const kHelp =
-    "Comandos do jogo: digite a frase e tecle Enter (por exemplo: norte, pegue a chave).\n"
-    "Uma linha vazia tecla Enter com a caixa vazia: descreve o local de novo.\n"
-    "Comandos do terminal:\n"
-    "  :f1 :f2 :f3 :f4        teclas de fun\xC3\xA7\xC3\xA3o (F3 traz de volta o \xC3\xBAltimo comando)\n"
-    "  :norte :sul :leste :oeste   (ou :up :down :right :left) as setas\n"
-    "  :saidas                as sa\xC3\xAD" "das do local\n"
-    "  :links                 os links da p\xC3\xA1gina, numerados\n"
-    "  :link N                segue o link N\n"
-    "  :pontos                os pontos clic\xC3\xA1veis das imagens\n"
-    "  :executar NOME         executa o script NOME (como um clique o faria)\n"
-    "  :ajuda                 esta lista (tamb\xC3\xA9m :help ou help)\n"
-    "  :sair                  encerra e salva o jogo (o fim da entrada tamb\xC3\xA9m)\n";
-
-// Terminal names of the command keys.
-const std::map<std::string, std::string>& keyNames() {
-  static const std::map<std::string, std::string> names = {
-      {":f1", "F1"},       {":f2", "F2"},     {":f3", "F3"},      {":f4", "F4"},     {":norte", "Up"},
-      {":up", "Up"},       {":sul", "Down"},  {":down", "Down"},  {":leste", "Right"}, {":right", "Right"},
-      {":oeste", "Left"},  {":left", "Left"}, {":enter", "Enter"}};
-  return names;
-}
-
-// Game text to the terminal: UTF-8, LF, always ending a line.
-void print(const std::string& cp1252) {
-  std::string text = base::cp1252ToUtf8(cp1252), shown;
-  for (size_t i = 0; i < text.size(); ++i)
-    if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) shown += text[i] == '\r' ? '\n' : text[i];
-  if (shown.empty() || shown.back() != '\n') shown += '\n';
-  std::cout << shown << std::flush;
-}
-
-class Terminal {
- public:
-  explicit Terminal(Session& session) : session_(session), game_(session.game) {
-    session.host.onText = [this](const std::string& sink, const std::string& text) { show(sink, text); };
-    session.host.onError = [](const std::string& message) { print("[erro] " + message); };
-    session.player.onUnsupported = [](const std::string& why) { std::cout << "[" << why << "]\n"; };
-  }
-
-  // One line typed by the user; false when the player is to close.
-  bool handle(const std::string& utf8Line) {
-    std::string line = base::trim(utf8Line);
-    if (line == ":sair") return false;
-    if (line == ":ajuda" || line == ":help" || line == "help") {
-      std::cout << kHelp;
-    } else if (line.empty()) {
-      key("Enter");
-    } else if (auto named = keyNames().find(line); named != keyNames().end()) {
-      key(named->second);
-    } else if (line == ":saidas") {
-      listExits();
-    } else if (line == ":links") {
-      listLinks();
-    } else if (base::startsWith(line, ":link ")) {
-      followLink(line.substr(6));
-    } else if (line == ":pontos") {
-      listHotSpots();
-    } else if (base::startsWith(line, ":executar ")) {
-      post(Kind::Run, base::utf8ToCp1252(base::trim(line.substr(10))));
-    } else if (line[0] == ':') {
-      std::cout << "[comando do terminal desconhecido: " << line << "; :ajuda lista os comandos]\n";
-    } else {
-      // Each line is a whole command: the box starts empty.
-      game_.screen.Input.text.clear();
-      post(Kind::Type, base::utf8ToCp1252(line));
-    }
-    showCommandBox();
-    return !session_.player.quitRequested() && !session_.host.quitRequested();
-  }
-
- private:
-  void show(const std::string& sink, const std::string& text) {
-    if (sink == "picture") return print("[imagem: " + text + "]");
-    if (sink != "WebTxt") return print(text);
-    // The line is already the last of the page: its links number after those before it.
-    const auto& page = game_.screen.WebTxt;
-    size_t before = page.empty() ? 0 : pageLinks(base::Lines(page.begin(), page.end() - 1)).size();
-    std::string shown = pageLineText(text, before + 1);
-    if (!base::trim(shown).empty()) print(shown);
-  }
-
-  void post(Kind kind, std::string text) { session_.player.post({kind, std::move(text)}); }
-
-  void key(const std::string& name) {
-    input::keyPressed(game_);
-    post(Kind::Key, name);
-  }
-
-  // What stays in the command box (a recalled command, a command kept after an error).
-  void showCommandBox() {
-    if (!game_.screen.Input.text.empty())
-      print("[caixa de comando: " + game_.screen.Input.text + "; uma linha vazia tecla Enter]");
-  }
-
-  void listExits() {
-    const auto& words = world::directionWords();
-    std::string list;
-    for (size_t slot = 0; slot < words.size(); ++slot)
-      if (!game_.world.exits[slot].empty()) list += std::string(list.empty() ? "" : ", ") + words[slot];
-    print(list.empty() ? "Nenhuma sa\xED" "da marcada neste local." : "Sa\xED" "das: " + list + ".");
-  }
-
-  // The links of the page on show; text boxes drawn into pictures will add theirs here.
-  std::vector<PageLink> currentLinks() const {
-    if (game_.screen.Modelo != "2") return {};
-    return pageLinks(game_.screen.WebTxt);
-  }
-
-  void listLinks() {
-    auto links = currentLinks();
-    if (links.empty()) return print("Esta tela n\xE3o tem links.");
-    for (size_t i = 0; i < links.size(); ++i)
-      print("  " + std::to_string(i + 1) + ". " + pageLineText(links[i].text, 0) + " -> " + links[i].address);
-  }
-
-  void followLink(const std::string& number) {
-    auto links = currentLinks();
-    auto n = base::readNumber(number);
-    if (!n || *n < 1 || static_cast<size_t>(*n) > links.size())
-      return print("N\xE3o h\xE1 o link " + base::utf8ToCp1252(base::trim(number)) + "; :links lista os links.");
-    post(Kind::Link, links[static_cast<size_t>(*n - 1)].address);
-  }
-
-  void listHotSpots() {
-    // The clickable places of the pictures are listed here once the hot-spot
-    // table exists; until then only the objects gathered for icons are known.
-    const auto& icons = game_.world.ObjtsClk;
-    if (icons.empty()) return print("Nenhum ponto clic\xE1vel conhecido nesta tela.");
-    std::string list;
-    for (const auto& key : icons) list += (list.empty() ? "" : ", ") + key;
-    print("Objetos clic\xE1veis: " + list + " (:executar NOME para clicar).");
-  }
-
-  Session& session_;
-  shell::Game& game_;
-};
-
-}  // namespace
 
 int playInTerminal(const Options& options, const std::filesystem::path& folder) {
   Session session;
-  Terminal terminal(session);
+  session.host.onText = [](const std::string&, const std::string& text) {
+    std::string shown = base::cp1252ToUtf8(text);
+    std::cout << shown;
+    if (shown.empty() || shown.back() != '\n') std::cout << '\n';
+    std::cout.flush();
+  };
+  session.host.onError = [](const std::string& message) {
+    std::cout << "[erro] " << base::cp1252ToUtf8(message) << std::endl;
+  };
   session.start(options, folder);
-  std::cout << "mirandel \xE2\x80\x94 " << base::cp1252ToUtf8(session.game.folders.gameName)
-            << " (:ajuda lista os comandos do terminal)\n";
-  session.player.post({Kind::Start, {}});
+  std::cout << "mirandel — " << base::cp1252ToUtf8(session.game.folders.gameName)
+            << " (digite o nome de um script para execut\xC3\xA1-lo; FIM encerra)\n";
+  session.player.post({shell::PlayerInput::Kind::Run, "abertura"});
   std::string line;
-  while (!session.player.quitRequested() && std::cout << "> " << std::flush && std::getline(std::cin, line))
-    if (!terminal.handle(line)) break;
-  std::cout << "\n";
+  while (!session.player.quitRequested() && std::cout << "> " << std::flush && std::getline(std::cin, line)) {
+    std::string command = base::utf8ToCp1252(line);
+    if (command == "FIM" || command == "fim") break;
+    if (!command.empty()) session.player.post({shell::PlayerInput::Kind::Run, command});
+  }
   shell::shutDown(session.game);
   return 0;
 }
