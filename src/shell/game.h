@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 
+#include "input/parser_state.h"
 #include "platform/host.h"
 #include "script/dispatch.h"
 #include "script/registers.h"
@@ -43,6 +44,9 @@ struct Game {
   view::ScreenModel screen;
   view::Surfaces surfaces;
   view::WindowGeometry window;
+
+  // Player input: the typed-command parser's memory.
+  input::ParserState parser;
 
   // The program's random generator, seeded from the clock at start-up.
   std::mt19937 random;

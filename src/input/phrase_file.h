@@ -1,0 +1,30 @@
+// The command phrase file (commandsScript + ".scx"): lines "phrase | script". The
+// game author lists every accepted phrase whole; a phrase beginning with "/" is
+// hidden (matched, never suggested); a line without "|" matches nothing. The
+// file is read anew for every command, never cached.
+#pragma once
+#include <optional>
+#include <string>
+
+#include "base/text.h"
+#include "input/parser_state.h"
+
+namespace shell { struct Game; }
+
+namespace input {
+
+// The file's lines, or nothing when it cannot be read.
+std::optional<base::Lines> readPhraseFile(const shell::Game& game);
+// The message for a phrase file that cannot be read.
+std::string missingPhraseFileMessage(const shell::Game& game);
+
+// The script of the first line whose trimmed phrase is exactly the command
+// (trimmed too); empty when none matches.
+std::string findCommandScript(const base::Lines& phrases, const std::string& command);
+
+// At most 12 phrases near the command, in file order, each followed by CR LF:
+// those holding word 1 when only word 1 is given, those holding words 1 and 2
+// (in any order) when both are. Hidden and empty phrases are never offered.
+std::string suggestCommands(const base::Lines& phrases, const CommandWords& words);
+
+}  // namespace input
