@@ -2,13 +2,21 @@
 // keyword registered twice keeps its first handler.
 #include "script/dispatch.h"
 
+#include "script/condition_statements.h"
 #include "script/core_statements.h"
+#include "script/jump_statements.h"
+#include "script/register_statements.h"
+#include "world/location_statements.h"
 
 namespace script {
 
 Dispatch buildDispatch() {
   Dispatch dispatch;
   registerCoreStatements(dispatch);
+  registerRegisterStatements(dispatch);
+  registerConditionStatements(dispatch);
+  registerJumpStatements(dispatch);
+  world::registerLocationStatements(dispatch);
   return dispatch;
 }
 

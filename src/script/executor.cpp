@@ -60,8 +60,8 @@ void quotedText(shell::Game& game, const std::string& firstLine, std::string& tr
 // One line, from trimming to its handler; returns its trace line.
 void executeLine(shell::Game& game) {
   auto& runner = game.runner;
-  if (++runner.stepsThisRun > kMaxStepsPerRun)
-    throw ScriptError("o script n\xE3o terminou depois de " + std::to_string(kMaxStepsPerRun) +
+  if (++runner.stepsThisRun > runner.maxStepsPerRun)
+    throw ScriptError("o script n\xE3o terminou depois de " + std::to_string(runner.maxStepsPerRun) +
                       " instru\xE7\xF5" "es (um la\xE7o sem fim?)");
   const bool tracing = static_cast<bool>(game.traceHook);
   // A copy: a nested run or a script change must not pull the line away.

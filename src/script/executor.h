@@ -4,15 +4,12 @@
 #pragma once
 #include <string>
 
+#include "script/runner_state.h"
 #include "script/statement.h"
 
 namespace shell { struct Game; }
 
 namespace script {
-
-// A run stops with an error after this many statements: no real game comes near
-// it, and a script that loops forever must not hang the player.
-constexpr long long kMaxStepsPerRun = 20'000'000;
 
 // executeStatement: runs the line at currentLine, and any line a handler asks to
 // be executed at once in the same step (a jump target, the line after a quoted

@@ -3,12 +3,16 @@
 #pragma once
 #include <string>
 
-#include "base/text.h"
+#include "script/label_index.h"
 
 namespace script {
 
+// A run stops with an error after this many statements: no real game comes near
+// it, and a script that loops forever must not hang the player.
+constexpr long long kMaxStepsPerRun = 20'000'000;
+
 struct RunnerState {
-  base::Lines Script;
+  ScriptLines Script;  // replaced whole, never edited in place (see label_index.h)
   std::string currentScript = "start";
   int currentLine = 0;
   std::string gosubScript;
@@ -19,8 +23,10 @@ struct RunnerState {
   // Set by a handler that wants the line at currentLine executed at once, in the
   // same step (a jump's target line, the line after a quoted text).
   bool executeAtOnce = false;
-  // Statements executed by the current run, to stop a run that never ends.
+  // Statements executed by the current run, to stop a run that never ends, and
+  // the bound at which it is stopped (kMaxStepsPerRun; tests lower it).
   long long stepsThisRun = 0;
+  long long maxStepsPerRun = kMaxStepsPerRun;
 };
 
 }  // namespace script

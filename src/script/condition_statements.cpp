@@ -1,0 +1,102 @@
+// ifreg=, ifreg#, ifreg>, ifreg< (label form); ifmod0-3, if=, if#, if>, if<, if~
+// (statement form). A failed test does nothing, not even skip a line.
+#include "script/condition_statements.h"
+
+#include "base/number.h"
+#include "script/executor.h"
+#include "script/jump_statements.h"
+#include "script/register_statements.h"
+#include "shell/game.h"
+
+namespace script {
+namespace {
+
+// ifreg> and ifreg< read anything unreadable as 0: a bad register number, a
+// register that does not exist, a value or a bound that is not a number.
+int32_t registerOrZero(const shell::Game& game, const std::string& argument) {
+  auto n = base::readNumber(argument);
+  if (!n || !game.Regs.exists(*n)) return 0;
+  return base::readNumberOr(game.Regs.at(*n), 0);
+}
+
+void ifRegEqual(shell::Game& game, Statement& s) {
+  applyLabelForm(game, namedRegister(game, s) == s.arg(2), s.arg(3));
+}
+void ifRegDiffers(shell::Game& game, Statement& s) {
+  applyLabelForm(game, namedRegister(game, s) != s.arg(2), s.arg(3));
+}
+void ifRegGreater(shell::Game& game, Statement& s) {
+  applyLabelForm(game, registerOrZero(game, s.arg(1)) > base::readNumberOr(s.arg(2), 0), s.arg(3));
+}
+void ifRegLess(shell::Game& game, Statement& s) {
+  applyLabelForm(game, registerOrZero(game, s.arg(1)) < base::readNumberOr(s.arg(2), 0), s.arg(3));
+}
+
+template <char Mode>
+void ifMode(shell::Game& game, Statement& s) {
+  const std::string& mode = game.screen.Modelo;
+  applyStatementForm(game, mode.size() == 1 && mode[0] == Mode, s, 1);
+}
+
+void ifEqual(shell::Game& game, Statement& s) { applyStatementForm(game, namedRegister(game, s) == s.arg(2), s, 3); }
+void ifDiffers(shell::Game& game, Statement& s) { applyStatementForm(game, namedRegister(game, s) != s.arg(2), s, 3); }
+
+// if> and if<: both sides must be numbers.
+std::pair<int32_t, int32_t> comparedNumbers(shell::Game& game, const Statement& s) {
+  int32_t value = requiredNumber(s, namedRegister(game, s), "o valor do registro");
+  return {value, requiredNumber(s, s.arg(2), "o valor")};
+}
+void ifGreater(shell::Game& game, Statement& s) {
+  auto [value, bound] = comparedNumbers(game, s);
+  applyStatementForm(game, value > bound, s, 3);
+}
+void ifLess(shell::Game& game, Statement& s) {
+  auto [value, bound] = comparedNumbers(game, s);
+  applyStatementForm(game, value < bound, s, 3);
+}
+
+// if~: low <= register <= high in byte order; a register number outside the
+// ones references may name, or outside the store, makes the test fail.
+void ifBetween(shell::Game& game, Statement& s) {
+  int32_t n = base::readNumberOr(s.arg(1), 0);
+  bool holds = false;
+  if (n >= 0 && n < game.registerCount && game.Regs.exists(n)) {
+    const std::string& value = game.Regs.at(n);
+    holds = s.arg(2) <= value && value <= s.arg(3);
+  }
+  applyStatementForm(game, holds, s, 4);
+}
+
+}  // namespace
+
+void applyLabelForm(shell::Game& game, bool holds, const std::string& label) {
+  if (holds) goToLabel(game, label);
+}
+
+void applyStatementForm(shell::Game& game, bool holds, Statement& s, int from) {
+  if (holds) dispatchCarried(game, s, s.shiftedFrom(from));
+}
+
+void dispatchCarried(shell::Game& game, Statement& carrier, Statement carried) {
+  carried.trace = std::move(carrier.trace);
+  dispatchStatement(game, carried);
+  carrier.trace = std::move(carried.trace);
+}
+
+void registerConditionStatements(Dispatch& dispatch) {
+  dispatch.add("ifreg=", ifRegEqual);
+  dispatch.add("ifreg#", ifRegDiffers);
+  dispatch.add("ifreg>", ifRegGreater);
+  dispatch.add("ifreg<", ifRegLess);
+  dispatch.add("ifmod0", ifMode<'0'>);
+  dispatch.add("ifmod1", ifMode<'1'>);
+  dispatch.add("ifmod2", ifMode<'2'>);
+  dispatch.add("ifmod3", ifMode<'3'>);
+  dispatch.add("if=", ifEqual);
+  dispatch.add("if#", ifDiffers);
+  dispatch.add("if>", ifGreater);
+  dispatch.add("if<", ifLess);
+  dispatch.add("if~", ifBetween);
+}
+
+}  // namespace script

@@ -1,0 +1,50 @@
+// ScriptLines: the lines of the running script with an index of its labels, so
+// a jump costs the same however long the script is. The lines are read-only and
+// can only be replaced whole; every replacement drops the index, which is built
+// again on the next jump, so it never describes lines that are gone.
+#pragma once
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+#include "base/text.h"
+
+namespace script {
+
+class ScriptLines {
+ public:
+  ScriptLines() = default;
+  ScriptLines(base::Lines lines) : lines_(std::move(lines)) {}
+  ScriptLines& operator=(base::Lines lines) {
+    lines_ = std::move(lines);
+    labels_.reset();
+    return *this;
+  }
+  void clear() { *this = base::Lines(); }
+
+  const base::Lines& lines() const { return lines_; }
+  size_t size() const { return lines_.size(); }
+  bool empty() const { return lines_.empty(); }
+  const std::string& operator[](size_t i) const { return lines_[i]; }
+  base::Lines::const_iterator begin() const { return lines_.begin(); }
+  base::Lines::const_iterator end() const { return lines_.end(); }
+
+  // The line of the first label whose trimmed line is ":" + name exactly
+  // (case-sensitive), or -1 when there is none.
+  int findLabel(std::string_view name) const;
+
+ private:
+  struct Hash {
+    using is_transparent = void;
+    size_t operator()(std::string_view text) const { return std::hash<std::string_view>()(text); }
+  };
+  using Index = std::unordered_map<std::string, int, Hash, std::equal_to<>>;
+
+  base::Lines lines_;
+  mutable std::optional<Index> labels_;  // label name -> line, built on demand
+};
+
+}  // namespace script
