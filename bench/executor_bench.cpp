@@ -9,6 +9,12 @@
 
 namespace {
 
+// The statements/s counter: statements executed per run times the runs.
+void countStatements(benchmark::State& state, double perRun) {
+  state.counters["statements/s"] =
+      benchmark::Counter(perRun * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+}
+
 // A long straight script of register-free core statements and labels.
 void BM_StraightScript(benchmark::State& state) {
   BenchGame bench;
@@ -24,9 +30,41 @@ void BM_StraightScript(benchmark::State& state) {
   }
   bench.writeScript("longo", script);
   for (auto _ : state) script::runScript(bench.game, "longo");
-  state.counters["statements/s"] =
-      benchmark::Counter(static_cast<double>(lines) * state.iterations(), benchmark::Counter::kIsRate);
+  countStatements(state, lines);
 }
 BENCHMARK(BM_StraightScript)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// A counting loop: reg+, ifreg< and goto, three statements per round; the
+// label lines are never executed (jumps land on the line after them).
+void BM_CountingLoop(benchmark::State& state) {
+  BenchGame bench;
+  const int rounds = static_cast<int>(state.range(0));
+  bench.writeScript("conta",
+                    "reg= 1,0\r\n:volta\r\nreg+ 1,1\r\nifreg< 1," + std::to_string(rounds) +
+                        ",segue\r\ngoto fim\r\n:segue\r\ngoto volta\r\n:fim\r\n");
+  for (auto _ : state) script::runScript(bench.game, "conta");
+  if (bench.game.Regs.at(1) != std::to_string(rounds)) state.SkipWithError("the loop did not count");
+  countStatements(state, 3.0 * rounds);
+}
+BENCHMARK(BM_CountingLoop)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// Jumps in a long script: a goto to a label near the end of the script and a
+// goto back, repeated a million times; a jump must cost the same whatever the
+// length of the script (the argument is the number of filler labels, each
+// with one line after it: 50000 make a script of 100 000 lines).
+void BM_LongScriptJump(benchmark::State& state) {
+  BenchGame bench;
+  const int lines = static_cast<int>(state.range(0));
+  const int rounds = 1000000;
+  std::string script = "reg= 1,0\r\n:volta\r\nreg+ 1,1\r\nifreg< 1," + std::to_string(rounds) +
+                       ",longe\r\nfim\r\n";
+  for (int i = 0; i < lines; ++i) script += ":l" + std::to_string(i) + "\r\npausa= 1\r\n";
+  script += ":longe\r\ngoto volta\r\n";
+  bench.writeScript("longo", script);
+  for (auto _ : state) script::runScript(bench.game, "longo");
+  if (bench.game.Regs.at(1) != std::to_string(rounds)) state.SkipWithError("the loop did not count");
+  countStatements(state, 3.0 * rounds);
+}
+BENCHMARK(BM_LongScriptJump)->Arg(1000)->Arg(50000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
