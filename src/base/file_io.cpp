@@ -23,14 +23,14 @@ std::optional<Lines> readTextLines(const std::filesystem::path& path) {
   return splitLines(*bytes);
 }
 
-bool writeFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+bool writeFileAtomically(const std::filesystem::path& path, std::string_view bytes, Durability durability) {
   std::filesystem::path temporary = path;
   temporary += ".tmp~";
   FILE* file = std::fopen(temporary.c_str(), "wb");
   if (!file) return false;
   bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
   ok = std::fflush(file) == 0 && ok;
-  ok = ::fsync(fileno(file)) == 0 && ok;
+  if (durability == Durability::Flushed) ok = ::fsync(fileno(file)) == 0 && ok;
   ok = std::fclose(file) == 0 && ok;
   std::error_code error;
   if (ok) std::filesystem::rename(temporary, path, error);
@@ -41,8 +41,8 @@ bool writeFileAtomically(const std::filesystem::path& path, std::string_view byt
   return true;
 }
 
-bool writeTextLines(const std::filesystem::path& path, const Lines& lines) {
-  return writeFileAtomically(path, joinLines(lines));
+bool writeTextLines(const std::filesystem::path& path, const Lines& lines, Durability durability) {
+  return writeFileAtomically(path, joinLines(lines), durability);
 }
 
 }  // namespace base

@@ -1,9 +1,11 @@
 // Showing the screen model on the game page.
 #include "ui/game_page.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include "base/cp1252.h"
 #include "shell/game.h"
@@ -43,6 +45,8 @@ GamePage::GamePage(const Publisher& publisher, QWidget* parent) : QWidget(parent
   BarraTop->setAutoFillBackground(true);
   MsgMd0 = makeMemo(page0);
   MsgMd0->setObjectName("MsgMd0");
+  MsgMd0->installEventFilter(this);
+  MsgMd0->viewport()->installEventFilter(this);
 
   page1 = new QWidget;
   PanTel = new QWidget(page1);
@@ -65,6 +69,7 @@ GamePage::GamePage(const Publisher& publisher, QWidget* parent) : QWidget(parent
   Tela3->setObjectName("Tela3");
   Tela3->setStretched(false);
   Sbox2->setWidget(Tela3);
+  Sbox2->viewport()->installEventFilter(this);
 
   Sbc1 = new QScrollArea;
   Sbc1->setObjectName("Sbc1");
@@ -92,6 +97,31 @@ GamePage::GamePage(const Publisher& publisher, QWidget* parent) : QWidget(parent
   lbFim = new QLabel(this);
   lbFim->setObjectName("lbFim");
   lbFim->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+bool GamePage::eventFilter(QObject* watched, QEvent* event) {
+  // A wheel notch scrolls the mode-"3" page by its delta in pixels (120 a notch).
+  if (watched == Sbox2->viewport() && event->type() == QEvent::Wheel) {
+    auto* wheel = static_cast<QWheelEvent*>(event);
+    QScrollBar* bar = Sbox2->verticalScrollBar();
+    bar->setValue(bar->value() - wheel->angleDelta().y());
+    return true;
+  }
+  // Keys and clicks in the typewriter page belong to the command box.
+  if ((watched == MsgMd0 || watched == MsgMd0->viewport()) && Input->isVisible()) {
+    switch (event->type()) {
+      case QEvent::KeyPress:
+      case QEvent::KeyRelease:
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonRelease:
+        Input->setFocus();
+        if (event->type() == QEvent::KeyPress) QApplication::sendEvent(Input, event);
+        return event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
+      default:
+        break;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void GamePage::setMemoText(QPlainTextEdit* memo, const std::string& cp1252Text) {

@@ -51,6 +51,9 @@ class GamePage : public QWidget {
   // A page link was followed; the address as the page view reports it.
   void linkFollowed(const QString& address);
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void showPage(const std::string& caption);
   void showPageFile(const std::string& path, const std::string& folderUrl);
