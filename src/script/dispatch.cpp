@@ -7,6 +7,8 @@
 #include "script/jump_statements.h"
 #include "script/register_statements.h"
 #include "world/location_statements.h"
+#include "world/object_statements.h"
+#include "world/state_statements.h"
 
 namespace script {
 
@@ -16,7 +18,9 @@ Dispatch buildDispatch() {
   registerRegisterStatements(dispatch);
   registerConditionStatements(dispatch);
   registerJumpStatements(dispatch);
+  world::registerObjectStatements(dispatch);
   world::registerLocationStatements(dispatch);
+  world::registerGameStateStatements(dispatch);
   return dispatch;
 }
 

@@ -1,12 +1,18 @@
 // Input handlers of the player.
 #include "shell/input_wiring.h"
 
+#include "input/command_keys.h"
 #include "shell/player.h"
+#include "world/game_start.h"
 
 namespace shell {
 
 void connectPlayerInput(Player& player) {
-  (void)player;  // the handlers are connected here as their subsystems provide them
+  player.onStart = [](Game& game, const PlayerInput&) { world::startGame(game); };
+  // Typed text goes into the command box key by key, then Enter is released.
+  player.onType = [](Game& game, const PlayerInput& input) { input::typeCommand(game, input.text); };
+  // A key input is the key's release; its press (the click) came before it.
+  player.onKey = [](Game& game, const PlayerInput& input) { input::keyReleased(game, input.text); };
 }
 
 }  // namespace shell

@@ -20,8 +20,10 @@ void save(shell::Game& game, const std::string& fileName, const base::Lines& lin
 void saveAfterRun(shell::Game& game) {
   const std::string& gameName = game.folders.gameName;
   save(game, gameName + ".rgs", encodeRegisterFile(game.Regs.values()));
-  save(game, gameName + ".obx", game.world.Objx);
+  saveObjectTable(game);
 }
+
+void saveObjectTable(shell::Game& game) { save(game, game.folders.gameName + ".obx", game.world.Objx); }
 
 void saveAtShutDown(shell::Game& game) {
   auto exeTable = game.folders.exeFile(game.folders.exeBaseName + ".ini");

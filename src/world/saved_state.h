@@ -9,6 +9,9 @@ namespace world {
 // After every run: registers to <gameName>.rgs, objects to <gameName>.obx.
 void saveAfterRun(shell::Game& game);
 
+// The object table alone, to <gameName>.obx (after an object restore).
+void saveObjectTable(shell::Game& game);
+
 // At shut-down: the table under the player's own name and, with a game name,
 // table, registers, objects and object keys under the game's name.
 void saveAtShutDown(shell::Game& game);

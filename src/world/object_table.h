@@ -1,0 +1,52 @@
+// The object table: Objx holds one record of 8 lines per key of Objs, in the same
+// order (key, nom, dsc, loc, shp, tag, two reserved lines). Statements find an
+// object by the first record whose key line equals the key, read and change its
+// fields, and select objects by their place; "jog" is the player's inventory.
+#pragma once
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "base/text.h"
+
+namespace shell { struct Game; }
+
+namespace world {
+
+struct WorldState;
+
+constexpr size_t kRecordLines = 8;
+constexpr const char* kInventory = "jog";
+
+// Lines of a record that scripts name.
+enum class Field { Nom = 1, Dsc = 2, Loc = 3, Shp = 4, Tag = 5 };
+
+// The field of a name as scripts write it: "nom", "dsc", "loc", "shp", "tag".
+std::optional<Field> fieldNamed(const std::string& name);
+
+// Line k of record i. A table shorter than its keys say aborts the run.
+std::string& recordLine(WorldState& world, size_t record, size_t line);
+const std::string& recordLine(const WorldState& world, size_t record, size_t line);
+inline std::string& field(WorldState& world, size_t record, Field f) {
+  return recordLine(world, record, static_cast<size_t>(f));
+}
+
+// The first record whose key is exactly the key, among as many records as Objs has keys.
+std::optional<size_t> findObject(const WorldState& world, const std::string& key);
+
+// Every record whose place is exactly the place, in table order.
+std::vector<size_t> objectsAt(const WorldState& world, const std::string& place);
+
+// Place aliases: "loc", "@loc" and "@pos" stand for the current location.
+std::string resolvePlaceAliases(const shell::Game& game, const std::string& place);
+// Only "loc" stands for the current location.
+std::string resolveLocAlias(const shell::Game& game, const std::string& place);
+
+// The register an object statement writes: the argument read as a number (0
+// when it is not one); a register outside the store aborts the run.
+std::string& resultRegister(shell::Game& game, const std::string& argument);
+
+// Items d1..dn joined from the last to the first: "dn, ..., d2 e d1."; none: "".
+std::string joinObjectList(const base::Lines& items);
+
+}  // namespace world

@@ -1,0 +1,49 @@
+// reset, recall=, saveregs.
+#include "world/state_statements.h"
+
+#include <filesystem>
+
+#include "script/dispatch.h"
+#include "shell/game.h"
+#include "world/object_restore.h"
+
+namespace world {
+namespace {
+
+void noEffect(shell::Game&, script::Statement&) {}
+
+// Registers 0 .. registerCount-1 emptied; one missing from the store aborts the
+// run there. They reach the disk with the end of the run.
+void resetRegisters(shell::Game& game) {
+  for (int32_t n = 0; n < game.registerCount; ++n) game.Regs.at(n).clear();
+}
+
+// The saved map picture, a file of the game folder only.
+void deleteSavedMap(shell::Game& game, const std::string& fileName) {
+  if (fileName.empty()) return;
+  if (auto path = game.folders.dataFolder.find(fileName)) {
+    std::error_code ignored;
+    std::filesystem::remove(*path, ignored);
+  }
+}
+
+// reset objs,name | reset regs | reset mapa,file
+void reset(shell::Game& game, script::Statement& s) {
+  const std::string& what = s.arg(1);
+  if (what == "objs")
+    restoreObjects(game, s.arg(2));
+  else if (what == "regs")
+    resetRegisters(game);
+  else if (what == "mapa")
+    deleteSavedMap(game, s.arg(2));
+}
+
+}  // namespace
+
+void registerGameStateStatements(script::Dispatch& dispatch) {
+  dispatch.add("recall=", noEffect);
+  dispatch.add("saveregs", noEffect);
+  dispatch.add("reset", reset);
+}
+
+}  // namespace world

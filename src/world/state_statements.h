@@ -1,0 +1,11 @@
+// The saved-state statements: reset (objects, registers, the saved map picture)
+// and the two keywords recall= and saveregs, recognised and without effect.
+#pragma once
+
+namespace script { class Dispatch; }
+
+namespace world {
+
+void registerGameStateStatements(script::Dispatch& dispatch);
+
+}  // namespace world
