@@ -1,0 +1,186 @@
+// Paints the demo game's pictures: the window skin, the end button, and a scene
+// for each location shown in picture mode. The pictures are ours, made by this
+// program; run it again after changing a scene:
+//   build/paint_pictures games/mirandel
+#include <QApplication>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <cstdio>
+#include <functional>
+#include <map>
+
+namespace {
+
+constexpr QRgb kMagenta = qRgb(255, 0, 255);
+
+void sky(QPainter& p, QRect area, QColor top, QColor bottom) {
+  QLinearGradient gradient(area.topLeft(), area.bottomLeft());
+  gradient.setColorAt(0, top);
+  gradient.setColorAt(1, bottom);
+  p.fillRect(area, gradient);
+}
+
+void mist(QPainter& p, QRect area, int alpha) {
+  QLinearGradient gradient(area.topLeft(), area.bottomLeft());
+  gradient.setColorAt(0, QColor(230, 230, 240, 0));
+  gradient.setColorAt(1, QColor(230, 230, 240, alpha));
+  p.fillRect(area, gradient);
+}
+
+void house(QPainter& p, int x, int ground, int w, int h, QColor wall, bool lit) {
+  p.setPen(QPen(QColor(40, 36, 32), 1));
+  p.setBrush(wall);
+  p.drawRect(x, ground - h, w, h);
+  p.setBrush(QColor(120, 60, 40));
+  p.drawPolygon(QPolygon({QPoint(x - 6, ground - h), QPoint(x + w / 2, ground - h - w / 3), QPoint(x + w + 6, ground - h)}));
+  p.setBrush(lit ? QColor(255, 210, 110) : QColor(50, 60, 80));
+  p.drawRect(x + w / 5, ground - h * 2 / 3, w / 5, h / 4);
+  p.drawRect(x + w * 3 / 5, ground - h * 2 / 3, w / 5, h / 4);
+  p.setBrush(QColor(80, 50, 30));
+  p.drawRect(x + w * 2 / 5, ground - h / 3, w / 5, h / 3);
+}
+
+void cobbles(QPainter& p, QRect area) {
+  p.fillRect(area, QColor(110, 104, 96));
+  p.setPen(QPen(QColor(80, 76, 70), 1));
+  for (int y = area.top(); y < area.bottom(); y += 12)
+    for (int x = area.left() + (y / 12 % 2) * 10; x < area.right(); x += 20) p.drawRoundedRect(x, y, 18, 10, 3, 3);
+}
+
+void chapel(QPainter& p, int x, int ground) {
+  p.setPen(QPen(QColor(40, 36, 32), 1));
+  p.setBrush(QColor(205, 200, 185));
+  p.drawRect(x, ground - 110, 160, 110);
+  p.drawRect(x + 60, ground - 200, 40, 90);
+  p.setBrush(QColor(90, 80, 80));
+  p.drawPolygon(QPolygon({QPoint(x + 54, ground - 200), QPoint(x + 80, ground - 250), QPoint(x + 106, ground - 200)}));
+  p.drawPolygon(QPolygon({QPoint(x - 8, ground - 110), QPoint(x + 80, ground - 150), QPoint(x + 168, ground - 110)}));
+  p.setBrush(QColor(30, 30, 40));
+  p.drawEllipse(x + 68, ground - 185, 24, 24);  // the empty bell window
+  p.setBrush(QColor(90, 60, 40));
+  p.drawRoundedRect(x + 62, ground - 60, 36, 60, 14, 14);
+}
+
+using Scene = std::function<void(QPainter&, int, int)>;
+
+const std::map<QString, Scene>& scenes() {
+  static const std::map<QString, Scene> all = {
+      {"praca", [](QPainter& p, int w, int h) {
+         sky(p, QRect(0, 0, w, h), QColor(150, 160, 185), QColor(210, 205, 200));
+         int ground = h * 3 / 4;
+         cobbles(p, QRect(0, ground, w, h - ground));
+         house(p, 20, ground, 120, 110, QColor(170, 160, 140), false);
+         house(p, 160, ground, 100, 90, QColor(185, 170, 150), true);
+         house(p, 420, ground, 110, 100, QColor(160, 150, 135), false);
+         house(p, 550, ground, 100, 120, QColor(175, 165, 145), true);
+         p.setBrush(QColor(140, 136, 128));
+         p.drawEllipse(QRect(w / 2 - 60, ground - 10, 120, 36));  // the dry fountain
+         p.drawRect(w / 2 - 8, ground - 50, 16, 50);
+         p.drawEllipse(QRect(w / 2 - 24, ground - 62, 48, 16));
+         mist(p, QRect(0, 0, w, h), 120);
+       }},
+      {"capela", [](QPainter& p, int w, int h) {
+         sky(p, QRect(0, 0, w, h), QColor(120, 130, 160), QColor(200, 195, 190));
+         int ground = h * 4 / 5;
+         p.fillRect(0, ground, w, h - ground, QColor(90, 110, 70));
+         chapel(p, w / 2 - 80, ground);
+         mist(p, QRect(0, 0, w, h), 100);
+       }},
+      {"ponte", [](QPainter& p, int w, int h) {
+         sky(p, QRect(0, 0, w, h), QColor(140, 150, 175), QColor(200, 200, 205));
+         p.fillRect(0, h * 3 / 5, w, h * 2 / 5, QColor(60, 80, 120));
+         p.setPen(QPen(QColor(70, 66, 60), 2));
+         p.setBrush(QColor(150, 140, 125));
+         QPainterPath arch;
+         arch.moveTo(0, h * 3 / 5 - 30);
+         arch.lineTo(w, h * 3 / 5 - 30);
+         arch.lineTo(w, h * 3 / 5 + 10);
+         arch.lineTo(w - 60, h * 3 / 5 + 10);
+         arch.quadTo(w / 2, h * 3 / 5 - 40, 60, h * 3 / 5 + 10);
+         arch.lineTo(0, h * 3 / 5 + 10);
+         arch.closeSubpath();
+         p.drawPath(arch);
+         mist(p, QRect(0, 0, w, h), 140);
+       }},
+      {"ferraria", [](QPainter& p, int w, int h) {
+         p.fillRect(0, 0, w, h, QColor(50, 40, 36));
+         QRadialGradient fire(w * 0.25, h * 0.65, 140);
+         fire.setColorAt(0, QColor(255, 150, 60));
+         fire.setColorAt(1, QColor(50, 40, 36));
+         p.fillRect(0, 0, w, h, fire);
+         p.fillRect(0, h * 4 / 5, w, h / 5, QColor(40, 32, 28));
+         p.setBrush(QColor(70, 70, 78));
+         p.setPen(Qt::NoPen);
+         p.drawRect(w / 2, h * 4 / 5 - 50, 140, 26);  // the anvil
+         p.drawRect(w / 2 + 50, h * 4 / 5 - 24, 40, 24);
+       }},
+  };
+  return all;
+}
+
+QImage paintScene(const Scene& scene) {
+  QImage image(670, 280, QImage::Format_RGB32);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  scene(p, image.width(), image.height());
+  return image;
+}
+
+// The window skin: a stone frame with rounded corners cut out in magenta.
+QImage paintSkin() {
+  QImage image(900, 420, QImage::Format_RGB32);
+  image.fill(kMagenta);
+  QPainter p(&image);
+  QPainterPath frame;
+  frame.addRoundedRect(QRectF(0, 0, 900, 420), 28, 28);
+  p.setClipPath(frame);
+  QLinearGradient stone(0, 0, 0, 420);
+  stone.setColorAt(0, QColor(70, 64, 80));
+  stone.setColorAt(1, QColor(36, 32, 44));
+  p.fillRect(image.rect(), stone);
+  p.setPen(QPen(QColor(110, 100, 120), 1));
+  for (int y = 0; y < 420; y += 30)
+    for (int x = (y / 30 % 2) * 30; x < 900; x += 60) p.drawRect(x, y, 60, 30);
+  p.setPen(QPen(QColor(200, 170, 90), 3));
+  p.setBrush(Qt::NoBrush);
+  p.drawRoundedRect(QRectF(3, 3, 894, 414), 26, 26);
+  return image;
+}
+
+QImage paintButton(bool down) {
+  QImage image(100, 30, QImage::Format_RGB32);
+  image.fill(kMagenta);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  QLinearGradient face(0, 0, 0, 30);
+  face.setColorAt(0, down ? QColor(90, 40, 30) : QColor(180, 80, 50));
+  face.setColorAt(1, down ? QColor(140, 60, 40) : QColor(110, 45, 30));
+  p.setBrush(face);
+  p.setPen(QPen(QColor(240, 200, 110), 2));
+  p.drawRoundedRect(QRectF(1, 1 + (down ? 1 : 0), 98, 27), 12, 12);
+  return image;
+}
+
+bool save(const QImage& image, const QString& path) {
+  bool ok = image.save(path);
+  std::printf("%s %s\n", ok ? "wrote" : "FAILED", path.toUtf8().constData());
+  return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: paint_pictures GAME_FOLDER\n");
+    return 2;
+  }
+  QString folder = QString::fromLocal8Bit(argv[1]) + "/";
+  bool ok = save(paintSkin(), folder + "pele.png");
+  ok = save(paintButton(false), folder + "U-bot1.bmp") && ok;
+  ok = save(paintButton(true), folder + "D-bot1.bmp") && ok;
+  for (const auto& [name, scene] : scenes()) ok = save(paintScene(scene), folder + name + ".jpg") && ok;
+  return ok ? 0 : 1;
+}
