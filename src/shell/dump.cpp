@@ -5,6 +5,7 @@
 
 #include "base/cp1252.h"
 #include "shell/game.h"
+#include "view/screen_state.h"
 
 namespace shell {
 namespace {
@@ -38,6 +39,7 @@ std::string stateLines(const Game& game) {
       {"registerCount", std::to_string(game.registerCount)},
       {"gameName", game.folders.gameName},
       {"commandsScript", game.commandsScript},
+      {"lastCommand", game.parser.lastCommand},
       {"Prm", game.runner.Prm},
       {"Prx", game.runner.Prx},
       {"Pry", game.runner.Pry},
@@ -56,6 +58,7 @@ std::string stateLines(const Game& game) {
       {"registers", std::to_string(game.Regs.size())},
       {"objects", std::to_string(game.world.Objs.size())},
   });
+  for (auto& row : view::screenStateRows(game)) rows.push_back(std::move(row));
   std::string text;
   for (const auto& [name, value] : rows) text += name + "=" + value + "\n";
   return text;
@@ -72,6 +75,7 @@ bool writeDump(const Game& game, const std::filesystem::path& folder) {
   ok = writeUtf8(folder / "msgmd0.txt", s.MsgMd0.text) && ok;
   ok = writeUtf8(folder / "msg.txt", s.Msg.text) && ok;
   ok = writeUtf8(folder / "memo3.txt", joined(s.Memo3)) && ok;
+  ok = writeUtf8(folder / "webtxt.txt", joined(s.WebTxt)) && ok;
   ok = writeUtf8(folder / "input.txt", s.Input.text) && ok;
   ok = writeUtf8(folder / "errors.txt", joined(record.errors)) && ok;
   ok = writeUtf8(folder / "sounds.txt", joined(record.sounds)) && ok;
