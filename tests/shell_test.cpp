@@ -46,6 +46,7 @@ TEST(ShutDown, WritesPositionRowsAndSavesUnderBothNames) {
   t.game->world.Posic = "sala";
   t.game->IniScp = "inicio";
   t.game->window = {15, 25, 900, 420};
+  t.game->world.gameLoaded = true;  // as after a game start: the game's files are saved too
   shell::shutDown(*t.game);
   auto own = t.folder.readLines("jogador.ini");
   ASSERT_EQ(own.size(), 101u);

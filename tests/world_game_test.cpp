@@ -143,3 +143,19 @@ TEST_F(GameStartTest, ResetOfTheMapDeletesOnlyAFileOfTheGameFolder) {
   std::filesystem::remove(outside);
   EXPECT_EQ(t.errors(), "");
 }
+
+TEST_F(GameStartTest, ClosingWithoutAGameLoadedLeavesTheSavedGameAlone) {
+  std::string registers = t.folder.read("aventura.rgs");
+  t.game->world.Posic = "perto";
+  shell::shutDown(*t.game);  // closed at the opening screen
+  EXPECT_EQ(t.folder.read("aventura.rgs"), registers);
+  EXPECT_EQ(t.folder.readLines("aventura.ini").at(10), "sala");
+  EXPECT_EQ(t.folder.readLines("mirandel.ini").at(10), "perto");  // the player's own table
+
+  std::filesystem::remove(t.folder.path() / "aventura.obx");
+  t.start();
+  startGame();  // fails: nothing of the game is in memory
+  shell::shutDown(*t.game);
+  EXPECT_EQ(t.folder.read("aventura.rgs"), registers);
+  EXPECT_FALSE(t.folder.exists("aventura.obx"));
+}

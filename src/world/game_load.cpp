@@ -46,6 +46,7 @@ void loadGame(shell::Game& game, const std::string& name) {
   game.Regs.values() = std::move(registers);
   game.world.Objs = std::move(keys);
   game.world.Objx = std::move(objects);
+  game.world.gameLoaded = true;
   game.screen.outerPage = view::OuterPage::Default;
 
   game.registerCount = *count;

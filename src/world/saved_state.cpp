@@ -30,7 +30,9 @@ void saveAtShutDown(shell::Game& game) {
   if (!base::writeTextLines(exeTable, game.Defs.rows()))
     game.host.errorBox("N\xE3o consegui gravar " + exeTable.string());
   const std::string& gameName = game.folders.gameName;
-  if (gameName.empty()) return;
+  // Before a game start the registers are the built-in ones and the objects
+  // none: writing them would overwrite the saved game with nothing of it.
+  if (gameName.empty() || !game.world.gameLoaded) return;
   if (game.Defs.size() > 0) save(game, gameName + ".ini", game.Defs.rows());
   if (game.Regs.size() > 0) save(game, gameName + ".rgs", encodeRegisterFile(game.Regs.values()));
   if (!game.world.Objx.empty()) save(game, gameName + ".obx", game.world.Objx);

@@ -12,8 +12,8 @@ void saveAfterRun(shell::Game& game);
 // The object table alone, to <gameName>.obx (after an object restore).
 void saveObjectTable(shell::Game& game);
 
-// At shut-down: the table under the player's own name and, with a game name,
-// table, registers, objects and object keys under the game's name.
+// At shut-down: the table under the player's own name and, once a game was
+// loaded, table, registers, objects and object keys under the game's name.
 void saveAtShutDown(shell::Game& game);
 
 }  // namespace world

@@ -20,6 +20,10 @@ struct WorldState {
   base::Lines Objs;      // object keys, kept sorted without case
   base::Lines Objx;      // object records, 8 lines each, in the order of Objs
   base::Lines ObjtsClk;  // keys of the clickable objects on show
+
+  // Whether the game's files were loaded (a game start). Until then the lists
+  // hold no game's state, and the shut-down must not write them over its files.
+  bool gameLoaded = false;
 };
 
 // The word of each exit ("norte" ... "sair"), in slot order.
