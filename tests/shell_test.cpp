@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "shell/startup.h"
+#include "support/picture_files.h"
 #include "support/test_game.h"
 #include "view/surfaces.h"
 
@@ -17,7 +18,9 @@ const std::vector<std::string> kStartLines = {
 }
 
 TEST(StartUp, EmptyTableGivesTheBuiltInRowsAndTwelveLogLines) {
-  TestGame t;
+  TestGame t(false);
+  writeBmp(t.folder.path() / "U-bot1.bmp", testPattern(30, 20));  // the end button's picture
+  t.start();
   const auto& defs = t.game->Defs;
   ASSERT_EQ(defs.size(), 101u);
   EXPECT_EQ(defs.defsRow(4), "mirandel");
@@ -37,11 +40,13 @@ TEST(StartUp, EmptyTableGivesTheBuiltInRowsAndTwelveLogLines) {
   EXPECT_EQ(t.reg(110), "");
   EXPECT_EQ(t.folder.readLines("debug.txt"), kStartLines);
   EXPECT_EQ(t.game->screen.outerPage, view::OuterPage::Abertura);
+  EXPECT_EQ(t.game->surfaces.btFim.size(), QSize(30, 20));
 }
 
 TEST(ShutDown, WritesPositionRowsAndSavesUnderBothNames) {
   TestGame t(false);
   t.folder.write("jogador.ini", "");
+  writeBmp(t.folder.path() / "U-bot1.bmp", testPattern(30, 20));
   t.start("jogador");  // the player is called jogador, the game (row 4) mirandel
   t.game->world.Posic = "sala";
   t.game->IniScp = "inicio";

@@ -6,6 +6,9 @@
 #include "script/core_statements.h"
 #include "script/jump_statements.h"
 #include "script/register_statements.h"
+#include "view/layout_statements.h"
+#include "view/picture_statements.h"
+#include "view/text_statements.h"
 #include "world/location_statements.h"
 #include "world/object_statements.h"
 #include "world/state_statements.h"
@@ -21,6 +24,9 @@ Dispatch buildDispatch() {
   world::registerObjectStatements(dispatch);
   world::registerLocationStatements(dispatch);
   world::registerGameStateStatements(dispatch);
+  view::registerTextStatements(dispatch);
+  view::registerPictureStatements(dispatch);
+  view::registerLayoutStatements(dispatch);
   return dispatch;
 }
 

@@ -6,6 +6,7 @@
 #include "base/file_io.h"
 #include "base/number.h"
 #include "shell/game.h"
+#include "view/end_button.h"
 #include "view/surfaces.h"
 #include "world/saved_state.h"
 
@@ -69,11 +70,14 @@ void createBitmaps(Game& game) {
   struct Bitmap {
     QImage* image;
     const char* name;
+    const view::Control* panel;  // the panel whose picture it composes, if any
   };
-  for (const Bitmap& bitmap : {Bitmap{&s.Msk1, "Msk1"}, Bitmap{&s.Msk2, "Msk2"}, Bitmap{&s.BfDst, "BfDst"},
-                               Bitmap{&s.BfChv, "BfChv"}, Bitmap{&s.BufTela, "BufTela"},
-                               Bitmap{&s.BufFunc, "BufFunc"}}) {
-    *bitmap.image = view::makeSurface(1, 1);
+  // The rain's bitmaps start empty; the picture buffers take their panels' sizes.
+  for (const Bitmap& bitmap : {Bitmap{&s.Msk1, "Msk1", nullptr}, Bitmap{&s.Msk2, "Msk2", nullptr},
+                               Bitmap{&s.BfDst, "BfDst", nullptr}, Bitmap{&s.BfChv, "BfChv", nullptr},
+                               Bitmap{&s.BufTela, "BufTela", &game.screen.PanTel},
+                               Bitmap{&s.BufFunc, "BufFunc", &game.screen.Abok2}}) {
+    *bitmap.image = bitmap.panel ? view::panelBitmap(*bitmap.panel) : QImage();
     game.debug.logDebug(std::string(bitmap.name) + " criado com sucesso");
   }
 }
@@ -90,6 +94,7 @@ void start(Game& game, const StartOptions& options) {
   loadDefinitions(game);
   readEngineVariables(game);
   createWorkingLists(game);
+  view::loadEndButtonPicture(game, "bot1.bmp");
   game.screen.outerPage = view::OuterPage::Abertura;
   createBitmaps(game);
   game.random.seed(static_cast<unsigned>(std::time(nullptr)));

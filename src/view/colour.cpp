@@ -28,4 +28,13 @@ uint32_t colourFromHex(const std::string& text) {
   return ((native & 0xFF) << 16) | (native & 0xFF00) | ((native >> 16) & 0xFF);
 }
 
+std::string colourText(uint32_t colour) {
+  static const char digits[] = "0123456789ABCDEF";
+  std::string text(6, '0');
+  for (int i = 5; i >= 0; --i, colour >>= 4) text[static_cast<size_t>(i)] = digits[colour & 0xF];
+  return text;
+}
+
+std::string checkedColour(const std::string& text) { return colourText(colourFromHex(text)); }
+
 }  // namespace view

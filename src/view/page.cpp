@@ -1,4 +1,4 @@
-// Page head, page end and the tmp.htm file.
+// Page head, page end, the tmp.htm file and the blank page.
 #include "view/page.h"
 
 #include "base/file_io.h"
@@ -6,6 +6,14 @@
 #include "shell/game.h"
 
 namespace view {
+namespace {
+
+std::string titleAndMeta(const shell::Game& game) {
+  return "<title>Quimera: " + game.folders.gameName + "</title>" +
+         "<meta http-equiv=\"X-UA-Compatible\" content=\"ie=edge\">";
+}
+
+}  // namespace
 
 int pagePixelSize(int fontSize) { return fontSize + fontSize / 2; }
 
@@ -35,19 +43,36 @@ void beginPage(shell::Game& game) {
 
 void finishPage(shell::Game& game) {
   auto& screen = game.screen;
-  bool empty = true;
-  for (const auto& line : screen.WebTxt)
-    if (!line.empty()) empty = false;
-  if (empty) return;
+  // A page of empty lines still has a text (its line breaks); only no line at all is empty.
+  if (screen.WebTxt.empty()) return;
   if (!screen.closingStyleTags.empty()) screen.WebTxt.push_back(screen.closingStyleTags);
   for (const char* line : {"</font></div>", "</body>", "</html>"}) screen.WebTxt.push_back(line);
 
-  auto file = game.folders.exeFolder / "tmp.htm";
+  const auto file = game.folders.exeFile("tmp.htm");
   if (!base::writeTextLines(file, screen.WebTxt))
     throw script::ScriptError("n\xE3o consegui gravar a p\xE1gina " + file.string());
   screen.pageShown = file.string();
+  screen.pageHtml.clear();
   game.host.repaint();
   game.host.processEvents();
+}
+
+void loadPageText(shell::Game& game, const std::string& html) {
+  game.screen.pageShown.clear();
+  game.screen.pageHtml = html;
+  game.host.repaint();
+  game.host.processEvents();
+}
+
+void showBlankPage(shell::Game& game, const std::string& colour) {
+  loadPageText(game, "<!DOCTYPE html><head>" + titleAndMeta(game) + "</head>" + "<body  bgcolor=" + colour +
+                         " text=#FFFF00 link=#FFFF00 vlink=#FFFF00 alink=#FFFF00 leftmargin=0 topmargin=0 "
+                         "marginwidth=0 marginheight=0 ></body></html>");
+}
+
+void focusPage(shell::Game& game) {
+  game.host.processEvents();
+  game.screen.focus = Focus::WebB;
 }
 
 }  // namespace view

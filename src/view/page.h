@@ -10,10 +10,17 @@ namespace view {
 
 // Empties WebTxt and writes the page head from the current text style.
 void beginPage(shell::Game& game);
-// Closes the page, saves it as tmp.htm and shows it (nothing when WebTxt is empty).
+// Closes the page, saves it as tmp.htm and shows it (nothing when WebTxt has no line).
 void finishPage(shell::Game& game);
 
 // The font size of page text in CSS pixels: size + size/2.
 int pagePixelSize(int fontSize);
+
+// The page view shows an HTML text without a file.
+void loadPageText(shell::Game& game, const std::string& html);
+// The page view shows the one-line blank page in the background colour (RRGGBB).
+void showBlankPage(shell::Game& game, const std::string& colour);
+// The page view takes the keyboard focus.
+void focusPage(shell::Game& game);
 
 }  // namespace view

@@ -1,4 +1,4 @@
-// Text drawn on the mode-"3" picture TelMod3 with the current text style.
+// Text on the mode-"3" page TelMod3 with the current text style.
 #pragma once
 #include <string>
 
@@ -6,7 +6,7 @@ namespace shell { struct Game; }
 
 namespace view {
 
-// Sets up colours and font from the text style (bad colours abort the run).
+// Sets TelMod3's canvas from the text style (bad colours abort the run).
 void prepareTextCanvas(shell::Game& game);
 // Draws the text with its top-left corner at (textX, textY); the position stays.
 void drawTextAtTextPosition(shell::Game& game, const std::string& text);

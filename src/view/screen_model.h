@@ -1,7 +1,13 @@
 // The screen model: every control of the window as plain data. The engine changes
 // it; the Qt window (ui/) shows it, the terminal prints from it, tests read it.
+// Positions are in pixels relative to the control's parent: the game page for
+// Imp, Abok1, Abok2, Input, btFim and lbFim; the viewer page for the controls of
+// a viewer page (PanTel, Msg, MsgMd0, BarraTop, WebB, Sbox2, Sbc1); PanTel for
+// Tela. Colours are RRGGBB texts (no "#"), already checked when a script set them.
 #pragma once
+#include <QRect>
 #include <string>
+#include <vector>
 
 #include "base/text.h"
 
@@ -11,13 +17,23 @@ namespace view {
 struct Control {
   int x = 0, y = 0, width = 0, height = 0;
   bool visible = true;
-  std::string text;
+  std::string text;                    // memo, edit box or label text (Windows-1252)
   std::string fontName = "Arial";
-  int fontSize = 12;
+  int fontSize = 12;                   // points at 96 DPI
   std::string fontColour = "FFFF00";   // RRGGBB
-  std::string background = "000000";   // RRGGBB
+  std::string background = "219439";   // RRGGBB
   bool bold = false, italic = false, underline = false;
 };
+
+// A control at a place with a size, the rest as a new control has it.
+inline Control placedAt(int x, int y, int width, int height) {
+  Control control;
+  control.x = x;
+  control.y = y;
+  control.width = width;
+  control.height = height;
+  return control;
+}
 
 // The style scripts give their text (page text and text drawn on pictures).
 struct TextStyle {
@@ -30,7 +46,8 @@ struct TextStyle {
   bool textBold = false, textItalic = false, textUnderline = false;
 };
 
-// Where the window is and how big its game area is (rows 0, 1, 11, 12 at exit).
+// Where the window is and how big its game area Abok0 is; the window's client
+// area and the skin Imp take the game area's size (rows 0, 1, 11, 12 at exit).
 struct WindowGeometry {
   int left = 0, top = 0, width = 900, height = 420;
 };
@@ -38,36 +55,70 @@ struct WindowGeometry {
 // Pages of the outer notebook Abok0.
 enum class OuterPage { Default = 0, Imagens = 1, Abertura = 2 };
 
+// What holds the keyboard focus.
+enum class Focus { Window, Input, WebB, MsgMd0, Sbox2 };
+// Which of the two panels that may overlap is drawn on top.
+enum class FrontPanel { Viewer, FunctionPanel };
+
+// Where Tela3 (the visible copy of TelMod3) sits inside the scroll box Sbox2.
+constexpr int kTela3Left = 5, kTela3Top = 5;
+
 struct ScreenModel {
   std::string Modelo = "1";  // display mode "0".."3"
 
   OuterPage outerPage = OuterPage::Abertura;
-  std::string viewerPage = "1";  // caption of the Abok1 page on show
+  std::string viewerPage = "1";  // caption of the Abok1 page on show: "0".."3", "Mapa", "Down", "Pix"
 
-  // Controls of the game page (page 0 of Abok0). Geometry is in window pixels
-  // for Abok1, Abok2, Input, btFim, lbFim; inside the viewer for its pages' controls.
-  Control Abok1;     // the viewer; its page on show is viewerPage
-  Control Abok2;     // the function panel holding TelCmd
-  Control MsgMd0;    // mode "0": the typewriter page
-  Control BarraTop;  // mode "0": the thin bar above MsgMd0
-  Control PanTel;    // mode "1": the panel holding the picture Tela
-  Control Msg;       // mode "1": the strip under the picture
-  Control WebB;      // mode "2": the page view
-  Control Sbox2;     // mode "3": the scroll box holding Tela3
-  Control Sbc1;      // the map page's scroll box
-  Control Input;     // the command box
-  Control btFim;     // the end button (its picture name is btFim.text)
-  Control lbFim;     // the end button's label
+  // The window: when windowShaped, only the union of windowShape (rectangles in
+  // window pixels, one row high, from the non-magenta pixels of the skin Imp)
+  // is part of the window; otherwise the window is a plain rectangle.
+  bool windowShaped = false;
+  std::vector<QRect> windowShape;
+  int windowRaises = 0;  // grows each time the window is brought to the front
+
+  Control Imp = placedAt(0, 0, 900, 420);  // the window skin, stretched over the game area
+
+  // The viewer Abok1 and its pages.
+  Control Abok1 = placedAt(10, 10, 670, 365);
+  Control MsgMd0 = placedAt(5, 5, 660, 355);     // page "0": the typewriter page
+  Control BarraTop = placedAt(5, 0, 0, 20);      // page "0": the thin bar above MsgMd0 (width 0: not seen)
+  Control PanTel = placedAt(0, 0, 670, 280);     // page "1": the panel holding the picture Tela
+  Control Tela = placedAt(0, 0, 670, 280);       // page "1": the picture (surfaces.Tela), stretched to this place
+  Control Msg = placedAt(0, 285, 670, 80);       // page "1": the strip under the picture
+  Control WebB = placedAt(-2, -2, 690, 404);     // page "2": the page view
+  Control Sbox2 = placedAt(0, 0, 670, 400);      // page "3": the scroll box showing Tela3
+  Control Sbc1 = placedAt(0, 0, 670, 400);       // page "Mapa": the map's scroll box
+
+  Control Abok2 = placedAt(709, 45, 180, 300);   // the function panel; TelCmd fills it
+  Control Input = placedAt(10, 380, 670, 30);    // the command box
+  Control btFim = placedAt(702, 380, 0, 0);      // the end button: its size is its picture's, its text
+                                                 // the name of its pictures ("U-"/"D-" + name)
+  Control lbFim = placedAt(704, 383, 0, 0);      // the end button's label (text = caption)
+
+  Focus focus = Focus::Window;
+  FrontPanel front = FrontPanel::Viewer;
+
   base::Lines Memo3;  // mode "3": the accumulated quoted texts
 
   // Mode "2": the page being built and the closing tags its head opened.
   base::Lines WebTxt;
   std::string closingStyleTags;
-  std::string pageShown;  // path of the page file the page view shows
+  // What the page view shows: the page file at pageShown, or, when pageShown is
+  // empty, the HTML text pageHtml (the blank page, a page loaded without a file).
+  std::string pageShown;
+  std::string pageHtml;
 
   TextStyle style;
   int textX = 0, textY = 0;  // where msg= draws in mode "3"
   int typewriterDelay = 7;   // milliseconds per typed character
+
+  // Pictures: the head-up picture laid over BufTela at the end of every run
+  // while hudOn; the script a click anywhere on Tela runs; Tela's cursor
+  // (0 the arrow, 1 the forward arrow).
+  bool hudOn = false;
+  int hudX = 0, hudY = 0;
+  std::string pictureLinkScript;
+  int telaCursor = 0;
 };
 
 }  // namespace view

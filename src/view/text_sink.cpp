@@ -1,6 +1,7 @@
 // Text output per display mode.
 #include "view/text_sink.h"
 
+#include "base/text.h"
 #include "shell/game.h"
 #include "view/page.h"
 #include "view/picture_text.h"
@@ -66,6 +67,15 @@ void outputMessage(shell::Game& game, const std::string& text) {
     game.host.textProduced("TelMod3", text);
     drawTextAtTextPosition(game, text);
   }
+}
+
+void addStripLine(shell::Game& game, const std::string& text) {
+  const std::string& shown = game.screen.Msg.text;
+  game.host.textProduced("Msg", text);
+  if (shown.empty() || base::startsWith(std::string_view(shown).substr(shown.size() >= 2 ? shown.size() - 2 : 0), "\r\n"))
+    setStrip(game, shown + text + "\r\n");
+  else
+    setStrip(game, shown + "\r\n" + text);
 }
 
 void clearMessages(shell::Game& game) {

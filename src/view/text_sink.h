@@ -17,6 +17,10 @@ void outputQuotedText(shell::Game& game, const std::string& text);
 void outputAppendedMessage(shell::Game& game, const std::string& text);
 // msg= ("replace"; mode "3" draws at the text position).
 void outputMessage(shell::Game& game, const std::string& text);
+// Adds the text as a line of the strip Msg, as a memo adds lines: after a line
+// break the line comes with its own, after other text it starts a new line.
+void addStripLine(shell::Game& game, const std::string& text);
+
 // clearmsg ("clear").
 void clearMessages(shell::Game& game);
 

@@ -1,0 +1,59 @@
+// Def statement arguments to controls and canvases.
+#include "view/control_arguments.h"
+
+#include <algorithm>
+
+#include "base/number.h"
+#include "script/script_error.h"
+#include "view/colour.h"
+#include "view/fonts.h"
+
+namespace view {
+namespace {
+
+// The font arguments as one change, applied in order to either kind of target.
+template <typename Target, typename SetColour>
+void applyFontTo(Target& target, const script::Statement& s, int first, std::string& name, int& size,
+                 SetColour setColour) {
+  if (!s.arg(first).empty()) name = s.arg(first);
+  if (!s.arg(first + 1).empty()) size = numberArgument(s, first + 1);
+  if (!s.arg(first + 2).empty()) setColour(colourFromHex(s.arg(first + 2)));
+  if (!s.arg(first + 3).empty()) {
+    const StyleFlags flags = styleFromLetters(s.arg(first + 3));
+    target.bold = flags.bold;
+    target.italic = flags.italic;
+    target.underline = flags.underline;
+  }
+}
+
+}  // namespace
+
+int numberArgument(const script::Statement& s, int k) {
+  if (auto number = base::readNumber(s.arg(k))) return *number;
+  throw script::ScriptError(s.keyword + ": \"" + s.arg(k) + "\" n\xE3o \xE9 um n\xFAmero");
+}
+
+void applyOnOff(Control& control, const std::string& onOff) {
+  if (onOff == "on") control.visible = true;
+  if (onOff == "off") control.visible = false;
+}
+
+void applyPlace(Control& control, const script::Statement& s, int first) {
+  int* fields[] = {&control.y, &control.x, &control.width, &control.height};
+  for (int i = 0; i < 4; ++i) {
+    if (s.arg(first + i).empty()) continue;
+    const int value = clampCoordinate(numberArgument(s, first + i));
+    *fields[i] = i < 2 ? value : std::max(value, 0);  // a size is never negative
+  }
+}
+
+void applyFont(Control& control, const script::Statement& s, int first) {
+  applyFontTo(control, s, first, control.fontName, control.fontSize,
+              [&](uint32_t colour) { control.fontColour = colourText(colour); });
+}
+
+void applyFont(Canvas& canvas, const script::Statement& s, int first) {
+  applyFontTo(canvas, s, first, canvas.fontName, canvas.fontSize, [&](uint32_t colour) { canvas.fontColour = colour; });
+}
+
+}  // namespace view

@@ -1,0 +1,26 @@
+// The arguments the def statements share: on/off, top, left, width, height,
+// then font, size, colour, style. An empty argument leaves its setting; a size
+// or position that is not a number, or a bad colour, aborts the run after the
+// earlier arguments took effect.
+#pragma once
+#include <string>
+
+#include "script/statement.h"
+#include "view/screen_model.h"
+#include "view/surfaces.h"
+
+namespace view {
+
+// A number argument, or ScriptError naming the statement.
+int numberArgument(const script::Statement& s, int k);
+
+// "on" shows the control, "off" hides it, anything else leaves it.
+void applyOnOff(Control& control, const std::string& onOff);
+// Arguments first..first+3: top, left, width, height.
+void applyPlace(Control& control, const script::Statement& s, int first);
+// Arguments first..first+3: font, size, colour, style (the style is cleared,
+// then B, I, U in the first, second, third place turn bold, italic, underline on).
+void applyFont(Control& control, const script::Statement& s, int first);
+void applyFont(Canvas& canvas, const script::Statement& s, int first);
+
+}  // namespace view

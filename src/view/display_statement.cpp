@@ -1,0 +1,140 @@
+// display= with a picture (placed, or an img line of the page in mode "2") and
+// with a text (a text box, or a font line of the page in mode "2").
+#include "view/display_statement.h"
+
+#include "base/number.h"
+#include "script/statement.h"
+#include "shell/game.h"
+#include "view/fonts.h"
+#include "view/pictures.h"
+#include "view/text_box.h"
+
+namespace view {
+namespace {
+
+using script::Statement;
+
+enum class Target { None, Tel, Fnc, Pan };
+
+Target targetOf(const std::string& name) {
+  if (name == "tel") return Target::Tel;
+  if (name == "fnc") return Target::Fnc;
+  if (name == "pan") return Target::Pan;
+  return Target::None;
+}
+
+// The page line of a picture in mode "2"; the picture is read to learn its size.
+std::string pictureTag(shell::Game& game, const Statement& s) {
+  const std::string& file = s.arg(1);
+  loadPicture(game, file, SurfaceId::BufShp);
+  const QImage& picture = game.surfaces.BufShp;
+  const std::string width = " width=" + (s.arg(5).empty() ? std::to_string(picture.width()) : s.arg(5));
+  const std::string height = " height=" + (s.arg(6).empty() ? std::to_string(picture.height()) : s.arg(6));
+  std::string tag = "<img src=" + game.folders.exeFolderUrl + file + width + height + " border=0 ";
+  const std::string& align = s.arg(7);
+  if (align == "left" || align == "right") tag += "align=" + align;
+  if (align == "center") tag = "<div align=center>" + tag + "></div";
+  return tag + ">";
+}
+
+void displayPicture(shell::Game& game, Statement& s) {
+  const std::string& file = s.arg(1);
+  if (!game.folders.dataFolder.exists(file)) {
+    s.trace += "??? <---Imagem inexistente!";
+    return;
+  }
+  const Target target = targetOf(s.arg(2));
+  if (target == Target::None) {
+    s.trace += "??? <---N\xE3o indicou o local tel/fnc/tel!";
+    return;
+  }
+  const std::string& mode = game.screen.Modelo;
+  if (mode == "2" && target == Target::Tel) {
+    game.screen.WebTxt.push_back(pictureTag(game, s));
+    return;
+  }
+  const int x = base::readNumberOr(s.arg(3), 0), y = base::readNumberOr(s.arg(4), 0);
+  const int w = base::readNumberOr(s.arg(5), 0), h = base::readNumberOr(s.arg(6), 0);
+  switch (target) {
+    case Target::Tel:
+      if (mode == "1") placePicture(game, file, x, y, w, h, SurfaceId::Tela);
+      if (mode == "3") placePicture(game, file, game.screen.textX + x, game.screen.textY + y, w, h, SurfaceId::TelMod3);
+      break;
+    case Target::Fnc: placePicture(game, file, x, y, w, h, SurfaceId::TelCmd); break;
+    case Target::Pan: placePicture(game, file, x, y, w, h, SurfaceId::Imp); break;
+    case Target::None: break;
+  }
+}
+
+// The font line of a text in mode "2": the style letters open and close their tags.
+std::string textLine(const shell::Game& game, const std::string& text, int size, const std::string& colour,
+                     const std::string& style) {
+  const StyleFlags flags = styleFromLetters(style);
+  std::string open, close;
+  if (flags.bold) open += "<b>";
+  if (flags.italic) open += "<em>";
+  if (flags.underline) open += "<u>", close += "</u>";
+  if (flags.italic) close += "</em>";
+  if (flags.bold) close += "</b>";
+  return "<font face=" + game.screen.style.textFontName + " color=#" + colour + " style=\"font-Size:" +
+         std::to_string(size) + "px; \">" + open + text + close + "</font>";
+}
+
+void displayText(shell::Game& game, Statement& s) {
+  const std::string& text = s.arg(1);
+  if (text.empty()) {
+    s.trace += "??? <---Texto/frase inexistente!";
+    return;
+  }
+  const Target target = targetOf(s.arg(2));
+  if (target == Target::None) {
+    s.trace += "??? <---N\xE3o indicou o local tel/fnc/tel!";
+    return;
+  }
+  const auto& screen = game.screen;
+  const std::string& mode = screen.Modelo;
+  TextBox box;
+  box.text = text;  // "§" and the other markers reach the text box as written
+  box.x = base::readNumberOr(s.arg(3), 0);
+  box.y = base::readNumberOr(s.arg(4), 0);
+  box.size = base::readNumberOr(s.arg(7), screen.style.textFontSize);
+  box.colour = s.arg(8).empty() ? screen.style.textForeColour : s.arg(8);
+  box.style = s.arg(9).empty() ? "biu" : s.arg(9);
+  box.background = screen.style.textBackColour;
+  box.height = box.size;
+  if (target == Target::Tel && mode == "2") {
+    game.screen.WebTxt.push_back(textLine(game, text, box.size, box.colour, box.style));
+    return;
+  }
+  auto& surfaces = game.surfaces;
+  SurfaceId surface;
+  int available;
+  if (target == Target::Tel && mode == "3") {
+    surface = SurfaceId::TelMod3;
+    available = telMod3(game).width() - screen.textX;
+  } else if (target == Target::Tel && mode == "1") {
+    surface = SurfaceId::Tela;
+    available = surfaces.BufTela.width();
+  } else if (target == Target::Fnc) {
+    surface = SurfaceId::TelCmd;
+    available = surfaces.BufFunc.width();
+  } else if (target == Target::Pan) {
+    surface = SurfaceId::Imp;
+    available = surfaces.Imp.width();
+  } else {
+    return;  // "tel" in mode "0" shows no picture
+  }
+  box.width = available - box.x;
+  drawTextBox(game, box, surface);
+}
+
+}  // namespace
+
+void display(shell::Game& game, Statement& s) {
+  if (isPictureName(s.arg(1)))
+    displayPicture(game, s);
+  else
+    displayText(game, s);
+}
+
+}  // namespace view

@@ -1,0 +1,35 @@
+// End button picture and label.
+#include "view/end_button.h"
+
+#include <QFontMetrics>
+
+#include "base/cp1252.h"
+#include "shell/game.h"
+#include "view/fonts.h"
+#include "view/layout_rows.h"
+#include "view/pictures.h"
+
+namespace view {
+
+void loadEndButtonPicture(shell::Game& game, const std::string& pictureName) {
+  auto& button = game.screen.btFim;
+  button.text = pictureName;
+  loadPicture(game, "U-" + pictureName, SurfaceId::btFim);
+  button.width = game.surfaces.btFim.width();
+  button.height = game.surfaces.btFim.height();
+}
+
+void layOutEndButton(shell::Game& game) {
+  auto& screen = game.screen;
+  screen.btFim.x = rowNumber(game, 64);
+  screen.btFim.y = rowNumber(game, 65);
+  loadEndButtonPicture(game, game.Defs.defsRow(66));
+  Control& label = screen.lbFim;
+  setControlFontFromRows(game, label, 69, 70, 71, -1);
+  label.text = game.Defs.defsRow(72);
+  const QFontMetrics metrics(makeFont(label.fontName, label.fontSize));
+  setGeometry(label, screen.btFim.x + screen.btFim.width + 2, screen.btFim.y + 3,
+              metrics.horizontalAdvance(QString::fromStdString(base::cp1252ToUtf8(label.text))), metrics.height());
+}
+
+}  // namespace view

@@ -1,0 +1,37 @@
+// Reading layout values from the definitions table and putting them on
+// controls: numbers, colours, switches, fonts and geometry.
+#pragma once
+#include <string>
+
+#include "view/screen_model.h"
+#include "view/surfaces.h"
+
+namespace shell { struct Game; }
+
+namespace view {
+
+// A numeric row. Every run lays the screen out again from the table, so a bad
+// row must not stop play: a row that is not a number reads as its built-in
+// default (0 past the built-in rows).
+int rowNumber(const shell::Game& game, int row);
+// A colour row checked and written in full (RRGGBB); a bad colour reads as the
+// built-in default of the row (black past the built-in rows).
+std::string rowColour(const shell::Game& game, int row);
+
+// Notes in the debug log every layout row that is not what the layout needs,
+// with the value used instead.
+void logBadLayoutRows(shell::Game& game);
+
+// The control's font from a face, a size in points, a colour text and style letters.
+void setControlFont(Control& control, const std::string& face, int size, const std::string& colour,
+                    const std::string& styleLetters);
+// The control's font from rows: face, size, colour and style rows (-1: plain).
+void setControlFontFromRows(const shell::Game& game, Control& control, int faceRow, int sizeRow, int colourRow,
+                            int styleRow);
+
+// The message font: face row 15, size row 16, in the colour text, with the style letters.
+void setMessageFont(const shell::Game& game, Canvas& canvas, const std::string& colour, const std::string& styleLetters);
+
+void setGeometry(Control& control, int x, int y, int width, int height);
+
+}  // namespace view

@@ -1,0 +1,192 @@
+// Layout statements.
+#include "view/layout_statements.h"
+
+#include "base/number.h"
+#include "script/dispatch.h"
+#include "shell/game.h"
+#include "view/colour.h"
+#include "view/control_arguments.h"
+#include "view/display_mode.h"
+#include "view/markers.h"
+#include "view/page.h"
+#include "view/pictures.h"
+#include "view/tint.h"
+#include "view/window_shape.h"
+
+namespace view {
+namespace {
+
+using script::Statement;
+
+void displayMode(shell::Game& game, Statement& s) { setDisplayMode(game, s.arg(1)); }
+
+void returnToMode(shell::Game& game, Statement&) {
+  game.screen.viewerPage = game.screen.Modelo;
+  game.host.repaint();
+}
+
+void stripDefinition(shell::Game& game, Statement& s) {
+  Control& msg = game.screen.Msg;
+  applyOnOff(msg, s.arg(1));
+  applyPlace(msg, s, 2);
+  applyFont(msg, s, 6);
+  game.host.repaint();
+}
+
+void pictureDefinition(shell::Game& game, Statement& s) {
+  applyOnOff(game.screen.Tela, s.arg(1));
+  applyPlace(game.screen.Tela, s, 2);
+  Canvas& canvas = game.surfaces.canvas.Tela;
+  applyFont(canvas, s, 6);
+  fillSurface(game.surfaces.Tela, canvas.brush);
+  game.host.repaint();
+}
+
+void functionPanelDefinition(shell::Game& game, Statement& s) {
+  Control& panel = game.screen.Abok2;
+  auto& surfaces = game.surfaces;
+  applyOnOff(panel, s.arg(1));
+  applyPlace(panel, s, 2);
+  if (!s.arg(4).empty() || !s.arg(5).empty())
+    resizeSurface(surfaces.BufFunc, panel.width, panel.height, surfaces.canvas.BufFunc.brush);
+  applyFont(surfaces.canvas.BufFunc, s, 6);
+  fillSurface(surfaces.BufFunc, surfaces.canvas.BufFunc.brush);
+  game.host.repaint();
+}
+
+void inputDefinition(shell::Game& game, Statement& s) {
+  Control& input = game.screen.Input;
+  applyOnOff(input, s.arg(1));
+  game.host.processEvents();
+  applyPlace(input, s, 2);
+  applyFont(input, s, 6);
+  game.host.repaint();
+}
+
+void viewerDefinition(shell::Game& game, Statement& s) {
+  Control& viewer = game.screen.Abok1;
+  applyOnOff(viewer, s.arg(1));
+  game.host.processEvents();
+  applyPlace(viewer, s, 2);
+  applyFont(viewer, s, 6);
+  if (game.screen.Modelo == "2") showBlankPage(game, game.screen.style.textBackColour);
+  game.host.repaint();
+}
+
+// defpainel= picture, top (or "on" to shape the window), width, height, font...:
+// the game area and Tela take the size; a new skin picture is loaded into Imp.
+void panelDefinition(shell::Game& game, Statement& s) {
+  auto& screen = game.screen;
+  const bool shape = s.arg(2) == "on";
+  if (!s.arg(2).empty() && !shape) screen.Abok1.y = clampCoordinate(numberArgument(s, 2));
+  if (!s.arg(3).empty()) game.window.width = screen.Imp.width = screen.Tela.width = clampCoordinate(numberArgument(s, 3));
+  if (!s.arg(4).empty())
+    game.window.height = screen.Imp.height = screen.Tela.height = clampCoordinate(numberArgument(s, 4));
+  applyFont(game.surfaces.canvas.Tela, s, 5);
+  if (s.arg(1) != game.Defs.defsRow(14)) {
+    game.surfaces.Imp = QImage();
+    loadPicture(game, s.arg(1), SurfaceId::Imp);
+    if (shape) shapeWindow(game);
+  }
+  game.host.repaint();
+}
+
+// loadpainel= picture: a new skin; the game area takes its size and the window its outline.
+void loadPanel(shell::Game& game, Statement& s) {
+  auto& surfaces = game.surfaces;
+  loadPicture(game, s.arg(1), SurfaceId::BufShp);
+  if (!surfaces.BufShp.isNull()) {
+    game.window.width = game.screen.Imp.width = surfaces.BufShp.width();
+    game.window.height = game.screen.Imp.height = surfaces.BufShp.height();
+  }
+  surfaces.Imp = QImage();
+  loadPicture(game, s.arg(1), SurfaceId::Imp);
+  shapeWindow(game);
+  surfaces.Imp = toSurfaceFormat(surfaces.Imp);
+}
+
+void pageViewDefinition(shell::Game& game, Statement& s) {
+  auto& screen = game.screen;
+  if (!s.arg(1).empty()) screen.Abok1.width = std::max(clampCoordinate(numberArgument(s, 1)), 0);
+  if (!s.arg(2).empty()) screen.Abok1.height = std::max(clampCoordinate(numberArgument(s, 2)), 0);
+  screen.WebB.width = screen.Abok1.width + 20;
+  screen.WebB.height = screen.Abok1.height + 4;
+  showBlankPage(game, s.arg(3).empty() ? screen.style.textBackColour : s.arg(3));
+}
+
+// barratop on/off: the typewriter page makes room for the bar above it, or takes it back.
+void topBar(shell::Game& game, Statement& s) {
+  auto& screen = game.screen;
+  if (s.arg(1) == "on") {
+    screen.MsgMd0.y = 20;
+    screen.MsgMd0.height -= 20;
+    screen.BarraTop.width = screen.MsgMd0.width;
+    screen.BarraTop.background = screen.Input.background;
+  } else if (s.arg(1) == "off") {
+    screen.MsgMd0.y = 5;
+    screen.MsgMd0.height += 20;
+  }
+  game.host.repaint();
+}
+
+void commandsFile(shell::Game& game, Statement& s) { game.commandsScript = s.arg(1); }
+
+void tableRow(shell::Game& game, Statement& s) {
+  auto row = base::readNumber(s.arg(1));
+  if (!row) return;
+  std::string value = s.arg(2);
+  for (char marker : {'~', '^'})
+    if (value.find(marker) != std::string::npos) value = convertMarkers(game.screen.Modelo, marker, value);
+  game.Defs.setDefsRow(*row, value);
+}
+
+void focusTarget(shell::Game& game, Statement& s) {
+  auto& screen = game.screen;
+  ++screen.windowRaises;
+  screen.focus = Focus::Window;
+  const std::string& target = s.arg(1);
+  if (target == "web") focusPage(game);
+  else if (target == "inp") screen.focus = Focus::Input;
+  else if (target == "fnc") screen.front = FrontPanel::FunctionPanel;
+  else if (target == "vsr") screen.front = FrontPanel::Viewer;
+  else if (target == "msg" && screen.Modelo == "0") screen.focus = Focus::MsgMd0;
+  game.host.repaint();
+}
+
+void pageHeight(shell::Game& game, Statement& s) {
+  const int height = base::readNumber(s.arg(1)).value_or(game.screen.Sbox2.height - 10);
+  setTelMod3Height(game, height);
+}
+
+void typewriterSpeed(shell::Game& game, Statement& s) { game.screen.typewriterDelay = base::readNumberOr(s.arg(1), 7); }
+
+void greyOrTint(shell::Game& game, Statement& s) {
+  tintRegion(game, s.arg(1), s.arg(2), s.arg(3), s.arg(4), s.arg(5), s.arg(6), s.arg(7));
+}
+
+}  // namespace
+
+void registerLayoutStatements(script::Dispatch& dispatch) {
+  dispatch.add("modo=", displayMode);
+  dispatch.add("setmode=", displayMode);
+  dispatch.add("defini=", tableRow);
+  dispatch.add("setfoco=", focusTarget);
+  dispatch.add("loadpainel=", loadPanel);
+  dispatch.add("ldpan=", loadPanel);
+  dispatch.add("defmsg=", stripDefinition);
+  dispatch.add("deffnc=", functionPanelDefinition);
+  dispatch.add("deftela=", pictureDefinition);
+  dispatch.add("definput=", inputDefinition);
+  dispatch.add("defvisor=", viewerDefinition);
+  dispatch.add("defpainel=", panelDefinition);
+  dispatch.add("defweb=", pageViewDefinition);
+  dispatch.add("barratop", topBar);
+  dispatch.add("defcom=", commandsFile);
+  dispatch.add("cinza=", greyOrTint);
+  dispatch.add("altura=", pageHeight);
+  dispatch.add("retmode", returnToMode);
+  dispatch.add("retmodo", returnToMode);
+  dispatch.add("veltec=", typewriterSpeed);
+}
+
+}  // namespace view

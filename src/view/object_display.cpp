@@ -1,0 +1,113 @@
+// Object titles, descriptions and pictures on screen.
+#include "view/object_display.h"
+
+#include <optional>
+
+#include "base/number.h"
+#include "script/statement.h"
+#include "shell/game.h"
+#include "view/canvas_text.h"
+#include "view/colour.h"
+#include "view/markers.h"
+#include "view/pictures.h"
+#include "view/text_sink.h"
+
+namespace view {
+namespace {
+
+using script::Statement;
+
+constexpr size_t kRecordLines = 8;
+constexpr size_t kTitleLine = 1, kDescriptionLine = 2, kPictureLine = 4;
+
+// The first object record whose key is the name.
+std::optional<size_t> findRecord(const shell::Game& game, const std::string& name) {
+  const auto& records = game.world.Objx;
+  for (size_t at = 0; at + kRecordLines <= records.size(); at += kRecordLines)
+    if (records[at] == name) return at;
+  return std::nullopt;
+}
+
+// A number argument, or the fallback when it is empty or not a number.
+int numberOr(const Statement& s, int k, int fallback) { return base::readNumberOr(s.arg(k), fallback); }
+
+// The title drawn on BufTela clipped to its rectangle, in a size and colour of its own.
+void drawTitleOnPicture(shell::Game& game, const Statement& s, const std::string& title) {
+  auto& surfaces = game.surfaces;
+  const TextStyle& style = game.screen.style;
+  const int x = numberOr(s, 4, 0), y = numberOr(s, 5, 0);
+  const int w = numberOr(s, 6, surfaces.BufTela.width()), h = numberOr(s, 7, surfaces.BufTela.height());
+  Canvas& canvas = surfaces.canvas.BufTela;
+  canvas.fontSize = style.textFontSize + numberOr(s, 8, 0);
+  canvas.fontColour = colourFromHex(s.arg(9).empty() ? style.textForeColour : s.arg(9));
+  drawCanvasText(surfaces.BufTela, canvas, x, y, title, true,
+                 QRect(clampCoordinate(x), clampCoordinate(y), clampCoordinate(w), clampCoordinate(h)));
+  canvas.fontSize = style.textFontSize;
+  canvas.fontColour = colourFromHex(style.textForeColour);
+}
+
+void showInStrip(shell::Game& game, const Statement& s, const std::string& part, const std::string& text,
+                 const std::string& picture) {
+  auto& surfaces = game.surfaces;
+  const std::string& target = s.arg(3);
+  if (part == "tit") {
+    if (target == "msg") addStripLine(game, text);
+    if (target == "tel") drawTitleOnPicture(game, s, text);
+    if (target == "fnc")
+      drawCanvasText(surfaces.BufFunc, surfaces.canvas.BufFunc, numberOr(s, 4, 0), numberOr(s, 5, 0), text, true);
+  } else if (part == "dsc") {
+    addStripLine(game, text);
+  } else if (part == "shp") {
+    QImage* onto = target == "tel" ? &surfaces.BufTela : target == "fnc" ? &surfaces.BufFunc
+                   : target == "pan" ? &surfaces.Imp : nullptr;
+    if (!onto) return;
+    loadPicture(game, picture, SurfaceId::BufShp);
+    const QRect into(clampCoordinate(numberOr(s, 4, 0)), clampCoordinate(numberOr(s, 5, 0)),
+                     clampCoordinate(numberOr(s, 6, 180)), clampCoordinate(numberOr(s, 7, 180)));
+    drawTransparentStretched(*onto, surfaces.BufShp, into);
+  }
+  game.host.repaint();
+}
+
+void showInPage(shell::Game& game, const Statement& s, const std::string& part, const std::string& text,
+                const std::string& picture) {
+  std::string line;
+  if (part == "tit") {
+    line = "<font color=#" + s.arg(5) + " style=\"font-size:1.3em; \">" + text + "</font>";
+  } else if (part == "dsc") {
+    line = text + "<br>";
+  } else if (part == "shp") {
+    line = "<img src=" + game.folders.exeFolderUrl + picture + " width=" + std::to_string(numberOr(s, 6, 180)) +
+           " height=" + std::to_string(numberOr(s, 7, 180)) + " border=0 " +
+           (s.arg(4).empty() ? "" : "align=" + s.arg(4)) + ">";
+  } else {
+    return;
+  }
+  game.screen.WebTxt.push_back(line);
+}
+
+}  // namespace
+
+void showObject(shell::Game& game, Statement& s) {
+  const auto record = findRecord(game, s.arg(1));
+  if (!record) {
+    s.trace += "<---Este objeto n\xE3o existe!";
+    return;
+  }
+  const auto& lines = game.world.Objx;
+  const std::string& mode = game.screen.Modelo;
+  const std::string& part = s.arg(2);
+  const size_t line = part == "tit" ? kTitleLine : part == "dsc" ? kDescriptionLine : kPictureLine;
+  std::string text = lines[*record + line];
+  if (part == "tit" || part == "dsc") text = convertAllMarkers(mode, text);
+  const std::string& picture = lines[*record + kPictureLine];
+  if (mode == "0") {
+    if (part == "tit" || part == "dsc") typeOut(game, text + "\r\n");
+  } else if (mode == "1") {
+    showInStrip(game, s, part, text, picture);
+  } else if (mode == "2") {
+    showInPage(game, s, part, text, picture);
+  }
+}
+
+}  // namespace view

@@ -1,0 +1,15 @@
+// showobj=: the title, description or picture of an object shown by display mode.
+#pragma once
+
+namespace script { struct Statement; }
+namespace shell { struct Game; }
+
+namespace view {
+
+// showobj= name, part ("tit", "dsc", "shp"), then per part and mode: mode "0"
+// types titles and descriptions; mode "1" adds them to the strip or draws a title
+// on "tel" or "fnc" and stretches the picture onto "tel", "fnc" or "pan"; mode
+// "2" writes page lines; mode "3" shows nothing.
+void showObject(shell::Game& game, script::Statement& s);
+
+}  // namespace view

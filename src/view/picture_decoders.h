@@ -1,0 +1,26 @@
+// Decoding picture files with the picture libraries: PNG through libpng, JPEG
+// through libjpeg, the first frame of a GIF through giflib. Every result is a
+// 24-bit surface (QImage::Format_RGB32).
+#pragma once
+#include <QImage>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "view/surfaces.h"
+
+namespace view {
+
+// Reads the PNG at path (nothing: the file is missing) and flattens it over
+// `under`, the picture the destination shows now: alpha is read inverted (0
+// opaque, 255 clear) and a partly clear pixel mixes the two. Every layout is
+// first brought to 8-bit RGB or RGBA. A file that cannot be opened throws
+// ScriptError "Error Opening File <name>!", one that cannot be read "Error
+// Reading File!".
+QImage decodePng(const std::optional<std::filesystem::path>& path, const std::string& name, const QImage& under);
+
+// The JPEG or the first GIF frame; nothing when the file is missing or broken.
+std::optional<QImage> decodeJpeg(const std::filesystem::path& path);
+std::optional<QImage> decodeGif(const std::filesystem::path& path);
+
+}  // namespace view

@@ -1,0 +1,139 @@
+// Picture statements.
+#include "view/picture_statements.h"
+
+#include "base/number.h"
+#include "base/text.h"
+#include "script/dispatch.h"
+#include "shell/game.h"
+#include "view/colour.h"
+#include "view/control_arguments.h"
+#include "view/display_statement.h"
+#include "view/object_display.h"
+#include "view/pictures.h"
+#include "world/placeholders.h"
+
+namespace view {
+namespace {
+
+using script::Statement;
+
+// The colour argument, or the text style's background when it is empty.
+uint32_t colourOrBackground(const shell::Game& game, const std::string& colour) {
+  return colourFromHex(colour.empty() ? game.screen.style.textBackColour : colour);
+}
+
+// The canvas takes the text style's face, size and colour.
+void takeStyleFont(const shell::Game& game, Canvas& canvas) {
+  const TextStyle& style = game.screen.style;
+  canvas.fontName = style.textFontName;
+  canvas.fontSize = style.textFontSize;
+  canvas.fontColour = colourFromHex(style.textForeColour);
+}
+
+// The mode-"3" page filled with its brush and shown at once.
+void clearPage3(shell::Game& game, uint32_t colour) {
+  fillSurface(telMod3(game), colour);
+  game.surfaces.Tela3 = game.surfaces.TelMod3;
+}
+
+void clearPicture(shell::Game& game, Statement& s) {
+  auto& surfaces = game.surfaces;
+  const uint32_t colour = colourOrBackground(game, s.arg(1));
+  surfaces.canvas.BufTela.brush = colour;
+  fillSurface(surfaces.BufTela, QRect(0, 0, game.screen.Tela.width, game.screen.Tela.height), colour);
+  takeStyleFont(game, surfaces.canvas.BufTela);
+  clearPage3(game, surfaces.canvas.TelMod3.brush);
+  game.host.repaint();
+}
+
+void clearFunctionPanel(shell::Game& game, Statement& s) {
+  auto& surfaces = game.surfaces;
+  const uint32_t colour = colourOrBackground(game, s.arg(1));
+  takeStyleFont(game, surfaces.canvas.BufFunc);
+  surfaces.canvas.BufFunc.brush = colour;
+  fillSurface(surfaces.BufFunc, colour);
+}
+
+// cleartotal: the texts and the visible pictures are emptied; the buffers stay,
+// so the end of the run paints them over the pictures again.
+void clearScreens(shell::Game& game, Statement&) {
+  auto& screen = game.screen;
+  auto& surfaces = game.surfaces;
+  screen.MsgMd0.text.clear();
+  screen.Msg.text.clear();
+  screen.Input.text.clear();
+  const uint32_t colour = colourOrBackground(game, "");
+  fillSurface(surfaces.Tela, colour);
+  clearPage3(game, colour);
+  fillSurface(surfaces.TelCmd, colour);
+  game.host.repaint();
+  game.host.processEvents();
+}
+
+// hud= "off" in every mode; in mode "1" also "on", a ".bmp" picture, or its place x, y.
+void headUpPicture(shell::Game& game, Statement& s) {
+  auto& screen = game.screen;
+  const std::string& first = s.arg(1);
+  if (first.empty()) return;
+  if (first == "off") {
+    screen.hudOn = false;
+    return;
+  }
+  if (screen.Modelo != "1") return;
+  if (first == "on") {
+    screen.hudOn = true;
+    drawTransparent(game.surfaces.BufTela, game.surfaces.Hud, screen.hudX, screen.hudY);
+  } else if (base::contains(first, ".bmp")) {
+    loadPicture(game, first, SurfaceId::Hud);
+  } else {
+    screen.hudX = clampCoordinate(base::readNumberOr(first, 0));
+    screen.hudY = clampCoordinate(base::readNumberOr(s.arg(2), 0));
+  }
+}
+
+// telpos= picture, script: the picture shown with a link over all of it.
+void pictureLink(shell::Game& game, Statement& s) {
+  auto& screen = game.screen;
+  const std::string& picture = s.arg(1);
+  const std::string script = world::resolvePlaceholder(game, s.arg(2));
+  screen.pictureLinkScript = script;
+  const std::string& mode = screen.Modelo;
+  if (mode == "1") {
+    loadPicture(game, picture, SurfaceId::Tela);
+    screen.telaCursor = script.empty() ? 0 : 1;
+  } else if (mode == "2") {
+    const std::string image =
+        "<img src=" + game.folders.exeFolderUrl + picture + " width=" + game.Defs.defsRow(24) + "px border=0>";
+    screen.WebTxt.push_back(script.empty() ? image : "<a href=Scp=" + script + ">" + image + "</a>");
+  } else if (mode == "3") {
+    loadPicture(game, picture, SurfaceId::TelMod3);
+  }
+  game.host.repaint();
+}
+
+void pictureBrush(shell::Game& game, Statement& s) { game.surfaces.canvas.BufTela.brush = colourFromHex(s.arg(1)); }
+void pictureFontColour(shell::Game& game, Statement& s) {
+  game.surfaces.canvas.BufTela.fontColour = colourFromHex(s.arg(1));
+}
+void pictureFontFace(shell::Game& game, Statement& s) { game.surfaces.canvas.BufTela.fontName = s.arg(1); }
+void pictureFontSize(shell::Game& game, Statement& s) { game.surfaces.canvas.BufTela.fontSize = numberArgument(s, 1); }
+
+}  // namespace
+
+void registerPictureStatements(script::Dispatch& dispatch) {
+  dispatch.add("cleartela", clearPicture);
+  dispatch.add("clearfunc", clearFunctionPanel);
+  dispatch.add("display", display);
+  dispatch.add("display=", display);
+  dispatch.add("showobj=", showObject);
+  dispatch.add("hud=", headUpPicture);
+  dispatch.add("masktel=", headUpPicture);
+  dispatch.add("telpos=", pictureLink);
+  dispatch.add("telacorfnd=", pictureBrush);
+  dispatch.add("telacortxt=", pictureFontColour);
+  dispatch.add("telafntnome=", pictureFontFace);
+  dispatch.add("telafntalt=", pictureFontSize);
+  dispatch.add("cleartotal", clearScreens);
+}
+
+}  // namespace view

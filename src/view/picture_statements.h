@@ -1,0 +1,13 @@
+// The picture statements: clearing the buffers and screens (cleartela,
+// clearfunc, cleartotal), display=, showobj=, the head-up picture (hud=,
+// masktel=), the whole-picture link (telpos=) and BufTela's canvas
+// (telacorfnd=, telacortxt=, telafntnome=, telafntalt=).
+#pragma once
+
+namespace script { class Dispatch; }
+
+namespace view {
+
+void registerPictureStatements(script::Dispatch& dispatch);
+
+}  // namespace view

@@ -1,0 +1,69 @@
+// Screen state rows.
+#include "view/screen_state.h"
+
+#include "shell/game.h"
+
+namespace view {
+namespace {
+
+std::string place(const Control& control) {
+  return std::to_string(control.x) + "," + std::to_string(control.y) + "," + std::to_string(control.width) + "," +
+         std::to_string(control.height);
+}
+
+std::string size(const QImage& image) {
+  return std::to_string(image.width()) + "," + std::to_string(image.height());
+}
+
+std::string flag(bool on) { return on ? "1" : "0"; }
+
+const char* focusName(Focus focus) {
+  switch (focus) {
+    case Focus::Window: return "window";
+    case Focus::Input: return "Input";
+    case Focus::WebB: return "WebB";
+    case Focus::MsgMd0: return "MsgMd0";
+    case Focus::Sbox2: return "Sbox2";
+  }
+  return "window";
+}
+
+std::string styleLetters(const TextStyle& style) {
+  return std::string(style.textBold ? "B" : "b") + (style.textItalic ? "I" : "i") + (style.textUnderline ? "U" : "u");
+}
+
+}  // namespace
+
+std::vector<std::pair<std::string, std::string>> screenStateRows(const shell::Game& game) {
+  const ScreenModel& s = game.screen;
+  const Surfaces& f = game.surfaces;
+  const TextStyle& style = s.style;
+  return {
+      {"gameArea", std::to_string(game.window.width) + "," + std::to_string(game.window.height)},
+      {"windowShaped", flag(s.windowShaped)},
+      {"viewer", place(s.Abok1)},
+      {"viewerVisible", flag(s.Abok1.visible)},
+      {"msg", place(s.Msg)},
+      {"msgmd0", place(s.MsgMd0)},
+      {"tela", place(s.Tela)},
+      {"browser", place(s.WebB)},
+      {"sbox2", place(s.Sbox2)},
+      {"telmod3", size(f.TelMod3)},
+      {"input", place(s.Input)},
+      {"functionPanel", place(s.Abok2)},
+      {"functionPanelVisible", flag(s.Abok2.visible)},
+      {"focus", focusName(s.focus)},
+      {"pageFile", s.pageShown},
+      {"textFontName", style.textFontName},
+      {"textFontSize", std::to_string(style.textFontSize)},
+      {"textForeColour", style.textForeColour},
+      {"textBackColour", style.textBackColour},
+      {"linkColour", style.linkColour},
+      {"visitedLinkColour", style.visitedLinkColour},
+      {"textStyle", styleLetters(style)},
+      {"hud", flag(s.hudOn) + "," + std::to_string(s.hudX) + "," + std::to_string(s.hudY)},
+      {"pictureLinkScript", s.pictureLinkScript},
+  };
+}
+
+}  // namespace view

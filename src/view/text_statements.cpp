@@ -1,0 +1,103 @@
+// Text style and text position statements.
+#include "view/text_statements.h"
+
+#include "base/number.h"
+#include "script/dispatch.h"
+#include "script/script_error.h"
+#include "shell/game.h"
+#include "view/fonts.h"
+#include "view/pictures.h"
+#include "view/text_sink.h"
+
+namespace view {
+namespace {
+
+using script::Statement;
+
+TextStyle& style(shell::Game& game) { return game.screen.style; }
+
+// The value, or the table row when the value is empty.
+std::string orRow(const shell::Game& game, const std::string& value, int row) {
+  return value.empty() ? game.Defs.defsRow(row) : value;
+}
+
+void font(shell::Game& game, Statement& s) {
+  TextStyle& st = style(game);
+  if (!s.arg(1).empty()) st.textFontName = s.arg(1);
+  if (!s.arg(2).empty()) {
+    auto size = base::readNumber(s.arg(2));
+    if (!size) throw script::ScriptError("fonte=: o tamanho \"" + s.arg(2) + "\" n\xE3o \xE9 um n\xFAmero");
+    st.textFontSize = *size;
+  }
+  if (!s.arg(3).empty()) st.textForeColour = s.arg(3);
+  st.textBold = !s.arg(4).empty();
+  st.textItalic = !s.arg(5).empty();
+  st.textUnderline = !s.arg(6).empty();
+}
+
+void fontFace(shell::Game& game, Statement& s) { style(game).textFontName = orRow(game, s.arg(1), 15); }
+
+void fontSize(shell::Game& game, Statement& s) {
+  style(game).textFontSize = base::readNumber(s.arg(1)).value_or(base::readNumberOr(game.Defs.defsRow(16), 16));
+}
+
+void fontStyle(shell::Game& game, Statement& s) {
+  const StyleFlags flags = styleFromLetters(s.arg(1).empty() ? "biu" : s.arg(1));
+  TextStyle& st = style(game);
+  st.textBold = flags.bold;
+  st.textItalic = flags.italic;
+  st.textUnderline = flags.underline;
+}
+
+void textColour(shell::Game& game, Statement& s) { style(game).textForeColour = orRow(game, s.arg(1), 19); }
+void backColour(shell::Game& game, Statement& s) { style(game).textBackColour = orRow(game, s.arg(1), 18); }
+void linkColour(shell::Game& game, Statement& s) { style(game).linkColour = orRow(game, s.arg(1), 20); }
+void visitedColour(shell::Game& game, Statement& s) { style(game).visitedLinkColour = orRow(game, s.arg(1), 21); }
+
+void clearAccumulatedText(shell::Game& game, Statement&) { game.screen.Memo3.clear(); }
+
+// "$" or empty keeps the coordinate; anything else not a number gives 0.
+void textPosition(shell::Game& game, Statement& s) {
+  auto set = [](int& coordinate, const std::string& value) {
+    if (!value.empty() && value != "$") coordinate = base::readNumberOr(value, 0);
+  };
+  set(game.screen.textX, s.arg(1));
+  set(game.screen.textY, s.arg(2));
+}
+
+// Mode "3" only: the text position moves down; the page grows to reach it.
+void lineFeedBy(shell::Game& game, Statement& s) {
+  if (game.screen.Modelo != "3") return;
+  const int step = s.arg(1).empty() ? 10 : base::readNumberOr(s.arg(1), 0);
+  int& y = game.screen.textY;
+  y = clampCoordinate(int64_t(y) + step);
+  if (y > telMod3(game).height()) setTelMod3Height(game, y);
+}
+
+// A line break in the sink of the mode; mode "3" leaves the text position alone.
+void lineFeed(shell::Game& game, Statement&) {
+  const std::string& mode = game.screen.Modelo;
+  if (mode != "3") outputQuotedText(game, mode == "2" ? "<br>" : "\r\n");
+}
+
+}  // namespace
+
+void registerTextStatements(script::Dispatch& dispatch) {
+  dispatch.add("fonte=", font);
+  dispatch.add("corfnd=", backColour);
+  dispatch.add("fntsize=", fontSize);
+  dispatch.add("fntface=", fontFace);
+  dispatch.add("fntsty=", fontStyle);
+  dispatch.add("corlnk=", linkColour);
+  dispatch.add("corvzk=", visitedColour);
+  dispatch.add("cortxt=", textColour);
+  dispatch.add("cleartxt", clearAccumulatedText);
+  dispatch.add("clear$", clearAccumulatedText);
+  dispatch.add("postxt=", textPosition);
+  dispatch.add("postxt", textPosition);
+  dispatch.add("lnfeed=", lineFeedBy);
+  dispatch.add("linefeed", lineFeed);
+  dispatch.add("lf", lineFeed);
+}
+
+}  // namespace view
