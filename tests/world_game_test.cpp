@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "shell/defs.h"
+#include "view/surfaces.h"
 #include "shell/startup.h"
 #include "support/test_game.h"
 #include "world/game_start.h"
@@ -158,4 +159,18 @@ TEST_F(GameStartTest, ClosingWithoutAGameLoadedLeavesTheSavedGameAlone) {
   shell::shutDown(*t.game);
   EXPECT_EQ(t.folder.read("aventura.rgs"), registers);
   EXPECT_FALSE(t.folder.exists("aventura.obx"));
+}
+
+TEST_F(GameStartTest, ShapesTheWindowToItsSkinUnlessRow93KeepsItRectangular) {
+  QImage skin = view::makeSurface(4, 2, 0x102030);
+  skin.setPixelColor(0, 0, QColor(255, 0, 255));
+  t.game->surfaces.Imp = skin;
+  startGame();
+  EXPECT_TRUE(t.game->screen.windowShaped);
+
+  t.start();
+  t.game->Defs.setDefsRow(93, "*");
+  t.game->surfaces.Imp = skin;
+  startGame();
+  EXPECT_FALSE(t.game->screen.windowShaped);
 }

@@ -33,7 +33,7 @@ struct ObjectsTest : ::testing::Test {
     world.Objx.clear();
     for (const auto& o : objects) {
       world.Objs.push_back(cp(o.key));
-      for (const auto& line : {o.key, o.nom, o.dsc, o.loc, o.key + ".png", std::string("t"), std::string("r1"),
+      for (const auto& line : {o.key, o.nom, o.dsc, o.loc, o.key + ".gif", std::string("t"), std::string("r1"),
                                std::string("r2")})
         world.Objx.push_back(cp(line));
     }
@@ -85,7 +85,7 @@ TEST_F(ObjectsTest, ReadsFieldsAndReportsMissingObjects) {
   EXPECT_EQ(t.reg(5), "uma chave");
   EXPECT_EQ(t.reg(6), "Lanterna");
   EXPECT_EQ(t.reg(7), "caixa");
-  EXPECT_EQ(t.reg(8), "caixa.png");
+  EXPECT_EQ(t.reg(8), "caixa.gif");
   EXPECT_EQ(t.reg(9), "t");
   EXPECT_EQ(t.reg(10), "antes");  // an unknown field changes nothing
   EXPECT_NE(traceOf(trace, 7).find("getobj= 11<---Este objeto n\u00e3o existe!"), std::string::npos);
@@ -189,10 +189,18 @@ TEST_F(ObjectsTest, GathersAtMostTwelveIconKeysOutsideModeZero) {
   t.game->screen.Modelo = "1";
   runLines("listaobjetos sala");
   EXPECT_EQ(t.game->world.ObjtsClk, base::Lines{"velho"});
+  auto pictureLookups = [&] {
+    const auto& log = t.game->debug.lines();
+    return std::count_if(log.begin(), log.end(),
+                         [](const std::string& line) { return line.find(".gif") != std::string::npos; });
+  };
+  EXPECT_EQ(pictureLookups(), 0);
   runLines("listaobjetos loc");
   ASSERT_EQ(t.game->world.ObjtsClk.size(), 12u);
   EXPECT_EQ(t.game->world.ObjtsClk.front(), "o10");
   EXPECT_EQ(t.game->world.ObjtsClk.back(), "o21");
+  // Each icon's picture was looked for (and, missing, logged), none beyond the twelfth.
+  EXPECT_EQ(pictureLookups(), 12);
   runLines("listaobjetos jog");
   EXPECT_TRUE(t.game->world.ObjtsClk.empty());
 }

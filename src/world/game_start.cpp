@@ -3,13 +3,14 @@
 
 #include "script/runner.h"
 #include "shell/game.h"
+#include "view/window_shape.h"
 #include "world/game_load.h"
 
 namespace world {
 
 void startGame(shell::Game& game) {
-  // Unless row 93 is "*", the window takes the outline of its background
-  // picture here; the shaping arrives with the picture surfaces.
+  // Row 93 "*" keeps the window rectangular.
+  if (!game.Defs.isOn(93)) view::shapeWindow(game);
   game.screen.outerPage = view::OuterPage::Default;
   game.host.processEvents();
   try {

@@ -2,6 +2,7 @@
 #include "world/object_lists.h"
 
 #include "shell/game.h"
+#include "view/pictures.h"
 #include "world/object_table.h"
 
 namespace world {
@@ -43,9 +44,10 @@ void gatherObjectIcons(shell::Game& game, script::Statement& s) {
   for (size_t record : objectsAt(game.world, resolveLocAlias(game, which))) {
     if (icons.size() == kMaxIcons) break;
     icons.push_back(recordLine(game.world, record, 0));
-    // Each icon's picture (its shp field) goes through the picture loader into a
-    // scratch 80 x 80 image that is dropped again: the load only logs a missing
-    // file and, in on-line play, fetches it. The loader call belongs here.
+    // The icon's picture goes through the picture loader into the scratch
+    // surface and is not shown: the load only logs a missing file (and, in
+    // on-line play, fetches it).
+    view::loadPicture(game, field(game.world, record, Field::Shp), view::SurfaceId::BufShp);
   }
 }
 

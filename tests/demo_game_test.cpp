@@ -1,0 +1,96 @@
+// End to end: the bundled demo game played through its whole walkthrough by an
+// events file on a copy of the game, then started again: it resumes where it
+// ended; a new game restores the shipped objects and empty registers.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+
+#include "base/file_io.h"
+#include "base/text.h"
+#include "support/test_game.h"
+
+using namespace testing_support;
+
+namespace {
+
+const std::filesystem::path kDemoGame = std::filesystem::path(MIRANDEL_SOURCE_DIR) / "games" / "mirandel";
+
+// The commands of the walkthrough: the lines of its fenced block.
+std::vector<std::string> walkthrough() {
+  std::ifstream file(kDemoGame / "WALKTHROUGH.md");
+  std::vector<std::string> commands;
+  std::string line;
+  bool inside = false;
+  while (std::getline(file, line)) {
+    if (line == "```") inside = !inside;
+    else if (inside && !base::trim(line).empty()) commands.push_back(line);
+  }
+  return commands;
+}
+
+struct DemoGameTest : ::testing::Test {
+  DemoGameTest() {
+    for (const auto& entry : std::filesystem::directory_iterator(kDemoGame))
+      std::filesystem::copy_file(entry.path(), game.path() / entry.path().filename());
+  }
+  // Plays the events and dumps into the named folder; returns the exit code.
+  int play(const std::string& events, const std::string& dump) {
+    game.writeBytes("events.txt", events);
+    std::string command = std::string(MIRANDEL_BINARY) + " --game " + game.path().string() + " --events " +
+                          (game.path() / "events.txt").string() + " --dump " + (game.path() / dump).string() +
+                          " 2>" + (game.path() / "stderr.txt").string();
+    return WEXITSTATUS(std::system(command.c_str()));
+  }
+  std::string state(const std::string& dump, const std::string& name) {
+    for (const auto& line : game.readUtf8Lines(dump + "/state.txt"))
+      if (line.rfind(name + "=", 0) == 0) return line.substr(name.size() + 1);
+    return "<absent>";
+  }
+  std::string errors(const std::string& dump) { return game.read(dump + "/errors.txt"); }
+  TempFolder game;
+};
+
+}  // namespace
+
+TEST_F(DemoGameTest, TheWalkthroughReachesTheEndAndTheGameResumesThere) {
+  auto commands = walkthrough();
+  ASSERT_GE(commands.size(), 20u);
+  std::string events = "start\n";
+  for (const auto& command : commands) events += "type " + command + "\n";
+  events += "quit\n";
+  ASSERT_EQ(play(events, "fim"), 0) << game.read("stderr.txt");
+  EXPECT_EQ(errors("fim"), "");
+  EXPECT_EQ(state("fim", "Posic"), "final");
+  EXPECT_EQ(state("fim", "lastCommand"), "TOQUE O SINO");
+  auto registers = game.readLines("mirandel.rgs");
+  ASSERT_EQ(registers.size(), 50u);
+  EXPECT_EQ(registers[24], "fim");
+  auto objects = game.readLines("mirandel.obx");
+  auto objectsFile = game.read("mirandel.obx");
+  ASSERT_EQ(objects.size(), 72u);
+  EXPECT_EQ(objects[3], "sino");      // badalo, in the bell
+  EXPECT_EQ(objects[5 * 8 + 3], "jog");  // lanterna, carried
+  EXPECT_EQ(objects[5 * 8 + 2], "uma lanterna acesa");
+  EXPECT_EQ(game.readLines("mirandel.ini").at(10), "final");
+
+  // Started again, the game continues where it stopped, with the same state.
+  std::string registersFile = game.read("mirandel.rgs");
+  ASSERT_EQ(play("start\ntype continuar\n", "volta"), 0) << game.read("stderr.txt");
+  EXPECT_EQ(errors("volta"), "");
+  EXPECT_EQ(state("volta", "Posic"), "final");
+  EXPECT_EQ(state("volta", "registers"), "50");
+  EXPECT_EQ(state("volta", "objects"), "9");
+  EXPECT_EQ(game.read("mirandel.rgs"), registersFile);
+  EXPECT_EQ(game.read("mirandel.obx"), objectsFile);
+  EXPECT_NE(game.read("volta/msgmd0.txt").find("*** FIM ***"), std::string::npos);
+}
+
+TEST_F(DemoGameTest, ANewGameRestoresTheShippedObjectsAndEmptiesTheRegisters) {
+  ASSERT_EQ(play("start\ntype novo\ntype leste\ntype pegue a pá\ntype novo\n", "novo"), 0)
+      << game.read("stderr.txt");
+  EXPECT_EQ(errors("novo"), "");
+  EXPECT_EQ(state("novo", "Posic"), "praca");
+  for (const char* file : {"mirandel.obx", "mirandel.rgs"})
+    EXPECT_EQ(game.read(file), base::readFileBytes(kDemoGame / file).value_or("<missing>")) << file;
+}
