@@ -22,7 +22,8 @@ struct TerminalTest : ::testing::Test {
     game.write("abertura.scx", "modo= 0\nmsg= Olá, aventureiro!");
     game.write("comandos.scx", "AÇÃO | acao\nPÁGINA | pagina\n");
     game.write("acao.scx", "modo= 0\nsetpos= acao\nmsg= Você agiu.");
-    game.write("norte.scx", "setpos= norte\nmsg= Ao norte.");
+    game.write("norte.scx", "modo= 1\nsetpos= norte\nmsg= Ao norte.\ndisplay= norte.bmp,tel,0,0");
+    game.writeBytes("norte.bmp", "");
     game.write("pagina.scx",
                "modo= 2\nclearmsg\n'<a href=Scp=acao>Agir</a> ou <a href=\"Scp=norte&Prm=1\">ir&nbsp;embora</a>'");
   }
@@ -62,7 +63,7 @@ TEST_F(TerminalTest, ListsAndFollowsTheLinksOfThePageAndRunsScriptsByName) {
   EXPECT_TRUE(has(out, "Agir [1] ou ir embora [2]")) << out;
   EXPECT_TRUE(has(out, "  1. Agir -> Scp=acao\n  2. ir embora -> Scp=norte&Prm=1")) << out;
   EXPECT_TRUE(has(out, "Não há o link 7")) << out;
-  EXPECT_TRUE(has(out, "Ao norte.")) << out;
+  EXPECT_TRUE(has(out, "Ao norte.\n[imagem: norte.bmp]")) << out;
   EXPECT_TRUE(has(out, "Esta tela não tem links.")) << out;  // mode "2" is over
   EXPECT_FALSE(has(out, "Você agiu.")) << out;              // nothing after :sair
   EXPECT_EQ(game.readLines("mirandel.ini").at(10), "norte");

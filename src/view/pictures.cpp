@@ -71,6 +71,7 @@ void setTelMod3Height(shell::Game& game, int height) {
 void placePicture(shell::Game& game, const std::string& name, int x, int y, int w, int h, SurfaceId target) {
   auto& surfaces = game.surfaces;
   x = clampCoordinate(x), y = clampCoordinate(y), w = clampCoordinate(w), h = clampCoordinate(h);
+  game.host.textProduced("picture", name);  // front ends without pictures name it
   loadPicture(game, name, SurfaceId::BufShp);
   const QImage& picture = surfaces.BufShp;
   if (w == 0) w = picture.width();
