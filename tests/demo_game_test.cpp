@@ -3,6 +3,7 @@
 // ended; a new game restores the shipped objects and empty registers.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 
@@ -73,6 +74,9 @@ TEST_F(DemoGameTest, TheWalkthroughReachesTheEndAndTheGameResumesThere) {
   EXPECT_EQ(objects[5 * 8 + 3], "jog");  // lanterna, carried
   EXPECT_EQ(objects[5 * 8 + 2], "uma lanterna acesa");
   EXPECT_EQ(game.readLines("mirandel.ini").at(10), "final");
+  // Every key down in the command box clicked (at least Enter for each command).
+  auto sounds = game.readUtf8Lines("fim/sounds.txt");
+  EXPECT_GE(std::count(sounds.begin(), sounds.end(), "effect clk3.wav"), static_cast<long>(commands.size()));
 
   // Started again, the game continues where it stopped, with the same state.
   std::string registersFile = game.read("mirandel.rgs");

@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "base/cp1252.h"
+#include "input/command_keys.h"
 #include "shell/dump.h"
 #include "shell/input_wiring.h"
 
@@ -83,6 +84,7 @@ void WindowSession::connectWindow() {
   QObject::connect(page->Input, &QLineEdit::textChanged, &window, [this](const QString& text) {
     game.screen.Input.text = base::utf8ToCp1252(text.toStdString());
   });
+  QObject::connect(page->Input, &CommandBox::keyDown, &window, [this] { input::keyPressed(game); });
   QObject::connect(page->Input, &CommandBox::commandKeyReleased, &window, [this](const QString& name) {
     post({shell::PlayerInput::Kind::Key, name.toStdString()});
   });
