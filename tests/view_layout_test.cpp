@@ -2,6 +2,7 @@
 // the display modes and their geometry, the def statements and cinza=.
 #include <gtest/gtest.h>
 
+#include "shell/dump.h"
 #include "support/picture_files.h"
 #include "support/test_game.h"
 #include "view/display_mode.h"
@@ -53,6 +54,35 @@ TEST_F(LayoutTest, TheStartLayoutComesFromTheTable) {
   EXPECT_EQ(s.lbFim.y, 383);
   EXPECT_NE(s.pageHtml.find("<body  bgcolor=219439 "), std::string::npos);
   EXPECT_EQ(utf(t.game->debug.lines().back()), "Não encontrei arquivo: U-bot1.bmp");
+}
+
+TEST_F(LayoutTest, TheEndButtonTakesItsPictureAndItsLabelSitsBesideIt) {
+  writeBmp(t.folder.path() / "U-fim.bmp", testPattern(50, 24));
+  t.game->Defs.setDefsRow(66, "fim.bmp");
+  t.game->Defs.setDefsRow(64, "600");
+  view::applyStartLayout(*t.game);
+  EXPECT_EQ(placeOf(screen().btFim), QRect(600, 380, 50, 24));
+  EXPECT_EQ(screen().btFim.text, "fim.bmp");
+  EXPECT_EQ(screen().lbFim.x, 600 + 50 + 2);
+  EXPECT_GT(screen().lbFim.width, 0);
+  // A broken PNG is noted; the button keeps its picture and the game goes on.
+  t.folder.writeBytes("U-fim.png", "quebrado");
+  t.game->Defs.setDefsRow(66, "fim.png");
+  EXPECT_NO_THROW(view::applyStartLayout(*t.game));
+  EXPECT_EQ(t.game->surfaces.btFim.size(), QSize(50, 24));
+  EXPECT_EQ(t.game->debug.lines().back(), "Error Reading File!");
+}
+
+TEST_F(LayoutTest, TheSnapshotHoldsTheLayoutAndThePageText) {
+  runIn("2", "corlnk= 00FF00\nmsg= Olá");
+  ASSERT_TRUE(shell::writeDump(*t.game, t.folder.path() / "foto"));
+  const auto state = t.folder.readUtf8Lines("foto/state.txt");
+  for (const char* line : {"viewer=10,10,670,400", "browser=-2,-2,690,404", "telmod3=649,390", "focus=WebB",
+                           "linkColour=00FF00", "textStyle=biu", "hud=0,0,0", "functionPanel=709,45,180,300"})
+    EXPECT_NE(std::find(state.begin(), state.end(), line), state.end()) << line;
+  const auto page = t.folder.readUtf8Lines("foto/webtxt.txt");
+  ASSERT_EQ(page.size(), 13u);
+  EXPECT_EQ(page[9], "Olá");
 }
 
 TEST_F(LayoutTest, BadLayoutRowsAreLoggedAndReadAsTheirDefaults) {

@@ -3,6 +3,8 @@
 // position of mode "3".
 #include <gtest/gtest.h>
 
+#include "shell/input_wiring.h"
+#include "shell/player.h"
 #include "support/test_game.h"
 #include "view/layout.h"
 #include "view/links.h"
@@ -129,6 +131,13 @@ TEST_F(TextTest, PageLinksRunTheirScriptWithParameters) {
   view::followLink(*t.game, "sala");
   EXPECT_EQ(t.game->world.Posic, "antes");
   EXPECT_EQ(t.errors(), "");
+
+  // The link input of the player's queue follows the link.
+  shell::Player player(*t.game);
+  shell::connectPlayerInput(player);
+  player.post({shell::PlayerInput::Kind::Link, "Scp=sala&Prm=8"});
+  EXPECT_EQ(t.game->world.Posic, "sala");
+  EXPECT_EQ(t.reg(1), "8");
 }
 
 TEST_F(TextTest, LineFeedsGoToTheSinkOfTheMode) {

@@ -3,6 +3,7 @@
 
 #include "input/command_keys.h"
 #include "shell/player.h"
+#include "view/links.h"
 #include "world/game_start.h"
 
 namespace shell {
@@ -13,6 +14,8 @@ void connectPlayerInput(Player& player) {
   player.onType = [](Game& game, const PlayerInput& input) { input::typeCommand(game, input.text); };
   // A key input is the key's release; its press (the click) came before it.
   player.onKey = [](Game& game, const PlayerInput& input) { input::keyReleased(game, input.text); };
+  // The page view completed a navigation to the address: "Scp=" links run scripts.
+  player.onLink = [](Game& game, const PlayerInput& input) { view::followLink(game, input.text); };
 }
 
 }  // namespace shell

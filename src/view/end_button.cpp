@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 
 #include "base/cp1252.h"
+#include "script/script_error.h"
 #include "shell/game.h"
 #include "view/fonts.h"
 #include "view/layout_rows.h"
@@ -14,7 +15,12 @@ namespace view {
 void loadEndButtonPicture(shell::Game& game, const std::string& pictureName) {
   auto& button = game.screen.btFim;
   button.text = pictureName;
-  loadPicture(game, "U-" + pictureName, SurfaceId::btFim);
+  try {
+    loadPicture(game, "U-" + pictureName, SurfaceId::btFim);
+  } catch (const script::ScriptError& error) {
+    // An unreadable PNG: the button keeps its picture and the log says why.
+    game.debug.logDebug(error.what());
+  }
   button.width = game.surfaces.btFim.width();
   button.height = game.surfaces.btFim.height();
 }
