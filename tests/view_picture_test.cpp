@@ -59,17 +59,17 @@ TEST_F(PictureTest, OpaquePicturesDecodeAsQtReadsThem) {
 }
 
 TEST_F(PictureTest, EveryPngLayoutBecomesEightBitColour) {
-  PngSpec grey1{.width = 10, .height = 2, .colourType = PNG_COLOR_TYPE_GRAY, .bitDepth = 1};
+  PngLayout grey1{.width = 10, .height = 2, .colourType = PNG_COLOR_TYPE_GRAY, .bitDepth = 1};
   grey1.samples = {0xA5, 0x40, 0x5A, 0x80};
   writePng(file("g1.png"), grey1);
-  PngSpec grey8{.width = 3, .height = 1, .colourType = PNG_COLOR_TYPE_GRAY, .bitDepth = 8};
+  PngLayout grey8{.width = 3, .height = 1, .colourType = PNG_COLOR_TYPE_GRAY, .bitDepth = 8};
   grey8.samples = {0, 128, 255};
   writePng(file("g8.png"), grey8);
-  PngSpec palette{.width = 4, .height = 1, .colourType = PNG_COLOR_TYPE_PALETTE, .bitDepth = 4};
+  PngLayout palette{.width = 4, .height = 1, .colourType = PNG_COLOR_TYPE_PALETTE, .bitDepth = 4};
   palette.samples = {0x01, 0x23};
   palette.palette = {255, 0, 0, 0, 255, 0, 0, 0, 255, 9, 9, 9};
   writePng(file("p4.png"), palette);
-  PngSpec deep{.width = 2, .height = 1, .colourType = PNG_COLOR_TYPE_RGB, .bitDepth = 16, .interlaced = true};
+  PngLayout deep{.width = 2, .height = 1, .colourType = PNG_COLOR_TYPE_RGB, .bitDepth = 16, .interlaced = true};
   deep.samples = {0x12, 0x34, 0xAB, 0xCD, 0xFF, 0xFF, 0x00, 0x00, 0x80, 0x00, 0x7F, 0xFF};
   writePng(file("rgb16.png"), deep);
   for (const char* name : {"g1.png", "g8.png", "p4.png"})
@@ -79,7 +79,7 @@ TEST_F(PictureTest, EveryPngLayoutBecomesEightBitColour) {
   EXPECT_EQ(at(wide, 1, 0), 0x00807Fu);
 
   // Grey with alpha and a palette with transparency flatten like RGBA.
-  PngSpec greyAlpha{.width = 2, .height = 1, .colourType = PNG_COLOR_TYPE_GRAY_ALPHA, .bitDepth = 8};
+  PngLayout greyAlpha{.width = 2, .height = 1, .colourType = PNG_COLOR_TYPE_GRAY_ALPHA, .bitDepth = 8};
   greyAlpha.samples = {200, 255, 200, 0};
   writePng(file("ga.png"), greyAlpha);
   const QImage under = view::makeSurface(2, 1, 0x102030);

@@ -25,7 +25,7 @@ QImage testPattern(int width, int height) {
 namespace {
 
 // libpng reports errors by longjmp; this frame owns nothing with a destructor.
-bool writePngFile(FILE* file, const PngSpec& spec, png_bytep* rows) {
+bool writePngFile(FILE* file, const PngLayout& layout, png_bytep* rows) {
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   png_infop info = png ? png_create_info_struct(png) : nullptr;
   if (!info) return false;
@@ -34,18 +34,18 @@ bool writePngFile(FILE* file, const PngSpec& spec, png_bytep* rows) {
     return false;
   }
   png_init_io(png, file);
-  png_set_IHDR(png, info, static_cast<png_uint_32>(spec.width), static_cast<png_uint_32>(spec.height), spec.bitDepth,
-               spec.colourType, spec.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
+  png_set_IHDR(png, info, static_cast<png_uint_32>(layout.width), static_cast<png_uint_32>(layout.height), layout.bitDepth,
+               layout.colourType, layout.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
                PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-  if (!spec.palette.empty()) {
+  if (!layout.palette.empty()) {
     png_color entries[256];
-    const int count = static_cast<int>(spec.palette.size() / 3);
+    const int count = static_cast<int>(layout.palette.size() / 3);
     for (int i = 0; i < count; ++i)
-      entries[i] = {spec.palette[3 * i], spec.palette[3 * i + 1], spec.palette[3 * i + 2]};
+      entries[i] = {layout.palette[3 * i], layout.palette[3 * i + 1], layout.palette[3 * i + 2]};
     png_set_PLTE(png, info, entries, count);
   }
-  if (!spec.transparency.empty())
-    png_set_tRNS(png, info, spec.transparency.data(), static_cast<int>(spec.transparency.size()), nullptr);
+  if (!layout.transparency.empty())
+    png_set_tRNS(png, info, layout.transparency.data(), static_cast<int>(layout.transparency.size()), nullptr);
   png_write_info(png, info);
   png_write_image(png, rows);
   png_write_end(png, nullptr);
@@ -55,40 +55,40 @@ bool writePngFile(FILE* file, const PngSpec& spec, png_bytep* rows) {
 
 }  // namespace
 
-void writePng(const std::filesystem::path& file, const PngSpec& spec) {
-  const size_t rowBytes = spec.samples.size() / static_cast<size_t>(spec.height);
+void writePng(const std::filesystem::path& file, const PngLayout& layout) {
+  const size_t rowBytes = layout.samples.size() / static_cast<size_t>(layout.height);
   std::vector<png_bytep> rows;
-  std::vector<uint8_t> samples = spec.samples;
-  for (int y = 0; y < spec.height; ++y) rows.push_back(samples.data() + rowBytes * static_cast<size_t>(y));
+  std::vector<uint8_t> samples = layout.samples;
+  for (int y = 0; y < layout.height; ++y) rows.push_back(samples.data() + rowBytes * static_cast<size_t>(y));
   FILE* out = std::fopen(file.c_str(), "wb");
   if (!out) throw std::runtime_error("cannot write " + file.string());
-  const bool written = writePngFile(out, spec, rows.data());
+  const bool written = writePngFile(out, layout, rows.data());
   std::fclose(out);
   if (!written) throw std::runtime_error("libpng could not write " + file.string());
 }
 
 namespace {
 
-PngSpec rgbSpec(const QImage& picture, bool withAlpha, uint8_t alpha) {
-  PngSpec spec;
-  spec.width = picture.width();
-  spec.height = picture.height();
-  spec.colourType = withAlpha ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB;
+PngLayout rgbLayout(const QImage& picture, bool withAlpha, uint8_t alpha) {
+  PngLayout layout;
+  layout.width = picture.width();
+  layout.height = picture.height();
+  layout.colourType = withAlpha ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB;
   for (int y = 0; y < picture.height(); ++y)
     for (int x = 0; x < picture.width(); ++x) {
       const QRgb pixel = picture.pixel(x, y);
-      spec.samples.insert(spec.samples.end(), {static_cast<uint8_t>(qRed(pixel)), static_cast<uint8_t>(qGreen(pixel)),
+      layout.samples.insert(layout.samples.end(), {static_cast<uint8_t>(qRed(pixel)), static_cast<uint8_t>(qGreen(pixel)),
                                                static_cast<uint8_t>(qBlue(pixel))});
-      if (withAlpha) spec.samples.push_back(alpha);
+      if (withAlpha) layout.samples.push_back(alpha);
     }
-  return spec;
+  return layout;
 }
 
 }  // namespace
 
-void writeRgbPng(const std::filesystem::path& file, const QImage& picture) { writePng(file, rgbSpec(picture, false, 0)); }
+void writeRgbPng(const std::filesystem::path& file, const QImage& picture) { writePng(file, rgbLayout(picture, false, 0)); }
 void writeRgbaPng(const std::filesystem::path& file, const QImage& picture, uint8_t alpha) {
-  writePng(file, rgbSpec(picture, true, alpha));
+  writePng(file, rgbLayout(picture, true, alpha));
 }
 
 void writeGif(const std::filesystem::path& file, const QImage& picture, bool interlaced) {

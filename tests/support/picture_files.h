@@ -15,7 +15,7 @@ QImage testPattern(int width, int height);
 
 // A PNG of raw samples: colourType and bitDepth as libpng names them, rows of
 // width * channels * bitDepth/8 bytes (16-bit samples big-endian as in the file).
-struct PngSpec {
+struct PngLayout {
   int width = 0, height = 0;
   int colourType = 2;  // PNG_COLOR_TYPE_RGB
   int bitDepth = 8;
@@ -24,7 +24,7 @@ struct PngSpec {
   std::vector<uint8_t> palette;       // RGB triples for palette images
   std::vector<uint8_t> transparency;  // tRNS entries for palette images
 };
-void writePng(const std::filesystem::path& file, const PngSpec& spec);
+void writePng(const std::filesystem::path& file, const PngLayout& layout);
 
 // The picture as an 8-bit RGB PNG, or RGBA with the given alpha for every pixel.
 void writeRgbPng(const std::filesystem::path& file, const QImage& picture);
