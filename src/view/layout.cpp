@@ -1,7 +1,6 @@
 // The start layout and the per-run layout.
 #include "view/layout.h"
 
-#include "base/number.h"
 #include "shell/game.h"
 #include "view/colour.h"
 #include "view/end_button.h"
@@ -61,7 +60,7 @@ void layOutStrip(shell::Game& game) {
 void resetTextStyle(shell::Game& game) {
   auto& style = game.screen.style;
   style.textFontName = game.Defs.defsRow(15);
-  style.textFontSize = base::readNumberOr(game.Defs.defsRow(16), 16);
+  style.textFontSize = rowNumber(game, 16);
   style.textBackColour = game.Defs.defsRow(18);
   style.textForeColour = game.Defs.defsRow(19);
   style.textBold = style.textItalic = style.textUnderline = false;

@@ -6,6 +6,7 @@
 #include "script/script_error.h"
 #include "shell/game.h"
 #include "view/fonts.h"
+#include "view/layout_rows.h"
 #include "view/pictures.h"
 #include "view/text_sink.h"
 
@@ -38,7 +39,7 @@ void font(shell::Game& game, Statement& s) {
 void fontFace(shell::Game& game, Statement& s) { style(game).textFontName = orRow(game, s.arg(1), 15); }
 
 void fontSize(shell::Game& game, Statement& s) {
-  style(game).textFontSize = base::readNumber(s.arg(1)).value_or(base::readNumberOr(game.Defs.defsRow(16), 16));
+  style(game).textFontSize = base::readNumber(s.arg(1)).value_or(rowNumber(game, 16));
 }
 
 void fontStyle(shell::Game& game, Statement& s) {
