@@ -129,6 +129,13 @@ TEST_F(PictureTest, ExtensionsAreLowerCaseAndEveryOneIsTriedInTurn) {
   view::loadPicture(*t.game, "foto2.jpg.bmp", SurfaceId::Hud);
   EXPECT_EQ(surfaces().Hud.size(), QSize(8, 8));
   EXPECT_EQ(t.game->debug.lines().size(), logged);  // the files exist: nothing logged
+
+  // Only the name counts, not the folder the game lies in.
+  std::filesystem::create_directories(file("fotos.png"));
+  writeBmp(file("fotos.png") / "x.bmp", pattern);
+  t.game->folders.dataFolder = base::GameFolder(file("fotos.png"));
+  view::loadPicture(*t.game, "x.bmp", SurfaceId::Hud);
+  EXPECT_EQ(surfaces().Hud, pattern);
 }
 
 TEST_F(PictureTest, MissingFilesAreLoggedAndOnlyAPngAborts) {
@@ -170,6 +177,14 @@ TEST_F(PictureTest, BrokenFilesNeverCrashAndOnlyAPngAbortsTheRun) {
   }
   // A JPEG cut short is still read: what is missing comes out grey.
   EXPECT_EQ(view::decodeJpeg(file("curto.jpg")).value().size(), QSize(80, 60));
+
+  // Pictures wider than a surface may be are refused as unreadable.
+  PngLayout wide{.width = view::kMaxSurfaceSide + 1, .height = 1, .colourType = PNG_COLOR_TYPE_GRAY, .bitDepth = 1};
+  wide.samples.resize(static_cast<size_t>(wide.width + 7) / 8);
+  writePng(file("largo.png"), wide);
+  EXPECT_THROW(view::loadPicture(*t.game, "largo.png", SurfaceId::Hud), script::ScriptError);
+  writeGif(file("largo.gif"), fewColours(view::kMaxSurfaceSide + 1, 1));
+  EXPECT_FALSE(view::decodeGif(file("largo.gif")).has_value());
 
   // Through a run: the broken PNG aborts it, the broken GIF does not.
   t.script("s", "display= curto.gif,fnc,0,0\nsetpos= depois\ndisplay= curto.png,fnc,0,0\nsetpos= nunca");
