@@ -66,6 +66,6 @@ TEST_F(TerminalTest, ListsAndFollowsTheLinksOfThePageAndRunsScriptsByName) {
   EXPECT_TRUE(has(out, "> :link 1\nVocê agiu.")) << out;
   EXPECT_TRUE(has(out, "Ao norte.\n[imagem: norte.bmp]")) << out;
   EXPECT_TRUE(has(out, "Esta tela não tem links.")) << out;  // mode "2" is over
-  EXPECT_EQ(out.find("Você agiu.", out.find(":sair")), std::string::npos) << out;  // nothing after :sair
+  EXPECT_EQ(out.find("Você agiu.", out.find("> :sair")), std::string::npos) << out;  // nothing after :sair
   EXPECT_EQ(game.readLines("mirandel.ini").at(10), "norte");
 }

@@ -65,10 +65,13 @@ GamePage::GamePage(const Publisher& publisher, QWidget* parent) : QWidget(parent
   Sbox2 = new QScrollArea;
   Sbox2->setObjectName("Sbox2");
   Sbox2->setFrameShape(QFrame::NoFrame);
-  Tela3 = new PictureWidget;
+  Sbox2Contents = new QWidget;
+  Sbox2Contents->setAutoFillBackground(true);
+  Tela3 = new PictureWidget(Sbox2Contents);
   Tela3->setObjectName("Tela3");
   Tela3->setStretched(false);
-  Sbox2->setWidget(Tela3);
+  Tela3->move(view::kTela3Left, view::kTela3Top);
+  Sbox2->setWidget(Sbox2Contents);
   Sbox2->viewport()->installEventFilter(this);
 
   Sbc1 = new QScrollArea;
@@ -144,8 +147,16 @@ void GamePage::showPage(const std::string& caption) {
   if (it != pagesByCaption_.end() && Abok1->currentWidget() != it->second) Abok1->setCurrentWidget(it->second);
 }
 
-void GamePage::showPageFile(const std::string& path, const std::string& folderUrl) {
-  if (path.empty()) return;
+void GamePage::showPage(const view::ScreenModel& screen, const std::string& folderUrl) {
+  const std::string& path = screen.pageShown;
+  if (path.empty()) {
+    // A page loaded without a file (the blank page).
+    if (screen.pageHtml == pageHtml_ && pageShown_.empty()) return;
+    pageShown_.clear();
+    pageHtml_ = screen.pageHtml;
+    WebB->setHtml(unicode(pageHtml_));
+    return;
+  }
   QFileInfo info(QString::fromStdString(path));
   qint64 stamp = info.exists() ? info.lastModified().toMSecsSinceEpoch() * 1000 + info.size() : -1;
   if (path == pageShown_ && stamp == pageStamp_) return;
@@ -161,6 +172,7 @@ void GamePage::showPageFile(const std::string& path, const std::string& folderUr
 void GamePage::refresh(const shell::Game& game) {
   const auto& s = game.screen;
   const auto& f = game.surfaces;
+  applyControl(Imp, s.Imp);
   showPicture(Imp, f.Imp);
 
   applyControl(Abok1, s.Abok1);
@@ -169,15 +181,20 @@ void GamePage::refresh(const shell::Game& game) {
   applyControl(MsgMd0, s.MsgMd0);
   setMemoText(MsgMd0, s.MsgMd0.text);
   applyControl(PanTel, s.PanTel);
-  Tela->setGeometry(0, 0, s.PanTel.width, s.PanTel.height);
+  applyControl(Tela, s.Tela);
   showPicture(Tela, f.Tela);
+  Tela->setCursor(s.telaCursor == 1 ? Qt::UpArrowCursor : Qt::ArrowCursor);
   applyControl(Msg, s.Msg);
   setMemoText(Msg, s.Msg.text);
   applyControl(WebB, s.WebB);
-  showPageFile(s.pageShown, game.folders.exeFolderUrl);
+  showPage(s, game.folders.exeFolderUrl);
   applyControl(Sbox2, s.Sbox2);
+  Sbox2Contents->setPalette(Sbox2->palette());
   showPicture(Tela3, f.Tela3);
-  if (Tela3->size() != f.Tela3.size()) Tela3->resize(f.Tela3.size());
+  if (Tela3->size() != f.Tela3.size()) {
+    Tela3->resize(f.Tela3.size());
+    Sbox2Contents->resize(f.Tela3.width() + 2 * view::kTela3Left, f.Tela3.height() + 2 * view::kTela3Top);
+  }
   applyControl(Sbc1, s.Sbc1);
 
   applyControl(Abok2, s.Abok2);
@@ -188,9 +205,29 @@ void GamePage::refresh(const shell::Game& game) {
   QString command = unicode(s.Input.text);
   if (Input->text() != command) Input->setText(command);
 
-  applyControl(btFim, s.btFim);
+  btFim->move(s.btFim.x, s.btFim.y);
+  btFim->resize(f.btFim.isNull() ? QSize(s.btFim.width, s.btFim.height) : f.btFim.size());
+  btFim->setVisible(s.btFim.visible);
+  showPicture(btFim, f.btFim);
   applyControl(lbFim, s.lbFim);
   lbFim->setText(unicode(s.lbFim.text));
+  lbFim->adjustSize();
+  lbFim->raise();
+
+  if (s.front == view::FrontPanel::FunctionPanel)
+    Abok2->raise();
+  else
+    Abok1->raise();
+}
+
+void GamePage::applyFocus(const shell::Game& game) {
+  switch (game.screen.focus) {
+    case view::Focus::Input: if (Input->isVisible()) Input->setFocus(); break;
+    case view::Focus::WebB: WebB->setFocus(); break;
+    case view::Focus::MsgMd0: MsgMd0->setFocus(); break;
+    case view::Focus::Sbox2: Sbox2->setFocus(); break;
+    case view::Focus::Window: setFocus(); break;
+  }
 }
 
 }  // namespace ui

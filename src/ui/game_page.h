@@ -13,6 +13,8 @@
 #include "ui/picture_widget.h"
 #include "ui/publisher.h"
 
+#include "view/screen_model.h"
+
 namespace shell { struct Game; }
 
 namespace ui {
@@ -25,6 +27,8 @@ class GamePage : public QWidget {
   GamePage(const Publisher& publisher, QWidget* parent = nullptr);
 
   void refresh(const shell::Game& game);
+  // Gives the keyboard focus to the control the model names.
+  void applyFocus(const shell::Game& game);
 
   PictureWidget* Imp;
   QStackedWidget* Abok1;
@@ -37,6 +41,7 @@ class GamePage : public QWidget {
   QPlainTextEdit* Msg;
   QTextBrowser* WebB;
   QScrollArea* Sbox2;
+  QWidget* Sbox2Contents;  // Tela3 sits in it at a small margin
   PictureWidget* Tela3;
   QScrollArea* Sbc1;
   QWidget* pageDown;
@@ -56,11 +61,11 @@ class GamePage : public QWidget {
 
  private:
   void showPage(const std::string& caption);
-  void showPageFile(const std::string& path, const std::string& folderUrl);
+  void showPage(const view::ScreenModel& screen, const std::string& folderUrl);
   static void setMemoText(QPlainTextEdit* memo, const std::string& cp1252Text);
 
   std::map<std::string, QWidget*> pagesByCaption_;
-  std::string pageShown_;
+  std::string pageShown_, pageHtml_;
   qint64 pageStamp_ = -1;
 };
 

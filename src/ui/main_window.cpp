@@ -34,6 +34,20 @@ void MainWindow::refresh(const shell::Game& game) {
     setFixedSize(size);
     Abok0->setGeometry(0, 0, size.width(), size.height());
   }
+  // The window takes the outline of its skin when the game has shaped it.
+  const auto& screen = game.screen;
+  if (screen.windowShaped && !screen.windowShape.empty()) {
+    QRegion region;
+    for (const QRect& row : screen.windowShape) region += row;
+    if (mask() != region) setMask(region);
+  } else if (!mask().isEmpty()) {
+    clearMask();
+  }
+  if (screen.windowRaises != raisesSeen_) {
+    raisesSeen_ = screen.windowRaises;
+    raise();
+    activateWindow();
+  }
   int page = static_cast<int>(game.screen.outerPage);
   if (page == 1) page = 0;  // the working page is never shown
   if (Abok0->currentIndex() != page) Abok0->setCurrentIndex(page);

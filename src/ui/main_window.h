@@ -28,6 +28,9 @@ class MainWindow : public QWidget {
   // shut-down sequence has run), false keeps it open for now.
   std::function<bool()> onCloseRequested;
 
+ private:
+  int raisesSeen_ = 0;
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;

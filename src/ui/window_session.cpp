@@ -98,6 +98,7 @@ void WindowSession::connectWindow() {
 void WindowSession::post(shell::PlayerInput input) {
   player.post(std::move(input));
   window.refresh(game);
+  if (!player.busy()) window.gamePage->applyFocus(game);
   if (player.quitRequested() && !player.busy()) window.close();
 }
 
