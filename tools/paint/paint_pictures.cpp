@@ -120,11 +120,44 @@ const std::map<QString, Scene>& scenes() {
   return all;
 }
 
-QImage paintScene(const Scene& scene) {
-  QImage image(670, 280, QImage::Format_RGB32);
+QImage paintScene(const Scene& scene, int width = 670, int height = 220) {
+  QImage image(width, height, QImage::Format_RGB32);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   scene(p, image.width(), image.height());
+  return image;
+}
+
+// The function panel: a compass rose on dark stone.
+QImage paintCompass() {
+  QImage image(180, 300, QImage::Format_RGB32);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  sky(p, image.rect(), QColor(52, 66, 82), QColor(30, 38, 50));
+  p.translate(90, 130);
+  p.setPen(QPen(QColor(200, 170, 90), 2));
+  p.setBrush(Qt::NoBrush);
+  p.drawEllipse(QPointF(0, 0), 70, 70);
+  for (int quarter = 0; quarter < 4; ++quarter) {
+    p.setBrush(quarter == 0 ? QColor(220, 80, 60) : QColor(230, 220, 190));
+    p.drawPolygon(QPolygonF({QPointF(0, -64), QPointF(10, 0), QPointF(-10, 0)}));
+    p.rotate(90);
+  }
+  p.resetTransform();
+  QFont font(QStringLiteral("Liberation Serif"));
+  font.setPixelSize(18);
+  font.setBold(true);
+  p.setFont(font);
+  p.setPen(QColor(240, 230, 200));
+  p.drawText(QRect(0, 36, 180, 24), Qt::AlignCenter, QStringLiteral("N"));
+  p.drawText(QRect(0, 206, 180, 24), Qt::AlignCenter, QStringLiteral("S"));
+  p.drawText(QRect(4, 118, 30, 24), Qt::AlignCenter, QStringLiteral("O"));
+  p.drawText(QRect(146, 118, 30, 24), Qt::AlignCenter, QStringLiteral("L"));
+  font.setPixelSize(13);
+  font.setBold(false);
+  font.setItalic(true);
+  p.setFont(font);
+  p.drawText(QRect(0, 250, 180, 40), Qt::AlignCenter, QStringLiteral("Mirandel\nvila de pedra"));
   return image;
 }
 
@@ -181,6 +214,9 @@ int main(int argc, char** argv) {
   bool ok = save(paintSkin(), folder + "pele.png");
   ok = save(paintButton(false), folder + "U-bot1.bmp") && ok;
   ok = save(paintButton(true), folder + "D-bot1.bmp") && ok;
+  ok = save(paintCompass(), folder + "bussola.png") && ok;
   for (const auto& [name, scene] : scenes()) ok = save(paintScene(scene), folder + name + ".jpg") && ok;
+  // The ending's picture, drawn on the page of picture mode "3".
+  ok = save(paintScene(scenes().at("capela"), 600, 200), folder + "sino.jpg") && ok;
   return ok ? 0 : 1;
 }
