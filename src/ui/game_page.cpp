@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QWheelEvent>
 
@@ -17,10 +18,24 @@ namespace {
 
 QString unicode(const std::string& cp1252) { return QString::fromStdString(base::cp1252ToUtf8(cp1252)); }
 
+// Slim scroll bars that let the colour of the panel they sit on show through.
+void slimScrollBars(QAbstractScrollArea* area) {
+  static const QString style = QStringLiteral(
+      "QScrollBar { background: transparent; margin: 0; }"
+      "QScrollBar:vertical { width: 10px; } QScrollBar:horizontal { height: 10px; }"
+      "QScrollBar::handle { background: rgba(255, 255, 255, 70); border-radius: 4px; min-height: 24px; min-width: 24px; }"
+      "QScrollBar::add-line, QScrollBar::sub-line { width: 0; height: 0; }"
+      "QScrollBar::add-page, QScrollBar::sub-page { background: transparent; }");
+  area->verticalScrollBar()->setStyleSheet(style);
+  area->horizontalScrollBar()->setStyleSheet(style);
+}
+
 QPlainTextEdit* makeMemo(QWidget* parent) {
   auto* memo = new QPlainTextEdit(parent);
   memo->setReadOnly(true);
   memo->setFrameShape(QFrame::NoFrame);
+  memo->document()->setDocumentMargin(2);
+  slimScrollBars(memo);
   memo->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   return memo;
 }
@@ -60,11 +75,13 @@ GamePage::GamePage(const Publisher& publisher, QWidget* parent) : QWidget(parent
   WebB->setObjectName("WebB");
   WebB->setOpenLinks(false);
   WebB->setFrameShape(QFrame::NoFrame);
+  slimScrollBars(WebB);
   connect(WebB, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) { emit linkFollowed(url.toString()); });
 
   Sbox2 = new QScrollArea;
   Sbox2->setObjectName("Sbox2");
   Sbox2->setFrameShape(QFrame::NoFrame);
+  slimScrollBars(Sbox2);
   Sbox2Contents = new QWidget;
   Sbox2Contents->setAutoFillBackground(true);
   Tela3 = new PictureWidget(Sbox2Contents);
@@ -96,6 +113,7 @@ GamePage::GamePage(const Publisher& publisher, QWidget* parent) : QWidget(parent
   btFim = new PictureWidget(this);
   btFim->setObjectName("btFim");
   btFim->setStretched(false);
+  btFim->setMagentaTransparent(true);
   btFim->setCursor(Qt::PointingHandCursor);
   lbFim = new QLabel(this);
   lbFim->setObjectName("lbFim");
@@ -103,6 +121,7 @@ GamePage::GamePage(const Publisher& publisher, QWidget* parent) : QWidget(parent
 }
 
 bool GamePage::eventFilter(QObject* watched, QEvent* event) {
+  if (!Input) return QWidget::eventFilter(watched, event);  // still being built
   // A wheel notch scrolls the mode-"3" page by its delta in pixels (120 a notch).
   if (watched == Sbox2->viewport() && event->type() == QEvent::Wheel) {
     auto* wheel = static_cast<QWheelEvent*>(event);
@@ -139,6 +158,9 @@ void GamePage::setMemoText(QPlainTextEdit* memo, const std::string& cp1252Text) 
   } else {
     memo->setPlainText(text);
   }
+}
+
+void GamePage::followEnd(QPlainTextEdit* memo) {
   memo->verticalScrollBar()->setValue(memo->verticalScrollBar()->maximum());
 }
 
@@ -147,6 +169,16 @@ void GamePage::showPage(const std::string& caption) {
   if (it != pagesByCaption_.end() && Abok1->currentWidget() != it->second) Abok1->setCurrentWidget(it->second);
 }
 
+namespace {
+
+// Old browsers read a colour attribute without its "#"; Qt's page view needs it.
+QString withColourMarks(QString html) {
+  static const QRegularExpression bare(QStringLiteral("\\b(bgcolor|text|link|vlink|alink)=([0-9A-Fa-f]{6})\\b"));
+  return html.replace(bare, QStringLiteral("\\1=#\\2"));
+}
+
+}  // namespace
+
 void GamePage::showPage(const view::ScreenModel& screen, const std::string& folderUrl) {
   const std::string& path = screen.pageShown;
   if (path.empty()) {
@@ -154,7 +186,8 @@ void GamePage::showPage(const view::ScreenModel& screen, const std::string& fold
     if (screen.pageHtml == pageHtml_ && pageShown_.empty()) return;
     pageShown_.clear();
     pageHtml_ = screen.pageHtml;
-    WebB->setHtml(unicode(pageHtml_));
+    setPageStyle(screen.style);
+    WebB->setHtml(withColourMarks(unicode(pageHtml_)));
     return;
   }
   QFileInfo info(QString::fromStdString(path));
@@ -166,7 +199,14 @@ void GamePage::showPage(const view::ScreenModel& screen, const std::string& fold
   if (!file.open(QIODevice::ReadOnly)) return;  // a page that cannot be shown leaves the old one
   std::string bytes = file.readAll().toStdString();
   WebB->document()->setBaseUrl(QUrl(QString::fromStdString(folderUrl)));
-  WebB->setHtml(unicode(bytes));
+  setPageStyle(screen.style);
+  WebB->setHtml(withColourMarks(unicode(bytes)));
+}
+
+void GamePage::setPageStyle(const view::TextStyle& style) {
+  // The page's body names its link colour; Qt's page view takes it from a style sheet.
+  WebB->document()->setDefaultStyleSheet(
+      QStringLiteral("a { color: %1; }").arg(colourOf(style.linkColour, Qt::yellow).name()));
 }
 
 void GamePage::refresh(const shell::Game& game) {
@@ -180,6 +220,7 @@ void GamePage::refresh(const shell::Game& game) {
   applyControl(BarraTop, s.BarraTop);
   applyControl(MsgMd0, s.MsgMd0);
   setMemoText(MsgMd0, s.MsgMd0.text);
+  followEnd(MsgMd0);
   applyControl(PanTel, s.PanTel);
   applyControl(Tela, s.Tela);
   showPicture(Tela, f.Tela);

@@ -30,27 +30,27 @@ class GamePage : public QWidget {
   // Gives the keyboard focus to the control the model names.
   void applyFocus(const shell::Game& game);
 
-  PictureWidget* Imp;
-  QStackedWidget* Abok1;
-  QWidget* page0;
-  QPlainTextEdit* MsgMd0;
-  QWidget* BarraTop;
-  QWidget* page1;
-  PictureWidget* Tela;  // inside PanTel
-  QWidget* PanTel;
-  QPlainTextEdit* Msg;
-  QTextBrowser* WebB;
-  QScrollArea* Sbox2;
-  QWidget* Sbox2Contents;  // Tela3 sits in it at a small margin
-  PictureWidget* Tela3;
-  QScrollArea* Sbc1;
-  QWidget* pageDown;
-  PixPage* pagePix;
-  QWidget* Abok2;
-  PictureWidget* TelCmd;
-  CommandBox* Input;
-  PictureWidget* btFim;
-  QLabel* lbFim;
+  PictureWidget* Imp = nullptr;
+  QStackedWidget* Abok1 = nullptr;
+  QWidget* page0 = nullptr;
+  QPlainTextEdit* MsgMd0 = nullptr;
+  QWidget* BarraTop = nullptr;
+  QWidget* page1 = nullptr;
+  PictureWidget* Tela = nullptr;  // inside PanTel
+  QWidget* PanTel = nullptr;
+  QPlainTextEdit* Msg = nullptr;
+  QTextBrowser* WebB = nullptr;
+  QScrollArea* Sbox2 = nullptr;
+  QWidget* Sbox2Contents = nullptr;  // Tela3 sits in it at a small margin
+  PictureWidget* Tela3 = nullptr;
+  QScrollArea* Sbc1 = nullptr;
+  QWidget* pageDown = nullptr;
+  PixPage* pagePix = nullptr;
+  QWidget* Abok2 = nullptr;
+  PictureWidget* TelCmd = nullptr;
+  CommandBox* Input = nullptr;
+  PictureWidget* btFim = nullptr;
+  QLabel* lbFim = nullptr;
 
  signals:
   // A page link was followed; the address as the page view reports it.
@@ -63,6 +63,9 @@ class GamePage : public QWidget {
   void showPage(const std::string& caption);
   void showPage(const view::ScreenModel& screen, const std::string& folderUrl);
   static void setMemoText(QPlainTextEdit* memo, const std::string& cp1252Text);
+  // The typewriter page keeps its newest line in sight.
+  static void followEnd(QPlainTextEdit* memo);
+  void setPageStyle(const view::TextStyle& style);
 
   std::map<std::string, QWidget*> pagesByCaption_;
   std::string pageShown_, pageHtml_;

@@ -34,8 +34,17 @@ void MainWindow::refresh(const shell::Game& game) {
     setFixedSize(size);
     Abok0->setGeometry(0, 0, size.width(), size.height());
   }
+  // Without a real display there is nothing to shape or raise.
+  static const bool offscreen = QGuiApplication::platformName() == QStringLiteral("offscreen");
+  if (!offscreen) showShapeAndRaise(game.screen);
+  int page = static_cast<int>(game.screen.outerPage);
+  if (page == 1) page = 0;  // the working page is never shown
+  if (Abok0->currentIndex() != page) Abok0->setCurrentIndex(page);
+  gamePage->refresh(game);
+}
+
+void MainWindow::showShapeAndRaise(const view::ScreenModel& screen) {
   // The window takes the outline of its skin when the game has shaped it.
-  const auto& screen = game.screen;
   if (screen.windowShaped && !screen.windowShape.empty()) {
     QRegion region;
     for (const QRect& row : screen.windowShape) region += row;
@@ -48,10 +57,6 @@ void MainWindow::refresh(const shell::Game& game) {
     raise();
     activateWindow();
   }
-  int page = static_cast<int>(game.screen.outerPage);
-  if (page == 1) page = 0;  // the working page is never shown
-  if (Abok0->currentIndex() != page) Abok0->setCurrentIndex(page);
-  gamePage->refresh(game);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

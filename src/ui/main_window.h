@@ -29,6 +29,8 @@ class MainWindow : public QWidget {
   std::function<bool()> onCloseRequested;
 
  private:
+  void showShapeAndRaise(const view::ScreenModel& screen);
+
   int raisesSeen_ = 0;
 
  protected:

@@ -10,16 +10,22 @@ PictureWidget::PictureWidget(QWidget* parent) : QWidget(parent) { setMouseTracki
 
 void PictureWidget::setPicture(const QImage& picture) {
   picture_ = picture;
+  shown_ = picture;
+  if (magentaTransparent_ && !picture.isNull()) {
+    shown_ = picture.convertToFormat(QImage::Format_ARGB32);
+    QImage mask = picture.createMaskFromColor(qRgb(255, 0, 255), Qt::MaskOutColor);
+    shown_.setAlphaChannel(mask);
+  }
   update();
 }
 
 void PictureWidget::paintEvent(QPaintEvent*) {
-  if (picture_.isNull()) return;
+  if (shown_.isNull()) return;
   QPainter painter(this);
   if (stretched_)
-    painter.drawImage(rect(), picture_);
+    painter.drawImage(rect(), shown_);
   else
-    painter.drawImage(QPoint(0, 0), picture_);
+    painter.drawImage(QPoint(0, 0), shown_);
 }
 
 QPoint PictureWidget::toPicture(QPointF at) const {

@@ -15,6 +15,8 @@ class PictureWidget : public QWidget {
   void setPicture(const QImage& picture);
   const QImage& picture() const { return picture_; }
   void setStretched(bool stretched) { stretched_ = stretched; update(); }
+  // Magenta pixels are not drawn (pictures laid over the skin).
+  void setMagentaTransparent(bool transparent) { magentaTransparent_ = transparent; }
   // Pressing and moving drags the top-level window (the skin and the title picture).
   void setDragsWindow(bool drags) { dragsWindow_ = drags; }
 
@@ -34,8 +36,9 @@ class PictureWidget : public QWidget {
  private:
   QPoint toPicture(QPointF widgetPoint) const;
 
-  QImage picture_;
+  QImage picture_, shown_;
   bool stretched_ = true;
+  bool magentaTransparent_ = false;
   bool dragsWindow_ = false;
   QPoint dragStart_;
   bool dragging_ = false;
