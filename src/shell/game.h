@@ -51,6 +51,11 @@ struct Game {
   // The program's random generator, seeded from the clock at start-up.
   std::mt19937 random;
 
+  // The game position carried by table rows 6-10: initial script, current
+  // script, return script, current object and location.
+  void readPositionRows();
+  void writePositionRows();
+
   // Receives every statement trace line; the player discards them unless asked
   // to write them to a file.
   std::function<void(const std::string&)> traceHook;

@@ -44,11 +44,7 @@ void readEngineVariables(Game& game) {
     throw StartupError("A linha 6 da tabela de defini\xE7\xF5" "es deve ser o n\xFAmero de registros, "
                        "mas \xE9 \"" + defs.defsRow(5) + "\".");
   game.registerCount = *count;
-  game.IniScp = defs.defsRow(6);
-  game.runner.currentScript = defs.defsRow(7);
-  game.RetScp = defs.defsRow(8);
-  game.world.Objeto = defs.defsRow(9);
-  game.world.Posic = defs.defsRow(10);
+  game.readPositionRows();
 }
 
 void createWorkingLists(Game& game) {
@@ -107,11 +103,7 @@ void shutDown(Game& game) {
   defs.setDefsRow(1, std::to_string(game.window.top));
   defs.setDefsRow(4, game.folders.gameName);
   defs.setDefsRow(5, std::to_string(game.registerCount));
-  defs.setDefsRow(6, game.IniScp);
-  defs.setDefsRow(7, game.runner.currentScript);
-  defs.setDefsRow(8, game.RetScp);
-  defs.setDefsRow(9, game.world.Objeto);
-  defs.setDefsRow(10, game.world.Posic);
+  game.writePositionRows();
   defs.setDefsRow(11, std::to_string(game.window.width));
   defs.setDefsRow(12, std::to_string(game.window.height));
   world::saveAtShutDown(game);

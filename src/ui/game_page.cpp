@@ -171,10 +171,15 @@ void GamePage::showPage(const std::string& caption) {
 
 namespace {
 
-// Old browsers read a colour attribute without its "#"; Qt's page view needs it.
-QString withColourMarks(QString html) {
-  static const QRegularExpression bare(QStringLiteral("\\b(bgcolor|text|link|vlink|alink)=([0-9A-Fa-f]{6})\\b"));
-  return html.replace(bare, QStringLiteral("\\1=#\\2"));
+// Game pages are written for old browsers, which take an unquoted attribute up
+// to the next blank or ">" (links such as href=Scp=sala&Prm=3) and colours without
+// their "#". Qt's page view needs the quotes and the marks.
+QString forPageView(QString html) {
+  static const QRegularExpression unquoted(QStringLiteral("\\b(href|src)=([^\\s\"'>]+)"));
+  static const QRegularExpression bareColour(
+      QStringLiteral("\\b(bgcolor|text|link|vlink|alink|color)=([0-9A-Fa-f]{6})\\b"));
+  html.replace(unquoted, QStringLiteral("\\1=\"\\2\""));
+  return html.replace(bareColour, QStringLiteral("\\1=#\\2"));
 }
 
 }  // namespace
@@ -187,7 +192,7 @@ void GamePage::showPage(const view::ScreenModel& screen, const std::string& fold
     pageShown_.clear();
     pageHtml_ = screen.pageHtml;
     setPageStyle(screen.style);
-    WebB->setHtml(withColourMarks(unicode(pageHtml_)));
+    WebB->setHtml(forPageView(unicode(pageHtml_)));
     return;
   }
   QFileInfo info(QString::fromStdString(path));
@@ -200,7 +205,7 @@ void GamePage::showPage(const view::ScreenModel& screen, const std::string& fold
   std::string bytes = file.readAll().toStdString();
   WebB->document()->setBaseUrl(QUrl(QString::fromStdString(folderUrl)));
   setPageStyle(screen.style);
-  WebB->setHtml(withColourMarks(unicode(bytes)));
+  WebB->setHtml(forPageView(unicode(bytes)));
 }
 
 void GamePage::setPageStyle(const view::TextStyle& style) {

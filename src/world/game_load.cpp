@@ -50,11 +50,7 @@ void loadGame(shell::Game& game, const std::string& name) {
   game.screen.outerPage = view::OuterPage::Default;
 
   game.registerCount = *count;
-  game.IniScp = game.Defs.defsRow(6);
-  game.runner.currentScript = game.Defs.defsRow(7);
-  game.RetScp = game.Defs.defsRow(8);
-  game.world.Objeto = game.Defs.defsRow(9);
-  game.world.Posic = game.Defs.defsRow(10);
+  game.readPositionRows();
 
   view::applyStartLayout(game);
 }

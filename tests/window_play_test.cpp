@@ -1,0 +1,139 @@
+// The window playing a small game, offscreen: the double-click that starts it,
+// typed commands, function and arrow keys, a page link clicked in mode "2", and
+// what the screen shows.
+#include <gtest/gtest.h>
+
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTextBlock>
+
+#include "shell/defs.h"
+#include "support/test_game.h"
+#include "ui/window_session.h"
+
+using namespace testing_support;
+
+namespace {
+
+struct WindowPlayTest : ::testing::Test {
+  WindowPlayTest() {
+    base::Lines table = shell::DefinitionsTable::builtInRows();
+    table[93] = "*";  // keeps the window rectangular
+    folder.writeBytes("mirandel.ini", base::joinLines(table));
+    folder.writeBytes("mirandel.rgs", base::joinLines(base::Lines(60)));
+    folder.writeBytes("mirandel.obz", "");
+    folder.writeBytes("mirandel.obx", "");
+    folder.write("abertura.scx", "modo= 1\nsetpos= sala\nnorte= norte\nmsg= Bem-vindo à sala.");
+    folder.write("sala.scx", "modo= 1\nsetpos= sala\nnorte= norte\nmsg= Você está na sala.");
+    folder.write("norte.scx", "modo= 1\nsetpos= norte\nmsg= Ao norte.");
+    folder.write("ajuda.scx", "msg= Ajuda!");
+    folder.write("livro.scx", "modo= 2\n'Um livro. <a href=Scp=sala&Prm=5>Voltar</a>'");
+    folder.write("comandos.scx", "OLHE | sala\nLEIA O LIVRO | livro\nINSTRUÇÕES | ajuda");
+    ui::WindowOptions options;
+    options.start.gameFolder = folder.path().string();
+    options.scripted = true;
+    session = std::make_unique<ui::WindowSession>(options);
+    session->start();
+  }
+
+  ui::GamePage& page() { return *session->window.gamePage; }
+  std::string strip() { return utf(session->game.screen.Msg.text); }
+
+  void doubleClickTitle() {
+    QWidget* title = session->window.openingPage->TelAber;
+    QMouseEvent click(QEvent::MouseButtonDblClick, QPointF(100, 100), title->mapToGlobal(QPointF(100, 100)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(title, &click);
+  }
+
+  // Keys as a user types them in the command box.
+  void key(Qt::Key code, const QString& text = {}) {
+    QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier, text);
+    QKeyEvent release(QEvent::KeyRelease, code, Qt::NoModifier, text);
+    QApplication::sendEvent(page().Input, &press);
+    QApplication::sendEvent(page().Input, &release);
+  }
+  void type(const QString& command) {
+    for (QChar c : command) key(static_cast<Qt::Key>(c.toUpper().unicode()), QString(c));
+    key(Qt::Key_Return, QStringLiteral("\r"));
+  }
+
+  TempFolder folder;
+  std::unique_ptr<ui::WindowSession> session;
+};
+
+// The number of pixels in the rectangle that have the colour.
+int pixelsOf(const QImage& image, QRect area, QRgb colour) {
+  int count = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x)
+      if ((image.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF)) ++count;
+  return count;
+}
+
+}  // namespace
+
+TEST_F(WindowPlayTest, DoubleClickStartsTheGameAndTheStripShowsTheText) {
+  doubleClickTitle();
+  auto& window = session->window;
+  EXPECT_EQ(window.Abok0->currentWidget(), window.gamePage);
+  EXPECT_EQ(strip(), "Bem-vindo à sala.");
+  EXPECT_EQ(page().Msg->toPlainText(), QString::fromUtf8("Bem-vindo à sala."));
+  EXPECT_EQ(page().Abok1->currentWidget(), page().page1);
+  // The strip lies where rows 27-30 put it inside the viewer (rows 22-23), in the
+  // panel colour (row 18) with its text in the text colour (row 19).
+  QImage screen = window.grab().toImage();
+  const QRect strip(10 + 0, 10 + 285, 670, 80);
+  EXPECT_EQ(page().Msg->geometry().translated(page().Abok1->pos()), strip);
+  EXPECT_GT(pixelsOf(screen, strip, qRgb(0x21, 0x94, 0x39)), strip.width() * strip.height() / 2);
+  EXPECT_GT(pixelsOf(screen, strip, qRgb(0xFF, 0xFF, 0x00)), 50);
+  EXPECT_EQ(pixelsOf(screen, QRect(10, 10, 670, 280), qRgb(0xFF, 0xFF, 0x00)), 0);  // none on the picture
+  // A second double-click is impossible: the opening screen is gone.
+  EXPECT_FALSE(window.openingPage->isVisible());
+}
+
+TEST_F(WindowPlayTest, TypedCommandsFunctionKeysAndArrowsRunTheirScripts) {
+  doubleClickTitle();
+  type(QStringLiteral("olhe"));
+  EXPECT_EQ(strip(), "Você está na sala.");
+  EXPECT_EQ(page().Input->text(), QString());  // the command box is emptied
+  key(Qt::Key_F1);
+  EXPECT_EQ(strip(), "Ajuda!");
+  key(Qt::Key_F3);  // recalls the last command without running it
+  EXPECT_EQ(page().Input->text(), QStringLiteral("INSTRU\u00c7\u00d5ES"));
+  EXPECT_EQ(strip(), "Ajuda!");
+  page().Input->clear();
+  key(Qt::Key_Up);  // the north exit
+  EXPECT_EQ(strip(), "Ao norte.");
+  EXPECT_EQ(session->game.world.Posic, "norte");
+  type(QStringLiteral("voar"));
+  EXPECT_EQ(strip(), "Perdão, não entendi.");
+  // Every key down clicked.
+  auto& sounds = session->host.record.sounds;
+  EXPECT_GE(std::count(sounds.begin(), sounds.end(), "effect clk3.wav"), 12);
+}
+
+TEST_F(WindowPlayTest, ClickingAPageLinkRunsItsScriptWithItsParameters) {
+  doubleClickTitle();
+  type(QStringLiteral("leia o livro"));
+  ASSERT_EQ(session->game.screen.Modelo, "2");
+  EXPECT_EQ(page().Abok1->currentWidget(), page().WebB);
+  EXPECT_TRUE(page().WebB->toPlainText().contains(QStringLiteral("Um livro.")));
+  // Find the link on the shown page and click it where it is drawn.
+  QTextDocument* document = page().WebB->document();
+  QTextCursor link = document->find(QStringLiteral("Voltar"));
+  ASSERT_FALSE(link.isNull());
+  QRect at = page().WebB->cursorRect(link);
+  QPointF point(at.left() - 8, at.center().y());
+  QWidget* viewport = page().WebB->viewport();
+  for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    QMouseEvent event(type, point, viewport->mapToGlobal(point), Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &event);
+  }
+  EXPECT_EQ(session->game.runner.currentScript, "sala");
+  EXPECT_EQ(session->game.runner.Prm, "5");
+  EXPECT_EQ(strip(), "Você está na sala.");
+}
