@@ -137,3 +137,17 @@ TEST_F(WindowPlayTest, ClickingAPageLinkRunsItsScriptWithItsParameters) {
   EXPECT_EQ(session->game.runner.Prm, "5");
   EXPECT_EQ(strip(), "Você está na sala.");
 }
+
+TEST_F(WindowPlayTest, KeysThatReachTheWindowGoToTheCommandBox) {
+  doubleClickTitle();
+  session->window.setFocus();  // no control holds the focus
+  for (auto [code, text] : std::initializer_list<std::pair<Qt::Key, QString>>{
+           {Qt::Key_O, "o"}, {Qt::Key_L, "l"}, {Qt::Key_H, "h"}, {Qt::Key_E, "e"}, {Qt::Key_F5, ""},
+           {Qt::Key_Return, "\r"}}) {
+    QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier, text);
+    QKeyEvent release(QEvent::KeyRelease, code, Qt::NoModifier, text);
+    QApplication::sendEvent(&session->window, &press);  // a key the box ignores must not loop back
+    QApplication::sendEvent(&session->window, &release);
+  }
+  EXPECT_EQ(strip(), "Você está na sala.");
+}

@@ -1,6 +1,7 @@
 // The main window.
 #include "ui/main_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -72,7 +73,24 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     close();
     return;
   }
-  QWidget::keyPressEvent(event);
+  if (!handToCommandBox(event)) QWidget::keyPressEvent(event);
+}
+
+void MainWindow::keyReleaseEvent(QKeyEvent* event) {
+  if (!handToCommandBox(event)) QWidget::keyReleaseEvent(event);
+}
+
+// Keys that reach the window itself (no control took them) belong to the command
+// box while the game page shows it: typing never gets lost.
+bool MainWindow::handToCommandBox(QKeyEvent* event) {
+  CommandBox* box = gamePage->Input;
+  // A key the box leaves alone comes back up to the window: it stops here.
+  if (forwarding_ || Abok0->currentWidget() != gamePage || !box->isVisible()) return false;
+  forwarding_ = true;
+  box->setFocus();
+  QApplication::sendEvent(box, event);
+  forwarding_ = false;
+  return true;
 }
 
 }  // namespace ui

@@ -29,13 +29,16 @@ class MainWindow : public QWidget {
   std::function<bool()> onCloseRequested;
 
  private:
+  bool handToCommandBox(QKeyEvent* event);
   void showShapeAndRaise(const view::ScreenModel& screen);
 
   int raisesSeen_ = 0;
+  bool forwarding_ = false;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
 };
 
 }  // namespace ui
