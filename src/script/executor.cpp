@@ -34,10 +34,10 @@ std::string nextArgument(shell::Game& game, const std::string& keyword, std::str
 
 // A quoted text: from the opening apostrophe to the next one, over as many lines
 // as it takes, output as one text; the line after it runs at once.
-void quotedText(shell::Game& game, const std::string& firstLine, std::string& trace) {
+void quotedText(shell::Game& game, std::string_view firstLine, std::string& trace) {
   auto& runner = game.runner;
   const std::string& mode = game.screen.Modelo;
-  std::string piece = view::convertAllMarkers(mode, firstLine.substr(1));
+  std::string piece = view::convertAllMarkers(mode, std::string(firstLine.substr(1)));
   std::string collected;
   while (piece.find('\'') == std::string::npos) {
     collected += piece;
@@ -64,8 +64,10 @@ void executeLine(shell::Game& game) {
     throw ScriptError("o script n\xE3o terminou depois de " + std::to_string(runner.maxStepsPerRun) +
                       " instru\xE7\xF5" "es (um la\xE7o sem fim?)");
   const bool tracing = static_cast<bool>(game.traceHook);
-  // A copy: a nested run or a script change must not pull the line away.
-  std::string line = base::trim(runner.Script[static_cast<size_t>(runner.currentLine)]);
+  // The line is read in place: everything a handler needs is copied out of it
+  // before the handler runs (and may replace the script).
+  const size_t lineIndex = static_cast<size_t>(runner.currentLine);
+  std::string_view line = base::trimView(runner.Script[lineIndex]);
   Statement statement;
   if (tracing) statement.trace = linePrefix(runner.currentLine);
   if (line.empty()) return game.trace(statement.trace);
@@ -74,12 +76,12 @@ void executeLine(shell::Game& game) {
   if (first == ':' || first == '/' || first == ';') {
     if (tracing) {
       statement.trace += line;
-      if (first == ':') statement.trace += " <-" + labelReferenceSummary(game, line);
+      if (first == ':') statement.trace += " <-" + labelReferenceSummary(game, std::string(line));
     }
     return game.trace(statement.trace);
   }
   if (first == '|') {
-    line = base::trim(std::string_view(line).substr(1));
+    line = base::trimView(line.substr(1));
     if (line.empty()) return game.trace(statement.trace);
   }
   if (line[0] == '\'') {
@@ -90,13 +92,14 @@ void executeLine(shell::Game& game) {
   size_t blank = line.find(' ');
   statement.keyword = line.substr(0, blank);
   std::string_view rest;
-  if (blank != std::string::npos) rest = std::string_view(line).substr(blank + 1);
+  if (blank != std::string_view::npos) rest = line.substr(blank + 1);
   if (tracing) statement.trace += statement.keyword + " ";
   for (auto& argument : statement.args) {
     if (rest.empty()) break;
     argument = nextArgument(game, statement.keyword, rest);
   }
-  dispatchStatement(game, statement);
+  if (Handler handler = runner.Script.handlerAt(lineIndex, statement.keyword, game.dispatch))
+    handler(game, statement);
   game.trace(statement.trace);
 }
 

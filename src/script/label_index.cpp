@@ -16,4 +16,11 @@ int ScriptLines::findLabel(std::string_view name) const {
   return found == labels_->end() ? -1 : found->second;
 }
 
+Handler ScriptLines::handlerAt(size_t line, const std::string& keyword, const Dispatch& dispatch) const {
+  if (handlers_.size() != lines_.size()) handlers_.assign(lines_.size(), KnownHandler());
+  KnownHandler& slot = handlers_[line];
+  if (!slot.known) slot = {true, dispatch.find(keyword)};
+  return slot.handler;
+}
+
 }  // namespace script

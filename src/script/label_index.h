@@ -11,6 +11,7 @@
 #include <unordered_map>
 
 #include "base/text.h"
+#include "script/dispatch.h"
 
 namespace script {
 
@@ -21,6 +22,7 @@ class ScriptLines {
   ScriptLines& operator=(base::Lines lines) {
     lines_ = std::move(lines);
     labels_.reset();
+    handlers_.clear();
     return *this;
   }
   void clear() { *this = base::Lines(); }
@@ -36,6 +38,10 @@ class ScriptLines {
   // (case-sensitive), or -1 when there is none.
   int findLabel(std::string_view name) const;
 
+  // The handler of the statement keyword on a line (null for an unknown one),
+  // looked up once per line while the lines stay: a loop does no hashing.
+  Handler handlerAt(size_t line, const std::string& keyword, const Dispatch& dispatch) const;
+
  private:
   struct Hash {
     using is_transparent = void;
@@ -45,6 +51,11 @@ class ScriptLines {
 
   base::Lines lines_;
   mutable std::optional<Index> labels_;  // label name -> line, built on demand
+  struct KnownHandler {
+    bool known = false;
+    Handler handler = nullptr;
+  };
+  mutable std::vector<KnownHandler> handlers_;  // by line, filled on demand
 };
 
 }  // namespace script
