@@ -44,7 +44,8 @@ bool readJpeg(FILE* file, QImage& picture) {
   jpeg_start_decompress(&info);
   const auto width = static_cast<int>(info.output_width), height = static_cast<int>(info.output_height);
   if (width > kMaxSurfaceSide || height > kMaxSurfaceSide) std::longjmp(errors.jump, 1);
-  picture = QImage(width, height, QImage::Format_RGB32);
+  if (picture.size() != QSize(width, height) || picture.format() != QImage::Format_RGB32)
+    picture = QImage(width, height, QImage::Format_RGB32);
   if (picture.isNull()) std::longjmp(errors.jump, 1);
   while (info.output_scanline < info.output_height) {
     JSAMPROW row = picture.scanLine(static_cast<int>(info.output_scanline));
@@ -62,10 +63,10 @@ bool readJpeg(FILE* file, QImage& picture) {
 
 }  // namespace
 
-std::optional<QImage> decodeJpeg(const std::filesystem::path& path) {
+std::optional<QImage> decodeJpeg(const std::filesystem::path& path, QImage storage) {
   FILE* file = std::fopen(path.c_str(), "rb");
   if (!file) return std::nullopt;
-  QImage picture;
+  QImage picture = std::move(storage);
   const bool read = readJpeg(file, picture);
   std::fclose(file);
   if (!read) return std::nullopt;

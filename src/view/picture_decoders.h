@@ -20,7 +20,9 @@ namespace view {
 QImage decodePng(const std::optional<std::filesystem::path>& path, const std::string& name, const QImage& under);
 
 // The JPEG or the first GIF frame; nothing when the file is missing or broken.
-std::optional<QImage> decodeJpeg(const std::filesystem::path& path);
+// storage: a picture whose memory may be reused when it has the right size (the
+// scratch surface of the last load), so loading picture after picture allocates nothing.
+std::optional<QImage> decodeJpeg(const std::filesystem::path& path, QImage storage = QImage());
 std::optional<QImage> decodeGif(const std::filesystem::path& path);
 
 }  // namespace view

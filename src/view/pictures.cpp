@@ -2,6 +2,7 @@
 #include "view/pictures.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "base/text.h"
 #include "shell/game.h"
@@ -10,12 +11,14 @@
 namespace view {
 namespace {
 
-// Decodes every format the name names, in order, into the picture.
-void readFormats(const std::optional<std::filesystem::path>& path, const std::string& name, QImage& picture) {
+// Decodes every format the name names, in order, into the picture. storage is
+// memory a decoder may reuse; it never shows through.
+void readFormats(const std::optional<std::filesystem::path>& path, const std::string& name, QImage& picture,
+                 QImage storage) {
   if (base::contains(name, ".png")) picture = decodePng(path, name, picture);
   if (!path) return;
   if (base::contains(name, ".jpg"))
-    if (auto jpeg = decodeJpeg(*path)) picture = std::move(*jpeg);
+    if (auto jpeg = decodeJpeg(*path, std::move(storage))) picture = std::move(*jpeg);
   if (base::contains(name, ".bmp")) {
     QImage bitmap;
     if (bitmap.load(QString::fromStdString(path->string()), "BMP")) picture = toSurfaceFormat(bitmap);
@@ -48,9 +51,11 @@ void loadPicture(shell::Game& game, const std::string& name, SurfaceId surface) 
     }
     QImage& picture = surfaces.image(into);
     // The scratch surface starts empty: a broken file must not bring back the
-    // previous picture, and clear PNG pixels must not show its leftovers.
-    if (into == SurfaceId::BufShp) picture = QImage();
-    readFormats(path, name, picture);
+    // previous picture, and clear PNG pixels must not show its leftovers. Its
+    // memory may still be reused by a decoder that fills every pixel.
+    QImage storage;
+    if (into == SurfaceId::BufShp) storage = std::exchange(picture, QImage());
+    readFormats(path, name, picture, std::move(storage));
   }
   game.host.processEvents();
   if (buffer) drawTransparent(surfaces.image(*buffer), surfaces.BufShp, 0, 0);

@@ -86,8 +86,11 @@ void drawTransparent(QImage& surface, const QImage& picture, int x, int y) {
   for (int row = area.top(); row <= area.bottom(); ++row) {
     const auto* from = reinterpret_cast<const QRgb*>(source.constScanLine(row - y)) + (area.left() - x);
     auto* to = reinterpret_cast<QRgb*>(surface.scanLine(row)) + area.left();
-    for (int i = 0; i < width; ++i)
-      if (!isMagenta(from[i])) to[i] = from[i] | 0xFF000000u;
+    // Branch-free, so the compiler can do several pixels at a time.
+    for (int i = 0; i < width; ++i) {
+      const QRgb pixel = from[i];
+      to[i] = (pixel & 0xFFFFFFu) == 0xFF00FFu ? to[i] : pixel | 0xFF000000u;
+    }
   }
 }
 
