@@ -29,14 +29,7 @@ void HeadlessHost::errorBox(const std::string& message) {
 void HeadlessHost::openWebPage(const std::string& address) { record.opened.push_back(address); }
 
 void HeadlessHost::startProgram(const std::string& program, const std::vector<std::string>& arguments) {
-  std::string line = program;
-  for (const auto& argument : arguments) line += " " + argument;
-  record.opened.push_back(line);
+  record.program(program, arguments);
 }
-
-void HeadlessHost::playEffect(const std::string& file) { record.sounds.push_back("effect " + file); }
-void HeadlessHost::playMusic(const std::string& file) { record.sounds.push_back("music " + file); }
-void HeadlessHost::stopMusic() { record.sounds.push_back("music stop"); }
-void HeadlessHost::setVolume(int volume) { record.sounds.push_back("volume " + std::to_string(volume)); }
 
 }  // namespace platform

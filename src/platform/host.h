@@ -14,6 +14,12 @@ struct HostRecord {
   std::vector<std::string> errors;  // every error box message
   std::vector<std::string> sounds;  // every effect and music request
   std::vector<std::string> opened;  // every web address or program opened
+
+  void program(const std::string& program, const std::vector<std::string>& arguments) {
+    std::string line = program;
+    for (const auto& argument : arguments) line += " " + argument;
+    opened.push_back(line);
+  }
 };
 
 class Host {
@@ -44,11 +50,12 @@ class Host {
   // Start a separate program with arguments; failures are ignored.
   virtual void startProgram(const std::string& program, const std::vector<std::string>& arguments) = 0;
 
-  // Sound: a short effect file, the music file, the music volume (0-100).
-  virtual void playEffect(const std::string& file) = 0;
-  virtual void playMusic(const std::string& file) = 0;
-  virtual void stopMusic() = 0;
-  virtual void setVolume(int volume) = 0;
+  // Sound: a short effect file, the music file, the music volume (0-100). A
+  // host without sound only records the requests.
+  virtual void playEffect(const std::string& file) { record.sounds.push_back("effect " + file); }
+  virtual void playMusic(const std::string& file) { record.sounds.push_back("music " + file); }
+  virtual void stopMusic() { record.sounds.push_back("music stop"); }
+  virtual void setVolume(int volume) { record.sounds.push_back("volume " + std::to_string(volume)); }
 
   // End the application (the shut-down sequence follows).
   virtual void quit() = 0;

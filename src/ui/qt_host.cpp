@@ -56,20 +56,12 @@ void QtHost::openWebPage(const std::string& address) {
 }
 
 void QtHost::startProgram(const std::string& program, const std::vector<std::string>& arguments) {
-  std::string line = program;
+  record.program(program, arguments);
   QStringList list;
-  for (const auto& argument : arguments) {
-    line += " " + argument;
-    list << unicode(argument);
-  }
-  record.opened.push_back(line);
+  for (const auto& argument : arguments) list << unicode(argument);
   if (!virtualClock_) QProcess::startDetached(unicode(program), list);
 }
 
-void QtHost::playEffect(const std::string& file) { record.sounds.push_back("effect " + file); }
-void QtHost::playMusic(const std::string& file) { record.sounds.push_back("music " + file); }
-void QtHost::stopMusic() { record.sounds.push_back("music stop"); }
-void QtHost::setVolume(int volume) { record.sounds.push_back("volume " + std::to_string(volume)); }
 
 void QtHost::quit() {
   if (onQuit) onQuit();

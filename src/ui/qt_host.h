@@ -21,10 +21,6 @@ class QtHost : public platform::Host {
   void errorBox(const std::string& message) override;
   void openWebPage(const std::string& address) override;
   void startProgram(const std::string& program, const std::vector<std::string>& arguments) override;
-  void playEffect(const std::string& file) override;
-  void playMusic(const std::string& file) override;
-  void stopMusic() override;
-  void setVolume(int volume) override;
   void quit() override;
 
   // Advances the virtual clock (the "wait" event of scripted play).

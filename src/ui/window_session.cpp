@@ -25,9 +25,9 @@ Qt::Key keyCode(const std::string& name) {
   return Qt::Key_unknown;
 }
 
-void sendKey(QWidget* target, Qt::Key key) {
-  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+void sendKey(QWidget* target, Qt::Key key, const QString& text = {}) {
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
   QApplication::sendEvent(target, &press);
   QApplication::sendEvent(target, &release);
 }
@@ -144,8 +144,10 @@ void WindowSession::deliver(const shell::PlayerInput& input) {
       sendMouse(window.openingPage->TelAber, QEvent::MouseButtonDblClick, QPoint(450, 210));
       break;
     case Kind::Type:
-      page->Input->setText(unicode(input.text).toUpper());
-      sendKey(page->Input, Qt::Key_Return);
+      // Letter by letter, as a user types (every key down clicks), then Enter.
+      page->Input->clear();
+      for (QChar letter : unicode(input.text)) sendKey(page->Input, Qt::Key_unknown, QString(letter));
+      sendKey(page->Input, Qt::Key_Return, QStringLiteral("\r"));
       break;
     case Kind::Key:
       sendKey(page->Input, keyCode(input.text));
