@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 
-#include "script/label_index.h"
+#include "script/script_lines.h"
 
 namespace script {
 
@@ -12,7 +12,7 @@ namespace script {
 constexpr long long kMaxStepsPerRun = 20'000'000;
 
 struct RunnerState {
-  ScriptLines Script;  // replaced whole, never edited in place (see label_index.h)
+  ScriptLines Script;  // replaced whole, never edited in place (see script_lines.h)
   std::string currentScript = "start";
   int currentLine = 0;
   std::string gosubScript;

@@ -1,5 +1,5 @@
 // Building and searching the label index.
-#include "script/label_index.h"
+#include "script/script_lines.h"
 
 namespace script {
 
