@@ -2,7 +2,7 @@
 // chains of jumps that run in one step; the bound on runs that never end.
 #include <gtest/gtest.h>
 
-#include "script/label_index.h"
+#include "script/script_lines.h"
 #include "support/test_game.h"
 
 using namespace testing_support;

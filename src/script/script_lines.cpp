@@ -1,4 +1,4 @@
-// Building and searching the label index.
+// Building and searching the label index; remembering line handlers.
 #include "script/script_lines.h"
 
 namespace script {

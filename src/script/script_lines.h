@@ -1,7 +1,8 @@
 // ScriptLines: the lines of the running script with an index of its labels, so
-// a jump costs the same however long the script is. The lines are read-only and
-// can only be replaced whole; every replacement drops the index, which is built
-// again on the next jump, so it never describes lines that are gone.
+// a jump costs the same however long the script is, and each line's statement
+// handler once looked up. The lines are read-only and can only be replaced whole;
+// every replacement drops what was worked out about them, so nothing ever
+// describes lines that are gone.
 #pragma once
 #include <cstddef>
 #include <functional>
