@@ -2,6 +2,7 @@
 // until the run has ended; a run never starts inside another run.
 #include <gtest/gtest.h>
 
+#include "script/runner.h"
 #include "shell/player.h"
 #include "support/test_game.h"
 
@@ -44,4 +45,27 @@ TEST(Player, QuitStopsTheQueueAndUnknownInputIsReported) {
   player.post({shell::PlayerInput::Kind::Run, "outro"});
   EXPECT_TRUE(player.quitRequested());
   EXPECT_NE(t.game->world.Posic, "s");  // nothing runs after quit
+}
+
+TEST(Player, AnInputThatFailsUnexpectedlyIsReportedAndTheQueueGoesOn) {
+  TestGame t;
+  shell::Player player(*t.game);
+  player.onStart = [](shell::Game&, const shell::PlayerInput&) { throw std::runtime_error("falhou"); };
+  player.post({shell::PlayerInput::Kind::Start, {}});
+  ASSERT_EQ(t.host.record.errors.size(), 1u);
+  EXPECT_NE(t.host.record.errors[0].find("falhou"), std::string::npos);
+  EXPECT_FALSE(player.busy());
+  t.script("s", "setpos= s");
+  player.post({shell::PlayerInput::Kind::Run, "s"});
+  EXPECT_EQ(t.game->world.Posic, "s");
+}
+
+TEST(Runner, AnUnexpectedFailureInsideARunEndsOnlyTheRun) {
+  TestGame t;
+  t.game->dispatch.add("quebra", [](shell::Game&, script::Statement&) { throw std::length_error("grande demais"); });
+  t.script("s", "setpos= antes\nquebra\nsetpos= depois");
+  t.run("s");
+  EXPECT_EQ(t.game->world.Posic, "antes");
+  EXPECT_FALSE(t.game->runner.running);
+  EXPECT_NE(t.errors().find("s.scx, linha 2: erro inesperado: grande demais"), std::string::npos);
 }

@@ -111,6 +111,12 @@ void runScript(shell::Game& game, std::string name) {
     runner.running = false;
     game.host.errorBox(describeRunError(game, error.what()));
     return;
+  } catch (const std::exception& error) {
+    // Anything else a run runs into (no memory for a huge text, a file system
+    // failure) ends the run the same way instead of ending the player.
+    runner.running = false;
+    game.host.errorBox(describeRunError(game, std::string("erro inesperado: ") + error.what()));
+    return;
   }
   runner.running = false;
 }

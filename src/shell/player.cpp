@@ -12,7 +12,12 @@ void Player::post(PlayerInput input) {
   while (!queue_.empty() && !quitRequested_) {
     PlayerInput next = std::move(queue_.front());
     queue_.pop_front();
-    handle(next);
+    try {
+      handle(next);
+    } catch (const std::exception& error) {
+      // No input may take the player down or leave the queue stuck.
+      game_.host.errorBox(std::string("Erro inesperado: ") + error.what());
+    }
   }
   queue_.clear();
   busy_ = false;
