@@ -25,11 +25,18 @@ void returnToMode(shell::Game& game, Statement&) {
   game.host.repaint();
 }
 
+// The def statements of plain controls: on/off, then place, then font; some let
+// pending events run once the control is shown or hidden.
+enum class Events { Wait, Run };
+void defineControl(shell::Game& game, Control& control, Statement& s, Events events) {
+  applyOnOff(control, s.arg(1));
+  if (events == Events::Run) game.host.processEvents();
+  applyPlace(control, s, 2);
+  applyFont(control, s, 6);
+}
+
 void stripDefinition(shell::Game& game, Statement& s) {
-  Control& msg = game.screen.Msg;
-  applyOnOff(msg, s.arg(1));
-  applyPlace(msg, s, 2);
-  applyFont(msg, s, 6);
+  defineControl(game, game.screen.Msg, s, Events::Wait);
   game.host.repaint();
 }
 
@@ -55,20 +62,12 @@ void functionPanelDefinition(shell::Game& game, Statement& s) {
 }
 
 void inputDefinition(shell::Game& game, Statement& s) {
-  Control& input = game.screen.Input;
-  applyOnOff(input, s.arg(1));
-  game.host.processEvents();
-  applyPlace(input, s, 2);
-  applyFont(input, s, 6);
+  defineControl(game, game.screen.Input, s, Events::Run);
   game.host.repaint();
 }
 
 void viewerDefinition(shell::Game& game, Statement& s) {
-  Control& viewer = game.screen.Abok1;
-  applyOnOff(viewer, s.arg(1));
-  game.host.processEvents();
-  applyPlace(viewer, s, 2);
-  applyFont(viewer, s, 6);
+  defineControl(game, game.screen.Abok1, s, Events::Run);
   if (game.screen.Modelo == "2") showBlankPage(game, game.screen.style.textBackColour);
   game.host.repaint();
 }
