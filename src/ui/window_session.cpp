@@ -10,6 +10,7 @@
 #include "input/command_keys.h"
 #include "shell/dump.h"
 #include "shell/input_wiring.h"
+#include "view/end_button.h"
 
 namespace ui {
 namespace {
@@ -113,12 +114,13 @@ bool WindowSession::shutDownOnce() {
 }
 
 void WindowSession::pressEndButton() {
-  host.playEffect("clk0a.wav");
+  view::pressEndButton(game);
   window.refresh(game);
 }
 
 void WindowSession::releaseEndButton() {
-  host.playEffect("clk0b.wav");
+  view::releaseEndButton(game);
+  window.refresh(game);
   host.processEvents();
   host.sleep(200);
   window.close();

@@ -12,17 +12,36 @@
 
 namespace view {
 
-void loadEndButtonPicture(shell::Game& game, const std::string& pictureName) {
+namespace {
+
+// The button shows prefix + its picture name ("U-" up, "D-" down).
+void showButtonPicture(shell::Game& game, const char* prefix) {
   auto& button = game.screen.btFim;
-  button.text = pictureName;
   try {
-    loadPicture(game, "U-" + pictureName, SurfaceId::btFim);
+    loadPicture(game, prefix + button.text, SurfaceId::btFim);
   } catch (const script::ScriptError& error) {
     // An unreadable PNG: the button keeps its picture and the log says why.
     game.debug.logDebug(error.what());
   }
   button.width = game.surfaces.btFim.width();
   button.height = game.surfaces.btFim.height();
+}
+
+}  // namespace
+
+void loadEndButtonPicture(shell::Game& game, const std::string& pictureName) {
+  game.screen.btFim.text = pictureName;
+  showButtonPicture(game, "U-");
+}
+
+void pressEndButton(shell::Game& game) {
+  showButtonPicture(game, "D-");
+  game.host.playEffect("clk0a.wav");
+}
+
+void releaseEndButton(shell::Game& game) {
+  showButtonPicture(game, "U-");
+  game.host.playEffect("clk0b.wav");
 }
 
 void layOutEndButton(shell::Game& game) {
