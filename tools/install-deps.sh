@@ -3,7 +3,7 @@
 # Safe to run again: packages already present are left as they are.
 set -euo pipefail
 packages=(
-  build-essential cmake ninja-build pkg-config git
+  build-essential cmake ninja-build pkg-config git ccache
   qt6-base-dev qt6-qpa-plugins
   libgl-dev libxkbcommon-dev
   libpng-dev libjpeg-dev libgif-dev libqrencode-dev
