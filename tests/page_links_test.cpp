@@ -6,7 +6,7 @@
 
 #include "shell/dump.h"
 #include "support/test_game.h"
-#include "view/links.h"
+#include "shell/input_wiring.h"
 #include "view/page.h"
 
 using namespace testing_support;
@@ -22,7 +22,7 @@ struct PageLinksTest : ::testing::Test {
     t.script("livro", "modo= 2\nmsg= <a href=ajuda.htm>Ajuda</a>");
     t.run("livro");
   }
-  void follow(const std::string& address) { view::followLink(*t.game, cp(address)); }
+  void follow(const std::string& address) { shell::followLink(*t.game, cp(address)); }
   std::string shown() const { return t.game->screen.pageShown; }
   std::string inFolder(const std::string& name) const { return (t.folder.path() / name).string(); }
   TestGame t;

@@ -7,13 +7,13 @@
 #include <fstream>
 #include <utility>
 
+#include "graphics/surfaces.h"
 #include "shell/defs.h"
+#include "shell/game_start.h"
+#include "shell/input_queue.h"
 #include "shell/input_wiring.h"
-#include "shell/player.h"
-#include "view/surfaces.h"
 #include "shell/startup.h"
 #include "support/test_game.h"
-#include "world/game_start.h"
 
 using namespace testing_support;
 
@@ -44,7 +44,7 @@ struct GameStartTest : ::testing::Test {
     t.script("abertura", "getvar= 0,Modelo\ngetvar= 1,Script\ngetvar= 2,Posic\ngetlocobj= 3,lanterna");
     t.start();
   }
-  void startGame() { world::startGame(*t.game); }
+  void startGame() { shell::startGame(*t.game); }
   TestGame t;
 };
 
@@ -73,7 +73,7 @@ TEST_F(GameStartTest, LoadsTheGameFilesAndRunsTheOpeningScriptInModeThree) {
 
 TEST_F(GameStartTest, AfterTheFirstStartAStartDoesNothing) {
   t.script("abertura", "reg$ 4,+");
-  shell::Player player(*t.game);
+  shell::InputQueue player(*t.game);
   shell::connectPlayerInput(player);
   using Kind = shell::PlayerInput::Kind;
   // A double-click that arrives while the first start runs waits in the queue.
@@ -191,7 +191,7 @@ TEST_F(GameStartTest, ClosingWithoutAGameLoadedLeavesTheSavedGameAlone) {
 }
 
 TEST_F(GameStartTest, ShapesTheWindowToItsSkinUnlessRow93KeepsItRectangular) {
-  QImage skin = view::makeSurface(4, 2, 0x102030);
+  QImage skin = graphics::makeSurface(4, 2, 0x102030);
   skin.setPixelColor(0, 0, QColor(255, 0, 255));
   t.game->surfaces.Imp = skin;
   startGame();

@@ -9,7 +9,6 @@
 #include "base/cp1252.h"
 #include "base/letter_case.h"
 #include "base/text.h"
-#include "script/runner.h"
 #include "shell/game.h"
 #include "view/page.h"
 
@@ -112,21 +111,26 @@ void showFolderPage(shell::Game& game, const std::string& name) {
 
 }  // namespace
 
-void followLink(shell::Game& game, const std::string& address) {
+std::optional<std::string> followLink(shell::Game& game, const std::string& address) {
   if (const size_t at = address.find("Scp="); at != std::string::npos) {
     const std::string target = address.substr(at + 4);
     game.host.processEvents();
-    if (!base::contains(target, ".htm")) script::runScript(game, target);
-    return;
+    if (base::contains(target, ".htm")) return std::nullopt;
+    return target;
   }
   // A place on the page on show: the page view goes there by itself.
-  if (address.empty() || address.front() == '#') return;
+  if (address.empty() || address.front() == '#') return std::nullopt;
   const std::string scheme = schemeOf(address);
   // A page view cannot show a web site: the user's browser does.
-  if (scheme == "http" || scheme == "https") return game.host.openWebPage(address);
-  if (scheme.empty() || scheme == "file")
-    if (auto name = folderPageName(game, address, scheme == "file")) return showFolderPage(game, *name);
-  game.host.errorBox("Este link n\xE3o pode ser aberto: " + address);
+  if (scheme == "http" || scheme == "https") {
+    game.host.openWebPage(address);
+  } else if (auto name = scheme.empty() || scheme == "file" ? folderPageName(game, address, scheme == "file")
+                                                          : std::nullopt) {
+    showFolderPage(game, *name);
+  } else {
+    game.host.errorBox("Este link n\xE3o pode ser aberto: " + address);
+  }
+  return std::nullopt;
 }
 
 }  // namespace view

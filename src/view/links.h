@@ -3,19 +3,22 @@
 // parameters; a page of the game folder is shown in the page view; a web
 // address opens in the user's browser; anything else is refused with a message.
 #pragma once
+#include <optional>
 #include <string>
 
 namespace shell { struct Game; }
 
 namespace view {
 
-// followLink(address): with "Scp=", the link target is everything after the
-// first "Scp=" and runs through the script runner unless it holds ".htm".
-// Otherwise: "#..." (a place on the page on show) does nothing; "http://" and
-// "https://" go to the browser; a name relative to the page on show, or a path
-// or "file://" address inside the game folder, shows that ".htm"/".html" page
-// (found as every game file is); a missing page, a file that is no page, a name
-// leading out of the folder and every other scheme are reported in the error box.
-void followLink(shell::Game& game, const std::string& address);
+// followLink(address) -> the script the link runs, which the shell runs
+// (shell/input_wiring.h). With "Scp=": everything after the first "Scp=",
+// unless it holds ".htm" (the page file itself). Every other link runs nothing
+// and is handled here: "#..." (a place on the page on show) does nothing;
+// "http://" and "https://" go to the browser; a name relative to the page on
+// show, or a path or "file://" address inside the game folder, shows that
+// ".htm"/".html" page (found as every game file is); a missing page, a file
+// that is no page, a name leading out of the folder and every other scheme are
+// reported in the error box.
+std::optional<std::string> followLink(shell::Game& game, const std::string& address);
 
 }  // namespace view
