@@ -15,4 +15,8 @@ std::filesystem::path bundledGamesFolder();
 // Throws std::runtime_error with a clear message when no folder can be used.
 std::filesystem::path playFolder(const std::string& requested);
 
+// The per-user copy of the installed game folder under the user's data folder,
+// made or brought up to date.
+std::filesystem::path userCopy(const std::filesystem::path& installed, const std::filesystem::path& userData);
+
 }  // namespace app

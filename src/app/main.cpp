@@ -10,6 +10,7 @@
 #include "app/game_location.h"
 #include "app/options.h"
 #include "app/scripted_play.h"
+#include "app/stop_signals.h"
 #include "app/terminal_play.h"
 #include "app/window_play.h"
 #include "shell/startup.h"
@@ -45,6 +46,7 @@ int main(int argc, char** argv) {
 
   auto options = app::parseOptions();
   if (!options) return 1;
+  app::installStopSignals();
   try {
     auto folder = app::playFolder(options->gameFolder);
     if (!options->eventsFile.empty()) return app::playEventsFile(*options, folder);

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "app/events_file.h"
+#include "app/stop_signals.h"
 #include "app/window_options.h"
 #include "base/file_io.h"
 #include "ui/window_session.h"
@@ -31,6 +32,8 @@ int playEventsFile(const Options& options, const std::filesystem::path& folder) 
     exitCode = 2;
   };
   for (const Event& event : *events) {
+    // A stop signal ends the play between events, with the shut-down sequence below.
+    if (stopSignalReceived()) break;
     switch (event.kind) {
       case Event::Kind::Input: session.deliver(event.input); break;
       case Event::Kind::Wait: session.wait(event.milliseconds); break;

@@ -2,7 +2,10 @@
 #include "app/window_play.h"
 
 #include <QApplication>
+#include <QSocketNotifier>
+#include <memory>
 
+#include "app/stop_signals.h"
 #include "app/window_options.h"
 
 namespace app {
@@ -10,6 +13,14 @@ namespace app {
 int playInWindow(const Options& options, const std::filesystem::path& folder) {
   ui::WindowSession session(windowOptions(options, folder, false));
   session.start();
+  // A stop signal closes the window as the end button does.
+  std::unique_ptr<QSocketNotifier> stop;
+  if (stopSignalFd() >= 0) {
+    stop = std::make_unique<QSocketNotifier>(stopSignalFd(), QSocketNotifier::Read);
+    QObject::connect(stop.get(), &QSocketNotifier::activated, &session.window, [&session] {
+      if (stopSignalReceived()) session.close();
+    });
+  }
   return QApplication::exec();
 }
 

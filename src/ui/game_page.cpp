@@ -71,7 +71,7 @@ GamePage::GamePage(const Publisher& publisher, QWidget* parent) : QWidget(parent
   Msg = makeMemo(page1);
   Msg->setObjectName("Msg");
 
-  WebB = new QTextBrowser;
+  WebB = new PageView;
   WebB->setObjectName("WebB");
   WebB->setOpenLinks(false);
   WebB->setFrameShape(QFrame::NoFrame);
@@ -233,6 +233,7 @@ void GamePage::refresh(const shell::Game& game) {
   applyControl(Msg, s.Msg);
   setMemoText(Msg, s.Msg.text);
   applyControl(WebB, s.WebB);
+  WebB->setGameFolder(game.folders.dataFolder);
   showPage(s, game.folders.exeFolderUrl);
   applyControl(Sbox2, s.Sbox2);
   Sbox2Contents->setPalette(Sbox2->palette());

@@ -17,6 +17,9 @@ void startGame(shell::Game& game) {
     loadGame(game, game.folders.gameName);
   } catch (const GameLoadError& error) {
     game.host.errorBox("N\xE3o consegui come\xE7" "ar o jogo: " + std::string(error.what()));
+    // Nothing was loaded: the opening screen comes back (its picture starts
+    // again), rather than a game page that has no game behind it.
+    game.screen.outerPage = view::OuterPage::Abertura;
     return;
   }
   game.runner.currentScript = "abertura";

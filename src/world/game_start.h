@@ -7,7 +7,8 @@ namespace shell { struct Game; }
 
 namespace world {
 
-// A game that cannot be loaded is reported in the error box and nothing runs.
+// A game that cannot be loaded is reported in the error box, nothing runs and
+// the opening screen shows again; nothing is saved over the game's files.
 void startGame(shell::Game& game);
 
 }  // namespace world
