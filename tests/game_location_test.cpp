@@ -58,3 +58,18 @@ TEST_F(GameCopyTest, AnUpdatedGameRefreshesItsContentButNeverThePlayersSaves) {
   EXPECT_EQ(read(copy / "mirandel.rgs"), "saved by the player");
   EXPECT_EQ(read(copy / "debug.txt"), "log");
 }
+
+TEST_F(GameCopyTest, TheCopyOfAnEarlierVersionHandsOverTheSavedGameOnly) {
+  // An earlier player kept one copy per folder name, with no record of its files.
+  auto legacy = userData.path() / "games" / "game";
+  std::filesystem::create_directories(legacy / "sub");
+  base::writeFileAtomically(legacy / "mirandel.rgs", "saved by the player");
+  base::writeFileAtomically(legacy / "abertura.scx", "msg= stale");
+  base::writeFileAtomically(legacy / "mapa.bmp", "the player's map");
+
+  auto copy = app::userCopy(first.path() / "game", userData.path());
+  EXPECT_EQ(read(copy / "mirandel.rgs"), "saved by the player");
+  EXPECT_EQ(read(copy / "mapa.bmp"), "the player's map");
+  EXPECT_EQ(read(copy / "abertura.scx"), "msg= primeiro\r\n");
+  EXPECT_EQ(read(legacy / "mirandel.rgs"), "saved by the player");  // left where it was
+}

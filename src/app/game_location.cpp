@@ -2,6 +2,7 @@
 #include "app/game_location.h"
 
 #include <QCoreApplication>
+#include <cctype>
 #include <cinttypes>
 #include <cstdio>
 #include <cstdlib>
@@ -146,6 +147,27 @@ void refreshCopy(const fs::path& installed, const fs::path& copy) {
   if (!writeRecord(copy, record)) throw std::runtime_error("cannot write " + (copy / kCopyRecord).string());
 }
 
+// The saved state of a game: its tables, registers and objects.
+bool isSavedStateFile(const fs::path& file) {
+  std::string extension = file.extension().string();
+  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return extension == ".ini" || extension == ".rgs" || extension == ".obx" || extension == ".obz";
+}
+
+// Earlier players kept one copy per folder name, without a record. Its saved
+// state and the files only the player's play made (a saved map, the log) are
+// handed over to the new copy; its scripts and pictures, possibly stale, are not.
+// The old copy stays where it is.
+void adoptEarlierCopy(const fs::path& installed, const fs::path& earlier, const fs::path& copy) {
+  for (const auto& entry : fs::recursive_directory_iterator(earlier)) {
+    if (!entry.is_regular_file() || entry.is_symlink()) continue;
+    auto relative = entry.path().lexically_relative(earlier);
+    if (!isSavedStateFile(relative) && fs::exists(installed / relative)) continue;
+    fs::create_directories((copy / relative).parent_path());
+    copyFile(entry.path(), copy / relative);
+  }
+}
+
 }  // namespace
 
 std::filesystem::path bundledGamesFolder() {
@@ -171,6 +193,9 @@ std::filesystem::path userCopy(const std::filesystem::path& installed, const std
   if (error) throw std::runtime_error("the game folder " + installed.string() + " cannot be read: " + error.message());
   auto copy = userData / "games" / copyName(canonical);
   try {
+    auto earlier = userData / "games" / canonical.filename();
+    if (!fs::exists(copy) && fs::is_directory(earlier) && !fs::exists(earlier / kCopyRecord))
+      adoptEarlierCopy(canonical, earlier, copy);
     refreshCopy(canonical, copy);
   } catch (const std::filesystem::filesystem_error& error) {
     throw std::runtime_error("cannot prepare the game copy in " + copy.string() + ": " + error.what());
