@@ -5,9 +5,9 @@
 #include <cstdio>
 
 #include "app/events_file.h"
-#include "app/stop_signals.h"
 #include "app/window_options.h"
 #include "base/file_io.h"
+#include "platform/stop_signals.h"
 #include "ui/window_session.h"
 
 namespace app {
@@ -27,13 +27,13 @@ int playEventsFile(const Options& options, const std::filesystem::path& folder) 
   ui::WindowSession session(windowOptions(options, folder, true));
   session.start();
   int exitCode = 0;
-  session.player.onUnsupported = [&](const std::string& why) {
+  session.queue.onUnsupported = [&](const std::string& why) {
     std::fprintf(stderr, "mirandel: %s\n", why.c_str());
     exitCode = 2;
   };
   for (const Event& event : *events) {
     // A stop signal ends the play between events, with the shut-down sequence below.
-    if (stopSignalReceived()) break;
+    if (platform::stopSignalReceived()) break;
     switch (event.kind) {
       case Event::Kind::Input: session.deliver(event.input); break;
       case Event::Kind::Wait: session.wait(event.milliseconds); break;

@@ -5,8 +5,8 @@
 #include <QSocketNotifier>
 #include <memory>
 
-#include "app/stop_signals.h"
 #include "app/window_options.h"
+#include "platform/stop_signals.h"
 
 namespace app {
 
@@ -15,10 +15,10 @@ int playInWindow(const Options& options, const std::filesystem::path& folder) {
   session.start();
   // A stop signal closes the window as the end button does.
   std::unique_ptr<QSocketNotifier> stop;
-  if (stopSignalFd() >= 0) {
-    stop = std::make_unique<QSocketNotifier>(stopSignalFd(), QSocketNotifier::Read);
+  if (platform::stopSignalFd() >= 0) {
+    stop = std::make_unique<QSocketNotifier>(platform::stopSignalFd(), QSocketNotifier::Read);
     QObject::connect(stop.get(), &QSocketNotifier::activated, &session.window, [&session] {
-      if (stopSignalReceived()) session.close();
+      if (platform::stopSignalReceived()) session.close();
     });
   }
   return QApplication::exec();

@@ -1,0 +1,14 @@
+// The game start (a double-click on the opening picture): the window shaped,
+// the game loaded, display mode "3" and the run of the opening script
+// "abertura", whose own statements decide between resuming and starting anew.
+#pragma once
+
+namespace shell {
+
+struct Game;
+
+// A game that cannot be loaded is reported in the error box, nothing runs and
+// the opening screen shows again; nothing is saved over the game's files.
+void startGame(Game& game);
+
+}  // namespace shell
