@@ -8,7 +8,8 @@
 #
 #   tools/crash_trials.sh N [PLAYER]     (PLAYER defaults to build/mirandel)
 #
-# Prints one summary line; exits 1 when any trial found a broken save.
+# Prints a line every 25 kills and a summary; exits 1 when any trial found a
+# broken save.
 set -uo pipefail
 trials=${1:-20}
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -50,9 +51,16 @@ previous=$(saved_turn)
 
 broken=0 lost=0 left=0 interrupted=0 turns=0
 for ((trial = 1; trial <= trials; trial++)); do
-  "$player" --text --game "$game" < <(yes ':executar turno') >/dev/null 2>&1 &
+  "$player" --text --game "$game" < <(yes ':executar turno') >"$scratch/turns.txt" 2>&1 &
   pid=$!
-  sleep "0.$(printf '%03d' $((RANDOM % 700 + 50)))"
+  # Once the turns run (start-up takes its own time on a busy machine), a random
+  # moment within the next few turns.
+  for ((wait = 0; wait < 600; wait++)); do
+    grep -q 'executar turno' "$scratch/turns.txt" 2>/dev/null && break
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.02
+  done
+  sleep "0.$(printf '%03d' $((RANDOM % 400)))"
   kill -KILL "$pid" 2>/dev/null
   wait "$pid" 2>/dev/null
   # What the kill left, before the next start tidies it.
@@ -74,6 +82,7 @@ for ((trial = 1; trial <= trials; trial++)); do
   fi
   turns=$((turns + turn - previous))
   previous=$turn
+  ((trial % 25 == 0)) && echo "after $trial kills: $turns turns, $interrupted interrupted saves, $broken broken, $lost lost, $left left over"
 done
 echo "crash trials: $trials kills, $turns turns played, $interrupted kills left temporaries behind," \
   "$broken inconsistent or incomplete saves, $lost saves that went back, $left starts that left temporaries"
