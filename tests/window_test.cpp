@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPixmap>
+#include <QTextDocument>
 
 #include "support/picture_files.h"
 #include "support/test_game.h"
@@ -127,4 +129,32 @@ TEST_F(WindowTest, PagpixShowsTheSupportPageWithItsQrCode) {
   // A QR code starts with a finder pattern: dark corner module after the quiet border.
   EXPECT_EQ(qGray(code.pixel(4 * 5 + 1, 4 * 5 + 1)), 0);
   EXPECT_EQ(qGray(code.pixel(1, 1)), 255);
+}
+
+TEST_F(WindowTest, PagePicturesComeFromTheGameFolderOnly) {
+  TempFolder elsewhere;
+  QImage red(8, 6, QImage::Format_RGB32);
+  red.fill(Qt::red);
+  ASSERT_TRUE(red.save(QString::fromStdString((folder.path() / "Sala.png").string())));
+  ASSERT_TRUE(red.save(QString::fromStdString((elsewhere.path() / "fora.png").string())));
+  std::filesystem::create_symlink(elsewhere.path() / "fora.png", folder.path() / "atalho.png");
+  const std::string outside = (elsewhere.path() / "fora.png").string();
+  folder.write("pagina.scx", "modo= 2\n'<img src=sala.png><img src=" + outside + "><img src=file://" + outside +
+                                 "><img src=atalho.png><img src=../" + elsewhere.path().filename().string() +
+                                 "/fora.png>'");
+  session->deliver({shell::PlayerInput::Kind::Run, "pagina"});
+  QTextDocument* document = session->window.gamePage->WebB->document();
+  ASSERT_TRUE(document->toHtml().contains(QStringLiteral("sala.png")));
+  auto picture = [&](const QString& source) {
+    // What the page view loaded, in whichever form the document keeps it.
+    QVariant resource = document->resource(QTextDocument::ImageResource, QUrl(source));
+    if (resource.typeId() == QMetaType::QPixmap) return resource.value<QPixmap>().toImage();
+    if (resource.typeId() == QMetaType::QImage) return resource.value<QImage>();
+    return QImage::fromData(resource.toByteArray());
+  };
+  EXPECT_EQ(picture(QStringLiteral("sala.png")).size(), QSize(8, 6));  // any spelling of a game file
+  for (const QString& source : {QString::fromStdString(outside), QString::fromStdString("file://" + outside),
+                                QStringLiteral("atalho.png"),
+                                QString::fromStdString("../" + elsewhere.path().filename().string() + "/fora.png")})
+    EXPECT_TRUE(picture(source).isNull()) << source.toStdString();
 }

@@ -21,6 +21,7 @@ namespace {
 
 struct GameStartTest : ::testing::Test {
   GameStartTest() : t(false) {
+    t.gameInPlay = false;
     // The player's own table names the game "aventura"; the game's table
     // carries the saved position.
     base::Lines own = shell::DefinitionsTable::builtInRows();
@@ -65,7 +66,7 @@ TEST_F(GameStartTest, LoadsTheGameFilesAndRunsTheOpeningScriptInModeThree) {
   EXPECT_EQ(t.reg(1), "abertura");  // not the script named in row 7
   EXPECT_EQ(t.reg(2), "sala");
   EXPECT_EQ(t.reg(3), "jog");
-  EXPECT_EQ(game.Defs.defsRow(7), "ultimo");
+  EXPECT_EQ(game.Defs.defsRow(7), "abertura");  // the run's save wrote the position rows
   EXPECT_EQ(game.screen.outerPage, view::OuterPage::Default);
   // The end of the run saved the registers.
   EXPECT_EQ(t.folder.readLines("aventura.rgs").at(0), "3");
@@ -202,4 +203,48 @@ TEST_F(GameStartTest, ShapesTheWindowToItsSkinUnlessRow93KeepsItRectangular) {
   t.game->surfaces.Imp = skin;
   startGame();
   EXPECT_FALSE(t.game->screen.windowShaped);
+}
+
+TEST_F(GameStartTest, AFailedStartWritesNothingOverTheGameAndShowsTheOpeningScreenAgain) {
+  for (const char* file : {"aventura.obz", "aventura.ini"}) {
+    SCOPED_TRACE(file);
+    std::string registers = t.folder.read("aventura.rgs"), objects = t.folder.read("aventura.obx");
+    std::string saved = t.folder.read(file);
+    std::filesystem::remove(t.folder.path() / file);
+    t.start();
+    startGame();
+    ASSERT_NE(t.errors(), "");
+    EXPECT_EQ(t.game->screen.outerPage, view::OuterPage::Abertura);
+    // Commands typed after it run, but they cannot overwrite the saved game.
+    t.script("pegar", "reg= 1,pegou\nsetpos= longe");
+    t.run("pegar");
+    EXPECT_EQ(t.folder.read("aventura.rgs"), registers);
+    EXPECT_EQ(t.folder.read("aventura.obx"), objects);
+    t.folder.writeBytes(file, saved);
+  }
+}
+
+TEST_F(GameStartTest, EveryRunSavesThePositionWithTheRegistersAndObjects) {
+  startGame();
+  t.script("jogar", "setpos= quarto\nreg= 7,aberta\npoeobj= Chave,jog\nobjeto= Chave\nretscp= quarto");
+  t.run("jogar");
+  base::Lines objects = t.game->world.Objx;
+  // Killed here: no shut-down. The next start resumes the turn as a whole.
+  t.start();
+  startGame();
+  EXPECT_EQ(t.errors(), "");
+  EXPECT_EQ(t.game->world.Posic, "quarto");
+  EXPECT_EQ(t.game->world.Objeto, "Chave");
+  EXPECT_EQ(t.game->RetScp, "quarto");
+  EXPECT_EQ(t.reg(7), "aberta");
+  EXPECT_EQ(t.game->world.Objx, objects);
+  EXPECT_EQ(t.folder.readLines("aventura.ini").at(10), "quarto");
+}
+
+TEST_F(GameStartTest, AStartFinishesAnInterruptedSaveAndRemovesItsTemporaries) {
+  t.folder.writeBytes("aventura.rgs.tmp~", "velho");
+  t.folder.writeBytes("aventura.obx.k3Xq9Z.tmp~", "meio");
+  t.start();
+  EXPECT_FALSE(t.folder.exists("aventura.rgs.tmp~"));
+  EXPECT_FALSE(t.folder.exists("aventura.obx.k3Xq9Z.tmp~"));
 }

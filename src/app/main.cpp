@@ -13,6 +13,7 @@
 #include "app/scripted_play.h"
 #include "app/window_play.h"
 #include "base/cp1252.h"
+#include "platform/stop_signals.h"
 #include "shell/startup.h"
 #include "terminal/terminal_play.h"
 
@@ -56,6 +57,7 @@ int main(int argc, char** argv) {
 
   auto options = app::parseOptions();
   if (!options) return 1;
+  platform::installStopSignals();
   try {
     auto folder = app::playFolder(options->gameFolder);
     if (!options->eventsFile.empty()) return app::playEventsFile(*options, folder);

@@ -23,6 +23,9 @@ void startGame(Game& game) {
     // the player can close or try again.
     game.screen.outerPage = view::OuterPage::Abertura;
     game.host.errorBox("N\xE3o consegui come\xE7" "ar o jogo: " + std::string(error.what()));
+    // Nothing was loaded: the opening screen comes back (its picture starts
+    // again), rather than a game page that has no game behind it.
+    game.screen.outerPage = view::OuterPage::Abertura;
     return;
   }
   game.runner.currentScript = "abertura";

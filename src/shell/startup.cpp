@@ -23,7 +23,16 @@ void setUpFolders(Game& game, const StartOptions& options) {
   folders.dataFolder = base::GameFolder(folders.exeFolder);
   folders.exeFolderUrl = folderUrl(folders.exeFolder);
   folders.serverBaseUrl = options.serverBaseUrl;
+  // A save the last session was killed in is finished (or dropped) before any
+  // file is read.
+  base::finishInterruptedSaves(folders.exeFolder);
   game.debug.setFile(folders.exeFolder / "debug.txt");
+}
+
+// A game kept in a subfolder (row 4 with a folder part) has its temporaries there.
+void tidyGameSubfolder(const Folders& folders) {
+  auto saves = folders.dataFolder.pathForWriting(folders.gameName + ".rgs");
+  if (saves && saves->parent_path() != folders.exeFolder) base::finishInterruptedSaves(saves->parent_path());
 }
 
 void loadDefinitions(Game& game) {
@@ -91,6 +100,7 @@ void start(Game& game, const StartOptions& options) {
   game.screen.typewriterDelay = 7;
   loadDefinitions(game);
   readEngineVariables(game);
+  tidyGameSubfolder(game.folders);
   createWorkingLists(game);
   view::loadEndButtonPicture(game, "bot1.bmp");
   game.screen.outerPage = view::OuterPage::Abertura;

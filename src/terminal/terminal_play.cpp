@@ -1,13 +1,16 @@
 // Terminal front end.
 #include "terminal/terminal_play.h"
 
+#include <cerrno>
 #include <iostream>
 #include <map>
+#include <poll.h>
 #include <unistd.h>
 
 #include "base/cp1252.h"
 #include "base/number.h"
 #include "input/command_keys.h"
+#include "platform/stop_signals.h"
 #include "shell/startup.h"
 #include "terminal/session.h"
 #include "terminal/terminal_page.h"
@@ -63,6 +66,47 @@ class Output {
 
  private:
   bool atLineStart_ = true;
+};
+
+// Lines of standard input, read as they come, unless a stop signal comes first.
+class InputLines {
+ public:
+  enum class Next { Line, End, Stop };
+
+  Next next(std::string& line) {
+    for (;;) {
+      if (platform::stopSignalReceived()) return Next::Stop;
+      if (auto end = buffer_.find('\n'); end != std::string::npos) {
+        line = buffer_.substr(0, end);
+        buffer_.erase(0, end + 1);
+        return Next::Line;
+      }
+      if (ended_) {
+        if (buffer_.empty()) return Next::End;
+        line = std::move(buffer_);
+        buffer_.clear();
+        return Next::Line;
+      }
+      waitAndRead();
+    }
+  }
+
+ private:
+  void waitAndRead() {
+    pollfd watched[2] = {{STDIN_FILENO, POLLIN, 0}, {platform::stopSignalFd(), POLLIN, 0}};
+    if (::poll(watched, platform::stopSignalFd() >= 0 ? 2 : 1, -1) < 0) {
+      if (errno != EINTR) ended_ = true;
+      return;
+    }
+    if (!(watched[0].revents & (POLLIN | POLLHUP | POLLERR))) return;
+    char chunk[4096];
+    ssize_t got = ::read(STDIN_FILENO, chunk, sizeof chunk);
+    if (got > 0) buffer_.append(chunk, static_cast<size_t>(got));
+    else if (got == 0 || (errno != EINTR && errno != EAGAIN)) ended_ = true;
+  }
+
+  std::string buffer_;
+  bool ended_ = false;
 };
 
 class Terminal {
@@ -193,10 +237,12 @@ int playInTerminal(const TerminalOptions& options) {
             << " (:ajuda lista os comandos do terminal)\n" << std::flush;
   session.queue.post({Kind::Start, {}});
   const bool piped = !::isatty(STDIN_FILENO);
+  InputLines input;
   std::string line;
   while (!session.queue.quitRequested()) {
     terminal.prompt();
-    if (!std::getline(std::cin, line)) break;
+    // The end of the input and a stop signal close the player like :sair.
+    if (input.next(line) != InputLines::Next::Line) break;
     if (piped) terminal.echo(line);
     if (!terminal.handle(line)) break;
   }

@@ -75,7 +75,7 @@ GamePage::GamePage(const Publisher& publisher, QWidget* parent) : QWidget(parent
   Msg = makeMemo(page1);
   Msg->setObjectName("Msg");
 
-  WebB = new QTextBrowser;
+  WebB = new PageView;
   WebB->setObjectName("WebB");
   WebB->setOpenLinks(false);
   WebB->setFrameShape(QFrame::NoFrame);
@@ -242,6 +242,7 @@ void GamePage::refresh(const shell::Game& game) {
   applyControl(Msg, s.Msg);
   setMemoText(Msg, s.Msg.text);
   applyPlaceAndLook(WebB, s.WebB);
+  WebB->setGameFolder(game.folders.dataFolder);
   showPage(s);
   applyPlaceAndLook(Sbox2, s.Sbox2);
   Sbox2Contents->setPalette(Sbox2->palette());

@@ -6,10 +6,10 @@
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QStackedWidget>
-#include <QTextBrowser>
 #include <map>
 
 #include "ui/command_box.h"
+#include "ui/page_view.h"
 #include "ui/picture_widget.h"
 #include "ui/publisher.h"
 
@@ -39,7 +39,7 @@ class GamePage : public QWidget {
   PictureWidget* Tela = nullptr;  // inside PanTel
   QWidget* PanTel = nullptr;
   QPlainTextEdit* Msg = nullptr;
-  QTextBrowser* WebB = nullptr;
+  PageView* WebB = nullptr;
   QScrollArea* Sbox2 = nullptr;
   QWidget* Sbox2Contents = nullptr;  // Tela3 sits in it at a small margin
   PictureWidget* Tela3 = nullptr;

@@ -63,6 +63,7 @@ void TestGame::start(const std::string& exeBaseName) {
   options.gameFolder = folder.path().string();
   options.exeBaseName = exeBaseName;
   shell::start(*game, options);
+  game->world.gameLoaded = gameInPlay;
 }
 
 void TestGame::script(const std::string& name, const std::string& utf8Lines) const {

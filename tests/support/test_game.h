@@ -41,6 +41,10 @@ struct TestGame {
   void setReg(int n, const std::string& utf8Value);
   std::string errors() const;  // error boxes joined by newlines, UTF-8
 
+  // The started game stands for a game in play (as after a game start): its
+  // runs are saved. Tests of the game start itself turn this off.
+  bool gameInPlay = true;
+
   TempFolder folder;
   platform::HeadlessHost host;
   std::unique_ptr<shell::Game> game;
