@@ -11,6 +11,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-liberation fontconfig
   xvfb xauth
+  desktop-file-utils appstream groff-base file dpkg-dev
 )
 missing=()
 for p in "${packages[@]}"; do
