@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "app/game_check.h"
 #include "app/game_location.h"
 #include "app/options.h"
 #include "app/scripted_play.h"
@@ -31,7 +32,8 @@ bool argumentGiven(int argc, char** argv, const char* option) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  bool headless = argumentGiven(argc, argv, "--text") || argumentGiven(argc, argv, "--events") || !hasDisplay();
+  bool headless = argumentGiven(argc, argv, "--text") || argumentGiven(argc, argv, "--events") ||
+                  argumentGiven(argc, argv, "--check") || !hasDisplay();
   // Pictures and fonts need Qt's GUI layer even without a window.
   if (headless && !std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   if (!std::getenv("XDG_RUNTIME_DIR")) {
@@ -46,6 +48,7 @@ int main(int argc, char** argv) {
   auto options = app::parseOptions();
   if (!options) return 1;
   try {
+    if (options->check) return app::checkGameFolder(*options);
     auto folder = app::playFolder(options->gameFolder);
     if (!options->eventsFile.empty()) return app::playEventsFile(*options, folder);
     if (options->text || headless) return app::playInTerminal(*options, folder);

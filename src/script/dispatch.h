@@ -1,8 +1,10 @@
 // The dispatch table: keyword -> handler, filled once in the executor's fixed
 // order. A keyword two handlers share keeps the first; an unknown one does nothing.
 #pragma once
+#include <algorithm>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "script/statement.h"
 
@@ -20,6 +22,13 @@ class Dispatch {
     return it == table_.end() ? nullptr : it->second;
   }
   size_t size() const { return table_.size(); }
+  // Every keyword in the table, sorted (the script guide and the game checker read them).
+  std::vector<std::string> keywords() const {
+    std::vector<std::string> all;
+    for (const auto& entry : table_) all.push_back(entry.first);
+    std::sort(all.begin(), all.end());
+    return all;
+  }
 
  private:
   std::unordered_map<std::string, Handler> table_;

@@ -1,0 +1,149 @@
+// The game checker: the bundled demo game checks clean; a game with one fault of
+// each kind gives exactly the expected lines; a folder that is no game is
+// unreadable; the command line prints the same report and exit status.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sstream>
+
+#include "check/checker.h"
+#include "script/dispatch.h"
+#include "shell/defs.h"
+#include "support/test_game.h"
+
+using namespace testing_support;
+
+namespace {
+
+struct Report {
+  int status = 0;
+  std::vector<std::string> lines;
+  std::string errors;
+};
+
+Report check(const std::filesystem::path& folder) {
+  std::ostringstream out, err;
+  Report report;
+  report.status = check::checkGame(folder, "mirandel", out, err);
+  std::istringstream in(out.str());
+  for (std::string line; std::getline(in, line);) report.lines.push_back(line);
+  report.errors = err.str();
+  return report;
+}
+
+std::string joined(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const auto& line : lines) text += line + "\n";
+  return text;
+}
+
+// A small game whose files are right except for one fault of each kind.
+struct FaultyGame {
+  FaultyGame() {
+    auto rows = shell::DefinitionsTable::builtInRows();
+    rows[5] = "10";       // ten registers
+    rows[19] = "FFFF0";   // a colour of five digits
+    rows[24] = "larga";   // a number that is none
+    rows[44] = "sim";     // a switch that is neither * nor empty
+    std::string table;
+    for (const auto& row : rows) table += row + "\n";
+    folder.write("mirandel.ini", table);
+    folder.write("mirandel.rgs", "0\n1\n2\n3\n4\n5\n6\n7\n8\n9\n");
+    folder.write("mirandel.obz", "lanterna\nchave\n");
+    // chave names a picture that is missing; lanterna's record is one line short.
+    folder.write("mirandel.obx", "chave\nchave\numa chave\nsala\nchave.gif\n\n\n\nlanterna\nlanterna\numa lanterna\njog\n\n\n");
+    folder.write("chave.obj", "chave\nchave\numa chave\nsala\n\n\n\n\n");
+    folder.write("lanterna.obj", "lanterna\nlanterna\n");
+    for (const char* picture : {"U-bot1.bmp", "D-bot1.bmp", "sala.jpg", "retrato.JPG", "velho.png"})
+      folder.writeBytes(picture, "picture");
+    folder.write("comandos.scx",
+                 "COMANDOS DO JOGO\n"
+                 "OLHAR | sala\n"
+                 "pegue a chave | sala\n"
+                 "OLHAR | cozinha\n"
+                 "DANÇAR | danca\n"
+                 "/XYZZY | sala\n");
+    folder.write("errocmd.scx", "/ erro\nmsg= Não entendi.\n");
+    folder.write("abertura.scx", "/ abertura\nreset objs\nscript sala\n");
+    folder.write("Cozinha.scx", "/ cozinha\nsetpos= cozinha\n");
+    folder.write("sotao.scx", "/ ninguém chega aqui\n");
+    std::string sala =
+        "/ sala\n"                                      // 1
+        "setpos= sala\n"                                // 2
+        "norte= cozinha\n"                              // 3 case only
+        "displya= sala.jpg,tel,0,0\n"                   // 4 unknown keyword
+        "display= quadro.png,tel,0,0\n"                 // 5 missing picture
+        "reg+ 5\n"                                      // 6 too few arguments
+        "fim 3\n"                                       // 7 too many arguments
+        "reg+ 5,dez\n"                                  // 8 not a number
+        "cortxt= amarelo\n"                             // 9 not a colour
+        "goto saida\n"                                  // 10 missing label
+        "gosub ajuda\n"                                 // 11 missing script
+        "script @nort\n"                                // 12 not a placeholder
+        "script @leste\n"                               // 13 no exit of that name
+        "msg= Veja <a href=Scp=porao>o porão</a>\n"     // 14 link to a missing script
+        "ifreg= 50,1,fim\n"                             // 15 register that does not exist
+        "pegaobj= espada\n"                             // 16 object that does not exist
+        "modo= 5\n"                                     // 17 not a display mode
+        "telpos= retrato.JPG,cozinha\n"                 // 18 extension in capitals
+        "goto :fim\n"                                   // 19 label with its colon
+        ":fim\n"                                        // 20
+        "playsnd porta.wav\n"                           // 21 missing sound
+        "FIM\n"                                         // 22 keyword in capitals
+        "regtxt= 9,'Olá, mundo'\n"                      // 23 comma ends the text
+        "fim'\n"                                        // 24
+        "'Um texto sem fim\n"                           // 25 never closes
+        "e mais uma linha\n";
+    folder.write("sala.scx", sala);
+  }
+  TempFolder folder;
+};
+
+}  // namespace
+
+TEST(GameChecker, TheDemoGameChecksClean) {
+  auto report = check(std::filesystem::path(MIRANDEL_SOURCE_DIR) / "games" / "mirandel");
+  EXPECT_EQ(report.status, 0) << joined(report.lines) << report.errors;
+  for (const auto& line : report.lines) {
+    EXPECT_EQ(line.find(": error: "), std::string::npos) << line;
+    EXPECT_EQ(line.find(": warning: "), std::string::npos) << line;
+  }
+  ASSERT_FALSE(report.lines.empty());
+  EXPECT_EQ(report.lines.back().rfind("mirandel: ", 0), 0u) << report.lines.back();
+}
+
+TEST(GameChecker, AGameWithOneFaultOfEachKindGivesExactlyTheExpectedLines) {
+  FaultyGame game;
+  auto report = check(game.folder.path());
+  const std::vector<std::string> expected = {
+      "Cozinha.scx: note: no path of play reaches the script \"Cozinha\"",
+      "chave.obj:5: error: there is no picture \"chave.gif\"",
+  };
+  EXPECT_EQ(joined(report.lines), joined(expected)) << report.errors;
+  EXPECT_EQ(report.status, 1);
+}
+
+TEST(GameChecker, AFolderThatIsNoGameCannotBeRead) {
+  TempFolder empty;
+  auto report = check(empty.path());
+  EXPECT_EQ(report.status, 2);
+  EXPECT_NE(report.errors.find("holds no table mirandel.ini"), std::string::npos) << report.errors;
+  EXPECT_TRUE(report.lines.empty());
+  auto missing = check(empty.path() / "nada");
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_NE(missing.errors.find("does not exist"), std::string::npos) << missing.errors;
+}
+
+TEST(GameChecker, TheCommandLinePrintsTheReportAndItsStatus) {
+  FaultyGame game;
+  std::string command = std::string(MIRANDEL_BINARY) + " --check --game " + game.folder.path().string() + " > " +
+                        (game.folder.path() / "report.txt").string() + " 2>&1";
+  int status = std::system(command.c_str());
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 1);
+  auto printed = game.folder.readUtf8Lines("report.txt");
+  EXPECT_EQ(joined(printed), joined(check(game.folder.path()).lines));
+  std::string clean = std::string(MIRANDEL_BINARY) + " --check >/dev/null 2>&1";
+  status = std::system(clean.c_str());
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "the bundled demo game";
+}
