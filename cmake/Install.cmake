@@ -29,8 +29,8 @@ set(CPACK_PACKAGE_NAME mirandel)
 set(CPACK_PACKAGE_VENDOR "The Mirandel team")
 set(CPACK_PACKAGE_CONTACT "The Mirandel team <mirandel@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "player for graphical Portuguese text adventures")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-  "player for graphical Portuguese text adventures\n Mirandel plays graphical text adventures in Portuguese made with the\n authoring engine Quimera, in a window or in the terminal. A small\n original adventure comes with it.")
+set(CPACK_PACKAGE_DESCRIPTION
+  "Mirandel plays graphical text adventures in Portuguese made with the authoring engine Quimera, in a window or in the terminal. A small original adventure comes with it.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

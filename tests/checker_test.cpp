@@ -21,7 +21,7 @@ struct Report {
   std::string errors;
 };
 
-Report check(const std::filesystem::path& folder) {
+Report runChecker(const std::filesystem::path& folder) {
   std::ostringstream out, err;
   Report report;
   report.status = check::checkGame(folder, "mirandel", out, err);
@@ -54,18 +54,18 @@ struct FaultyGame {
     folder.write("mirandel.obx", "chave\nchave\numa chave\nsala\nchave.gif\n\n\n\nlanterna\nlanterna\numa lanterna\njog\n\n\n");
     folder.write("chave.obj", "chave\nchave\numa chave\nsala\n\n\n\n\n");
     folder.write("lanterna.obj", "lanterna\nlanterna\n");
-    for (const char* picture : {"U-bot1.bmp", "D-bot1.bmp", "sala.jpg", "retrato.JPG", "velho.png"})
+    for (const char* picture : {"U-bot1.bmp", "D-bot1.bmp", "retrato.JPG", "velho.png"})
       folder.writeBytes(picture, "picture");
     folder.write("comandos.scx",
                  "COMANDOS DO JOGO\n"
                  "OLHAR | sala\n"
                  "pegue a chave | sala\n"
-                 "OLHAR | cozinha\n"
+                 "OLHAR | sala\n"
                  "DANÇAR | danca\n"
                  "/XYZZY | sala\n");
     folder.write("errocmd.scx", "/ erro\nmsg= Não entendi.\n");
     folder.write("abertura.scx", "/ abertura\nreset objs\nscript sala\n");
-    folder.write("Cozinha.scx", "/ cozinha\nsetpos= cozinha\n");
+    folder.write("Cozinha.scx", "/ cozinha\nsetpos= Cozinha\n");
     folder.write("sotao.scx", "/ ninguém chega aqui\n");
     std::string sala =
         "/ sala\n"                                      // 1
@@ -85,7 +85,7 @@ struct FaultyGame {
         "ifreg= 50,1,fim\n"                             // 15 register that does not exist
         "pegaobj= espada\n"                             // 16 object that does not exist
         "modo= 5\n"                                     // 17 not a display mode
-        "telpos= retrato.JPG,cozinha\n"                 // 18 extension in capitals
+        "telpos= retrato.JPG,sala\n"                    // 18 extension in capitals
         "goto :fim\n"                                   // 19 label with its colon
         ":fim\n"                                        // 20
         "playsnd porta.wav\n"                           // 21 missing sound
@@ -102,7 +102,7 @@ struct FaultyGame {
 }  // namespace
 
 TEST(GameChecker, TheDemoGameChecksClean) {
-  auto report = check(std::filesystem::path(MIRANDEL_SOURCE_DIR) / "games" / "mirandel");
+  auto report = runChecker(std::filesystem::path(MIRANDEL_SOURCE_DIR) / "games" / "mirandel");
   EXPECT_EQ(report.status, 0) << joined(report.lines) << report.errors;
   for (const auto& line : report.lines) {
     EXPECT_EQ(line.find(": error: "), std::string::npos) << line;
@@ -114,10 +114,51 @@ TEST(GameChecker, TheDemoGameChecksClean) {
 
 TEST(GameChecker, AGameWithOneFaultOfEachKindGivesExactlyTheExpectedLines) {
   FaultyGame game;
-  auto report = check(game.folder.path());
+  auto report = runChecker(game.folder.path());
+  // Sounds are checked once the player has playsnd; until then it is an unknown statement.
+  const bool playsSounds = !!script::buildDispatch().find("playsnd");
   const std::vector<std::string> expected = {
-      "Cozinha.scx: note: no path of play reaches the script \"Cozinha\"",
-      "chave.obj:5: error: there is no picture \"chave.gif\"",
+      "comandos.scx:1: warning: the line has no \"|\", so it matches nothing",
+      "comandos.scx:3: error: the phrase \"pegue a chave\" has small letters; what the player types is in capitals, "
+      "so it never matches",
+      "comandos.scx:4: warning: the phrase \"OLHAR\" is already on line 2; this line is never used",
+      "comandos.scx:5: error: there is no script \"danca\"",
+      "comandos.scx:6: note: the hidden phrase \"/XYZZY\" matches only when the player types it with its \"/\"; it is "
+      "never suggested",
+      "lanterna.obj: error: a pristine object file needs 8 lines; this one has 2",
+      "mirandel.ini:20: error: row 19 (text colour) is not a colour (six hex digits RRGGBB): \"FFFF0\"",
+      "mirandel.ini:25: error: row 24 (viewer width) is not a number: \"larga\"",
+      "mirandel.ini:45: warning: row 44 (command box shown) is a switch, on only when it holds exactly *: \"sim\"",
+      "mirandel.obx: error: the object table has 14 lines; 2 objects need 16",
+      "mirandel.obx:5: error: there is no picture \"chave.gif\"",
+      "sala.scx:3: warning: the script \"cozinha\" is found only by ignoring case (the file is \"Cozinha.scx\")",
+      "sala.scx:4: error: unknown statement \"displya=\"; the line does nothing",
+      "sala.scx:5: error: there is no picture \"quadro.png\"",
+      "sala.scx:6: error: reg+ needs 2 arguments, the line gives 1",
+      "sala.scx:7: warning: fim takes no arguments; the rest of the line is ignored",
+      "sala.scx:8: error: \"dez\" is not a number; reg+ stops the run there",
+      "sala.scx:9: error: \"amarelo\" is not a colour (six hex digits RRGGBB); cortxt= stops the run there",
+      "sala.scx:10: error: goto to the label \"saida\", which this script does not have",
+      "sala.scx:11: error: there is no script \"ajuda\"",
+      "sala.scx:12: error: \"@nort\" is not a placeholder (@norte, @sul, @leste, @oeste, @subir, @descer, @entrar, "
+      "@sair, @pos, @obj, @xvlt) and no script has that name",
+      "sala.scx:13: warning: \"@leste\" stands for the exit leste=, which no script sets",
+      "sala.scx:14: error: there is no script \"porao\"",
+      "sala.scx:15: error: register 50 does not exist (the register file has 10)",
+      "sala.scx:16: error: there is no object \"espada\"",
+      "sala.scx:17: error: \"5\" is not a display mode (0, 1, 2 or 3)",
+      "sala.scx:18: error: the picture \"retrato.JPG\" has its extension in capitals; the player reads only .png, "
+      ".jpg, .bmp and .gif",
+      "sala.scx:19: error: goto names \":fim\"; write the label without its colon",
+      playsSounds ? "sala.scx:21: error: there is no sound \"porta.wav\""
+                  : "sala.scx:21: error: unknown statement \"playsnd\"; the line does nothing",
+      "sala.scx:22: error: unknown statement \"FIM\"; the line does nothing (keywords are written in small letters: "
+      "\"fim\")",
+      "sala.scx:23: warning: a comma ends the text of regtxt= before its closing \"'\"; write ^ for a comma",
+      "sala.scx:25: error: the quoted text never closes with \"'\": it takes the rest of the script",
+      "sotao.scx: note: no path of play reaches the script \"sotao\"",
+      "velho.png: note: nothing in reach shows this picture",
+      "mirandel: 24 errors, 7 warnings, 3 notes",
   };
   EXPECT_EQ(joined(report.lines), joined(expected)) << report.errors;
   EXPECT_EQ(report.status, 1);
@@ -125,11 +166,11 @@ TEST(GameChecker, AGameWithOneFaultOfEachKindGivesExactlyTheExpectedLines) {
 
 TEST(GameChecker, AFolderThatIsNoGameCannotBeRead) {
   TempFolder empty;
-  auto report = check(empty.path());
+  auto report = runChecker(empty.path());
   EXPECT_EQ(report.status, 2);
   EXPECT_NE(report.errors.find("holds no table mirandel.ini"), std::string::npos) << report.errors;
   EXPECT_TRUE(report.lines.empty());
-  auto missing = check(empty.path() / "nada");
+  auto missing = runChecker(empty.path() / "nada");
   EXPECT_EQ(missing.status, 2);
   EXPECT_NE(missing.errors.find("does not exist"), std::string::npos) << missing.errors;
 }
@@ -142,7 +183,7 @@ TEST(GameChecker, TheCommandLinePrintsTheReportAndItsStatus) {
   ASSERT_TRUE(WIFEXITED(status));
   EXPECT_EQ(WEXITSTATUS(status), 1);
   auto printed = game.folder.readUtf8Lines("report.txt");
-  EXPECT_EQ(joined(printed), joined(check(game.folder.path()).lines));
+  EXPECT_EQ(joined(printed), joined(runChecker(game.folder.path()).lines));
   std::string clean = std::string(MIRANDEL_BINARY) + " --check >/dev/null 2>&1";
   status = std::system(clean.c_str());
   EXPECT_EQ(WEXITSTATUS(status), 0) << "the bundled demo game";

@@ -8,6 +8,7 @@
 #include <set>
 #include <string>
 
+#include "check/statement_shapes.h"
 #include "script/dispatch.h"
 
 namespace {
@@ -61,4 +62,10 @@ TEST(ScriptGuide, DescribesEveryStatementOfTheDispatchTableAndNoOther) {
     EXPECT_FALSE(built.count(keyword)) << "\"" << keyword << "\" is built now: take it off the not-yet-built list";
     EXPECT_TRUE(guide.count(keyword)) << "\"" << keyword << "\" waits to be built but the guide lacks it";
   }
+}
+
+TEST(ScriptGuide, TheCheckerKnowsTheShapeOfDocumentedStatementsOnly) {
+  const auto guide = guideKeywords();
+  for (const auto& keyword : check::shapedKeywords())
+    EXPECT_TRUE(guide.count(keyword)) << "the checker has a shape for \"" << keyword << "\", which the guide lacks";
 }

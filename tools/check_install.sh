@@ -30,7 +30,7 @@ warnings=$(groff -man -ww -z "$man" 2>&1) || true
 grep -q '@[A-Z_]*@' "$man" && fail "the man page has an unfilled placeholder"
 # The options of --help and of the man page's OPTIONS section are the same set.
 help_options=$(QT_QPA_PLATFORM=offscreen "$scratch/usr/bin/mirandel" --help | grep -o -- '--[a-z-]*' | sort -u)
-man_options=$(sed -n '/^\.SH OPTIONS/,/^\.SH /p' "$man" | grep -o -- '\\-\\-[a-z-]*' | sed 's/\\//g' | sort -u)
+man_options=$(sed -n '/^\.SH OPTIONS/,/^\.SH /p' "$man" | sed -e 's/\\f[BIRP]//g' -e 's/\\//g' | grep -o -- '--[a-z-]*' | sort -u)
 [ "$help_options" = "$man_options" ] ||
   fail "the man page and --help name different options: $(diff <(echo "$help_options") <(echo "$man_options") | grep '^[<>]' | tr '\n' ' ')"
 

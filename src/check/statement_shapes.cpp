@@ -13,7 +13,8 @@ const std::map<std::string_view, Shape>& shapes() {
       {"clearmsg", {"", 0}}, {"param=", {"ry", 2}}, {"setpos=", {"s", 0}}, {"getvar=", {"rv", 2}},
       // registers and tests
       {"reg=", {"rx", 1}}, {"reg$", {"rx", 1}}, {"trim", {"r", 1}},
-      {"regtxt=", {"rx", 2}}, {"regtxt+", {"rx", 2}},
+      // regtxt= texts cut at a comma are reported apart
+      {"regtxt=", {"rx", 2, true}}, {"regtxt+", {"rx", 2, true}},
       {"reg+", {"ri", 2}}, {"reg-", {"ri", 2}}, {"reg*", {"ri", 2}}, {"reg:", {"ri", 2}}, {"reg?", {"ri", 2}},
       {"reg/", {"rx", 2}},
       {"ifreg=", {"rxl", 3}}, {"ifreg#", {"rxl", 3}}, {"ifreg>", {"rjl", 3}}, {"ifreg<", {"rjl", 3}},
