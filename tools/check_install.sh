@@ -2,7 +2,8 @@
 # Installs a build tree into a scratch prefix and checks what a desktop expects of
 # it: the desktop entry and the AppStream metainfo validate, the icon is there in
 # every size, the man page formats without warnings and names every option of
-# --help (and only those), and the installed player finds its installed demo game.
+# --help (and only those), and the installed player finds its installed demo game
+# and checks it clean.
 #   tools/check_install.sh BUILD_DIR
 set -euo pipefail
 build=$(cd "${1:?usage: check_install.sh BUILD_DIR}" && pwd)
@@ -42,4 +43,7 @@ HOME="$scratch/home" XDG_DATA_HOME="$scratch/data" QT_QPA_PLATFORM=offscreen \
   fail "the installed player failed: $(cat "$scratch/stderr.txt")"
 [ -f "$scratch/data/mirandel/games/mirandel/installed-copy-marker" ] ||
   fail "the installed player did not play its installed demo game"
+# The installed player checks its own demo game clean.
+QT_QPA_PLATFORM=offscreen "$scratch/usr/bin/mirandel" --check >"$scratch/check.txt" 2>&1 ||
+  fail "the installed demo game does not check clean: $(cat "$scratch/check.txt")"
 echo "check_install: ok"
