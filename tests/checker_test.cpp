@@ -42,7 +42,7 @@ struct FaultyGame {
   FaultyGame() {
     auto rows = shell::DefinitionsTable::builtInRows();
     rows[5] = "10";       // ten registers
-    rows[19] = "FFFF0";   // a colour of five digits
+    rows[19] = "FFFF0";   // a colour of five digits, read all the same
     rows[24] = "larga";   // a number that is none
     rows[44] = "sim";     // a switch that is neither * nor empty
     std::string table;
@@ -65,7 +65,12 @@ struct FaultyGame {
                  "/XYZZY | sala\n");
     folder.write("errocmd.scx", "/ erro\nmsg= Não entendi.\n");
     folder.write("abertura.scx", "/ abertura\nreset objs\nscript sala\n");
-    folder.write("Cozinha.scx", "/ cozinha\nsetpos= Cozinha\n");
+    folder.write("Cozinha.scx",
+                 "/ cozinha\n"
+                 "setpos= Cozinha\n"
+                 "goto porta\n"            // 3 a label line with text after its name
+                 ":porta   / a porta\n"
+                 "reg= #20,1\n");          // 5 beyond the register count: the text 20
     folder.write("sotao.scx", "/ ninguém chega aqui\n");
     std::string sala =
         "/ sala\n"                                      // 1
@@ -118,6 +123,8 @@ TEST(GameChecker, AGameWithOneFaultOfEachKindGivesExactlyTheExpectedLines) {
   // Sounds are checked once the player has playsnd; until then it is an unknown statement.
   const bool playsSounds = !!script::buildDispatch().find("playsnd");
   const std::vector<std::string> expected = {
+      "Cozinha.scx:3: error: the label line \":porta   / a porta\" has text after its name, so goto cannot reach it",
+      "Cozinha.scx:5: warning: #20 is outside the register count (row 5 is 10), so it stands for the text \"20\"",
       "comandos.scx:1: warning: the line has no \"|\", so it matches nothing",
       "comandos.scx:3: error: the phrase \"pegue a chave\" has small letters; what the player types is in capitals, "
       "so it never matches",
@@ -126,7 +133,7 @@ TEST(GameChecker, AGameWithOneFaultOfEachKindGivesExactlyTheExpectedLines) {
       "comandos.scx:6: note: the hidden phrase \"/XYZZY\" matches only when the player types it with its \"/\"; it is "
       "never suggested",
       "lanterna.obj: error: a pristine object file needs 8 lines; this one has 2",
-      "mirandel.ini:20: error: row 19 (text colour) is not a colour (six hex digits RRGGBB): \"FFFF0\"",
+      "mirandel.ini:20: warning: row 19 (text colour) is not six hex digits RRGGBB: \"FFFF0\" reads as FFFF00",
       "mirandel.ini:25: error: row 24 (viewer width) is not a number: \"larga\"",
       "mirandel.ini:45: warning: row 44 (command box shown) is a switch, on only when it holds exactly *: \"sim\"",
       "mirandel.obx: error: the object table has 14 lines; 2 objects need 16",
@@ -158,7 +165,7 @@ TEST(GameChecker, AGameWithOneFaultOfEachKindGivesExactlyTheExpectedLines) {
       "sala.scx:25: error: the quoted text never closes with \"'\": it takes the rest of the script",
       "sotao.scx: note: no path of play reaches the script \"sotao\"",
       "velho.png: note: nothing in reach shows this picture",
-      "mirandel: 24 errors, 7 warnings, 3 notes",
+      "mirandel: 24 errors, 9 warnings, 3 notes",
   };
   EXPECT_EQ(joined(report.lines), joined(expected)) << report.errors;
   EXPECT_EQ(report.status, 1);

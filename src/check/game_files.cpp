@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "base/file_io.h"
-#include "base/letter_case.h"
+#include "check/value_checks.h"
 
 namespace check {
 
@@ -32,9 +32,7 @@ std::optional<base::Lines> GameFiles::read(std::string_view name) const {
 
 bool hasExtension(const std::string& name, const std::string& extension) {
   if (name.size() < extension.size()) return false;
-  std::string tail = name.substr(name.size() - extension.size());
-  for (auto& c : tail) c = base::lowerCaseLetter(c);
-  return tail == extension;
+  return lowerCase(name.substr(name.size() - extension.size())) == extension;
 }
 
 }  // namespace check

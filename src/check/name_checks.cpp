@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "base/letter_case.h"
+#include "check/value_checks.h"
 #include "base/text.h"
 #include "view/pictures.h"
 
@@ -67,9 +67,7 @@ std::optional<std::string> checkScriptName(Context& context, const Place& place,
 std::optional<std::string> checkPictureName(Context& context, const Place& place, const std::string& name) {
   if (name.empty()) return std::nullopt;
   auto file = checkFile(context, place, name, "picture", name);
-  std::string lower;
-  for (char c : name) lower += base::lowerCaseLetter(c);
-  if (!view::isPictureName(name) && view::isPictureName(lower))
+  if (!view::isPictureName(name) && view::isPictureName(lowerCase(name)))
     context.findings.error(place.file, place.line,
                            "the picture \"" + name +
                                "\" has its extension in capitals; the player reads only .png, .jpg, .bmp and .gif");

@@ -1,27 +1,19 @@
 // The script checker: one pass over the statements of a script.
 #include "check/script_check.h"
 
-#include <cctype>
 #include <set>
 
-#include "base/letter_case.h"
 #include "base/number.h"
 #include "check/name_checks.h"
 #include "check/script_walk.h"
 #include "check/statement_shapes.h"
+#include "check/value_checks.h"
 #include "view/pictures.h"
 
 namespace check {
 namespace {
 
 const std::set<std::string> kExitKeywords = {"norte=", "sul=", "leste=", "oeste=", "subir=", "descer=", "entrar=", "sair="};
-
-bool isColour(const std::string& text) {
-  if (text.size() != 6) return false;
-  for (char c : text)
-    if (!std::isxdigit(static_cast<unsigned char>(c))) return false;
-  return true;
-}
 
 bool oneOf(const std::string& value, std::initializer_list<const char*> words) {
   for (const char* word : words)
@@ -76,8 +68,7 @@ class ScriptChecker {
   void unknownKeyword(const std::string& keyword) {
     const auto& known = context_.facts.keywords;
     std::string hint;
-    std::string lower;
-    for (char c : keyword) lower += base::lowerCaseLetter(c);
+    const std::string lower = lowerCase(keyword);
     if (known.count(keyword + "=")) hint = " (did you mean \"" + keyword + "=\"?)";
     else if (lower != keyword && known.count(lower)) hint = " (keywords are written in small letters: \"" + lower + "\")";
     else if (!keyword.empty() && keyword.back() == '=' && known.count(keyword.substr(0, keyword.size() - 1)))
@@ -183,10 +174,9 @@ class ScriptChecker {
         if (value != "$" && !base::readNumber(value)) warning(quoted(value) + " is not a number or $; 0 is used");
         return;
       case 'c':
-        if (!isColour(value)) error(quoted(value) + " is not a colour (six hex digits RRGGBB); " + keyword + " stops the run there");
-        return;
+        return checkColour(keyword, value);
       case 'C':
-        if (value != "0" && !isColour(value)) warning(quoted(value) + " is not a colour (six hex digits RRGGBB) or 0");
+        if (value != "0") checkColour(keyword, value);
         return;
       case 'l': return checkLabel(keyword, value);
       case 's':
@@ -203,9 +193,7 @@ class ScriptChecker {
         if (auto target = checkPictureName(context_, place(), value)) refs.pictures[file_].insert(*target);
         return;
       case 'P': {
-        std::string lower;
-        for (char c : value) lower += base::lowerCaseLetter(c);
-        if (!view::isPictureName(lower)) return;  // a text
+        if (!view::isPictureName(lowerCase(value))) return;  // a text
         if (auto target = checkPictureName(context_, place(), value)) refs.pictures[file_].insert(*target);
         return;
       }
@@ -264,6 +252,14 @@ class ScriptChecker {
     }
   }
 
+  void checkColour(const std::string& keyword, const std::string& value) {
+    auto reading = readColourText(value);
+    if (reading.kind == ColourReading::Unreadable)
+      error(quoted(value) + " is not a colour (six hex digits RRGGBB); " + keyword + " stops the run there");
+    else if (reading.kind == ColourReading::Readable)
+      warning(quoted(value) + " is not six hex digits RRGGBB; the player reads it as " + reading.asRead);
+  }
+
   void checkLabel(const std::string& keyword, const std::string& name) {
     if (labels_.count(name)) return;
     if (!name.empty() && name[0] == ':' && labels_.count(name.substr(1)))
@@ -303,9 +299,7 @@ class ScriptChecker {
     if (args.empty() || args[0].empty()) return error(keyword + " without a picture or text");
     static const Shape picture{"Ptjjjjx", 2};
     static const Shape text{"xtjjjcS", 2};
-    std::string lower;
-    for (char c : args[0]) lower += base::lowerCaseLetter(c);
-    if (!view::isPictureName(args[0]) && view::isPictureName(lower))
+    if (!view::isPictureName(args[0]) && view::isPictureName(lowerCase(args[0])))
       warning("\"" + args[0] + "\" has its extension in capitals, so " + keyword + " shows it as a text");
     ScriptItem none;
     checkShape(keyword, view::isPictureName(args[0]) ? picture : text, args, none, 0);

@@ -5,6 +5,7 @@
 #include "base/number.h"
 #include "check/game_checks.h"
 #include "check/name_checks.h"
+#include "check/value_checks.h"
 
 namespace check {
 namespace {
@@ -38,13 +39,6 @@ constexpr std::array<Row, 8> kSwitchRows = {{
 }};
 constexpr std::array<Row, 3> kStyleRows = {{{57, "mode-0 font style"}, {67, "message style"}, {68, "command box style"}}};
 
-bool isColour(const std::string& text) {
-  if (text.size() != 6) return false;
-  for (char c : text)
-    if (!std::isxdigit(static_cast<unsigned char>(c))) return false;
-  return true;
-}
-
 }  // namespace
 
 void checkTable(Context& context) {
@@ -60,9 +54,14 @@ void checkTable(Context& context) {
       findings.error(file, r.row + 1, describe(r) + " is not a number: \"" + row(r.row) + "\"");
   if (auto mode = row(26); base::readNumber(mode) && (mode.size() != 1 || mode[0] < '0' || mode[0] > '3'))
     findings.error(file, 27, "row 26 (display mode) is not a display mode (0, 1, 2 or 3): \"" + mode + "\"");
-  for (const auto& r : kColourRows)
-    if (!isColour(row(r.row)))
+  for (const auto& r : kColourRows) {
+    auto reading = readColourText(row(r.row));
+    if (reading.kind == ColourReading::Unreadable)
       findings.error(file, r.row + 1, describe(r) + " is not a colour (six hex digits RRGGBB): \"" + row(r.row) + "\"");
+    else if (reading.kind == ColourReading::Readable)
+      findings.warning(file, r.row + 1, describe(r) + " is not six hex digits RRGGBB: \"" + row(r.row) +
+                                            "\" reads as " + reading.asRead);
+  }
   for (const auto& r : kSwitchRows)
     if (!row(r.row).empty() && row(r.row) != "*")
       findings.warning(file, r.row + 1, describe(r) + " is a switch, on only when it holds exactly *: \"" + row(r.row) + "\"");
