@@ -63,8 +63,8 @@ struct FaultyGame {
                  "OLHAR | sala\n"
                  "DANÇAR | danca\n"
                  "/XYZZY | sala\n");
-    folder.write("errocmd.scx", "/ erro\nmsg= Não entendi.\n");
-    folder.write("abertura.scx", "/ abertura\nreset objs\nscript sala\n");
+    folder.write("errocmd.scx", "msg= Não entendi.\n");  // skipped when "script" continues here
+    folder.write("abertura.scx", "/ abertura\nreset objs\nscript sala\nscript errocmd\n");
     folder.write("Cozinha.scx",
                  "/ cozinha\n"
                  "setpos= Cozinha\n"
@@ -132,6 +132,8 @@ TEST(GameChecker, AGameWithOneFaultOfEachKindGivesExactlyTheExpectedLines) {
       "comandos.scx:5: error: there is no script \"danca\"",
       "comandos.scx:6: note: the hidden phrase \"/XYZZY\" matches only when the player types it with its \"/\"; it is "
       "never suggested",
+      "errocmd.scx:1: warning: a run that continues here with \"script\" (abertura.scx:4) skips this first line; "
+      "start the script with a comment or a label",
       "lanterna.obj: error: a pristine object file needs 8 lines; this one has 2",
       "mirandel.ini:20: warning: row 19 (text colour) is not six hex digits RRGGBB: \"FFFF0\" reads as FFFF00",
       "mirandel.ini:25: error: row 24 (viewer width) is not a number: \"larga\"",
@@ -165,7 +167,7 @@ TEST(GameChecker, AGameWithOneFaultOfEachKindGivesExactlyTheExpectedLines) {
       "sala.scx:25: error: the quoted text never closes with \"'\": it takes the rest of the script",
       "sotao.scx: note: no path of play reaches the script \"sotao\"",
       "velho.png: note: nothing in reach shows this picture",
-      "mirandel: 24 errors, 9 warnings, 3 notes",
+      "mirandel: 24 errors, 10 warnings, 3 notes",
   };
   EXPECT_EQ(joined(report.lines), joined(expected)) << report.errors;
   EXPECT_EQ(report.status, 1);

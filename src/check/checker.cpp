@@ -75,6 +75,7 @@ int checkGame(const std::filesystem::path& folder, const std::string& exeBaseNam
   checkObjects(context, readGameFile(context, facts.gameName + ".obz"), readGameFile(context, facts.gameName + ".obx"));
   for (const auto& name : facts.phraseFiles) checkPhraseFile(context, name, scx[name]);
   for (const auto& name : facts.scripts) checkScript(context, name, scx[name]);
+  checkFirstLines(context, scx);
 
   // Where play starts: the opening script and the scripts of the saved position.
   for (int row : {6, 7, 8, 10})

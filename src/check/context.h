@@ -37,6 +37,8 @@ struct References {
   std::map<std::string, std::set<std::string>> pictures;    // script file -> picture files it names
   std::set<std::string> objectScripts;                      // scripts that run objects' own scripts
   std::set<std::string> rootPictures;                       // named by the table and the objects
+  // Scripts a run continues in with "script", and the first line that does so.
+  std::map<std::string, std::pair<std::string, int>> continuedIn;
 };
 
 struct Context {

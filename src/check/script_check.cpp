@@ -8,6 +8,7 @@
 #include "check/script_walk.h"
 #include "check/statement_shapes.h"
 #include "check/value_checks.h"
+#include "script/line_syntax.h"
 #include "view/pictures.h"
 
 namespace check {
@@ -180,7 +181,10 @@ class ScriptChecker {
         return;
       case 'l': return checkLabel(keyword, value);
       case 's':
-        if (auto target = checkScriptName(context_, place(), value)) refs.scripts[file_].insert(*target);
+        if (auto target = checkScriptName(context_, place(), value)) {
+          refs.scripts[file_].insert(*target);
+          if (keyword == "script") refs.continuedIn.emplace(*target, std::pair(file_, line_));
+        }
         return;
       case 'G':
         if (value[0] == ':') return checkLabel(keyword, value.substr(1));
@@ -348,6 +352,19 @@ void surveyScript(Context& context, const base::Lines& lines, std::set<std::stri
         !item.args[0].empty() && item.args[0][0] != '#')
       phraseFileNames.insert(item.args[0]);
   });
+}
+
+void checkFirstLines(Context& context, const std::map<std::string, base::Lines>& scripts) {
+  for (const auto& [target, from] : context.refs.continuedIn) {
+    auto it = scripts.find(target);
+    if (it == scripts.end() || it->second.empty()) continue;
+    auto kind = script::readLineSyntax(it->second[0]).kind;
+    if (kind == script::LineKind::Statement || kind == script::LineKind::QuotedText)
+      context.findings.warning(target, 1,
+                               "a run that continues here with \"script\" (" + from.first + ":" +
+                                   std::to_string(from.second) +
+                                   ") skips this first line; start the script with a comment or a label");
+  }
 }
 
 void checkScript(Context& context, const std::string& file, const base::Lines& lines) {
