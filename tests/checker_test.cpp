@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "check/checker.h"
-#include "script/dispatch.h"
+#include "shell/dispatch_table.h"
 #include "shell/defs.h"
 #include "support/test_game.h"
 
@@ -121,7 +121,7 @@ TEST(GameChecker, AGameWithOneFaultOfEachKindGivesExactlyTheExpectedLines) {
   FaultyGame game;
   auto report = runChecker(game.folder.path());
   // Sounds are checked once the player has playsnd; until then it is an unknown statement.
-  const bool playsSounds = !!script::buildDispatch().find("playsnd");
+  const bool playsSounds = !!shell::buildDispatch().find("playsnd");
   const std::vector<std::string> expected = {
       "Cozinha.scx:3: error: the label line \":porta   / a porta\" has text after its name, so goto cannot reach it",
       "Cozinha.scx:5: warning: #20 is outside the register count (row 5 is 10), so it stands for the text \"20\"",

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "check/statement_shapes.h"
-#include "script/dispatch.h"
+#include "shell/dispatch_table.h"
 
 namespace {
 
@@ -51,7 +51,7 @@ std::set<std::string> guideKeywords() {
 TEST(ScriptGuide, DescribesEveryStatementOfTheDispatchTableAndNoOther) {
   const auto guide = guideKeywords();
   ASSERT_GT(guide.size(), 150u) << "the guide's statement headings were not found";
-  const auto table = script::buildDispatch().keywords();
+  const auto table = shell::buildDispatch().keywords();
   const std::set<std::string> built(table.begin(), table.end());
   for (const auto& keyword : built)
     EXPECT_TRUE(guide.count(keyword)) << "the script guide does not describe \"" << keyword << "\"";

@@ -12,7 +12,8 @@
 #include "check/name_checks.h"
 #include "check/reachability.h"
 #include "check/script_check.h"
-#include "script/dispatch.h"
+#include "shell/definitions_rows.h"
+#include "shell/dispatch_table.h"
 
 namespace check {
 namespace {
@@ -48,17 +49,21 @@ int checkGame(const std::filesystem::path& folder, const std::string& exeBaseNam
     err << "mirandel: " << folder.string() << " holds no table " << exeBaseName << ".ini; is it a game folder?\n";
     return 2;
   }
-  facts.gameName = playerRows->size() > 4 && !(*playerRows)[4].empty() ? (*playerRows)[4] : exeBaseName;
+  const size_t gameNameRow = shell::row::GameName;
+  facts.gameName = playerRows->size() > gameNameRow && !(*playerRows)[gameNameRow].empty() ? (*playerRows)[gameNameRow]
+                                                                                            : exeBaseName;
   facts.tableFile = facts.gameName + ".ini";
   facts.table = readGameFile(context, facts.tableFile);
-  facts.registerCount = facts.table.size() > 5 ? base::readNumberOr(facts.table[5], 0) : 250;
+  const size_t countRow = shell::row::RegisterCount;
+  facts.registerCount = facts.table.size() > countRow ? base::readNumberOr(facts.table[countRow], 0) : 250;
   facts.registers = readGameFile(context, facts.gameName + ".rgs").size();
-  for (const auto& keyword : script::buildDispatch().keywords()) facts.keywords.insert(keyword);
+  for (const auto& keyword : shell::buildDispatch().keywords()) facts.keywords.insert(keyword);
 
   // Which .scx files are phrase files: the table's row 17 and every name given to
   // defcom= or scriptcmd=; the others are scripts.
   std::set<std::string> phraseNames;
-  if (facts.table.size() > 17) phraseNames.insert(facts.table[17]);
+  if (facts.table.size() > static_cast<size_t>(shell::row::CommandsScript))
+    phraseNames.insert(facts.table[shell::row::CommandsScript]);
   std::map<std::string, base::Lines> scx;
   for (const auto& name : context.files.names())
     if (hasExtension(name, ".scx"))
@@ -78,7 +83,7 @@ int checkGame(const std::filesystem::path& folder, const std::string& exeBaseNam
   checkFirstLines(context, scx);
 
   // Where play starts: the opening script and the scripts of the saved position.
-  for (int row : {6, 7, 8, 10})
+  for (int row : {shell::row::IniScp, shell::row::CurrentScript, shell::row::RetScp, shell::row::Posic})
     if (static_cast<size_t>(row) < facts.table.size() && !facts.table[static_cast<size_t>(row)].empty()) {
       auto found = context.files.lookup(facts.table[static_cast<size_t>(row)] + ".scx");
       if (found.kind == NameLookup::Exact || found.kind == NameLookup::CaseOnly) context.refs.rootScripts.insert(found.onDisk);

@@ -4,8 +4,7 @@
 #include <cctype>
 
 #include "base/letter_case.h"
-#include "script/script_error.h"
-#include "view/colour.h"
+#include "graphics/colour.h"
 
 namespace check {
 
@@ -13,11 +12,8 @@ ColourReading readColourText(const std::string& text) {
   bool sixDigits = text.size() == 6;
   for (char c : text) sixDigits = sixDigits && std::isxdigit(static_cast<unsigned char>(c));
   if (sixDigits) return {ColourReading::Exact, text};
-  try {
-    return {ColourReading::Readable, view::checkedColour(text)};
-  } catch (const script::ScriptError&) {
-    return {ColourReading::Unreadable, ""};
-  }
+  if (auto colour = graphics::readColour(text)) return {ColourReading::Readable, graphics::colourText(*colour)};
+  return {ColourReading::Unreadable, ""};
 }
 
 std::string lowerCase(std::string_view text) {

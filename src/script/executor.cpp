@@ -3,10 +3,9 @@
 
 #include "base/number.h"
 #include "script/line_syntax.h"
+#include "script/markers.h"
 #include "script/script_error.h"
 #include "shell/game.h"
-#include "view/markers.h"
-#include "view/text_sink.h"
 
 namespace script {
 namespace {
@@ -22,12 +21,16 @@ std::string nextArgument(shell::Game& game, const std::string& keyword, std::str
   return argument.substr(1);
 }
 
+void outputQuotedText(shell::Game& game, const std::string& text) {
+  if (game.dispatch.quotedText) game.dispatch.quotedText(game, text);
+}
+
 // A quoted text: from the opening apostrophe to the next one, over as many lines
 // as it takes, output as one text; the line after it runs at once.
 void quotedText(shell::Game& game, std::string_view firstLine, std::string& trace) {
   auto& runner = game.runner;
   const std::string& mode = game.screen.Modelo;
-  std::string piece = view::convertAllMarkers(mode, std::string(firstLine.substr(1)));
+  std::string piece = convertAllMarkers(mode, std::string(firstLine.substr(1)));
   std::string collected;
   while (piece.find('\'') == std::string::npos) {
     collected += piece;
@@ -35,13 +38,13 @@ void quotedText(shell::Game& game, std::string_view firstLine, std::string& trac
     ++runner.currentLine;
     if (runner.currentLine >= static_cast<int>(runner.Script.size())) {
       // No closing apostrophe: the text is output and the run ends.
-      view::outputQuotedText(game, collected);
+      outputQuotedText(game, collected);
       return;
     }
-    piece = view::convertAllMarkers(mode, base::trim(runner.Script[static_cast<size_t>(runner.currentLine)]));
+    piece = convertAllMarkers(mode, base::trim(runner.Script[static_cast<size_t>(runner.currentLine)]));
   }
   collected += piece.substr(0, piece.find('\''));
-  view::outputQuotedText(game, collected);
+  outputQuotedText(game, collected);
   if (game.traceHook) trace = linePrefix(runner.currentLine) + piece;
   ++runner.currentLine;
   continueAtOnce(game);

@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 
+#include "graphics/surfaces.h"
 #include "input/parser_state.h"
 #include "platform/host.h"
 #include "script/dispatch.h"
@@ -15,7 +16,6 @@
 #include "shell/defs.h"
 #include "shell/folders.h"
 #include "view/screen_model.h"
-#include "view/surfaces.h"
 #include "world/world_state.h"
 
 namespace shell {
@@ -42,7 +42,7 @@ struct Game {
   // World model and presentation.
   world::WorldState world;
   view::ScreenModel screen;
-  view::Surfaces surfaces;
+  graphics::Surfaces surfaces;
   view::WindowGeometry window;
 
   // Player input: the typed-command parser's memory.
