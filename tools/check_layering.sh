@@ -25,7 +25,7 @@ rank() {
     world) echo 5 ;;
     input | media | online) echo 6 ;;
     shell) echo 7 ;;
-    ui | terminal) echo 8 ;;
+    ui | terminal | check) echo 8 ;;
     app) echo 9 ;;
     *) echo "" ;;
   esac

@@ -9,6 +9,7 @@ packages=(
   libpng-dev libjpeg-dev libgif-dev libqrencode-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-liberation fontconfig
+  desktop-file-utils appstream groff-base file dpkg-dev
 )
 missing=()
 for p in "${packages[@]}"; do

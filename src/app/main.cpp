@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "app/game_check.h"
 #include "app/game_location.h"
 #include "app/options.h"
 #include "app/scripted_play.h"
@@ -43,7 +44,8 @@ terminal::TerminalOptions terminalOptions(const app::Options& options, const std
 }  // namespace
 
 int main(int argc, char** argv) {
-  bool headless = argumentGiven(argc, argv, "--text") || argumentGiven(argc, argv, "--events") || !hasDisplay();
+  bool headless = argumentGiven(argc, argv, "--text") || argumentGiven(argc, argv, "--events") ||
+                  argumentGiven(argc, argv, "--check") || !hasDisplay();
   // Pictures and fonts need Qt's GUI layer even without a window.
   if (headless && !std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   if (!std::getenv("XDG_RUNTIME_DIR")) {
@@ -59,6 +61,7 @@ int main(int argc, char** argv) {
   if (!options) return 1;
   platform::installStopSignals();
   try {
+    if (options->check) return app::checkGameFolder(*options);
     auto folder = app::playFolder(options->gameFolder);
     if (!options->eventsFile.empty()) return app::playEventsFile(*options, folder);
     if (options->text || headless) return terminal::playInTerminal(terminalOptions(*options, folder));

@@ -22,7 +22,8 @@ std::optional<Options> parseOptions() {
   QCommandLineOption events("events", "Scripted play: read events from FILE, no window needed.", "FILE");
   QCommandLineOption dump("dump", "After the last event, write a snapshot into DIR.", "DIR");
   QCommandLineOption trace("trace", "Write every statement trace line to FILE.", "FILE");
-  parser.addOptions({game, name, server, publisher, text, events, dump, trace});
+  QCommandLineOption check("check", "Check the game for faults without running it (exit 0 clean, 1 findings, 2 unreadable).");
+  parser.addOptions({game, name, server, publisher, text, events, dump, trace, check});
   // A mistake is reported here, pointing to --help; process() then handles
   // --help, --help-all and --version.
   if (!parser.parse(QCoreApplication::arguments())) {
@@ -44,6 +45,7 @@ std::optional<Options> parseOptions() {
   options.eventsFile = parser.value(events).toStdString();
   options.dumpFolder = parser.value(dump).toStdString();
   options.traceFile = parser.value(trace).toStdString();
+  options.check = parser.isSet(check);
   return options;
 }
 

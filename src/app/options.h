@@ -14,6 +14,7 @@ struct Options {
   std::string eventsFile;   // scripted play
   std::string dumpFolder;   // snapshot after the last event
   std::string traceFile;    // every statement trace line
+  bool check = false;       // check the game, run nothing
 };
 
 // Parses argv with Qt's parser (after the application object exists); --help and
