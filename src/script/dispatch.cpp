@@ -7,7 +7,9 @@
 #include "script/jump_statements.h"
 #include "script/register_statements.h"
 #include "view/layout_statements.h"
+#include "view/link_statements.h"
 #include "view/picture_statements.h"
+#include "view/text_box_statement.h"
 #include "view/text_statements.h"
 #include "world/location_statements.h"
 #include "world/object_statements.h"
@@ -27,6 +29,8 @@ Dispatch buildDispatch() {
   view::registerTextStatements(dispatch);
   view::registerPictureStatements(dispatch);
   view::registerLayoutStatements(dispatch);
+  view::registerLinkStatements(dispatch);
+  view::registerTextBoxStatements(dispatch);
   return dispatch;
 }
 

@@ -3,6 +3,7 @@
 
 #include "input/command_keys.h"
 #include "shell/player.h"
+#include "shell/pointer_input.h"
 #include "view/links.h"
 #include "world/game_start.h"
 
@@ -16,6 +17,11 @@ void connectPlayerInput(Player& player) {
   player.onKey = [](Game& game, const PlayerInput& input) { input::keyReleased(game, input.text); };
   // The page view completed a navigation to the address: "Scp=" links run scripts.
   player.onLink = [](Game& game, const PlayerInput& input) { view::followLink(game, input.text); };
+  // The pointer over the pictures: hot spots, the skin's drag, the mode-"3" wheel.
+  player.onPointer = [&player](Game& game, const PlayerInput& input) {
+    if (!handlePointer(game, input) && player.onUnsupported)
+      player.onUnsupported("this build of the player cannot handle the pointer on \"" + input.text + "\" yet");
+  };
 }
 
 }  // namespace shell

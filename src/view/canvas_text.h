@@ -18,6 +18,9 @@ Canvas canvasFromStyle(const TextStyle& style);
 // Sets the canvas's font and colour from the style (the brush stays).
 void setCanvasFont(Canvas& canvas, const TextStyle& style);
 
+// The text's width and height in the canvas's font.
+QSize canvasTextSize(const Canvas& canvas, const std::string& text);
+
 // Draws the text (Windows-1252) with its top-left corner at (x, y). With an
 // opaque background the text's box is first filled with the brush. Drawing is
 // kept inside `clip` when one is given. Returns the text's width in pixels.
