@@ -123,6 +123,10 @@ TEST_F(HotSpotTest, ObjectIconsMakeAGridOfHotSpotsThatRunTheObjectNames) {
   runIn("1", "setpos= sala\ndispobj= sala");
   EXPECT_EQ(listing().at(5), "25\t0\t40\t40\t40\t1\tobj6\t\t\t");
 
+  // No columns would divide by zero: the grid takes one column.
+  runIn("1", "setpos= sala\ndispobj= sala,fnc,0,0,40,300,0");
+  EXPECT_EQ(listing().at(1), "21\t0\t40\t40\t40\t1\tobj1\t\t\t");
+
   // In mode "2" the grid is a block of linked icons on the page.
   runIn("2", "dispobj= sala,tel,5,6,100,100,2");
   const auto& page = t.game->screen.WebTxt;

@@ -149,7 +149,8 @@ class Terminal {
     out_.line(list.empty() ? "Nenhuma sa\xED" "da marcada neste local." : "Sa\xED" "das: " + list + ".");
   }
 
-  // The links of the page on show; text boxes drawn into pictures will add theirs here.
+  // The links of the page on show (the links of text boxes drawn into pictures
+  // are hot spots: :pontos lists them).
   std::vector<PageLink> currentLinks() const {
     if (game_.screen.Modelo != "2") return {};
     return pageLinks(game_.screen.WebTxt);

@@ -279,7 +279,9 @@ PictureWidget* GamePage::pictureOf(const std::string& surface) const {
 void GamePage::showCursors(const shell::Game& game) {
   for (auto surface : {view::PointerSurface::Tela, view::PointerSurface::TelCmd, view::PointerSurface::Imp,
                        view::PointerSurface::Tela3}) {
-    const int code = surface == game.pointer.over ? game.pointer.cursor : view::baseCursor(game, surface);
+    // Outside hot spots a surface shows its own cursor, which a run may change (telpos=).
+    const bool overSlot = surface == game.pointer.over && game.pointer.hoveredSlot >= 0;
+    const int code = overSlot ? game.pointer.cursor : view::baseCursor(game, surface);
     PictureWidget* widget = pictureOf(view::surfaceName(surface));
     int& shown = cursorShown_.try_emplace(widget, -1).first->second;
     if (shown == code) continue;
