@@ -61,6 +61,10 @@ TEST(ScriptedPlay, BadEventsAndMissingTablesStopWithAMessage) {
   game.writeBytes("mirandel.ini", "");
   EXPECT_EQ(runPlayer(game, "voar alto\n"), 1);
   EXPECT_NE(game.read("stderr.txt").find("line 1: unknown event"), std::string::npos);
+  EXPECT_EQ(runPlayer(game, "click tel 1 2\nwheel md3 5 5\n"), 1);  // a wheel turn needs its delta
+  EXPECT_NE(game.read("stderr.txt").find("line 2: wheel needs"), std::string::npos);
+  EXPECT_EQ(runPlayer(game, "drag pan 1 2 3\n"), 1);
+  EXPECT_NE(game.read("stderr.txt").find("line 1: drag needs"), std::string::npos);
   std::filesystem::remove(game.path() / "mirandel.ini");
   EXPECT_EQ(runPlayer(game, "run sala\n"), 1);
   EXPECT_NE(game.read("stderr.txt").find("mirandel.ini"), std::string::npos);
@@ -79,7 +83,8 @@ TEST(ScriptedPlay, PointerEventsClickHotSpotsAndTheDumpShowsThem) {
   game.write("alvo.scx", "setpos= alvo");
   const std::string d = game.path().string();
   int code = runPlayer(game, "run painel\nmove fnc 10 10\npress fnc 10 10\ndump " + d + "/apertado\n"
-                             "release fnc 10 10\ndump " + d + "/solto\nwheel md3 5 5 -120\nclick map 1 1\n");
+                             "release fnc 10 10\ndump " + d + "/solto\nwheel md3 5 5 -120\n"
+                             "drag pan 300 300 320 290\ndump " + d + "/arrastado\nclick map 1 1\n");
   EXPECT_EQ(code, 2);  // the map is not clickable in this build: a clear message, and the player stops
   EXPECT_NE(game.read("stderr.txt").find("\"map\""), std::string::npos);
   auto spots = game.readUtf8Lines("apertado/hotspots.txt");
@@ -95,4 +100,11 @@ TEST(ScriptedPlay, PointerEventsClickHotSpotsAndTheDumpShowsThem) {
   EXPECT_EQ(game.readUtf8Lines("apertado/sounds.txt").back(), "effect clique.wav");
   EXPECT_EQ(readState(game, "solto", "Posic"), "alvo");
   EXPECT_EQ(game.read("solto/hotspots.txt"), "");  // the run cleared them
+  // Dragged by its skin, the window moved by the pointer's way.
+  auto at = [&](const std::string& dump) {
+    std::string position = readState(game, dump, "windowPosition");
+    return std::pair{std::stoi(position), std::stoi(position.substr(position.find(',') + 1))};
+  };
+  EXPECT_EQ(at("arrastado").first - at("solto").first, 20);
+  EXPECT_EQ(at("arrastado").second - at("solto").second, -10);
 }

@@ -97,6 +97,22 @@ std::optional<std::vector<Event>> parseEvents(const std::string& utf8Text, std::
     Event event;
     event.lineNumber = static_cast<int>(i + 1);
     std::string why;
+    if (base::startsWith(line, "drag ")) {
+      // drag SURFACE X0 Y0 X1 Y1: a press, a move to the end point and a release there.
+      std::istringstream parts(line.substr(5));
+      std::string surface, x0, y0, x1, y1;
+      parts >> surface >> x0 >> y0 >> x1 >> y1;
+      for (const std::string& step : {"press " + surface + " " + x0 + " " + y0, "move " + surface + " " + x1 + " " + y1,
+                                      "release " + surface + " " + x1 + " " + y1}) {
+        Event part = event;
+        if (!parseLine(step, part, why)) {
+          error = "line " + std::to_string(i + 1) + ": drag needs a surface and four numbers";
+          return std::nullopt;
+        }
+        events.push_back(std::move(part));
+      }
+      continue;
+    }
     if (!parseLine(line, event, why)) {
       error = "line " + std::to_string(i + 1) + ": " + why;
       return std::nullopt;
