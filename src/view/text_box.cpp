@@ -97,7 +97,8 @@ void drawTextBox(shell::Game& game, TextBox box, SurfaceId target) {
   const TextStyle& style = game.screen.style;
   auto& screen = game.screen;
   if (box.text.empty()) box.text = "Sem texto.";
-  if (box.text == "$") box.text = base::joinLines(screen.Memo3);
+  const bool fromMemo3 = box.text == "$";
+  if (fromMemo3) box.text = base::joinLines(screen.Memo3);
   box.text = breaksAsBlanks(trimmedText(box.text));
 
   const bool page3 = target == SurfaceId::TelMod3;
@@ -127,8 +128,15 @@ void drawTextBox(shell::Game& game, TextBox box, SurfaceId target) {
   const uint32_t underlineColour = colourFromHex(style.visitedLinkColour);
   const int lineHeight = box.size + box.size / 2;
 
+  const auto entries = splitTextBox(box.text);
+  // Front ends without pictures read the box (the quoted texts of "$" were read as they came).
+  if (!fromMemo3) {
+    std::string plain;
+    for (const TextBoxEntry& entry : entries) plain += entry.kind == Kind::Paragraph ? "\r\n" : entry.text;
+    game.host.textProduced("TextBox", plain);
+  }
   int64_t dx = 0, dy = 0;
-  for (const TextBoxEntry& entry : splitTextBox(box.text)) {
+  for (const TextBoxEntry& entry : entries) {
     const std::string& shown = entry.text;
     const QSize size = canvasTextSize(canvas, shown);
     // A word that does not fit goes to the next line; one wider than the box
