@@ -26,7 +26,9 @@ HotSpot slotOf(const shell::Game& game, const Statement& s, int x, int y, int w,
   HotSpot spot;
   spot.picture = s.arg(1);
   spot.script = world::resolvePlaceholder(game, s.arg(2));
-  spot.x = x, spot.y = y, spot.width = w, spot.height = h;
+  // Kept where pixel arithmetic cannot overflow.
+  spot.x = clampCoordinate(x), spot.y = clampCoordinate(y);
+  spot.width = clampCoordinate(w), spot.height = clampCoordinate(h);
   const int byScript = spot.script.empty() ? 0 : 1;
   spot.cursorCode = s.arg(7).empty() ? byScript : base::readNumberOr(s.arg(7), byScript);
   spot.pressedPicture = s.arg(8);
@@ -172,6 +174,7 @@ void showObjectIcons(shell::Game& game, Statement& s) {
   stored(5, grid.width, game.surfaces.BufFunc.width());
   stored(6, grid.height, game.surfaces.BufFunc.height());
   stored(7, grid.columns, 5);
+  for (int* number : {&grid.x, &grid.y, &grid.width, &grid.height}) *number = clampCoordinate(*number);
   const int columns = std::max(1, grid.columns);
   const int icon = std::max(0, grid.width) / columns;
   const std::string& mode = game.screen.Modelo;

@@ -69,8 +69,8 @@ void pointerMoved(shell::Game& game, PointerSurface surface, int x, int y) {
                        : static_cast<int>(cursorFor(game.hotSpots.spots[static_cast<size_t>(pointer.hoveredSlot)].cursorCode));
   // Dragging the window by its skin: the press point stays under the pointer.
   if (surface == PointerSurface::Imp && pointer.buttonHeldOnSkin && pointer.hoveredSlot < 0) {
-    game.window.left += x - pointer.pressX;
-    game.window.top += y - pointer.pressY;
+    game.window.left = clampCoordinate(int64_t(game.window.left) + x - pointer.pressX);
+    game.window.top = clampCoordinate(int64_t(game.window.top) + y - pointer.pressY);
   }
 }
 
