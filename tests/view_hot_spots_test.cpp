@@ -192,6 +192,13 @@ TEST_F(HotSpotTest, PressedPicturesShowWhileTheButtonIsDownAndTheClickActsWhereI
   EXPECT_NE(posic(), "alvo");
   EXPECT_EQ(t.game->runner.currentScript, "s");
 
+  // A text link with a pressed picture gets back what the run drew under it.
+  runIn("1", "clearfunc 00FF00\nlnkfnc= Abrir,alvo,10,10,0,0,1,seta2.bmp");
+  pointer(Kind::Press, "fnc", 12, 12);
+  EXPECT_EQ(pixel(f().TelCmd, 12, 12), 0x0000FFu);
+  pointer(Kind::Release, "fnc", 150, 150);
+  EXPECT_EQ(f().TelCmd.copy(0, 0, 100, 60), f().BufFunc.copy(0, 0, 100, 60));
+
   // On the main picture a slot without a pressed picture makes no sound on press.
   runIn("1", "lnktel= ,alvo,0,0,10,10,,,clk2.wav");
   pointer(Kind::Click, "tel", 5, 5);

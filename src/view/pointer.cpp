@@ -38,6 +38,21 @@ void showSlotPicture(shell::Game& game, PointerSurface surface, const HotSpot& s
   game.host.repaint();
 }
 
+// The normal look of a slot after a press: its picture, or, for a text link or
+// a slot without a picture, what the run composed there (the skin keeps no copy).
+void restoreSlot(shell::Game& game, PointerSurface surface, const HotSpot& spot) {
+  if (isPictureName(spot.picture)) return showSlotPicture(game, surface, spot, spot.picture);
+  const auto& surfaces = game.surfaces;
+  const QImage* composed = surface == PointerSurface::Tela     ? &surfaces.BufTela
+                           : surface == PointerSurface::TelCmd ? &surfaces.BufFunc
+                           : surface == PointerSurface::Tela3  ? &surfaces.TelMod3
+                                                               : nullptr;
+  if (!composed) return;
+  const QRect area = QRect(spot.x, spot.y, spot.width, spot.height).intersected(composed->rect());
+  if (!area.isEmpty()) drawTransparent(visibleSurface(game, surface), composed->copy(area), area.x(), area.y());
+  game.host.repaint();
+}
+
 // What a click on a slot with this script does once its picture is back.
 std::string action(shell::Game& game, PointerSurface surface, const std::string& script) {
   if (script.empty()) return {};
@@ -108,7 +123,7 @@ std::string pointerReleased(shell::Game& game, PointerSurface surface, int x, in
   pointer.hoveredSlot = slot;
   if (pressed < 0) return {};
   const HotSpot spot = game.hotSpots.spots[static_cast<size_t>(pressed)];
-  if (!spot.pressedPicture.empty()) showSlotPicture(game, surface, spot, spot.picture);
+  if (!spot.pressedPicture.empty()) restoreSlot(game, surface, spot);
   // A release outside the slot the button went down on does nothing.
   if (slot != pressed) return {};
   return action(game, surface, spot.script);
