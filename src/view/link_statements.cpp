@@ -13,7 +13,6 @@
 #include "view/control_arguments.h"
 #include "view/markers.h"
 #include "view/pictures.h"
-#include "world/object_table.h"
 #include "world/placeholders.h"
 
 namespace view {
@@ -162,7 +161,7 @@ void linkOnSkin(shell::Game& game, Statement& s) {
 // that runs the object's name. Positions, size and columns stay for later grids.
 void showObjectIcons(shell::Game& game, Statement& s) {
   auto& grid = game.hotSpots.iconGrid;
-  const std::string place = world::resolveLocAlias(game, s.arg(1));
+  const std::string place = s.arg(1) == "loc" ? game.world.Posic : s.arg(1);
   const std::string target = s.arg(2).empty() ? "fnc" : s.arg(2);
   auto stored = [&](int k, int& value, int fallback) {
     if (!s.arg(k).empty()) value = base::readNumberOr(s.arg(k), fallback);
@@ -193,10 +192,14 @@ void showObjectIcons(shell::Game& game, Statement& s) {
                     "px; position:absolute; top:" + std::to_string(grid.y) + "px; left:" + std::to_string(grid.x) +
                     "px;\">");
   int column = 0, row = 0;
-  for (size_t record : world::objectsAt(game.world, place)) {
+  // The object records, eight lines each in the order of the object list: key,
+  // name, description, place, picture, ...
+  const auto& records = game.world.Objx;
+  for (size_t at = 0; at + 8 <= records.size() && at / 8 < game.world.Objs.size(); at += 8) {
+    if (records[at + 3] != place) continue;
     if (row >= grid.height) break;
-    const std::string& name = world::recordLine(game.world, record, 0);
-    const std::string& picture = world::recordLine(game.world, record, static_cast<size_t>(world::Field::Shp));
+    const std::string name = records[at];
+    const std::string picture = records[at + 4];
     if (page) {
       game.world.ObjtsClk.push_back(name);
       lines.push_back("<a href=Scp=" + name + "><img src=" + game.folders.exeFolderUrl + picture + " width=" +
