@@ -44,7 +44,7 @@ void BM_PageSizedTextBoxWithLinks(benchmark::State& state) {
   box.x = 0, box.y = 0;
   for (auto _ : state) {
     b.bench.game.hotSpots.clear();
-    view::drawTextBox(b.bench.game, box, view::SurfaceId::TelMod3);
+    view::drawTextBox(b.bench.game, box, graphics::SurfaceId::TelMod3);
   }
 }
 BENCHMARK(BM_PageSizedTextBoxWithLinks)->Unit(benchmark::kMicrosecond);

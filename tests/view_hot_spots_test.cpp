@@ -22,8 +22,8 @@ namespace {
 struct HotSpotTest : ::testing::Test {
   HotSpotTest() {
     view::applyStartLayout(*t.game);
-    writeBmp(t.folder.path() / "seta.bmp", view::makeSurface(30, 20, 0xFF0000));
-    writeBmp(t.folder.path() / "seta2.bmp", view::makeSurface(30, 20, 0x0000FF));
+    writeBmp(t.folder.path() / "seta.bmp", graphics::makeSurface(30, 20, 0xFF0000));
+    writeBmp(t.folder.path() / "seta2.bmp", graphics::makeSurface(30, 20, 0x0000FF));
     t.script("alvo", "setpos= alvo");
     t.script("outro", "setpos= outro");
   }
@@ -47,7 +47,7 @@ struct HotSpotTest : ::testing::Test {
   }
   std::string posic() const { return t.game->world.Posic; }
   QRgb pixel(const QImage& image, int x, int y) const { return image.pixel(x, y) & 0xFFFFFF; }
-  view::Surfaces& f() { return t.game->surfaces; }
+  graphics::Surfaces& f() { return t.game->surfaces; }
   TestGame t;
 };
 
@@ -97,7 +97,7 @@ TEST_F(HotSpotTest, TheTwentyFirstLinkOverwritesTheFirstSlotAndTheHigherSlotWins
 }
 
 TEST_F(HotSpotTest, ObjectIconsMakeAGridOfHotSpotsThatRunTheObjectNames) {
-  writeBmp(t.folder.path() / "icone.bmp", view::makeSurface(10, 10, 0x00FF00));
+  writeBmp(t.folder.path() / "icone.bmp", graphics::makeSurface(10, 10, 0x00FF00));
   auto& world = t.game->world;
   for (int i = 0; i < 7; ++i) {
     const std::string key = "obj" + std::to_string(i);

@@ -6,7 +6,8 @@
 #include "shell/player_input.h"
 #include "shell/pointer_input.h"
 #include "support/test_game.h"
-#include "view/canvas_text.h"
+#include "graphics/canvas_text.h"
+#include "view/canvas_style.h"
 #include "view/display_mode.h"
 #include "view/layout.h"
 #include "view/text_box.h"
@@ -26,10 +27,10 @@ struct TextBoxTest : ::testing::Test {
     t.run("s");
   }
   int textWidth(const std::string& utf8, int size = 16) const {
-    view::Canvas canvas;
+    graphics::Canvas canvas;
     canvas.fontName = "Arial";
     canvas.fontSize = size;
-    return view::canvasTextSize(canvas, cp(utf8)).width();
+    return graphics::canvasTextSize(canvas, cp(utf8)).width();
   }
   // Pixels of the colour in the rectangle.
   int count(const QImage& image, QRect area, QRgb colour) const {

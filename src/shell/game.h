@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 
+#include "graphics/surfaces.h"
 #include "input/parser_state.h"
 #include "platform/host.h"
 #include "script/dispatch.h"
@@ -16,7 +17,6 @@
 #include "shell/folders.h"
 #include "view/hot_spots.h"
 #include "view/screen_model.h"
-#include "view/surfaces.h"
 #include "world/world_state.h"
 
 namespace shell {
@@ -43,7 +43,7 @@ struct Game {
   // World model and presentation.
   world::WorldState world;
   view::ScreenModel screen;
-  view::Surfaces surfaces;
+  graphics::Surfaces surfaces;
   view::WindowGeometry window;
   view::HotSpots hotSpots;
   view::PointerState pointer;

@@ -1,7 +1,7 @@
 // Pointer input to runs.
 #include "shell/pointer_input.h"
 
-#include "script/runner.h"
+#include "shell/turn.h"
 #include "shell/game.h"
 #include "shell/player_input.h"
 #include "view/pointer.h"
@@ -13,13 +13,13 @@ void press(Game& game, view::PointerSurface surface, int x, int y) {
   // The whole-picture link of the main picture runs first; the press then finds
   // its slot among the hot spots as that run left them.
   const std::string first = view::pressRuns(game, surface);
-  if (!first.empty()) script::runScript(game, first);
+  if (!first.empty()) runScript(game, first);
   view::pointerPressed(game, surface, x, y);
 }
 
 void release(Game& game, view::PointerSurface surface, int x, int y) {
   const std::string script = view::pointerReleased(game, surface, x, y);
-  if (!script.empty()) script::runScript(game, script);
+  if (!script.empty()) runScript(game, script);
 }
 
 }  // namespace

@@ -8,12 +8,13 @@
 #include "script/dispatch.h"
 #include "script/statement.h"
 #include "shell/game.h"
-#include "view/canvas_text.h"
+#include "graphics/canvas_text.h"
+#include "view/canvas_style.h"
 #include "view/colour.h"
 #include "view/control_arguments.h"
-#include "view/markers.h"
+#include "script/markers.h"
 #include "view/pictures.h"
-#include "world/placeholders.h"
+#include "script/placeholders.h"
 
 namespace view {
 namespace {
@@ -24,10 +25,10 @@ using script::Statement;
 HotSpot slotOf(const shell::Game& game, const Statement& s, int x, int y, int w, int h) {
   HotSpot spot;
   spot.picture = s.arg(1);
-  spot.script = world::resolvePlaceholder(game, s.arg(2));
+  spot.script = script::resolvePlaceholder(game, s.arg(2));
   // Kept where pixel arithmetic cannot overflow.
-  spot.x = clampCoordinate(x), spot.y = clampCoordinate(y);
-  spot.width = clampCoordinate(w), spot.height = clampCoordinate(h);
+  spot.x = graphics::clampCoordinate(x), spot.y = graphics::clampCoordinate(y);
+  spot.width = graphics::clampCoordinate(w), spot.height = graphics::clampCoordinate(h);
   const int byScript = spot.script.empty() ? 0 : 1;
   spot.cursorCode = s.arg(7).empty() ? byScript : base::readNumberOr(s.arg(7), byScript);
   spot.pressedPicture = s.arg(8);
@@ -41,32 +42,32 @@ int strictNumber(const Statement& s, int k) { return s.arg(k).empty() ? 0 : numb
 
 // Draws the link's picture or text over the surface and registers its slot.
 // The text of a text link is drawn with the canvas given.
-void drawLink(shell::Game& game, const Statement& s, PointerSurface group, QImage& onto, Canvas canvas) {
+void drawLink(shell::Game& game, const Statement& s, PointerSurface group, QImage& onto, graphics::Canvas canvas) {
   HotSpot spot = slotOf(game, s, strictNumber(s, 3), strictNumber(s, 4), strictNumber(s, 5), strictNumber(s, 6));
   const std::string& shown = s.arg(1);
   if (isPictureName(shown)) {
-    loadPicture(game, shown, SurfaceId::BufShp);
+    loadPicture(game, shown, graphics::SurfaceId::BufShp);
     const QImage& picture = game.surfaces.BufShp;
     if (spot.width == 0) spot.width = picture.width();
     if (spot.height == 0) spot.height = picture.height();
     if (spot.width == picture.width() && spot.height == picture.height())
-      drawTransparent(onto, picture, spot.x, spot.y);
+      graphics::drawTransparent(onto, picture, spot.x, spot.y);
     else
-      drawTransparentStretched(onto, picture, QRect(spot.x, spot.y, spot.width, spot.height));
+      graphics::drawTransparentStretched(onto, picture, QRect(spot.x, spot.y, spot.width, spot.height));
   } else if (!shown.empty()) {
-    const std::string text = convertAllMarkers(game.screen.Modelo, shown);
-    const QSize size = canvasTextSize(canvas, text);
+    const std::string text = script::convertAllMarkers(game.screen.Modelo, shown);
+    const QSize size = graphics::canvasTextSize(canvas, text);
     spot.width = size.width();
     spot.height = size.height();
-    drawCanvasText(onto, canvas, spot.x, spot.y, text, false);
+    graphics::drawCanvasText(onto, canvas, spot.x, spot.y, text, false);
   }
   game.hotSpots.add(group, std::move(spot));
   game.host.repaint();
 }
 
 // Text links on the main picture and the panel take the text style.
-Canvas styleCanvas(const shell::Game& game) {
-  Canvas canvas;
+graphics::Canvas styleCanvas(const shell::Game& game) {
+  graphics::Canvas canvas;
   setCanvasFont(canvas, game.screen.style);
   return canvas;
 }
@@ -79,20 +80,20 @@ void linkOnPage3(shell::Game& game, const Statement& s) {
   const std::string& shown = s.arg(1);
   const TextStyle& style = game.screen.style;
   if (isPictureName(shown)) {
-    placePicture(game, shown, spot.x, spot.y, spot.width, spot.height, SurfaceId::TelMod3);
+    placePicture(game, shown, spot.x, spot.y, spot.width, spot.height, graphics::SurfaceId::TelMod3);
     if (spot.width == 0) spot.width = game.surfaces.BufShp.width();
     if (spot.height == 0) spot.height = game.surfaces.BufShp.height();
   } else if (!shown.empty()) {
-    const std::string text = convertAllMarkers(game.screen.Modelo, shown);
-    Canvas canvas = canvasFromStyle(style);
+    const std::string text = script::convertAllMarkers(game.screen.Modelo, shown);
+    graphics::Canvas canvas = canvasFromStyle(style);
     canvas.fontColour = colourFromHex(style.linkColour);
     QImage& page = telMod3(game);
-    const QSize size = canvasTextSize(canvas, text);
+    const QSize size = graphics::canvasTextSize(canvas, text);
     spot.width = size.width();
     spot.height = size.height();
-    drawCanvasText(page, canvas, spot.x, spot.y, text, true);
+    graphics::drawCanvasText(page, canvas, spot.x, spot.y, text, true);
     const int underline = spot.y + style.textFontSize + style.textFontSize / 2 - 1;
-    fillSurface(page, QRect(spot.x, underline, spot.width, 1), colourFromHex(style.visitedLinkColour));
+    graphics::fillSurface(page, QRect(spot.x, underline, spot.width, 1), colourFromHex(style.visitedLinkColour));
   }
   game.hotSpots.add(PointerSurface::Tela3, std::move(spot));
   game.host.repaint();
@@ -101,12 +102,12 @@ void linkOnPage3(shell::Game& game, const Statement& s) {
 // lnktel= in mode "2": a picture or a text line of the page, linked when there is a script.
 void linkOnWebPage(shell::Game& game, const Statement& s) {
   const std::string& shown = s.arg(1);
-  const std::string script = world::resolvePlaceholder(game, s.arg(2));
+  const std::string script = script::resolvePlaceholder(game, s.arg(2));
   const std::string open = script.empty() ? "" : "<a href=Scp=" + script + ">";
   const std::string close = script.empty() ? "" : "</a>";
   std::string line;
   if (isPictureName(shown)) {
-    loadPicture(game, shown, SurfaceId::BufShp);
+    loadPicture(game, shown, graphics::SurfaceId::BufShp);
     const QImage& picture = game.surfaces.BufShp;
     std::string width = " width=" + (s.arg(3).empty() ? std::to_string(picture.width()) : s.arg(3));
     std::string height = " height=" + (s.arg(4).empty() ? std::to_string(picture.height()) : s.arg(4));
@@ -128,7 +129,7 @@ void linkOnWebPage(shell::Game& game, const Statement& s) {
     if (style.textItalic) off += "</em>";
     if (style.textBold) off += "</b>";
     line = "<font face=" + style.textFontName + " color=#" + style.textForeColour + " style=\"Font-Size:" +
-           std::to_string(style.textFontSize) + "\">" + on + open + convertAllMarkers("2", shown) + off + "</font>" +
+           std::to_string(style.textFontSize) + "\">" + on + open + script::convertAllMarkers("2", shown) + off + "</font>" +
            close;
   }
   game.screen.WebTxt.push_back(line);
@@ -149,7 +150,7 @@ void linkOnFunctionPanel(shell::Game& game, Statement& s) {
 // Text links on the skin take the end button label's font, in bold.
 void linkOnSkin(shell::Game& game, Statement& s) {
   const Control& label = game.screen.lbFim;
-  Canvas canvas;
+  graphics::Canvas canvas;
   canvas.fontName = label.fontName;
   canvas.fontSize = label.fontSize;
   canvas.fontColour = colourFromHex(label.fontColour);
@@ -173,7 +174,7 @@ void showObjectIcons(shell::Game& game, Statement& s) {
   stored(5, grid.width, game.surfaces.BufFunc.width());
   stored(6, grid.height, game.surfaces.BufFunc.height());
   stored(7, grid.columns, 5);
-  for (int* number : {&grid.x, &grid.y, &grid.width, &grid.height}) *number = clampCoordinate(*number);
+  for (int* number : {&grid.x, &grid.y, &grid.width, &grid.height}) *number = graphics::clampCoordinate(*number);
   const int columns = std::max(1, grid.columns);
   const int icon = std::max(0, grid.width) / columns;
   const std::string& mode = game.screen.Modelo;
@@ -205,9 +206,9 @@ void showObjectIcons(shell::Game& game, Statement& s) {
       lines.push_back("<a href=Scp=" + name + "><img src=" + game.folders.exeFolderUrl + picture + " width=" +
                       std::to_string(icon) + " height=" + std::to_string(icon) + " border=0></a>");
     } else {
-      loadPicture(game, picture, SurfaceId::BufShp);
+      loadPicture(game, picture, graphics::SurfaceId::BufShp);
       const QRect square(grid.x + column, grid.y + row, icon, icon);
-      drawTransparentStretched(*onto, game.surfaces.BufShp, square);
+      graphics::drawTransparentStretched(*onto, game.surfaces.BufShp, square);
       HotSpot spot;
       spot.script = name;
       spot.x = square.x(), spot.y = square.y(), spot.width = icon, spot.height = icon;

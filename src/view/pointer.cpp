@@ -26,15 +26,15 @@ QImage& visibleSurface(shell::Game& game, PointerSurface surface) {
 // The pressed or normal picture of a slot on the visible surface, in the slot's
 // rectangle (stretched when the sizes differ). The buffers keep what the run drew.
 void showSlotPicture(shell::Game& game, PointerSurface surface, const HotSpot& spot, const std::string& name) {
-  loadPicture(game, name, SurfaceId::BufShp);
+  loadPicture(game, name, graphics::SurfaceId::BufShp);
   const QImage& picture = game.surfaces.BufShp;
   const int width = spot.width > 0 ? spot.width : picture.width();
   const int height = spot.height > 0 ? spot.height : picture.height();
   QImage& onto = visibleSurface(game, surface);
   if (width == picture.width() && height == picture.height())
-    drawTransparent(onto, picture, spot.x, spot.y);
+    graphics::drawTransparent(onto, picture, spot.x, spot.y);
   else
-    drawTransparentStretched(onto, picture, QRect(spot.x, spot.y, width, height));
+    graphics::drawTransparentStretched(onto, picture, QRect(spot.x, spot.y, width, height));
   game.host.repaint();
 }
 
@@ -49,7 +49,7 @@ void restoreSlot(shell::Game& game, PointerSurface surface, const HotSpot& spot)
                                                                : nullptr;
   if (!composed) return;
   const QRect area = QRect(spot.x, spot.y, spot.width, spot.height).intersected(composed->rect());
-  if (!area.isEmpty()) drawTransparent(visibleSurface(game, surface), composed->copy(area), area.x(), area.y());
+  if (!area.isEmpty()) graphics::drawTransparent(visibleSurface(game, surface), composed->copy(area), area.x(), area.y());
   game.host.repaint();
 }
 
@@ -84,8 +84,8 @@ void pointerMoved(shell::Game& game, PointerSurface surface, int x, int y) {
                        : static_cast<int>(cursorFor(game.hotSpots.spots[static_cast<size_t>(pointer.hoveredSlot)].cursorCode));
   // Dragging the window by its skin: the press point stays under the pointer.
   if (surface == PointerSurface::Imp && pointer.buttonHeldOnSkin && pointer.hoveredSlot < 0) {
-    game.window.left = clampCoordinate(int64_t(game.window.left) + x - pointer.pressX);
-    game.window.top = clampCoordinate(int64_t(game.window.top) + y - pointer.pressY);
+    game.window.left = graphics::clampCoordinate(int64_t(game.window.left) + x - pointer.pressX);
+    game.window.top = graphics::clampCoordinate(int64_t(game.window.top) + y - pointer.pressY);
   }
 }
 
@@ -109,7 +109,7 @@ void pointerPressed(shell::Game& game, PointerSurface surface, int x, int y) {
   const HotSpot spot = game.hotSpots.spots[static_cast<size_t>(slot)];
   // The main picture reacts to a press only when the slot has a pressed picture.
   if (surface == PointerSurface::Tela && spot.pressedPicture.empty()) return;
-  if (!spot.clickSound.empty()) game.host.playEffect(spot.clickSound);
+  if (!spot.clickSound.empty()) game.host.sound().playEffect(spot.clickSound, platform::EffectMode::Once);
   if (!spot.pressedPicture.empty()) showSlotPicture(game, surface, spot, spot.pressedPicture);
   game.host.processEvents();
 }

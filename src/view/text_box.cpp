@@ -5,9 +5,10 @@
 
 #include "base/text.h"
 #include "shell/game.h"
-#include "view/canvas_text.h"
+#include "graphics/canvas_text.h"
+#include "view/canvas_style.h"
 #include "view/colour.h"
-#include "view/fonts.h"
+#include "graphics/fonts.h"
 #include "view/hot_spots.h"
 #include "view/pictures.h"
 
@@ -62,21 +63,21 @@ void takeEntries(std::string& rest, std::vector<TextBoxEntry>& entries, bool las
 }
 
 // The surface a box on the target is drawn into.
-QImage& drawingSurface(shell::Game& game, SurfaceId target) {
+QImage& drawingSurface(shell::Game& game, graphics::SurfaceId target) {
   auto& surfaces = game.surfaces;
   switch (target) {
-    case SurfaceId::Tela: return surfaces.BufTela;
-    case SurfaceId::TelCmd: return surfaces.BufFunc;
-    case SurfaceId::TelMod3: return telMod3(game);
+    case graphics::SurfaceId::Tela: return surfaces.BufTela;
+    case graphics::SurfaceId::TelCmd: return surfaces.BufFunc;
+    case graphics::SurfaceId::TelMod3: return telMod3(game);
     default: return surfaces.image(target);
   }
 }
 
-PointerSurface linkGroup(SurfaceId target) {
+PointerSurface linkGroup(graphics::SurfaceId target) {
   switch (target) {
-    case SurfaceId::Tela: return PointerSurface::Tela;
-    case SurfaceId::TelCmd: return PointerSurface::TelCmd;
-    case SurfaceId::Imp: return PointerSurface::Imp;
+    case graphics::SurfaceId::Tela: return PointerSurface::Tela;
+    case graphics::SurfaceId::TelCmd: return PointerSurface::TelCmd;
+    case graphics::SurfaceId::Imp: return PointerSurface::Imp;
     default: return PointerSurface::Tela3;
   }
 }
@@ -93,7 +94,7 @@ std::vector<TextBoxEntry> splitTextBox(const std::string& text) {
   return entries;
 }
 
-void drawTextBox(shell::Game& game, TextBox box, SurfaceId target) {
+void drawTextBox(shell::Game& game, TextBox box, graphics::SurfaceId target) {
   const TextStyle& style = game.screen.style;
   auto& screen = game.screen;
   if (box.text.empty()) box.text = "Sem texto.";
@@ -101,23 +102,23 @@ void drawTextBox(shell::Game& game, TextBox box, SurfaceId target) {
   if (fromMemo3) box.text = base::joinLines(screen.Memo3);
   box.text = breaksAsBlanks(trimmedText(box.text));
 
-  const bool page3 = target == SurfaceId::TelMod3;
+  const bool page3 = target == graphics::SurfaceId::TelMod3;
   QImage* surface = &drawingSurface(game, target);
   if (box.x == -1) box.x = screen.textX;
   if (box.y == -1) box.y = screen.textY;
-  box.x = clampCoordinate(box.x);
-  box.y = clampCoordinate(box.y);
+  box.x = graphics::clampCoordinate(box.x);
+  box.y = graphics::clampCoordinate(box.y);
   if (box.width == 0) box.width = surface->width() - box.x;
   if (box.height == 0) box.height = surface->height() - box.y;
   auto grow = [&](int64_t height) {
-    setTelMod3Height(game, clampCoordinate(std::min<int64_t>(height, kMaxSurfaceSide)));
+    setTelMod3Height(game, graphics::clampCoordinate(std::min<int64_t>(height, graphics::kMaxSurfaceSide)));
     surface = &telMod3(game);
   };
   if (page3 && surface->height() < int64_t(box.y) + box.height) grow(int64_t(box.y) + box.height);
 
   if (box.size == 0) box.size = style.textFontSize;
-  Canvas canvas;
-  const StyleFlags flags = styleFromLetters(box.style.empty() ? "biu" : box.style);
+  graphics::Canvas canvas;
+  const graphics::StyleFlags flags = graphics::styleFromLetters(box.style.empty() ? "biu" : box.style);
   canvas.fontName = style.textFontName;
   canvas.fontSize = box.size;
   canvas.fontColour = colourFromHex(box.colour.empty() ? style.textForeColour : box.colour);
@@ -133,12 +134,12 @@ void drawTextBox(shell::Game& game, TextBox box, SurfaceId target) {
   if (!fromMemo3) {
     std::string plain;
     for (const TextBoxEntry& entry : entries) plain += entry.kind == Kind::Paragraph ? "\r\n" : entry.text;
-    game.host.textProduced("TextBox", plain);
+    game.host.textProduced(platform::TextSink::TextBox, plain);
   }
   int64_t dx = 0, dy = 0;
   for (const TextBoxEntry& entry : entries) {
     const std::string& shown = entry.text;
-    const QSize size = canvasTextSize(canvas, shown);
+    const QSize size = graphics::canvasTextSize(canvas, shown);
     // A word that does not fit goes to the next line; one wider than the box
     // has a line of its own and overflows to the right.
     if (dx > 0 && dx + size.width() > box.width) dx = 0, dy += lineHeight;
@@ -148,7 +149,7 @@ void drawTextBox(shell::Game& game, TextBox box, SurfaceId target) {
       if (box.y + dy + lineHeight > surface->height()) grow(int64_t(surface->height()) + lineHeight);
       continue;
     }
-    const int left = clampCoordinate(box.x + dx), top = clampCoordinate(box.y + dy);
+    const int left = graphics::clampCoordinate(box.x + dx), top = graphics::clampCoordinate(box.y + dy);
     if (entry.kind == Kind::Link) {
       HotSpot spot;
       spot.picture = entry.text;
@@ -160,14 +161,14 @@ void drawTextBox(shell::Game& game, TextBox box, SurfaceId target) {
     }
     if (page3 && box.y + dy + lineHeight > surface->height())
       grow(int64_t(surface->height()) + lineHeight + 10);
-    drawCanvasText(*surface, canvas, left, top, shown, false);
+    graphics::drawCanvasText(*surface, canvas, left, top, shown, false);
     // The underline goes where the text went (the buffer), so the end of the run keeps it.
     if (entry.kind == Kind::Link)
-      fillSurface(*surface, QRect(left, clampCoordinate(top + lineHeight), size.width(), 1), underlineColour);
+      graphics::fillSurface(*surface, QRect(left, graphics::clampCoordinate(top + lineHeight), size.width(), 1), underlineColour);
     canvas.fontColour = boxColour;
     dx += size.width();
   }
-  screen.textY = clampCoordinate(box.y + dy + lineHeight);
+  screen.textY = graphics::clampCoordinate(box.y + dy + lineHeight);
   game.host.repaint();
 }
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "view/surfaces.h"
+#include "graphics/surfaces.h"
 
 namespace shell { struct Game; }
 
@@ -35,6 +35,6 @@ std::vector<TextBoxEntry> splitTextBox(const std::string& text);
 // drawTextBox: on TelMod3 (growing it as lines pass its bottom), on Tela through
 // BufTela, on TelCmd through BufFunc, on Imp directly. Link hot spots go into
 // the target's group; textY ends below the last line. A bad colour aborts the run.
-void drawTextBox(shell::Game& game, TextBox box, SurfaceId target);
+void drawTextBox(shell::Game& game, TextBox box, graphics::SurfaceId target);
 
 }  // namespace view

@@ -33,7 +33,7 @@ void drawBoxOnPage3(shell::Game& game, Statement& s) {
   box.style = s.arg(7).empty() ? "biu" : s.arg(7);
   box.background = s.arg(8).empty() ? screen.style.textBackColour : s.arg(8);
   box.size = base::readNumberOr(s.arg(9), screen.style.textFontSize);
-  drawTextBox(game, box, SurfaceId::TelMod3);
+  drawTextBox(game, box, graphics::SurfaceId::TelMod3);
 }
 
 }  // namespace
