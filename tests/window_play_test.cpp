@@ -1,6 +1,6 @@
 // The window playing a small game, offscreen: the double-click that starts it,
-// typed commands, function and arrow keys, a page link clicked in mode "2", and
-// what the screen shows.
+// typed commands, function and arrow keys, page links clicked in mode "2" (to a
+// script, to a page of the game folder, to the web), and what the screen shows.
 #include <gtest/gtest.h>
 
 #include <QAbstractTextDocumentLayout>
@@ -31,7 +31,8 @@ struct WindowPlayTest : ::testing::Test {
     folder.write("norte.scx", "modo= 1\nsetpos= norte\nmsg= Ao norte.");
     folder.write("ajuda.scx", "msg= Ajuda!");
     folder.write("livro.scx", "modo= 2\n'Um livro. <a href=Scp=sala&Prm=5>Voltar</a>'");
-    folder.write("comandos.scx", "OLHE | sala\nLEIA O LIVRO | livro\nINSTRUÇÕES | ajuda");
+    folder.write("casa.scx", "modo= 0\nsetpos= casa\nmsg= Casa sem figura.");
+    folder.write("comandos.scx", "OLHE | sala\nLEIA O LIVRO | livro\nINSTRUÇÕES | ajuda\nENTRE | casa");
     ui::WindowOptions options;
     options.start.gameFolder = folder.path().string();
     options.scripted = true;
@@ -59,6 +60,21 @@ struct WindowPlayTest : ::testing::Test {
   void type(const QString& command) {
     for (QChar c : command) key(static_cast<Qt::Key>(c.toUpper().unicode()), QString(c));
     key(Qt::Key_Return, QStringLiteral("\r"));
+  }
+
+  // Finds the link text on the shown page and clicks it where it is drawn.
+  bool clickLink(const QString& text) {
+    QTextCursor link = page().WebB->document()->find(text);
+    if (link.isNull()) return false;
+    QRect at = page().WebB->cursorRect(link);
+    QPointF point(at.left() - 8, at.center().y());
+    QWidget* viewport = page().WebB->viewport();
+    for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+      QMouseEvent event(type, point, viewport->mapToGlobal(point), Qt::LeftButton,
+                        type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+      QApplication::sendEvent(viewport, &event);
+    }
+    return true;
   }
 
   TempFolder folder;
@@ -122,21 +138,51 @@ TEST_F(WindowPlayTest, ClickingAPageLinkRunsItsScriptWithItsParameters) {
   ASSERT_EQ(session->game.screen.Modelo, "2");
   EXPECT_EQ(page().Abok1->currentWidget(), page().WebB);
   EXPECT_TRUE(page().WebB->toPlainText().contains(QStringLiteral("Um livro.")));
-  // Find the link on the shown page and click it where it is drawn.
-  QTextDocument* document = page().WebB->document();
-  QTextCursor link = document->find(QStringLiteral("Voltar"));
-  ASSERT_FALSE(link.isNull());
-  QRect at = page().WebB->cursorRect(link);
-  QPointF point(at.left() - 8, at.center().y());
-  QWidget* viewport = page().WebB->viewport();
-  for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-    QMouseEvent event(type, point, viewport->mapToGlobal(point), Qt::LeftButton,
-                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(viewport, &event);
-  }
+  ASSERT_TRUE(clickLink(QStringLiteral("Voltar")));
   EXPECT_EQ(session->game.runner.currentScript, "sala");
   EXPECT_EQ(session->game.runner.Prm, "5");
   EXPECT_EQ(strip(), "Você está na sala.");
+}
+
+TEST_F(WindowPlayTest, APageLinkToAPageOfTheGameFolderShowsThatPage) {
+  folder.write("livro.scx", "modo= 2\n'Um livro. <a href=ajuda.htm>Ajuda</a>'");
+  folder.write("ajuda.htm",
+               "<p>Página de ajuda.</p><p><a href=Scp=sala>Voltar</a> <a href=https://example.org/>Site</a> "
+               "<a href=mailto:autor@example.org>Autor</a></p>");
+  doubleClickTitle();
+  type(QStringLiteral("leia o livro"));
+  ASSERT_TRUE(clickLink(QStringLiteral("Ajuda")));
+  EXPECT_TRUE(page().WebB->toPlainText().contains(QString::fromUtf8("Página de ajuda.")));
+  EXPECT_EQ(session->game.screen.pageShown, (folder.path() / "ajuda.htm").string());
+  // Its own links: a web site opens in the browser, a mail address is refused.
+  ASSERT_TRUE(clickLink(QStringLiteral("Site")));
+  EXPECT_EQ(session->host.record.opened, std::vector<std::string>{"https://example.org/"});
+  ASSERT_TRUE(clickLink(QStringLiteral("Autor")));
+  ASSERT_EQ(session->host.record.errors.size(), 1u);
+  EXPECT_NE(session->host.record.errors[0].find("mailto:autor@example.org"), std::string::npos);
+  EXPECT_TRUE(page().WebB->toPlainText().contains(QString::fromUtf8("Página de ajuda.")));
+  ASSERT_TRUE(clickLink(QStringLiteral("Voltar")));
+  EXPECT_EQ(strip(), "Você está na sala.");
+}
+
+TEST_F(WindowPlayTest, APlaceWithoutAPictureShowsNothingOfAnEarlierPageAtItsEdges) {
+  // A page whose text starts at the left edge, then a typewriter place: the
+  // margins around MsgMd0 show the viewer's colour (row 18) and nothing else.
+  folder.write("livro.scx", "modo= 2\n'" + std::string(30, 'W') + "<br>" + std::string(30, 'M') + "'");
+  doubleClickTitle();
+  type(QStringLiteral("leia o livro"));
+  type(QStringLiteral("entre"));
+  ASSERT_EQ(session->game.screen.viewerPage, "0");
+  EXPECT_EQ(page().MsgMd0->toPlainText(), QStringLiteral("Casa sem figura."));
+  QImage screen = session->window.grab().toImage();
+  const QRgb viewer = qRgb(0x21, 0x94, 0x39);
+  for (QRect margin : {QRect(10, 10, 5, 365), QRect(675, 10, 5, 365), QRect(10, 10, 670, 5), QRect(10, 370, 670, 5)})
+    EXPECT_EQ(pixelsOf(screen, margin, viewer), margin.width() * margin.height())
+        << margin.x() << "," << margin.y() << " " << margin.width() << "x" << margin.height();
+  // Only the page of the mode is on show.
+  for (QWidget* other : {static_cast<QWidget*>(page().WebB), static_cast<QWidget*>(page().Sbox2),
+                         static_cast<QWidget*>(page().Sbc1), page().page1})
+    EXPECT_FALSE(other->isVisible()) << other->objectName().toStdString();
 }
 
 TEST_F(WindowPlayTest, KeysThatReachTheWindowGoToTheCommandBox) {

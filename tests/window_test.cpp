@@ -1,14 +1,16 @@
 // The desktop window, offscreen: the opening screen, the command box, the end
-// button, closing the window, and the screen the window shows.
+// button (pressed and released), closing the window, and the screen the window shows.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include "support/picture_files.h"
 #include "support/test_game.h"
 #include "ui/pix_page.h"
 #include "ui/window_session.h"
+#include "view/end_button.h"
 
 using namespace testing_support;
 
@@ -59,6 +61,27 @@ TEST_F(WindowTest, EndButtonClicksThenClosesWithTheShutDownSequence) {
   EXPECT_TRUE(session->closed());
   EXPECT_EQ(folder.readLines("debug.txt").back(), "Componentes liberados com sucesso");
   EXPECT_EQ(folder.readLines("mirandel.ini").size(), 101u);  // the table was saved
+}
+
+TEST_F(WindowTest, TheEndButtonLooksPressedWhileTheMouseIsDown) {
+  const QImage up = testPattern(40, 20), down = testPattern(40, 20).mirrored(true, true);
+  writeBmp(folder.path() / "U-bot1.bmp", up);
+  writeBmp(folder.path() / "D-bot1.bmp", down);
+  view::loadEndButtonPicture(session->game, "bot1.bmp");
+  auto* button = session->window.gamePage->btFim;
+  session->window.refresh(session->game);
+  EXPECT_EQ(largestChannelDifference(button->picture(), up), 0);
+  click(button, QEvent::MouseButtonPress);
+  EXPECT_EQ(largestChannelDifference(session->game.surfaces.btFim, down), 0);
+  EXPECT_EQ(largestChannelDifference(button->picture(), down), 0);
+  click(button, QEvent::MouseButtonRelease);
+  EXPECT_EQ(largestChannelDifference(session->game.surfaces.btFim, up), 0);
+  EXPECT_EQ(session->host.record.sounds, (std::vector<std::string>{"effect clk0a.wav", "effect clk0b.wav"}));
+  // A missing pressed picture is noted; the button keeps the picture it has.
+  std::filesystem::remove(folder.path() / "D-bot1.bmp");
+  click(button, QEvent::MouseButtonPress);
+  EXPECT_EQ(largestChannelDifference(session->game.surfaces.btFim, up), 0);
+  EXPECT_EQ(utf(session->game.debug.lines().back()), "Não encontrei arquivo: D-bot1.bmp");
 }
 
 TEST_F(WindowTest, ClosingTheWindowAnyOtherWaySavesOnce) {

@@ -1,13 +1,17 @@
 // Game start and saved state: loading the game files, the opening script in
-// display mode "3", a start that cannot load a file, resuming after shut-down,
-// and the reset statement for registers and the saved map.
+// display mode "3", a start that comes once only, a start that cannot load a
+// file, resuming after shut-down, and the reset statement for registers and the
+// saved map.
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <utility>
 
 #include "graphics/surfaces.h"
 #include "shell/defs.h"
 #include "shell/game_start.h"
+#include "shell/input_queue.h"
+#include "shell/input_wiring.h"
 #include "shell/startup.h"
 #include "support/test_game.h"
 
@@ -67,6 +71,29 @@ TEST_F(GameStartTest, LoadsTheGameFilesAndRunsTheOpeningScriptInModeThree) {
   EXPECT_EQ(t.folder.readLines("aventura.rgs").at(0), "3");
 }
 
+TEST_F(GameStartTest, AfterTheFirstStartAStartDoesNothing) {
+  t.script("abertura", "reg$ 4,+");
+  shell::InputQueue player(*t.game);
+  shell::connectPlayerInput(player);
+  using Kind = shell::PlayerInput::Kind;
+  // A double-click that arrives while the first start runs waits in the queue.
+  bool clickedAgain = false;
+  t.host.onProcessEvents = [&] {
+    if (!std::exchange(clickedAgain, true)) player.post({Kind::Start, {}});
+  };
+  player.post({Kind::Start, {}});
+  EXPECT_TRUE(clickedAgain);
+  EXPECT_EQ(t.reg(4), "r4+");  // the opening script ran once
+  // A later start neither reloads the game nor runs the opening script again.
+  t.script("mexe", "reg= 4,mexido\nsetpos= quarto");
+  t.run("mexe");
+  player.post({Kind::Start, {}});
+  EXPECT_EQ(t.reg(4), "mexido");
+  EXPECT_EQ(t.game->world.Posic, "quarto");
+  EXPECT_EQ(t.game->runner.currentScript, "mexe");
+  EXPECT_EQ(t.errors(), "");
+}
+
 TEST_F(GameStartTest, AGameFileThatCannotBeOpenedStopsTheStartWithNothingRun) {
   for (const char* file : {"aventura.obx", "aventura.obz", "aventura.rgs", "aventura.ini"}) {
     SCOPED_TRACE(file);
@@ -82,6 +109,8 @@ TEST_F(GameStartTest, AGameFileThatCannotBeOpenedStopsTheStartWithNothingRun) {
     EXPECT_TRUE(t.game->world.Objs.empty());
     EXPECT_EQ(t.game->Defs.defsRow(10), "posic1");
     EXPECT_EQ(t.reg(1), "1");
+    // The opening screen is back: the player may close or try again.
+    EXPECT_EQ(t.game->screen.outerPage, view::OuterPage::Abertura);
   }
 }
 

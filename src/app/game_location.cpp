@@ -43,8 +43,10 @@ std::filesystem::path bundledGamesFolder() {
 std::filesystem::path playFolder(const std::string& requested) {
   bool bundled = requested.empty();
   std::filesystem::path folder = bundled ? bundledGamesFolder() / "mirandel" : std::filesystem::path(requested);
-  if (!std::filesystem::is_directory(folder))
+  if (!std::filesystem::exists(folder))
     throw std::runtime_error("the game folder " + folder.string() + " does not exist");
+  if (!std::filesystem::is_directory(folder))
+    throw std::runtime_error(folder.string() + " is not a folder: --game takes the folder that holds the game");
   folder = std::filesystem::canonical(folder);
   if (!bundled && isWritableFolder(folder)) return folder;
   auto copy = userDataFolder() / "games" / folder.filename();

@@ -12,6 +12,7 @@
 #include "app/options.h"
 #include "app/scripted_play.h"
 #include "app/window_play.h"
+#include "base/cp1252.h"
 #include "shell/startup.h"
 #include "terminal/terminal_play.h"
 
@@ -61,7 +62,8 @@ int main(int argc, char** argv) {
     if (options->text || headless) return terminal::playInTerminal(terminalOptions(*options, folder));
     return app::playInWindow(*options, folder);
   } catch (const shell::StartupError& error) {
-    std::fprintf(stderr, "mirandel: %s\n", error.what());
+    // The start-up's message is game text (Windows-1252); the terminal reads UTF-8.
+    std::fprintf(stderr, "mirandel: %s\n", base::cp1252ToUtf8(error.what()).c_str());
   } catch (const std::exception& error) {
     std::fprintf(stderr, "mirandel: %s\n", error.what());
   }

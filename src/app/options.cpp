@@ -23,7 +23,13 @@ std::optional<Options> parseOptions() {
   QCommandLineOption dump("dump", "After the last event, write a snapshot into DIR.", "DIR");
   QCommandLineOption trace("trace", "Write every statement trace line to FILE.", "FILE");
   parser.addOptions({game, name, server, publisher, text, events, dump, trace});
-  parser.process(*QCoreApplication::instance());
+  // A mistake is reported here, pointing to --help; process() then handles
+  // --help, --help-all and --version.
+  if (!parser.parse(QCoreApplication::arguments())) {
+    std::fprintf(stderr, "mirandel: %s (see --help)\n", parser.errorText().toLocal8Bit().constData());
+    return std::nullopt;
+  }
+  parser.process(QCoreApplication::arguments());
   if (!parser.positionalArguments().isEmpty()) {
     std::fprintf(stderr, "mirandel: unexpected argument %s (see --help)\n",
                  parser.positionalArguments().first().toLocal8Bit().constData());

@@ -1,6 +1,7 @@
 // Phrase lookup and suggestions.
 #include "input/phrase_file.h"
 
+#include "base/cp1252.h"
 #include "base/file_io.h"
 #include "shell/game.h"
 
@@ -21,7 +22,7 @@ std::optional<base::Lines> readPhraseFile(const shell::Game& game) {
 
 std::string missingPhraseFileMessage(const shell::Game& game) {
   return "N\xE3o encontrei o arquivo de comandos " + phraseFileName(game) + " em " +
-         game.folders.exeFolder.string() + ".";
+         base::pathToCp1252(game.folders.exeFolder) + ".";
 }
 
 std::string findCommandScript(const base::Lines& phrases, const std::string& command) {

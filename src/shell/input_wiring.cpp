@@ -25,7 +25,7 @@ void pressKey(Game& game, const std::string& key) { runIfAsked(game, input::pres
 
 void releaseKey(Game& game, const std::string& key) { runIfAsked(game, input::keyReleased(game, key)); }
 
-void followLink(Game& game, const std::string& address) { runIfAsked(game, view::linkScript(game, address)); }
+void followLink(Game& game, const std::string& address) { runIfAsked(game, view::followLink(game, address)); }
 
 void connectPlayerInput(InputQueue& queue) {
   queue.onStart = [](Game& game, const PlayerInput&) { startGame(game); };

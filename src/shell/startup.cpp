@@ -3,6 +3,7 @@
 
 #include <ctime>
 
+#include "base/cp1252.h"
 #include "base/file_io.h"
 #include "base/number.h"
 #include "graphics/surfaces.h"
@@ -31,7 +32,7 @@ void loadDefinitions(Game& game) {
   auto rows = path ? base::readTextLines(*path) : std::nullopt;
   if (!rows)
     throw StartupError("N\xE3o encontrei a tabela de defini\xE7\xF5" "es " + tableName + " em " +
-                       game.folders.exeFolder.string() + ".");
+                       base::pathToCp1252(game.folders.exeFolder) + ".");
   game.Defs.rows() = std::move(*rows);
   game.debug.logDebug("Defs criado com sucesso");
   if (game.Defs.size() == 0) game.Defs.rows() = DefinitionsTable::builtInRows();

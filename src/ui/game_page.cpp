@@ -52,8 +52,13 @@ GamePage::GamePage(const Publisher& publisher, QWidget* parent) : QWidget(parent
   Imp->setObjectName("Imp");
   Imp->setGeometry(0, 0, 900, 420);
 
+  // The viewer shows one page, the page of the mode, on its own colour: the
+  // margins a page leaves (around MsgMd0, below Msg) show that colour and
+  // nothing of another page. Its pages WebB, Sbox2 and Sbc1 are shown and
+  // hidden by the viewer alone.
   Abok1 = new QStackedWidget(this);
   Abok1->setObjectName("Abok1");
+  Abok1->setAutoFillBackground(true);
 
   page0 = new QWidget;
   BarraTop = new QWidget(page0);
@@ -76,7 +81,11 @@ GamePage::GamePage(const Publisher& publisher, QWidget* parent) : QWidget(parent
   WebB->setOpenLinks(false);
   WebB->setFrameShape(QFrame::NoFrame);
   slimScrollBars(WebB);
-  connect(WebB, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) { emit linkFollowed(url.toString()); });
+  connect(WebB, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
+    // A place on the page on show is the page view's own business.
+    if (url.path().isEmpty() && url.scheme().isEmpty() && url.hasFragment()) return WebB->scrollToAnchor(url.fragment());
+    emit linkFollowed(url.toString());
+  });
 
   Sbox2 = new QScrollArea;
   Sbox2->setObjectName("Sbox2");
@@ -183,7 +192,7 @@ QString forPageView(QString html) {
 
 }  // namespace
 
-void GamePage::showPage(const view::ScreenModel& screen, const std::string& folderUrl) {
+void GamePage::showPage(const view::ScreenModel& screen) {
   const std::string& path = screen.pageShown;
   if (path.empty()) {
     // A page loaded without a file (the blank page).
@@ -202,7 +211,8 @@ void GamePage::showPage(const view::ScreenModel& screen, const std::string& fold
   QFile file(info.filePath());
   if (!file.open(QIODevice::ReadOnly)) return;  // a page that cannot be shown leaves the old one
   std::string bytes = file.readAll().toStdString();
-  WebB->document()->setBaseUrl(QUrl(QString::fromStdString(folderUrl)));
+  // Pictures of the page are found beside it (tmp.htm: in the game folder).
+  WebB->document()->setBaseUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
   setPageStyle(screen.style);
   WebB->setHtml(forPageView(unicode(bytes)));
 }
@@ -230,9 +240,9 @@ void GamePage::refresh(const shell::Game& game) {
   showPicture(Tela, f.Tela);
   applyControl(Msg, s.Msg);
   setMemoText(Msg, s.Msg.text);
-  applyControl(WebB, s.WebB);
-  showPage(s, game.folders.exeFolderUrl);
-  applyControl(Sbox2, s.Sbox2);
+  applyPlaceAndLook(WebB, s.WebB);
+  showPage(s);
+  applyPlaceAndLook(Sbox2, s.Sbox2);
   Sbox2Contents->setPalette(Sbox2->palette());
   showPicture(Tela3, f.Tela3);
   if (Tela3->size() != f.Tela3.size()) {
@@ -241,7 +251,7 @@ void GamePage::refresh(const shell::Game& game) {
   }
   if (Sbox2->verticalScrollBar()->value() != game.pointer.page3Scroll)
     Sbox2->verticalScrollBar()->setValue(game.pointer.page3Scroll);
-  applyControl(Sbc1, s.Sbc1);
+  applyPlaceAndLook(Sbc1, s.Sbc1);
 
   applyControl(Abok2, s.Abok2);
   TelCmd->setGeometry(0, 0, s.Abok2.width, s.Abok2.height);

@@ -67,7 +67,7 @@ class GamePage : public QWidget {
 
  private:
   void showPage(const std::string& caption);
-  void showPage(const view::ScreenModel& screen, const std::string& folderUrl);
+  void showPage(const view::ScreenModel& screen);
   static void setMemoText(QPlainTextEdit* memo, const std::string& cp1252Text);
   // The typewriter page keeps its newest line in sight.
   static void followEnd(QPlainTextEdit* memo);

@@ -13,6 +13,7 @@
 #include "shell/dump.h"
 #include "shell/input_wiring.h"
 #include "ui/qt_text.h"
+#include "view/end_button.h"
 
 namespace ui {
 namespace {
@@ -153,12 +154,13 @@ bool WindowSession::shutDownOnce() {
 }
 
 void WindowSession::pressEndButton() {
-  host.sound().playEffect("clk0a.wav", platform::EffectMode::Once);
+  view::pressEndButton(game);
   window.refresh(game);
 }
 
 void WindowSession::releaseEndButton() {
-  host.sound().playEffect("clk0b.wav", platform::EffectMode::Once);
+  view::releaseEndButton(game);
+  window.refresh(game);
   host.processEvents();
   host.sleep(200);
   window.close();

@@ -1,6 +1,7 @@
 // Game load.
 #include "world/game_load.h"
 
+#include "base/cp1252.h"
 #include "base/file_io.h"
 #include "shell/game.h"
 #include "view/layout.h"
@@ -18,7 +19,7 @@ base::Lines readGameFile(const shell::Game& game, const std::string& fileName) {
   auto lines = path ? base::readTextLines(*path) : std::nullopt;
   if (!lines)
     throw GameLoadError("n\xE3o consegui abrir o arquivo " + fileName + " em " +
-                        game.folders.exeFolder.string() + ".");
+                        base::pathToCp1252(game.folders.exeFolder) + ".");
   return std::move(*lines);
 }
 

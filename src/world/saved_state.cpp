@@ -1,6 +1,7 @@
 // Writing the game files.
 #include "world/saved_state.h"
 
+#include "base/cp1252.h"
 #include "base/file_io.h"
 #include "shell/game.h"
 #include "world/register_file.h"
@@ -28,7 +29,7 @@ void saveObjectTable(shell::Game& game) { save(game, game.folders.gameName + ".o
 void saveAtShutDown(shell::Game& game) {
   auto exeTable = game.folders.exeFile(game.folders.exeBaseName + ".ini");
   if (!base::writeTextLines(exeTable, game.Defs.rows()))
-    game.host.errorBox("N\xE3o consegui gravar " + exeTable.string());
+    game.host.errorBox("N\xE3o consegui gravar " + base::pathToCp1252(exeTable));
   const std::string& gameName = game.folders.gameName;
   // Before a game start the registers are the built-in ones and the objects
   // none: writing them would overwrite the saved game with nothing of it.
