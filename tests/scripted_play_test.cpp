@@ -2,6 +2,7 @@
 // the test creates, checked through its dump and the files it saves.
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <algorithm>
 #include <cstdlib>
 
@@ -64,7 +65,50 @@ TEST(ScriptedPlay, BadEventsAndMissingTablesStopWithAMessage) {
   game.writeBytes("mirandel.ini", "");
   EXPECT_EQ(runPlayer(game, "voar alto\n"), 1);
   EXPECT_NE(game.read("stderr.txt").find("line 1: unknown event"), std::string::npos);
+  EXPECT_EQ(runPlayer(game, "click tel 1 2\nwheel md3 5 5\n"), 1);  // a wheel turn needs its delta
+  EXPECT_NE(game.read("stderr.txt").find("line 2: wheel needs"), std::string::npos);
+  EXPECT_EQ(runPlayer(game, "drag pan 1 2 3\n"), 1);
+  EXPECT_NE(game.read("stderr.txt").find("line 1: drag needs"), std::string::npos);
   std::filesystem::remove(game.path() / "mirandel.ini");
   EXPECT_EQ(runPlayer(game, "run sala\n"), 1);
   EXPECT_NE(game.read("stderr.txt").find("mirandel.ini"), std::string::npos);
+}
+
+TEST(ScriptedPlay, PointerEventsClickHotSpotsAndTheDumpShowsThem) {
+  TempFolder game;
+  game.writeBytes("mirandel.ini", "");
+  QImage normal(20, 20, QImage::Format_RGB32), pressed(20, 20, QImage::Format_RGB32);
+  normal.fill(qRgb(255, 0, 0));
+  pressed.fill(qRgb(0, 0, 255));
+  normal.save(QString::fromStdString((game.path() / "normal.bmp").string()), "BMP");
+  pressed.save(QString::fromStdString((game.path() / "apertado.bmp").string()), "BMP");
+  game.write("painel.scx", "modo= 1\nlnkfnc= normal.bmp,alvo,5,5,0,0,3,apertado.bmp,clique.wav\n"
+                           "lnktel= Olá,alvo,10,10");
+  game.write("alvo.scx", "setpos= alvo");
+  const std::string d = game.path().string();
+  int code = runPlayer(game, "run painel\nmove fnc 10 10\npress fnc 10 10\ndump " + d + "/apertado\n"
+                             "release fnc 10 10\ndump " + d + "/solto\nwheel md3 5 5 -120\n"
+                             "drag pan 300 300 320 290\ndump " + d + "/arrastado\nclick map 1 1\n");
+  EXPECT_EQ(code, 2);  // the map is not clickable in this build: a clear message, and the player stops
+  EXPECT_NE(game.read("stderr.txt").find("\"map\""), std::string::npos);
+  auto spots = game.readUtf8Lines("apertado/hotspots.txt");
+  ASSERT_EQ(spots.size(), 2u);
+  EXPECT_EQ(spots[0].substr(0, 2), "0\t");
+  EXPECT_EQ(spots[0].substr(spots[0].find("alvo")), "alvo\tOlá\t\t");
+  EXPECT_EQ(spots[1], "20\t5\t5\t20\t20\t3\talvo\tnormal.bmp\tapertado.bmp\tclique.wav");
+  EXPECT_EQ(readState(game, "apertado", "hoveredSlot"), "20");
+  EXPECT_EQ(readState(game, "apertado", "cursor"), "3");
+  EXPECT_EQ(readState(game, "apertado", "cursorShape"), "rightArrow");
+  QImage shown(QString::fromStdString(d + "/apertado/telcmd.png"));
+  EXPECT_EQ(shown.pixel(10, 10) & 0xFFFFFF, 0x0000FFu);
+  EXPECT_EQ(game.readUtf8Lines("apertado/sounds.txt").back(), "effect clique.wav");
+  EXPECT_EQ(readState(game, "solto", "Posic"), "alvo");
+  EXPECT_EQ(game.read("solto/hotspots.txt"), "");  // the run cleared them
+  // Dragged by its skin, the window moved by the pointer's way.
+  auto at = [&](const std::string& dump) {
+    std::string position = readState(game, dump, "windowPosition");
+    return std::pair{std::stoi(position), std::stoi(position.substr(position.find(',') + 1))};
+  };
+  EXPECT_EQ(at("arrastado").first - at("solto").first, 20);
+  EXPECT_EQ(at("arrastado").second - at("solto").second, -10);
 }

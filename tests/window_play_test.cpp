@@ -11,6 +11,7 @@
 
 #include "shell/defs.h"
 #include "support/test_game.h"
+#include "ui/cursor_shapes.h"
 #include "ui/window_session.h"
 
 using namespace testing_support;
@@ -196,4 +197,35 @@ TEST_F(WindowPlayTest, KeysThatReachTheWindowGoToTheCommandBox) {
     QApplication::sendEvent(&session->window, &release);
   }
   EXPECT_EQ(strip(), "Você está na sala.");
+}
+
+TEST_F(WindowPlayTest, ARealMouseClickOnAHotSpotRunsItsScriptAndTheCursorTakesItsShape) {
+  QImage normal(40, 30, QImage::Format_RGB32), pressed(40, 30, QImage::Format_RGB32);
+  normal.fill(qRgb(255, 0, 0));
+  pressed.fill(qRgb(0, 0, 255));
+  normal.save(QString::fromStdString((folder.path() / "porta.bmp").string()), "BMP");
+  pressed.save(QString::fromStdString((folder.path() / "porta2.bmp").string()), "BMP");
+  folder.write("sala.scx", "modo= 1\nsetpos= sala\ncleartela 000000\nlnktel= porta.bmp,norte,100,50,0,0,6,porta2.bmp\n"
+                           "msg= Você está na sala.");
+  doubleClickTitle();
+  type(QStringLiteral("olhe"));
+  ui::PictureWidget* tela = page().Tela;
+  auto mouse = [&](QEvent::Type type, QPoint at) {
+    QMouseEvent event(type, QPointF(at), tela->mapToGlobal(QPointF(at)), Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(tela, &event);
+  };
+  mouse(QEvent::MouseMove, QPoint(300, 200));
+  EXPECT_EQ(tela->cursor().shape(), Qt::ArrowCursor);
+  mouse(QEvent::MouseMove, QPoint(110, 60));
+  EXPECT_EQ(session->game.pointer.hoveredSlot, 0);
+  ASSERT_EQ(tela->cursor().shape(), Qt::BitmapCursor);
+  EXPECT_EQ(tela->cursor().pixmap().toImage(), ui::cursorShape(view::CursorShape::LeftArrow).pixmap().toImage());
+  EXPECT_EQ(tela->cursor().hotSpot(), QPoint(1, 16));
+  mouse(QEvent::MouseButtonPress, QPoint(110, 60));
+  // The pressed picture shows on the window while the button is down.
+  EXPECT_EQ(tela->grab().toImage().pixel(110, 60) & 0xFFFFFF, 0x0000FFu);
+  mouse(QEvent::MouseButtonRelease, QPoint(110, 60));
+  EXPECT_EQ(strip(), "Ao norte.");
+  EXPECT_EQ(session->game.world.Posic, "norte");
 }

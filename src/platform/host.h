@@ -14,8 +14,9 @@ namespace platform {
 
 // The text sinks of the screen: the typewriter page (mode "0"), the strip under
 // the picture (mode "1"), the page (mode "2"), the text list and the text
-// picture of mode "3"; Picture names a picture as it is loaded.
-enum class TextSink { MsgMd0, Msg, WebTxt, Memo3, TelMod3, Picture };
+// picture of mode "3"; Picture names a picture as it is loaded; TextBox is the
+// text of a text box drawn into a picture (its links as their text).
+enum class TextSink { MsgMd0, Msg, WebTxt, Memo3, TelMod3, Picture, TextBox };
 
 // What a host was asked to show or play, in order: the dump writes it out.
 struct HostRecord {

@@ -7,8 +7,10 @@
 #include "script/jump_statements.h"
 #include "script/register_statements.h"
 #include "view/layout_statements.h"
+#include "view/link_statements.h"
 #include "view/message_statements.h"
 #include "view/picture_statements.h"
+#include "view/text_box_statement.h"
 #include "view/text_sink.h"
 #include "view/text_statements.h"
 #include "world/location_statements.h"
@@ -30,6 +32,8 @@ script::Dispatch buildDispatch() {
   view::registerTextStatements(dispatch);
   view::registerPictureStatements(dispatch);
   view::registerLayoutStatements(dispatch);
+  view::registerLinkStatements(dispatch);
+  view::registerTextBoxStatements(dispatch);
   dispatch.quotedText = view::outputQuotedText;
   return dispatch;
 }

@@ -80,6 +80,7 @@ bool writeDump(const Game& game, const std::filesystem::path& folder) {
   ok = writeUtf8(folder / "errors.txt", joined(record.errors)) && ok;
   ok = writeUtf8(folder / "sounds.txt", joined(record.sounds)) && ok;
   ok = writeUtf8(folder / "opened.txt", joined(record.opened)) && ok;
+  ok = writeUtf8(folder / "hotspots.txt", game.hotSpots.listing()) && ok;
   const auto& f = game.surfaces;
   for (const auto& [image, name] : {std::pair{&f.Tela, "tela"}, {&f.BufTela, "buftela"}, {&f.BufFunc, "buffunc"},
                                     {&f.TelCmd, "telcmd"}, {&f.Imp, "imp"}, {&f.TelMod3, "telmod3"},

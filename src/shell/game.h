@@ -15,6 +15,7 @@
 #include "shell/debug_log.h"
 #include "shell/defs.h"
 #include "shell/folders.h"
+#include "view/hot_spots.h"
 #include "view/screen_model.h"
 #include "world/world_state.h"
 
@@ -44,6 +45,8 @@ struct Game {
   view::ScreenModel screen;
   graphics::Surfaces surfaces;
   view::WindowGeometry window;
+  view::HotSpots hotSpots;
+  view::PointerState pointer;
 
   // Player input: the typed-command parser's memory.
   input::ParserState parser;

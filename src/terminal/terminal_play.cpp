@@ -29,7 +29,8 @@ const char* const kHelp =
     "  :saidas                as sa\xC3\xAD" "das do local\n"
     "  :links                 os links da p\xC3\xA1gina, numerados\n"
     "  :link N                segue o link N\n"
-    "  :pontos                os pontos clic\xC3\xA1veis das imagens\n"
+    "  :pontos                os pontos clic\xC3\xA1veis das imagens, numerados\n"
+    "  :clicar N              clica no ponto N\n"
     "  :executar NOME         executa o script NOME (como um clique o faria)\n"
     "  :ajuda                 esta lista (tamb\xC3\xA9m :help ou help)\n"
     "  :sair                  encerra e salva o jogo (o fim da entrada tamb\xC3\xA9m)\n";
@@ -144,6 +145,8 @@ class Terminal {
       followLink(line.substr(6));
     } else if (line == ":pontos") {
       listHotSpots();
+    } else if (base::startsWith(line, ":clicar ")) {
+      clickHotSpot(line.substr(8));
     } else if (base::startsWith(line, ":executar ")) {
       post(Kind::Run, base::utf8ToCp1252(base::trim(line.substr(10))));
     } else if (line[0] == ':') {
@@ -191,7 +194,8 @@ class Terminal {
     out_.line(list.empty() ? "Nenhuma sa\xED" "da marcada neste local." : "Sa\xED" "das: " + list + ".");
   }
 
-  // The links of the page on show; text boxes drawn into pictures will add theirs here.
+  // The links of the page on show (the links of text boxes drawn into pictures
+  // are hot spots: :pontos lists them).
   std::vector<PageLink> currentLinks() const {
     if (!game_.screen.isPageMode()) return {};
     return pageLinks(game_.screen.WebTxt);
@@ -212,14 +216,47 @@ class Terminal {
     post(Kind::Link, links[static_cast<size_t>(*n - 1)].address);
   }
 
+  // The active hot spots of every picture, in slot order.
+  std::vector<int> activeSlots() const {
+    std::vector<int> listed;
+    for (int slot = 0; slot < view::kHotSpotSlots; ++slot)
+      if (game_.hotSpots.spots[static_cast<size_t>(slot)].active) listed.push_back(slot);
+    return listed;
+  }
+
+  static const char* surfaceCaption(int slot) {
+    switch (view::surfaceOfSlot(slot)) {
+      case view::PointerSurface::Tela: return "imagem";
+      case view::PointerSurface::TelCmd: return "painel";
+      case view::PointerSurface::Imp: return "moldura";
+      case view::PointerSurface::Tela3: return "p\xE1gina";
+    }
+    return "imagem";
+  }
+
   void listHotSpots() {
-    // The clickable places of the pictures are listed here once the hot-spot
-    // table exists; until then only the objects gathered for icons are known.
-    const auto& icons = game_.world.ObjtsClk;
-    if (icons.empty()) return out_.line("Nenhum ponto clic\xE1vel conhecido nesta tela.");
-    std::string list;
-    for (const auto& key : icons) list += (list.empty() ? "" : ", ") + key;
-    out_.line("Objetos clic\xE1veis: " + list + " (:executar NOME para clicar).");
+    const auto listed = activeSlots();
+    if (listed.empty()) return out_.line("Nenhum ponto clic\xE1vel nesta tela.");
+    for (size_t i = 0; i < listed.size(); ++i) {
+      const view::HotSpot& spot = game_.hotSpots.spots[static_cast<size_t>(listed[i])];
+      const std::string& name = !spot.picture.empty() ? spot.picture : spot.script;
+      out_.line("  " + std::to_string(i + 1) + ". " + (name.empty() ? "(sem nome)" : name) + " (" +
+                surfaceCaption(listed[i]) + ")");
+    }
+    out_.line("(:clicar N clica no ponto N)");
+  }
+
+  // A click at the centre of hot spot N: press and release, as a mouse would.
+  void clickHotSpot(const std::string& number) {
+    const auto listed = activeSlots();
+    auto n = base::readNumber(number);
+    if (!n || *n < 1 || static_cast<size_t>(*n) > listed.size())
+      return out_.line("N\xE3o h\xE1 o ponto " + base::utf8ToCp1252(base::trim(number)) + "; :pontos lista os pontos.");
+    const int slot = listed[static_cast<size_t>(*n - 1)];
+    const view::HotSpot& spot = game_.hotSpots.spots[static_cast<size_t>(slot)];
+    shell::PlayerInput click{Kind::Click, view::surfaceName(view::surfaceOfSlot(slot)), spot.x + spot.width / 2,
+                             spot.y + spot.height / 2};
+    session_.queue.post(click);
   }
 
   Session& session_;

@@ -11,6 +11,8 @@
 #include "base/cp1252.h"
 #include "shell/game.h"
 #include "ui/colours.h"
+#include "ui/cursor_shapes.h"
+#include "view/cursors.h"
 #include "ui/pix_page.h"
 #include "ui/qt_text.h"
 
@@ -49,7 +51,6 @@ GamePage::GamePage(const Publisher& publisher, QWidget* parent) : QWidget(parent
   Imp = new PictureWidget(this);
   Imp->setObjectName("Imp");
   Imp->setGeometry(0, 0, 900, 420);
-  Imp->setDragsWindow(true);
 
   // The viewer shows one page, the page of the mode, on its own colour: the
   // margins a page leaves (around MsgMd0, below Msg) show that colour and
@@ -130,11 +131,10 @@ GamePage::GamePage(const Publisher& publisher, QWidget* parent) : QWidget(parent
 
 bool GamePage::eventFilter(QObject* watched, QEvent* event) {
   if (!Input) return QWidget::eventFilter(watched, event);  // still being built
-  // A wheel notch scrolls the mode-"3" page by its delta in pixels (120 a notch).
+  // The engine scrolls the mode-"3" page by the wheel's turn (120 a notch).
   if (watched == Sbox2->viewport() && event->type() == QEvent::Wheel) {
     auto* wheel = static_cast<QWheelEvent*>(event);
-    QScrollBar* bar = Sbox2->verticalScrollBar();
-    bar->setValue(bar->value() - wheel->angleDelta().y());
+    emit wheelTurned(Sbox2->viewport()->mapTo(Sbox2, wheel->position().toPoint()), wheel->angleDelta().y());
     return true;
   }
   // Keys and clicks in the typewriter page belong to the command box.
@@ -238,7 +238,6 @@ void GamePage::refresh(const shell::Game& game) {
   applyControl(PanTel, s.PanTel);
   applyControl(Tela, s.Tela);
   showPicture(Tela, f.Tela);
-  Tela->setCursor(s.telaCursor == 1 ? Qt::UpArrowCursor : Qt::ArrowCursor);
   applyControl(Msg, s.Msg);
   setMemoText(Msg, s.Msg.text);
   applyPlaceAndLook(WebB, s.WebB);
@@ -251,6 +250,8 @@ void GamePage::refresh(const shell::Game& game) {
     Tela3->resize(f.Tela3.size());
     Sbox2Contents->resize(f.Tela3.width() + 2 * view::kTela3Left, f.Tela3.height() + 2 * view::kTela3Top);
   }
+  if (Sbox2->verticalScrollBar()->value() != game.pointer.page3Scroll)
+    Sbox2->verticalScrollBar()->setValue(game.pointer.page3Scroll);
   applyPlaceAndLook(Sbc1, s.Sbc1);
 
   applyControl(Abok2, s.Abok2);
@@ -274,6 +275,29 @@ void GamePage::refresh(const shell::Game& game) {
     Abok2->raise();
   else
     Abok1->raise();
+  showCursors(game);
+}
+
+PictureWidget* GamePage::pictureOf(const std::string& surface) const {
+  if (surface == "tel") return Tela;
+  if (surface == "fnc") return TelCmd;
+  if (surface == "pan") return Imp;
+  if (surface == "md3") return Tela3;
+  return nullptr;
+}
+
+void GamePage::showCursors(const shell::Game& game) {
+  for (auto surface : {view::PointerSurface::Tela, view::PointerSurface::TelCmd, view::PointerSurface::Imp,
+                       view::PointerSurface::Tela3}) {
+    // Outside hot spots a surface shows its own cursor, which a run may change (telpos=).
+    const bool overSlot = surface == game.pointer.over && game.pointer.hoveredSlot >= 0;
+    const int code = overSlot ? game.pointer.cursor : view::baseCursor(game, surface);
+    PictureWidget* widget = pictureOf(view::surfaceName(surface));
+    int& shown = cursorShown_.try_emplace(widget, -1).first->second;
+    if (shown == code) continue;
+    shown = code;
+    widget->setCursor(cursorShape(view::cursorFor(code)));
+  }
 }
 
 void GamePage::applyFocus(const shell::Game& game) {

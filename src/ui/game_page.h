@@ -29,6 +29,10 @@ class GamePage : public QWidget {
   void refresh(const shell::Game& game);
   // Gives the keyboard focus to the control the model names.
   void applyFocus(const shell::Game& game);
+  // Each picture shows the cursor the engine chose for it.
+  void showCursors(const shell::Game& game);
+  // The picture control of a pointer surface ("tel", "fnc", "pan", "md3").
+  PictureWidget* pictureOf(const std::string& surface) const;
 
   PictureWidget* Imp = nullptr;
   QStackedWidget* Abok1 = nullptr;
@@ -55,6 +59,8 @@ class GamePage : public QWidget {
  signals:
   // A page link was followed; the address as the page view reports it.
   void linkFollowed(const QString& address);
+  // The wheel turned over the mode-"3" page at a point of its box.
+  void wheelTurned(QPoint at, int delta);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -68,6 +74,7 @@ class GamePage : public QWidget {
   void setPageStyle(const view::TextStyle& style);
 
   std::map<std::string, QWidget*> pagesByCaption_;
+  std::map<QWidget*, int> cursorShown_;
   std::string pageShown_, pageHtml_;
   qint64 pageStamp_ = -1;
 };

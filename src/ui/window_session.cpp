@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
+#include <QWheelEvent>
 #include <fstream>
 
 #include "base/cp1252.h"
@@ -91,8 +93,47 @@ void WindowSession::connectWindow() {
   QObject::connect(page, &GamePage::linkFollowed, &window, [this](const QString& address) {
     post({shell::PlayerInput::Kind::Link, cp1252(address)});
   });
+  connectPointer();
   QObject::connect(page->btFim, &PictureWidget::pressed, &window, [this] { pressEndButton(); });
   QObject::connect(page->btFim, &PictureWidget::released, &window, [this] { releaseEndButton(); });
+}
+
+// The pictures' mouse events go to the engine as pointer input; the window only
+// follows what the engine decided (cursors, pressed pictures, the drag).
+void WindowSession::connectPointer() {
+  using Kind = shell::PlayerInput::Kind;
+  GamePage* page = window.gamePage;
+  for (const char* surface : {"tel", "fnc", "pan", "md3"}) {
+    PictureWidget* picture = page->pictureOf(surface);
+    const std::string name = surface;
+    QObject::connect(picture, &PictureWidget::moved, &window,
+                     [this, name](QPoint at) { postPointer({Kind::Move, name, at.x(), at.y()}); });
+    QObject::connect(picture, &PictureWidget::pressed, &window,
+                     [this, name](QPoint at) { postPointer({Kind::Press, name, at.x(), at.y()}); });
+    QObject::connect(picture, &PictureWidget::released, &window,
+                     [this, name](QPoint at) { postPointer({Kind::Release, name, at.x(), at.y()}); });
+  }
+  QObject::connect(page, &GamePage::wheelTurned, &window, [this](QPoint at, int delta) {
+    shell::PlayerInput wheel{Kind::Wheel, "md3", at.x(), at.y()};
+    wheel.delta = delta;
+    postPointer(wheel);
+  });
+  QObject::connect(page->Sbox2->verticalScrollBar(), &QScrollBar::valueChanged, &window,
+                   [this](int value) { game.pointer.page3Scroll = value; });
+}
+
+void WindowSession::postPointer(const shell::PlayerInput& input) {
+  // The engine moves the window by the skin from where the window really is.
+  game.window.left = window.pos().x();
+  game.window.top = window.pos().y();
+  if (input.kind == shell::PlayerInput::Kind::Move) {
+    queue.post(input);
+    window.gamePage->showCursors(game);
+  } else {
+    post(input);
+  }
+  const QPoint at(game.window.left, game.window.top);
+  if (at != window.pos()) window.move(at);
 }
 
 void WindowSession::post(shell::PlayerInput input) {
@@ -127,16 +168,6 @@ void WindowSession::releaseEndButton() {
 
 void WindowSession::close() { window.close(); }
 
-QWidget* WindowSession::surfaceWidget(const std::string& surface) {
-  GamePage* page = window.gamePage;
-  if (surface == "tel") return page->Tela;
-  if (surface == "fnc") return page->TelCmd;
-  if (surface == "pan") return page->Imp;
-  if (surface == "md3") return page->Tela3;
-  if (surface == "map") return page->Sbc1;
-  return nullptr;
-}
-
 void WindowSession::deliver(const shell::PlayerInput& input) {
   using Kind = shell::PlayerInput::Kind;
   GamePage* page = window.gamePage;
@@ -157,13 +188,28 @@ void WindowSession::deliver(const shell::PlayerInput& input) {
       emit page->linkFollowed(unicode(input.text));
       break;
     case Kind::Click:
-      if (QWidget* target = surfaceWidget(input.text)) {
-        QPoint at(input.x, input.y);
-        sendMouse(target, QEvent::MouseMove, at);
-        sendMouse(target, QEvent::MouseButtonPress, at);
-        sendMouse(target, QEvent::MouseButtonRelease, at);
+    case Kind::Move:
+    case Kind::Press:
+    case Kind::Release:
+      if (PictureWidget* target = page->pictureOf(input.text)) {
+        const QPoint at = target->fromPicture(QPoint(input.x, input.y));
+        if (input.kind == Kind::Click || input.kind == Kind::Move) sendMouse(target, QEvent::MouseMove, at);
+        if (input.kind == Kind::Click || input.kind == Kind::Press) sendMouse(target, QEvent::MouseButtonPress, at);
+        if (input.kind == Kind::Click || input.kind == Kind::Release)
+          sendMouse(target, QEvent::MouseButtonRelease, at);
       } else {
         post(input);  // surfaces the window does not have yet go straight to the engine
+      }
+      break;
+    case Kind::Wheel:
+      if (input.text == "md3") {
+        QWidget* viewport = page->Sbox2->viewport();
+        const QPointF at = viewport->mapFrom(page->Sbox2, QPoint(input.x, input.y));
+        QWheelEvent wheel(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, input.delta), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(viewport, &wheel);
+      } else {
+        post(input);
       }
       break;
     case Kind::Quit:

@@ -46,10 +46,11 @@ class WindowSession {
  private:
   void connectWindow();
   void post(shell::PlayerInput input);
+  void connectPointer();
+  void postPointer(const shell::PlayerInput& input);
   bool shutDownOnce();
   void pressEndButton();
   void releaseEndButton();
-  QWidget* surfaceWidget(const std::string& surface);
 
   WindowOptions options_;
   std::unique_ptr<std::ofstream> trace_;

@@ -3,6 +3,7 @@
 
 #include "base/cp1252.h"
 #include "shell/game.h"
+#include "view/cursors.h"
 
 namespace view {
 namespace {
@@ -72,6 +73,11 @@ std::vector<std::pair<std::string, std::string>> screenStateRows(const shell::Ga
       {"textStyle", styleLetters(style)},
       {"hud", flag(s.hudOn) + "," + std::to_string(s.hudX) + "," + std::to_string(s.hudY)},
       {"pictureLinkScript", s.pictureLinkScript},
+      {"hoveredSlot", std::to_string(game.pointer.hoveredSlot)},
+      {"cursor", std::to_string(game.pointer.cursor)},
+      {"cursorShape", cursorName(cursorFor(game.pointer.cursor))},
+      {"page3Scroll", std::to_string(game.pointer.page3Scroll)},
+      {"windowPosition", std::to_string(game.window.left) + "," + std::to_string(game.window.top)},
   };
 }
 
