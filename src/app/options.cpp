@@ -22,7 +22,8 @@ std::optional<Options> parseOptions() {
   QCommandLineOption events("events", "Scripted play: read events from FILE, no window needed.", "FILE");
   QCommandLineOption dump("dump", "After the last event, write a snapshot into DIR.", "DIR");
   QCommandLineOption trace("trace", "Write every statement trace line to FILE.", "FILE");
-  parser.addOptions({game, name, server, publisher, text, events, dump, trace});
+  QCommandLineOption mute("mute", "Play without sound (in the window Ctrl+M turns it on and off).");
+  parser.addOptions({game, name, server, publisher, text, events, dump, trace, mute});
   parser.process(*QCoreApplication::instance());
   if (!parser.positionalArguments().isEmpty()) {
     std::fprintf(stderr, "mirandel: unexpected argument %s (see --help)\n",
@@ -35,6 +36,7 @@ std::optional<Options> parseOptions() {
   options.serverBaseUrl = parser.value(server).toStdString();
   options.publisherUrl = parser.value(publisher).toStdString();
   options.text = parser.isSet(text);
+  options.mute = parser.isSet(mute);
   options.eventsFile = parser.value(events).toStdString();
   options.dumpFolder = parser.value(dump).toStdString();
   options.traceFile = parser.value(trace).toStdString();

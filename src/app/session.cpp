@@ -2,6 +2,7 @@
 #include "app/session.h"
 
 #include "base/cp1252.h"
+#include "media/sound_player.h"
 #include "shell/input_wiring.h"
 #include "shell/startup.h"
 
@@ -19,6 +20,11 @@ void Session::start(const Options& options, const std::filesystem::path& folder)
   start.exeBaseName = options.exeBaseName;
   start.serverBaseUrl = options.serverBaseUrl;
   shell::start(game, start);
+  if (!options.mute) {
+    speakers = std::make_unique<media::QtSoundOutput>();
+    host.setSound(speakers.get());
+  }
+  media::playTitleMusic(game);
 }
 
 }  // namespace app

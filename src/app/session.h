@@ -5,7 +5,10 @@
 #include <filesystem>
 #include <fstream>
 
+#include <memory>
+
 #include "app/options.h"
+#include "media/qt_sound_output.h"
 #include "platform/headless_host.h"
 #include "shell/game.h"
 #include "shell/player.h"
@@ -14,11 +17,12 @@ namespace app {
 
 struct Session {
   platform::HeadlessHost host;
+  std::unique_ptr<media::QtSoundOutput> speakers;  // the sound device, unless muted
   shell::Game game{host};
   shell::Player player{game};
   std::ofstream traceFile;
 
-  // Start-up on the folder; throws shell::StartupError with a clear message.
+  // Start-up on the folder, then the title theme; throws shell::StartupError with a clear message.
   void start(const Options& options, const std::filesystem::path& folder);
 };
 

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "platform/host.h"
+#include "platform/virtual_timers.h"
 
 namespace platform {
 
@@ -19,8 +20,14 @@ class HeadlessHost : public Host {
   void openWebPage(const std::string& address) override;
   void startProgram(const std::string& program, const std::vector<std::string>& arguments) override;
   void quit() override { quitRequested_ = true; }
+  bool closing() const override { return quitRequested_; }
 
-  // Advances the virtual clock (the "wait" event).
+  int startTimer(int milliseconds, std::function<void()> tick) override {
+    return timers_.start(clock_, milliseconds, std::move(tick));
+  }
+  void stopTimer(int id) override { timers_.stop(id); }
+
+  // Advances the virtual clock (the "wait" event); timers tick as they fall due.
   void advance(int milliseconds);
 
   int64_t sleptTotal() const { return sleptTotal_; }
@@ -34,6 +41,7 @@ class HeadlessHost : public Host {
 
  private:
   int64_t clock_ = 0;
+  VirtualTimers timers_;
   int64_t sleptTotal_ = 0;
   bool quitRequested_ = false;
 };

@@ -4,8 +4,11 @@
 // Every text crossing this seam is game text in Windows-1252.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
+
+#include "platform/sound_output.h"
 
 namespace platform {
 
@@ -50,15 +53,34 @@ class Host {
   // Start a separate program with arguments; failures are ignored.
   virtual void startProgram(const std::string& program, const std::vector<std::string>& arguments) = 0;
 
-  // Sound: a short effect file, the music file, the music volume (0-100). A
-  // host without sound only records the requests.
-  virtual void playEffect(const std::string& file) { record.sounds.push_back("effect " + file); }
-  virtual void playMusic(const std::string& file) { record.sounds.push_back("music " + file); }
-  virtual void stopMusic() { record.sounds.push_back("music stop"); }
-  virtual void setVolume(int volume) { record.sounds.push_back("volume " + std::to_string(volume)); }
+  // Sound: the device the engine plays decoded sounds through. Without one given
+  // by the front end, a silent output that keeps each sound's length.
+  SoundOutput& sound() { return *sound_; }
+  void setSound(SoundOutput* output) { sound_ = output ? output : &silence_; }
+  // A click sound (a button, a key in the command box, a hot spot): the game's
+  // sound player plays it as an effect; without one it is only recorded.
+  void playEffect(const std::string& file) {
+    if (effectPlayer)
+      effectPlayer(file);
+    else
+      record.sounds.push_back("effect " + file);
+  }
+  std::function<void(const std::string& file)> effectPlayer;
+
+  // A periodic timer on the interface thread, ticking while the window is
+  // active (on a virtual clock: as the clock is advanced). Returns its id.
+  virtual int startTimer(int milliseconds, std::function<void()> tick) = 0;
+  virtual void stopTimer(int id) = 0;
+
+  // The user asked to close the player: waits (a sound played to its end) stop.
+  virtual bool closing() const { return false; }
 
   // End the application (the shut-down sequence follows).
   virtual void quit() = 0;
+
+ private:
+  NullSoundOutput silence_{[this] { return now(); }};
+  SoundOutput* sound_ = &silence_;
 };
 
 }  // namespace platform

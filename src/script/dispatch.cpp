@@ -6,6 +6,8 @@
 #include "script/core_statements.h"
 #include "script/jump_statements.h"
 #include "script/register_statements.h"
+#include "media/rain_statement.h"
+#include "media/sound_statements.h"
 #include "view/layout_statements.h"
 #include "view/picture_statements.h"
 #include "view/text_statements.h"
@@ -27,6 +29,8 @@ Dispatch buildDispatch() {
   view::registerTextStatements(dispatch);
   view::registerPictureStatements(dispatch);
   view::registerLayoutStatements(dispatch);
+  media::registerSoundStatements(dispatch);
+  media::registerRainStatement(dispatch);
   return dispatch;
 }
 

@@ -4,6 +4,7 @@
 #include "base/file_io.h"
 #include "script/executor.h"
 #include "script/script_error.h"
+#include "media/rain.h"
 #include "shell/game.h"
 #include "view/end_of_run.h"
 #include "view/layout.h"
@@ -80,6 +81,7 @@ void runScript(shell::Game& game, std::string name) {
   }
   runner.gosubScript.clear();
   runner.gosubLine = -1;
+  media::stopRainForRun(game);
   view::reapplyRunLayout(game, name);
   if (game.screen.Modelo == "2") view::beginPage(game);
 

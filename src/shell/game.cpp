@@ -1,9 +1,17 @@
 // The game object and its dispatch table.
 #include "shell/game.h"
 
+#include "media/rain.h"
+#include "media/sound_player.h"
+
 namespace shell {
 
-Game::Game(platform::Host& host) : host(host), dispatch(script::buildDispatch()) {}
+Game::Game(platform::Host& host) : host(host), dispatch(script::buildDispatch()) { media::connectSoundPlayer(*this); }
+
+Game::~Game() {
+  media::stopRain(*this);
+  host.effectPlayer = nullptr;
+}
 
 void Game::readPositionRows() {
   IniScp = Defs.defsRow(6);

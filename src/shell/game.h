@@ -7,6 +7,7 @@
 #include <string>
 
 #include "input/parser_state.h"
+#include "media/media_state.h"
 #include "platform/host.h"
 #include "script/dispatch.h"
 #include "script/registers.h"
@@ -22,6 +23,9 @@ namespace shell {
 
 struct Game {
   explicit Game(platform::Host& host);
+  ~Game();
+  Game(const Game&) = delete;
+  Game& operator=(const Game&) = delete;
 
   platform::Host& host;
 
@@ -44,6 +48,9 @@ struct Game {
   view::ScreenModel screen;
   view::Surfaces surfaces;
   view::WindowGeometry window;
+
+  // Media: music, effects, rain.
+  media::MediaState media;
 
   // Player input: the typed-command parser's memory.
   input::ParserState parser;
