@@ -29,7 +29,10 @@ class Mp3Source : public platform::PcmSource {
     // The format is fixed from here on, even when a later frame differs.
     mpg123_format_none(handle_);
     mpg123_format(handle_, rate, channels, encoding);
-    if (mpg123_scan(handle_) != MPG123_OK) return fail(error);
+    // The encoder's tag gives the exact length; without one the frames are counted.
+    long accurate = 0;
+    mpg123_getstate(handle_, MPG123_ACCURATE, &accurate, nullptr);
+    if (!accurate && mpg123_scan(handle_) != MPG123_OK) return fail(error);
     const off_t length = mpg123_length(handle_);
     if (length < 0 || rate <= 0) return fail(error);
     rate_ = static_cast<int>(rate);

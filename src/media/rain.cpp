@@ -5,6 +5,9 @@
 
 #include <algorithm>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "script/script_error.h"
 #include "shell/game.h"
@@ -28,18 +31,6 @@ QImage readRainPicture(shell::Game& game, const std::string& name) {
   return view::toSurfaceFormat(picture);
 }
 
-// Copies the picture's pixels over the surface from the top-left corner, except
-// those of the key colour.
-void drawKeyed(QImage& surface, const QImage& picture, QRgb key) {
-  const int width = std::min(surface.width(), picture.width());
-  const int height = std::min(surface.height(), picture.height());
-  for (int y = 0; y < height; ++y) {
-    const QRgb* from = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
-    QRgb* to = reinterpret_cast<QRgb*>(surface.scanLine(y));
-    for (int x = 0; x < width; ++x) to[x] = from[x] == key ? to[x] : from[x];
-  }
-}
-
 // A surface of the given size showing the picture at its top-left corner, the
 // rest of it in the colour (0xRRGGBB).
 QImage framed(const QImage& picture, int width, int height, uint32_t colour) {
@@ -50,6 +41,56 @@ QImage framed(const QImage& picture, int width, int height, uint32_t colour) {
   return layer;
 }
 
+// The scene layer of a tick is the background, or with a mask Msk2 built as
+// the background with the mask's covering pixels over it. Those covering
+// pixels are tagged with the alpha byte FE (the pictures' own pixels are FF),
+// so a tick reads two layers: the scene shows where it is tagged or where the
+// drops are magenta, the drops elsewhere.
+constexpr QRgb kOpaque = 0xFF000000;
+constexpr QRgb kCovering = 0xFE000000;
+
+inline QRgb framePixel(QRgb scene, QRgb drop) {
+  const bool showScene = (scene & kOpaque) != kOpaque || drop == view::kMagenta;
+  const QRgb pick = QRgb(0) - QRgb(showScene);  // all ones where the scene shows
+  return ((scene | kOpaque) & pick) | (drop & ~pick);
+}
+
+// One row of a frame from the scene and the drops.
+void composeRow(const QRgb* __restrict scene, const QRgb* __restrict rain, QRgb* __restrict out, int width) {
+  int x = 0;
+#if defined(__SSE2__)
+  // Four pixels at a time, with the same choice as framePixel.
+  const __m128i key = _mm_set1_epi32(static_cast<int>(view::kMagenta));
+  const __m128i opaque = _mm_set1_epi32(static_cast<int>(kOpaque));
+  const __m128i ones = _mm_set1_epi32(-1);
+  for (; x + 4 <= width; x += 4) {
+    const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(scene + x));
+    const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(rain + x));
+    const __m128i open = _mm_cmpeq_epi32(_mm_and_si128(s, opaque), opaque);
+    const __m128i pick = _mm_or_si128(_mm_andnot_si128(open, ones), _mm_cmpeq_epi32(d, key));
+    const __m128i pixels = _mm_or_si128(_mm_and_si128(pick, _mm_or_si128(s, opaque)), _mm_andnot_si128(pick, d));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + x), pixels);
+  }
+#endif
+  for (; x < width; ++x) out[x] = framePixel(scene[x], rain[x]);
+}
+
+// Msk2: the background with the mask over it, white in the mask showing the
+// background; the covering pixels tagged.
+QImage maskedScene(const QImage& background, const QImage& mask) {
+  QImage scene = background.copy();
+  const int width = std::min(scene.width(), mask.width());
+  for (int y = 0; y < std::min(scene.height(), mask.height()); ++y) {
+    const auto* from = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
+    auto* to = reinterpret_cast<QRgb*>(scene.scanLine(y));
+    for (int x = 0; x < width; ++x) {
+      if (from[x] == kWhite) to[x] = (to[x] & ~kOpaque) | kCovering;
+      else if (from[x] != view::kMagenta) to[x] = (from[x] & ~kOpaque) | kCovering;
+    }
+  }
+  return scene;
+}
+
 void startTimer(shell::Game& game) {
   auto& rain = game.media.rain;
   rain.timer = game.host.startTimer(rain.rainInterval, [&game] { rainTick(game); });
@@ -57,28 +98,17 @@ void startTimer(shell::Game& game) {
 
 }  // namespace
 
-void composeRainFrame(const QImage& background, const QImage& drops, int fallen, const QImage* masked, QImage& frame) {
-  const int width = background.width(), height = background.height();
-  const qsizetype line = background.bytesPerLine();
-  const uchar* back = background.constBits();
+void composeRainFrame(const QImage& scene, const QImage& drops, int fallen, QImage& frame) {
+  const int width = scene.width(), height = scene.height();
+  const qsizetype line = scene.bytesPerLine();
+  const uchar* under = scene.constBits();
   const uchar* rain = drops.constBits();
-  const uchar* mask = masked ? masked->constBits() : nullptr;
   uchar* out = frame.bits();
   for (int y = 0; y < height; ++y) {
     int dropRow = y - fallen;
     if (dropRow < 0) dropRow += height;
-    const auto* b = reinterpret_cast<const QRgb*>(back + y * line);
-    const auto* d = reinterpret_cast<const QRgb*>(rain + dropRow * line);
-    auto* o = reinterpret_cast<QRgb*>(out + y * line);
-    if (mask) {
-      const auto* m = reinterpret_cast<const QRgb*>(mask + y * line);
-      for (int x = 0; x < width; ++x) {
-        const QRgb p = d[x] == view::kMagenta ? b[x] : d[x];
-        o[x] = m[x] == view::kMagenta ? p : m[x];
-      }
-    } else {
-      for (int x = 0; x < width; ++x) o[x] = d[x] == view::kMagenta ? b[x] : d[x];
-    }
+    composeRow(reinterpret_cast<const QRgb*>(under + y * line), reinterpret_cast<const QRgb*>(rain + dropRow * line),
+               reinterpret_cast<QRgb*>(out + y * line), width);
   }
 }
 
@@ -95,8 +125,7 @@ void startRain(shell::Game& game) {
   const int width = std::clamp(game.screen.Tela.width, 1, view::kMaxSurfaceSide);
   const int height = std::clamp(game.screen.Tela.height, 1, view::kMaxSurfaceSide);
   f.BkTel = framed(f.BufTela, width, height, 0);
-  f.Msk2 = f.BkTel.copy();
-  if (!mask.isNull()) drawKeyed(f.Msk2, mask, kWhite);
+  f.Msk2 = mask.isNull() ? f.BkTel : maskedScene(f.BkTel, mask);
   f.Msk1 = framed(drops, width, height, 0xFF00FF);
   f.BfDst = view::makeSurface(width, height);
   rain.fallen = 0;
@@ -128,7 +157,7 @@ void rainTick(shell::Game& game) {
   const int height = f.BkTel.height();
   if (height == 0) return;
   if (f.BfDst.size() != f.BkTel.size()) f.BfDst = view::makeSurface(f.BkTel.width(), height);
-  composeRainFrame(f.BkTel, f.Msk1, rain.fallen, rain.rainMask.empty() ? nullptr : &f.Msk2, f.BfDst);
+  composeRainFrame(rain.rainMask.empty() ? f.BkTel : f.Msk2, f.Msk1, rain.fallen, f.BfDst);
   rain.fallen = ((rain.fallen + rain.rainStep) % height + height) % height;
   const auto& screen = game.screen;
   if (screen.hudOn) view::drawTransparent(f.BfDst, f.Hud, screen.hudX, screen.hudY);

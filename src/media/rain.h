@@ -28,9 +28,9 @@ void stopRainForRun(shell::Game& game);
 // the HUD) goes to Tela; the drops fall by the step.
 void rainTick(shell::Game& game);
 
-// The frame of the layers: the background, the drops (magenta transparent)
-// fallen by `fallen` rows with wrap-around, and when `masked` the masked scene
-// (magenta transparent) on top. All four images have the same size.
-void composeRainFrame(const QImage& background, const QImage& drops, int fallen, const QImage* masked, QImage& frame);
+// The frame of two layers: the scene (the background, or Msk2 with the
+// mask's covering pixels tagged) and the drops (magenta transparent), fallen by
+// `fallen` rows with wrap-around. All three images have the same size.
+void composeRainFrame(const QImage& scene, const QImage& drops, int fallen, QImage& frame);
 
 }  // namespace media
