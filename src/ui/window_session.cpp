@@ -66,7 +66,10 @@ void WindowSession::start() {
   window.show();
   // The title theme starts when the window first becomes active; scripted play
   // has no active window and starts it at once.
-  if (options_.scripted) startTitleMusic();
+  if (options_.scripted)
+    startTitleMusic();
+  else
+    window.activateWindow();
 }
 
 void WindowSession::startTitleMusic() {
