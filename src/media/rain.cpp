@@ -5,8 +5,8 @@
 
 #include <algorithm>
 #include <cstring>
-#if defined(__SSE2__)
-#include <emmintrin.h>
+#if defined(__x86_64__) || defined(__SSE2__)
+#include <immintrin.h>
 #endif
 
 #include "script/script_error.h"
@@ -56,7 +56,9 @@ inline QRgb framePixel(QRgb scene, QRgb drop) {
 }
 
 // One row of a frame from the scene and the drops.
-void composeRow(const QRgb* __restrict scene, const QRgb* __restrict rain, QRgb* __restrict out, int width) {
+using RowComposer = void (*)(const QRgb*, const QRgb*, QRgb*, int);
+
+void composeRowPlain(const QRgb* __restrict scene, const QRgb* __restrict rain, QRgb* __restrict out, int width) {
   int x = 0;
 #if defined(__SSE2__)
   // Four pixels at a time, with the same choice as framePixel.
@@ -73,6 +75,38 @@ void composeRow(const QRgb* __restrict scene, const QRgb* __restrict rain, QRgb*
   }
 #endif
   for (; x < width; ++x) out[x] = framePixel(scene[x], rain[x]);
+}
+
+#if defined(__x86_64__) && defined(__GNUC__)
+// Eight pixels at a time where the processor has AVX2. Its instructions also
+// spare the penalty legacy SSE code pays after library code left the wide
+// registers in use.
+__attribute__((target("avx2"))) void composeRowAvx2(const QRgb* __restrict scene, const QRgb* __restrict rain,
+                                                    QRgb* __restrict out, int width) {
+  const __m256i key = _mm256_set1_epi32(static_cast<int>(view::kMagenta));
+  const __m256i opaque = _mm256_set1_epi32(static_cast<int>(kOpaque));
+  const __m256i ones = _mm256_set1_epi32(-1);
+  int x = 0;
+  for (; x + 8 <= width; x += 8) {
+    const __m256i s = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(scene + x));
+    const __m256i d = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(rain + x));
+    const __m256i open = _mm256_cmpeq_epi32(_mm256_and_si256(s, opaque), opaque);
+    const __m256i pick = _mm256_or_si256(_mm256_andnot_si256(open, ones), _mm256_cmpeq_epi32(d, key));
+    const __m256i pixels =
+        _mm256_or_si256(_mm256_and_si256(pick, _mm256_or_si256(s, opaque)), _mm256_andnot_si256(pick, d));
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + x), pixels);
+  }
+  for (; x < width; ++x) out[x] = framePixel(scene[x], rain[x]);
+}
+#endif
+
+RowComposer rowComposer() {
+#if defined(__x86_64__) && defined(__GNUC__)
+  static const RowComposer best = __builtin_cpu_supports("avx2") ? composeRowAvx2 : composeRowPlain;
+  return best;
+#else
+  return composeRowPlain;
+#endif
 }
 
 // Msk2: the background with the mask over it, white in the mask showing the
@@ -104,6 +138,7 @@ void composeRainFrame(const QImage& scene, const QImage& drops, int fallen, QIma
   const uchar* under = scene.constBits();
   const uchar* rain = drops.constBits();
   uchar* out = frame.bits();
+  const RowComposer composeRow = rowComposer();
   for (int y = 0; y < height; ++y) {
     int dropRow = y - fallen;
     if (dropRow < 0) dropRow += height;
