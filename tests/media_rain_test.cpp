@@ -60,7 +60,9 @@ TEST_F(RainTest, DropsFallByTheStepAndComeBackAfterFourteenTicks) {
   EXPECT_EQ(tela().pixel(5, 10), background(5, 10));  // no tick yet
   t.host.advance(1);
   EXPECT_EQ(tela().pixel(5, 10), kDrop);
+  EXPECT_EQ(tela().pixel(669, 10), kDrop);  // the last pixels of a row, past the wide steps
   EXPECT_EQ(tela().pixel(5, 11), background(5, 11));
+  EXPECT_EQ(tela().pixel(668, 11), background(668, 11));
   const QImage first = tela().copy();
   t.host.advance(40);
   EXPECT_EQ(tela().pixel(5, 30), kDrop);
@@ -90,6 +92,8 @@ TEST_F(RainTest, TheMaskCoversTheRainUntilItIsSwitchedOffAndTheHudStaysOnTop) {
   t.host.advance(40);
   EXPECT_EQ(tela().pixel(5, 10), background(5, 10));  // under the roof
   EXPECT_EQ(tela().pixel(400, 10), kDrop);            // in the open
+  EXPECT_EQ(tela().pixel(669, 10), kDrop);
+  EXPECT_EQ(tela().pixel(334, 10), background(334, 10));
   EXPECT_EQ(tela().pixel(605, 10), qRgb(1, 2, 3));    // the HUD over the drops
   statement("mask", "off");
   EXPECT_EQ(rain().rainMask, "");
