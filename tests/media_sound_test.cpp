@@ -32,7 +32,7 @@ struct SoundTest : ::testing::Test {
     synth::writeWav(t.folder.path() / "curto.wav", tone(11025));
     synth::writeWav(t.folder.path() / "clk3.wav", tone(5513));
   }
-  platform::NullSoundOutput& output() { return dynamic_cast<platform::NullSoundOutput&>(t.host.sound()); }
+  platform::NullSoundDevice& output() { return dynamic_cast<platform::NullSoundDevice&>(t.host.soundDevice()); }
   const std::vector<std::string>& sounds() { return t.host.record.sounds; }
   int64_t runTime(const std::string& lines) {
     t.script("s", lines);

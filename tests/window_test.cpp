@@ -63,7 +63,7 @@ TEST_F(WindowTest, EndButtonClicksThenClosesWithTheShutDownSequence) {
   click(button, QEvent::MouseButtonPress);
   EXPECT_EQ(session->host.record.sounds.back(), "effect clk0a.wav");
   EXPECT_EQ(session->game.media.effect, "clk0a.wav");
-  EXPECT_TRUE(session->host.sound().playing(platform::SoundChannel::Effect));
+  EXPECT_TRUE(session->host.soundDevice().playing(platform::SoundChannel::Effect));
   click(button, QEvent::MouseButtonRelease);
   EXPECT_EQ(session->host.record.sounds.back(), "effect clk0b.wav");
   EXPECT_EQ(session->game.media.effect, "clk0b.wav");
@@ -78,11 +78,11 @@ TEST_F(WindowTest, CtrlMTurnsTheSoundOffAndOnAgain) {
     if (shortcut->key() == QKeySequence(Qt::CTRL | Qt::Key_M)) mute = shortcut;
   ASSERT_NE(mute, nullptr);
   EXPECT_EQ(mute->context(), Qt::ApplicationShortcut);  // also while the command box has the focus
-  EXPECT_FALSE(session->host.sound().muted());
+  EXPECT_FALSE(session->host.soundDevice().muted());
   emit mute->activated();
-  EXPECT_TRUE(session->host.sound().muted());
+  EXPECT_TRUE(session->host.soundDevice().muted());
   emit mute->activated();
-  EXPECT_FALSE(session->host.sound().muted());
+  EXPECT_FALSE(session->host.soundDevice().muted());
 }
 
 TEST_F(WindowTest, ClosingTheWindowAnyOtherWaySavesOnce) {

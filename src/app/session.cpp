@@ -21,8 +21,8 @@ void Session::start(const Options& options, const std::filesystem::path& folder)
   start.serverBaseUrl = options.serverBaseUrl;
   shell::start(game, start);
   if (!options.mute) {
-    speakers = std::make_unique<media::QtSoundOutput>();
-    host.setSound(speakers.get());
+    speakers = std::make_unique<media::QtSoundDevice>();
+    host.setSoundDevice(speakers.get());
   }
   media::playTitleMusic(game);
 }

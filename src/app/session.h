@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "app/options.h"
-#include "media/qt_sound_output.h"
+#include "media/qt_sound_device.h"
 #include "platform/headless_host.h"
 #include "shell/game.h"
 #include "shell/player.h"
@@ -17,7 +17,7 @@ namespace app {
 
 struct Session {
   platform::HeadlessHost host;
-  std::unique_ptr<media::QtSoundOutput> speakers;  // the sound device, unless muted
+  std::unique_ptr<media::QtSoundDevice> speakers;  // the sound device, unless muted
   shell::Game game{host};
   shell::Player player{game};
   std::ofstream traceFile;

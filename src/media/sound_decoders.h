@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/sound_output.h"
+#include "platform/sound_device.h"
 
 namespace media {
 

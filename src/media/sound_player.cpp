@@ -36,7 +36,7 @@ void waitForEffect(shell::Game& game, int64_t milliseconds) {
   while (!host.closing() && host.now() < end)
     host.sleep(static_cast<int>(std::min<int64_t>(end - host.now(), 50)));
   // A real device behind a virtual clock (the terminal) is waited for itself.
-  platform::SoundOutput& output = host.sound();
+  platform::SoundDevice& output = host.soundDevice();
   while (!host.closing() && output.realTime() && output.playing(SoundChannel::Effect)) {
     host.processEvents();
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
@@ -54,7 +54,7 @@ void playMusic(shell::Game& game, const std::string& file) {
   if (!sound && error.empty()) throw script::ScriptError("n\xE3o encontrei a m\xFAsica " + file);
   if (!sound) throw script::ScriptError("n\xE3o consegui tocar a m\xFAsica " + file + " (" + error + ")");
   game.media.music = file;
-  game.host.sound().play(SoundChannel::Music, std::move(sound), false);
+  game.host.soundDevice().play(SoundChannel::Music, std::move(sound), false);
 }
 
 void playTitleMusic(shell::Game& game) {
@@ -71,7 +71,7 @@ void setMusicVolume(shell::Game& game, const std::string& level) {
   const int32_t volume = base::readNumberOr(level, 0);
   game.media.volume = volume;
   game.host.record.sounds.push_back("volume " + std::to_string(volume));
-  game.host.sound().setMusicVolume(std::clamp(volume, 0, 1000) / 1000.0);
+  game.host.soundDevice().setMusicVolume(std::clamp(volume, 0, 1000) / 1000.0);
 }
 
 void playSound(shell::Game& game, std::string file, const std::string& mode) {
@@ -79,7 +79,7 @@ void playSound(shell::Game& game, std::string file, const std::string& mode) {
   if (file.size() > kSoundNameLimit) file.resize(kSoundNameLimit);
   platform::Host& host = game.host;
   host.record.sounds.push_back("effect " + file + (mode.empty() ? "" : " " + mode));
-  platform::SoundOutput& output = host.sound();
+  platform::SoundDevice& output = host.soundDevice();
   if (mode == "stop") {
     if (game.media.effect == file) output.stop(SoundChannel::Effect);
     return;

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/sound_output.h"
+#include "platform/sound_device.h"
 
 namespace platform {
 
@@ -55,8 +55,8 @@ class Host {
 
   // Sound: the device the engine plays decoded sounds through. Without one given
   // by the front end, a silent output that keeps each sound's length.
-  SoundOutput& sound() { return *sound_; }
-  void setSound(SoundOutput* output) { sound_ = output ? output : &silence_; }
+  SoundDevice& soundDevice() { return *sound_; }
+  void setSoundDevice(SoundDevice* output) { sound_ = output ? output : &silence_; }
   // A click sound (a button, a key in the command box, a hot spot): the game's
   // sound player plays it as an effect; without one it is only recorded.
   void playEffect(const std::string& file) {
@@ -79,8 +79,8 @@ class Host {
   virtual void quit() = 0;
 
  private:
-  NullSoundOutput silence_{[this] { return now(); }};
-  SoundOutput* sound_ = &silence_;
+  NullSoundDevice silence_{[this] { return now(); }};
+  SoundDevice* sound_ = &silence_;
 };
 
 }  // namespace platform

@@ -46,10 +46,10 @@ WindowSession::WindowSession(const WindowOptions& options)
     : host(options.scripted), game(host), player(game), window(options.publisher), options_(options) {
   host.modalErrors = !options.scripted;
   if (!options.scripted) {
-    speakers = std::make_unique<media::QtSoundOutput>();
-    host.setSound(speakers.get());
+    speakers = std::make_unique<media::QtSoundDevice>();
+    host.setSoundDevice(speakers.get());
   }
-  host.sound().setMuted(options.mute);
+  host.soundDevice().setMuted(options.mute);
   if (!options.traceFile.empty()) {
     trace_ = std::make_unique<std::ofstream>(options.traceFile, std::ios::binary | std::ios::trunc);
     game.traceHook = [this](const std::string& line) { *trace_ << base::cp1252ToUtf8(line) << '\n'; };
@@ -78,7 +78,7 @@ void WindowSession::startTitleMusic() {
   media::playTitleMusic(game);
 }
 
-void WindowSession::toggleMute() { host.sound().setMuted(!host.sound().muted()); }
+void WindowSession::toggleMute() { host.soundDevice().setMuted(!host.soundDevice().muted()); }
 
 void WindowSession::connectWindow() {
   host.onRepaint = [this] {

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "media/qt_sound_output.h"
+#include "media/qt_sound_device.h"
 #include "shell/game.h"
 #include "shell/player.h"
 #include "shell/startup.h"
@@ -43,7 +43,7 @@ class WindowSession {
   void close();
 
   QtHost host;
-  std::unique_ptr<media::QtSoundOutput> speakers;  // the sound device of window play
+  std::unique_ptr<media::QtSoundDevice> speakers;  // the sound device of window play
   shell::Game game;
   shell::Player player;
   MainWindow window;

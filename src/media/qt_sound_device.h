@@ -8,16 +8,16 @@
 #include <atomic>
 #include <memory>
 
-#include "platform/sound_output.h"
+#include "platform/sound_device.h"
 
 namespace media {
 
 class SoundWorker;
 
-class QtSoundOutput : public platform::SoundOutput {
+class QtSoundDevice : public platform::SoundDevice {
  public:
-  QtSoundOutput();
-  ~QtSoundOutput() override;
+  QtSoundDevice();
+  ~QtSoundDevice() override;
 
   void play(platform::SoundChannel channel, std::shared_ptr<platform::PcmSource> sound, bool loop) override;
   void stop(platform::SoundChannel channel) override;

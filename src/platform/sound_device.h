@@ -1,7 +1,7 @@
 // The sound device seen from the engine: two channels (music and effects), each
 // playing one decoded sound at a time. The engine decodes files into PcmSource
 // streams (media/); a front end gives the Host a real output, and without one
-// the NullSoundOutput plays silently but keeps each sound's length, so the
+// the NullSoundDevice plays silently but keeps each sound's length, so the
 // timing of a game is the same with and without a device.
 #pragma once
 #include <cstdint>
@@ -30,9 +30,9 @@ class PcmSource {
 
 enum class SoundChannel { Music, Effect };
 
-class SoundOutput {
+class SoundDevice {
  public:
-  virtual ~SoundOutput() = default;
+  virtual ~SoundDevice() = default;
   // Plays the sound on the channel, cutting what the channel played; a looping
   // sound starts again at its end until stopped.
   virtual void play(SoundChannel channel, std::shared_ptr<PcmSource> sound, bool loop) = 0;
@@ -49,10 +49,10 @@ class SoundOutput {
 };
 
 // No device: a sound "plays" for its length on the host's clock.
-class NullSoundOutput : public SoundOutput {
+class NullSoundDevice : public SoundDevice {
  public:
   // The clock the lengths are measured on (the host's, set by the host).
-  explicit NullSoundOutput(std::function<int64_t()> clock);
+  explicit NullSoundDevice(std::function<int64_t()> clock);
 
   void play(SoundChannel channel, std::shared_ptr<PcmSource> sound, bool loop) override;
   void stop(SoundChannel channel) override;

@@ -1,5 +1,5 @@
 // QtMultimedia sound output.
-#include "media/qt_sound_output.h"
+#include "media/qt_sound_device.h"
 
 #include <QAudioSink>
 #include <QIODevice>
@@ -57,7 +57,7 @@ class SoundDevice : public QIODevice {
 // Lives on the output's thread: everything about the sinks happens there.
 class SoundWorker : public QObject {
  public:
-  explicit SoundWorker(std::shared_ptr<QtSoundOutput::Shared> shared) : shared_(std::move(shared)) {}
+  explicit SoundWorker(std::shared_ptr<QtSoundDevice::Shared> shared) : shared_(std::move(shared)) {}
   ~SoundWorker() override {
     for (auto& channel : channels_) close(channel);
   }
@@ -117,23 +117,23 @@ class SoundWorker : public QObject {
     channel.device.reset();
   }
 
-  std::shared_ptr<QtSoundOutput::Shared> shared_;
+  std::shared_ptr<QtSoundDevice::Shared> shared_;
   std::array<Channel, 2> channels_;
 };
 
-QtSoundOutput::QtSoundOutput() : worker_(new SoundWorker(shared_)) {
+QtSoundDevice::QtSoundDevice() : worker_(new SoundWorker(shared_)) {
   thread_.setObjectName(QStringLiteral("mirandel sound"));
   worker_->moveToThread(&thread_);
   QObject::connect(&thread_, &QThread::finished, worker_, &QObject::deleteLater);
   thread_.start();
 }
 
-QtSoundOutput::~QtSoundOutput() {
+QtSoundDevice::~QtSoundDevice() {
   thread_.quit();
   thread_.wait();
 }
 
-void QtSoundOutput::play(SoundChannel channel, std::shared_ptr<PcmSource> sound, bool loop) {
+void QtSoundDevice::play(SoundChannel channel, std::shared_ptr<PcmSource> sound, bool loop) {
   if (!sound) return;
   shared_->playing[index(channel)] = true;
   QMetaObject::invokeMethod(worker_, [worker = worker_, channel, sound = std::move(sound), loop]() mutable {
@@ -141,23 +141,23 @@ void QtSoundOutput::play(SoundChannel channel, std::shared_ptr<PcmSource> sound,
   });
 }
 
-void QtSoundOutput::stop(SoundChannel channel) {
+void QtSoundDevice::stop(SoundChannel channel) {
   shared_->playing[index(channel)] = false;
   QMetaObject::invokeMethod(worker_, [worker = worker_, channel] { worker->stop(channel); });
 }
 
-bool QtSoundOutput::playing(SoundChannel channel) const { return shared_->playing[index(channel)]; }
+bool QtSoundDevice::playing(SoundChannel channel) const { return shared_->playing[index(channel)]; }
 
-void QtSoundOutput::setMusicVolume(double volume) {
+void QtSoundDevice::setMusicVolume(double volume) {
   shared_->musicVolume = volume;
   QMetaObject::invokeMethod(worker_, [worker = worker_] { worker->applyVolumes(); });
 }
 
-void QtSoundOutput::setMuted(bool muted) {
+void QtSoundDevice::setMuted(bool muted) {
   shared_->muted = muted;
   QMetaObject::invokeMethod(worker_, [worker = worker_] { worker->applyVolumes(); });
 }
 
-int64_t QtSoundOutput::bytesTaken(SoundChannel channel) const { return shared_->taken[index(channel)]; }
+int64_t QtSoundDevice::bytesTaken(SoundChannel channel) const { return shared_->taken[index(channel)]; }
 
 }  // namespace media
