@@ -59,7 +59,7 @@ TEST_F(MediaPlayTest, ScriptedPlayDumpsTheSoundsAndTheRainFrame) {
   ASSERT_EQ(errors.size(), 1u) << game.read("d/errors.txt");
   EXPECT_EQ(errors[0], "Não encontrei a música mirandel.mp3");
   EXPECT_EQ(game.readUtf8Lines("d/sounds.txt"),
-            (std::vector<std::string>{"music mirandel.mp3", "volume 250", "effect sino.wav off", "effect porta.wav"}));
+            (std::vector<std::string>{"music mirandel.mp3", "volume 250", "effect sino.wav wait", "effect porta.wav"}));
   EXPECT_EQ(state("d", "music"), "");
   EXPECT_EQ(state("d", "volume"), "250");
   EXPECT_EQ(state("d", "rain"), "on");

@@ -60,7 +60,7 @@ TEST_F(SoundTest, OffWaitsForTheWholeSoundOnTheClock) {
   EXPECT_EQ(runTime("playsnd longo.wav,off\nplaysnd curto.wav,off\nsetpos= depois"), 1500);
   EXPECT_EQ(t.game->world.Posic, "depois");
   EXPECT_FALSE(output().playing(SoundChannel::Effect));
-  EXPECT_EQ(sounds().back(), "effect curto.wav off");
+  EXPECT_EQ(sounds().back(), "effect curto.wav wait");
 }
 
 TEST_F(SoundTest, ClosingThePlayerEndsTheWait) {
@@ -77,14 +77,14 @@ TEST_F(SoundTest, OnLoopsUntilItsFileIsStopped) {
   EXPECT_TRUE(output().playing(SoundChannel::Effect));
   runTime("playsnd curto.wav,stop");
   EXPECT_FALSE(output().playing(SoundChannel::Effect));
-  EXPECT_EQ(sounds(), (std::vector<std::string>{"effect curto.wav on", "effect longo.wav stop", "effect curto.wav stop"}));
+  EXPECT_EQ(sounds(), (std::vector<std::string>{"effect curto.wav loop", "effect longo.wav stop", "effect curto.wav stop"}));
 }
 
 TEST_F(SoundTest, MissingEffectsPlayNothingAndAreLoggedOnceUnderTheCutName) {
   const std::string longName = std::string(80, 'a') + ".wav";
   runTime("playsnd " + longName + "\nplaysnd " + longName + ",off\nplaysnd nada.wav");
   const std::string cut = longName.substr(0, 79);
-  EXPECT_EQ(sounds(), (std::vector<std::string>{"effect " + cut, "effect " + cut + " off", "effect nada.wav"}));
+  EXPECT_EQ(sounds(), (std::vector<std::string>{"effect " + cut, "effect " + cut + " wait", "effect nada.wav"}));
   const auto& log = t.game->debug.lines();
   EXPECT_EQ(std::count(log.begin(), log.end(), "N\xE3o encontrei arquivo: " + cut), 1);
   EXPECT_EQ(std::count(log.begin(), log.end(), "N\xE3o encontrei arquivo: nada.wav"), 1);

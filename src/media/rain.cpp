@@ -11,7 +11,7 @@
 
 #include "script/script_error.h"
 #include "shell/game.h"
-#include "view/surfaces.h"
+#include "graphics/surfaces.h"
 
 namespace media {
 namespace {
@@ -26,15 +26,15 @@ QImage readRainPicture(shell::Game& game, const std::string& name) {
     throw script::ScriptError("n\xE3o encontrei o arquivo " + name);
   }
   QImage picture(QString::fromStdString(path->string()));
-  if (picture.isNull() || picture.width() > view::kMaxSurfaceSide || picture.height() > view::kMaxSurfaceSide)
+  if (picture.isNull() || picture.width() > graphics::kMaxSurfaceSide || picture.height() > graphics::kMaxSurfaceSide)
     throw script::ScriptError("n\xE3o consegui ler a imagem " + name);
-  return view::toSurfaceFormat(picture);
+  return graphics::toSurfaceFormat(picture);
 }
 
 // A surface of the given size showing the picture at its top-left corner, the
 // rest of it in the colour (0xRRGGBB).
 QImage framed(const QImage& picture, int width, int height, uint32_t colour) {
-  QImage layer = view::makeSurface(width, height, colour);
+  QImage layer = graphics::makeSurface(width, height, colour);
   const int w = std::min(width, picture.width());
   for (int y = 0; y < std::min(height, picture.height()); ++y)
     std::memcpy(layer.scanLine(y), picture.constScanLine(y), static_cast<size_t>(w) * sizeof(QRgb));
@@ -50,7 +50,7 @@ constexpr QRgb kOpaque = 0xFF000000;
 constexpr QRgb kCovering = 0xFE000000;
 
 inline QRgb framePixel(QRgb scene, QRgb drop) {
-  const bool showScene = (scene & kOpaque) != kOpaque || drop == view::kMagenta;
+  const bool showScene = (scene & kOpaque) != kOpaque || drop == graphics::kMagenta;
   const QRgb pick = QRgb(0) - QRgb(showScene);  // all ones where the scene shows
   return ((scene | kOpaque) & pick) | (drop & ~pick);
 }
@@ -62,7 +62,7 @@ void composeRowPlain(const QRgb* __restrict scene, const QRgb* __restrict rain, 
   int x = 0;
 #if defined(__SSE2__)
   // Four pixels at a time, with the same choice as framePixel.
-  const __m128i key = _mm_set1_epi32(static_cast<int>(view::kMagenta));
+  const __m128i key = _mm_set1_epi32(static_cast<int>(graphics::kMagenta));
   const __m128i opaque = _mm_set1_epi32(static_cast<int>(kOpaque));
   const __m128i ones = _mm_set1_epi32(-1);
   for (; x + 4 <= width; x += 4) {
@@ -83,7 +83,7 @@ void composeRowPlain(const QRgb* __restrict scene, const QRgb* __restrict rain, 
 // registers in use.
 __attribute__((target("avx2"))) void composeRowAvx2(const QRgb* __restrict scene, const QRgb* __restrict rain,
                                                     QRgb* __restrict out, int width) {
-  const __m256i key = _mm256_set1_epi32(static_cast<int>(view::kMagenta));
+  const __m256i key = _mm256_set1_epi32(static_cast<int>(graphics::kMagenta));
   const __m256i opaque = _mm256_set1_epi32(static_cast<int>(kOpaque));
   const __m256i ones = _mm256_set1_epi32(-1);
   int x = 0;
@@ -119,7 +119,7 @@ QImage maskedScene(const QImage& background, const QImage& mask) {
     auto* to = reinterpret_cast<QRgb*>(scene.scanLine(y));
     for (int x = 0; x < width; ++x) {
       if (from[x] == kWhite) to[x] = (to[x] & ~kOpaque) | kCovering;
-      else if (from[x] != view::kMagenta) to[x] = (from[x] & ~kOpaque) | kCovering;
+      else if (from[x] != graphics::kMagenta) to[x] = (from[x] & ~kOpaque) | kCovering;
     }
   }
   return scene;
@@ -157,12 +157,12 @@ void startRain(shell::Game& game) {
 
   stopRain(game);
   auto& f = game.surfaces;
-  const int width = std::clamp(game.screen.Tela.width, 1, view::kMaxSurfaceSide);
-  const int height = std::clamp(game.screen.Tela.height, 1, view::kMaxSurfaceSide);
+  const int width = std::clamp(game.screen.Tela.width, 1, graphics::kMaxSurfaceSide);
+  const int height = std::clamp(game.screen.Tela.height, 1, graphics::kMaxSurfaceSide);
   f.BkTel = framed(f.BufTela, width, height, 0);
   f.Msk2 = mask.isNull() ? f.BkTel : maskedScene(f.BkTel, mask);
   f.Msk1 = framed(drops, width, height, 0xFF00FF);
-  f.BfDst = view::makeSurface(width, height);
+  f.BfDst = graphics::makeSurface(width, height);
   rain.fallen = 0;
   startTimer(game);
 }
@@ -191,11 +191,11 @@ void rainTick(shell::Game& game) {
   auto& f = game.surfaces;
   const int height = f.BkTel.height();
   if (height == 0) return;
-  if (f.BfDst.size() != f.BkTel.size()) f.BfDst = view::makeSurface(f.BkTel.width(), height);
+  if (f.BfDst.size() != f.BkTel.size()) f.BfDst = graphics::makeSurface(f.BkTel.width(), height);
   composeRainFrame(rain.rainMask.empty() ? f.BkTel : f.Msk2, f.Msk1, rain.fallen, f.BfDst);
   rain.fallen = ((rain.fallen + rain.rainStep) % height + height) % height;
   const auto& screen = game.screen;
-  if (screen.hudOn) view::drawTransparent(f.BfDst, f.Hud, screen.hudX, screen.hudY);
+  if (screen.hudOn) graphics::drawTransparent(f.BfDst, f.Hud, screen.hudX, screen.hudY);
   // The frame becomes Tela; the last frame is composed over next (the window
   // has let go of it by then, so no pixels are copied).
   std::swap(f.Tela, f.BfDst);

@@ -5,7 +5,6 @@
 #include <chrono>
 #include <thread>
 
-#include "base/number.h"
 #include "media/sound_decoders.h"
 #include "script/script_error.h"
 #include "shell/game.h"
@@ -13,6 +12,7 @@
 namespace media {
 namespace {
 
+using platform::EffectMode;
 using platform::SoundChannel;
 
 // The game file decoded, or nothing with the reason (a missing file: "").
@@ -36,71 +36,71 @@ void waitForEffect(shell::Game& game, int64_t milliseconds) {
   while (!host.closing() && host.now() < end)
     host.sleep(static_cast<int>(std::min<int64_t>(end - host.now(), 50)));
   // A real device behind a virtual clock (the terminal) is waited for itself.
-  platform::SoundDevice& output = host.soundDevice();
-  while (!host.closing() && output.realTime() && output.playing(SoundChannel::Effect)) {
+  platform::SoundDevice& device = host.soundDevice();
+  while (!host.closing() && device.realTime() && device.playing(SoundChannel::Effect)) {
     host.processEvents();
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
-  if (host.closing()) output.stop(SoundChannel::Effect);
+  if (host.closing()) device.stop(SoundChannel::Effect);
 }
 
 }  // namespace
 
-void playMusic(shell::Game& game, const std::string& file) {
-  game.host.record.sounds.push_back("music " + file);
-  game.host.textProduced("music", file);
+void SoundPlayer::playEffect(const std::string& name, EffectMode mode) {
+  if (name.empty()) return;
+  const std::string file = name.substr(0, kSoundNameLimit);
+  record_.playEffect(file, mode);
+  platform::SoundDevice& device = game_.host.soundDevice();
+  if (mode == EffectMode::Stop) {
+    if (game_.media.effect == file) device.stop(SoundChannel::Effect);
+    return;
+  }
   std::string error;
-  auto sound = decodeGameFile(game, file, error);
+  auto sound = decodeGameFile(game_, file, error);
+  if (!sound) {
+    // The original played the platform's default sound; here nothing plays and
+    // the (possibly cut) name is logged once.
+    logOnce(game_, file,
+            error.empty() ? "N\xE3o encontrei arquivo: " + file : "N\xE3o consegui tocar o som " + file + ": " + error);
+    return;
+  }
+  const int64_t length = sound->milliseconds();
+  game_.media.effect = file;
+  device.play(SoundChannel::Effect, std::move(sound), mode == EffectMode::Loop);
+  if (mode == EffectMode::Wait) waitForEffect(game_, length);
+}
+
+void SoundPlayer::playMusic(const std::string& file) {
+  record_.playMusic(file);
+  std::string error;
+  auto sound = decodeGameFile(game_, file, error);
   if (!sound && error.empty()) throw script::ScriptError("n\xE3o encontrei a m\xFAsica " + file);
   if (!sound) throw script::ScriptError("n\xE3o consegui tocar a m\xFAsica " + file + " (" + error + ")");
-  game.media.music = file;
-  game.host.soundDevice().play(SoundChannel::Music, std::move(sound), false);
+  game_.media.music = file;
+  game_.host.soundDevice().play(SoundChannel::Music, std::move(sound), false);
+}
+
+void SoundPlayer::stopMusic() {
+  record_.stopMusic();
+  game_.media.music.clear();
+  game_.host.soundDevice().stop(SoundChannel::Music);
+}
+
+void SoundPlayer::setVolume(int volume) {
+  record_.setVolume(volume);
+  game_.media.volume = volume;
+  game_.host.soundDevice().setMusicVolume(std::clamp(volume, 0, 1000) / 1000.0);
 }
 
 void playTitleMusic(shell::Game& game) {
+  game.host.textProduced(platform::TextSink::Music, "mirandel.mp3");
   try {
-    playMusic(game, "mirandel.mp3");
+    game.host.sound().playMusic("mirandel.mp3");
   } catch (const script::ScriptError& error) {
     std::string message = error.what();
     message[0] = 'N';  // the message stands alone here
     game.host.errorBox(message);
   }
-}
-
-void setMusicVolume(shell::Game& game, const std::string& level) {
-  const int32_t volume = base::readNumberOr(level, 0);
-  game.media.volume = volume;
-  game.host.record.sounds.push_back("volume " + std::to_string(volume));
-  game.host.soundDevice().setMusicVolume(std::clamp(volume, 0, 1000) / 1000.0);
-}
-
-void playSound(shell::Game& game, std::string file, const std::string& mode) {
-  if (file.empty()) return;
-  if (file.size() > kSoundNameLimit) file.resize(kSoundNameLimit);
-  platform::Host& host = game.host;
-  host.record.sounds.push_back("effect " + file + (mode.empty() ? "" : " " + mode));
-  platform::SoundDevice& output = host.soundDevice();
-  if (mode == "stop") {
-    if (game.media.effect == file) output.stop(SoundChannel::Effect);
-    return;
-  }
-  std::string error;
-  auto sound = decodeGameFile(game, file, error);
-  if (!sound) {
-    // The original played the platform's default sound; here nothing plays and
-    // the (possibly cut) name is logged once.
-    logOnce(game, file,
-            error.empty() ? "N\xE3o encontrei arquivo: " + file : "N\xE3o consegui tocar o som " + file + ": " + error);
-    return;
-  }
-  const int64_t length = sound->milliseconds();
-  game.media.effect = file;
-  output.play(SoundChannel::Effect, std::move(sound), mode == "on");
-  if (mode == "off") waitForEffect(game, length);
-}
-
-void connectSoundPlayer(shell::Game& game) {
-  game.host.effectPlayer = [&game](const std::string& file) { playSound(game, file, ""); };
 }
 
 }  // namespace media

@@ -1,16 +1,24 @@
 // Host: everything the engine asks of the platform it runs on. The engine talks
 // only to this interface; the Qt window (QtHost) and the headless player used by
-// tests, scripted play and the terminal (HeadlessHost) implement it.
-// Every text crossing this seam is game text in Windows-1252.
+// tests, scripted play and the terminal (HeadlessHost) implement it, both on
+// RecordingHost. Every text crossing this seam is game text in Windows-1252.
 #pragma once
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "platform/http.h"
+#include "platform/sound.h"
 #include "platform/sound_device.h"
 
 namespace platform {
+
+// The text sinks of the screen: the typewriter page (mode "0"), the strip under
+// the picture (mode "1"), the page (mode "2"), the text list and the text
+// picture of mode "3"; Picture names a picture as it is loaded, Music and
+// Sound the music and the sound a script plays.
+enum class TextSink { MsgMd0, Msg, WebTxt, Memo3, TelMod3, Picture, Music, Sound };
 
 // What a host was asked to show or play, in order: the dump writes it out.
 struct HostRecord {
@@ -29,8 +37,6 @@ class Host {
  public:
   virtual ~Host() = default;
 
-  HostRecord record;
-
   // Let pending window events run (input that arrives meanwhile is queued).
   virtual void processEvents() = 0;
   // Pause the calling run for the given milliseconds.
@@ -39,12 +45,9 @@ class Host {
   virtual int64_t now() const = 0;
 
   // The screen model changed and should be shown now (typewriter, page loads).
-  virtual void repaint() {}
+  virtual void repaint() = 0;
   // A text sink received text: the terminal prints it as it comes.
-  virtual void textProduced(const std::string& sink, const std::string& text) {
-    (void)sink;
-    (void)text;
-  }
+  virtual void textProduced(TextSink sink, const std::string& text) = 0;
 
   // The application's error box; the player goes on afterwards.
   virtual void errorBox(const std::string& message) = 0;
@@ -53,19 +56,21 @@ class Host {
   // Start a separate program with arguments; failures are ignored.
   virtual void startProgram(const std::string& program, const std::vector<std::string>& arguments) = 0;
 
-  // Sound: the device the engine plays decoded sounds through. Without one given
-  // by the front end, a silent output that keeps each sound's length.
-  SoundDevice& soundDevice() { return *sound_; }
-  void setSoundDevice(SoundDevice* output) { sound_ = output ? output : &silence_; }
-  // A click sound (a button, a key in the command box, a hot spot): the game's
-  // sound player plays it as an effect; without one it is only recorded.
-  void playEffect(const std::string& file) {
-    if (effectPlayer)
-      effectPlayer(file);
-    else
-      record.sounds.push_back("effect " + file);
-  }
-  std::function<void(const std::string& file)> effectPlayer;
+  // The sound requests and the network, each possibly a null variant.
+  virtual SoundOut& sound() = 0;
+  virtual HttpClient& http() = 0;
+
+  // Everything the host was asked to show, play or open so far.
+  virtual const HostRecord& requests() const = 0;
+
+  // The game's sound player, while there is one, serves sound(): it decodes the
+  // files and plays them on the sound device (requests are recorded either way).
+  SoundOut* soundPlayer = nullptr;
+
+  // The device the sound player plays decoded sounds through. Without one given
+  // by the front end, a silent device that keeps each sound's length.
+  SoundDevice& soundDevice() { return *device_; }
+  void setSoundDevice(SoundDevice* device) { device_ = device ? device : &silence_; }
 
   // A periodic timer on the interface thread, ticking while the window is
   // active (on a virtual clock: as the clock is advanced). Returns its id.
@@ -80,7 +85,7 @@ class Host {
 
  private:
   NullSoundDevice silence_{[this] { return now(); }};
-  SoundDevice* sound_ = &silence_;
+  SoundDevice* device_ = &silence_;
 };
 
 }  // namespace platform

@@ -3,30 +3,34 @@
 
 #include "media/rain.h"
 #include "media/sound_player.h"
+#include "shell/dispatch_table.h"
 
 namespace shell {
 
-Game::Game(platform::Host& host) : host(host), dispatch(script::buildDispatch()) { media::connectSoundPlayer(*this); }
+Game::Game(platform::Host& host)
+    : host(host), dispatch(buildDispatch()), soundPlayer(std::make_unique<media::SoundPlayer>(*this, host.sound())) {
+  host.soundPlayer = soundPlayer.get();
+}
 
 Game::~Game() {
   media::stopRain(*this);
-  host.effectPlayer = nullptr;
+  host.soundPlayer = nullptr;
 }
 
 void Game::readPositionRows() {
-  IniScp = Defs.defsRow(6);
-  runner.currentScript = Defs.defsRow(7);
-  RetScp = Defs.defsRow(8);
-  world.Objeto = Defs.defsRow(9);
-  world.Posic = Defs.defsRow(10);
+  IniScp = Defs.defsRow(row::IniScp);
+  runner.currentScript = Defs.defsRow(row::CurrentScript);
+  RetScp = Defs.defsRow(row::RetScp);
+  world.Objeto = Defs.defsRow(row::Objeto);
+  world.Posic = Defs.defsRow(row::Posic);
 }
 
 void Game::writePositionRows() {
-  Defs.setDefsRow(6, IniScp);
-  Defs.setDefsRow(7, runner.currentScript);
-  Defs.setDefsRow(8, RetScp);
-  Defs.setDefsRow(9, world.Objeto);
-  Defs.setDefsRow(10, world.Posic);
+  Defs.setDefsRow(row::IniScp, IniScp);
+  Defs.setDefsRow(row::CurrentScript, runner.currentScript);
+  Defs.setDefsRow(row::RetScp, RetScp);
+  Defs.setDefsRow(row::Objeto, world.Objeto);
+  Defs.setDefsRow(row::Posic, world.Posic);
 }
 
 }  // namespace shell

@@ -3,9 +3,11 @@
 // handlers receive it and touch the part they own.
 #pragma once
 #include <functional>
+#include <memory>
 #include <random>
 #include <string>
 
+#include "graphics/surfaces.h"
 #include "input/parser_state.h"
 #include "media/media_state.h"
 #include "platform/host.h"
@@ -16,7 +18,6 @@
 #include "shell/defs.h"
 #include "shell/folders.h"
 #include "view/screen_model.h"
-#include "view/surfaces.h"
 #include "world/world_state.h"
 
 namespace shell {
@@ -46,11 +47,13 @@ struct Game {
   // World model and presentation.
   world::WorldState world;
   view::ScreenModel screen;
-  view::Surfaces surfaces;
+  graphics::Surfaces surfaces;
   view::WindowGeometry window;
 
-  // Media: music, effects, rain.
+  // Media: music, effects, rain; the sound player serves the host's sound
+  // requests while the game exists.
   media::MediaState media;
+  std::unique_ptr<platform::SoundOut> soundPlayer;
 
   // Player input: the typed-command parser's memory.
   input::ParserState parser;

@@ -5,9 +5,10 @@
 
 #include "base/file_io.h"
 #include "base/number.h"
+#include "graphics/surfaces.h"
 #include "shell/game.h"
 #include "view/end_button.h"
-#include "view/surfaces.h"
+#include "view/pictures.h"
 #include "world/saved_state.h"
 
 namespace shell {
@@ -38,11 +39,11 @@ void loadDefinitions(Game& game) {
 
 void readEngineVariables(Game& game) {
   const DefinitionsTable& defs = game.Defs;
-  game.folders.gameName = defs.defsRow(4);
-  auto count = defs.number(5);
+  game.folders.gameName = defs.defsRow(row::GameName);
+  auto count = defs.number(row::RegisterCount);
   if (!count)
     throw StartupError("A linha 6 da tabela de defini\xE7\xF5" "es deve ser o n\xFAmero de registros, "
-                       "mas \xE9 \"" + defs.defsRow(5) + "\".");
+                       "mas \xE9 \"" + defs.defsRow(row::RegisterCount) + "\".");
   game.registerCount = *count;
   game.readPositionRows();
 }
@@ -99,13 +100,13 @@ void start(Game& game, const StartOptions& options) {
 
 void shutDown(Game& game) {
   DefinitionsTable& defs = game.Defs;
-  defs.setDefsRow(0, std::to_string(game.window.left));
-  defs.setDefsRow(1, std::to_string(game.window.top));
-  defs.setDefsRow(4, game.folders.gameName);
-  defs.setDefsRow(5, std::to_string(game.registerCount));
+  defs.setDefsRow(row::WindowLeft, std::to_string(game.window.left));
+  defs.setDefsRow(row::WindowTop, std::to_string(game.window.top));
+  defs.setDefsRow(row::GameName, game.folders.gameName);
+  defs.setDefsRow(row::RegisterCount, std::to_string(game.registerCount));
   game.writePositionRows();
-  defs.setDefsRow(11, std::to_string(game.window.width));
-  defs.setDefsRow(12, std::to_string(game.window.height));
+  defs.setDefsRow(row::GameWidth, std::to_string(game.window.width));
+  defs.setDefsRow(row::GameHeight, std::to_string(game.window.height));
   world::saveAtShutDown(game);
   game.debug.logDebug("Componentes liberados com sucesso");
 }

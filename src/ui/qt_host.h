@@ -8,12 +8,12 @@
 #include <map>
 #include <memory>
 
-#include "platform/host.h"
+#include "platform/recording_host.h"
 #include "platform/virtual_timers.h"
 
 namespace ui {
 
-class QtHost : public platform::Host {
+class QtHost : public platform::RecordingHost {
  public:
   explicit QtHost(bool virtualClock) : virtualClock_(virtualClock) { clock_.start(); }
 
@@ -21,6 +21,7 @@ class QtHost : public platform::Host {
   void sleep(int milliseconds) override;
   int64_t now() const override;
   void repaint() override;
+  void textProduced(platform::TextSink, const std::string&) override {}
 
   void errorBox(const std::string& message) override;
   void openWebPage(const std::string& address) override;

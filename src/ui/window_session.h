@@ -8,7 +8,7 @@
 
 #include "media/qt_sound_device.h"
 #include "shell/game.h"
-#include "shell/player.h"
+#include "shell/input_queue.h"
 #include "shell/startup.h"
 #include "ui/main_window.h"
 #include "ui/qt_host.h"
@@ -45,7 +45,7 @@ class WindowSession {
   QtHost host;
   std::unique_ptr<media::QtSoundDevice> speakers;  // the sound device of window play
   shell::Game game;
-  shell::Player player;
+  shell::InputQueue queue;
   MainWindow window;
 
  private:

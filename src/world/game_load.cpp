@@ -8,6 +8,9 @@
 #include "world/register_file.h"
 
 namespace world {
+
+namespace row = shell::row;
+
 namespace {
 
 base::Lines readGameFile(const shell::Game& game, const std::string& fileName) {
@@ -37,10 +40,10 @@ void loadGame(shell::Game& game, const std::string& name) {
   base::Lines registers = decodeRegisterFile(readGameFile(game, name + ".rgs"));
   base::Lines keys = sortedKeys(readGameFile(game, name + ".obz"));
   base::Lines objects = readGameFile(game, name + ".obx");
-  auto count = table.number(5);
+  auto count = table.number(row::RegisterCount);
   if (!count)
     throw GameLoadError("a linha 6 de " + name + ".ini deve ser o n\xFAmero de registros, mas \xE9 \"" +
-                        table.defsRow(5) + "\".");
+                        table.defsRow(row::RegisterCount) + "\".");
 
   game.Defs = std::move(table);
   game.Regs.values() = std::move(registers);

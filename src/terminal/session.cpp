@@ -1,0 +1,26 @@
+// Session start-up.
+#include "terminal/session.h"
+
+#include "base/cp1252.h"
+#include "media/sound_player.h"
+#include "shell/input_wiring.h"
+#include "shell/startup.h"
+
+namespace terminal {
+
+void Session::start(const TerminalOptions& options) {
+  if (!options.traceFile.empty()) {
+    traceFile.open(options.traceFile, std::ios::binary | std::ios::trunc);
+    game.traceHook = [this](const std::string& line) { traceFile << base::cp1252ToUtf8(line) << '\n'; };
+  }
+  // Input handlers are connected in shell/input_wiring.cpp, shared by every front end.
+  shell::connectPlayerInput(queue);
+  shell::start(game, options.start);
+  if (!options.mute) {
+    speakers = std::make_unique<media::QtSoundDevice>();
+    host.setSoundDevice(speakers.get());
+  }
+  media::playTitleMusic(game);
+}
+
+}  // namespace terminal
