@@ -7,7 +7,9 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QTextDocument>
+#include <QShortcut>
 
+#include "sound_writers.h"
 #include "support/picture_files.h"
 #include "support/test_game.h"
 #include "ui/pix_page.h"
@@ -56,10 +58,19 @@ TEST_F(WindowTest, OpensOnTheOpeningScreenWithItsLabelsAndLinks) {
 
 TEST_F(WindowTest, EndButtonClicksThenClosesWithTheShutDownSequence) {
   auto* button = session->window.gamePage->btFim;
+  synth::Samples click20ms;
+  click20ms.data.assign(441, 1000);
+  synth::writeWav(folder.path() / "clk0a.wav", click20ms);
+  synth::writeWav(folder.path() / "clk0b.wav", click20ms);
+  // Scripted play starts the title theme at once (the folder has none).
+  EXPECT_EQ(session->host.record.sounds, std::vector<std::string>{"music mirandel.mp3"});
   click(button, QEvent::MouseButtonPress);
-  EXPECT_EQ(session->host.record.sounds, std::vector<std::string>{"effect clk0a.wav"});
+  EXPECT_EQ(session->host.record.sounds.back(), "effect clk0a.wav");
+  EXPECT_EQ(session->game.media.effect, "clk0a.wav");
+  EXPECT_TRUE(session->host.soundDevice().playing(platform::SoundChannel::Effect));
   click(button, QEvent::MouseButtonRelease);
   EXPECT_EQ(session->host.record.sounds.back(), "effect clk0b.wav");
+  EXPECT_EQ(session->game.media.effect, "clk0b.wav");
   EXPECT_TRUE(session->closed());
   EXPECT_EQ(folder.readLines("debug.txt").back(), "Componentes liberados com sucesso");
   EXPECT_EQ(folder.readLines("mirandel.ini").size(), 101u);  // the table was saved
@@ -84,6 +95,19 @@ TEST_F(WindowTest, TheEndButtonLooksPressedWhileTheMouseIsDown) {
   click(button, QEvent::MouseButtonPress);
   EXPECT_EQ(largestChannelDifference(session->game.surfaces.btFim, up), 0);
   EXPECT_EQ(utf(session->game.debug.lines().back()), "Não encontrei arquivo: D-bot1.bmp");
+}
+
+TEST_F(WindowTest, CtrlMTurnsTheSoundOffAndOnAgain) {
+  QShortcut* mute = nullptr;
+  for (QShortcut* shortcut : session->window.findChildren<QShortcut*>())
+    if (shortcut->key() == QKeySequence(Qt::CTRL | Qt::Key_M)) mute = shortcut;
+  ASSERT_NE(mute, nullptr);
+  EXPECT_EQ(mute->context(), Qt::ApplicationShortcut);  // also while the command box has the focus
+  EXPECT_FALSE(session->host.soundDevice().muted());
+  emit mute->activated();
+  EXPECT_TRUE(session->host.soundDevice().muted());
+  emit mute->activated();
+  EXPECT_FALSE(session->host.soundDevice().muted());
 }
 
 TEST_F(WindowTest, ClosingTheWindowAnyOtherWaySavesOnce) {

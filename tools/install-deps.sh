@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins
   libgl-dev libxkbcommon-dev
   libpng-dev libjpeg-dev libgif-dev libqrencode-dev
+  qt6-multimedia-dev libmpg123-dev libsndfile1-dev libmp3lame-dev pulseaudio
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-liberation fontconfig
   desktop-file-utils appstream groff-base file dpkg-dev

@@ -38,6 +38,7 @@ terminal::TerminalOptions terminalOptions(const app::Options& options, const std
   terminal.start.exeBaseName = options.exeBaseName;
   terminal.start.serverBaseUrl = options.serverBaseUrl;
   terminal.traceFile = options.traceFile;
+  terminal.mute = options.mute;
   return terminal;
 }
 

@@ -23,7 +23,8 @@ std::optional<Options> parseOptions() {
   QCommandLineOption dump("dump", "After the last event, write a snapshot into DIR.", "DIR");
   QCommandLineOption trace("trace", "Write every statement trace line to FILE.", "FILE");
   QCommandLineOption check("check", "Check the game for faults without running it (exit 0 clean, 1 findings, 2 unreadable).");
-  parser.addOptions({game, name, server, publisher, text, events, dump, trace, check});
+  QCommandLineOption mute("mute", "Play without sound (in the window Ctrl+M turns it on and off).");
+  parser.addOptions({game, name, server, publisher, text, events, dump, trace, check, mute});
   // A mistake is reported here, pointing to --help; process() then handles
   // --help, --help-all and --version.
   if (!parser.parse(QCoreApplication::arguments())) {
@@ -42,6 +43,7 @@ std::optional<Options> parseOptions() {
   options.serverBaseUrl = parser.value(server).toStdString();
   options.publisherUrl = parser.value(publisher).toStdString();
   options.text = parser.isSet(text);
+  options.mute = parser.isSet(mute);
   options.eventsFile = parser.value(events).toStdString();
   options.dumpFolder = parser.value(dump).toStdString();
   options.traceFile = parser.value(trace).toStdString();

@@ -13,6 +13,7 @@ ui::WindowOptions windowOptions(const Options& options, const std::filesystem::p
     if (!window.publisher.baseAddress.endsWith('/')) window.publisher.baseAddress += '/';
   }
   window.scripted = scripted;
+  window.mute = options.mute;
   window.traceFile = options.traceFile;
   return window;
 }

@@ -2,6 +2,8 @@
 // keyword registered twice keeps its first handler.
 #include "shell/dispatch_table.h"
 
+#include "media/rain_statement.h"
+#include "media/sound_statements.h"
 #include "script/condition_statements.h"
 #include "script/core_statements.h"
 #include "script/jump_statements.h"
@@ -34,6 +36,8 @@ script::Dispatch buildDispatch() {
   view::registerLayoutStatements(dispatch);
   view::registerLinkStatements(dispatch);
   view::registerTextBoxStatements(dispatch);
+  media::registerSoundStatements(dispatch);
+  media::registerRainStatement(dispatch);
   dispatch.quotedText = view::outputQuotedText;
   return dispatch;
 }

@@ -3,11 +3,13 @@
 // handlers receive it and touch the part they own.
 #pragma once
 #include <functional>
+#include <memory>
 #include <random>
 #include <string>
 
 #include "graphics/surfaces.h"
 #include "input/parser_state.h"
+#include "media/media_state.h"
 #include "platform/host.h"
 #include "script/dispatch.h"
 #include "script/registers.h"
@@ -23,6 +25,9 @@ namespace shell {
 
 struct Game {
   explicit Game(platform::Host& host);
+  ~Game();
+  Game(const Game&) = delete;
+  Game& operator=(const Game&) = delete;
 
   platform::Host& host;
 
@@ -47,6 +52,11 @@ struct Game {
   view::WindowGeometry window;
   view::HotSpots hotSpots;
   view::PointerState pointer;
+
+  // Media: music, effects, rain; the sound player serves the host's sound
+  // requests while the game exists.
+  media::MediaState media;
+  std::unique_ptr<platform::SoundOut> soundPlayer;
 
   // Player input: the typed-command parser's memory.
   input::ParserState parser;

@@ -164,6 +164,8 @@ class Terminal {
   void show(platform::TextSink sink, const std::string& text) {
     using platform::TextSink;
     if (sink == TextSink::Picture) return out_.line("[imagem: " + text + "]");
+    if (sink == TextSink::Music) return out_.line("[m\xFAsica: " + text + "]");
+    if (sink == TextSink::Sound) return out_.line("[som: " + text + "]");
     if (sink == TextSink::MsgMd0 || sink == TextSink::Msg) return out_.write(text, false);
     if (sink != TextSink::WebTxt) return out_.line(text);
     // The line is already the last of the page: its links number after those before it.

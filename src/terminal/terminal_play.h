@@ -17,6 +17,7 @@ namespace terminal {
 struct TerminalOptions {
   shell::StartOptions start;
   std::string traceFile;
+  bool mute = false;  // no sound device: the music and sounds are only named
 };
 
 int playInTerminal(const TerminalOptions& options);

@@ -6,10 +6,12 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <QShortcut>
 #include <fstream>
 
 #include "base/cp1252.h"
 #include "input/command_keys.h"
+#include "media/sound_player.h"
 #include "shell/dump.h"
 #include "shell/input_wiring.h"
 #include "ui/qt_text.h"
@@ -45,6 +47,11 @@ void sendMouse(QWidget* target, QEvent::Type type, QPoint at) {
 WindowSession::WindowSession(const WindowOptions& options)
     : host(options.scripted), game(host), queue(game), window(options.publisher), options_(options) {
   host.modalErrors = !options.scripted;
+  if (!options.scripted) {
+    speakers = std::make_unique<media::QtSoundDevice>();
+    host.setSoundDevice(speakers.get());
+  }
+  host.soundDevice().setMuted(options.mute);
   if (!options.traceFile.empty()) {
     trace_ = std::make_unique<std::ofstream>(options.traceFile, std::ios::binary | std::ios::trunc);
     game.traceHook = [this](const std::string& line) { *trace_ << base::cp1252ToUtf8(line) << '\n'; };
@@ -59,7 +66,21 @@ void WindowSession::start() {
   shell::start(game, options_.start);
   window.refresh(game);
   window.show();
+  // The title theme starts when the window first becomes active; scripted play
+  // has no active window and starts it at once.
+  if (options_.scripted)
+    startTitleMusic();
+  else
+    window.activateWindow();
 }
+
+void WindowSession::startTitleMusic() {
+  if (titleMusicStarted_) return;
+  titleMusicStarted_ = true;
+  media::playTitleMusic(game);
+}
+
+void WindowSession::toggleMute() { host.soundDevice().setMuted(!host.soundDevice().muted()); }
 
 void WindowSession::connectWindow() {
   host.onRepaint = [this] {
@@ -69,12 +90,19 @@ void WindowSession::connectWindow() {
   host.onQuit = [this] { window.close(); };
   window.onCloseRequested = [this] {
     if (queue.busy()) {
-      // Closing in the middle of a run: the run ends first, then the player closes.
+      // Closing in the middle of a run: the run ends first (a wait for a sound
+      // ends at once), then the player closes.
+      host.setClosing();
       queue.post({shell::PlayerInput::Kind::Quit, {}});
       return false;
     }
     return shutDownOnce();
   };
+
+  window.onActivated = [this] { startTitleMusic(); };
+  auto* mute = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_M), &window);
+  mute->setContext(Qt::ApplicationShortcut);
+  QObject::connect(mute, &QShortcut::activated, &window, [this] { toggleMute(); });
 
   OpeningPage* opening = window.openingPage;
   QObject::connect(opening, &OpeningPage::startRequested, &window,
