@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libqt6svg6 qt6-qpa-plugins
   libgl-dev libxkbcommon-dev
   libpng-dev libjpeg-dev libgif-dev libcurl4-openssl-dev
-  libmpg123-dev libsndfile1-dev libqrencode-dev
+  libmpg123-dev libsndfile1-dev libqrencode-dev libzip-dev libcpp-httplib-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-liberation fontconfig
   xvfb xauth

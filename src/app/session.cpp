@@ -1,7 +1,9 @@
 // Session start-up.
 #include "app/session.h"
 
+#include "app/online_options.h"
 #include "base/cp1252.h"
+#include "online/curl_http.h"
 #include "shell/input_wiring.h"
 #include "shell/startup.h"
 
@@ -17,7 +19,8 @@ void Session::start(const Options& options, const std::filesystem::path& folder)
   shell::StartOptions start;
   start.gameFolder = folder.string();
   start.exeBaseName = options.exeBaseName;
-  start.serverBaseUrl = options.serverBaseUrl;
+  setOnlineOptions(options, start);
+  host.setHttp(std::make_unique<online::CurlHttp>([this] { host.processEvents(); }));
   shell::start(game, start);
 }
 

@@ -2,6 +2,7 @@
 #include "input/phrase_file.h"
 
 #include "base/file_io.h"
+#include "online/content_files.h"
 #include "shell/game.h"
 
 namespace input {
@@ -13,8 +14,8 @@ std::string phraseFileName(const shell::Game& game) { return game.commandsScript
 
 }  // namespace
 
-std::optional<base::Lines> readPhraseFile(const shell::Game& game) {
-  // On-line play (row 103) is to refresh the file from the server first.
+std::optional<base::Lines> readPhraseFile(shell::Game& game) {
+  online::refreshBeforeReading(game, phraseFileName(game));
   auto path = game.folders.dataFolder.find(phraseFileName(game));
   return path ? base::readTextLines(*path) : std::nullopt;
 }

@@ -4,8 +4,11 @@
 // Every text crossing this seam is game text in Windows-1252.
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "platform/http.h"
 
 namespace platform {
 
@@ -59,6 +62,14 @@ class Host {
 
   // End the application (the shut-down sequence follows).
   virtual void quit() = 0;
+
+  // HTTP for on-line play; a host given no client fails every request.
+  Http& http() { return http_ ? *http_ : nullHttp_; }
+  void setHttp(std::unique_ptr<Http> http) { http_ = std::move(http); }
+
+ private:
+  NullHttp nullHttp_;
+  std::unique_ptr<Http> http_;
 };
 
 }  // namespace platform

@@ -6,6 +6,7 @@
 #include "script/core_statements.h"
 #include "script/jump_statements.h"
 #include "script/register_statements.h"
+#include "online/down_controls.h"
 #include "view/layout_statements.h"
 #include "view/picture_statements.h"
 #include "view/text_statements.h"
@@ -27,6 +28,7 @@ Dispatch buildDispatch() {
   view::registerTextStatements(dispatch);
   view::registerPictureStatements(dispatch);
   view::registerLayoutStatements(dispatch);
+  online::registerOnlineStatements(dispatch);
   return dispatch;
 }
 

@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "base/cp1252.h"
+#include "online/down_page.h"
 #include "shell/game.h"
 #include "view/screen_state.h"
 
@@ -59,6 +60,7 @@ std::string stateLines(const Game& game) {
       {"objects", std::to_string(game.world.Objs.size())},
   });
   for (auto& row : view::screenStateRows(game)) rows.push_back(std::move(row));
+  for (auto& row : online::downPageRows(game.online.page)) rows.push_back(std::move(row));
   std::string text;
   for (const auto& [name, value] : rows) text += name + "=" + value + "\n";
   return text;

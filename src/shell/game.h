@@ -7,6 +7,7 @@
 #include <string>
 
 #include "input/parser_state.h"
+#include "online/online_state.h"
 #include "platform/host.h"
 #include "script/dispatch.h"
 #include "script/registers.h"
@@ -47,6 +48,9 @@ struct Game {
 
   // Player input: the typed-command parser's memory.
   input::ParserState parser;
+
+  // On-line content: the server's file list, request headers, the "Down" page.
+  online::OnlineState online;
 
   // The program's random generator, seeded from the clock at start-up.
   std::mt19937 random;

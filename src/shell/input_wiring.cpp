@@ -2,6 +2,7 @@
 #include "shell/input_wiring.h"
 
 #include "input/command_keys.h"
+#include "online/down_controls.h"
 #include "shell/player.h"
 #include "view/links.h"
 #include "world/game_start.h"
@@ -16,6 +17,8 @@ void connectPlayerInput(Player& player) {
   player.onKey = [](Game& game, const PlayerInput& input) { input::keyReleased(game, input.text); };
   // The page view completed a navigation to the address: "Scp=" links run scripts.
   player.onLink = [](Game& game, const PlayerInput& input) { view::followLink(game, input.text); };
+  // A click on a control of the "Down" page, after its mouse up.
+  player.onDown = [](Game& game, const PlayerInput& input) { online::actOnDownControl(game, input.text); };
 }
 
 }  // namespace shell

@@ -39,6 +39,7 @@ void Player::handle(const PlayerInput& input) {
     case Kind::Key: delegate(onKey, "keys"); break;
     case Kind::Link: delegate(onLink, "page links"); break;
     case Kind::Click: delegate(onClick, "clicks"); break;
+    case Kind::Down: delegate(onDown, "the download page"); break;
   }
 }
 

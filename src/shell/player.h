@@ -21,7 +21,7 @@ class Player {
 
   // Handlers for the kinds of input other subsystems own (game start, typed
   // commands, keys, links, clicks); an input without one is refused with a message.
-  std::function<void(Game&, const PlayerInput&)> onStart, onType, onKey, onLink, onClick;
+  std::function<void(Game&, const PlayerInput&)> onStart, onType, onKey, onLink, onClick, onDown;
   // Called with a clear message when an input cannot be handled by this build.
   std::function<void(const std::string&)> onUnsupported;
 

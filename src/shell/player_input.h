@@ -6,9 +6,9 @@
 namespace shell {
 
 struct PlayerInput {
-  enum class Kind { Start, Type, Key, Run, Link, Click, Quit };
+  enum class Kind { Start, Type, Key, Run, Link, Click, Down, Quit };
   Kind kind = Kind::Run;
-  std::string text;     // typed text, key name, script name, link address, surface
+  std::string text;     // typed text, key name, script name, link address, surface, "Down" control
   int x = 0, y = 0;     // click position
 };
 

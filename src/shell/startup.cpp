@@ -5,6 +5,8 @@
 
 #include "base/file_io.h"
 #include "base/number.h"
+#include "online/content_files.h"
+#include "online/down_controls.h"
 #include "shell/game.h"
 #include "view/end_button.h"
 #include "view/surfaces.h"
@@ -21,6 +23,9 @@ void setUpFolders(Game& game, const StartOptions& options) {
   folders.dataFolder = base::GameFolder(folders.exeFolder);
   folders.exeFolderUrl = folderUrl(folders.exeFolder);
   folders.serverBaseUrl = options.serverBaseUrl;
+  if (!folders.serverBaseUrl.empty() && folders.serverBaseUrl.back() != '/') folders.serverBaseUrl += '/';
+  game.online.updaterProgram = options.updaterProgram;
+  game.online.restartCommand = options.restartCommand;
   game.debug.setFile(folders.exeFolder / "debug.txt");
 }
 
@@ -94,7 +99,9 @@ void start(Game& game, const StartOptions& options) {
   game.screen.outerPage = view::OuterPage::Abertura;
   createBitmaps(game);
   game.random.seed(static_cast<unsigned>(std::time(nullptr)));
+  online::showSwitches(game);
   // The server file list is fetched only when a server was given (on-line play).
+  online::fetchListAtStartUp(game);
 }
 
 void shutDown(Game& game) {

@@ -4,6 +4,7 @@
 #pragma once
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace shell {
 
@@ -20,6 +21,8 @@ struct StartOptions {
   std::string gameFolder;   // the game folder (exeFolder and dataFolder)
   std::string exeBaseName = "mirandel";
   std::string serverBaseUrl;
+  std::string updaterProgram;               // our own updater, beside the player
+  std::vector<std::string> restartCommand;  // starts the player again after an update
 };
 
 // The start-up sequence, run once.

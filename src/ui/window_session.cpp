@@ -8,6 +8,8 @@
 
 #include "base/cp1252.h"
 #include "input/command_keys.h"
+#include "online/curl_http.h"
+#include "online/down_controls.h"
 #include "shell/dump.h"
 #include "shell/input_wiring.h"
 
@@ -48,6 +50,7 @@ WindowSession::WindowSession(const WindowOptions& options)
     game.traceHook = [this](const std::string& line) { *trace_ << base::cp1252ToUtf8(line) << '\n'; };
   }
   shell::connectPlayerInput(player);
+  host.setHttp(std::make_unique<online::CurlHttp>([this] { host.processEvents(); }));
   connectWindow();
 }
 
@@ -90,6 +93,17 @@ void WindowSession::connectWindow() {
   });
   QObject::connect(page, &GamePage::linkFollowed, &window, [this](const QString& address) {
     post({shell::PlayerInput::Kind::Link, base::utf8ToCp1252(address.toStdString())});
+  });
+  DownPageView* down = page->pageDown;
+  auto controlName = [](const QString& name) { return name.toStdString(); };
+  QObject::connect(down, &DownPageView::buttonPressed, &window,
+                   [this, controlName](const QString& name) { online::pressDownButton(game, controlName(name)); window.refresh(game); });
+  QObject::connect(down, &DownPageView::buttonReleased, &window, [this, controlName](const QString& name) {
+    online::releaseDownButton(game, controlName(name));
+    post({shell::PlayerInput::Kind::Down, controlName(name)});
+  });
+  QObject::connect(down, &DownPageView::tickClicked, &window, [this, controlName](const QString& name) {
+    post({shell::PlayerInput::Kind::Down, controlName(name)});
   });
   QObject::connect(page->btFim, &PictureWidget::pressed, &window, [this] { pressEndButton(); });
   QObject::connect(page->btFim, &PictureWidget::released, &window, [this] { releaseEndButton(); });
@@ -163,6 +177,13 @@ void WindowSession::deliver(const shell::PlayerInput& input) {
         sendMouse(target, QEvent::MouseButtonRelease, at);
       } else {
         post(input);  // surfaces the window does not have yet go straight to the engine
+      }
+      break;
+    case Kind::Down:
+      // A control the page does not show cannot be clicked.
+      if (QWidget* control = page->pageDown->control(input.text); control && control->isVisibleTo(page->pageDown)) {
+        sendMouse(control, QEvent::MouseButtonPress, QPoint(1, 1));
+        sendMouse(control, QEvent::MouseButtonRelease, QPoint(1, 1));
       }
       break;
     case Kind::Quit:

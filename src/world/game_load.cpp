@@ -2,6 +2,7 @@
 #include "world/game_load.h"
 
 #include "base/file_io.h"
+#include "online/content_files.h"
 #include "shell/game.h"
 #include "view/layout.h"
 #include "world/key_order.h"
@@ -10,7 +11,9 @@
 namespace world {
 namespace {
 
-base::Lines readGameFile(const shell::Game& game, const std::string& fileName) {
+// fetchFirst: on-line play fetches the file from the server before it is read.
+base::Lines readGameFile(shell::Game& game, const std::string& fileName, bool fetchFirst) {
+  if (fetchFirst) online::resolveContentFile(game, fileName);
   auto path = game.folders.dataFolder.find(fileName);
   auto lines = path ? base::readTextLines(*path) : std::nullopt;
   if (!lines)
@@ -29,14 +32,14 @@ base::Lines sortedKeys(const base::Lines& lines) {
 }  // namespace
 
 void loadGame(shell::Game& game, const std::string& name) {
-  // On-line play (row 103) is to fetch each file from the server before it is
-  // read, the table's own row deciding for the files after it; that call joins
-  // the reads below when the on-line subsystem lands.
+  // On-line play (row 103) fetches each file before it is read; the game's own
+  // table, once read, decides for the files after it.
   shell::DefinitionsTable table;
-  table.rows() = readGameFile(game, name + ".ini");
-  base::Lines registers = decodeRegisterFile(readGameFile(game, name + ".rgs"));
-  base::Lines keys = sortedKeys(readGameFile(game, name + ".obz"));
-  base::Lines objects = readGameFile(game, name + ".obx");
+  table.rows() = readGameFile(game, name + ".ini", game.Defs.isOn(103));
+  const bool fetchFirst = table.isOn(103);
+  base::Lines registers = decodeRegisterFile(readGameFile(game, name + ".rgs", fetchFirst));
+  base::Lines keys = sortedKeys(readGameFile(game, name + ".obz", fetchFirst));
+  base::Lines objects = readGameFile(game, name + ".obx", fetchFirst);
   auto count = table.number(5);
   if (!count)
     throw GameLoadError("a linha 6 de " + name + ".ini deve ser o n\xFAmero de registros, mas \xE9 \"" +

@@ -2,6 +2,7 @@
 #include "world/object_restore.h"
 
 #include "base/file_io.h"
+#include "online/content_files.h"
 #include "script/script_error.h"
 #include "shell/game.h"
 #include "world/object_table.h"
@@ -11,8 +12,9 @@ namespace world {
 namespace {
 
 // The first 8 lines of <key>.obj; a file missing or too short aborts the run.
-base::Lines pristineRecord(const shell::Game& game, const std::string& key) {
+base::Lines pristineRecord(shell::Game& game, const std::string& key) {
   const std::string fileName = key + ".obj";
+  online::refreshBeforeReading(game, fileName);
   auto path = game.folders.dataFolder.find(fileName);
   auto lines = path ? base::readTextLines(*path) : std::nullopt;
   if (!lines) throw script::ScriptError("n\xE3o encontrei o objeto " + fileName);
@@ -23,7 +25,7 @@ base::Lines pristineRecord(const shell::Game& game, const std::string& key) {
   return std::move(*lines);
 }
 
-base::Lines restoreAll(const shell::Game& game) {
+base::Lines restoreAll(shell::Game& game) {
   base::Lines table;
   table.reserve(game.world.Objs.size() * kRecordLines);
   for (const std::string& key : game.world.Objs) {
@@ -33,7 +35,7 @@ base::Lines restoreAll(const shell::Game& game) {
   return table;
 }
 
-base::Lines restoreOne(const shell::Game& game, const std::string& key) {
+base::Lines restoreOne(shell::Game& game, const std::string& key) {
   base::Lines record = pristineRecord(game, key);
   base::Lines table = game.world.Objx;
   const base::Lines& keys = game.world.Objs;

@@ -42,6 +42,7 @@ struct TestGame {
   std::string errors() const;  // error boxes joined by newlines, UTF-8
 
   TempFolder folder;
+  std::string serverBaseUrl;  // set before start() for on-line play
   platform::HeadlessHost host;
   std::unique_ptr<shell::Game> game;
 };
