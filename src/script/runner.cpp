@@ -32,19 +32,14 @@ void executeAllLines(shell::Game& game) {
     executeStatement(game);
 }
 
-// The script's lines from the game folder, as they stand.
-void readScript(shell::Game& game, const std::string& name) {
-  auto path = game.folders.dataFolder.find(scriptFileName(name));
-  auto lines = path ? base::readTextLines(*path) : std::nullopt;
-  if (!lines) throw ScriptError("n\xE3o encontrei o script " + scriptFileName(name));
-  game.runner.Script = std::move(*lines);
-}
-
 }  // namespace
 
 void loadScript(shell::Game& game, const std::string& name) {
   online::refreshBeforeReading(game, scriptFileName(name));
-  readScript(game, name);
+  auto path = game.folders.dataFolder.find(scriptFileName(name));
+  auto lines = path ? base::readTextLines(*path) : std::nullopt;
+  if (!lines) throw ScriptError("n\xE3o encontrei o script " + scriptFileName(name));
+  game.runner.Script = std::move(*lines);
 }
 
 std::string parseLinkParameters(shell::Game& game, const std::string& name) {
@@ -100,11 +95,11 @@ void runScript(shell::Game& game, std::string name) {
   runner.running = true;
   runner.stepsThisRun = 0;
   try {
-    // On-line play fetches the script once per run, before looking for it, so
-    // a script only the server has runs too.
+    // On-line play fetches the script before looking for it, so a script only
+    // the server has runs too; loading it asks the server once more.
     online::refreshBeforeReading(game, scriptFileName(name));
     if (game.folders.dataFolder.exists(scriptFileName(name))) {
-      readScript(game, name);
+      loadScript(game, name);
       traceScriptStart(game, name);
     } else {
       // A missing script runs nothing (not the lines left from the last script).

@@ -16,11 +16,14 @@ std::string SeenRequest::header(const std::string& name) const {
 }
 
 TestServer::TestServer() : server_(std::make_unique<httplib::Server>()) {
-  server_->set_logger([this](const httplib::Request& request, const httplib::Response&) {
+  // Requests are recorded before they are answered, so a client never sees a
+  // reply whose request is not yet on the record.
+  server_->set_pre_routing_handler([this](const httplib::Request& request, httplib::Response&) {
     std::lock_guard lock(mutex_);
     SeenRequest seen{request.path, {}};
     for (const auto& [name, value] : request.headers) seen.headers.emplace(name, value);
     seen_.push_back(std::move(seen));
+    return httplib::Server::HandlerResponse::Unhandled;
   });
   server_->Get(".*", [this](const httplib::Request& request, httplib::Response& response) {
     std::function<void(const httplib::Request&, httplib::Response&)> special;
