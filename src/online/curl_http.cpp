@@ -4,6 +4,8 @@
 #include <curl/curl.h>
 
 #include <algorithm>
+#include <chrono>
+#include <optional>
 #include <memory>
 
 #include <cctype>
@@ -130,12 +132,31 @@ platform::HttpReply CurlHttp::transfer(const platform::HttpRequest& request, con
   // run meanwhile) never takes the other's messages.
   CURLM* multi = curl_multi_init();
   curl_multi_add_handle(multi, easy);
+  // The read time-out counts from the connection or the last byte received;
+  // curl's low-speed limit above averages over seconds and would wait longer.
+  using Clock = std::chrono::steady_clock;
+  std::optional<Clock::time_point> lastByte;
+  curl_off_t bytesSeen = -1;
+  bool stalled = false;
   int running = 1;
   while (running) {
     if (curl_multi_perform(multi, &running) != CURLM_OK) break;
     if (!running) break;
     curl_multi_poll(multi, nullptr, 0, kPollMs, nullptr);
     if (whileWaiting_) whileWaiting_();
+    curl_off_t connected = 0, received = 0;
+    long headerBytes = 0;
+    curl_easy_getinfo(easy, CURLINFO_CONNECT_TIME_T, &connected);
+    curl_easy_getinfo(easy, CURLINFO_SIZE_DOWNLOAD_T, &received);
+    curl_easy_getinfo(easy, CURLINFO_HEADER_SIZE, &headerBytes);
+    if (connected <= 0) continue;
+    if (received + headerBytes != bytesSeen) {
+      bytesSeen = received + headerBytes;
+      lastByte = Clock::now();
+    } else if (Clock::now() - *lastByte > std::chrono::milliseconds(request.readTimeoutMs)) {
+      stalled = true;
+      break;
+    }
   }
   CURLcode result = CURLE_FAILED_INIT;
   int left = 0;
@@ -148,7 +169,9 @@ platform::HttpReply CurlHttp::transfer(const platform::HttpRequest& request, con
     char* location = nullptr;
     if (curl_easy_getinfo(easy, CURLINFO_REDIRECT_URL, &location) == CURLE_OK && location) redirect = location;
   }
-  if (body.tooLarge || result == CURLE_FILESIZE_EXCEEDED)
+  if (stalled)
+    reply.error = "nenhum byte em " + std::to_string(request.readTimeoutMs) + " ms";
+  else if (body.tooLarge || result == CURLE_FILESIZE_EXCEEDED)
     reply.error = "resposta maior que " + std::to_string(request.maxBytes) + " bytes";
   else if (result != CURLE_OK)
     reply.error = *errorText ? errorText : curl_easy_strerror(result);
