@@ -110,3 +110,14 @@ TEST(OnlinePlay, TheTerminalShowsTheDownloadPageAndABulkDownloadLineByLine) {
   EXPECT_EQ(game.read("a.scx"), "A");
   EXPECT_EQ(game.readLines("mirandel.ini").at(103), "*");
 }
+
+TEST(OnlinePlay, AnEventsFileNamesOnlyControlsOfTheDownloadPage) {
+  TempFolder game;
+  game.writeBytes("mirandel.ini", "");
+  game.writeBytes("events.txt", "click down TicLine\nclick down Nada\n");
+  std::string command = std::string(MIRANDEL_BINARY) + " --game " + game.path().string() + " --events " +
+                        (game.path() / "events.txt").string() + " 2>" + (game.path() / "stderr.txt").string();
+  EXPECT_EQ(WEXITSTATUS(std::system(command.c_str())), 1);
+  EXPECT_NE(game.read("stderr.txt").find("line 2: click down needs a control"), std::string::npos)
+      << game.read("stderr.txt");
+}

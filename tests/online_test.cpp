@@ -254,6 +254,25 @@ TEST(OnlineTransport, RedirectsStayOnTheSameServerAndCookiesLastTheSession) {
   EXPECT_EQ(missing.status, 404);
 }
 
+TEST(OnlineTransport, HttpsIsSpokenAndAnUnvouchedCertificateIsRefused) {
+  TempFolder keys;
+  const std::string certificate = (keys.path() / "cert.pem").string(), key = (keys.path() / "key.pem").string();
+  std::string command = "openssl req -x509 -newkey rsa:2048 -nodes -days 1 -subj /CN=127.0.0.1 -keyout " + key +
+                        " -out " + certificate + " >/dev/null 2>&1";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  TestServer server(certificate, key);
+  server.serve("/x", "segredo");
+  ASSERT_EQ(server.url().rfind("https://", 0), 0u);
+  online::CurlHttp http;
+  platform::HttpRequest request;
+  request.url = server.url() + "x";
+  auto reply = http.get(request);
+  // The scheme is spoken; a certificate nobody vouches for is refused.
+  EXPECT_FALSE(reply.ok);
+  EXPECT_NE(reply.error.find("certificate"), std::string::npos) << reply.error;
+  EXPECT_EQ(server.count("/x"), 0u);
+}
+
 TEST(OnlineList, BulkDownloadShowsProgressSkipsAnEntryWithoutItsTimeAndRefusesForeignNames) {
   OnlineGame online({103});
   online.server.serveList({"a.scx", "01/01/2024", "10:00:00", "x", "b.scx", "01/01/2024", "10:00:00", "x", "c.scx"});
@@ -346,7 +365,7 @@ TEST(OnlineVersion, ThePackageFetchesItsFilesReloadsTheTableAndStartsOnlyOurUpda
   online.server.serve("//mrd2023/vrsmrd.txt", "1.1\r\nsala.scx\r\nmirandel.ini\r\n");
   online.server.serve("/mrd2023/sala.scx", "msg= nova\r\n");
   online.server.serve("/mrd2023/mirandel.ini", base::joinLines(table));
-  online.game().online.updaterProgram = "/opt/mirandel/mirandel-update";
+  online.game().online.updaterProgram = MIRANDEL_UPDATER;
   online::actOnDownControl(online.game(), "btAtual");
   online::actOnDownControl(online.game(), "btDEG");
   const auto& page = online.game().online.page;
@@ -367,9 +386,20 @@ TEST(OnlineVersion, ThePackageFetchesItsFilesReloadsTheTableAndStartsOnlyOurUpda
   online::actOnDownControl(online.game(), "btDEG");
   ASSERT_EQ(online.test.host.record.opened.size(), 1u);
   const std::string started = online.test.host.record.opened[0];
-  EXPECT_EQ(started.rfind("/opt/mirandel/mirandel-update --game ", 0), 0u) << started;
+  EXPECT_EQ(started.rfind(std::string(MIRANDEL_UPDATER) + " --game ", 0), 0u) << started;
   EXPECT_NE(started.find(" q8m41xw mirandel mirandel.zpp"), std::string::npos) << started;
   EXPECT_TRUE(online.test.host.quitRequested());
+
+  // Without an installed updater the package stays and the player goes on.
+  OnlineGame bare({});
+  bare.server.serve("//mrd2023/vrsmrd.txt", "1.2\r\n");
+  bare.test.folder.writeBytes("mirandel.zpp", "pacote");
+  bare.game().online.updaterProgram = bare.test.folder.path() / "mirandel-update";
+  bare.test.folder.writeBytes("mirandel-update", "#!/bin/sh\n");  // one in the game folder is never run
+  online::actOnDownControl(bare.game(), "btAtual");
+  online::actOnDownControl(bare.game(), "btDEG");
+  EXPECT_TRUE(bare.test.host.record.opened.empty());
+  EXPECT_FALSE(bare.test.host.quitRequested());
 }
 
 TEST(OnlineVersion, PackageNamesThatLeaveTheFolderStopTheDownload) {

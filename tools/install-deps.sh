@@ -9,7 +9,7 @@ packages=(
   libpng-dev libjpeg-dev libgif-dev libcurl4-openssl-dev
   libmpg123-dev libsndfile1-dev libqrencode-dev libzip-dev libcpp-httplib-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  fonts-liberation fontconfig
+  fonts-liberation fontconfig openssl
   xvfb xauth
 )
 missing=()

@@ -3,6 +3,8 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+
 #include "base/file_io.h"
 #include "online/content_files.h"
 #include "online/down_notices.h"
@@ -33,9 +35,22 @@ void fail(shell::Game& game, const std::string& message) {
   idle(game);
 }
 
+// Whether the path lies inside the folder (where a download could have put it).
+bool insideFolder(const std::filesystem::path& path, const std::filesystem::path& folder) {
+  std::error_code error;
+  auto file = std::filesystem::weakly_canonical(path, error);
+  auto root = std::filesystem::weakly_canonical(folder, error);
+  auto [rootEnd, fileAt] = std::mismatch(root.begin(), root.end(), file.begin(), file.end());
+  return rootEnd == root.end();
+}
+
 void startUpdater(shell::Game& game) {
   const auto& online = game.online;
-  if (online.updaterProgram.empty()) {
+  std::error_code error;
+  // Only our own installed updater runs, never a program a download could have
+  // put into the game folder; without it the player keeps running with the files.
+  if (online.updaterProgram.empty() || !std::filesystem::is_regular_file(online.updaterProgram, error) ||
+      insideFolder(online.updaterProgram, game.folders.exeFolder)) {
     setNotice(game, "Atualizador n\xE3o instalado: o pacote " + std::string(kPackageFile) + " ficou na pasta do jogo.");
     return;
   }

@@ -15,7 +15,13 @@ std::string SeenRequest::header(const std::string& name) const {
   return it == headers.end() ? "<none>" : it->second;
 }
 
-TestServer::TestServer() : server_(std::make_unique<httplib::Server>()) {
+TestServer::TestServer() : TestServer(std::make_unique<httplib::Server>(), "http") {}
+
+TestServer::TestServer(const std::string& certificateFile, const std::string& keyFile)
+    : TestServer(std::make_unique<httplib::SSLServer>(certificateFile.c_str(), keyFile.c_str()), "https") {}
+
+TestServer::TestServer(std::unique_ptr<httplib::Server> server, const std::string& scheme)
+    : server_(std::move(server)), scheme_(scheme) {
   // Requests are recorded before they are answered, so a client never sees a
   // reply whose request is not yet on the record.
   server_->set_pre_routing_handler([this](const httplib::Request& request, httplib::Response&) {
@@ -65,7 +71,7 @@ TestServer::~TestServer() {
   thread_.join();
 }
 
-std::string TestServer::url() const { return "http://127.0.0.1:" + std::to_string(port_) + "/"; }
+std::string TestServer::url() const { return scheme_ + "://127.0.0.1:" + std::to_string(port_) + "/"; }
 
 void TestServer::serve(const std::string& path, const std::string& bytes) {
   std::lock_guard lock(mutex_);

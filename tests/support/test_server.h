@@ -28,9 +28,11 @@ struct SeenRequest {
 class TestServer {
  public:
   TestServer();
+  // An https server with the certificate and key (PEM files).
+  TestServer(const std::string& certificateFile, const std::string& keyFile);
   ~TestServer();
 
-  // "http://127.0.0.1:PORT/"
+  // "http://127.0.0.1:PORT/" (or https)
   std::string url() const;
   int port() const { return port_; }
 
@@ -50,11 +52,13 @@ class TestServer {
   void redirect(const std::string& path, const std::string& location);
 
  private:
+  TestServer(std::unique_ptr<httplib::Server> server, const std::string& scheme);
   void special(const std::string& path, std::function<void(const httplib::Request&, httplib::Response&)> handler);
 
   std::unique_ptr<httplib::Server> server_;
   std::thread thread_;
   int port_ = 0;
+  std::string scheme_ = "http";
   mutable std::mutex mutex_;
   std::map<std::string, std::string> files_;
   std::vector<SeenRequest> seen_;
