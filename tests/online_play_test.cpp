@@ -89,7 +89,7 @@ TEST(OnlinePlay, TheDemoGamePlaysANewerScriptAndUpdatesItselfThroughOurUpdater) 
 TEST(OnlinePlay, TheTerminalShowsTheDownloadPageAndABulkDownloadLineByLine) {
   TempFolder game;
   game.writeBytes("mirandel.ini", base::joinLines(shell::DefinitionsTable::builtInRows()));
-  game.write("abertura.scx", "modo= 0\nmsg= Olá!");
+  game.write("abertura.scx", "modo= 0\nmsg= Olá!\ndownload");
   for (const char* file : {"mirandel.rgs", "mirandel.obz", "mirandel.obx"}) game.writeBytes(file, "");
   TestServer server;
   server.serveList({"a.scx", "01/01/2024", "10:00:00", "x", "b.scx", "01/01/2024", "10:00:00", "x", "c.scx"});
@@ -102,7 +102,7 @@ TEST(OnlinePlay, TheTerminalShowsTheDownloadPageAndABulkDownloadLineByLine) {
   ASSERT_EQ(WEXITSTATUS(std::system(command.c_str())), 0) << game.read("output.txt");
   const std::string out = game.read("output.txt");
   auto has = [&](const std::string& part) { return out.find(part) != std::string::npos; };
-  EXPECT_TRUE(has("[ ] TicLine")) << out;
+  EXPECT_TRUE(has("Olá!\n[ ] TicLine\n(botão) btAtual\n1.0g\nVerificar atualizações...")) << out;
   EXPECT_TRUE(has("[x] TicLine\n[ ] TicTudo\n[ ] TicDown\n[ ] TicMult")) << out;
   EXPECT_TRUE(has("[1/3] a.scx\n[2/3] b.scx\n[3/3] c.scx")) << out;
   EXPECT_TRUE(has("Baixando...\nErro ao baixar arquivo ou internet fora do ar!")) << out;

@@ -124,6 +124,7 @@ class Terminal {
  private:
   void show(const std::string& sink, const std::string& text) {
     if (sink == "picture") return out_.line("[imagem: " + text + "]");
+    if (sink == "Down") return showDownPage();
     if (sink == "MsgMd0" || sink == "Msg") return out_.write(text, false);
     if (sink != "WebTxt") return out_.line(text);
     // The line is already the last of the page: its links number after those before it.

@@ -63,7 +63,10 @@ bool shown(const DownPage& page, const std::string& name) {
   return page.TicLine.visible;
 }
 
-void showDownPage(shell::Game& game, script::Statement&) { game.screen.viewerPage = "Down"; }
+void showDownPage(shell::Game& game, script::Statement&) {
+  game.screen.viewerPage = "Down";
+  game.host.textProduced("Down", "");  // the terminal lists the page
+}
 
 }  // namespace
 
