@@ -208,7 +208,7 @@ TEST(OnlineTransport, AStalledReplyIsGivenUpAfterTheReadTimeOut) {
   EXPECT_LT(took, std::chrono::milliseconds(6500));
 }
 
-TEST(OnlineTransport, HugeRepliesAreRefusedAndNeverWritten) {
+TEST(OnlineTransport, HugeAndBrokenRepliesAreRefusedAndNeverWritten) {
   OnlineGame online({103});
   online.test.script("grande", "msg= local");
   online.server.hugeAt(std::string(kContent) + "grande.scx", 100u << 20, false);
@@ -217,9 +217,14 @@ TEST(OnlineTransport, HugeRepliesAreRefusedAndNeverWritten) {
   EXPECT_EQ(online.test.folder.read("grande.scx"), "msg= local\r\n");
   EXPECT_FALSE(online::resolveContentFile(online.game(), "anunciado.scx"));
   EXPECT_FALSE(online.test.folder.exists("anunciado.scx"));
+  // A reply broken off half-way replaces nothing.
+  online.server.truncatedAt(std::string(kContent) + "grande.scx");
+  EXPECT_FALSE(online::resolveContentFile(online.game(), "grande.scx"));
+  EXPECT_EQ(online.test.folder.read("grande.scx"), "msg= local\r\n");
   // The client stops at its cap: the reply is never held whole.
   online::CurlHttp http;
   platform::HttpRequest request;
+  online.server.hugeAt(std::string(kContent) + "grande.scx", 100u << 20, false);
   request.url = online.server.url() + "mrd2023/mrd/grande.scx";
   request.maxBytes = 1u << 20;
   auto reply = http.get(request);

@@ -37,6 +37,19 @@ TEST(Updater, UnpacksTheEncryptedPackageRemovesItAndStartsThePlayerAgain) {
     EXPECT_EQ(entry.path().filename().string().find(".mirandel-update"), std::string::npos);
 }
 
+TEST(Updater, WaitsForThePlayerToEndBeforeItUnpacks) {
+  TempFolder game;
+  writePackage(game.path() / "mirandel.zpp", "q8m41xw", {{"sala.scx", "nova"}});
+  // A stand-in player that runs one more second, then the updater told to wait for it.
+  const std::string timing = (game.path() / "timing.txt").string();
+  std::string command = "sh -c 'sleep 1 & start=$(date +%s%N); " + std::string(MIRANDEL_UPDATER) + " --game " +
+                        game.path().string() + " --wait $! q8m41xw mirandel mirandel.zpp; echo $(( ($(date +%s%N) - start) / 1000000 )) > " +
+                        timing + "'";
+  ASSERT_EQ(WEXITSTATUS(std::system(command.c_str())), 0);
+  EXPECT_EQ(game.read("sala.scx"), "nova");
+  EXPECT_GE(std::stoi(game.read("timing.txt")), 900);
+}
+
 TEST(Updater, ABadPackageLeavesTheGameFolderAsItWas) {
   TempFolder game;
   game.writeBytes("sala.scx", "msg= velha\r\n");

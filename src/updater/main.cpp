@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <fstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -44,14 +45,22 @@ bool parse(int argc, char** argv, Arguments& arguments) {
   return arguments.positional.size() == 3;
 }
 
+// Whether the process still runs (an ended one nobody has reaped yet does not).
+bool running(long pid) {
+  if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH) return false;
+  std::ifstream status("/proc/" + std::to_string(pid) + "/stat");
+  std::string line;
+  if (!std::getline(status, line)) return true;
+  size_t end = line.rfind(')');
+  return end == std::string::npos || end + 2 >= line.size() || line[end + 2] != 'Z';
+}
+
 // The player ends itself after starting us; give it time to write its files.
 void waitForExit(long pid) {
   if (pid <= 0) return;
   auto until = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-  while (std::chrono::steady_clock::now() < until) {
-    if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH) return;
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-  }
+  while (std::chrono::steady_clock::now() < until && running(pid))
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
 }
 
 void restartPlayer(const std::vector<std::string>& command) {

@@ -138,6 +138,15 @@ void TestServer::hugeAt(const std::string& path, size_t bytes, bool announceLeng
   });
 }
 
+void TestServer::truncatedAt(const std::string& path) {
+  special(path, [](const httplib::Request&, httplib::Response& response) {
+    response.set_content_provider(1000, "application/octet-stream", [](size_t, size_t, httplib::DataSink& sink) {
+      sink.write("msg= meio\r", 10);
+      return false;  // the connection closes with the reply unfinished
+    });
+  });
+}
+
 void TestServer::redirect(const std::string& path, const std::string& location) {
   special(path, [location](const httplib::Request&, httplib::Response& response) {
     response.set_redirect(location);

@@ -50,6 +50,8 @@ class TestServer {
   void stallAt(const std::string& path);
   void hugeAt(const std::string& path, size_t bytes, bool announceLength);
   void redirect(const std::string& path, const std::string& location);
+  // A reply that announces 1000 bytes and breaks off after the first ten.
+  void truncatedAt(const std::string& path);
 
  private:
   TestServer(std::unique_ptr<httplib::Server> server, const std::string& scheme);
