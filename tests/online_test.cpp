@@ -138,6 +138,10 @@ TEST(OnlineContent, DownloadUpdatedKeepsOnlyAStrictlyLaterLocalCopy) {
   // No local copy: downloaded, whatever the list says.
   online.test.run("sotao");
   EXPECT_EQ(online.msg(), "sotao do servidor");
+  // A name with a blank goes into the address escaped.
+  online.server.serve(std::string(kContent) + "sala de estar.scx", "msg= estar\r\n");
+  online.test.run("sala de estar");
+  EXPECT_EQ(online.msg(), "estar");
 }
 
 TEST(OnlineContent, ServerStampsAreReadInTheRegionalForm) {

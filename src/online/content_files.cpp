@@ -35,6 +35,24 @@ bool localCopyIsLater(const shell::Game& game, const std::string& name, const st
   return localStamp && server && *localStamp > *server;
 }
 
+// The file name as it goes into an address: "\" as "/", and the characters an
+// address cannot hold as they stand (a blank, "%", "#", "?") escaped.
+std::string addressPart(const std::string& name) {
+  std::string part;
+  for (char c : name) {
+    if (c == '\\') part += '/';
+    else if (c == ' ' || c == '%' || c == '#' || c == '?') {
+      static const char* digits = "0123456789ABCDEF";
+      part += '%';
+      part += digits[(static_cast<unsigned char>(c) >> 4) & 15];
+      part += digits[static_cast<unsigned char>(c) & 15];
+    } else {
+      part += c;
+    }
+  }
+  return part;
+}
+
 bool refusedName(shell::Game& game, const std::string& name) {
   if (base::GameFolder::isSafeName(name)) return false;
   game.debug.logDebug("Nome de arquivo recusado (fora da pasta do jogo): " + name);
@@ -73,7 +91,7 @@ bool fetchToFolder(shell::Game& game, const std::string& urlPrefix, const std::s
   if (game.folders.serverBaseUrl.empty() || refusedName(game, name)) return false;
   setRequestHeaders(game);
   game.host.processEvents();
-  platform::HttpReply reply = game.host.http().get(requestFor(game, urlPrefix + name));
+  platform::HttpReply reply = game.host.http().get(requestFor(game, urlPrefix + addressPart(name)));
   if (!reply.ok) return false;
   auto path = game.folders.dataFolder.pathForWriting(name);
   if (!path) return false;
