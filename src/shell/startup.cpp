@@ -100,6 +100,7 @@ void start(Game& game, const StartOptions& options) {
   createBitmaps(game);
   game.random.seed(static_cast<unsigned>(std::time(nullptr)));
   online::showSwitches(game);
+  if (options.openingScreenReady) options.openingScreenReady();
   // The server file list is fetched only when a server was given (on-line play).
   online::fetchListAtStartUp(game);
 }

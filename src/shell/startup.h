@@ -2,6 +2,7 @@
 // table, the working lists and bitmaps with their debug lines, and at exit the
 // position written into the table and every game file saved.
 #pragma once
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -23,6 +24,9 @@ struct StartOptions {
   std::string serverBaseUrl;
   std::string updaterProgram;               // our own updater, beside the player
   std::vector<std::string> restartCommand;  // starts the player again after an update
+  // Called once the opening screen is ready, before the server list is asked
+  // for: the window shows itself, so the player is seen while it waits.
+  std::function<void()> openingScreenReady;
 };
 
 // The start-up sequence, run once.

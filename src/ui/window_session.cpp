@@ -57,9 +57,13 @@ WindowSession::WindowSession(const WindowOptions& options)
 WindowSession::~WindowSession() { shutDownOnce(); }
 
 void WindowSession::start() {
-  shell::start(game, options_.start);
+  shell::StartOptions start = options_.start;
+  start.openingScreenReady = [this] {
+    window.refresh(game);
+    window.show();
+  };
+  shell::start(game, start);
   window.refresh(game);
-  window.show();
 }
 
 void WindowSession::connectWindow() {
