@@ -35,9 +35,12 @@ struct Light {
   std::string colour = "maroon";  // "maroon" idle, "red" and "green" busy
 };
 
+// The version text of this player (the version check compares the server's with it).
+inline constexpr const char* kPlayerVersion = "1.0g";
+
 struct DownPage {
   DownLabel Label2{"Atualiza\xE7\xE3o e download:"};
-  DownLabel Versao{"1.0g"};
+  DownLabel Versao{kPlayerVersion};
   PictureButton btAtual;
   DownLabel lbAviso{"Verificar atualiza\xE7\xF5" "es..."};
   Gauge G1;

@@ -7,8 +7,6 @@ namespace shell { struct Game; }
 
 namespace online {
 
-// The version text of this player's game data.
-inline constexpr const char* kPlayerVersion = "1.0g";
 inline constexpr const char* kVersionFile = "vrsmrd.txt";
 inline constexpr const char* kPackageFile = "mirandel.zpp";
 inline constexpr const char* kPackagePassword = "q8m41xw";
