@@ -2,9 +2,9 @@
 #include <benchmark/benchmark.h>
 
 #include "platform/headless_host.h"
-#include "script/runner.h"
 #include "shell/game.h"
 #include "shell/startup.h"
+#include "shell/turn.h"
 #include "support_bench.h"
 
 namespace {
@@ -29,7 +29,7 @@ void BM_StraightScript(benchmark::State& state) {
     }
   }
   bench.writeScript("longo", script);
-  for (auto _ : state) script::runScript(bench.game, "longo");
+  for (auto _ : state) shell::runScript(bench.game, "longo");
   countStatements(state, lines);
 }
 BENCHMARK(BM_StraightScript)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
@@ -42,7 +42,7 @@ void BM_CountingLoop(benchmark::State& state) {
   bench.writeScript("conta",
                     "reg= 1,0\r\n:volta\r\nreg+ 1,1\r\nifreg< 1," + std::to_string(rounds) +
                         ",segue\r\ngoto fim\r\n:segue\r\ngoto volta\r\n:fim\r\n");
-  for (auto _ : state) script::runScript(bench.game, "conta");
+  for (auto _ : state) shell::runScript(bench.game, "conta");
   if (bench.game.Regs.at(1) != std::to_string(rounds)) state.SkipWithError("the loop did not count");
   countStatements(state, 3.0 * rounds);
 }
@@ -61,7 +61,7 @@ void BM_LongScriptJump(benchmark::State& state) {
   for (int i = 0; i < lines; ++i) script += ":l" + std::to_string(i) + "\r\npausa= 1\r\n";
   script += ":longe\r\ngoto volta\r\n";
   bench.writeScript("longo", script);
-  for (auto _ : state) script::runScript(bench.game, "longo");
+  for (auto _ : state) shell::runScript(bench.game, "longo");
   if (bench.game.Regs.at(1) != std::to_string(rounds)) state.SkipWithError("the loop did not count");
   countStatements(state, 3.0 * rounds);
 }

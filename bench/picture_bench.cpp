@@ -106,7 +106,7 @@ BENCHMARK(BM_BarePngDecode)->Unit(benchmark::kMicrosecond);
 
 void BM_LoadAndPlacePng(benchmark::State& state) {
   shell::Game& game = fixture().bench.game;
-  for (auto _ : state) view::placePicture(game, "foto.png", 0, 0, 0, 0, view::SurfaceId::Tela);
+  for (auto _ : state) view::placePicture(game, "foto.png", 0, 0, 0, 0, graphics::SurfaceId::Tela);
 }
 BENCHMARK(BM_LoadAndPlacePng)->Unit(benchmark::kMicrosecond);
 
@@ -119,7 +119,7 @@ BENCHMARK(BM_BareJpegDecode)->Unit(benchmark::kMicrosecond);
 
 void BM_LoadAndPlaceJpeg(benchmark::State& state) {
   shell::Game& game = fixture().bench.game;
-  for (auto _ : state) view::placePicture(game, "foto.jpg", 0, 0, 0, 0, view::SurfaceId::Tela);
+  for (auto _ : state) view::placePicture(game, "foto.jpg", 0, 0, 0, 0, graphics::SurfaceId::Tela);
 }
 BENCHMARK(BM_LoadAndPlaceJpeg)->Unit(benchmark::kMicrosecond);
 

@@ -5,8 +5,8 @@
 #include "base/cp1252.h"
 #include "base/text.h"
 #include "script/executor.h"
+#include "script/markers.h"
 #include "support/test_game.h"
-#include "view/markers.h"
 
 using namespace testing_support;
 
@@ -131,11 +131,11 @@ TEST_F(ExecutorTest, HundredThousandQuotedTextsRunWithoutGrowingTheStack) {
 
 TEST(Markers, ConvertPerDisplayMode) {
   const std::string text = base::utf8ToCp1252("a§b~c^d");
-  EXPECT_EQ(view::convertAllMarkers("2", text), "a<br>b&nbsp;c,d");
-  EXPECT_EQ(view::convertAllMarkers("1", text), "a\r\nb c,d");
-  EXPECT_EQ(view::convertAllMarkers("0", text), "a\r\nb c,d");
-  EXPECT_EQ(view::convertAllMarkers("3", text), base::utf8ToCp1252("a§b c,d"));
-  EXPECT_EQ(view::convertMarkers("1", 'x', "axbx"), "ab");
+  EXPECT_EQ(script::convertAllMarkers("2", text), "a<br>b&nbsp;c,d");
+  EXPECT_EQ(script::convertAllMarkers("1", text), "a\r\nb c,d");
+  EXPECT_EQ(script::convertAllMarkers("0", text), "a\r\nb c,d");
+  EXPECT_EQ(script::convertAllMarkers("3", text), base::utf8ToCp1252("a§b c,d"));
+  EXPECT_EQ(script::convertMarkers("1", 'x', "axbx"), "ab");
 }
 
 TEST_F(ExecutorTest, MessageSinksPerMode) {

@@ -6,6 +6,7 @@
 #include "input/command_keys.h"
 #include "input/command_text.h"
 #include "input/phrase_file.h"
+#include "shell/input_wiring.h"
 #include "support/test_game.h"
 
 using namespace testing_support;
@@ -71,8 +72,8 @@ struct CommandStepTest : ::testing::Test {
     t.setReg(20, "");
     return name;
   }
-  void type(const std::string& text) { input::typeCommand(*t.game, cp(text)); }
-  void key(const std::string& name) { input::pressKey(*t.game, name); }
+  void type(const std::string& text) { shell::typeCommand(*t.game, cp(text)); }
+  void key(const std::string& name) { shell::pressKey(*t.game, name); }
   std::string msgMd0() { return utf(t.game->screen.MsgMd0.text); }
   TestGame t;
 };

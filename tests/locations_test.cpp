@@ -5,9 +5,9 @@
 #include <array>
 
 #include "script/core_statements.h"
+#include "script/placeholders.h"
 #include "support/test_game.h"
 #include "world/location_statements.h"
-#include "world/placeholders.h"
 
 using namespace testing_support;
 
@@ -106,7 +106,7 @@ TEST_F(LocationsTest, PlaceholdersStandForExitsLocationObjectAndReturnScript) {
   world.Posic = "sala";
   world.Objeto = "chave";
   t.game->RetScp = "volta";
-  auto resolve = [&](const std::string& name) { return world::resolvePlaceholder(*t.game, name); };
+  auto resolve = [&](const std::string& name) { return script::resolvePlaceholder(*t.game, name); };
   EXPECT_EQ(resolve("@norte"), "n");
   EXPECT_EQ(resolve("@leste"), "l");
   EXPECT_EQ(resolve("@descer"), "d");

@@ -48,14 +48,14 @@ struct OnlineGame {
     rows.resize(107);
     for (int row : switchesOn) rows[static_cast<size_t>(row)] = "*";
     test.folder.writeBytes("mirandel.ini", base::joinLines(rows));
-    test.host.onText = [this](const std::string& sink, const std::string& text) {
-      produced.push_back(sink + ": " + utf(text));
+    test.host.onText = [this](platform::TextSink sink, const std::string& text) {
+      produced.push_back(std::string(sink == platform::TextSink::DownProgress ? "progress" : "text") + ": " + utf(text));
     };
     if (startNow) start();
   }
   void start(const std::string& serverUrl = "") {
     test.serverBaseUrl = serverUrl.empty() ? server.url() : serverUrl;
-    test.host.setHttp(std::make_unique<online::CurlHttp>());
+    test.host.useHttp(std::make_unique<online::CurlHttp>());
     test.start();
   }
   shell::Game& game() { return *test.game; }
@@ -203,10 +203,11 @@ TEST(OnlineTransport, AStalledReplyIsGivenUpAfterTheReadTimeOut) {
   online::CurlHttp http;
   platform::HttpRequest request;
   request.url = server.url() + "parado";
+  request.readTimeoutMs = 5000;
   auto started = std::chrono::steady_clock::now();
   auto reply = http.get(request);
   auto took = std::chrono::steady_clock::now() - started;
-  EXPECT_FALSE(reply.ok);
+  EXPECT_FALSE(reply.succeeded());
   EXPECT_TRUE(reply.body.empty());
   EXPECT_GE(took, std::chrono::milliseconds(4500));
   EXPECT_LT(took, std::chrono::milliseconds(6500));
@@ -230,10 +231,10 @@ TEST(OnlineTransport, HugeAndBrokenRepliesAreRefusedAndNeverWritten) {
   platform::HttpRequest request;
   online.server.hugeAt(std::string(kContent) + "grande.scx", 100u << 20, false);
   request.url = online.server.url() + "mrd2023/mrd/grande.scx";
-  request.maxBytes = 1u << 20;
+  request.maxBodyBytes = 1u << 20;
   auto reply = http.get(request);
-  EXPECT_FALSE(reply.ok);
-  EXPECT_NE(reply.error.find("maior"), std::string::npos) << reply.error;
+  EXPECT_FALSE(reply.succeeded());
+  EXPECT_NE(reply.failure.find("maior"), std::string::npos) << reply.failure;
 }
 
 TEST(OnlineTransport, RedirectsStayOnTheSameServerAndCookiesLastTheSession) {
@@ -246,21 +247,21 @@ TEST(OnlineTransport, RedirectsStayOnTheSameServerAndCookiesLastTheSession) {
   platform::HttpRequest request;
   request.url = server.url() + "mesmo";
   auto reply = http.get(request);
-  EXPECT_TRUE(reply.ok) << reply.error;
+  EXPECT_TRUE(reply.succeeded()) << reply.failure;
   EXPECT_EQ(reply.body, "aqui");
   request.url = server.url() + "fora";
-  EXPECT_FALSE(http.get(request).ok);
+  EXPECT_FALSE(http.get(request).succeeded());
   EXPECT_EQ(other.count("/destino"), 0u);
 
   request.url = server.url() + "set-cookie";
-  ASSERT_TRUE(http.get(request).ok);
+  ASSERT_TRUE(http.get(request).succeeded());
   request.url = server.url() + "cookie-seen";
   EXPECT_EQ(http.get(request).body, "sessao=abc123");
   // A failed status is a failure, with nothing kept.
   request.url = server.url() + "nada";
   auto missing = http.get(request);
-  EXPECT_FALSE(missing.ok);
-  EXPECT_EQ(missing.status, 404);
+  EXPECT_FALSE(missing.succeeded());
+  EXPECT_EQ(missing.status, 404);  // an answer, not a success
 }
 
 TEST(OnlineTransport, HttpsIsSpokenAndAnUnvouchedCertificateIsRefused) {
@@ -277,8 +278,8 @@ TEST(OnlineTransport, HttpsIsSpokenAndAnUnvouchedCertificateIsRefused) {
   request.url = server.url() + "x";
   auto reply = http.get(request);
   // The scheme is spoken; a certificate nobody vouches for is refused.
-  EXPECT_FALSE(reply.ok);
-  EXPECT_NE(reply.error.find("certificate"), std::string::npos) << reply.error;
+  EXPECT_FALSE(reply.succeeded());
+  EXPECT_NE(reply.failure.find("certificate"), std::string::npos) << reply.failure;
   EXPECT_EQ(server.count("/x"), 0u);
 }
 

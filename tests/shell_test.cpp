@@ -2,10 +2,10 @@
 // written at exit, and the folders' address.
 #include <gtest/gtest.h>
 
+#include "graphics/surfaces.h"
 #include "shell/startup.h"
 #include "support/picture_files.h"
 #include "support/test_game.h"
-#include "view/surfaces.h"
 
 using namespace testing_support;
 

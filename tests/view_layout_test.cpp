@@ -210,8 +210,8 @@ TEST_F(LayoutTest, SmallLayoutStatements) {
 }
 
 TEST_F(LayoutTest, SkinPanelsShapeTheWindow) {
-  QImage skin = view::makeSurface(300, 200, 0x404040);
-  skin.setPixel(0, 0, view::kMagenta);
+  QImage skin = graphics::makeSurface(300, 200, 0x404040);
+  skin.setPixel(0, 0, graphics::kMagenta);
   writeBmp(t.folder.path() / "pele.bmp", skin);
   runIn("1", "loadpainel= pele.bmp");
   EXPECT_EQ(t.game->window.width, 300);

@@ -14,8 +14,8 @@ namespace {
 struct PictureStatementTest : ::testing::Test {
   PictureStatementTest() {
     view::applyStartLayout(*t.game);
-    QImage picture = view::makeSurface(40, 20, 0xFF0000);
-    picture.setPixel(0, 0, view::kMagenta);
+    QImage picture = graphics::makeSurface(40, 20, 0xFF0000);
+    picture.setPixel(0, 0, graphics::kMagenta);
     writeBmp(t.folder.path() / "bloco.bmp", picture);
     t.game->world.Objx = {"chave", "A~chave", "Uma chave^ velha.", "sala", "bloco.bmp", "", "", "",
                           "mapa", "Mapa", "Um mapa.", "jog", "mapa.png", "", "", ""};
@@ -27,7 +27,7 @@ struct PictureStatementTest : ::testing::Test {
     return t.run("s");
   }
   QRgb pixel(const QImage& image, int x, int y) const { return image.pixel(x, y) & 0xFFFFFF; }
-  view::Surfaces& f() { return t.game->surfaces; }
+  graphics::Surfaces& f() { return t.game->surfaces; }
   const base::Lines& webTxt() const { return t.game->screen.WebTxt; }
   TestGame t;
 };
@@ -121,7 +121,7 @@ TEST_F(PictureStatementTest, ShowobjShowsTitlesDescriptionsAndPictures) {
 
 TEST_F(PictureStatementTest, TheHeadUpPictureWorksInModeOneAndSwitchesOffAnywhere) {
   auto& screen = t.game->screen;
-  writeBmp(t.folder.path() / "hud.bmp", view::makeSurface(4, 4, 0x0000FF));
+  writeBmp(t.folder.path() / "hud.bmp", graphics::makeSurface(4, 4, 0x0000FF));
   runIn("3", "hud= hud.bmp\nhud= on");
   EXPECT_FALSE(screen.hudOn);
   EXPECT_TRUE(f().Hud.isNull());

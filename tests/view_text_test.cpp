@@ -3,8 +3,8 @@
 // position of mode "3".
 #include <gtest/gtest.h>
 
+#include "shell/input_queue.h"
 #include "shell/input_wiring.h"
-#include "shell/player.h"
 #include "support/test_game.h"
 #include "view/layout.h"
 #include "view/links.h"
@@ -122,20 +122,20 @@ TEST_F(TextTest, TheBlankPageIsOneLineInTheBackgroundColour) {
 TEST_F(TextTest, PageLinksRunTheirScriptWithParameters) {
   t.script("sala", "param= 1,prm\nsetpos= sala");
   t.game->screen.Modelo = "2";
-  view::followLink(*t.game, "Scp=sala&Prm=7");
+  shell::followLink(*t.game, "Scp=sala&Prm=7");
   EXPECT_EQ(t.game->world.Posic, "sala");
   EXPECT_EQ(t.reg(1), "7");
   t.game->world.Posic = "antes";
-  view::followLink(*t.game, "file:///jogo/Scp=sala/tmp.htm");  // a page, not a script
-  view::followLink(*t.game, (t.folder.path() / "tmp.htm").string());
-  view::followLink(*t.game, "sala");
+  shell::followLink(*t.game, "file:///jogo/Scp=sala/tmp.htm");  // a page, not a script
+  shell::followLink(*t.game, (t.folder.path() / "tmp.htm").string());
+  shell::followLink(*t.game, "sala");
   EXPECT_EQ(t.game->world.Posic, "antes");
   EXPECT_EQ(t.errors(), "");
 
   // The link input of the player's queue follows the link.
-  shell::Player player(*t.game);
-  shell::connectPlayerInput(player);
-  player.post({shell::PlayerInput::Kind::Link, "Scp=sala&Prm=8"});
+  shell::InputQueue queue(*t.game);
+  shell::connectPlayerInput(queue);
+  queue.post({shell::PlayerInput::Kind::Link, "Scp=sala&Prm=8"});
   EXPECT_EQ(t.game->world.Posic, "sala");
   EXPECT_EQ(t.reg(1), "8");
 }
@@ -162,7 +162,7 @@ TEST_F(TextTest, TheTextPositionMovesAndThePageGrowsToReachIt) {
   EXPECT_EQ(screen.textX, 0);
 
   QImage& page = t.game->surfaces.TelMod3;
-  view::resizeSurface(page, 649, 380, 0);
+  graphics::resizeSurface(page, 649, 380, 0);
   runIn("3", "postxt= 0,380\nlnfeed= 20");
   EXPECT_EQ(screen.textY, 400);
   EXPECT_EQ(page.height(), 400);

@@ -5,11 +5,11 @@
 
 #include <fstream>
 
+#include "graphics/surfaces.h"
 #include "shell/defs.h"
-#include "view/surfaces.h"
+#include "shell/game_start.h"
 #include "shell/startup.h"
 #include "support/test_game.h"
-#include "world/game_start.h"
 
 using namespace testing_support;
 
@@ -40,7 +40,7 @@ struct GameStartTest : ::testing::Test {
     t.script("abertura", "getvar= 0,Modelo\ngetvar= 1,Script\ngetvar= 2,Posic\ngetlocobj= 3,lanterna");
     t.start();
   }
-  void startGame() { world::startGame(*t.game); }
+  void startGame() { shell::startGame(*t.game); }
   TestGame t;
 };
 
@@ -162,7 +162,7 @@ TEST_F(GameStartTest, ClosingWithoutAGameLoadedLeavesTheSavedGameAlone) {
 }
 
 TEST_F(GameStartTest, ShapesTheWindowToItsSkinUnlessRow93KeepsItRectangular) {
-  QImage skin = view::makeSurface(4, 2, 0x102030);
+  QImage skin = graphics::makeSurface(4, 2, 0x102030);
   skin.setPixelColor(0, 0, QColor(255, 0, 255));
   t.game->surfaces.Imp = skin;
   startGame();

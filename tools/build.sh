@@ -4,5 +4,12 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 dir=${1:-build}
 shift || true
-cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+# ccache, when present, keeps rebuilds of unchanged files cheap across clones of
+# the repository (paths are taken relative to the checkout).
+launcher=()
+if command -v ccache >/dev/null; then
+  export CCACHE_BASEDIR="$PWD"
+  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@" >/dev/null
 cmake --build "$dir" --parallel "$(nproc)"

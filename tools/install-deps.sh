@@ -3,14 +3,12 @@
 # Safe to run again: packages already present are left as they are.
 set -euo pipefail
 packages=(
-  build-essential cmake ninja-build pkg-config git
-  qt6-base-dev qt6-multimedia-dev libqt6svg6 qt6-qpa-plugins
+  build-essential cmake ninja-build pkg-config git ccache
+  qt6-base-dev qt6-qpa-plugins
   libgl-dev libxkbcommon-dev
-  libpng-dev libjpeg-dev libgif-dev libcurl4-openssl-dev
-  libmpg123-dev libsndfile1-dev libqrencode-dev libzip-dev libcpp-httplib-dev
+  libpng-dev libjpeg-dev libgif-dev libqrencode-dev libcurl4-openssl-dev libzip-dev libcpp-httplib-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-liberation fontconfig openssl
-  xvfb xauth
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -3,16 +3,18 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "app/game_location.h"
+#include "app/online_options.h"
 #include "app/options.h"
 #include "app/scripted_play.h"
-#include "app/terminal_play.h"
 #include "app/window_play.h"
 #include "shell/startup.h"
+#include "terminal/terminal_play.h"
 
 namespace {
 
@@ -26,6 +28,15 @@ bool argumentGiven(int argc, char** argv, const char* option) {
   for (int i = 1; i < argc; ++i)
     if (std::string(argv[i]) == option) return true;
   return false;
+}
+
+terminal::TerminalOptions terminalOptions(const app::Options& options, const std::filesystem::path& folder) {
+  terminal::TerminalOptions terminal;
+  terminal.start.gameFolder = folder.string();
+  terminal.start.exeBaseName = options.exeBaseName;
+  app::setOnlineOptions(options, terminal.start);
+  terminal.traceFile = options.traceFile;
+  return terminal;
 }
 
 }  // namespace
@@ -48,7 +59,7 @@ int main(int argc, char** argv) {
   try {
     auto folder = app::playFolder(options->gameFolder);
     if (!options->eventsFile.empty()) return app::playEventsFile(*options, folder);
-    if (options->text || headless) return app::playInTerminal(*options, folder);
+    if (options->text || headless) return terminal::playInTerminal(terminalOptions(*options, folder));
     return app::playInWindow(*options, folder);
   } catch (const shell::StartupError& error) {
     std::fprintf(stderr, "mirandel: %s\n", error.what());

@@ -26,7 +26,7 @@ int playEventsFile(const Options& options, const std::filesystem::path& folder) 
   ui::WindowSession session(windowOptions(options, folder, true));
   session.start();
   int exitCode = 0;
-  session.player.onUnsupported = [&](const std::string& why) {
+  session.queue.onUnsupported = [&](const std::string& why) {
     std::fprintf(stderr, "mirandel: %s\n", why.c_str());
     exitCode = 2;
   };

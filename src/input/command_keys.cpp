@@ -4,16 +4,14 @@
 #include "base/letter_case.h"
 #include "input/command_text.h"
 #include "input/phrase_file.h"
-#include "script/runner.h"
 #include "shell/game.h"
 #include "view/text_sink.h"
 
 namespace input {
-namespace {
 
-// Rows of the table the parser reads.
-constexpr int kNotUnderstood = 73, kSuggestionsHeading = 74, kErrorScript = 75;
-constexpr int kF1Command = 76, kF2Command = 77, kF4Command = 78;
+namespace row = shell::row;
+
+namespace {
 
 void setInput(shell::Game& game, std::string text) {
   game.screen.Input.text = std::move(text);
@@ -27,9 +25,9 @@ void clearTypewriterPage(shell::Game& game) {
 
 // Mode "1": the strip under the picture says the command was not understood.
 void answerInStrip(shell::Game& game) {
-  const std::string& reply = game.Defs.defsRow(kNotUnderstood);
+  const std::string& reply = game.Defs.defsRow(row::NotUnderstood);
   game.screen.Msg.text = reply;
-  game.host.textProduced("Msg", reply);
+  game.host.textProduced(platform::TextSink::Msg, reply);
   game.host.repaint();
 }
 
@@ -38,65 +36,66 @@ void answerWithSuggestions(shell::Game& game, const base::Lines& phrases) {
   clearTypewriterPage(game);
   std::string suggestions = suggestCommands(phrases, game.parser.commandWords);
   if (suggestions.empty())
-    view::typeOut(game, game.Defs.defsRow(kNotUnderstood));
+    view::typeOut(game, game.Defs.defsRow(row::NotUnderstood));
   else
-    view::typeOut(game, game.Defs.defsRow(kSuggestionsHeading) + "\r\n\r\n" + suggestions);
+    view::typeOut(game, game.Defs.defsRow(row::SuggestionsHeading) + "\r\n\r\n" + suggestions);
 }
 
-void walk(shell::Game& game, world::Direction direction) {
+ScriptToRun walk(shell::Game& game, world::Direction direction) {
   const std::string& exit = game.world.exits[static_cast<size_t>(direction)];
-  if (exit.empty()) return;
+  if (exit.empty()) return std::nullopt;
   std::string script = exit;  // the run may change the exits
   setInput(game, "");
-  script::runScript(game, script);
+  return script;
 }
 
 }  // namespace
 
-void keyPressed(shell::Game& game) { game.host.playEffect("clk3.wav"); }
+void keyPressed(shell::Game& game) { game.host.sound().playEffect("clk3.wav", platform::EffectMode::Once); }
 
-void keyReleased(shell::Game& game, const std::string& key) {
+ScriptToRun keyReleased(shell::Game& game, const std::string& key) {
   using world::Direction;
-  auto enterRow = [&](int row) {
-    setInput(game, game.Defs.defsRow(row));
-    enterCommand(game);
+  auto enterRow = [&](int commandRow) {
+    setInput(game, game.Defs.defsRow(commandRow));
+    return enterCommand(game);
   };
-  if (key == "F1") return enterRow(kF1Command);
-  if (key == "F2") return enterRow(kF2Command);
+  if (key == "F1") return enterRow(row::F1Command);
+  if (key == "F2") return enterRow(row::F2Command);
   if (key == "F3") {
     if (!game.parser.lastCommand.empty()) setInput(game, game.parser.lastCommand);
-    return;
+    return std::nullopt;
   }
-  if (key == "F4") return enterRow(kF4Command);
+  if (key == "F4") return enterRow(row::F4Command);
   if (key == "Up") return walk(game, Direction::North);
   if (key == "Down") return walk(game, Direction::South);
   if (key == "Right") return walk(game, Direction::East);
   if (key == "Left") return walk(game, Direction::West);
-  if (key == "Enter") enterCommand(game);
+  if (key == "Enter") return enterCommand(game);
+  return std::nullopt;
 }
 
-void pressKey(shell::Game& game, const std::string& key) {
+ScriptToRun pressKey(shell::Game& game, const std::string& key) {
   keyPressed(game);
-  keyReleased(game, key);
+  return keyReleased(game, key);
 }
 
-void typeCommand(shell::Game& game, const std::string& text) {
+ScriptToRun typeCommand(shell::Game& game, const std::string& text) {
   for (char c : text) {
     keyPressed(game);
     game.screen.Input.text += base::upperCaseLetter(c);
   }
   game.host.repaint();
-  pressKey(game, "Enter");
+  return pressKey(game, "Enter");
 }
 
-void enterCommand(shell::Game& game) {
+ScriptToRun enterCommand(shell::Game& game) {
   const std::string& mode = game.screen.Modelo;
   std::string typed = base::trim(game.screen.Input.text);
   if (typed.empty()) {
-    if (mode == "0") clearTypewriterPage(game);
+    if (view::isTypewriterMode(mode)) clearTypewriterPage(game);
     std::string position = game.world.Posic;
-    if (!position.empty()) script::runScript(game, position);
-    return;
+    if (!position.empty()) return position;
+    return std::nullopt;
   }
   std::string command = normaliseCommand(typed);
   game.parser.lastCommand = command;
@@ -105,15 +104,16 @@ void enterCommand(shell::Game& game) {
   if (!phrases) {
     // The command is dropped and stays in the box.
     game.host.errorBox(missingPhraseFileMessage(game));
-    return;
+    return std::nullopt;
   }
   std::string script = findCommandScript(*phrases, command);
   setInput(game, "");
-  if (mode == "0") clearTypewriterPage(game);
-  if (!script.empty()) return script::runScript(game, script);
-  if (mode == "0") answerWithSuggestions(game, *phrases);
-  else if (mode == "1") answerInStrip(game);
-  else if (mode == "2") script::runScript(game, game.Defs.defsRow(kErrorScript));
+  if (view::isTypewriterMode(mode)) clearTypewriterPage(game);
+  if (!script.empty()) return script;
+  if (view::isTypewriterMode(mode)) answerWithSuggestions(game, *phrases);
+  else if (view::isStripMode(mode)) answerInStrip(game);
+  else if (view::isPageMode(mode)) return game.Defs.defsRow(row::ErrorScript);
+  return std::nullopt;
 }
 
 }  // namespace input

@@ -2,7 +2,6 @@
 #include "input/phrase_file.h"
 
 #include "base/file_io.h"
-#include "online/content_files.h"
 #include "shell/game.h"
 
 namespace input {
@@ -15,7 +14,7 @@ std::string phraseFileName(const shell::Game& game) { return game.commandsScript
 }  // namespace
 
 std::optional<base::Lines> readPhraseFile(shell::Game& game) {
-  online::refreshBeforeReading(game, phraseFileName(game));
+  game.refreshBeforeReading(phraseFileName(game));
   auto path = game.folders.dataFolder.find(phraseFileName(game));
   return path ? base::readTextLines(*path) : std::nullopt;
 }

@@ -17,6 +17,8 @@ platform::HttpRequest requestFor(const shell::Game& game, const std::string& url
   request.headers = game.online.requestHeaders;  // no user name, no password
   request.connectTimeoutMs = 5000;
   request.readTimeoutMs = 5000;
+  request.totalTimeoutMs = 0;             // a slow but moving transfer goes on
+  request.maxBodyBytes = size_t(64) << 20;  // server content is untrusted
   return request;
 }
 
@@ -91,8 +93,8 @@ bool fetchToFolder(shell::Game& game, const std::string& urlPrefix, const std::s
   if (game.folders.serverBaseUrl.empty() || refusedName(game, name)) return false;
   setRequestHeaders(game);
   game.host.processEvents();
-  platform::HttpReply reply = game.host.http().get(requestFor(game, urlPrefix + addressPart(name)));
-  if (!reply.ok) return false;
+  platform::HttpResult reply = game.host.http().get(requestFor(game, urlPrefix + addressPart(name)));
+  if (!reply.succeeded()) return false;
   auto path = game.folders.dataFolder.pathForWriting(name);
   if (!path) return false;
   std::error_code error;
@@ -102,12 +104,8 @@ bool fetchToFolder(shell::Game& game, const std::string& urlPrefix, const std::s
 
 bool resolveContentFile(shell::Game& game, const std::string& name, const std::string& serverStamp) {
   if (game.folders.serverBaseUrl.empty() || refusedName(game, name)) return false;
-  if (game.Defs.isOn(105) && localCopyIsLater(game, name, serverStamp)) return false;
+  if (game.Defs.isOn(shell::row::UpdatedDownload) && localCopyIsLater(game, name, serverStamp)) return false;
   return fetchToFolder(game, game.folders.serverBaseUrl + kContentPath, name);
-}
-
-void refreshBeforeReading(shell::Game& game, const std::string& name) {
-  if (game.Defs.isOn(103)) resolveContentFile(game, name);
 }
 
 std::optional<base::Lines> fetchServerFileList(shell::Game& game, std::string& error) {
@@ -116,9 +114,9 @@ std::optional<base::Lines> fetchServerFileList(shell::Game& game, std::string& e
     error = "nenhum servidor";
     return std::nullopt;
   }
-  platform::HttpReply reply = game.host.http().get(requestFor(game, game.folders.serverBaseUrl + kFileListPath));
-  if (!reply.ok) {
-    error = reply.error;
+  platform::HttpResult reply = game.host.http().get(requestFor(game, game.folders.serverBaseUrl + kFileListPath));
+  if (!reply.succeeded()) {
+    error = reply.answered() ? "HTTP " + std::to_string(*reply.status) : reply.failure;
     return std::nullopt;
   }
   base::Lines lines = base::splitLines(reply.body);
@@ -139,7 +137,7 @@ void fetchListAtStartUp(shell::Game& game) {
     return;
   }
   game.online.serverFileList = list.value_or(base::Lines{});
-  if (list && game.Defs.isOn(104)) downloadAll(game, false);
+  if (list && game.Defs.isOn(shell::row::FullDownload)) downloadAll(game, false);
 }
 
 void downloadAll(shell::Game& game, bool showProgress) {

@@ -25,10 +25,6 @@ void setRequestHeaders(shell::Game& game);
 // download ("date time"); readers pass none.
 bool resolveContentFile(shell::Game& game, const std::string& name, const std::string& serverStamp = "");
 
-// What readers call before they read a content file: resolves it when row 103
-// ("Jogo online") is on.
-void refreshBeforeReading(shell::Game& game, const std::string& name);
-
 // The server's file list: the reply's lines after "Ok!", or nothing when the
 // reply is not a list. error says why no reply came (empty when one did).
 std::optional<base::Lines> fetchServerFileList(shell::Game& game, std::string& error);

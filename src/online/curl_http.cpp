@@ -80,25 +80,25 @@ CurlHttp::~CurlHttp() {
   curl_share_cleanup(static_cast<CURLSH*>(share_));
 }
 
-platform::HttpReply CurlHttp::get(const platform::HttpRequest& request) {
+platform::HttpResult CurlHttp::get(const platform::HttpRequest& request) {
   std::string url = request.url;
   for (int hop = 0; hop <= kMaxRedirects; ++hop) {
     std::string redirect;
-    platform::HttpReply reply = transfer(request, url, redirect);
+    platform::HttpResult reply = transfer(request, url, redirect);
     if (redirect.empty()) return reply;
     if (!sameServer(request.url, redirect))
-      return {false, reply.status, {}, "redirecionamento para outro servidor recusado: " + redirect};
+      return {std::nullopt, {}, "redirecionamento para outro servidor recusado: " + redirect};
     url = redirect;
   }
-  return {false, 0, {}, "redirecionamentos demais"};
+  return {std::nullopt, {}, "redirecionamentos demais"};
 }
 
-platform::HttpReply CurlHttp::transfer(const platform::HttpRequest& request, const std::string& url,
+platform::HttpResult CurlHttp::transfer(const platform::HttpRequest& request, const std::string& url,
                                        std::string& redirect) {
   CURL* easy = curl_easy_init();
-  if (!easy) return {false, 0, {}, "curl_easy_init falhou"};
+  if (!easy) return {std::nullopt, {}, "curl_easy_init falhou"};
   Body body;
-  body.limit = request.maxBytes;
+  body.limit = request.maxBodyBytes;
   curl_slist* headers = nullptr;
   for (const auto& [name, value] : request.headers) {
     // curl sends Accept-Encoding itself and then decodes what it asked for, so a
@@ -119,7 +119,8 @@ platform::HttpReply CurlHttp::transfer(const platform::HttpRequest& request, con
   // A read time-out is "no byte for so long", not a cap on the whole transfer.
   curl_easy_setopt(easy, CURLOPT_LOW_SPEED_LIMIT, 1L);
   curl_easy_setopt(easy, CURLOPT_LOW_SPEED_TIME, std::max(1L, static_cast<long>((request.readTimeoutMs + 999) / 1000)));
-  curl_easy_setopt(easy, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(request.maxBytes));
+  if (request.totalTimeoutMs > 0) curl_easy_setopt(easy, CURLOPT_TIMEOUT_MS, static_cast<long>(request.totalTimeoutMs));
+  curl_easy_setopt(easy, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(request.maxBodyBytes));
   curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, collect);
   curl_easy_setopt(easy, CURLOPT_WRITEDATA, &body);
   curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, errorText);
@@ -163,22 +164,23 @@ platform::HttpReply CurlHttp::transfer(const platform::HttpRequest& request, con
   while (CURLMsg* message = curl_multi_info_read(multi, &left))
     if (message->msg == CURLMSG_DONE && message->easy_handle == easy) result = message->data.result;
 
-  platform::HttpReply reply;
-  curl_easy_getinfo(easy, CURLINFO_RESPONSE_CODE, &reply.status);
-  if (result == CURLE_OK && reply.status >= 300 && reply.status < 400) {
+  // An answer is a whole reply (any status); anything else is a failure with
+  // nothing kept.
+  platform::HttpResult reply;
+  long status = 0;
+  curl_easy_getinfo(easy, CURLINFO_RESPONSE_CODE, &status);
+  if (result == CURLE_OK && status >= 300 && status < 400) {
     char* location = nullptr;
     if (curl_easy_getinfo(easy, CURLINFO_REDIRECT_URL, &location) == CURLE_OK && location) redirect = location;
   }
   if (stalled)
-    reply.error = "nenhum byte em " + std::to_string(request.readTimeoutMs) + " ms";
+    reply.failure = "nenhum byte em " + std::to_string(request.readTimeoutMs) + " ms";
   else if (body.tooLarge || result == CURLE_FILESIZE_EXCEEDED)
-    reply.error = "resposta maior que " + std::to_string(request.maxBytes) + " bytes";
+    reply.failure = "resposta maior que " + std::to_string(request.maxBodyBytes) + " bytes";
   else if (result != CURLE_OK)
-    reply.error = *errorText ? errorText : curl_easy_strerror(result);
-  else if (reply.status < 200 || reply.status >= 300)
-    reply.error = "HTTP " + std::to_string(reply.status);
+    reply.failure = *errorText ? errorText : curl_easy_strerror(result);
   else {
-    reply.ok = true;
+    reply.status = static_cast<int>(status);
     reply.body = std::move(body.bytes);
   }
   curl_multi_remove_handle(multi, easy);

@@ -9,7 +9,7 @@
 
 namespace online {
 
-class CurlHttp : public platform::Http {
+class CurlHttp : public platform::HttpClient {
  public:
   // whileWaiting runs between polls of a transfer (let pending events run).
   explicit CurlHttp(std::function<void()> whileWaiting = {});
@@ -17,10 +17,10 @@ class CurlHttp : public platform::Http {
   CurlHttp(const CurlHttp&) = delete;
   CurlHttp& operator=(const CurlHttp&) = delete;
 
-  platform::HttpReply get(const platform::HttpRequest& request) override;
+  platform::HttpResult get(const platform::HttpRequest& request) override;
 
  private:
-  platform::HttpReply transfer(const platform::HttpRequest& request, const std::string& url,
+  platform::HttpResult transfer(const platform::HttpRequest& request, const std::string& url,
                                std::string& redirect);
 
   std::function<void()> whileWaiting_;

@@ -10,7 +10,8 @@
 namespace online {
 namespace {
 
-constexpr int kOnline = 103, kDownloadAll = 104, kUpdated = 105, kMultiplayer = 106;
+constexpr int kOnline = shell::row::OnlineGame, kDownloadAll = shell::row::FullDownload,
+              kUpdated = shell::row::UpdatedDownload, kMultiplayer = shell::row::Multiplayer;
 constexpr size_t kTableRows = 107;
 
 PictureButton* button(DownPage& page, const std::string& name) {
@@ -65,7 +66,7 @@ bool shown(const DownPage& page, const std::string& name) {
 
 void showDownPage(shell::Game& game, script::Statement&) {
   game.screen.viewerPage = "Down";
-  game.host.textProduced("Down", "");  // the terminal lists the page
+  game.host.textProduced(platform::TextSink::DownPage, "");  // the terminal lists the page
 }
 
 }  // namespace
@@ -93,7 +94,7 @@ bool isDownControl(const std::string& name) {
 void pressDownButton(shell::Game& game, const std::string& name) {
   if (PictureButton* pressed = button(game.online.page, name); pressed && pressed->visible) {
     pressed->pressed = true;
-    game.host.playEffect("clk0a.wav");
+    game.host.sound().playEffect("clk0a.wav", platform::EffectMode::Once);
     pageChanged(game);
   }
 }
@@ -101,7 +102,7 @@ void pressDownButton(shell::Game& game, const std::string& name) {
 void releaseDownButton(shell::Game& game, const std::string& name) {
   if (PictureButton* released = button(game.online.page, name); released && released->visible) {
     released->pressed = false;
-    game.host.playEffect("clk0b.wav");
+    game.host.sound().playEffect("clk0b.wav", platform::EffectMode::Once);
     pageChanged(game);
   }
 }

@@ -9,7 +9,7 @@ void pageChanged(shell::Game& game) { game.host.repaint(); }
 
 void setNotice(shell::Game& game, const std::string& text) {
   game.online.page.lbAviso.caption = text;
-  game.host.textProduced("lbAviso", text);
+  game.host.textProduced(platform::TextSink::DownNotice, text);
   pageChanged(game);
 }
 
@@ -19,7 +19,7 @@ void showFileName(shell::Game& game, const std::string& name) {
 }
 
 void progressLine(shell::Game& game, size_t done, size_t total, const std::string& name) {
-  game.host.textProduced("progress", "[" + std::to_string(done) + "/" + std::to_string(total) + "] " + name);
+  game.host.textProduced(platform::TextSink::DownProgress, "[" + std::to_string(done) + "/" + std::to_string(total) + "] " + name);
 }
 
 }  // namespace online

@@ -17,19 +17,19 @@ void HeadlessHost::advance(int milliseconds) {
   if (milliseconds > 0) clock_ += milliseconds;
 }
 
-void HeadlessHost::textProduced(const std::string& sink, const std::string& text) {
+void HeadlessHost::textProduced(TextSink sink, const std::string& text) {
   if (onText) onText(sink, text);
 }
 
 void HeadlessHost::errorBox(const std::string& message) {
-  record.errors.push_back(message);
+  recordError(message);
   if (onError) onError(message);
 }
 
-void HeadlessHost::openWebPage(const std::string& address) { record.opened.push_back(address); }
+void HeadlessHost::openWebPage(const std::string& address) { recordOpened(address); }
 
 void HeadlessHost::startProgram(const std::string& program, const std::vector<std::string>& arguments) {
-  record.program(program, arguments);
+  recordProgram(program, arguments);
 }
 
 }  // namespace platform

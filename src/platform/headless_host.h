@@ -4,16 +4,17 @@
 #pragma once
 #include <functional>
 
-#include "platform/host.h"
+#include "platform/recording_host.h"
 
 namespace platform {
 
-class HeadlessHost : public Host {
+class HeadlessHost : public RecordingHost {
  public:
   void processEvents() override;
   void sleep(int milliseconds) override;
   int64_t now() const override { return clock_; }
-  void textProduced(const std::string& sink, const std::string& text) override;
+  void repaint() override {}
+  void textProduced(TextSink sink, const std::string& text) override;
 
   void errorBox(const std::string& message) override;
   void openWebPage(const std::string& address) override;
@@ -27,7 +28,7 @@ class HeadlessHost : public Host {
   bool quitRequested() const { return quitRequested_; }
 
   // Called for every text a sink receives, and for every error box.
-  std::function<void(const std::string& sink, const std::string& text)> onText;
+  std::function<void(TextSink sink, const std::string& text)> onText;
   std::function<void(const std::string& message)> onError;
   // Called by processEvents: lets a driver deliver queued input.
   std::function<void()> onProcessEvents;

@@ -1,16 +1,23 @@
 // Host: everything the engine asks of the platform it runs on. The engine talks
 // only to this interface; the Qt window (QtHost) and the headless player used by
-// tests, scripted play and the terminal (HeadlessHost) implement it.
-// Every text crossing this seam is game text in Windows-1252.
+// tests, scripted play and the terminal (HeadlessHost) implement it, both on
+// RecordingHost. Every text crossing this seam is game text in Windows-1252.
 #pragma once
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/http.h"
+#include "platform/sound.h"
 
 namespace platform {
+
+// The text sinks of the screen: the typewriter page (mode "0"), the strip under
+// the picture (mode "1"), the page (mode "2"), the text list and the text
+// picture of mode "3"; Picture names a picture as it is loaded. The download
+// page tells its notices (lbAviso), one line per file of a bulk download, and
+// that it is shown.
+enum class TextSink { MsgMd0, Msg, WebTxt, Memo3, TelMod3, Picture, DownNotice, DownProgress, DownPage };
 
 // What a host was asked to show or play, in order: the dump writes it out.
 struct HostRecord {
@@ -29,8 +36,6 @@ class Host {
  public:
   virtual ~Host() = default;
 
-  HostRecord record;
-
   // Let pending window events run (input that arrives meanwhile is queued).
   virtual void processEvents() = 0;
   // Pause the calling run for the given milliseconds.
@@ -39,12 +44,9 @@ class Host {
   virtual int64_t now() const = 0;
 
   // The screen model changed and should be shown now (typewriter, page loads).
-  virtual void repaint() {}
+  virtual void repaint() = 0;
   // A text sink received text: the terminal prints it as it comes.
-  virtual void textProduced(const std::string& sink, const std::string& text) {
-    (void)sink;
-    (void)text;
-  }
+  virtual void textProduced(TextSink sink, const std::string& text) = 0;
 
   // The application's error box; the player goes on afterwards.
   virtual void errorBox(const std::string& message) = 0;
@@ -53,23 +55,15 @@ class Host {
   // Start a separate program with arguments; failures are ignored.
   virtual void startProgram(const std::string& program, const std::vector<std::string>& arguments) = 0;
 
-  // Sound: a short effect file, the music file, the music volume (0-100). A
-  // host without sound only records the requests.
-  virtual void playEffect(const std::string& file) { record.sounds.push_back("effect " + file); }
-  virtual void playMusic(const std::string& file) { record.sounds.push_back("music " + file); }
-  virtual void stopMusic() { record.sounds.push_back("music stop"); }
-  virtual void setVolume(int volume) { record.sounds.push_back("volume " + std::to_string(volume)); }
+  // The sound device and the network, each possibly a null variant.
+  virtual SoundOut& sound() = 0;
+  virtual HttpClient& http() = 0;
+
+  // Everything the host was asked to show, play or open so far.
+  virtual const HostRecord& requests() const = 0;
 
   // End the application (the shut-down sequence follows).
   virtual void quit() = 0;
-
-  // HTTP for on-line play; a host given no client fails every request.
-  Http& http() { return http_ ? *http_ : nullHttp_; }
-  void setHttp(std::unique_ptr<Http> http) { http_ = std::move(http); }
-
- private:
-  NullHttp nullHttp_;
-  std::unique_ptr<Http> http_;
 };
 
 }  // namespace platform

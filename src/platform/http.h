@@ -1,8 +1,9 @@
-// The HTTP seam of on-line play: a GET by address that yields the reply's bytes
-// or a failure. The engine asks for files through it; the libcurl client serves
-// play, and the null client (no server, no network) fails every request at once.
+// HttpClient: the one kind of network request the engine makes, an HTTP GET
+// with headers, time-outs and a cap on the size of the answer. A backend is
+// chosen when the host is made (NullHttp when the build has none).
 #pragma once
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,29 +14,41 @@ using HttpHeaders = std::vector<std::pair<std::string, std::string>>;
 
 struct HttpRequest {
   std::string url;
-  HttpHeaders headers;         // sent as given, in this order
-  int connectTimeoutMs = 5000;
-  int readTimeoutMs = 5000;    // no byte for this long gives the transfer up
-  size_t maxBytes = 64u << 20; // a longer reply is refused, not kept
+  HttpHeaders headers;  // sent as given, in this order
+  int connectTimeoutMs = 10'000;
+  int readTimeoutMs = 10'000;   // no byte for this long gives the transfer up
+  int totalTimeoutMs = 30'000;  // 0: no cap on the whole transfer
+  size_t maxBodyBytes = size_t(16) << 20;  // a longer answer is a failure
 };
 
-struct HttpReply {
-  bool ok = false;   // the whole body arrived with a 2xx status
-  long status = 0;   // the HTTP status, 0 when none arrived
-  std::string body;  // empty unless ok
-  std::string error; // why it failed, for the log
+// An answer of the server (any status), or why there is none: no connection, a
+// time-out, an answer over the size cap.
+struct HttpResult {
+  std::optional<int> status;
+  std::string body;
+  std::string failure;
+
+  bool answered() const { return status.has_value(); }
+  // The whole body arrived with a 2xx status.
+  bool succeeded() const { return status && *status >= 200 && *status < 300; }
 };
 
-class Http {
+class HttpClient {
  public:
-  virtual ~Http() = default;
-  virtual HttpReply get(const HttpRequest& request) = 0;
+  virtual ~HttpClient() = default;
+  virtual HttpResult get(const HttpRequest& request) = 0;
 };
 
-// No network: every request fails at once.
-class NullHttp : public Http {
+// NullHttp: never connects; every GET fails at once and its address is kept in
+// `requested`, so tests can see what was asked for.
+class NullHttp : public HttpClient {
  public:
-  HttpReply get(const HttpRequest&) override { return {false, 0, {}, "sem acesso \xE0 rede"}; }
+  HttpResult get(const HttpRequest& request) override {
+    requested.push_back(request.url);
+    return {std::nullopt, {}, "no network access in this build of the player"};
+  }
+
+  std::vector<std::string> requested;
 };
 
 }  // namespace platform

@@ -1,10 +1,8 @@
-// The core statements: fim/end, pausa=, msg+, msg=, clearmsg, param=, setpos=, getvar=.
+// The core statements: fim/end, pausa=, param=, setpos=, getvar=.
 #include "base/number.h"
 #include "script/core_statements.h"
 #include "script/script_error.h"
 #include "shell/game.h"
-#include "view/markers.h"
-#include "view/text_sink.h"
 
 namespace script {
 namespace {
@@ -17,22 +15,6 @@ void endRun(shell::Game& game, Statement& s) {
 }
 
 void pause(shell::Game&, Statement&) {}
-
-void appendMessage(shell::Game& game, Statement& s) {
-  game.host.processEvents();
-  view::outputAppendedMessage(game, view::convertAllMarkers(game.screen.Modelo, s.arg(1)));
-}
-
-void replaceMessage(shell::Game& game, Statement& s) {
-  game.host.processEvents();
-  if (s.arg(1).empty()) s.trace += "<-Falta texto!!!";
-  view::outputMessage(game, view::convertAllMarkers(game.screen.Modelo, s.arg(1)));
-}
-
-void clearMessage(shell::Game& game, Statement& s) {
-  s.trace += "<-mod= " + game.screen.Modelo;
-  view::clearMessages(game);
-}
 
 void linkParameter(shell::Game& game, Statement& s) {
   int32_t n = base::readNumberOr(s.arg(1), 0);
@@ -67,9 +49,6 @@ void registerCoreStatements(Dispatch& dispatch) {
   dispatch.add("fim", endRun);
   dispatch.add("end", endRun);
   dispatch.add("pausa=", pause);
-  dispatch.add("msg+", appendMessage);
-  dispatch.add("msg=", replaceMessage);
-  dispatch.add("clearmsg", clearMessage);
   dispatch.add("param=", linkParameter);
   dispatch.add("setpos=", setPosition);
   dispatch.add("getvar=", engineVariable);

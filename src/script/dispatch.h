@@ -1,5 +1,7 @@
-// The dispatch table: keyword -> handler, filled once in the executor's fixed
-// order. A keyword two handlers share keeps the first; an unknown one does nothing.
+// The dispatch table: keyword -> handler, filled once by the shell in the
+// executor's fixed order (shell/dispatch_table.cpp). A keyword two handlers share
+// keeps the first; an unknown one does nothing. It also names the handler that
+// outputs quoted texts, so the interpreter needs no text sink of its own.
 #pragma once
 #include <string>
 #include <unordered_map>
@@ -11,6 +13,7 @@ namespace shell { struct Game; }
 namespace script {
 
 using Handler = void (*)(shell::Game&, Statement&);
+using TextHandler = void (*)(shell::Game&, const std::string&);
 
 class Dispatch {
  public:
@@ -21,11 +24,11 @@ class Dispatch {
   }
   size_t size() const { return table_.size(); }
 
+  // Where a quoted text block goes (nothing set: it is dropped).
+  TextHandler quotedText = nullptr;
+
  private:
   std::unordered_map<std::string, Handler> table_;
 };
-
-// Every statement of the player, registered subsystem by subsystem in order.
-Dispatch buildDispatch();
 
 }  // namespace script

@@ -2,10 +2,9 @@
 #include "script/executor.h"
 
 #include "base/number.h"
+#include "script/markers.h"
 #include "script/script_error.h"
 #include "shell/game.h"
-#include "view/markers.h"
-#include "view/text_sink.h"
 
 namespace script {
 namespace {
@@ -32,12 +31,16 @@ std::string nextArgument(shell::Game& game, const std::string& keyword, std::str
   return argument;
 }
 
+void outputQuotedText(shell::Game& game, const std::string& text) {
+  if (game.dispatch.quotedText) game.dispatch.quotedText(game, text);
+}
+
 // A quoted text: from the opening apostrophe to the next one, over as many lines
 // as it takes, output as one text; the line after it runs at once.
 void quotedText(shell::Game& game, std::string_view firstLine, std::string& trace) {
   auto& runner = game.runner;
   const std::string& mode = game.screen.Modelo;
-  std::string piece = view::convertAllMarkers(mode, std::string(firstLine.substr(1)));
+  std::string piece = convertAllMarkers(mode, std::string(firstLine.substr(1)));
   std::string collected;
   while (piece.find('\'') == std::string::npos) {
     collected += piece;
@@ -45,13 +48,13 @@ void quotedText(shell::Game& game, std::string_view firstLine, std::string& trac
     ++runner.currentLine;
     if (runner.currentLine >= static_cast<int>(runner.Script.size())) {
       // No closing apostrophe: the text is output and the run ends.
-      view::outputQuotedText(game, collected);
+      outputQuotedText(game, collected);
       return;
     }
-    piece = view::convertAllMarkers(mode, base::trim(runner.Script[static_cast<size_t>(runner.currentLine)]));
+    piece = convertAllMarkers(mode, base::trim(runner.Script[static_cast<size_t>(runner.currentLine)]));
   }
   collected += piece.substr(0, piece.find('\''));
-  view::outputQuotedText(game, collected);
+  outputQuotedText(game, collected);
   if (game.traceHook) trace = linePrefix(runner.currentLine) + piece;
   ++runner.currentLine;
   continueAtOnce(game);

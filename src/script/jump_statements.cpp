@@ -3,9 +3,9 @@
 #include "script/jump_statements.h"
 
 #include "script/executor.h"
+#include "script/placeholders.h"
 #include "script/runner.h"
 #include "shell/game.h"
-#include "world/placeholders.h"
 
 namespace script {
 namespace {
@@ -84,7 +84,7 @@ void continueInScript(shell::Game& game, Statement& s) {
   }
   // Link parameters the name does not carry keep their values.
   if (name.find('&') != std::string::npos) name = parseLinkParameters(game, name);
-  name = world::resolvePlaceholder(game, name);
+  name = resolvePlaceholder(game, name);
   loadScript(game, name);
   game.runner.currentScript = name;
   // Line 0 of the new script is skipped: the runner's step moves on to line 1,

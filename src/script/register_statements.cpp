@@ -9,9 +9,9 @@
 #include <random>
 
 #include "base/number.h"
+#include "script/markers.h"
 #include "script/script_error.h"
 #include "shell/game.h"
-#include "view/markers.h"
 
 namespace script {
 namespace {
@@ -33,14 +33,14 @@ void collectQuotedText(shell::Game& game, Statement& s, bool appending) {
   const std::string& mode = game.screen.Modelo;
   std::string_view first = s.arg(2);
   if (first[0] == '\'') first.remove_prefix(1);
-  std::string piece = view::convertAllMarkers(mode, base::trim(first));
+  std::string piece = convertAllMarkers(mode, base::trim(first));
   std::string collected = appending ? value : std::string();
   while (piece.find('\'') == std::string::npos) {
     collected += piece;
     collected += ' ';
     ++runner.currentLine;
     if (runner.currentLine < static_cast<int>(runner.Script.size()))
-      piece = view::convertAllMarkers(mode, base::trim(runner.Script[static_cast<size_t>(runner.currentLine)]));
+      piece = convertAllMarkers(mode, base::trim(runner.Script[static_cast<size_t>(runner.currentLine)]));
     else
       piece = "'";  // the text never closes: it takes the rest of the script
   }

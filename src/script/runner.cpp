@@ -1,20 +1,13 @@
-// A run from start to end-of-run steps.
+// Loading a script and running its lines.
 #include "script/runner.h"
 
 #include "base/file_io.h"
-#include "online/content_files.h"
 #include "script/executor.h"
 #include "script/script_error.h"
 #include "shell/game.h"
-#include "view/end_of_run.h"
-#include "view/layout.h"
-#include "view/page.h"
-#include "world/placeholders.h"
-#include "world/saved_state.h"
 
 namespace script {
 namespace {
-
 
 std::string scriptFileName(const std::string& name) { return name + ".scx"; }
 
@@ -35,7 +28,7 @@ void executeAllLines(shell::Game& game) {
 }  // namespace
 
 void loadScript(shell::Game& game, const std::string& name) {
-  online::refreshBeforeReading(game, scriptFileName(name));
+  game.refreshBeforeReading(scriptFileName(name));
   auto path = game.folders.dataFolder.find(scriptFileName(name));
   auto lines = path ? base::readTextLines(*path) : std::nullopt;
   if (!lines) throw ScriptError("n\xE3o encontrei o script " + scriptFileName(name));
@@ -73,57 +66,20 @@ std::string describeRunError(const shell::Game& game, const std::string& cause) 
          std::to_string(game.runner.currentLine + 1) + ": " + cause;
 }
 
-void runScript(shell::Game& game, std::string name) {
-  auto& runner = game.runner;
-  if (name == "pagpix") {
-    game.screen.viewerPage = "Pix";
-    game.host.repaint();
-    return;
+void runLines(shell::Game& game, const std::string& name) {
+  // On-line play fetches the script before looking for it, so a script only
+  // the server has runs too; loading it asks the server once more.
+  game.refreshBeforeReading(scriptFileName(name));
+  if (game.folders.dataFolder.exists(scriptFileName(name))) {
+    loadScript(game, name);
+    traceScriptStart(game, name);
+  } else {
+    // A missing script runs nothing (not the lines left from the last script).
+    game.runner.Script.clear();
+    game.trace("N\xE3o encontrei o script: " + name + ".scx");
+    game.trace("");
   }
-  runner.gosubScript.clear();
-  runner.gosubLine = -1;
-  view::reapplyRunLayout(game, name);
-  if (game.screen.Modelo == "2") view::beginPage(game);
-
-  runner.Prm.clear();
-  runner.Prx.clear();
-  runner.Pry.clear();
-  name = parseLinkParameters(game, name);
-  name = world::resolvePlaceholder(game, name);
-  runner.currentScript = name;
-
-  runner.running = true;
-  runner.stepsThisRun = 0;
-  try {
-    // On-line play fetches the script before looking for it, so a script only
-    // the server has runs too; loading it asks the server once more.
-    online::refreshBeforeReading(game, scriptFileName(name));
-    if (game.folders.dataFolder.exists(scriptFileName(name))) {
-      loadScript(game, name);
-      traceScriptStart(game, name);
-    } else {
-      // A missing script runs nothing (not the lines left from the last script).
-      runner.Script.clear();
-      game.trace("N\xE3o encontrei o script: " + name + ".scx");
-      game.trace("");
-    }
-    executeAllLines(game);
-    view::endOfRunScreen(game);
-    world::saveAfterRun(game);
-    game.host.processEvents();
-    view::endOfRunPage(game);
-  } catch (const ScriptError& error) {
-    runner.running = false;
-    game.host.errorBox(describeRunError(game, error.what()));
-    return;
-  } catch (const std::exception& error) {
-    // Anything else a run runs into (no memory for a huge text, a file system
-    // failure) ends the run the same way instead of ending the player.
-    runner.running = false;
-    game.host.errorBox(describeRunError(game, std::string("erro inesperado: ") + error.what()));
-    return;
-  }
-  runner.running = false;
+  executeAllLines(game);
 }
 
 }  // namespace script

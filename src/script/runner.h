@@ -1,6 +1,6 @@
-// The script runner: the one entry every user action ends in. A run prepares the
-// screen for a new turn, loads the script, hands its lines to the executor, and
-// after the last line copies the buffers to the screen and saves the game.
+// The script runner: loads a script and hands its lines to the executor, one
+// after the other. The turn around it (the screen prepared, the end-of-run
+// screen, the save) belongs to shell/turn.h.
 #pragma once
 #include <string>
 
@@ -8,9 +8,9 @@ namespace shell { struct Game; }
 
 namespace script {
 
-// runScript(name): one whole run. A ScriptError inside it aborts the run and is
-// shown in the error box; the player's state stays as it stood.
-void runScript(shell::Game& game, std::string name);
+// Loads name.scx (a missing script runs nothing, not the lines left from the
+// last script) and executes its lines. A ScriptError aborts it.
+void runLines(shell::Game& game, const std::string& name);
 
 // Replaces Script with the lines of name.scx; a missing file is a ScriptError.
 void loadScript(shell::Game& game, const std::string& name);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "base/text.h"
+#include "shell/definitions_rows.h"
 
 namespace shell {
 

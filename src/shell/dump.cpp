@@ -72,7 +72,7 @@ bool writeDump(const Game& game, const std::filesystem::path& folder) {
   std::error_code error;
   std::filesystem::create_directories(folder, error);
   const auto& s = game.screen;
-  const auto& record = game.host.record;
+  const auto& record = game.host.requests();
   bool ok = writeUtf8(folder / "state.txt", stateLines(game));
   ok = writeUtf8(folder / "msgmd0.txt", s.MsgMd0.text) && ok;
   ok = writeUtf8(folder / "msg.txt", s.Msg.text) && ok;

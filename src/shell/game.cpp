@@ -1,24 +1,26 @@
 // The game object and its dispatch table.
 #include "shell/game.h"
 
+#include "shell/dispatch_table.h"
+
 namespace shell {
 
-Game::Game(platform::Host& host) : host(host), dispatch(script::buildDispatch()) {}
+Game::Game(platform::Host& host) : host(host), dispatch(buildDispatch()) {}
 
 void Game::readPositionRows() {
-  IniScp = Defs.defsRow(6);
-  runner.currentScript = Defs.defsRow(7);
-  RetScp = Defs.defsRow(8);
-  world.Objeto = Defs.defsRow(9);
-  world.Posic = Defs.defsRow(10);
+  IniScp = Defs.defsRow(row::IniScp);
+  runner.currentScript = Defs.defsRow(row::CurrentScript);
+  RetScp = Defs.defsRow(row::RetScp);
+  world.Objeto = Defs.defsRow(row::Objeto);
+  world.Posic = Defs.defsRow(row::Posic);
 }
 
 void Game::writePositionRows() {
-  Defs.setDefsRow(6, IniScp);
-  Defs.setDefsRow(7, runner.currentScript);
-  Defs.setDefsRow(8, RetScp);
-  Defs.setDefsRow(9, world.Objeto);
-  Defs.setDefsRow(10, world.Posic);
+  Defs.setDefsRow(row::IniScp, IniScp);
+  Defs.setDefsRow(row::CurrentScript, runner.currentScript);
+  Defs.setDefsRow(row::RetScp, RetScp);
+  Defs.setDefsRow(row::Objeto, world.Objeto);
+  Defs.setDefsRow(row::Posic, world.Posic);
 }
 
 }  // namespace shell

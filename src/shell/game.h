@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 
+#include "graphics/surfaces.h"
 #include "input/parser_state.h"
 #include "online/online_state.h"
 #include "platform/host.h"
@@ -16,7 +17,6 @@
 #include "shell/defs.h"
 #include "shell/folders.h"
 #include "view/screen_model.h"
-#include "view/surfaces.h"
 #include "world/world_state.h"
 
 namespace shell {
@@ -43,7 +43,7 @@ struct Game {
   // World model and presentation.
   world::WorldState world;
   view::ScreenModel screen;
-  view::Surfaces surfaces;
+  graphics::Surfaces surfaces;
   view::WindowGeometry window;
 
   // Player input: the typed-command parser's memory.
@@ -51,6 +51,14 @@ struct Game {
 
   // On-line content: the server's file list, request headers, the "Down" page.
   online::OnlineState online;
+  // Fetches a fresh copy of a content file from the server when one is due (set
+  // at start-up by the on-line subsystem, which the readers below it cannot call).
+  std::function<bool(const std::string& name)> resolveContentFile;
+  // What every reader of a content file calls first: in on-line play (row 103)
+  // the file is resolved against the server.
+  void refreshBeforeReading(const std::string& name) {
+    if (Defs.isOn(row::OnlineGame) && resolveContentFile) resolveContentFile(name);
+  }
 
   // The program's random generator, seeded from the clock at start-up.
   std::mt19937 random;

@@ -1,24 +1,41 @@
 // Input handlers of the player.
 #include "shell/input_wiring.h"
 
+#include <optional>
+
 #include "input/command_keys.h"
 #include "online/down_controls.h"
-#include "shell/player.h"
+#include "shell/game_start.h"
+#include "shell/input_queue.h"
+#include "shell/turn.h"
 #include "view/links.h"
-#include "world/game_start.h"
 
 namespace shell {
+namespace {
 
-void connectPlayerInput(Player& player) {
-  player.onStart = [](Game& game, const PlayerInput&) { world::startGame(game); };
+void runIfAsked(Game& game, const std::optional<std::string>& script) {
+  if (script) runScript(game, *script);
+}
+
+}  // namespace
+
+void typeCommand(Game& game, const std::string& text) { runIfAsked(game, input::typeCommand(game, text)); }
+
+void pressKey(Game& game, const std::string& key) { runIfAsked(game, input::pressKey(game, key)); }
+
+void releaseKey(Game& game, const std::string& key) { runIfAsked(game, input::keyReleased(game, key)); }
+
+void followLink(Game& game, const std::string& address) { runIfAsked(game, view::linkScript(game, address)); }
+
+void connectPlayerInput(InputQueue& queue) {
+  queue.onStart = [](Game& game, const PlayerInput&) { startGame(game); };
   // Typed text goes into the command box key by key, then Enter is released.
-  player.onType = [](Game& game, const PlayerInput& input) { input::typeCommand(game, input.text); };
+  queue.onType = [](Game& game, const PlayerInput& input) { typeCommand(game, input.text); };
   // A key input is the key's release; its press (the click) came before it.
-  player.onKey = [](Game& game, const PlayerInput& input) { input::keyReleased(game, input.text); };
-  // The page view completed a navigation to the address: "Scp=" links run scripts.
-  player.onLink = [](Game& game, const PlayerInput& input) { view::followLink(game, input.text); };
+  queue.onKey = [](Game& game, const PlayerInput& input) { releaseKey(game, input.text); };
+  queue.onLink = [](Game& game, const PlayerInput& input) { followLink(game, input.text); };
   // A click on a control of the "Down" page, after its mouse up.
-  player.onDown = [](Game& game, const PlayerInput& input) { online::actOnDownControl(game, input.text); };
+  queue.onDown = [](Game& game, const PlayerInput& input) { online::actOnDownControl(game, input.text); };
 }
 
 }  // namespace shell

@@ -1,12 +1,24 @@
 // Connects the player's input queue to the subsystems that handle each kind of
 // input (game start, typed commands and keys, page links, clicks). Every front
-// end — window, terminal, events file — uses this one wiring.
+// end — window, terminal, events file — uses this one wiring. The subsystems say
+// which script an input asks for; the functions here run it.
 #pragma once
+#include <string>
 
 namespace shell {
 
-class Player;
+struct Game;
+class InputQueue;
 
-void connectPlayerInput(Player& player);
+void connectPlayerInput(InputQueue& queue);
+
+// Text typed into the command box key by key, then Enter, and the run it asks for.
+void typeCommand(Game& game, const std::string& text);
+// A key pressed and released in the command box ("F1" ... "Enter").
+void pressKey(Game& game, const std::string& key);
+// A key released (its press, the click, came before).
+void releaseKey(Game& game, const std::string& key);
+// The page view completed a navigation to the address: "Scp=" links run scripts.
+void followLink(Game& game, const std::string& address);
 
 }  // namespace shell

@@ -5,11 +5,12 @@
 
 #include "base/file_io.h"
 #include "base/number.h"
+#include "graphics/surfaces.h"
 #include "online/content_files.h"
 #include "online/down_controls.h"
 #include "shell/game.h"
 #include "view/end_button.h"
-#include "view/surfaces.h"
+#include "view/pictures.h"
 #include "world/saved_state.h"
 
 namespace shell {
@@ -43,11 +44,11 @@ void loadDefinitions(Game& game) {
 
 void readEngineVariables(Game& game) {
   const DefinitionsTable& defs = game.Defs;
-  game.folders.gameName = defs.defsRow(4);
-  auto count = defs.number(5);
+  game.folders.gameName = defs.defsRow(row::GameName);
+  auto count = defs.number(row::RegisterCount);
   if (!count)
     throw StartupError("A linha 6 da tabela de defini\xE7\xF5" "es deve ser o n\xFAmero de registros, "
-                       "mas \xE9 \"" + defs.defsRow(5) + "\".");
+                       "mas \xE9 \"" + defs.defsRow(row::RegisterCount) + "\".");
   game.registerCount = *count;
   game.readPositionRows();
 }
@@ -99,6 +100,7 @@ void start(Game& game, const StartOptions& options) {
   game.screen.outerPage = view::OuterPage::Abertura;
   createBitmaps(game);
   game.random.seed(static_cast<unsigned>(std::time(nullptr)));
+  game.resolveContentFile = [&game](const std::string& name) { return online::resolveContentFile(game, name); };
   online::showSwitches(game);
   if (options.openingScreenReady) options.openingScreenReady();
   // The server file list is fetched only when a server was given (on-line play).
@@ -107,13 +109,13 @@ void start(Game& game, const StartOptions& options) {
 
 void shutDown(Game& game) {
   DefinitionsTable& defs = game.Defs;
-  defs.setDefsRow(0, std::to_string(game.window.left));
-  defs.setDefsRow(1, std::to_string(game.window.top));
-  defs.setDefsRow(4, game.folders.gameName);
-  defs.setDefsRow(5, std::to_string(game.registerCount));
+  defs.setDefsRow(row::WindowLeft, std::to_string(game.window.left));
+  defs.setDefsRow(row::WindowTop, std::to_string(game.window.top));
+  defs.setDefsRow(row::GameName, game.folders.gameName);
+  defs.setDefsRow(row::RegisterCount, std::to_string(game.registerCount));
   game.writePositionRows();
-  defs.setDefsRow(11, std::to_string(game.window.width));
-  defs.setDefsRow(12, std::to_string(game.window.height));
+  defs.setDefsRow(row::GameWidth, std::to_string(game.window.width));
+  defs.setDefsRow(row::GameHeight, std::to_string(game.window.height));
   world::saveAtShutDown(game);
   game.debug.logDebug("Componentes liberados com sucesso");
 }

@@ -1,7 +1,7 @@
 // Model colours and fonts for widgets.
 #include "ui/colours.h"
 
-#include "view/fonts.h"
+#include "graphics/fonts.h"
 
 namespace ui {
 
@@ -12,7 +12,7 @@ QColor colourOf(const std::string& rrggbb, QColor fallback) {
 }
 
 QFont fontOf(const view::Control& control) {
-  return view::makeFont(control.fontName, control.fontSize, control.bold, control.italic, control.underline);
+  return graphics::makeFont(control.fontName, control.fontSize, control.bold, control.italic, control.underline);
 }
 
 void applyControl(QWidget* widget, const view::Control& control) {

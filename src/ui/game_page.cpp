@@ -12,11 +12,10 @@
 #include "shell/game.h"
 #include "ui/colours.h"
 #include "ui/pix_page.h"
+#include "ui/qt_text.h"
 
 namespace ui {
 namespace {
-
-QString unicode(const std::string& cp1252) { return QString::fromStdString(base::cp1252ToUtf8(cp1252)); }
 
 // Slim scroll bars that let the colour of the panel they sit on show through.
 void slimScrollBars(QAbstractScrollArea* area) {

@@ -10,14 +10,9 @@
 #include <cstdio>
 
 #include "base/cp1252.h"
+#include "ui/qt_text.h"
 
 namespace ui {
-namespace {
-
-QString unicode(const std::string& cp1252) { return QString::fromStdString(base::cp1252ToUtf8(cp1252)); }
-
-}  // namespace
-
 void QtHost::processEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents, 50); }
 
 void QtHost::sleep(int milliseconds) {
@@ -42,7 +37,7 @@ void QtHost::repaint() {
 }
 
 void QtHost::errorBox(const std::string& message) {
-  record.errors.push_back(message);
+  recordError(message);
   if (!modalErrors) {
     std::fprintf(stderr, "mirandel: %s\n", base::cp1252ToUtf8(message).c_str());
     return;
@@ -51,12 +46,12 @@ void QtHost::errorBox(const std::string& message) {
 }
 
 void QtHost::openWebPage(const std::string& address) {
-  record.opened.push_back(address);
+  recordOpened(address);
   if (!virtualClock_) QDesktopServices::openUrl(QUrl(unicode(address)));
 }
 
 void QtHost::startProgram(const std::string& program, const std::vector<std::string>& arguments) {
-  record.program(program, arguments);
+  recordProgram(program, arguments);
   QStringList list;
   for (const auto& argument : arguments) list << unicode(argument);
   if (!virtualClock_) QProcess::startDetached(unicode(program), list);

@@ -5,11 +5,11 @@
 #include <QElapsedTimer>
 #include <functional>
 
-#include "platform/host.h"
+#include "platform/recording_host.h"
 
 namespace ui {
 
-class QtHost : public platform::Host {
+class QtHost : public platform::RecordingHost {
  public:
   explicit QtHost(bool virtualClock) : virtualClock_(virtualClock) { clock_.start(); }
 
@@ -17,6 +17,7 @@ class QtHost : public platform::Host {
   void sleep(int milliseconds) override;
   int64_t now() const override;
   void repaint() override;
+  void textProduced(platform::TextSink, const std::string&) override {}
 
   void errorBox(const std::string& message) override;
   void openWebPage(const std::string& address) override;

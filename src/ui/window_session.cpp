@@ -12,11 +12,10 @@
 #include "online/down_controls.h"
 #include "shell/dump.h"
 #include "shell/input_wiring.h"
+#include "ui/qt_text.h"
 
 namespace ui {
 namespace {
-
-QString unicode(const std::string& cp1252) { return QString::fromStdString(base::cp1252ToUtf8(cp1252)); }
 
 Qt::Key keyCode(const std::string& name) {
   static const std::pair<const char*, Qt::Key> keys[] = {
@@ -43,14 +42,14 @@ void sendMouse(QWidget* target, QEvent::Type type, QPoint at) {
 }  // namespace
 
 WindowSession::WindowSession(const WindowOptions& options)
-    : host(options.scripted), game(host), player(game), window(options.publisher), options_(options) {
+    : host(options.scripted), game(host), queue(game), window(options.publisher), options_(options) {
   host.modalErrors = !options.scripted;
   if (!options.traceFile.empty()) {
     trace_ = std::make_unique<std::ofstream>(options.traceFile, std::ios::binary | std::ios::trunc);
     game.traceHook = [this](const std::string& line) { *trace_ << base::cp1252ToUtf8(line) << '\n'; };
   }
-  shell::connectPlayerInput(player);
-  host.setHttp(std::make_unique<online::CurlHttp>([this] { host.processEvents(); }));
+  shell::connectPlayerInput(queue);
+  host.useHttp(std::make_unique<online::CurlHttp>([this] { host.processEvents(); }));
   connectWindow();
 }
 
@@ -73,9 +72,9 @@ void WindowSession::connectWindow() {
   };
   host.onQuit = [this] { window.close(); };
   window.onCloseRequested = [this] {
-    if (player.busy()) {
+    if (queue.busy()) {
       // Closing in the middle of a run: the run ends first, then the player closes.
-      player.post({shell::PlayerInput::Kind::Quit, {}});
+      queue.post({shell::PlayerInput::Kind::Quit, {}});
       return false;
     }
     return shutDownOnce();
@@ -85,18 +84,18 @@ void WindowSession::connectWindow() {
   QObject::connect(opening, &OpeningPage::startRequested, &window,
                    [this] { post({shell::PlayerInput::Kind::Start, {}}); });
   QObject::connect(opening, &OpeningPage::addressRequested, &window,
-                   [this](const QString& address) { host.openWebPage(base::utf8ToCp1252(address.toStdString())); });
+                   [this](const QString& address) { host.openWebPage(cp1252(address)); });
 
   GamePage* page = window.gamePage;
   QObject::connect(page->Input, &QLineEdit::textChanged, &window, [this](const QString& text) {
-    game.screen.Input.text = base::utf8ToCp1252(text.toStdString());
+    game.screen.Input.text = cp1252(text);
   });
   QObject::connect(page->Input, &CommandBox::keyDown, &window, [this] { input::keyPressed(game); });
   QObject::connect(page->Input, &CommandBox::commandKeyReleased, &window, [this](const QString& name) {
     post({shell::PlayerInput::Kind::Key, name.toStdString()});
   });
   QObject::connect(page, &GamePage::linkFollowed, &window, [this](const QString& address) {
-    post({shell::PlayerInput::Kind::Link, base::utf8ToCp1252(address.toStdString())});
+    post({shell::PlayerInput::Kind::Link, cp1252(address)});
   });
   DownPageView* down = page->pageDown;
   auto controlName = [](const QString& name) { return name.toStdString(); };
@@ -114,10 +113,10 @@ void WindowSession::connectWindow() {
 }
 
 void WindowSession::post(shell::PlayerInput input) {
-  player.post(std::move(input));
+  queue.post(std::move(input));
   window.refresh(game);
-  if (!player.busy()) window.gamePage->applyFocus(game);
-  if (player.quitRequested() && !player.busy()) window.close();
+  if (!queue.busy()) window.gamePage->applyFocus(game);
+  if (queue.quitRequested() && !queue.busy()) window.close();
 }
 
 bool WindowSession::shutDownOnce() {
@@ -131,12 +130,12 @@ bool WindowSession::shutDownOnce() {
 }
 
 void WindowSession::pressEndButton() {
-  host.playEffect("clk0a.wav");
+  host.sound().playEffect("clk0a.wav", platform::EffectMode::Once);
   window.refresh(game);
 }
 
 void WindowSession::releaseEndButton() {
-  host.playEffect("clk0b.wav");
+  host.sound().playEffect("clk0b.wav", platform::EffectMode::Once);
   host.processEvents();
   host.sleep(200);
   window.close();

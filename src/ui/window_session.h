@@ -7,7 +7,7 @@
 #include <string>
 
 #include "shell/game.h"
-#include "shell/player.h"
+#include "shell/input_queue.h"
 #include "shell/startup.h"
 #include "ui/main_window.h"
 #include "ui/qt_host.h"
@@ -40,7 +40,7 @@ class WindowSession {
 
   QtHost host;
   shell::Game game;
-  shell::Player player;
+  shell::InputQueue queue;
   MainWindow window;
 
  private:

@@ -1,20 +1,20 @@
-// Colour texts: six hexadecimal digits RRGGBB (no "#").
+// Colour arguments of statements and table rows: RRGGBB texts read by the
+// picture library, a text that is no colour aborting the run.
 #pragma once
 #include <cstdint>
 #include <string>
 
+#include "graphics/colour.h"
+
 namespace view {
 
-// colourFromHex: the pairs are taken in the order blue, green, red and read as
-// one hexadecimal number in the platform's BBGGRR order, so a short text still
-// fills red first ("FF" is red). Returns 0xRRGGBB. A text that does not then read
-// as a hexadecimal number (the empty text among them) aborts the run (ScriptError).
+// The colour 0xRRGGBB of the text (graphics::readColour); a text that is no
+// colour aborts the run (ScriptError "\"<text>\" não é uma cor RRGGBB").
 uint32_t colourFromHex(const std::string& text);
-
-// The colour as the six-digit text RRGGBB, upper case.
-std::string colourText(uint32_t colour);
 
 // The colour text checked and written in full: colourText(colourFromHex(text)).
 std::string checkedColour(const std::string& text);
+
+using graphics::colourText;
 
 }  // namespace view

@@ -4,9 +4,9 @@
 #include <algorithm>
 
 #include "base/number.h"
+#include "graphics/fonts.h"
 #include "script/script_error.h"
 #include "view/colour.h"
-#include "view/fonts.h"
 
 namespace view {
 namespace {
@@ -19,7 +19,7 @@ void applyFontTo(Target& target, const script::Statement& s, int first, std::str
   if (!s.arg(first + 1).empty()) size = numberArgument(s, first + 1);
   if (!s.arg(first + 2).empty()) setColour(colourFromHex(s.arg(first + 2)));
   if (!s.arg(first + 3).empty()) {
-    const StyleFlags flags = styleFromLetters(s.arg(first + 3));
+    const graphics::StyleFlags flags = graphics::styleFromLetters(s.arg(first + 3));
     target.bold = flags.bold;
     target.italic = flags.italic;
     target.underline = flags.underline;
@@ -42,7 +42,7 @@ void applyPlace(Control& control, const script::Statement& s, int first) {
   int* fields[] = {&control.y, &control.x, &control.width, &control.height};
   for (int i = 0; i < 4; ++i) {
     if (s.arg(first + i).empty()) continue;
-    const int value = clampCoordinate(numberArgument(s, first + i));
+    const int value = graphics::clampCoordinate(numberArgument(s, first + i));
     *fields[i] = i < 2 ? value : std::max(value, 0);  // a size is never negative
   }
 }
@@ -52,7 +52,7 @@ void applyFont(Control& control, const script::Statement& s, int first) {
               [&](uint32_t colour) { control.fontColour = colourText(colour); });
 }
 
-void applyFont(Canvas& canvas, const script::Statement& s, int first) {
+void applyFont(graphics::Canvas& canvas, const script::Statement& s, int first) {
   applyFontTo(canvas, s, first, canvas.fontName, canvas.fontSize, [&](uint32_t colour) { canvas.fontColour = colour; });
 }
 

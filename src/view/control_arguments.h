@@ -5,9 +5,9 @@
 #pragma once
 #include <string>
 
+#include "graphics/surfaces.h"
 #include "script/statement.h"
 #include "view/screen_model.h"
-#include "view/surfaces.h"
 
 namespace view {
 
@@ -21,6 +21,6 @@ void applyPlace(Control& control, const script::Statement& s, int first);
 // Arguments first..first+3: font, size, colour, style (the style is cleared,
 // then B, I, U in the first, second, third place turn bold, italic, underline on).
 void applyFont(Control& control, const script::Statement& s, int first);
-void applyFont(Canvas& canvas, const script::Statement& s, int first);
+void applyFont(graphics::Canvas& canvas, const script::Statement& s, int first);
 
 }  // namespace view

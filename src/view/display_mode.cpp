@@ -2,20 +2,24 @@
 #include "view/display_mode.h"
 
 #include "base/text.h"
+#include "graphics/canvas_text.h"
 #include "shell/game.h"
-#include "view/canvas_text.h"
+#include "view/canvas_style.h"
 #include "view/colour.h"
 #include "view/layout_rows.h"
 #include "view/page.h"
 
 namespace view {
+
+namespace row = shell::row;
+
 namespace {
 
 void enterMode0(shell::Game& game) {
   auto& screen = game.screen;
   screen.viewerPage = "0";
-  screen.Input.visible = game.Defs.isOn(44);
-  screen.Abok1.height = rowNumber(game, 25);
+  screen.Input.visible = game.Defs.isOn(row::InputShown);
+  screen.Abok1.height = rowNumber(game, row::ViewerHeight);
   screen.MsgMd0.text.clear();
   screen.MsgMd0.background = checkedColour(screen.style.textBackColour);
 }
@@ -23,9 +27,9 @@ void enterMode0(shell::Game& game) {
 void enterMode1(shell::Game& game) {
   auto& screen = game.screen;
   screen.viewerPage = "1";
-  screen.Msg.visible = game.Defs.isOn(35);
-  screen.Input.visible = game.Defs.isOn(44);
-  screen.Abok1.height = rowNumber(game, 25);
+  screen.Msg.visible = game.Defs.isOn(row::MsgShown);
+  screen.Input.visible = game.Defs.isOn(row::InputShown);
+  screen.Abok1.height = rowNumber(game, row::ViewerHeight);
   screen.Msg.text.clear();
 }
 
@@ -36,8 +40,8 @@ void enterMode2(shell::Game& game) {
   screen.viewerPage = "2";
   screen.Input.visible = false;
   Control& viewer = screen.Abok1;
-  viewer.width = rowNumber(game, 24);
-  viewer.height = rowNumber(game, 37) + rowNumber(game, 39) - viewer.y;
+  viewer.width = rowNumber(game, row::ViewerWidth);
+  viewer.height = rowNumber(game, row::InputTop) + rowNumber(game, row::InputHeight) - viewer.y;
   screen.WebB.width = viewer.width + 20;
   screen.WebB.height = viewer.height + 4;
   beginPage(game);
@@ -51,13 +55,13 @@ void enterMode3(shell::Game& game) {
   screen.Input.visible = false;
   screen.viewerPage = "3";
   Control& viewer = screen.Abok1;
-  viewer.width = rowNumber(game, 49);
-  viewer.height = rowNumber(game, 50);
+  viewer.width = rowNumber(game, row::CanvasViewerWidth);
+  viewer.height = rowNumber(game, row::CanvasViewerHeight);
   screen.Sbox2.width = viewer.width;
   screen.Sbox2.height = viewer.height;
   screen.Sbox2.background = viewer.background;
   surfaces.canvas.TelMod3 = canvasFromStyle(screen.style);
-  surfaces.TelMod3 = makeSurface(viewer.width - 18, viewer.height - 10, surfaces.canvas.TelMod3.brush);
+  surfaces.TelMod3 = graphics::makeSurface(viewer.width - 18, viewer.height - 10, surfaces.canvas.TelMod3.brush);
   screen.Memo3.clear();
   screen.textX = screen.textY = 0;
   screen.focus = Focus::Sbox2;
@@ -69,17 +73,17 @@ void setDisplayMode(shell::Game& game, const std::string& mode) {
   auto& screen = game.screen;
   screen.Input.text.clear();
   screen.Modelo = mode;
-  screen.Abok2.visible = game.Defs.isOn(53);
-  if (mode == "0") {
+  screen.Abok2.visible = game.Defs.isOn(row::PanelShown);
+  if (isTypewriterMode(mode)) {
     enterMode0(game);
     game.host.repaint();
     return;
   }
-  if (mode == "1")
+  if (isStripMode(mode))
     enterMode1(game);
-  else if (mode == "2")
+  else if (isPageMode(mode))
     enterMode2(game);
-  else if (mode == "3")
+  else if (isCanvasMode(mode))
     enterMode3(game);
   else
     return;

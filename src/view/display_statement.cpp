@@ -3,9 +3,9 @@
 #include "view/display_statement.h"
 
 #include "base/number.h"
+#include "graphics/fonts.h"
 #include "script/statement.h"
 #include "shell/game.h"
-#include "view/fonts.h"
 #include "view/pictures.h"
 #include "view/text_box.h"
 
@@ -26,7 +26,7 @@ Target targetOf(const std::string& name) {
 // The page line of a picture in mode "2"; the picture is read to learn its size.
 std::string pictureTag(shell::Game& game, const Statement& s) {
   const std::string& file = s.arg(1);
-  loadPicture(game, file, SurfaceId::BufShp);
+  loadPicture(game, file, graphics::SurfaceId::BufShp);
   const QImage& picture = game.surfaces.BufShp;
   const std::string width = " width=" + (s.arg(5).empty() ? std::to_string(picture.width()) : s.arg(5));
   const std::string height = " height=" + (s.arg(6).empty() ? std::to_string(picture.height()) : s.arg(6));
@@ -49,7 +49,7 @@ void displayPicture(shell::Game& game, Statement& s) {
     return;
   }
   const std::string& mode = game.screen.Modelo;
-  if (mode == "2" && target == Target::Tel) {
+  if (isPageMode(mode) && target == Target::Tel) {
     game.screen.WebTxt.push_back(pictureTag(game, s));
     return;
   }
@@ -57,11 +57,11 @@ void displayPicture(shell::Game& game, Statement& s) {
   const int w = base::readNumberOr(s.arg(5), 0), h = base::readNumberOr(s.arg(6), 0);
   switch (target) {
     case Target::Tel:
-      if (mode == "1") placePicture(game, file, x, y, w, h, SurfaceId::Tela);
-      if (mode == "3") placePicture(game, file, game.screen.textX + x, game.screen.textY + y, w, h, SurfaceId::TelMod3);
+      if (isStripMode(mode)) placePicture(game, file, x, y, w, h, graphics::SurfaceId::Tela);
+      if (isCanvasMode(mode)) placePicture(game, file, game.screen.textX + x, game.screen.textY + y, w, h, graphics::SurfaceId::TelMod3);
       break;
-    case Target::Fnc: placePicture(game, file, x, y, w, h, SurfaceId::TelCmd); break;
-    case Target::Pan: placePicture(game, file, x, y, w, h, SurfaceId::Imp); break;
+    case Target::Fnc: placePicture(game, file, x, y, w, h, graphics::SurfaceId::TelCmd); break;
+    case Target::Pan: placePicture(game, file, x, y, w, h, graphics::SurfaceId::Imp); break;
     case Target::None: break;
   }
 }
@@ -69,7 +69,7 @@ void displayPicture(shell::Game& game, Statement& s) {
 // The font line of a text in mode "2": the style letters open and close their tags.
 std::string textLine(const shell::Game& game, const std::string& text, int size, const std::string& colour,
                      const std::string& style) {
-  const StyleFlags flags = styleFromLetters(style);
+  const graphics::StyleFlags flags = graphics::styleFromLetters(style);
   std::string open, close;
   if (flags.bold) open += "<b>";
   if (flags.italic) open += "<em>";
@@ -102,24 +102,24 @@ void displayText(shell::Game& game, Statement& s) {
   box.style = s.arg(9).empty() ? "biu" : s.arg(9);
   box.background = screen.style.textBackColour;
   box.height = box.size;
-  if (target == Target::Tel && mode == "2") {
+  if (target == Target::Tel && isPageMode(mode)) {
     game.screen.WebTxt.push_back(textLine(game, text, box.size, box.colour, box.style));
     return;
   }
   auto& surfaces = game.surfaces;
-  SurfaceId surface;
+  graphics::SurfaceId surface;
   int available;
-  if (target == Target::Tel && mode == "3") {
-    surface = SurfaceId::TelMod3;
+  if (target == Target::Tel && isCanvasMode(mode)) {
+    surface = graphics::SurfaceId::TelMod3;
     available = telMod3(game).width() - screen.textX;
-  } else if (target == Target::Tel && mode == "1") {
-    surface = SurfaceId::Tela;
+  } else if (target == Target::Tel && isStripMode(mode)) {
+    surface = graphics::SurfaceId::Tela;
     available = surfaces.BufTela.width();
   } else if (target == Target::Fnc) {
-    surface = SurfaceId::TelCmd;
+    surface = graphics::SurfaceId::TelCmd;
     available = surfaces.BufFunc.width();
   } else if (target == Target::Pan) {
-    surface = SurfaceId::Imp;
+    surface = graphics::SurfaceId::Imp;
     available = surfaces.Imp.width();
   } else {
     return;  // "tel" in mode "0" shows no picture

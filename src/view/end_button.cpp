@@ -4,19 +4,21 @@
 #include <QFontMetrics>
 
 #include "base/cp1252.h"
+#include "graphics/fonts.h"
 #include "script/script_error.h"
 #include "shell/game.h"
-#include "view/fonts.h"
 #include "view/layout_rows.h"
 #include "view/pictures.h"
 
 namespace view {
 
+namespace row = shell::row;
+
 void loadEndButtonPicture(shell::Game& game, const std::string& pictureName) {
   auto& button = game.screen.btFim;
   button.text = pictureName;
   try {
-    loadPicture(game, "U-" + pictureName, SurfaceId::btFim);
+    loadPicture(game, "U-" + pictureName, graphics::SurfaceId::btFim);
   } catch (const script::ScriptError& error) {
     // An unreadable PNG: the button keeps its picture and the log says why.
     game.debug.logDebug(error.what());
@@ -27,13 +29,13 @@ void loadEndButtonPicture(shell::Game& game, const std::string& pictureName) {
 
 void layOutEndButton(shell::Game& game) {
   auto& screen = game.screen;
-  screen.btFim.x = rowNumber(game, 64);
-  screen.btFim.y = rowNumber(game, 65);
-  loadEndButtonPicture(game, game.Defs.defsRow(66));
+  screen.btFim.x = rowNumber(game, row::EndButtonLeft);
+  screen.btFim.y = rowNumber(game, row::EndButtonTop);
+  loadEndButtonPicture(game, game.Defs.defsRow(row::EndButtonPicture));
   Control& label = screen.lbFim;
-  setControlFontFromRows(game, label, 69, 70, 71, -1);
-  label.text = game.Defs.defsRow(72);
-  const QFontMetrics metrics(makeFont(label.fontName, label.fontSize));
+  setControlFontFromRows(game, label, row::EndLabelFontName, row::EndLabelFontSize, row::EndLabelFontColour, -1);
+  label.text = game.Defs.defsRow(row::EndLabelCaption);
+  const QFontMetrics metrics(graphics::makeFont(label.fontName, label.fontSize));
   setGeometry(label, screen.btFim.x + screen.btFim.width + 2, screen.btFim.y + 3,
               metrics.horizontalAdvance(QString::fromStdString(base::cp1252ToUtf8(label.text))), metrics.height());
 }

@@ -2,12 +2,13 @@
 #include "view/layout_rows.h"
 
 #include "base/number.h"
-#include "script/script_error.h"
+#include "graphics/fonts.h"
 #include "shell/game.h"
 #include "view/colour.h"
-#include "view/fonts.h"
 
 namespace view {
+
+namespace row = shell::row;
 
 namespace {
 
@@ -18,16 +19,12 @@ const std::string& builtInRow(int row) {
 }
 
 std::optional<std::string> validColour(const std::string& text) {
-  try {
-    return checkedColour(text);
-  } catch (const script::ScriptError&) {
-    return std::nullopt;
-  }
+  if (auto colour = graphics::readColour(text)) return colourText(*colour);
+  return std::nullopt;
 }
 
-const int kNumberRows[] = {11, 12, 16, 22, 23, 24, 25, 27, 28, 29, 30, 33, 36, 37, 38, 39, 42,
-                           45, 46, 47, 48, 49, 50, 51, 52, 58, 59, 64, 65, 70, 96, 97};
-const int kColourRows[] = {18, 19, 34, 40, 43, 71};
+const int kNumberRows[] = {row::GameWidth, row::GameHeight, row::MessageFontSize, row::ViewerLeft, row::ViewerTop, row::ViewerWidth, row::ViewerHeight, row::MsgLeft, row::MsgTop, row::MsgWidth, row::MsgHeight, row::MsgMd0FontSize, row::InputLeft, row::InputTop, row::InputWidth, row::InputHeight, row::InputFontSize, row::PanelLeft, row::PanelTop, row::PanelWidth, row::PanelHeight, row::CanvasViewerWidth, row::CanvasViewerHeight, row::PageViewerWidth, row::PageViewerHeight, row::PictureWidth, row::PictureHeight, row::EndButtonLeft, row::EndButtonTop, row::EndLabelFontSize, row::MapWidth, row::MapHeight};
+const int kColourRows[] = {row::PanelColour, row::TextColour, row::MsgMd0FontColour, row::InputColour, row::InputFontColour, row::EndLabelFontColour};
 
 std::string rowLabel(int row) { return "Linha " + std::to_string(row + 1) + " da tabela de defini\xE7\xF5" "es "; }
 
@@ -56,7 +53,7 @@ void logBadLayoutRows(shell::Game& game) {
 
 void setControlFont(Control& control, const std::string& face, int size, const std::string& colour,
                     const std::string& styleLetters) {
-  const StyleFlags flags = styleFromLetters(styleLetters);
+  const graphics::StyleFlags flags = graphics::styleFromLetters(styleLetters);
   control.fontName = face;
   control.fontSize = size;
   control.fontColour = checkedColour(colour);
@@ -71,10 +68,10 @@ void setControlFontFromRows(const shell::Game& game, Control& control, int faceR
                  game.Defs.defsRow(styleRow));
 }
 
-void setMessageFont(const shell::Game& game, Canvas& canvas, const std::string& colour, const std::string& styleLetters) {
-  const StyleFlags flags = styleFromLetters(styleLetters);
-  canvas.fontName = game.Defs.defsRow(15);
-  canvas.fontSize = rowNumber(game, 16);
+void setMessageFont(const shell::Game& game, graphics::Canvas& canvas, const std::string& colour, const std::string& styleLetters) {
+  const graphics::StyleFlags flags = graphics::styleFromLetters(styleLetters);
+  canvas.fontName = game.Defs.defsRow(row::MessageFontName);
+  canvas.fontSize = rowNumber(game, row::MessageFontSize);
   canvas.fontColour = colourFromHex(colour);
   canvas.bold = flags.bold;
   canvas.italic = flags.italic;

@@ -3,8 +3,8 @@
 #pragma once
 #include <string>
 
+#include "graphics/surfaces.h"
 #include "view/screen_model.h"
-#include "view/surfaces.h"
 
 namespace shell { struct Game; }
 
@@ -30,7 +30,7 @@ void setControlFontFromRows(const shell::Game& game, Control& control, int faceR
                             int styleRow);
 
 // The message font: face row 15, size row 16, in the colour text, with the style letters.
-void setMessageFont(const shell::Game& game, Canvas& canvas, const std::string& colour, const std::string& styleLetters);
+void setMessageFont(const shell::Game& game, graphics::Canvas& canvas, const std::string& colour, const std::string& styleLetters);
 
 void setGeometry(Control& control, int x, int y, int width, int height);
 

@@ -3,17 +3,20 @@
 
 #include "base/number.h"
 #include "script/dispatch.h"
+#include "script/markers.h"
 #include "shell/game.h"
 #include "view/colour.h"
 #include "view/control_arguments.h"
 #include "view/display_mode.h"
-#include "view/markers.h"
 #include "view/page.h"
 #include "view/pictures.h"
 #include "view/tint.h"
 #include "view/window_shape.h"
 
 namespace view {
+
+namespace row = shell::row;
+
 namespace {
 
 using script::Statement;
@@ -43,9 +46,9 @@ void stripDefinition(shell::Game& game, Statement& s) {
 void pictureDefinition(shell::Game& game, Statement& s) {
   applyOnOff(game.screen.Tela, s.arg(1));
   applyPlace(game.screen.Tela, s, 2);
-  Canvas& canvas = game.surfaces.canvas.Tela;
+  graphics::Canvas& canvas = game.surfaces.canvas.Tela;
   applyFont(canvas, s, 6);
-  fillSurface(game.surfaces.Tela, canvas.brush);
+  graphics::fillSurface(game.surfaces.Tela, canvas.brush);
   game.host.repaint();
 }
 
@@ -55,9 +58,9 @@ void functionPanelDefinition(shell::Game& game, Statement& s) {
   applyOnOff(panel, s.arg(1));
   applyPlace(panel, s, 2);
   if (!s.arg(4).empty() || !s.arg(5).empty())
-    resizeSurface(surfaces.BufFunc, panel.width, panel.height, surfaces.canvas.BufFunc.brush);
+    graphics::resizeSurface(surfaces.BufFunc, panel.width, panel.height, surfaces.canvas.BufFunc.brush);
   applyFont(surfaces.canvas.BufFunc, s, 6);
-  fillSurface(surfaces.BufFunc, surfaces.canvas.BufFunc.brush);
+  graphics::fillSurface(surfaces.BufFunc, surfaces.canvas.BufFunc.brush);
   game.host.repaint();
 }
 
@@ -68,7 +71,7 @@ void inputDefinition(shell::Game& game, Statement& s) {
 
 void viewerDefinition(shell::Game& game, Statement& s) {
   defineControl(game, game.screen.Abok1, s, Events::Run);
-  if (game.screen.Modelo == "2") showBlankPage(game, game.screen.style.textBackColour);
+  if (game.screen.isPageMode()) showBlankPage(game, game.screen.style.textBackColour);
   game.host.repaint();
 }
 
@@ -77,14 +80,14 @@ void viewerDefinition(shell::Game& game, Statement& s) {
 void panelDefinition(shell::Game& game, Statement& s) {
   auto& screen = game.screen;
   const bool shape = s.arg(2) == "on";
-  if (!s.arg(2).empty() && !shape) screen.Abok1.y = clampCoordinate(numberArgument(s, 2));
-  if (!s.arg(3).empty()) game.window.width = screen.Imp.width = screen.Tela.width = clampCoordinate(numberArgument(s, 3));
+  if (!s.arg(2).empty() && !shape) screen.Abok1.y = graphics::clampCoordinate(numberArgument(s, 2));
+  if (!s.arg(3).empty()) game.window.width = screen.Imp.width = screen.Tela.width = graphics::clampCoordinate(numberArgument(s, 3));
   if (!s.arg(4).empty())
-    game.window.height = screen.Imp.height = screen.Tela.height = clampCoordinate(numberArgument(s, 4));
+    game.window.height = screen.Imp.height = screen.Tela.height = graphics::clampCoordinate(numberArgument(s, 4));
   applyFont(game.surfaces.canvas.Tela, s, 5);
-  if (s.arg(1) != game.Defs.defsRow(14)) {
+  if (s.arg(1) != game.Defs.defsRow(row::WindowPicture)) {
     game.surfaces.Imp = QImage();
-    loadPicture(game, s.arg(1), SurfaceId::Imp);
+    loadPicture(game, s.arg(1), graphics::SurfaceId::Imp);
     if (shape) shapeWindow(game);
   }
   game.host.repaint();
@@ -93,21 +96,21 @@ void panelDefinition(shell::Game& game, Statement& s) {
 // loadpainel= picture: a new skin; the game area takes its size and the window its outline.
 void loadPanel(shell::Game& game, Statement& s) {
   auto& surfaces = game.surfaces;
-  loadPicture(game, s.arg(1), SurfaceId::BufShp);
+  loadPicture(game, s.arg(1), graphics::SurfaceId::BufShp);
   if (!surfaces.BufShp.isNull()) {
     game.window.width = game.screen.Imp.width = surfaces.BufShp.width();
     game.window.height = game.screen.Imp.height = surfaces.BufShp.height();
   }
   surfaces.Imp = QImage();
-  loadPicture(game, s.arg(1), SurfaceId::Imp);
+  loadPicture(game, s.arg(1), graphics::SurfaceId::Imp);
   shapeWindow(game);
-  surfaces.Imp = toSurfaceFormat(surfaces.Imp);
+  surfaces.Imp = graphics::toSurfaceFormat(surfaces.Imp);
 }
 
 void pageViewDefinition(shell::Game& game, Statement& s) {
   auto& screen = game.screen;
-  if (!s.arg(1).empty()) screen.Abok1.width = std::max(clampCoordinate(numberArgument(s, 1)), 0);
-  if (!s.arg(2).empty()) screen.Abok1.height = std::max(clampCoordinate(numberArgument(s, 2)), 0);
+  if (!s.arg(1).empty()) screen.Abok1.width = std::max(graphics::clampCoordinate(numberArgument(s, 1)), 0);
+  if (!s.arg(2).empty()) screen.Abok1.height = std::max(graphics::clampCoordinate(numberArgument(s, 2)), 0);
   screen.WebB.width = screen.Abok1.width + 20;
   screen.WebB.height = screen.Abok1.height + 4;
   showBlankPage(game, s.arg(3).empty() ? screen.style.textBackColour : s.arg(3));
@@ -135,7 +138,7 @@ void tableRow(shell::Game& game, Statement& s) {
   if (!row) return;
   std::string value = s.arg(2);
   for (char marker : {'~', '^'})
-    if (value.find(marker) != std::string::npos) value = convertMarkers(game.screen.Modelo, marker, value);
+    if (value.find(marker) != std::string::npos) value = script::convertMarkers(game.screen.Modelo, marker, value);
   game.Defs.setDefsRow(*row, value);
 }
 
@@ -148,7 +151,7 @@ void focusTarget(shell::Game& game, Statement& s) {
   else if (target == "inp") screen.focus = Focus::Input;
   else if (target == "fnc") screen.front = FrontPanel::FunctionPanel;
   else if (target == "vsr") screen.front = FrontPanel::Viewer;
-  else if (target == "msg" && screen.Modelo == "0") screen.focus = Focus::MsgMd0;
+  else if (target == "msg" && screen.isTypewriterMode()) screen.focus = Focus::MsgMd0;
   game.host.repaint();
 }
 

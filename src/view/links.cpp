@@ -2,18 +2,17 @@
 #include "view/links.h"
 
 #include "base/text.h"
-#include "script/runner.h"
 #include "shell/game.h"
 
 namespace view {
 
-void followLink(shell::Game& game, const std::string& address) {
+std::optional<std::string> linkScript(shell::Game& game, const std::string& address) {
   const size_t at = address.find("Scp=");
-  if (at == std::string::npos) return;
+  if (at == std::string::npos) return std::nullopt;
   const std::string target = address.substr(at + 4);
   game.host.processEvents();
-  if (base::contains(target, ".htm")) return;
-  script::runScript(game, target);
+  if (base::contains(target, ".htm")) return std::nullopt;
+  return target;
 }
 
 }  // namespace view

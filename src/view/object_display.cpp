@@ -4,11 +4,11 @@
 #include <optional>
 
 #include "base/number.h"
+#include "graphics/canvas_text.h"
+#include "script/markers.h"
 #include "script/statement.h"
 #include "shell/game.h"
-#include "view/canvas_text.h"
 #include "view/colour.h"
-#include "view/markers.h"
 #include "view/pictures.h"
 #include "view/text_sink.h"
 
@@ -37,11 +37,11 @@ void drawTitleOnPicture(shell::Game& game, const Statement& s, const std::string
   const TextStyle& style = game.screen.style;
   const int x = numberOr(s, 4, 0), y = numberOr(s, 5, 0);
   const int w = numberOr(s, 6, surfaces.BufTela.width()), h = numberOr(s, 7, surfaces.BufTela.height());
-  Canvas& canvas = surfaces.canvas.BufTela;
+  graphics::Canvas& canvas = surfaces.canvas.BufTela;
   canvas.fontSize = style.textFontSize + numberOr(s, 8, 0);
   canvas.fontColour = colourFromHex(s.arg(9).empty() ? style.textForeColour : s.arg(9));
-  drawCanvasText(surfaces.BufTela, canvas, x, y, title, true,
-                 QRect(clampCoordinate(x), clampCoordinate(y), clampCoordinate(w), clampCoordinate(h)));
+  graphics::drawCanvasText(surfaces.BufTela, canvas, x, y, title, true,
+                 QRect(graphics::clampCoordinate(x), graphics::clampCoordinate(y), graphics::clampCoordinate(w), graphics::clampCoordinate(h)));
   canvas.fontSize = style.textFontSize;
   canvas.fontColour = colourFromHex(style.textForeColour);
 }
@@ -54,17 +54,17 @@ void showInStrip(shell::Game& game, const Statement& s, const std::string& part,
     if (target == "msg") addStripLine(game, text);
     if (target == "tel") drawTitleOnPicture(game, s, text);
     if (target == "fnc")
-      drawCanvasText(surfaces.BufFunc, surfaces.canvas.BufFunc, numberOr(s, 4, 0), numberOr(s, 5, 0), text, true);
+      graphics::drawCanvasText(surfaces.BufFunc, surfaces.canvas.BufFunc, numberOr(s, 4, 0), numberOr(s, 5, 0), text, true);
   } else if (part == "dsc") {
     addStripLine(game, text);
   } else if (part == "shp") {
     QImage* onto = target == "tel" ? &surfaces.BufTela : target == "fnc" ? &surfaces.BufFunc
                    : target == "pan" ? &surfaces.Imp : nullptr;
     if (!onto) return;
-    loadPicture(game, picture, SurfaceId::BufShp);
-    const QRect into(clampCoordinate(numberOr(s, 4, 0)), clampCoordinate(numberOr(s, 5, 0)),
-                     clampCoordinate(numberOr(s, 6, 180)), clampCoordinate(numberOr(s, 7, 180)));
-    drawTransparentStretched(*onto, surfaces.BufShp, into);
+    loadPicture(game, picture, graphics::SurfaceId::BufShp);
+    const QRect into(graphics::clampCoordinate(numberOr(s, 4, 0)), graphics::clampCoordinate(numberOr(s, 5, 0)),
+                     graphics::clampCoordinate(numberOr(s, 6, 180)), graphics::clampCoordinate(numberOr(s, 7, 180)));
+    graphics::drawTransparentStretched(*onto, surfaces.BufShp, into);
   }
   game.host.repaint();
 }
@@ -99,13 +99,13 @@ void showObject(shell::Game& game, Statement& s) {
   const std::string& part = s.arg(2);
   const size_t line = part == "tit" ? kTitleLine : part == "dsc" ? kDescriptionLine : kPictureLine;
   std::string text = lines[*record + line];
-  if (part == "tit" || part == "dsc") text = convertAllMarkers(mode, text);
+  if (part == "tit" || part == "dsc") text = script::convertAllMarkers(mode, text);
   const std::string& picture = lines[*record + kPictureLine];
-  if (mode == "0") {
+  if (isTypewriterMode(mode)) {
     if (part == "tit" || part == "dsc") typeOut(game, text + "\r\n");
-  } else if (mode == "1") {
+  } else if (isStripMode(mode)) {
     showInStrip(game, s, part, text, picture);
-  } else if (mode == "2") {
+  } else if (isPageMode(mode)) {
     showInPage(game, s, part, text, picture);
   }
 }

@@ -4,15 +4,18 @@
 #include "base/number.h"
 #include "base/text.h"
 #include "script/dispatch.h"
+#include "script/placeholders.h"
 #include "shell/game.h"
 #include "view/colour.h"
 #include "view/control_arguments.h"
 #include "view/display_statement.h"
 #include "view/object_display.h"
 #include "view/pictures.h"
-#include "world/placeholders.h"
 
 namespace view {
+
+namespace row = shell::row;
+
 namespace {
 
 using script::Statement;
@@ -23,7 +26,7 @@ uint32_t colourOrBackground(const shell::Game& game, const std::string& colour) 
 }
 
 // The canvas takes the text style's face, size and colour.
-void takeStyleFont(const shell::Game& game, Canvas& canvas) {
+void takeStyleFont(const shell::Game& game, graphics::Canvas& canvas) {
   const TextStyle& style = game.screen.style;
   canvas.fontName = style.textFontName;
   canvas.fontSize = style.textFontSize;
@@ -32,7 +35,7 @@ void takeStyleFont(const shell::Game& game, Canvas& canvas) {
 
 // The mode-"3" page filled with its brush and shown at once.
 void clearPage3(shell::Game& game, uint32_t colour) {
-  fillSurface(telMod3(game), colour);
+  graphics::fillSurface(telMod3(game), colour);
   game.surfaces.Tela3 = game.surfaces.TelMod3;
 }
 
@@ -40,7 +43,7 @@ void clearPicture(shell::Game& game, Statement& s) {
   auto& surfaces = game.surfaces;
   const uint32_t colour = colourOrBackground(game, s.arg(1));
   surfaces.canvas.BufTela.brush = colour;
-  fillSurface(surfaces.BufTela, QRect(0, 0, game.screen.Tela.width, game.screen.Tela.height), colour);
+  graphics::fillSurface(surfaces.BufTela, QRect(0, 0, game.screen.Tela.width, game.screen.Tela.height), colour);
   takeStyleFont(game, surfaces.canvas.BufTela);
   clearPage3(game, surfaces.canvas.TelMod3.brush);
   game.host.repaint();
@@ -51,7 +54,7 @@ void clearFunctionPanel(shell::Game& game, Statement& s) {
   const uint32_t colour = colourOrBackground(game, s.arg(1));
   takeStyleFont(game, surfaces.canvas.BufFunc);
   surfaces.canvas.BufFunc.brush = colour;
-  fillSurface(surfaces.BufFunc, colour);
+  graphics::fillSurface(surfaces.BufFunc, colour);
 }
 
 // cleartotal: the texts and the visible pictures are emptied; the buffers stay,
@@ -63,9 +66,9 @@ void clearScreens(shell::Game& game, Statement&) {
   screen.Msg.text.clear();
   screen.Input.text.clear();
   const uint32_t colour = colourOrBackground(game, "");
-  fillSurface(surfaces.Tela, colour);
+  graphics::fillSurface(surfaces.Tela, colour);
   clearPage3(game, colour);
-  fillSurface(surfaces.TelCmd, colour);
+  graphics::fillSurface(surfaces.TelCmd, colour);
   game.host.repaint();
   game.host.processEvents();
 }
@@ -79,15 +82,15 @@ void headUpPicture(shell::Game& game, Statement& s) {
     screen.hudOn = false;
     return;
   }
-  if (screen.Modelo != "1") return;
+  if (!screen.isStripMode()) return;
   if (first == "on") {
     screen.hudOn = true;
-    drawTransparent(game.surfaces.BufTela, game.surfaces.Hud, screen.hudX, screen.hudY);
+    graphics::drawTransparent(game.surfaces.BufTela, game.surfaces.Hud, screen.hudX, screen.hudY);
   } else if (base::contains(first, ".bmp")) {
-    loadPicture(game, first, SurfaceId::Hud);
+    loadPicture(game, first, graphics::SurfaceId::Hud);
   } else {
-    screen.hudX = clampCoordinate(base::readNumberOr(first, 0));
-    screen.hudY = clampCoordinate(base::readNumberOr(s.arg(2), 0));
+    screen.hudX = graphics::clampCoordinate(base::readNumberOr(first, 0));
+    screen.hudY = graphics::clampCoordinate(base::readNumberOr(s.arg(2), 0));
   }
 }
 
@@ -95,18 +98,18 @@ void headUpPicture(shell::Game& game, Statement& s) {
 void pictureLink(shell::Game& game, Statement& s) {
   auto& screen = game.screen;
   const std::string& picture = s.arg(1);
-  const std::string script = world::resolvePlaceholder(game, s.arg(2));
+  const std::string script = script::resolvePlaceholder(game, s.arg(2));
   screen.pictureLinkScript = script;
   const std::string& mode = screen.Modelo;
-  if (mode == "1") {
-    loadPicture(game, picture, SurfaceId::Tela);
+  if (isStripMode(mode)) {
+    loadPicture(game, picture, graphics::SurfaceId::Tela);
     screen.telaCursor = script.empty() ? 0 : 1;
-  } else if (mode == "2") {
+  } else if (isPageMode(mode)) {
     const std::string image =
-        "<img src=" + game.folders.exeFolderUrl + picture + " width=" + game.Defs.defsRow(24) + "px border=0>";
+        "<img src=" + game.folders.exeFolderUrl + picture + " width=" + game.Defs.defsRow(row::ViewerWidth) + "px border=0>";
     screen.WebTxt.push_back(script.empty() ? image : "<a href=Scp=" + script + ">" + image + "</a>");
-  } else if (mode == "3") {
-    loadPicture(game, picture, SurfaceId::TelMod3);
+  } else if (isCanvasMode(mode)) {
+    loadPicture(game, picture, graphics::SurfaceId::TelMod3);
   }
   game.host.repaint();
 }

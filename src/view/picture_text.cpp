@@ -1,8 +1,9 @@
 // Drawing text on TelMod3.
 #include "view/picture_text.h"
 
+#include "graphics/canvas_text.h"
 #include "shell/game.h"
-#include "view/canvas_text.h"
+#include "view/canvas_style.h"
 #include "view/pictures.h"
 
 namespace view {
@@ -12,7 +13,7 @@ void prepareTextCanvas(shell::Game& game) { game.surfaces.canvas.TelMod3 = canva
 void drawTextAtTextPosition(shell::Game& game, const std::string& text) {
   prepareTextCanvas(game);
   auto& surfaces = game.surfaces;
-  drawCanvasText(telMod3(game), surfaces.canvas.TelMod3, game.screen.textX, game.screen.textY, text, true);
+  graphics::drawCanvasText(telMod3(game), surfaces.canvas.TelMod3, game.screen.textX, game.screen.textY, text, true);
   game.host.repaint();
 }
 

@@ -5,8 +5,10 @@
 #include <utility>
 
 #include "base/text.h"
+#include "graphics/picture_decoders.h"
+#include "script/script_error.h"
 #include "shell/game.h"
-#include "view/picture_decoders.h"
+#include "view/colour.h"
 
 namespace view {
 namespace {
@@ -15,19 +17,29 @@ namespace {
 // memory a decoder may reuse; it never shows through.
 void readFormats(const std::optional<std::filesystem::path>& path, const std::string& name, QImage& picture,
                  QImage storage) {
-  if (base::contains(name, ".png")) picture = decodePng(path, name, picture);
+  if (base::contains(name, ".png")) {
+    graphics::PngError error;
+    QImage png = graphics::decodePng(path, picture, error);
+    if (error == graphics::PngError::CannotOpen) throw script::ScriptError("Error Opening File " + name + "!");
+    if (error == graphics::PngError::CannotRead) throw script::ScriptError("Error Reading File!");
+    picture = std::move(png);
+  }
   if (!path) return;
   if (base::contains(name, ".jpg"))
-    if (auto jpeg = decodeJpeg(*path, std::move(storage))) picture = std::move(*jpeg);
+    if (auto jpeg = graphics::decodeJpeg(*path, std::move(storage))) picture = std::move(*jpeg);
   if (base::contains(name, ".bmp")) {
     QImage bitmap;
-    if (bitmap.load(QString::fromStdString(path->string()), "BMP")) picture = toSurfaceFormat(bitmap);
+    if (bitmap.load(QString::fromStdString(path->string()), "BMP")) picture = graphics::toSurfaceFormat(bitmap);
   }
   if (base::contains(name, ".gif"))
-    if (auto gif = decodeGif(*path)) picture = std::move(*gif);
+    if (auto gif = graphics::decodeGif(*path)) picture = std::move(*gif);
 }
 
 }  // namespace
+
+QImage panelBitmap(const Control& panel) {
+  return graphics::makeSurface(panel.width, panel.height, colourFromHex(panel.background));
+}
 
 bool isPictureName(const std::string& name) {
   for (const char* extension : {".gif", ".png", ".jpg", ".bmp"})
@@ -35,64 +47,64 @@ bool isPictureName(const std::string& name) {
   return false;
 }
 
-void loadPicture(shell::Game& game, const std::string& name, SurfaceId surface) {
+void loadPicture(shell::Game& game, const std::string& name, graphics::SurfaceId surface) {
   auto& surfaces = game.surfaces;
   const auto path = game.folders.dataFolder.find(name);
   if (!path) game.debug.logDebug("N\xE3o encontrei arquivo: " + name);
 
-  std::optional<SurfaceId> buffer;
+  std::optional<graphics::SurfaceId> buffer;
   if (name.empty()) {
     surfaces.image(surface) = QImage();
   } else {
-    SurfaceId into = surface;
-    if (surface == SurfaceId::Tela || surface == SurfaceId::TelCmd) {
-      buffer = surface == SurfaceId::Tela ? SurfaceId::BufTela : SurfaceId::BufFunc;
-      into = SurfaceId::BufShp;
+    graphics::SurfaceId into = surface;
+    if (surface == graphics::SurfaceId::Tela || surface == graphics::SurfaceId::TelCmd) {
+      buffer = surface == graphics::SurfaceId::Tela ? graphics::SurfaceId::BufTela : graphics::SurfaceId::BufFunc;
+      into = graphics::SurfaceId::BufShp;
     }
     QImage& picture = surfaces.image(into);
     // The scratch surface starts empty: a broken file must not bring back the
     // previous picture, and clear PNG pixels must not show its leftovers. Its
     // memory may still be reused by a decoder that fills every pixel.
     QImage storage;
-    if (into == SurfaceId::BufShp) storage = std::exchange(picture, QImage());
+    if (into == graphics::SurfaceId::BufShp) storage = std::exchange(picture, QImage());
     readFormats(path, name, picture, std::move(storage));
   }
   game.host.processEvents();
-  if (buffer) drawTransparent(surfaces.image(*buffer), surfaces.BufShp, 0, 0);
+  if (buffer) graphics::drawTransparent(surfaces.image(*buffer), surfaces.BufShp, 0, 0);
 }
 
 QImage& telMod3(shell::Game& game) {
   QImage& page = game.surfaces.TelMod3;
-  if (page.isNull()) page = makeSurface(650, 390, game.surfaces.canvas.TelMod3.brush);
+  if (page.isNull()) page = graphics::makeSurface(650, 390, game.surfaces.canvas.TelMod3.brush);
   return page;
 }
 
 void setTelMod3Height(shell::Game& game, int height) {
   QImage& page = telMod3(game);
-  resizeSurface(page, page.width(), height, game.surfaces.canvas.TelMod3.brush);
+  graphics::resizeSurface(page, page.width(), height, game.surfaces.canvas.TelMod3.brush);
   game.host.repaint();
 }
 
-void placePicture(shell::Game& game, const std::string& name, int x, int y, int w, int h, SurfaceId target) {
+void placePicture(shell::Game& game, const std::string& name, int x, int y, int w, int h, graphics::SurfaceId target) {
   auto& surfaces = game.surfaces;
-  x = clampCoordinate(x), y = clampCoordinate(y), w = clampCoordinate(w), h = clampCoordinate(h);
-  game.host.textProduced("picture", name);  // front ends without pictures name it
-  loadPicture(game, name, SurfaceId::BufShp);
+  x = graphics::clampCoordinate(x), y = graphics::clampCoordinate(y), w = graphics::clampCoordinate(w), h = graphics::clampCoordinate(h);
+  game.host.textProduced(platform::TextSink::Picture, name);  // front ends without pictures name it
+  loadPicture(game, name, graphics::SurfaceId::BufShp);
   const QImage& picture = surfaces.BufShp;
   if (w == 0) w = picture.width();
   if (h == 0) h = picture.height();
-  if (target == SurfaceId::TelMod3) {
+  if (target == graphics::SurfaceId::TelMod3) {
     const int64_t bottom = int64_t(y) + h;
-    if (telMod3(game).height() < bottom) setTelMod3Height(game, static_cast<int>(std::min<int64_t>(bottom + 10, kMaxSurfaceSide)));
+    if (telMod3(game).height() < bottom) setTelMod3Height(game, static_cast<int>(std::min<int64_t>(bottom + 10, graphics::kMaxSurfaceSide)));
     game.screen.textY += picture.height();
   }
-  QImage& surface = target == SurfaceId::Tela && game.screen.Modelo == "1" ? surfaces.BufTela
-                    : target == SurfaceId::TelCmd                         ? surfaces.BufFunc
+  QImage& surface = target == graphics::SurfaceId::Tela && game.screen.isStripMode() ? surfaces.BufTela
+                    : target == graphics::SurfaceId::TelCmd                         ? surfaces.BufFunc
                                                                           : surfaces.image(target);
   if (w == picture.width() && h == picture.height())
-    drawTransparent(surface, picture, x, y);
+    graphics::drawTransparent(surface, picture, x, y);
   else
-    drawTransparentStretched(surface, picture, QRect(x, y, w, h));
+    graphics::drawTransparentStretched(surface, picture, QRect(x, y, w, h));
 }
 
 }  // namespace view

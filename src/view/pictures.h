@@ -4,11 +4,15 @@
 #pragma once
 #include <string>
 
-#include "view/surfaces.h"
+#include "graphics/surfaces.h"
+#include "view/screen_model.h"
 
 namespace shell { struct Game; }
 
 namespace view {
+
+// A panel's picture: the panel's size, filled with its background colour.
+QImage panelBitmap(const Control& panel);
 
 // Whether a name is a picture file for display=: it holds ".gif", ".png",
 // ".jpg" or ".bmp" (lower case).
@@ -21,14 +25,14 @@ bool isPictureName(const std::string& name);
 // the surface. Tela and TelCmd are composed through BufShp into BufTela and
 // BufFunc instead. A PNG that cannot be opened or read aborts the run; other
 // broken files leave the surface's picture as it was.
-void loadPicture(shell::Game& game, const std::string& name, SurfaceId surface);
+void loadPicture(shell::Game& game, const std::string& name, graphics::SurfaceId surface);
 
 // placePicture(name, x, y, w, h, target): reads the file into BufShp and lays it
 // over the target at (x, y), stretched to w x h unless that is its own size
 // (w or h 0: its own width or height). Tela in mode "1" means BufTela, TelCmd
 // means BufFunc. On TelMod3 the page grows to fit and textY advances by the
 // picture's height.
-void placePicture(shell::Game& game, const std::string& name, int x, int y, int w, int h, SurfaceId target);
+void placePicture(shell::Game& game, const std::string& name, int x, int y, int w, int h, graphics::SurfaceId target);
 
 // The mode-"3" page TelMod3, created at its first size 650 x 390 in its brush
 // colour when it has no picture yet.

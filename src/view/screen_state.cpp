@@ -36,7 +36,7 @@ std::string styleLetters(const TextStyle& style) {
 
 std::vector<std::pair<std::string, std::string>> screenStateRows(const shell::Game& game) {
   const ScreenModel& s = game.screen;
-  const Surfaces& f = game.surfaces;
+  const graphics::Surfaces& f = game.surfaces;
   const TextStyle& style = s.style;
   return {
       {"gameArea", std::to_string(game.window.width) + "," + std::to_string(game.window.height)},

@@ -1,22 +1,22 @@
 // The text box, drawn on one line.
 #include "view/text_box.h"
 
+#include "graphics/canvas_text.h"
+#include "graphics/fonts.h"
 #include "shell/game.h"
-#include "view/canvas_text.h"
 #include "view/colour.h"
-#include "view/fonts.h"
 #include "view/pictures.h"
 
 namespace view {
 
-void drawTextBox(shell::Game& game, const TextBox& box, SurfaceId target) {
+void drawTextBox(shell::Game& game, const TextBox& box, graphics::SurfaceId target) {
   auto& surfaces = game.surfaces;
-  QImage& surface = target == SurfaceId::Tela     ? surfaces.BufTela
-                    : target == SurfaceId::TelCmd  ? surfaces.BufFunc
-                    : target == SurfaceId::TelMod3 ? telMod3(game)
+  QImage& surface = target == graphics::SurfaceId::Tela     ? surfaces.BufTela
+                    : target == graphics::SurfaceId::TelCmd  ? surfaces.BufFunc
+                    : target == graphics::SurfaceId::TelMod3 ? telMod3(game)
                                                    : surfaces.image(target);
-  Canvas canvas;
-  const StyleFlags flags = styleFromLetters(box.style);
+  graphics::Canvas canvas;
+  const graphics::StyleFlags flags = graphics::styleFromLetters(box.style);
   canvas.fontName = game.screen.style.textFontName;
   canvas.fontSize = box.size;
   canvas.fontColour = colourFromHex(box.colour);
@@ -24,7 +24,7 @@ void drawTextBox(shell::Game& game, const TextBox& box, SurfaceId target) {
   canvas.bold = flags.bold;
   canvas.italic = flags.italic;
   canvas.underline = flags.underline;
-  drawCanvasText(surface, canvas, box.x, box.y, box.text, false);
+  graphics::drawCanvasText(surface, canvas, box.x, box.y, box.text, false);
   game.host.repaint();
 }
 

@@ -4,7 +4,7 @@
 #pragma once
 #include <string>
 
-#include "view/surfaces.h"
+#include "graphics/surfaces.h"
 
 namespace shell { struct Game; }
 
@@ -20,6 +20,6 @@ struct TextBox {
 
 // drawTextBox: on TelMod3 directly, on Tela through BufTela, on TelCmd through
 // BufFunc, on Imp directly. A bad colour aborts the run.
-void drawTextBox(shell::Game& game, const TextBox& box, SurfaceId target);
+void drawTextBox(shell::Game& game, const TextBox& box, graphics::SurfaceId target);
 
 }  // namespace view

@@ -11,7 +11,7 @@ namespace {
 
 void addPageLine(shell::Game& game, const std::string& text) {
   game.screen.WebTxt.push_back(text);
-  game.host.textProduced("WebTxt", text);
+  game.host.textProduced(platform::TextSink::WebTxt, text);
 }
 
 void setStrip(shell::Game& game, std::string text) {
@@ -23,7 +23,7 @@ void setStrip(shell::Game& game, std::string text) {
 
 void typeOut(shell::Game& game, const std::string& text) {
   game.host.processEvents();
-  game.host.textProduced("MsgMd0", text);
+  game.host.textProduced(platform::TextSink::MsgMd0, text);
   for (char c : text) {
     game.screen.MsgMd0.text += c;
     game.host.repaint();
@@ -33,21 +33,21 @@ void typeOut(shell::Game& game, const std::string& text) {
 
 void outputQuotedText(shell::Game& game, const std::string& text) {
   const std::string& mode = game.screen.Modelo;
-  if (mode == "0") {
+  if (isTypewriterMode(mode)) {
     typeOut(game, text);
-  } else if (mode == "1") {
-    game.host.textProduced("Msg", text);
+  } else if (isStripMode(mode)) {
+    game.host.textProduced(platform::TextSink::Msg, text);
     setStrip(game, game.screen.Msg.text + text);
-  } else if (mode == "2") {
+  } else if (isPageMode(mode)) {
     addPageLine(game, text);
-  } else if (mode == "3") {
+  } else if (isCanvasMode(mode)) {
     game.screen.Memo3.push_back(text);
-    game.host.textProduced("Memo3", text);
+    game.host.textProduced(platform::TextSink::Memo3, text);
   }
 }
 
 void outputAppendedMessage(shell::Game& game, const std::string& text) {
-  if (game.screen.Modelo == "3") {
+  if (game.screen.isCanvasMode()) {
     prepareTextCanvas(game);
     return;
   }
@@ -56,22 +56,22 @@ void outputAppendedMessage(shell::Game& game, const std::string& text) {
 
 void outputMessage(shell::Game& game, const std::string& text) {
   const std::string& mode = game.screen.Modelo;
-  if (mode == "0") {
+  if (isTypewriterMode(mode)) {
     typeOut(game, text);
-  } else if (mode == "1") {
-    game.host.textProduced("Msg", text);
+  } else if (isStripMode(mode)) {
+    game.host.textProduced(platform::TextSink::Msg, text);
     setStrip(game, text);
-  } else if (mode == "2") {
+  } else if (isPageMode(mode)) {
     addPageLine(game, text);
-  } else if (mode == "3") {
-    game.host.textProduced("TelMod3", text);
+  } else if (isCanvasMode(mode)) {
+    game.host.textProduced(platform::TextSink::TelMod3, text);
     drawTextAtTextPosition(game, text);
   }
 }
 
 void addStripLine(shell::Game& game, const std::string& text) {
   const std::string& shown = game.screen.Msg.text;
-  game.host.textProduced("Msg", text);
+  game.host.textProduced(platform::TextSink::Msg, text);
   if (shown.empty() || base::startsWith(std::string_view(shown).substr(shown.size() >= 2 ? shown.size() - 2 : 0), "\r\n"))
     setStrip(game, shown + text + "\r\n");
   else
@@ -80,12 +80,12 @@ void addStripLine(shell::Game& game, const std::string& text) {
 
 void clearMessages(shell::Game& game) {
   const std::string& mode = game.screen.Modelo;
-  if (mode == "0") {
+  if (isTypewriterMode(mode)) {
     game.screen.MsgMd0.text.clear();
     game.host.repaint();
-  } else if (mode == "1") {
+  } else if (isStripMode(mode)) {
     setStrip(game, "");
-  } else if (mode == "2") {
+  } else if (isPageMode(mode)) {
     beginPage(game);
   }
 }

@@ -2,15 +2,18 @@
 #include "view/text_statements.h"
 
 #include "base/number.h"
+#include "graphics/fonts.h"
 #include "script/dispatch.h"
 #include "script/script_error.h"
 #include "shell/game.h"
-#include "view/fonts.h"
 #include "view/layout_rows.h"
 #include "view/pictures.h"
 #include "view/text_sink.h"
 
 namespace view {
+
+namespace row = shell::row;
+
 namespace {
 
 using script::Statement;
@@ -39,11 +42,11 @@ void font(shell::Game& game, Statement& s) {
 void fontFace(shell::Game& game, Statement& s) { style(game).textFontName = orRow(game, s.arg(1), 15); }
 
 void fontSize(shell::Game& game, Statement& s) {
-  style(game).textFontSize = base::readNumber(s.arg(1)).value_or(rowNumber(game, 16));
+  style(game).textFontSize = base::readNumber(s.arg(1)).value_or(rowNumber(game, row::MessageFontSize));
 }
 
 void fontStyle(shell::Game& game, Statement& s) {
-  const StyleFlags flags = styleFromLetters(s.arg(1).empty() ? "biu" : s.arg(1));
+  const graphics::StyleFlags flags = graphics::styleFromLetters(s.arg(1).empty() ? "biu" : s.arg(1));
   TextStyle& st = style(game);
   st.textBold = flags.bold;
   st.textItalic = flags.italic;
@@ -68,17 +71,17 @@ void textPosition(shell::Game& game, Statement& s) {
 
 // Mode "3" only: the text position moves down; the page grows to reach it.
 void lineFeedBy(shell::Game& game, Statement& s) {
-  if (game.screen.Modelo != "3") return;
+  if (!game.screen.isCanvasMode()) return;
   const int step = s.arg(1).empty() ? 10 : base::readNumberOr(s.arg(1), 0);
   int& y = game.screen.textY;
-  y = clampCoordinate(int64_t(y) + step);
+  y = graphics::clampCoordinate(int64_t(y) + step);
   if (y > telMod3(game).height()) setTelMod3Height(game, y);
 }
 
 // A line break in the sink of the mode; mode "3" leaves the text position alone.
 void lineFeed(shell::Game& game, Statement&) {
   const std::string& mode = game.screen.Modelo;
-  if (mode != "3") outputQuotedText(game, mode == "2" ? "<br>" : "\r\n");
+  if (!isCanvasMode(mode)) outputQuotedText(game, isPageMode(mode) ? "<br>" : "\r\n");
 }
 
 }  // namespace

@@ -4,8 +4,8 @@
 #include <algorithm>
 
 #include "base/number.h"
+#include "graphics/surfaces.h"
 #include "shell/game.h"
-#include "view/surfaces.h"
 
 namespace view {
 namespace {
@@ -46,9 +46,9 @@ struct TintSurfaces {
 TintSurfaces surfacesFor(shell::Game& game, const std::string& target) {
   auto& f = game.surfaces;
   const std::string& mode = game.screen.Modelo;
-  if (target == "tel" && mode == "1") return {&f.BufTela, &f.BufTela};
+  if (target == "tel" && isStripMode(mode)) return {&f.BufTela, &f.BufTela};
   // In mode "3" the picture is the mode-"3" page; the end of the run shows it.
-  if (target == "tel" && mode == "3") return {&f.TelMod3, &f.TelMod3};
+  if (target == "tel" && isCanvasMode(mode)) return {&f.TelMod3, &f.TelMod3};
   if (target == "fnc") return {&f.BufFunc, &f.BufFunc};
   if (target == "pan") return {&f.Imp, &f.Imp};
   return {};
@@ -65,7 +65,7 @@ int sizeArgument(const std::string& text, int whole, int corner) {
 }  // namespace
 
 void tintPixels(QImage& picture, uint32_t colour, int level) {
-  picture = toSurfaceFormat(picture);
+  picture = graphics::toSurfaceFormat(picture);
   const int red = static_cast<int>(colour >> 16) & 0xFF, green = static_cast<int>(colour >> 8) & 0xFF,
             blue = static_cast<int>(colour) & 0xFF;
   for (int y = 0; y < picture.height(); ++y) {
@@ -88,9 +88,9 @@ void tintRegion(shell::Game& game, const std::string& target, const std::string&
   if (!surfaces.source || surfaces.source->isNull()) return;
   const QImage& source = *surfaces.source;
   const uint32_t tint = rgbFromText(colour.empty() ? game.screen.style.textBackColour : colour);
-  const int left = clampCoordinate(base::readNumberOr(x, 0)), top = clampCoordinate(base::readNumberOr(y, 0));
-  const QRect area(left, top, clampCoordinate(sizeArgument(width, source.width(), left)),
-                   clampCoordinate(sizeArgument(height, source.height(), top)));
+  const int left = graphics::clampCoordinate(base::readNumberOr(x, 0)), top = graphics::clampCoordinate(base::readNumberOr(y, 0));
+  const QRect area(left, top, graphics::clampCoordinate(sizeArgument(width, source.width(), left)),
+                   graphics::clampCoordinate(sizeArgument(height, source.height(), top)));
   const QRect clipped = area.intersected(source.rect());
   if (clipped.isEmpty()) return;
   QImage work = source.copy(clipped);

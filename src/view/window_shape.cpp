@@ -7,15 +7,15 @@ namespace view {
 
 void shapeWindow(shell::Game& game) {
   auto& screen = game.screen;
-  const QImage skin = toSurfaceFormat(game.surfaces.Imp);
+  const QImage skin = graphics::toSurfaceFormat(game.surfaces.Imp);
   std::vector<QRect> shape;
   for (int y = 0; y < skin.height(); ++y) {
     const auto* row = reinterpret_cast<const QRgb*>(skin.constScanLine(y));
     int x = 0;
     while (x < skin.width()) {
-      const bool cut = (row[x] & 0xFFFFFF) == (kMagenta & 0xFFFFFF);
+      const bool cut = (row[x] & 0xFFFFFF) == (graphics::kMagenta & 0xFFFFFF);
       int end = x;
-      while (end < skin.width() && (((row[end] & 0xFFFFFF) == (kMagenta & 0xFFFFFF)) == cut)) ++end;
+      while (end < skin.width() && (((row[end] & 0xFFFFFF) == (graphics::kMagenta & 0xFFFFFF)) == cut)) ++end;
       if (!cut) shape.emplace_back(x, y, end - x, 1);
       x = end;
     }

@@ -2,18 +2,20 @@
 #include "world/game_load.h"
 
 #include "base/file_io.h"
-#include "online/content_files.h"
 #include "shell/game.h"
 #include "view/layout.h"
 #include "world/key_order.h"
 #include "world/register_file.h"
 
 namespace world {
+
+namespace row = shell::row;
+
 namespace {
 
 // fetchFirst: on-line play fetches the file from the server before it is read.
 base::Lines readGameFile(shell::Game& game, const std::string& fileName, bool fetchFirst) {
-  if (fetchFirst) online::resolveContentFile(game, fileName);
+  if (fetchFirst && game.resolveContentFile) game.resolveContentFile(fileName);
   auto path = game.folders.dataFolder.find(fileName);
   auto lines = path ? base::readTextLines(*path) : std::nullopt;
   if (!lines)
@@ -35,15 +37,15 @@ void loadGame(shell::Game& game, const std::string& name) {
   // On-line play (row 103) fetches each file before it is read; the game's own
   // table, once read, decides for the files after it.
   shell::DefinitionsTable table;
-  table.rows() = readGameFile(game, name + ".ini", game.Defs.isOn(103));
-  const bool fetchFirst = table.isOn(103);
+  table.rows() = readGameFile(game, name + ".ini", game.Defs.isOn(row::OnlineGame));
+  const bool fetchFirst = table.isOn(row::OnlineGame);
   base::Lines registers = decodeRegisterFile(readGameFile(game, name + ".rgs", fetchFirst));
   base::Lines keys = sortedKeys(readGameFile(game, name + ".obz", fetchFirst));
   base::Lines objects = readGameFile(game, name + ".obx", fetchFirst);
-  auto count = table.number(5);
+  auto count = table.number(row::RegisterCount);
   if (!count)
     throw GameLoadError("a linha 6 de " + name + ".ini deve ser o n\xFAmero de registros, mas \xE9 \"" +
-                        table.defsRow(5) + "\".");
+                        table.defsRow(row::RegisterCount) + "\".");
 
   game.Defs = std::move(table);
   game.Regs.values() = std::move(registers);

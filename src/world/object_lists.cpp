@@ -38,7 +38,7 @@ void listObjectLinks(shell::Game& game, script::Statement& s) {
 
 void gatherObjectIcons(shell::Game& game, script::Statement& s) {
   const std::string& which = s.arg(1);
-  if (game.screen.Modelo == "0" || (which != "loc" && which != kInventory)) return;
+  if (game.screen.isTypewriterMode() || (which != "loc" && which != kInventory)) return;
   auto& icons = game.world.ObjtsClk;
   icons.clear();
   for (size_t record : objectsAt(game.world, resolveLocAlias(game, which))) {
@@ -47,7 +47,7 @@ void gatherObjectIcons(shell::Game& game, script::Statement& s) {
     // The icon's picture goes through the picture loader into the scratch
     // surface and is not shown: the load only logs a missing file (and, in
     // on-line play, fetches it).
-    view::loadPicture(game, field(game.world, record, Field::Shp), view::SurfaceId::BufShp);
+    view::loadPicture(game, field(game.world, record, Field::Shp), graphics::SurfaceId::BufShp);
   }
 }
 

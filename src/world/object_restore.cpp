@@ -2,7 +2,6 @@
 #include "world/object_restore.h"
 
 #include "base/file_io.h"
-#include "online/content_files.h"
 #include "script/script_error.h"
 #include "shell/game.h"
 #include "world/object_table.h"
@@ -14,7 +13,7 @@ namespace {
 // The first 8 lines of <key>.obj; a file missing or too short aborts the run.
 base::Lines pristineRecord(shell::Game& game, const std::string& key) {
   const std::string fileName = key + ".obj";
-  online::refreshBeforeReading(game, fileName);
+  game.refreshBeforeReading(fileName);
   auto path = game.folders.dataFolder.find(fileName);
   auto lines = path ? base::readTextLines(*path) : std::nullopt;
   if (!lines) throw script::ScriptError("n\xE3o encontrei o objeto " + fileName);

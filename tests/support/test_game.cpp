@@ -7,8 +7,8 @@
 
 #include "base/cp1252.h"
 #include "base/file_io.h"
-#include "script/runner.h"
 #include "shell/startup.h"
+#include "shell/turn.h"
 
 namespace testing_support {
 
@@ -73,7 +73,7 @@ void TestGame::script(const std::string& name, const std::string& utf8Lines) con
 std::vector<std::string> TestGame::run(const std::string& name) {
   std::vector<std::string> trace;
   game->traceHook = [&](const std::string& line) { trace.push_back(utf(line)); };
-  script::runScript(*game, cp(name));
+  shell::runScript(*game, cp(name));
   game->traceHook = nullptr;
   return trace;
 }

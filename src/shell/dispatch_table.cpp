@@ -1,0 +1,39 @@
+// The executor's fixed order: each subsystem adds its statements in turn. A
+// keyword registered twice keeps its first handler.
+#include "shell/dispatch_table.h"
+
+#include "script/condition_statements.h"
+#include "script/core_statements.h"
+#include "script/jump_statements.h"
+#include "script/register_statements.h"
+#include "online/down_controls.h"
+#include "view/layout_statements.h"
+#include "view/message_statements.h"
+#include "view/picture_statements.h"
+#include "view/text_sink.h"
+#include "view/text_statements.h"
+#include "world/location_statements.h"
+#include "world/object_statements.h"
+#include "world/state_statements.h"
+
+namespace shell {
+
+script::Dispatch buildDispatch() {
+  script::Dispatch dispatch;
+  script::registerCoreStatements(dispatch);
+  view::registerMessageStatements(dispatch);
+  script::registerRegisterStatements(dispatch);
+  script::registerConditionStatements(dispatch);
+  script::registerJumpStatements(dispatch);
+  world::registerObjectStatements(dispatch);
+  world::registerLocationStatements(dispatch);
+  world::registerGameStateStatements(dispatch);
+  view::registerTextStatements(dispatch);
+  view::registerPictureStatements(dispatch);
+  view::registerLayoutStatements(dispatch);
+  online::registerOnlineStatements(dispatch);
+  dispatch.quotedText = view::outputQuotedText;
+  return dispatch;
+}
+
+}  // namespace shell

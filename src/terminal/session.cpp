@@ -1,0 +1,22 @@
+// Session start-up.
+#include "terminal/session.h"
+
+#include "base/cp1252.h"
+#include "online/curl_http.h"
+#include "shell/input_wiring.h"
+#include "shell/startup.h"
+
+namespace terminal {
+
+void Session::start(const TerminalOptions& options) {
+  if (!options.traceFile.empty()) {
+    traceFile.open(options.traceFile, std::ios::binary | std::ios::trunc);
+    game.traceHook = [this](const std::string& line) { traceFile << base::cp1252ToUtf8(line) << '\n'; };
+  }
+  // Input handlers are connected in shell/input_wiring.cpp, shared by every front end.
+  shell::connectPlayerInput(queue);
+  host.useHttp(std::make_unique<online::CurlHttp>([this] { host.processEvents(); }));
+  shell::start(game, options.start);
+}
+
+}  // namespace terminal

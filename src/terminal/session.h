@@ -1,0 +1,25 @@
+// A session of the engine without a window: the headless host, the game object,
+// its input queue, and the trace file when one was asked for. Used by scripted
+// play and terminal play.
+#pragma once
+#include <filesystem>
+#include <fstream>
+
+#include "platform/headless_host.h"
+#include "shell/game.h"
+#include "shell/input_queue.h"
+#include "terminal/terminal_play.h"
+
+namespace terminal {
+
+struct Session {
+  platform::HeadlessHost host;
+  shell::Game game{host};
+  shell::InputQueue queue{game};
+  std::ofstream traceFile;
+
+  // Start-up on the folder; throws shell::StartupError with a clear message.
+  void start(const TerminalOptions& options);
+};
+
+}  // namespace terminal

@@ -1,0 +1,24 @@
+// Plays the game in the terminal, a plain line interface that works with a
+// screen reader and with piped input. The game starts at once (as a double-click
+// on the opening picture would); the text of every sink is printed as it is
+// produced, pictures are named ("[imagem: sala.jpg]", from the sink "picture"),
+// and each typed line is a command in the command box. Lines starting with ":"
+// are the terminal's own (":ajuda" lists them): keys, links, exits. The end of
+// the input closes the player as the end button does, saving the game.
+#pragma once
+#include <string>
+
+#include "shell/startup.h"
+
+namespace terminal {
+
+// What the terminal needs of the command line: the start-up options and the
+// trace file (empty: no trace).
+struct TerminalOptions {
+  shell::StartOptions start;
+  std::string traceFile;
+};
+
+int playInTerminal(const TerminalOptions& options);
+
+}  // namespace terminal

@@ -1,0 +1,2 @@
+// The picture library reading the game state.
+#include "shell/game.h"

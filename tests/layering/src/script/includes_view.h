@@ -1,0 +1,2 @@
+// The interpreter reaching up into the view.
+#include "view/page.h"

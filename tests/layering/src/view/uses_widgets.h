@@ -1,0 +1,2 @@
+// The engine drawing widgets.
+#include <QWidget>

@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# Checks the layering of src/ on its #include lines (see ARCHITECTURE.md):
+#   - a folder includes only its own headers and those of folders below it;
+#   - below shell/, the one shell header a file may include is the state header
+#     "shell/game.h" (and only from script/ up: the picture library, platform/
+#     and base/ never see the game), and no file starts a run (calls runScript);
+#   - the engine (everything below ui/ and terminal/) never includes QtWidgets.
+# Usage: tools/check_layering.sh [SRC_DIR]. Prints each violation; exits 1 if any.
+set -uo pipefail
+src=${1:-"$(dirname "$0")/../src"}
+if [ ! -d "$src" ]; then
+  echo "layering: no folder $src"
+  exit 2
+fi
+
+# The layers, bottom to top. Folders on one line are peers and may not include
+# each other.
+rank() {
+  case $1 in
+    base) echo 0 ;;
+    graphics) echo 1 ;;
+    platform) echo 2 ;;
+    script) echo 3 ;;
+    view) echo 4 ;;
+    world) echo 5 ;;
+    input | media | online) echo 6 ;;
+    shell) echo 7 ;;
+    ui | terminal) echo 8 ;;
+    app) echo 9 ;;
+    *) echo "" ;;
+  esac
+}
+readonly scriptRank=3 shellRank=7 frontRank=8
+readonly widgets='^#include <(QtWidgets|QApplication|QWidget|QMainWindow|QMessageBox|QLabel|QPushButton|QLineEdit|QTextBrowser|QPlainTextEdit|QScrollArea|QStackedWidget|QScrollBar)'
+
+violations=0
+report() {
+  echo "$1"
+  violations=$((violations + 1))
+}
+
+while IFS= read -r file; do
+  relative=${file#"$src"/}
+  folder=${relative%%/*}
+  own=$(rank "$folder")
+  if [ -z "$own" ]; then
+    report "$relative: the folder $folder is not in the layering (tools/check_layering.sh, ARCHITECTURE.md)"
+    continue
+  fi
+  while IFS= read -r header; do
+    target=${header%%/*}
+    [ "$target" = "$header" ] && continue  # a header without a folder: not ours
+    their=$(rank "$target")
+    [ -z "$their" ] && continue
+    [ "$target" = "$folder" ] && continue
+    if [ "$target" = shell ] && [ "$own" -lt "$shellRank" ]; then
+      if [ "$header" != shell/game.h ]; then
+        report "$relative: includes $header (below shell/ only the state header shell/game.h)"
+      elif [ "$own" -lt "$scriptRank" ]; then
+        report "$relative: includes $header ($folder never sees the game state)"
+      fi
+    elif [ "$their" -ge "$own" ]; then
+      report "$relative: includes $header ($folder may include only folders below it)"
+    fi
+  done < <(sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"\([^"]*\)".*/\1/p' "$file")
+  if [ "$own" -lt "$frontRank" ]; then
+    while IFS= read -r line; do
+      report "$relative: $line (the engine never includes QtWidgets)"
+    done < <(grep -E "$widgets" "$file")
+  fi
+  if [ "$own" -lt "$shellRank" ] && grep -qE '\brunScript[[:space:]]*\(' "$file"; then
+    report "$relative: calls runScript (only shell/ starts runs; return the script to run instead)"
+  fi
+done < <(find "$src" -type f \( -name '*.h' -o -name '*.cpp' \) | sort)
+
+if [ "$violations" -gt 0 ]; then
+  echo "layering: $violations violation(s)"
+  exit 1
+fi
+echo "layering: no violations"
