@@ -182,3 +182,33 @@ TEST_F(WindowTest, PagePicturesComeFromTheGameFolderOnly) {
                                 QString::fromStdString("../" + elsewhere.path().filename().string() + "/fora.png")})
     EXPECT_TRUE(picture(source).isNull()) << source.toStdString();
 }
+
+TEST_F(WindowTest, TheDownloadPageShowsItsSwitchesAndPressedButtons) {
+  folder.write("opcoes.scx", "download");
+  session->deliver({shell::PlayerInput::Kind::Run, "opcoes"});
+  auto* page = session->window.gamePage;
+  EXPECT_EQ(page->Abok1->currentWidget(), page->pageDown);
+  auto* line = static_cast<ui::PictureWidget*>(page->pageDown->control("TicLine"));
+  auto* all = page->pageDown->control("TicTudo");
+  EXPECT_FALSE(all->isVisibleTo(page->pageDown));
+  const QImage unticked = line->picture();
+  click(line, QEvent::MouseButtonPress);
+  click(line, QEvent::MouseButtonRelease);
+  EXPECT_TRUE(all->isVisibleTo(page->pageDown));
+  EXPECT_NE(line->picture(), unticked);  // Tic1 in place of Tic0
+  EXPECT_EQ(folder.readLines("mirandel.ini").at(103), "*");
+
+  // A picture button shows its pressed picture only while pressed, with its clicks.
+  auto* check = static_cast<ui::PictureWidget*>(page->pageDown->control("btAtual"));
+  const QImage up = check->picture();
+  click(check, QEvent::MouseButtonPress);
+  EXPECT_NE(check->picture(), up);
+  EXPECT_EQ(session->host.record.sounds.back(), "effect clk0a.wav");
+  click(check, QEvent::MouseButtonRelease);
+  EXPECT_EQ(check->picture(), up);
+  EXPECT_EQ(session->host.record.sounds.back(), "effect clk0b.wav");
+  // No server was given: the check fails with its message.
+  auto* notice = page->pageDown->findChild<QLabel*>("lbAviso");
+  ASSERT_NE(notice, nullptr);
+  EXPECT_EQ(notice->text(), QStringLiteral("Erro ao baixar arquivo ou internet fora do ar!"));
+}

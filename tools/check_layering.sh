@@ -26,7 +26,7 @@ rank() {
     input | media | online) echo 6 ;;
     shell) echo 7 ;;
     ui | terminal | check) echo 8 ;;
-    app) echo 9 ;;
+    app | updater) echo 9 ;;
     *) echo "" ;;
   esac
 }

@@ -10,6 +10,7 @@
 
 #include "app/game_check.h"
 #include "app/game_location.h"
+#include "app/online_options.h"
 #include "app/options.h"
 #include "app/scripted_play.h"
 #include "app/window_play.h"
@@ -36,7 +37,7 @@ terminal::TerminalOptions terminalOptions(const app::Options& options, const std
   terminal::TerminalOptions terminal;
   terminal.start.gameFolder = folder.string();
   terminal.start.exeBaseName = options.exeBaseName;
-  terminal.start.serverBaseUrl = options.serverBaseUrl;
+  app::setOnlineOptions(options, terminal.start);
   terminal.traceFile = options.traceFile;
   terminal.mute = options.mute;
   return terminal;

@@ -14,8 +14,8 @@ std::string phraseFileName(const shell::Game& game) { return game.commandsScript
 
 }  // namespace
 
-std::optional<base::Lines> readPhraseFile(const shell::Game& game) {
-  // On-line play (row 103) is to refresh the file from the server first.
+std::optional<base::Lines> readPhraseFile(shell::Game& game) {
+  game.refreshBeforeReading(phraseFileName(game));
   auto path = game.folders.dataFolder.find(phraseFileName(game));
   return path ? base::readTextLines(*path) : std::nullopt;
 }

@@ -18,8 +18,9 @@ namespace platform {
 // the picture (mode "1"), the page (mode "2"), the text list and the text
 // picture of mode "3"; Picture names a picture as it is loaded; TextBox is the
 // text of a text box drawn into a picture (its links as their text); Music and
-// Sound the music and the sound a script plays.
-enum class TextSink { MsgMd0, Msg, WebTxt, Memo3, TelMod3, Picture, TextBox, Music, Sound };
+// Sound the music and the sound a script plays. The download page tells its
+// notices (lbAviso), one line per file of a bulk download, and that it is shown.
+enum class TextSink { MsgMd0, Msg, WebTxt, Memo3, TelMod3, Picture, TextBox, Music, Sound, DownNotice, DownProgress, DownPage };
 
 // What a host was asked to show or play, in order: the dump writes it out.
 struct HostRecord {

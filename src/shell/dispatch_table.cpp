@@ -8,6 +8,7 @@
 #include "script/core_statements.h"
 #include "script/jump_statements.h"
 #include "script/register_statements.h"
+#include "online/down_controls.h"
 #include "view/layout_statements.h"
 #include "view/link_statements.h"
 #include "view/message_statements.h"
@@ -38,6 +39,7 @@ script::Dispatch buildDispatch() {
   view::registerTextBoxStatements(dispatch);
   media::registerSoundStatements(dispatch);
   media::registerRainStatement(dispatch);
+  online::registerOnlineStatements(dispatch);
   dispatch.quotedText = view::outputQuotedText;
   return dispatch;
 }

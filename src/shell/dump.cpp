@@ -5,6 +5,7 @@
 
 #include "base/cp1252.h"
 #include "media/media_rows.h"
+#include "online/down_page.h"
 #include "shell/game.h"
 #include "view/screen_state.h"
 
@@ -61,6 +62,7 @@ std::string stateLines(const Game& game) {
   });
   for (auto& row : view::screenStateRows(game)) rows.push_back(std::move(row));
   for (auto& row : media::mediaStateRows(game)) rows.push_back(std::move(row));
+  for (auto& row : online::downPageRows(game.online.page)) rows.push_back(std::move(row));
   std::string text;
   for (const auto& [name, value] : rows) text += name + "=" + value + "\n";
   return text;

@@ -10,6 +10,7 @@
 #include "graphics/surfaces.h"
 #include "input/parser_state.h"
 #include "media/media_state.h"
+#include "online/online_state.h"
 #include "platform/host.h"
 #include "script/dispatch.h"
 #include "script/registers.h"
@@ -60,6 +61,17 @@ struct Game {
 
   // Player input: the typed-command parser's memory.
   input::ParserState parser;
+
+  // On-line content: the server's file list, request headers, the "Down" page.
+  online::OnlineState online;
+  // Fetches a fresh copy of a content file from the server when one is due (set
+  // at start-up by the on-line subsystem, which the readers below it cannot call).
+  std::function<bool(const std::string& name)> resolveContentFile;
+  // What every reader of a content file calls first: in on-line play (row 103)
+  // the file is resolved against the server.
+  void refreshBeforeReading(const std::string& name) {
+    if (Defs.isOn(row::OnlineGame) && resolveContentFile) resolveContentFile(name);
+  }
 
   // The program's random generator, seeded from the clock at start-up.
   std::mt19937 random;

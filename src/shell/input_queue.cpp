@@ -43,6 +43,7 @@ void InputQueue::handle(const PlayerInput& input) {
     case Kind::Press:
     case Kind::Release:
     case Kind::Wheel: delegate(onPointer, "clicks"); break;
+    case Kind::Down: delegate(onDown, "the download page"); break;
   }
 }
 

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "input/command_keys.h"
+#include "online/down_controls.h"
 #include "shell/game_start.h"
 #include "shell/input_queue.h"
 #include "shell/pointer_input.h"
@@ -39,6 +40,8 @@ void connectPlayerInput(InputQueue& queue) {
     if (!handlePointer(game, input) && queue.onUnsupported)
       queue.onUnsupported("this build of the player cannot handle the pointer on \"" + input.text + "\" yet");
   };
+  // A click on a control of the "Down" page, after its mouse up.
+  queue.onDown = [](Game& game, const PlayerInput& input) { online::actOnDownControl(game, input.text); };
 }
 
 }  // namespace shell

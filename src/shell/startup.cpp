@@ -7,6 +7,8 @@
 #include "base/file_io.h"
 #include "base/number.h"
 #include "graphics/surfaces.h"
+#include "online/content_files.h"
+#include "online/down_controls.h"
 #include "shell/game.h"
 #include "view/end_button.h"
 #include "view/pictures.h"
@@ -26,6 +28,9 @@ void setUpFolders(Game& game, const StartOptions& options) {
   // A save the last session was killed in is finished (or dropped) before any
   // file is read.
   base::finishInterruptedSaves(folders.exeFolder);
+  if (!folders.serverBaseUrl.empty() && folders.serverBaseUrl.back() != '/') folders.serverBaseUrl += '/';
+  game.online.updaterProgram = options.updaterProgram;
+  game.online.restartCommand = options.restartCommand;
   game.debug.setFile(folders.exeFolder / "debug.txt");
 }
 
@@ -106,7 +111,11 @@ void start(Game& game, const StartOptions& options) {
   game.screen.outerPage = view::OuterPage::Abertura;
   createBitmaps(game);
   game.random.seed(static_cast<unsigned>(std::time(nullptr)));
+  game.resolveContentFile = [&game](const std::string& name) { return online::resolveContentFile(game, name); };
+  online::showSwitches(game);
+  if (options.openingScreenReady) options.openingScreenReady();
   // The server file list is fetched only when a server was given (on-line play).
+  online::fetchListAtStartUp(game);
 }
 
 void shutDown(Game& game) {

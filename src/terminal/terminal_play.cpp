@@ -11,6 +11,8 @@
 #include "base/number.h"
 #include "input/command_keys.h"
 #include "platform/stop_signals.h"
+#include "online/down_controls.h"
+#include "online/down_page.h"
 #include "shell/startup.h"
 #include "terminal/session.h"
 #include "terminal/terminal_page.h"
@@ -32,6 +34,8 @@ const char* const kHelp =
     "  :pontos                os pontos clic\xC3\xA1veis das imagens, numerados\n"
     "  :clicar N              clica no ponto N\n"
     "  :executar NOME         executa o script NOME (como um clique o faria)\n"
+    "  :baixar                a p\xC3\xA1gina de download (jogo online, atualiza\xC3\xA7\xC3\xB5" "es)\n"
+    "  :baixar CONTROLE       clica num controle dela (TicLine, btAtual, btDEG, btDWNtudo...)\n"
     "  :ajuda                 esta lista (tamb\xC3\xA9m :help ou help)\n"
     "  :sair                  encerra e salva o jogo (o fim da entrada tamb\xC3\xA9m)\n";
 
@@ -147,6 +151,10 @@ class Terminal {
       listHotSpots();
     } else if (base::startsWith(line, ":clicar ")) {
       clickHotSpot(line.substr(8));
+    } else if (line == ":baixar") {
+      showDownPage();
+    } else if (base::startsWith(line, ":baixar ")) {
+      clickDownControl(base::trim(line.substr(8)));
     } else if (base::startsWith(line, ":executar ")) {
       post(Kind::Run, base::utf8ToCp1252(base::trim(line.substr(10))));
     } else if (line[0] == ':') {
@@ -166,6 +174,7 @@ class Terminal {
     if (sink == TextSink::Picture) return out_.line("[imagem: " + text + "]");
     if (sink == TextSink::Music) return out_.line("[m\xFAsica: " + text + "]");
     if (sink == TextSink::Sound) return out_.line("[som: " + text + "]");
+    if (sink == TextSink::DownPage) return showDownPage();
     if (sink == TextSink::MsgMd0 || sink == TextSink::Msg) return out_.write(text, false);
     if (sink != TextSink::WebTxt) return out_.line(text);
     // The line is already the last of the page: its links number after those before it.
@@ -259,6 +268,32 @@ class Terminal {
     shell::PlayerInput click{Kind::Click, view::surfaceName(view::surfaceOfSlot(slot)), spot.x + spot.width / 2,
                              spot.y + spot.height / 2};
     session_.queue.post(click);
+  }
+
+  // The "Down" page as lines: what each visible control says or holds.
+  void showDownPage() {
+    const auto& rows = online::downPageRows(game_.online.page);
+    auto value = [&](const std::string& name) {
+      for (const auto& [row, text] : rows)
+        if (row == name) return text;
+      return std::string();
+    };
+    for (const char* tick : {"TicLine", "TicTudo", "TicDown", "TicMult"})
+      if (value(std::string(tick) + ".visible") == "1")
+        out_.line(std::string(value(std::string(tick) + ".ticked") == "1" ? "[x] " : "[ ] ") + tick);
+    for (const char* button : {"btAtual", "btDEG", "btDWNtudo"})
+      if (value(std::string(button) + ".visible") == "1") out_.line(std::string("(bot\xE3o) ") + button);
+    for (const char* label : {"Versao", "lbAviso", "lbDEG", "Lbx"})
+      if (value(std::string(label) + ".visible") == "1" && !value(label).empty()) out_.line(value(label));
+  }
+
+  void clickDownControl(const std::string& name) {
+    if (!online::isDownControl(name))
+      return out_.line("N\xE3o h\xE1 o controle " + base::utf8ToCp1252(name) + "; :baixar mostra a p\xE1gina.");
+    online::pressDownButton(game_, name);
+    online::releaseDownButton(game_, name);
+    post(Kind::Down, name);
+    showDownPage();
   }
 
   Session& session_;

@@ -102,7 +102,7 @@ GamePage::GamePage(const Publisher& publisher, QWidget* parent) : QWidget(parent
 
   Sbc1 = new QScrollArea;
   Sbc1->setObjectName("Sbc1");
-  pageDown = new QWidget;
+  pageDown = new DownPageView;
   pagePix = new PixPage(publisher);
 
   for (auto [caption, page] : std::initializer_list<std::pair<const char*, QWidget*>>{
@@ -231,6 +231,7 @@ void GamePage::refresh(const shell::Game& game) {
 
   applyControl(Abok1, s.Abok1);
   showPage(s.viewerPage);
+  pageDown->refresh(game.online.page);
   applyControl(BarraTop, s.BarraTop);
   applyControl(MsgMd0, s.MsgMd0);
   setMemoText(MsgMd0, s.MsgMd0.text);

@@ -10,6 +10,7 @@
 
 #include "ui/command_box.h"
 #include "ui/page_view.h"
+#include "ui/down_page_view.h"
 #include "ui/picture_widget.h"
 #include "ui/publisher.h"
 
@@ -48,7 +49,7 @@ class GamePage : public QWidget {
   QWidget* Sbox2Contents = nullptr;  // Tela3 sits in it at a small margin
   PictureWidget* Tela3 = nullptr;
   QScrollArea* Sbc1 = nullptr;
-  QWidget* pageDown = nullptr;
+  DownPageView* pageDown = nullptr;
   PixPage* pagePix = nullptr;
   QWidget* Abok2 = nullptr;
   PictureWidget* TelCmd = nullptr;

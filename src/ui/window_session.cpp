@@ -12,6 +12,8 @@
 #include "base/cp1252.h"
 #include "input/command_keys.h"
 #include "media/sound_player.h"
+#include "online/curl_http.h"
+#include "online/down_controls.h"
 #include "shell/dump.h"
 #include "shell/input_wiring.h"
 #include "ui/qt_text.h"
@@ -57,13 +59,19 @@ WindowSession::WindowSession(const WindowOptions& options)
     game.traceHook = [this](const std::string& line) { *trace_ << base::cp1252ToUtf8(line) << '\n'; };
   }
   shell::connectPlayerInput(queue);
+  host.useHttp(std::make_unique<online::CurlHttp>([this] { host.processEvents(); }));
   connectWindow();
 }
 
 WindowSession::~WindowSession() { shutDownOnce(); }
 
 void WindowSession::start() {
-  shell::start(game, options_.start);
+  shell::StartOptions start = options_.start;
+  start.openingScreenReady = [this] {
+    window.refresh(game);
+    window.show();
+  };
+  shell::start(game, start);
   window.refresh(game);
   window.show();
   // The title theme starts when the window first becomes active; scripted play
@@ -122,6 +130,17 @@ void WindowSession::connectWindow() {
     post({shell::PlayerInput::Kind::Link, cp1252(address)});
   });
   connectPointer();
+  DownPageView* down = page->pageDown;
+  auto controlName = [](const QString& name) { return name.toStdString(); };
+  QObject::connect(down, &DownPageView::buttonPressed, &window,
+                   [this, controlName](const QString& name) { online::pressDownButton(game, controlName(name)); window.refresh(game); });
+  QObject::connect(down, &DownPageView::buttonReleased, &window, [this, controlName](const QString& name) {
+    online::releaseDownButton(game, controlName(name));
+    post({shell::PlayerInput::Kind::Down, controlName(name)});
+  });
+  QObject::connect(down, &DownPageView::tickClicked, &window, [this, controlName](const QString& name) {
+    post({shell::PlayerInput::Kind::Down, controlName(name)});
+  });
   QObject::connect(page->btFim, &PictureWidget::pressed, &window, [this] { pressEndButton(); });
   QObject::connect(page->btFim, &PictureWidget::released, &window, [this] { releaseEndButton(); });
 }
@@ -238,6 +257,13 @@ void WindowSession::deliver(const shell::PlayerInput& input) {
         QApplication::sendEvent(viewport, &wheel);
       } else {
         post(input);
+      }
+      break;
+    case Kind::Down:
+      // A control the page does not show cannot be clicked.
+      if (QWidget* control = page->pageDown->control(input.text); control && control->isVisibleTo(page->pageDown)) {
+        sendMouse(control, QEvent::MouseButtonPress, QPoint(1, 1));
+        sendMouse(control, QEvent::MouseButtonRelease, QPoint(1, 1));
       }
       break;
     case Kind::Quit:

@@ -14,7 +14,9 @@ namespace row = shell::row;
 
 namespace {
 
-base::Lines readGameFile(const shell::Game& game, const std::string& fileName) {
+// fetchFirst: on-line play fetches the file from the server before it is read.
+base::Lines readGameFile(shell::Game& game, const std::string& fileName, bool fetchFirst) {
+  if (fetchFirst && game.resolveContentFile) game.resolveContentFile(fileName);
   auto path = game.folders.dataFolder.find(fileName);
   auto lines = path ? base::readTextLines(*path) : std::nullopt;
   if (!lines)
@@ -33,14 +35,14 @@ base::Lines sortedKeys(const base::Lines& lines) {
 }  // namespace
 
 void loadGame(shell::Game& game, const std::string& name) {
-  // On-line play (row 103) is to fetch each file from the server before it is
-  // read, the table's own row deciding for the files after it; that call joins
-  // the reads below when the on-line subsystem lands.
+  // On-line play (row 103) fetches each file before it is read; the game's own
+  // table, once read, decides for the files after it.
   shell::DefinitionsTable table;
-  table.rows() = readGameFile(game, name + ".ini");
-  base::Lines registers = decodeRegisterFile(readGameFile(game, name + ".rgs"));
-  base::Lines keys = sortedKeys(readGameFile(game, name + ".obz"));
-  base::Lines objects = readGameFile(game, name + ".obx");
+  table.rows() = readGameFile(game, name + ".ini", game.Defs.isOn(row::OnlineGame));
+  const bool fetchFirst = table.isOn(row::OnlineGame);
+  base::Lines registers = decodeRegisterFile(readGameFile(game, name + ".rgs", fetchFirst));
+  base::Lines keys = sortedKeys(readGameFile(game, name + ".obz", fetchFirst));
+  base::Lines objects = readGameFile(game, name + ".obx", fetchFirst);
   auto count = table.number(row::RegisterCount);
   if (!count)
     throw GameLoadError("a linha 6 de " + name + ".ini deve ser o n\xFAmero de registros, mas \xE9 \"" +

@@ -62,6 +62,7 @@ void TestGame::start(const std::string& exeBaseName) {
   shell::StartOptions options;
   options.gameFolder = folder.path().string();
   options.exeBaseName = exeBaseName;
+  options.serverBaseUrl = serverBaseUrl;
   shell::start(*game, options);
   game->world.gameLoaded = gameInPlay;
 }

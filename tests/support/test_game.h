@@ -46,6 +46,7 @@ struct TestGame {
   bool gameInPlay = true;
 
   TempFolder folder;
+  std::string serverBaseUrl;  // set before start() for on-line play
   platform::HeadlessHost host;
   std::unique_ptr<shell::Game> game;
 };
