@@ -13,7 +13,7 @@
 #include "online/curl_http.h"
 #include "online/down_controls.h"
 #include "online/file_stamp.h"
-#include "input/command_keys.h"
+#include "shell/input_wiring.h"
 #include "script/runner.h"
 #include "world/game_load.h"
 #include "world/object_restore.h"
@@ -176,7 +176,7 @@ TEST(OnlineContent, EveryReaderFetchesItsFileOnLine) {
   for (const char* file : {"mirandel.ini", "mirandel.rgs", "mirandel.obz", "mirandel.obx"})
     EXPECT_EQ(online.server.count(std::string(kContent) + file), 1u) << file;
   // The phrase file, then the script it names.
-  input::typeCommand(online.game(), "NORTE");
+  shell::typeCommand(online.game(), "NORTE");
   EXPECT_EQ(online.server.count(std::string(kContent) + "comandos.scx"), 1u);
   EXPECT_EQ(online.msg(), "na sala");
   // An object file, read to restore the object.
