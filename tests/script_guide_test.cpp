@@ -18,14 +18,6 @@ namespace {
 const std::set<std::string> kNotYetBuilt = {
     // map
     "loadmap=", "addmap=", "defpicmap=", "picmap=", "showmap", "showmap=", "posmap=", "linksoff=",
-    // hot spots
-    "lnktel=", "linktel=", "lnkfnc=", "linkfunc=", "lnkpan=", "linkpainel=", "dispobj=", "displayobjetos=",
-    // text boxes
-    "btxt=", "boxtexto=",
-    // music, sound and rain
-    "playmusica", "play", "volume=", "playsnd", "chuva=",
-    // on-line
-    "download",
 };
 
 // The keywords of the guide's statement headings: every `code` span on a line
