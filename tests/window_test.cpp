@@ -89,7 +89,11 @@ TEST_F(WindowTest, TheEndButtonLooksPressedWhileTheMouseIsDown) {
   EXPECT_EQ(largestChannelDifference(button->picture(), down), 0);
   click(button, QEvent::MouseButtonRelease);
   EXPECT_EQ(largestChannelDifference(session->game.surfaces.btFim, up), 0);
-  EXPECT_EQ(session->host.record.sounds, (std::vector<std::string>{"effect clk0a.wav", "effect clk0b.wav"}));
+  // After the title theme, the two clicks of the button.
+  const auto& sounds = session->host.record.sounds;
+  ASSERT_GE(sounds.size(), 2u);
+  EXPECT_EQ(std::vector<std::string>(sounds.end() - 2, sounds.end()),
+            (std::vector<std::string>{"effect clk0a.wav", "effect clk0b.wav"}));
   // A missing pressed picture is noted; the button keeps the picture it has.
   std::filesystem::remove(folder.path() / "D-bot1.bmp");
   click(button, QEvent::MouseButtonPress);

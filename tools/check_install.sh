@@ -41,7 +41,7 @@ printf 'start\nquit\n' > "$scratch/events.txt"
 HOME="$scratch/home" XDG_DATA_HOME="$scratch/data" QT_QPA_PLATFORM=offscreen \
   "$scratch/usr/bin/mirandel" --events "$scratch/events.txt" >/dev/null 2>"$scratch/stderr.txt" ||
   fail "the installed player failed: $(cat "$scratch/stderr.txt")"
-[ -f "$scratch/data/mirandel/games/mirandel/installed-copy-marker" ] ||
+compgen -G "$scratch/data/mirandel/games/mirandel-*/installed-copy-marker" >/dev/null ||
   fail "the installed player did not play its installed demo game"
 # The installed player checks its own demo game clean.
 QT_QPA_PLATFORM=offscreen "$scratch/usr/bin/mirandel" --check >"$scratch/check.txt" 2>&1 ||
