@@ -47,6 +47,19 @@ struct GameStartTest : ::testing::Test {
   }
   void startGame() { shell::startGame(*t.game); }
   TestGame t;
+
+  // One turn that moves, sets a register and takes an object together.
+  void playTurnInTheRoom() {
+    t.script("jogar", "setpos= quarto\nreg= 7,aberta\npoeobj= Chave,jog\nobjeto= Chave\nretscp= quarto");
+    t.run("jogar");
+  }
+  // What a start after that turn must bring back.
+  void expectResumedInTheRoom() {
+    EXPECT_EQ(t.errors(), "");
+    EXPECT_EQ(t.game->world.Posic, "quarto");
+    EXPECT_EQ(t.game->world.Objeto, "Chave");
+    EXPECT_EQ(t.game->RetScp, "quarto");
+  }
 };
 
 }  // namespace
@@ -126,17 +139,13 @@ TEST_F(GameStartTest, ANonNumericRegisterCountStopsTheStart) {
 
 TEST_F(GameStartTest, ResumesWithTheSameStateAfterShutDown) {
   startGame();
-  t.script("jogar", "setpos= quarto\nreg= 7,aberta\npoeobj= Chave,jog\nobjeto= Chave\nretscp= quarto");
-  t.run("jogar");
+  playTurnInTheRoom();
   shell::shutDown(*t.game);
   base::Lines registers = t.game->Regs.values(), objects = t.game->world.Objx;
 
   t.start();
   startGame();
-  EXPECT_EQ(t.errors(), "");
-  EXPECT_EQ(t.game->world.Posic, "quarto");
-  EXPECT_EQ(t.game->world.Objeto, "Chave");
-  EXPECT_EQ(t.game->RetScp, "quarto");
+  expectResumedInTheRoom();
   EXPECT_EQ(t.game->world.Objx, objects);
   EXPECT_EQ(t.reg(7), "aberta");
   // Everything else as it was; the opening script noted the new position.
@@ -226,16 +235,12 @@ TEST_F(GameStartTest, AFailedStartWritesNothingOverTheGameAndShowsTheOpeningScre
 
 TEST_F(GameStartTest, EveryRunSavesThePositionWithTheRegistersAndObjects) {
   startGame();
-  t.script("jogar", "setpos= quarto\nreg= 7,aberta\npoeobj= Chave,jog\nobjeto= Chave\nretscp= quarto");
-  t.run("jogar");
+  playTurnInTheRoom();
   base::Lines objects = t.game->world.Objx;
   // Killed here: no shut-down. The next start resumes the turn as a whole.
   t.start();
   startGame();
-  EXPECT_EQ(t.errors(), "");
-  EXPECT_EQ(t.game->world.Posic, "quarto");
-  EXPECT_EQ(t.game->world.Objeto, "Chave");
-  EXPECT_EQ(t.game->RetScp, "quarto");
+  expectResumedInTheRoom();
   EXPECT_EQ(t.reg(7), "aberta");
   EXPECT_EQ(t.game->world.Objx, objects);
   EXPECT_EQ(t.folder.readLines("aventura.ini").at(10), "quarto");
