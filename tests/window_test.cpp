@@ -7,7 +7,9 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QTextDocument>
+#include <QElapsedTimer>
 #include <QShortcut>
+#include <QTimer>
 
 #include "sound_writers.h"
 #include "support/picture_files.h"
@@ -125,6 +127,43 @@ TEST_F(WindowTest, ClosingTheWindowAnyOtherWaySavesOnce) {
   session->close();  // a second close does not run the sequence again
   auto log = folder.readLines("debug.txt");
   EXPECT_EQ(std::count(log.begin(), log.end(), "Componentes liberados com sucesso"), 1);
+}
+
+// A stop signal that comes while an error box waits for its answer closes the
+// box, then the window with the shut-down sequence; no box opens after it and
+// no pause keeps the run from its end.
+TEST_F(WindowTest, AStopClosesAnOpenBoxAndThenTheWindowWithTheShutDownSequence) {
+  session->host.modalErrors = true;
+  bool boxOpen = false;
+  QTimer::singleShot(0, &session->window, [&] {
+    boxOpen = QApplication::activeModalWidget() != nullptr;
+    session->stop();
+  });
+  // A box the stop leaves open is closed later, so a failure cannot hang the suite.
+  auto closeLeftBox = [] {
+    if (QWidget* box = QApplication::activeModalWidget()) box->close();
+  };
+  QTimer fallback;
+  fallback.setSingleShot(true);
+  QObject::connect(&fallback, &QTimer::timeout, closeLeftBox);
+  fallback.start(3000);
+  QElapsedTimer answered;
+  answered.start();
+  session->host.errorBox("N\xE3o encontrei a m\xFAsica mirandel.mp3");
+  EXPECT_TRUE(boxOpen);
+  EXPECT_LT(answered.elapsed(), 2500);
+  EXPECT_TRUE(session->closed());
+  EXPECT_EQ(folder.readLines("debug.txt").back(), "Componentes liberados com sucesso");
+
+  answered.restart();
+  fallback.start(3000);
+  session->host.errorBox("outro erro");
+  EXPECT_LT(answered.elapsed(), 2500);
+  ui::QtHost clock(false);
+  clock.setClosing();
+  answered.restart();
+  clock.sleep(3000);
+  EXPECT_LT(answered.elapsed(), 2500);
 }
 
 TEST_F(WindowTest, CommandBoxUpperCasesSwallowsEnterAndReportsCommandKeys) {

@@ -46,8 +46,13 @@ terminal::TerminalOptions terminalOptions(const app::Options& options, const std
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Play watches for stop signals from the first moment on, so a stop that comes
+  // during the start-up still ends the player with its shut-down sequence. The
+  // checker has nothing to save and keeps the signals' usual effect.
+  const bool check = argumentGiven(argc, argv, "--check");
+  if (!check) platform::installStopSignals();
   bool headless = argumentGiven(argc, argv, "--text") || argumentGiven(argc, argv, "--events") ||
-                  argumentGiven(argc, argv, "--check") || !hasDisplay();
+                  check || !hasDisplay();
   // Pictures and fonts need Qt's GUI layer even without a window.
   if (headless && !std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   if (!std::getenv("XDG_RUNTIME_DIR")) {
@@ -61,7 +66,6 @@ int main(int argc, char** argv) {
 
   auto options = app::parseOptions();
   if (!options) return 1;
-  platform::installStopSignals();
   try {
     if (options->check) return app::checkGameFolder(*options);
     auto folder = app::playFolder(options->gameFolder);

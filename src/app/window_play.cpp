@@ -12,15 +12,16 @@ namespace app {
 
 int playInWindow(const Options& options, const std::filesystem::path& folder) {
   ui::WindowSession session(windowOptions(options, folder, false));
-  session.start();
-  // A stop signal closes the window as the end button does.
+  // A stop signal closes the window as the end button does. It is watched from
+  // before the start-up on, in every event loop (a message box's too).
   std::unique_ptr<QSocketNotifier> stop;
   if (platform::stopSignalFd() >= 0) {
     stop = std::make_unique<QSocketNotifier>(platform::stopSignalFd(), QSocketNotifier::Read);
     QObject::connect(stop.get(), &QSocketNotifier::activated, &session.window, [&session] {
-      if (platform::stopSignalReceived()) session.close();
+      if (platform::stopSignalReceived()) session.stop();
     });
   }
+  session.start();
   return QApplication::exec();
 }
 

@@ -39,13 +39,12 @@ void checkObjects(Context& context, const base::Lines& keyLines, const base::Lin
   auto& findings = context.findings;
   const std::string keysFile = context.facts.gameName + ".obz";
   const std::string tableFile = context.facts.gameName + ".obx";
-  base::Lines keys;
   for (size_t i = 0; i < keyLines.size(); ++i) {
     if (context.facts.objectKeys.count(keyLines[i]))
       findings.warning(keysFile, static_cast<int>(i) + 1, "the object \"" + keyLines[i] + "\" is listed twice");
     context.facts.objectKeys.insert(keyLines[i]);
-    world::insertKeySorted(keys, keyLines[i]);
   }
+  const base::Lines keys = world::sortedKeys(keyLines);
   if (table.size() != keys.size() * world::kRecordLines)
     findings.error(tableFile, 0,
                    "the object table has " + std::to_string(table.size()) + " lines; " + std::to_string(keys.size()) +

@@ -100,18 +100,12 @@ std::string linePrefix(int line) {
 }
 
 std::string labelReferenceSummary(const shell::Game& game, const std::string& labelLine) {
-  const std::string name = labelLine.substr(1);
+  const std::vector<int>& found = game.runner.Script.linesContaining(labelLine.substr(1));
   std::string list;
-  int count = 0;
-  const auto& lines = game.runner.Script;
-  for (size_t i = 0; i < lines.size(); ++i) {
-    if (lines[i].find(name) == std::string::npos) continue;
-    ++count;
-    list += std::to_string(i) + " ";
-  }
-  if (count == 0) return "N\xE3o encontrei refer\xEAncia a este label!";
-  if (count == 1) return "Refer\xEAncia na linha: " + list;
-  return std::to_string(count) + "x nas linhas: " + list;
+  for (int line : found) list += std::to_string(line) + " ";
+  if (found.empty()) return "N\xE3o encontrei refer\xEAncia a este label!";
+  if (found.size() == 1) return "Refer\xEAncia na linha: " + list;
+  return std::to_string(found.size()) + "x nas linhas: " + list;
 }
 
 void dispatchStatement(shell::Game& game, Statement& statement) {

@@ -1,6 +1,8 @@
 // Building and searching the label index; remembering line handlers.
 #include "script/script_lines.h"
 
+#include "script/label_references.h"
+
 namespace script {
 
 int ScriptLines::findLabel(std::string_view name) const {
@@ -14,6 +16,20 @@ int ScriptLines::findLabel(std::string_view name) const {
   }
   auto found = labels_->find(name);
   return found == labels_->end() ? -1 : found->second;
+}
+
+const std::vector<int>& ScriptLines::linesContaining(const std::string& text) const {
+  if (!references_) {
+    findLabel("");  // builds the label index
+    std::vector<std::string> names;
+    names.reserve(labels_->size() + 1);
+    for (const auto& entry : *labels_) names.push_back(entry.first);
+    names.push_back(text);
+    references_ = script::linesContaining(lines_, names);
+  }
+  auto found = references_->find(text);
+  if (found == references_->end()) found = references_->emplace(text, script::linesContaining(lines_, {text})[text]).first;
+  return found->second;
 }
 
 Handler ScriptLines::handlerAt(size_t line, const std::string& keyword, const Dispatch& dispatch) const {

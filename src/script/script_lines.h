@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "base/text.h"
 #include "script/dispatch.h"
@@ -23,6 +24,7 @@ class ScriptLines {
   ScriptLines& operator=(base::Lines lines) {
     lines_ = std::move(lines);
     labels_.reset();
+    references_.reset();
     handlers_.clear();
     return *this;
   }
@@ -39,6 +41,10 @@ class ScriptLines {
   // (case-sensitive), or -1 when there is none.
   int findLabel(std::string_view name) const;
 
+  // The 0-based numbers of the lines that contain the text (a label's name), in
+  // order; worked out for every label of the script at the first call.
+  const std::vector<int>& linesContaining(const std::string& text) const;
+
   // The handler of the statement keyword on a line (null for an unknown one),
   // looked up once per line while the lines stay: a loop does no hashing.
   Handler handlerAt(size_t line, const std::string& keyword, const Dispatch& dispatch) const;
@@ -52,6 +58,7 @@ class ScriptLines {
 
   base::Lines lines_;
   mutable std::optional<Index> labels_;  // label name -> line, built on demand
+  mutable std::optional<std::unordered_map<std::string, std::vector<int>>> references_;  // text -> lines
   struct KnownHandler {
     bool known = false;
     Handler handler = nullptr;

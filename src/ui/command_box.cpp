@@ -3,6 +3,7 @@
 
 #include <QKeyEvent>
 #include <QValidator>
+#include <algorithm>
 
 namespace ui {
 namespace {
@@ -41,7 +42,9 @@ QString CommandBox::commandKeyName(int key) {
 }
 
 void CommandBox::keyPressEvent(QKeyEvent* event) {
-  emit keyDown();
+  // A key event may carry several letters (an input method's): each one clicks.
+  const qsizetype letters = std::max<qsizetype>(1, event->text().size());
+  for (qsizetype i = 0; i < letters; ++i) emit keyDown();
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return;
   QLineEdit::keyPressEvent(event);
 }

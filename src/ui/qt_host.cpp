@@ -26,7 +26,8 @@ void QtHost::sleep(int milliseconds) {
   // The window keeps painting while a run pauses; input waits in the queue.
   QElapsedTimer pause;
   pause.start();
-  while (pause.elapsed() < milliseconds) {
+  // Closing the player ends the pause: the run goes on to its end at once.
+  while (!closing_ && pause.elapsed() < milliseconds) {
     QCoreApplication::processEvents(QEventLoop::AllEvents, milliseconds - static_cast<int>(pause.elapsed()));
     if (pause.elapsed() < milliseconds) QThread::msleep(1);
   }
@@ -40,7 +41,8 @@ void QtHost::repaint() {
 
 void QtHost::errorBox(const std::string& message) {
   recordError(message);
-  if (!modalErrors) {
+  // No box is opened while the player closes: nobody would answer it.
+  if (!modalErrors || closing_) {
     std::fprintf(stderr, "mirandel: %s\n", base::cp1252ToUtf8(message).c_str());
     return;
   }

@@ -2,11 +2,13 @@
 #include "ui/window_session.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QWheelEvent>
 #include <QShortcut>
+#include <QTimer>
 #include <fstream>
 
 #include "base/cp1252.h"
@@ -66,6 +68,11 @@ WindowSession::WindowSession(const WindowOptions& options)
 WindowSession::~WindowSession() { shutDownOnce(); }
 
 void WindowSession::start() {
+  starting_ = true;
+  struct Started {
+    bool& starting;
+    ~Started() { starting = false; }
+  } started{starting_};
   shell::StartOptions start = options_.start;
   start.openingScreenReady = [this] {
     window.refresh(game);
@@ -215,6 +222,29 @@ void WindowSession::releaseEndButton() {
 
 void WindowSession::close() { window.close(); }
 
+void WindowSession::stop() {
+  host.setClosing();
+  // The box's own event loop ends when the box does; the code that opened it
+  // then goes on, with no box to wait for.
+  for (int boxes = 0; boxes < 16; ++boxes) {
+    QWidget* box = QApplication::activeModalWidget();
+    if (!box) break;
+    if (auto* dialog = qobject_cast<QDialog*>(box))
+      dialog->done(QDialog::Rejected);
+    else
+      box->close();
+  }
+  closeWhenFree();
+}
+
+// Not in the middle of the start-up (the start-up goes on to its end, then the
+// event loop closes the window: a close before the loop runs would leave the
+// loop nothing to end); a run in progress is asked to end first.
+void WindowSession::closeWhenFree() {
+  if (!starting_) window.close();
+  if (starting_ || !shutDown_) QTimer::singleShot(50, &window, [this] { closeWhenFree(); });
+}
+
 void WindowSession::deliver(const shell::PlayerInput& input) {
   using Kind = shell::PlayerInput::Kind;
   GamePage* page = window.gamePage;
@@ -223,9 +253,11 @@ void WindowSession::deliver(const shell::PlayerInput& input) {
       sendMouse(window.openingPage->TelAber, QEvent::MouseButtonDblClick, QPoint(450, 210));
       break;
     case Kind::Type:
-      // Letter by letter, as a user types (every key down clicks), then Enter.
+      // One key event carrying the letters, as an input method delivers them
+      // (every letter clicks; the box takes the text in once, not letter by
+      // letter with the whole line laid out again each time), then Enter.
       page->Input->clear();
-      for (QChar letter : unicode(input.text)) sendKey(page->Input, Qt::Key_unknown, QString(letter));
+      sendKey(page->Input, Qt::Key_unknown, unicode(input.text));
       sendKey(page->Input, Qt::Key_Return, QStringLiteral("\r"));
       break;
     case Kind::Key:

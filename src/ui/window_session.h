@@ -41,6 +41,10 @@ class WindowSession {
   void toggleMute();
   // Closes the window the way the end button does (shut-down sequence once).
   void close();
+  // A stop signal (a logout, a kill, Ctrl-C), at any moment: open boxes close,
+  // pauses end, and the window closes as the end button closes it — at once,
+  // when the run in progress ends, or when the start-up still going on is done.
+  void stop();
 
   QtHost host;
   std::unique_ptr<media::QtSoundDevice> speakers;  // the sound device of window play
@@ -57,11 +61,13 @@ class WindowSession {
   bool shutDownOnce();
   void pressEndButton();
   void releaseEndButton();
+  void closeWhenFree();
 
   WindowOptions options_;
   std::unique_ptr<std::ofstream> trace_;
   bool shutDown_ = false;
   bool titleMusicStarted_ = false;
+  bool starting_ = false;
 };
 
 }  // namespace ui

@@ -25,13 +25,6 @@ base::Lines readGameFile(shell::Game& game, const std::string& fileName, bool fe
   return std::move(*lines);
 }
 
-base::Lines sortedKeys(const base::Lines& lines) {
-  base::Lines keys;
-  keys.reserve(lines.size());
-  for (const auto& key : lines) insertKeySorted(keys, key);
-  return keys;
-}
-
 }  // namespace
 
 void loadGame(shell::Game& game, const std::string& name) {

@@ -43,10 +43,13 @@ int compareKeys(const std::string& a, const std::string& b) {
   return primary != 0 ? primary : compareBy(a, b, lowerByte);
 }
 
-void insertKeySorted(base::Lines& keys, const std::string& key) {
-  auto place = std::upper_bound(keys.begin(), keys.end(), key,
-                                [](const std::string& k, const std::string& e) { return compareKeys(k, e) < 0; });
-  keys.insert(place, key);
+namespace {
+bool sortsBefore(const std::string& a, const std::string& b) { return compareKeys(a, b) < 0; }
+}  // namespace
+
+base::Lines sortedKeys(base::Lines keys) {
+  std::stable_sort(keys.begin(), keys.end(), sortsBefore);
+  return keys;
 }
 
 }  // namespace world

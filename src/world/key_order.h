@@ -15,7 +15,8 @@ namespace world {
 // Negative, zero or positive as a sorts before, with or after b.
 int compareKeys(const std::string& a, const std::string& b);
 
-// Inserts the key at its sorted place, after every key equal to it.
-void insertKeySorted(base::Lines& keys, const std::string& key);
+// The keys in sorted order, equal keys in the order given: one sort, so a long
+// list costs n log n whatever its first order.
+base::Lines sortedKeys(base::Lines keys);
 
 }  // namespace world
