@@ -20,7 +20,7 @@ TEST(DebugLogTest, EachLineIsInTheFileAtOnceAndAnOlderRunIsGone) {
   log.setFile(folder.path() / "debug.txt");
   log.logDebug("Defs criado com sucesso");
   EXPECT_EQ(folder.readLines("debug.txt"), (std::vector<std::string>{"antes do arquivo", "Defs criado com sucesso"}));
-  log.logDebug("Não encontrei arquivo: nada.gif");
+  log.logDebug("N\xE3o encontrei arquivo: nada.gif");
   EXPECT_EQ(folder.read("debug.txt"), "antes do arquivo\r\nDefs criado com sucesso\r\nN\xE3o encontrei arquivo: nada.gif\r\n");
   EXPECT_EQ(log.lines().size(), 3u);
 }

@@ -50,10 +50,10 @@ TEST(LabelReferencesTest, AgreesWithASearchLineByLineOnRandomScripts) {
 }
 
 TEST(LabelReferencesTest, TheScriptsListsAreDroppedWithItsLines) {
-  script::ScriptLines script(base::Lines{":volta", "goto volta"});
-  EXPECT_EQ(script.linesContaining("volta"), (std::vector<int>{0, 1}));
-  EXPECT_EQ(script.linesContaining("outro"), std::vector<int>{});  // not a label: searched on its own
-  script = base::Lines{"goto volta", ":outro", ":volta", "goto outro"};
-  EXPECT_EQ(script.linesContaining("volta"), (std::vector<int>{0, 2}));
-  EXPECT_EQ(script.linesContaining("outro"), (std::vector<int>{1, 3}));
+  script::ScriptLines running(base::Lines{":volta", "goto volta"});
+  EXPECT_EQ(running.linesContaining("volta"), (std::vector<int>{0, 1}));
+  EXPECT_EQ(running.linesContaining("outro"), std::vector<int>{});  // not a label: searched on its own
+  running = base::Lines{"goto volta", ":outro", ":volta", "goto outro"};
+  EXPECT_EQ(running.linesContaining("volta"), (std::vector<int>{0, 2}));
+  EXPECT_EQ(running.linesContaining("outro"), (std::vector<int>{1, 3}));
 }
