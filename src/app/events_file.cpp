@@ -36,22 +36,31 @@ bool parseLine(const std::string& line, Event& event, std::string& error) {
     error = "unknown key \"" + rest + "\" (F1 F2 F3 F4 Up Down Left Right Enter)";
     return false;
   }
-  if (word == "click") {
+  // Pointer events: SURFACE X Y, and for the wheel the turn (120 a notch).
+  static const std::pair<const char*, Kind> pointerWords[] = {
+      {"click", Kind::Click}, {"move", Kind::Move}, {"press", Kind::Press}, {"release", Kind::Release},
+      {"wheel", Kind::Wheel}};
+  for (const auto& [pointerWord, kind] : pointerWords) {
+    if (word != pointerWord) continue;
+    const bool wheel = kind == Kind::Wheel;
     std::istringstream parts(rest);
-    std::string surface, x, y, extra;
+    std::string surface, x, y, delta, extra;
     parts >> surface >> x >> y;
-    auto px = base::readNumber(x), py = base::readNumber(y);
+    if (wheel) parts >> delta;
+    auto px = base::readNumber(x), py = base::readNumber(y), turn = base::readNumber(delta);
     static const char* surfaces[] = {"tel", "fnc", "pan", "md3", "map", "voce"};
     bool known = false;
     for (const char* s : surfaces) known = known || surface == s;
-    if (!known || !px || !py || (parts >> extra)) {
-      error = "click needs a surface (tel fnc pan md3 map voce) and two numbers";
+    if (!known || !px || !py || (wheel && !turn) || (parts >> extra)) {
+      error = word + (wheel ? " needs a surface (tel fnc pan md3 map voce), two numbers and the turn"
+                            : " needs a surface (tel fnc pan md3 map voce) and two numbers");
       return false;
     }
-    input(Kind::Click);
+    input(kind);
     event.input.text = surface;
     event.input.x = *px;
     event.input.y = *py;
+    event.input.delta = wheel ? *turn : 0;
     return true;
   }
   if (word == "wait") {
@@ -88,6 +97,22 @@ std::optional<std::vector<Event>> parseEvents(const std::string& utf8Text, std::
     Event event;
     event.lineNumber = static_cast<int>(i + 1);
     std::string why;
+    if (base::startsWith(line, "drag ")) {
+      // drag SURFACE X0 Y0 X1 Y1: a press, a move to the end point and a release there.
+      std::istringstream parts(line.substr(5));
+      std::string surface, x0, y0, x1, y1;
+      parts >> surface >> x0 >> y0 >> x1 >> y1;
+      for (const std::string& step : {"press " + surface + " " + x0 + " " + y0, "move " + surface + " " + x1 + " " + y1,
+                                      "release " + surface + " " + x1 + " " + y1}) {
+        Event part = event;
+        if (!parseLine(step, part, why)) {
+          error = "line " + std::to_string(i + 1) + ": drag needs a surface and four numbers";
+          return std::nullopt;
+        }
+        events.push_back(std::move(part));
+      }
+      continue;
+    }
     if (!parseLine(line, event, why)) {
       error = "line " + std::to_string(i + 1) + ": " + why;
       return std::nullopt;

@@ -9,13 +9,6 @@
 namespace app {
 namespace {
 
-std::filesystem::path userDataFolder() {
-  if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) return std::filesystem::path(xdg) / "mirandel";
-  if (const char* home = std::getenv("HOME"); home && *home)
-    return std::filesystem::path(home) / ".local" / "share" / "mirandel";
-  return std::filesystem::temp_directory_path() / "mirandel";
-}
-
 bool isWritableFolder(const std::filesystem::path& folder) { return ::access(folder.c_str(), W_OK) == 0; }
 
 // Copies every file of the source the copy does not have yet; files the player
@@ -32,6 +25,13 @@ void completeCopy(const std::filesystem::path& source, const std::filesystem::pa
 }
 
 }  // namespace
+
+std::filesystem::path userDataFolder() {
+  if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) return std::filesystem::path(xdg) / "mirandel";
+  if (const char* home = std::getenv("HOME"); home && *home)
+    return std::filesystem::path(home) / ".local" / "share" / "mirandel";
+  return std::filesystem::temp_directory_path() / "mirandel";
+}
 
 std::filesystem::path bundledGamesFolder() {
   auto beside = std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());

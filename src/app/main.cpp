@@ -35,6 +35,7 @@ terminal::TerminalOptions terminalOptions(const app::Options& options, const std
   terminal.start.exeBaseName = options.exeBaseName;
   terminal.start.serverBaseUrl = options.serverBaseUrl;
   terminal.traceFile = options.traceFile;
+  terminal.userFolder = app::userDataFolder();
   return terminal;
 }
 

@@ -5,6 +5,7 @@
 
 #include "base/cp1252.h"
 #include "shell/game.h"
+#include "view/map_page.h"
 #include "view/screen_state.h"
 
 namespace shell {
@@ -59,6 +60,7 @@ std::string stateLines(const Game& game) {
       {"objects", std::to_string(game.world.Objs.size())},
   });
   for (auto& row : view::screenStateRows(game)) rows.push_back(std::move(row));
+  for (auto& row : view::mapStateRows(game)) rows.push_back(std::move(row));
   std::string text;
   for (const auto& [name, value] : rows) text += name + "=" + value + "\n";
   return text;
@@ -86,6 +88,8 @@ bool writeDump(const Game& game, const std::filesystem::path& folder) {
                                     {&f.Tela3, "tela3"}}) {
     if (!image->isNull()) ok = image->save(QString::fromStdString((folder / (std::string(name) + ".png")).string()), "PNG") && ok;
   }
+  if (!game.map.MapJog.isNull())
+    ok = game.map.MapJog.save(QString::fromStdString((folder / "mapjog.png").string()), "PNG") && ok;
   return ok;
 }
 

@@ -15,6 +15,7 @@
 #include "shell/debug_log.h"
 #include "shell/defs.h"
 #include "shell/folders.h"
+#include "view/map_state.h"
 #include "view/screen_model.h"
 #include "world/world_state.h"
 
@@ -41,6 +42,7 @@ struct Game {
 
   // World model and presentation.
   world::WorldState world;
+  view::MapState map;
   view::ScreenModel screen;
   graphics::Surfaces surfaces;
   view::WindowGeometry window;

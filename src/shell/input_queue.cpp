@@ -38,7 +38,11 @@ void InputQueue::handle(const PlayerInput& input) {
     case Kind::Type: delegate(onType, "typed commands"); break;
     case Kind::Key: delegate(onKey, "keys"); break;
     case Kind::Link: delegate(onLink, "page links"); break;
-    case Kind::Click: delegate(onClick, "clicks"); break;
+    case Kind::Click:
+    case Kind::Move:
+    case Kind::Press:
+    case Kind::Release:
+    case Kind::Wheel: delegate(onClick, "the pointer"); break;
   }
 }
 

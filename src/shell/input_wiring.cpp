@@ -6,6 +6,7 @@
 #include "input/command_keys.h"
 #include "shell/game_start.h"
 #include "shell/input_queue.h"
+#include "shell/map_input.h"
 #include "shell/turn.h"
 #include "view/links.h"
 
@@ -33,6 +34,11 @@ void connectPlayerInput(InputQueue& queue) {
   // A key input is the key's release; its press (the click) came before it.
   queue.onKey = [](Game& game, const PlayerInput& input) { releaseKey(game, input.text); };
   queue.onLink = [](Game& game, const PlayerInput& input) { followLink(game, input.text); };
+  // The pointer: the map page's map and marker.
+  queue.onClick = [&queue](Game& game, const PlayerInput& input) {
+    if (!handleMapPointer(game, input) && queue.onUnsupported)
+      queue.onUnsupported("this build of the player cannot handle the pointer on \"" + input.text + "\" yet");
+  };
 }
 
 }  // namespace shell

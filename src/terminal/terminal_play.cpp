@@ -9,6 +9,7 @@
 #include "base/number.h"
 #include "input/command_keys.h"
 #include "shell/startup.h"
+#include "terminal/map_picture.h"
 #include "terminal/session.h"
 #include "terminal/terminal_page.h"
 
@@ -28,6 +29,7 @@ const char* const kHelp =
     "  :link N                segue o link N\n"
     "  :pontos                os pontos clic\xC3\xA1veis das imagens\n"
     "  :executar NOME         executa o script NOME (como um clique o faria)\n"
+    "  :mapa                  grava o mapa do jogo num arquivo PNG e mostra onde\n"
     "  :ajuda                 esta lista (tamb\xC3\xA9m :help ou help)\n"
     "  :sair                  encerra e salva o jogo (o fim da entrada tamb\xC3\xA9m)\n";
 
@@ -67,7 +69,8 @@ class Output {
 
 class Terminal {
  public:
-  explicit Terminal(Session& session) : session_(session), game_(session.game) {
+  Terminal(Session& session, std::filesystem::path userFolder)
+      : session_(session), game_(session.game), userFolder_(std::move(userFolder)) {
     session.host.onText = [this](platform::TextSink sink, const std::string& text) { show(sink, text); };
     session.host.onError = [this](const std::string& message) { out_.line("[erro] " + message); };
     session.queue.onUnsupported = [this](const std::string& why) { out_.line("[" + why + "]"); };
@@ -100,6 +103,8 @@ class Terminal {
       followLink(line.substr(6));
     } else if (line == ":pontos") {
       listHotSpots();
+    } else if (line == ":mapa") {
+      out_.line(writeMapPicture(game_, userFolder_));
     } else if (base::startsWith(line, ":executar ")) {
       post(Kind::Run, base::utf8ToCp1252(base::trim(line.substr(10))));
     } else if (line[0] == ':') {
@@ -180,6 +185,7 @@ class Terminal {
 
   Session& session_;
   shell::Game& game_;
+  std::filesystem::path userFolder_;
   Output out_;
 };
 
@@ -187,7 +193,7 @@ class Terminal {
 
 int playInTerminal(const TerminalOptions& options) {
   Session session;
-  Terminal terminal(session);
+  Terminal terminal(session, options.userFolder);
   session.start(options);
   std::cout << "mirandel \xE2\x80\x94 " << base::cp1252ToUtf8(session.game.folders.gameName)
             << " (:ajuda lista os comandos do terminal)\n" << std::flush;

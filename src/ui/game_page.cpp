@@ -39,6 +39,16 @@ QPlainTextEdit* makeMemo(QWidget* parent) {
   return memo;
 }
 
+// The player marker, painted by tools/paint and kept with the window's resources.
+QImage markerPicture() {
+  QImage marker(QStringLiteral(":/voce.png"));
+  if (marker.isNull()) {
+    marker = QImage(view::kMarkerWidth, view::kMarkerHeight, QImage::Format_ARGB32);
+    marker.fill(QColor(150, 40, 40));
+  }
+  return marker.convertToFormat(QImage::Format_ARGB32);
+}
+
 void showPicture(PictureWidget* widget, const QImage& picture) {
   if (widget->picture().cacheKey() != picture.cacheKey()) widget->setPicture(picture);
 }
@@ -92,6 +102,21 @@ GamePage::GamePage(const Publisher& publisher, QWidget* parent) : QWidget(parent
 
   Sbc1 = new QScrollArea;
   Sbc1->setObjectName("Sbc1");
+  Sbc1->setFrameShape(QFrame::NoFrame);
+  slimScrollBars(Sbc1);
+  Sbc1Contents = new QWidget;
+  Sbc1Contents->setAutoFillBackground(true);
+  MapJog = new PictureWidget(Sbc1Contents);
+  MapJog->setObjectName("MapJog");
+  MapJog->setStretched(false);
+  MapJog->setCursor(Qt::OpenHandCursor);
+  Voce = new PictureWidget(Sbc1Contents);
+  Voce->setObjectName("Voce");
+  Voce->setStretched(false);
+  Voce->setPicture(markerPicture());
+  Voce->resize(view::kMarkerWidth, view::kMarkerHeight);
+  Voce->setCursor(Qt::PointingHandCursor);
+  Sbc1->setWidget(Sbc1Contents);
   pageDown = new QWidget;
   pagePix = new PixPage(publisher);
 
@@ -241,6 +266,7 @@ void GamePage::refresh(const shell::Game& game) {
     Sbox2Contents->resize(f.Tela3.width() + 2 * view::kTela3Left, f.Tela3.height() + 2 * view::kTela3Top);
   }
   applyControl(Sbc1, s.Sbc1);
+  showMap(game);
 
   applyControl(Abok2, s.Abok2);
   TelCmd->setGeometry(0, 0, s.Abok2.width, s.Abok2.height);
@@ -263,6 +289,20 @@ void GamePage::refresh(const shell::Game& game) {
     Abok2->raise();
   else
     Abok1->raise();
+}
+
+void GamePage::showMap(const shell::Game& game) {
+  const auto& map = game.map;
+  Sbc1Contents->setPalette(Sbc1->palette());
+  showPicture(MapJog, map.MapJog);
+  if (MapJog->size() != map.MapJog.size()) {
+    MapJog->resize(map.MapJog.size());
+    Sbc1Contents->resize(map.MapJog.size());
+  }
+  Voce->move(map.voceX, map.voceY);
+  Voce->raise();
+  if (Sbc1->horizontalScrollBar()->value() != map.scrollX) Sbc1->horizontalScrollBar()->setValue(map.scrollX);
+  if (Sbc1->verticalScrollBar()->value() != map.scrollY) Sbc1->verticalScrollBar()->setValue(map.scrollY);
 }
 
 void GamePage::applyFocus(const shell::Game& game) {

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <fstream>
 
 #include "base/cp1252.h"
@@ -90,8 +91,30 @@ void WindowSession::connectWindow() {
   QObject::connect(page, &GamePage::linkFollowed, &window, [this](const QString& address) {
     post({shell::PlayerInput::Kind::Link, cp1252(address)});
   });
+  connectMap();
   QObject::connect(page->btFim, &PictureWidget::pressed, &window, [this] { pressEndButton(); });
   QObject::connect(page->btFim, &PictureWidget::released, &window, [this] { releaseEndButton(); });
+}
+
+// The map page: the map is dragged by the engine (moves count only while the
+// button is down on it), the scroll bars move it too, and the marker takes
+// the player back.
+void WindowSession::connectMap() {
+  using Kind = shell::PlayerInput::Kind;
+  GamePage* page = window.gamePage;
+  QObject::connect(page->MapJog, &PictureWidget::pressed, &window,
+                   [this](QPoint at) { post({Kind::Press, "map", at.x(), at.y()}); });
+  QObject::connect(page->MapJog, &PictureWidget::moved, &window, [this](QPoint at) {
+    if (game.map.pressed) post({Kind::Move, "map", at.x(), at.y()});
+  });
+  QObject::connect(page->MapJog, &PictureWidget::released, &window,
+                   [this](QPoint at) { post({Kind::Release, "map", at.x(), at.y()}); });
+  QObject::connect(page->Voce, &PictureWidget::released, &window,
+                   [this](QPoint at) { post({Kind::Click, "voce", at.x(), at.y()}); });
+  QObject::connect(page->Sbc1->horizontalScrollBar(), &QScrollBar::valueChanged, &window,
+                   [this](int value) { game.map.scrollX = value; });
+  QObject::connect(page->Sbc1->verticalScrollBar(), &QScrollBar::valueChanged, &window,
+                   [this](int value) { game.map.scrollY = value; });
 }
 
 void WindowSession::post(shell::PlayerInput input) {
@@ -131,7 +154,8 @@ QWidget* WindowSession::surfaceWidget(const std::string& surface) {
   if (surface == "fnc") return page->TelCmd;
   if (surface == "pan") return page->Imp;
   if (surface == "md3") return page->Tela3;
-  if (surface == "map") return page->Sbc1;
+  if (surface == "map") return page->MapJog;
+  if (surface == "voce") return page->Voce;
   return nullptr;
 }
 
@@ -155,11 +179,15 @@ void WindowSession::deliver(const shell::PlayerInput& input) {
       emit page->linkFollowed(unicode(input.text));
       break;
     case Kind::Click:
+    case Kind::Move:
+    case Kind::Press:
+    case Kind::Release:
       if (QWidget* target = surfaceWidget(input.text)) {
         QPoint at(input.x, input.y);
-        sendMouse(target, QEvent::MouseMove, at);
-        sendMouse(target, QEvent::MouseButtonPress, at);
-        sendMouse(target, QEvent::MouseButtonRelease, at);
+        if (input.kind == Kind::Click || input.kind == Kind::Move) sendMouse(target, QEvent::MouseMove, at);
+        if (input.kind == Kind::Click || input.kind == Kind::Press) sendMouse(target, QEvent::MouseButtonPress, at);
+        if (input.kind == Kind::Click || input.kind == Kind::Release)
+          sendMouse(target, QEvent::MouseButtonRelease, at);
       } else {
         post(input);  // surfaces the window does not have yet go straight to the engine
       }
@@ -169,6 +197,7 @@ void WindowSession::deliver(const shell::PlayerInput& input) {
       sendMouse(page->btFim, QEvent::MouseButtonRelease, QPoint(1, 1));
       break;
     case Kind::Run:
+    case Kind::Wheel:
       post(input);
       break;
   }

@@ -45,6 +45,7 @@ class WindowSession {
 
  private:
   void connectWindow();
+  void connectMap();
   void post(shell::PlayerInput input);
   bool shutDownOnce();
   void pressEndButton();
