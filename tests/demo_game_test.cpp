@@ -127,7 +127,8 @@ TEST_F(DemoGameTest, ANewGameRestoresTheShippedObjectsAndEmptiesTheRegisters) {
 }
 
 TEST_F(DemoGameTest, TheMapGrowsWithThePlacesSeenAndItsPageLeadsBack) {
-  ASSERT_EQ(play("start\ntype novo\ntype leste\ntype mapa\ndump mapa\nclick voce 10 10\ndump volta\n", "fim"), 0)
+  const std::string at = game.path().string() + "/";
+  ASSERT_EQ(play("start\ntype novo\ntype leste\ntype mapa\ndump " + at + "mapa\nclick voce 10 10\ndump " + at + "volta\n", "fim"), 0)
       << game.read("stderr.txt");
   EXPECT_EQ(errors("fim"), "");
   EXPECT_TRUE(mapShowsExactly({{"praca", 88, 68}, {"ferraria", 168, 68}}));
