@@ -42,7 +42,7 @@ void InputQueue::handle(const PlayerInput& input) {
     case Kind::Move:
     case Kind::Press:
     case Kind::Release:
-    case Kind::Wheel: delegate(onClick, "the pointer"); break;
+    case Kind::Wheel: delegate(onClick, "clicks"); break;
   }
 }
 
