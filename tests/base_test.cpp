@@ -27,9 +27,17 @@ TEST(Number, ReadsBlanksSignAndDigitsOnly) {
   EXPECT_EQ(base::readNumber("+0012"), 12);
   for (const char* bad : {"", " ", "-", "1 ", "1a", "x", "1.5", "\t3"})
     EXPECT_FALSE(base::readNumber(bad).has_value()) << bad;
-  EXPECT_EQ(base::readNumber("4294967297"), 1);  // wraps like the arithmetic
   EXPECT_EQ(base::wrapAdd(2147483647, 1), -2147483647 - 1);
   EXPECT_EQ(base::wrapMul(65536, 65536), 0);
+}
+
+TEST(Number, ADigitStringThatDoesNotFitThirtyTwoBitsIsNoNumber) {
+  EXPECT_EQ(base::readNumber("2147483647"), 2147483647);
+  EXPECT_EQ(base::readNumber("-2147483648"), -2147483647 - 1);
+  EXPECT_EQ(base::readNumber("000000000000002147483647"), 2147483647);  // leading zeros are no size
+  for (const char* big : {"2147483648", "-2147483649", "99999999999", "4294967297", "18446744073709551617"})
+    EXPECT_FALSE(base::readNumber(big).has_value()) << big;
+  EXPECT_EQ(base::readNumberOr("99999999999", 7), 7);
 }
 
 TEST(Text, SplitsLinesAtAnyEndingAndTrimsControls) {

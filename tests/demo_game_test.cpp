@@ -104,6 +104,17 @@ TEST_F(DemoGameTest, TheWalkthroughReachesTheEndAndTheGameResumesThere) {
   EXPECT_GE(std::count(sounds.begin(), sounds.end(), "effect clk3.wav"), static_cast<long>(commands.size()));
 
   // Started again, the game continues where it stopped, with the same state.
+  // The ending's text box holds a link that starts a new game.
+  std::vector<std::string> link;
+  for (const auto& line : game.readUtf8Lines("fim/hotspots.txt"))
+    if (line.find("\tnovo\tcomece de novo\t") != std::string::npos)
+      for (size_t at = 0, end = 0; end != std::string::npos; at = end + 1)
+        link.push_back(line.substr(at, (end = line.find('\t', at)) - at));
+  ASSERT_GE(link.size(), 5u) << game.read("fim/hotspots.txt");
+  EXPECT_EQ(link[0], "60");
+  const std::string clickLink = "click md3 " + std::to_string(std::stoi(link[1]) + std::stoi(link[3]) / 2) + " " +
+                                std::to_string(std::stoi(link[2]) + std::stoi(link[4]) / 2) + "\n";
+
   std::string registersFile = game.read("mirandel.rgs");
   ASSERT_EQ(play("start\ntype continuar\n", "volta"), 0) << game.read("stderr.txt");
   EXPECT_EQ(errors("volta"), "");
@@ -115,6 +126,42 @@ TEST_F(DemoGameTest, TheWalkthroughReachesTheEndAndTheGameResumesThere) {
   // The ending is a drawn page (mode "3"): its closing words are collected in Memo3.
   EXPECT_EQ(state("volta", "page"), "3");
   EXPECT_NE(game.read("volta/memo3.txt").find("*** FIM ***"), std::string::npos);
+  // A click on the link begins the adventure again.
+  ASSERT_EQ(play("start\ntype continuar\n" + clickLink, "recomeco"), 0) << game.read("stderr.txt");
+  EXPECT_EQ(state("recomeco", "Posic"), "praca");
+  EXPECT_EQ(state("recomeco", "lastCommand"), "CONTINUAR");
+  EXPECT_EQ(errors("recomeco"), "");
+}
+
+TEST_F(DemoGameTest, TheCompassArrowsAndTheObjectIconsOfThePanelPlayWithTheMouse) {
+  // In the square the panel's compass has an arrow for every exit, and at the
+  // forge the shovel lies there as an icon.
+  ASSERT_EQ(play("start\ntype novo\ndump " + (game.path() / "praca").string() +
+                     "\nmove fnc 140 130\ndump " + (game.path() / "seta").string() +
+                     "\nclick fnc 140 130\ndump " + (game.path() / "ferraria").string() +
+                     "\nclick fnc 50 250\ntype olhe\nclick fnc 40 130\n",
+                 "volta"),
+            0)
+      << game.read("stderr.txt");
+  // Four arrows and the map window, which opens the map page.
+  const auto praca = game.readUtf8Lines("praca/hotspots.txt");
+  EXPECT_EQ(praca.size(), 5u);
+  EXPECT_EQ(std::count_if(praca.begin(), praca.end(),
+                          [](const std::string& line) { return line.find("\tpicFmap\t") != std::string::npos; }),
+            1);
+  EXPECT_EQ(state("seta", "cursorShape"), "rightArrow");
+  EXPECT_EQ(state("ferraria", "Posic"), "ferraria");
+  auto spots = game.readUtf8Lines("ferraria/hotspots.txt");
+  ASSERT_EQ(spots.size(), 4u);  // the map window, the way back west, the anvil and the shovel
+  auto shovel = std::find_if(spots.begin(), spots.end(),
+                             [](const std::string& line) { return line.find("\tpa\t") != std::string::npos; });
+  ASSERT_NE(shovel, spots.end());
+  EXPECT_EQ(shovel->substr(0, shovel->find("\tpa\t")), "22\t42\t238\t32\t32\t1");
+  EXPECT_EQ(errors("volta"), "");
+  EXPECT_EQ(state("volta", "Posic"), "praca");
+  auto objects = game.readLines("mirandel.obx");
+  ASSERT_EQ(objects.size(), 72u);
+  EXPECT_EQ(objects[7 * 8 + 3], "jog");  // the shovel was taken by its icon
 }
 
 TEST_F(DemoGameTest, ANewGameRestoresTheShippedObjectsAndEmptiesTheRegisters) {

@@ -136,11 +136,29 @@ TEST_F(CommandStepTest, AnEmptyCommandDescribesTheLocationAgain) {
   EXPECT_EQ(ran(), "sala");
   EXPECT_EQ(msgMd0(), "");
   EXPECT_EQ(t.game->parser.lastCommand, "NORTE");
-  type("   ");
-  EXPECT_EQ(ran(), "sala");
   t.game->world.Posic.clear();
   key("Enter");
   EXPECT_EQ(ran(), "");
+}
+
+TEST_F(CommandStepTest, ABoxOfBlanksIsTheEmptyCommandNotAnEmptyBox) {
+  // The box is tested for emptiness before it is trimmed: blanks make the command "".
+  mode("1");
+  t.game->parser.lastCommand = "NORTE";
+  type("   ");
+  EXPECT_EQ(ran(), "");  // the location is not described again
+  EXPECT_EQ(t.game->parser.lastCommand, "");
+  EXPECT_EQ(utf(t.game->screen.Msg.text), "Perdão, não entendi.");
+  EXPECT_EQ(t.game->screen.Input.text, "");
+  mode("0");
+  type(" ");
+  EXPECT_EQ(ran(), "");
+  EXPECT_EQ(msgMd0(), "Perdão, não entendi.");
+  // A phrase line whose phrase is blank is the empty command's own.
+  t.folder.write("comandos.scx", "  | errocmd\nNORTE | norte\n");
+  mode("1");
+  type("  ");
+  EXPECT_EQ(ran(), "errocmd");
 }
 
 TEST_F(CommandStepTest, FunctionKeysEnterTheTableCommandsAndF3RecallsTheLastOne) {

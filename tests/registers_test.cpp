@@ -64,6 +64,21 @@ TEST_F(RegistersTest, ArithmeticWrapsAroundThirtyTwoBits) {
   EXPECT_EQ(withFive("-2147483648", "reg* 5,-1"), "-2147483648");
 }
 
+TEST_F(RegistersTest, ANumberTooBigForThirtyTwoBitsIsNoNumber) {
+  // No fallback: the run aborts and the register keeps its value.
+  EXPECT_NE(abortOf("reg+ 5,99999999999"), "");
+  EXPECT_EQ(withFive("10", "reg+ 5,99999999999"), "10");
+  EXPECT_EQ(withFive("99999999999", "reg+ 5,1"), "99999999999");
+  // A "#" reference that is no number names register 0, not a wrapped number.
+  t.setReg(0, "zero");
+  t.setReg(1, "um");
+  EXPECT_EQ(withFive("x", "reg= 5,#4294967297"), "zero");
+  // A fallback applies: veltec= takes 7.
+  t.script("v", "veltec= 99999999999");
+  t.run("v");
+  EXPECT_EQ(t.game->screen.typewriterDelay, 7);
+}
+
 TEST_F(RegistersTest, DecimalDivisionUsesTheLocaleSeparator) {
   const std::string sep(1, script::systemDecimalSeparator());
   EXPECT_EQ(withFive("10", "reg/ 5,4"), "2" + sep + "5");

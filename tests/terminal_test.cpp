@@ -22,7 +22,9 @@ struct TerminalTest : ::testing::Test {
     game.write("mirandel.obz", "");
     game.write("mirandel.obx", "");
     game.write("abertura.scx", "modo= 0\nmsg= Olá, aventureiro!");
-    game.write("comandos.scx", "AÇÃO | acao\nPÁGINA | pagina\n");
+    game.write("comandos.scx", "AÇÃO | acao\nPÁGINA | pagina\nPONTOS | pontos\n");
+    game.write("pontos.scx", "modo= 1\nlnktel= Abrir a porta,acao,10,10\nlnkfnc= ,norte,0,0,20,20\n"
+                             "display= Ou @volte|norte| depois.,fnc,0,100");
     game.write("acao.scx", "modo= 0\nsetpos= acao\nmsg= Você agiu.");
     game.write("norte.scx", "modo= 1\nsetpos= norte\nmsg= Ao norte.\ndisplay= norte.bmp,tel,0,0");
     game.writeBytes("norte.bmp", "");
@@ -87,4 +89,14 @@ TEST_F(TerminalTest, MapaWritesTheMapPictureIntoTheUsersFolder) {
   EXPECT_TRUE(has(out, "Mapa gravado em: " + file.string())) << out;
   QImage saved(QString::fromStdString(file.string()));
   EXPECT_EQ(largestChannelDifference(saved, testPattern(40, 30)), 0);
+}
+
+TEST_F(TerminalTest, ListsTheHotSpotsOfThePicturesAndClicksThemByNumber) {
+  std::string out = play("pontos\n:pontos\n:clicar 4\n:clicar 1\n:pontos\n");
+  EXPECT_EQ(exitCode, 0) << out;
+  EXPECT_TRUE(has(out, "Ou volte depois.\n")) << out;  // a text box is read out
+  EXPECT_TRUE(has(out, "  1. Abrir a porta (imagem)\n  2. norte (painel)\n  3. volte (painel)\n")) << out;
+  EXPECT_TRUE(has(out, "Não há o ponto 4")) << out;
+  EXPECT_TRUE(has(out, "> :clicar 1\nVocê agiu.")) << out;
+  EXPECT_TRUE(has(out, "Nenhum ponto clicável nesta tela.")) << out;  // the run cleared them
 }

@@ -128,7 +128,6 @@ TEST_F(TextTest, PageLinksRunTheirScriptWithParameters) {
   t.game->world.Posic = "antes";
   shell::followLink(*t.game, "file:///jogo/Scp=sala/tmp.htm");  // a page, not a script
   shell::followLink(*t.game, (t.folder.path() / "tmp.htm").string());
-  shell::followLink(*t.game, "sala");
   EXPECT_EQ(t.game->world.Posic, "antes");
   EXPECT_EQ(t.errors(), "");
 

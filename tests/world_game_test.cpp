@@ -1,13 +1,17 @@
 // Game start and saved state: loading the game files, the opening script in
-// display mode "3", a start that cannot load a file, resuming after shut-down,
-// and the reset statement for registers and the saved map.
+// display mode "3", a start that comes once only, a start that cannot load a
+// file, resuming after shut-down, and the reset statement for registers and the
+// saved map.
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <utility>
 
 #include "graphics/surfaces.h"
 #include "shell/defs.h"
 #include "shell/game_start.h"
+#include "shell/input_queue.h"
+#include "shell/input_wiring.h"
 #include "shell/startup.h"
 #include "support/test_game.h"
 
@@ -17,6 +21,7 @@ namespace {
 
 struct GameStartTest : ::testing::Test {
   GameStartTest() : t(false) {
+    t.gameInPlay = false;
     // The player's own table names the game "aventura"; the game's table
     // carries the saved position.
     base::Lines own = shell::DefinitionsTable::builtInRows();
@@ -42,6 +47,19 @@ struct GameStartTest : ::testing::Test {
   }
   void startGame() { shell::startGame(*t.game); }
   TestGame t;
+
+  // One turn that moves, sets a register and takes an object together.
+  void playTurnInTheRoom() {
+    t.script("jogar", "setpos= quarto\nreg= 7,aberta\npoeobj= Chave,jog\nobjeto= Chave\nretscp= quarto");
+    t.run("jogar");
+  }
+  // What a start after that turn must bring back.
+  void expectResumedInTheRoom() {
+    EXPECT_EQ(t.errors(), "");
+    EXPECT_EQ(t.game->world.Posic, "quarto");
+    EXPECT_EQ(t.game->world.Objeto, "Chave");
+    EXPECT_EQ(t.game->RetScp, "quarto");
+  }
 };
 
 }  // namespace
@@ -61,10 +79,33 @@ TEST_F(GameStartTest, LoadsTheGameFilesAndRunsTheOpeningScriptInModeThree) {
   EXPECT_EQ(t.reg(1), "abertura");  // not the script named in row 7
   EXPECT_EQ(t.reg(2), "sala");
   EXPECT_EQ(t.reg(3), "jog");
-  EXPECT_EQ(game.Defs.defsRow(7), "ultimo");
+  EXPECT_EQ(game.Defs.defsRow(7), "abertura");  // the run's save wrote the position rows
   EXPECT_EQ(game.screen.outerPage, view::OuterPage::Default);
   // The end of the run saved the registers.
   EXPECT_EQ(t.folder.readLines("aventura.rgs").at(0), "3");
+}
+
+TEST_F(GameStartTest, AfterTheFirstStartAStartDoesNothing) {
+  t.script("abertura", "reg$ 4,+");
+  shell::InputQueue player(*t.game);
+  shell::connectPlayerInput(player);
+  using Kind = shell::PlayerInput::Kind;
+  // A double-click that arrives while the first start runs waits in the queue.
+  bool clickedAgain = false;
+  t.host.onProcessEvents = [&] {
+    if (!std::exchange(clickedAgain, true)) player.post({Kind::Start, {}});
+  };
+  player.post({Kind::Start, {}});
+  EXPECT_TRUE(clickedAgain);
+  EXPECT_EQ(t.reg(4), "r4+");  // the opening script ran once
+  // A later start neither reloads the game nor runs the opening script again.
+  t.script("mexe", "reg= 4,mexido\nsetpos= quarto");
+  t.run("mexe");
+  player.post({Kind::Start, {}});
+  EXPECT_EQ(t.reg(4), "mexido");
+  EXPECT_EQ(t.game->world.Posic, "quarto");
+  EXPECT_EQ(t.game->runner.currentScript, "mexe");
+  EXPECT_EQ(t.errors(), "");
 }
 
 TEST_F(GameStartTest, AGameFileThatCannotBeOpenedStopsTheStartWithNothingRun) {
@@ -82,6 +123,8 @@ TEST_F(GameStartTest, AGameFileThatCannotBeOpenedStopsTheStartWithNothingRun) {
     EXPECT_TRUE(t.game->world.Objs.empty());
     EXPECT_EQ(t.game->Defs.defsRow(10), "posic1");
     EXPECT_EQ(t.reg(1), "1");
+    // The opening screen is back: the player may close or try again.
+    EXPECT_EQ(t.game->screen.outerPage, view::OuterPage::Abertura);
   }
 }
 
@@ -96,17 +139,13 @@ TEST_F(GameStartTest, ANonNumericRegisterCountStopsTheStart) {
 
 TEST_F(GameStartTest, ResumesWithTheSameStateAfterShutDown) {
   startGame();
-  t.script("jogar", "setpos= quarto\nreg= 7,aberta\npoeobj= Chave,jog\nobjeto= Chave\nretscp= quarto");
-  t.run("jogar");
+  playTurnInTheRoom();
   shell::shutDown(*t.game);
   base::Lines registers = t.game->Regs.values(), objects = t.game->world.Objx;
 
   t.start();
   startGame();
-  EXPECT_EQ(t.errors(), "");
-  EXPECT_EQ(t.game->world.Posic, "quarto");
-  EXPECT_EQ(t.game->world.Objeto, "Chave");
-  EXPECT_EQ(t.game->RetScp, "quarto");
+  expectResumedInTheRoom();
   EXPECT_EQ(t.game->world.Objx, objects);
   EXPECT_EQ(t.reg(7), "aberta");
   // Everything else as it was; the opening script noted the new position.
@@ -173,4 +212,44 @@ TEST_F(GameStartTest, ShapesTheWindowToItsSkinUnlessRow93KeepsItRectangular) {
   t.game->surfaces.Imp = skin;
   startGame();
   EXPECT_FALSE(t.game->screen.windowShaped);
+}
+
+TEST_F(GameStartTest, AFailedStartWritesNothingOverTheGameAndShowsTheOpeningScreenAgain) {
+  for (const char* file : {"aventura.obz", "aventura.ini"}) {
+    SCOPED_TRACE(file);
+    std::string registers = t.folder.read("aventura.rgs"), objects = t.folder.read("aventura.obx");
+    std::string saved = t.folder.read(file);
+    std::filesystem::remove(t.folder.path() / file);
+    t.start();
+    startGame();
+    ASSERT_NE(t.errors(), "");
+    EXPECT_EQ(t.game->screen.outerPage, view::OuterPage::Abertura);
+    // Commands typed after it run, but they cannot overwrite the saved game.
+    t.script("pegar", "reg= 1,pegou\nsetpos= longe");
+    t.run("pegar");
+    EXPECT_EQ(t.folder.read("aventura.rgs"), registers);
+    EXPECT_EQ(t.folder.read("aventura.obx"), objects);
+    t.folder.writeBytes(file, saved);
+  }
+}
+
+TEST_F(GameStartTest, EveryRunSavesThePositionWithTheRegistersAndObjects) {
+  startGame();
+  playTurnInTheRoom();
+  base::Lines objects = t.game->world.Objx;
+  // Killed here: no shut-down. The next start resumes the turn as a whole.
+  t.start();
+  startGame();
+  expectResumedInTheRoom();
+  EXPECT_EQ(t.reg(7), "aberta");
+  EXPECT_EQ(t.game->world.Objx, objects);
+  EXPECT_EQ(t.folder.readLines("aventura.ini").at(10), "quarto");
+}
+
+TEST_F(GameStartTest, AStartFinishesAnInterruptedSaveAndRemovesItsTemporaries) {
+  t.folder.writeBytes("aventura.rgs.tmp~", "velho");
+  t.folder.writeBytes("aventura.obx.k3Xq9Z.tmp~", "meio");
+  t.start();
+  EXPECT_FALSE(t.folder.exists("aventura.rgs.tmp~"));
+  EXPECT_FALSE(t.folder.exists("aventura.obx.k3Xq9Z.tmp~"));
 }

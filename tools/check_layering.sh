@@ -25,8 +25,8 @@ rank() {
     world) echo 5 ;;
     input | media | online) echo 6 ;;
     shell) echo 7 ;;
-    ui | terminal) echo 8 ;;
-    app) echo 9 ;;
+    ui | terminal | check) echo 8 ;;
+    app | updater) echo 9 ;;
     *) echo "" ;;
   esac
 }

@@ -6,9 +6,11 @@ packages=(
   build-essential cmake ninja-build pkg-config git ccache
   qt6-base-dev qt6-qpa-plugins
   libgl-dev libxkbcommon-dev
-  libpng-dev libjpeg-dev libgif-dev libqrencode-dev
+  libpng-dev libjpeg-dev libgif-dev libqrencode-dev libcurl4-openssl-dev libzip-dev libcpp-httplib-dev
+  qt6-multimedia-dev libmpg123-dev libsndfile1-dev libmp3lame-dev pulseaudio
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  fonts-liberation fontconfig
+  fonts-liberation fontconfig openssl
+  desktop-file-utils appstream groff-base file dpkg-dev
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -6,6 +6,7 @@
 #include "base/cp1252.h"
 #include "base/number.h"
 #include "base/text.h"
+#include "online/down_controls.h"
 
 namespace app {
 namespace {
@@ -35,6 +36,16 @@ bool parseLine(const std::string& line, Event& event, std::string& error) {
       if (rest == key) return input(Kind::Key);
     error = "unknown key \"" + rest + "\" (F1 F2 F3 F4 Up Down Left Right Enter)";
     return false;
+  }
+  if (word == "click" && rest.rfind("down ", 0) == 0) {
+    std::string control = base::trim(rest.substr(5));
+    if (!online::isDownControl(control)) {
+      error = "click down needs a control (TicLine TicTudo TicDown TicMult btAtual btDEG btDWNtudo)";
+      return false;
+    }
+    input(Kind::Down);
+    event.input.text = control;
+    return true;
   }
   // Pointer events: SURFACE X Y, and for the wheel the turn (120 a notch).
   static const std::pair<const char*, Kind> pointerWords[] = {

@@ -2,25 +2,162 @@
 #include "app/game_location.h"
 
 #include <QCoreApplication>
+#include <cctype>
+#include <cinttypes>
+#include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <stdexcept>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include "base/file_io.h"
 
 namespace app {
 namespace {
 
+namespace fs = std::filesystem;
+
+// What the copy remembers of each file it took from the installed game.
+constexpr const char* kCopyRecord = ".mirandel-copy";
+
 bool isWritableFolder(const std::filesystem::path& folder) { return ::access(folder.c_str(), W_OK) == 0; }
 
-// Copies every file of the source the copy does not have yet; files the player
-// already changed (the saved game) are kept.
-void completeCopy(const std::filesystem::path& source, const std::filesystem::path& copy) {
-  std::filesystem::create_directories(copy);
-  for (const auto& entry : std::filesystem::recursive_directory_iterator(source)) {
-    auto target = copy / std::filesystem::relative(entry.path(), source);
-    if (entry.is_directory())
-      std::filesystem::create_directories(target);
-    else if (!std::filesystem::exists(target))
-      std::filesystem::copy_file(entry.path(), target);
+// The copy's folder name: the game folder's own name and a short hash of its
+// canonical path, so two games whose folders share a name never share a copy.
+std::string copyName(const fs::path& installed) {
+  std::uint64_t hash = 14695981039346656037ULL;  // FNV-1a
+  for (unsigned char c : installed.string()) hash = (hash ^ c) * 1099511628211ULL;
+  char hex[17];
+  std::snprintf(hex, sizeof hex, "%016" PRIx64, hash);
+  return installed.filename().string() + "-" + std::string(hex, 8);
+}
+
+// A file's size, modification time and inode: enough to see that it changed
+// (every save is a new file renamed into place, so a new inode).
+struct Stamp {
+  std::uintmax_t size = 0;
+  long long time = 0;
+  std::uintmax_t inode = 0;
+  bool operator==(const Stamp&) const = default;
+};
+
+std::optional<Stamp> stampOf(const fs::path& file) {
+  struct stat info {};
+  if (::stat(file.c_str(), &info) != 0) return std::nullopt;
+  return Stamp{static_cast<std::uintmax_t>(info.st_size),
+               static_cast<long long>(info.st_mtim.tv_sec) * 1000000000LL + info.st_mtim.tv_nsec,
+               static_cast<std::uintmax_t>(info.st_ino)};
+}
+
+// Per file: the installed file's stamp when it was copied, and the copy's stamp
+// right after. A copy whose stamp moved since was changed by the player's play.
+struct Copied {
+  Stamp installed, copy;
+  bool players = false;  // found different from the installed file: the player's, never replaced
+};
+using Record = std::map<std::string, Copied>;
+
+Record readRecord(const fs::path& copy) {
+  Record record;
+  for (const auto& line : base::readTextLines(copy / kCopyRecord).value_or(base::Lines{})) {
+    Copied copied;
+    char name[4097] = {};
+    int players = 0;
+    if (std::sscanf(line.c_str(), "%ju %lld %ju %ju %lld %ju %d %4096[^\n]", &copied.installed.size,
+                    &copied.installed.time, &copied.installed.inode, &copied.copy.size, &copied.copy.time,
+                    &copied.copy.inode, &players, name) == 8) {
+      copied.players = players != 0;
+      record[name] = copied;
+    }
+  }
+  return record;
+}
+
+bool writeRecord(const fs::path& copy, const Record& record) {
+  base::Lines lines;
+  auto text = [](const Stamp& stamp) {
+    return std::to_string(stamp.size) + " " + std::to_string(stamp.time) + " " + std::to_string(stamp.inode) + " ";
+  };
+  for (const auto& [name, copied] : record)
+    lines.push_back(text(copied.installed) + text(copied.copy) + (copied.players ? "1 " : "0 ") + name);
+  return base::writeTextLines(copy / kCopyRecord, lines);
+}
+
+// Whether the file, symlinks resolved, lies in the (canonical) folder.
+bool insideFolder(const fs::path& file, const fs::path& folder) {
+  std::error_code error;
+  auto inside = fs::canonical(file, error).lexically_relative(folder);
+  return !error && !inside.empty() && *inside.begin() != "..";
+}
+
+bool sameContent(const fs::path& a, const fs::path& b) {
+  auto first = base::readFileBytes(a);
+  return first && first == base::readFileBytes(b);
+}
+
+void copyFile(const fs::path& from, const fs::path& to) {
+  auto bytes = base::readFileBytes(from);
+  if (!bytes || !base::writeFileAtomically(to, *bytes))
+    throw std::runtime_error("cannot copy " + from.string() + " to " + to.string());
+}
+
+// Brings the copy up to date: files it lacks are copied, files the installed
+// game changed are copied again unless the player's play changed them (the saved
+// game, the table with the window's place), files only the copy has are kept.
+void refreshCopy(const fs::path& installed, const fs::path& copy) {
+  fs::create_directories(copy);
+  Record record = readRecord(copy);
+  for (const auto& entry : fs::recursive_directory_iterator(installed)) {
+    auto name = entry.path().lexically_relative(installed).generic_string();
+    auto target = copy / entry.path().lexically_relative(installed);
+    if (entry.is_directory()) {
+      fs::create_directories(target);
+      continue;
+    }
+    if (!entry.is_regular_file() || !insideFolder(entry.path(), installed)) continue;  // nothing from outside the game
+    auto stamp = stampOf(entry.path());
+    if (!stamp) continue;
+    auto known = record.find(name);
+    auto copyStamp = stampOf(target);
+    bool replace = false;
+    if (!copyStamp) {
+      replace = true;
+    } else if (known == record.end()) {
+      // A copy made before the record existed: an equal file is the game's, a
+      // different one may be the player's.
+      bool equal = sameContent(entry.path(), target);
+      record[name] = {*stamp, *copyStamp, !equal};
+    } else if (!known->second.players && known->second.installed != *stamp) {
+      if (known->second.copy == *copyStamp) replace = true;
+      else known->second.players = true;
+    }
+    if (replace) {
+      copyFile(entry.path(), target);
+      record[name] = {*stamp, stampOf(target).value_or(Stamp{}), false};
+    }
+  }
+  if (!writeRecord(copy, record)) throw std::runtime_error("cannot write " + (copy / kCopyRecord).string());
+}
+
+// The saved state of a game: its tables, registers and objects.
+bool isSavedStateFile(const fs::path& file) {
+  std::string extension = file.extension().string();
+  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return extension == ".ini" || extension == ".rgs" || extension == ".obx" || extension == ".obz";
+}
+
+// Earlier players kept one copy per folder name, without a record. Its saved
+// state and the files only the player's play made (a saved map, the log) are
+// handed over to the new copy; its scripts and pictures, possibly stale, are not.
+// The old copy stays where it is.
+void adoptEarlierCopy(const fs::path& installed, const fs::path& earlier, const fs::path& copy) {
+  for (const auto& entry : fs::recursive_directory_iterator(earlier)) {
+    if (!entry.is_regular_file() || entry.is_symlink()) continue;
+    auto relative = entry.path().lexically_relative(earlier);
+    if (!isSavedStateFile(relative) && fs::exists(installed / relative)) continue;
+    fs::create_directories((copy / relative).parent_path());
+    copyFile(entry.path(), copy / relative);
   }
 }
 
@@ -43,14 +180,28 @@ std::filesystem::path bundledGamesFolder() {
 std::filesystem::path playFolder(const std::string& requested) {
   bool bundled = requested.empty();
   std::filesystem::path folder = bundled ? bundledGamesFolder() / "mirandel" : std::filesystem::path(requested);
-  if (!std::filesystem::is_directory(folder))
+  if (!std::filesystem::exists(folder))
     throw std::runtime_error("the game folder " + folder.string() + " does not exist");
+  if (!std::filesystem::is_directory(folder))
+    throw std::runtime_error(folder.string() + " is not a folder: --game takes the folder that holds the game");
   folder = std::filesystem::canonical(folder);
   if (!bundled && isWritableFolder(folder)) return folder;
-  auto copy = userDataFolder() / "games" / folder.filename();
+  return userCopy(folder, userDataFolder());
+}
+
+std::filesystem::path userCopy(const std::filesystem::path& installed, const std::filesystem::path& userData) {
+  std::error_code error;
+  auto canonical = fs::canonical(installed, error);
+  if (error) throw std::runtime_error("the game folder " + installed.string() + " cannot be read: " + error.message());
+  auto copy = userData / "games" / copyName(canonical);
   try {
-    completeCopy(folder, copy);
+    auto earlier = userData / "games" / canonical.filename();
+    if (!fs::exists(copy) && fs::is_directory(earlier) && !fs::exists(earlier / kCopyRecord))
+      adoptEarlierCopy(canonical, earlier, copy);
+    refreshCopy(canonical, copy);
   } catch (const std::filesystem::filesystem_error& error) {
+    throw std::runtime_error("cannot prepare the game copy in " + copy.string() + ": " + error.what());
+  } catch (const std::runtime_error& error) {
     throw std::runtime_error("cannot prepare the game copy in " + copy.string() + ": " + error.what());
   }
   return copy;

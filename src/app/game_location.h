@@ -15,8 +15,17 @@ std::filesystem::path userDataFolder();
 std::filesystem::path bundledGamesFolder();
 
 // The folder to play: the requested one when writable, otherwise (and for the
-// bundled game) its per-user copy, made or completed with the files it lacks.
+// bundled game) its per-user copy, made or brought up to date.
 // Throws std::runtime_error with a clear message when no folder can be used.
 std::filesystem::path playFolder(const std::string& requested);
+
+// The per-user copy of the installed game folder: <userData>/games/<folder
+// name>-<short hash of its canonical path>, one per installed game. Files the
+// copy lacks are copied; files the installed game changed since they were copied
+// are copied again, unless the player's play changed them in the copy (the saved
+// game), which are never touched. A ".mirandel-copy" file in the copy remembers
+// what was copied. The saved game of an earlier copy named after the folder
+// alone is handed over the first time.
+std::filesystem::path userCopy(const std::filesystem::path& installed, const std::filesystem::path& userData);
 
 }  // namespace app

@@ -8,10 +8,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "app/game_check.h"
 #include "app/game_location.h"
+#include "app/online_options.h"
 #include "app/options.h"
 #include "app/scripted_play.h"
 #include "app/window_play.h"
+#include "base/cp1252.h"
+#include "platform/stop_signals.h"
 #include "shell/startup.h"
 #include "terminal/terminal_play.h"
 
@@ -33,16 +37,18 @@ terminal::TerminalOptions terminalOptions(const app::Options& options, const std
   terminal::TerminalOptions terminal;
   terminal.start.gameFolder = folder.string();
   terminal.start.exeBaseName = options.exeBaseName;
-  terminal.start.serverBaseUrl = options.serverBaseUrl;
+  app::setOnlineOptions(options, terminal.start);
   terminal.traceFile = options.traceFile;
   terminal.userFolder = app::userDataFolder();
+  terminal.mute = options.mute;
   return terminal;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  bool headless = argumentGiven(argc, argv, "--text") || argumentGiven(argc, argv, "--events") || !hasDisplay();
+  bool headless = argumentGiven(argc, argv, "--text") || argumentGiven(argc, argv, "--events") ||
+                  argumentGiven(argc, argv, "--check") || !hasDisplay();
   // Pictures and fonts need Qt's GUI layer even without a window.
   if (headless && !std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   if (!std::getenv("XDG_RUNTIME_DIR")) {
@@ -56,13 +62,16 @@ int main(int argc, char** argv) {
 
   auto options = app::parseOptions();
   if (!options) return 1;
+  platform::installStopSignals();
   try {
+    if (options->check) return app::checkGameFolder(*options);
     auto folder = app::playFolder(options->gameFolder);
     if (!options->eventsFile.empty()) return app::playEventsFile(*options, folder);
     if (options->text || headless) return terminal::playInTerminal(terminalOptions(*options, folder));
     return app::playInWindow(*options, folder);
   } catch (const shell::StartupError& error) {
-    std::fprintf(stderr, "mirandel: %s\n", error.what());
+    // The start-up's message is game text (Windows-1252); the terminal reads UTF-8.
+    std::fprintf(stderr, "mirandel: %s\n", base::cp1252ToUtf8(error.what()).c_str());
   } catch (const std::exception& error) {
     std::fprintf(stderr, "mirandel: %s\n", error.what());
   }

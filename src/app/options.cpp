@@ -22,8 +22,16 @@ std::optional<Options> parseOptions() {
   QCommandLineOption events("events", "Scripted play: read events from FILE, no window needed.", "FILE");
   QCommandLineOption dump("dump", "After the last event, write a snapshot into DIR.", "DIR");
   QCommandLineOption trace("trace", "Write every statement trace line to FILE.", "FILE");
-  parser.addOptions({game, name, server, publisher, text, events, dump, trace});
-  parser.process(*QCoreApplication::instance());
+  QCommandLineOption check("check", "Check the game for faults without running it (exit 0 clean, 1 findings, 2 unreadable).");
+  QCommandLineOption mute("mute", "Play without sound (in the window Ctrl+M turns it on and off).");
+  parser.addOptions({game, name, server, publisher, text, events, dump, trace, check, mute});
+  // A mistake is reported here, pointing to --help; process() then handles
+  // --help, --help-all and --version.
+  if (!parser.parse(QCoreApplication::arguments())) {
+    std::fprintf(stderr, "mirandel: %s (see --help)\n", parser.errorText().toLocal8Bit().constData());
+    return std::nullopt;
+  }
+  parser.process(QCoreApplication::arguments());
   if (!parser.positionalArguments().isEmpty()) {
     std::fprintf(stderr, "mirandel: unexpected argument %s (see --help)\n",
                  parser.positionalArguments().first().toLocal8Bit().constData());
@@ -35,9 +43,11 @@ std::optional<Options> parseOptions() {
   options.serverBaseUrl = parser.value(server).toStdString();
   options.publisherUrl = parser.value(publisher).toStdString();
   options.text = parser.isSet(text);
+  options.mute = parser.isSet(mute);
   options.eventsFile = parser.value(events).toStdString();
   options.dumpFolder = parser.value(dump).toStdString();
   options.traceFile = parser.value(trace).toStdString();
+  options.check = parser.isSet(check);
   return options;
 }
 

@@ -11,9 +11,11 @@ struct Options {
   std::string serverBaseUrl;
   std::string publisherUrl;  // base address of the publisher's pages (opening screen)
   bool text = false;        // play in the terminal
+  bool mute = false;        // no sound (the window can unmute with Ctrl+M)
   std::string eventsFile;   // scripted play
   std::string dumpFolder;   // snapshot after the last event
   std::string traceFile;    // every statement trace line
+  bool check = false;       // check the game, run nothing
 };
 
 // Parses argv with Qt's parser (after the application object exists); --help and

@@ -7,6 +7,7 @@
 #include "app/events_file.h"
 #include "app/window_options.h"
 #include "base/file_io.h"
+#include "platform/stop_signals.h"
 #include "ui/window_session.h"
 
 namespace app {
@@ -31,6 +32,8 @@ int playEventsFile(const Options& options, const std::filesystem::path& folder) 
     exitCode = 2;
   };
   for (const Event& event : *events) {
+    // A stop signal ends the play between events, with the shut-down sequence below.
+    if (platform::stopSignalReceived()) break;
     switch (event.kind) {
       case Event::Kind::Input: session.deliver(event.input); break;
       case Event::Kind::Wait: session.wait(event.milliseconds); break;

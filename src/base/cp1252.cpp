@@ -80,4 +80,6 @@ std::string utf8ToCp1252(std::string_view utf8) {
   return out;
 }
 
+std::string pathToCp1252(const std::filesystem::path& path) { return utf8ToCp1252(path.string()); }
+
 }  // namespace base

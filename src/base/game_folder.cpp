@@ -65,21 +65,42 @@ bool GameFolder::isSafeName(std::string_view name) {
   return true;
 }
 
+namespace {
+
+// Whether the path, every symlink resolved, lies inside the folder: the one check
+// every read and write of a game file passes.
+bool holds(const std::filesystem::path& folder, const std::filesystem::path& path) {
+  std::error_code error;
+  auto root = std::filesystem::weakly_canonical(folder, error);
+  if (error) return false;
+  auto resolved = std::filesystem::weakly_canonical(path, error);
+  if (error) return false;
+  auto inside = resolved.lexically_relative(root);
+  return !inside.empty() && *inside.begin() != ".." && !inside.is_absolute();
+}
+
+}  // namespace
+
 std::optional<std::filesystem::path> GameFolder::find(std::string_view name) const {
   if (!isSafeName(name)) return std::nullopt;
   std::filesystem::path relative(normalise(name));
   std::error_code error;
   auto exact = root_ / relative;
-  if (std::filesystem::is_regular_file(exact, error)) return exact;
-  auto matched = matchWithoutCase(root_, relative);
-  if (matched && std::filesystem::is_regular_file(*matched, error)) return matched;
-  return std::nullopt;
+  std::optional<std::filesystem::path> found;
+  if (std::filesystem::is_regular_file(exact, error))
+    found = exact;
+  else if (auto matched = matchWithoutCase(root_, relative); matched && std::filesystem::is_regular_file(*matched, error))
+    found = matched;
+  if (found && !holds(root_, *found)) return std::nullopt;
+  return found;
 }
 
 std::optional<std::filesystem::path> GameFolder::pathForWriting(std::string_view name) const {
   if (!isSafeName(name)) return std::nullopt;
-  if (auto existing = find(name)) return existing;
-  return root_ / std::filesystem::path(normalise(name));
+  auto path = find(name).value_or(root_ / std::filesystem::path(normalise(name)));
+  // A file of the name that leads outside (a symlink) is refused like a folder that does.
+  if (!holds(root_, path)) return std::nullopt;
+  return path;
 }
 
 }  // namespace base

@@ -1,7 +1,7 @@
-// The one way a file name from game content becomes a path: the game folder plus
-// the name, "\" read as "/", and a case-insensitive match when the exact name is
-// missing (games are authored on Windows). Names that would leave the folder are
-// refused.
+// The one way a file name from game content becomes a path: the folder plus the
+// name, "\" read as "/", a case-insensitive match when the exact name is missing
+// (games are authored on Windows). A name whose final path, symlinks resolved,
+// is not inside the folder ("..", an absolute name, a link out) is refused.
 #pragma once
 #include <filesystem>
 #include <optional>

@@ -9,14 +9,19 @@ std::optional<int32_t> readNumber(std::string_view text) {
   bool negative = false;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
   if (i == text.size()) return std::nullopt;
-  uint32_t value = 0;
+  // Digits are gathered in 64 bits and stop counting past 32: a digit string that
+  // does not fit is no number (it never wraps into a small one).
+  const int64_t limit = negative ? int64_t{2147483648} : int64_t{2147483647};
+  int64_t value = 0;
+  bool tooBig = false;
   for (; i < text.size(); ++i) {
     char c = text[i];
     if (c < '0' || c > '9') return std::nullopt;
-    value = value * 10u + static_cast<uint32_t>(c - '0');
+    value = value * 10 + (c - '0');
+    if (value > limit) tooBig = true, value = limit;
   }
-  if (negative) value = 0u - value;
-  return static_cast<int32_t>(value);
+  if (tooBig) return std::nullopt;
+  return static_cast<int32_t>(negative ? -value : value);
 }
 
 int32_t readNumberOr(std::string_view text, int32_t fallback) {

@@ -8,7 +8,7 @@
 
 namespace base {
 
-// A number that does not fit in 32 bits wraps around, as the arithmetic does.
+// A digit string that does not fit in 32 bits is not a number.
 std::optional<int32_t> readNumber(std::string_view text);
 
 // readNumber, or the fallback when the text is not a number.

@@ -9,6 +9,11 @@
 
 namespace graphics {
 
+QSize canvasTextSize(const Canvas& canvas, const std::string& text) {
+  const QFontMetrics metrics(makeFont(canvas.fontName, canvas.fontSize, canvas.bold, canvas.italic, canvas.underline));
+  return QSize(metrics.horizontalAdvance(QString::fromStdString(base::cp1252ToUtf8(text))), metrics.height());
+}
+
 int drawCanvasText(QImage& surface, const Canvas& canvas, int x, int y, const std::string& text, bool opaque,
                    const std::optional<QRect>& clip) {
   const QFont font = makeFont(canvas.fontName, canvas.fontSize, canvas.bold, canvas.italic, canvas.underline);

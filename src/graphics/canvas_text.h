@@ -9,6 +9,9 @@
 
 namespace graphics {
 
+// The text's width and height in the canvas's font.
+QSize canvasTextSize(const Canvas& canvas, const std::string& text);
+
 // Draws the text (Windows-1252) with its top-left corner at (x, y). With an
 // opaque background the text's box is first filled with the brush. Drawing is
 // kept inside `clip` when one is given. Returns the text's width in pixels.

@@ -90,14 +90,15 @@ ScriptToRun typeCommand(shell::Game& game, const std::string& text) {
 
 ScriptToRun enterCommand(shell::Game& game) {
   const std::string& mode = game.screen.Modelo;
-  std::string typed = base::trim(game.screen.Input.text);
-  if (typed.empty()) {
+  // Only a box with nothing in it describes the place again; a box of blanks is
+  // the command "", looked up like any other.
+  if (game.screen.Input.text.empty()) {
     if (view::isTypewriterMode(mode)) clearTypewriterPage(game);
     std::string position = game.world.Posic;
     if (!position.empty()) return position;
     return std::nullopt;
   }
-  std::string command = normaliseCommand(typed);
+  std::string command = normaliseCommand(base::trim(game.screen.Input.text));
   game.parser.lastCommand = command;
   game.parser.commandWords = splitCommandWords(command);
   auto phrases = readPhraseFile(game);

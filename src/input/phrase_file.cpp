@@ -1,6 +1,7 @@
 // Phrase lookup and suggestions.
 #include "input/phrase_file.h"
 
+#include "base/cp1252.h"
 #include "base/file_io.h"
 #include "shell/game.h"
 
@@ -13,15 +14,15 @@ std::string phraseFileName(const shell::Game& game) { return game.commandsScript
 
 }  // namespace
 
-std::optional<base::Lines> readPhraseFile(const shell::Game& game) {
-  // On-line play (row 103) is to refresh the file from the server first.
+std::optional<base::Lines> readPhraseFile(shell::Game& game) {
+  game.refreshBeforeReading(phraseFileName(game));
   auto path = game.folders.dataFolder.find(phraseFileName(game));
   return path ? base::readTextLines(*path) : std::nullopt;
 }
 
 std::string missingPhraseFileMessage(const shell::Game& game) {
   return "N\xE3o encontrei o arquivo de comandos " + phraseFileName(game) + " em " +
-         game.folders.exeFolder.string() + ".";
+         base::pathToCp1252(game.folders.exeFolder) + ".";
 }
 
 std::string findCommandScript(const base::Lines& phrases, const std::string& command) {

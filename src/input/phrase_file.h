@@ -14,7 +14,7 @@ namespace shell { struct Game; }
 namespace input {
 
 // The file's lines, or nothing when it cannot be read.
-std::optional<base::Lines> readPhraseFile(const shell::Game& game);
+std::optional<base::Lines> readPhraseFile(shell::Game& game);
 // The message for a phrase file that cannot be read.
 std::string missingPhraseFileMessage(const shell::Game& game);
 

@@ -11,10 +11,14 @@ void HeadlessHost::sleep(int milliseconds) {
   if (milliseconds <= 0) return;
   clock_ += milliseconds;
   sleptTotal_ += milliseconds;
+  timers_.skipTo(clock_);
 }
 
 void HeadlessHost::advance(int milliseconds) {
-  if (milliseconds > 0) clock_ += milliseconds;
+  if (milliseconds <= 0) return;
+  const int64_t end = clock_ + milliseconds;
+  timers_.advanceTo(end);
+  clock_ = end;
 }
 
 void HeadlessHost::textProduced(TextSink sink, const std::string& text) {

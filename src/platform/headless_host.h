@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "platform/recording_host.h"
+#include "platform/virtual_timers.h"
 
 namespace platform {
 
@@ -20,8 +21,14 @@ class HeadlessHost : public RecordingHost {
   void openWebPage(const std::string& address) override;
   void startProgram(const std::string& program, const std::vector<std::string>& arguments) override;
   void quit() override { quitRequested_ = true; }
+  bool closing() const override { return quitRequested_; }
 
-  // Advances the virtual clock (the "wait" event).
+  int startTimer(int milliseconds, std::function<void()> tick) override {
+    return timers_.start(clock_, milliseconds, std::move(tick));
+  }
+  void stopTimer(int id) override { timers_.stop(id); }
+
+  // Advances the virtual clock (the "wait" event); timers tick as they fall due.
   void advance(int milliseconds);
 
   int64_t sleptTotal() const { return sleptTotal_; }
@@ -35,6 +42,7 @@ class HeadlessHost : public RecordingHost {
 
  private:
   int64_t clock_ = 0;
+  VirtualTimers timers_;
   int64_t sleptTotal_ = 0;
   bool quitRequested_ = false;
 };

@@ -4,18 +4,23 @@
 // RecordingHost. Every text crossing this seam is game text in Windows-1252.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "platform/http.h"
 #include "platform/sound.h"
+#include "platform/sound_device.h"
 
 namespace platform {
 
 // The text sinks of the screen: the typewriter page (mode "0"), the strip under
 // the picture (mode "1"), the page (mode "2"), the text list and the text
-// picture of mode "3"; Picture names a picture as it is loaded.
-enum class TextSink { MsgMd0, Msg, WebTxt, Memo3, TelMod3, Picture };
+// picture of mode "3"; Picture names a picture as it is loaded; TextBox is the
+// text of a text box drawn into a picture (its links as their text); Music and
+// Sound the music and the sound a script plays. The download page tells its
+// notices (lbAviso), one line per file of a bulk download, and that it is shown.
+enum class TextSink { MsgMd0, Msg, WebTxt, Memo3, TelMod3, Picture, TextBox, Music, Sound, DownNotice, DownProgress, DownPage };
 
 // What a host was asked to show or play, in order: the dump writes it out.
 struct HostRecord {
@@ -53,15 +58,36 @@ class Host {
   // Start a separate program with arguments; failures are ignored.
   virtual void startProgram(const std::string& program, const std::vector<std::string>& arguments) = 0;
 
-  // The sound device and the network, each possibly a null variant.
+  // The sound requests and the network, each possibly a null variant.
   virtual SoundOut& sound() = 0;
   virtual HttpClient& http() = 0;
 
   // Everything the host was asked to show, play or open so far.
   virtual const HostRecord& requests() const = 0;
 
+  // The game's sound player, while there is one, serves sound(): it decodes the
+  // files and plays them on the sound device (requests are recorded either way).
+  SoundOut* soundPlayer = nullptr;
+
+  // The device the sound player plays decoded sounds through. Without one given
+  // by the front end, a silent device that keeps each sound's length.
+  SoundDevice& soundDevice() { return *device_; }
+  void setSoundDevice(SoundDevice* device) { device_ = device ? device : &silence_; }
+
+  // A periodic timer on the interface thread, ticking while the window is
+  // active (on a virtual clock: as the clock is advanced). Returns its id.
+  virtual int startTimer(int milliseconds, std::function<void()> tick) = 0;
+  virtual void stopTimer(int id) = 0;
+
+  // The user asked to close the player: waits (a sound played to its end) stop.
+  virtual bool closing() const { return false; }
+
   // End the application (the shut-down sequence follows).
   virtual void quit() = 0;
+
+ private:
+  NullSoundDevice silence_{[this] { return now(); }};
+  SoundDevice* device_ = &silence_;
 };
 
 }  // namespace platform

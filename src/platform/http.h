@@ -10,11 +10,14 @@
 
 namespace platform {
 
+using HttpHeaders = std::vector<std::pair<std::string, std::string>>;
+
 struct HttpRequest {
   std::string url;
-  std::vector<std::pair<std::string, std::string>> headers;
+  HttpHeaders headers;  // sent as given, in this order
   int connectTimeoutMs = 10'000;
-  int totalTimeoutMs = 30'000;
+  int readTimeoutMs = 10'000;   // no byte for this long gives the transfer up
+  int totalTimeoutMs = 30'000;  // 0: no cap on the whole transfer
   size_t maxBodyBytes = size_t(16) << 20;  // a longer answer is a failure
 };
 
@@ -26,6 +29,8 @@ struct HttpResult {
   std::string failure;
 
   bool answered() const { return status.has_value(); }
+  // The whole body arrived with a 2xx status.
+  bool succeeded() const { return status && *status >= 200 && *status < 300; }
 };
 
 class HttpClient {

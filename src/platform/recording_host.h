@@ -14,7 +14,7 @@ class RecordingHost : public Host {
 
   HostRecord record;
 
-  SoundOut& sound() override { return *sound_; }
+  SoundOut& sound() override { return soundPlayer ? *soundPlayer : *sound_; }
   HttpClient& http() override { return *http_; }
   const HostRecord& requests() const override { return record; }
 

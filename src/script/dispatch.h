@@ -3,8 +3,10 @@
 // keeps the first; an unknown one does nothing. It also names the handler that
 // outputs quoted texts, so the interpreter needs no text sink of its own.
 #pragma once
+#include <algorithm>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "script/statement.h"
 
@@ -23,6 +25,13 @@ class Dispatch {
     return it == table_.end() ? nullptr : it->second;
   }
   size_t size() const { return table_.size(); }
+  // Every keyword in the table, sorted (the script guide and the game checker read them).
+  std::vector<std::string> keywords() const {
+    std::vector<std::string> all;
+    for (const auto& entry : table_) all.push_back(entry.first);
+    std::sort(all.begin(), all.end());
+    return all;
+  }
 
   // Where a quoted text block goes (nothing set: it is dropped).
   TextHandler quotedText = nullptr;

@@ -2,6 +2,7 @@
 #include "script/executor.h"
 
 #include "base/number.h"
+#include "script/line_syntax.h"
 #include "script/markers.h"
 #include "script/script_error.h"
 #include "shell/game.h"
@@ -9,26 +10,15 @@
 namespace script {
 namespace {
 
-bool isMessageKeyword(const std::string& keyword) { return keyword == "msg+" || keyword == "msg="; }
-
 // nextArgument: one argument off the front of the argument text, resolved.
 std::string nextArgument(shell::Game& game, const std::string& keyword, std::string_view& rest) {
-  if (isMessageKeyword(keyword)) {
-    std::string argument(rest);
-    rest = {};
-    if (!argument.empty() && argument[0] == '#')
-      return game.Regs.at(base::readNumberOr(std::string_view(argument).substr(1), 0));
-    return argument;
-  }
-  size_t comma = rest.find(',');
-  std::string argument(rest.substr(0, comma));
-  rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
-  if (!argument.empty() && argument[0] == '#') {
-    int32_t n = base::readNumberOr(std::string_view(argument).substr(1), 0);
-    if (n >= 0 && n < game.registerCount) return game.Regs.at(n);
-    return argument.substr(1);
-  }
-  return argument;
+  std::string argument(takeArgumentText(keyword, rest));
+  if (argument.empty() || argument[0] != '#') return argument;
+  int32_t n = base::readNumberOr(std::string_view(argument).substr(1), 0);
+  // In msg+ and msg= the whole text "#n" is register n, with no range check.
+  if (takesWholeLine(keyword)) return game.Regs.at(n);
+  if (n >= 0 && n < game.registerCount) return game.Regs.at(n);
+  return argument.substr(1);
 }
 
 void outputQuotedText(shell::Game& game, const std::string& text) {
@@ -70,32 +60,28 @@ void executeLine(shell::Game& game) {
   // The line is read in place: everything a handler needs is copied out of it
   // before the handler runs (and may replace the script).
   const size_t lineIndex = static_cast<size_t>(runner.currentLine);
-  std::string_view line = base::trimView(runner.Script[lineIndex]);
+  const LineSyntax line = readLineSyntax(runner.Script[lineIndex]);
   Statement statement;
   if (tracing) statement.trace = linePrefix(runner.currentLine);
-  if (line.empty()) return game.trace(statement.trace);
-
-  char first = line[0];
-  if (first == ':' || first == '/' || first == ';') {
-    if (tracing) {
-      statement.trace += line;
-      if (first == ':') statement.trace += " <-" + labelReferenceSummary(game, std::string(line));
-    }
-    return game.trace(statement.trace);
-  }
-  if (first == '|') {
-    line = base::trimView(line.substr(1));
-    if (line.empty()) return game.trace(statement.trace);
-  }
-  if (line[0] == '\'') {
-    quotedText(game, line, statement.trace);
-    return game.trace(statement.trace);
+  switch (line.kind) {
+    case LineKind::Blank:
+      return game.trace(statement.trace);
+    case LineKind::Label:
+    case LineKind::Comment:
+      if (tracing) {
+        statement.trace += line.text;
+        if (line.kind == LineKind::Label) statement.trace += " <-" + labelReferenceSummary(game, std::string(line.text));
+      }
+      return game.trace(statement.trace);
+    case LineKind::QuotedText:
+      quotedText(game, line.text, statement.trace);
+      return game.trace(statement.trace);
+    case LineKind::Statement:
+      break;
   }
 
-  size_t blank = line.find(' ');
-  statement.keyword = line.substr(0, blank);
-  std::string_view rest;
-  if (blank != std::string_view::npos) rest = line.substr(blank + 1);
+  statement.keyword = line.text;
+  std::string_view rest = line.rest;
   if (tracing) statement.trace += statement.keyword + " ";
   for (auto& argument : statement.args) {
     if (rest.empty()) break;

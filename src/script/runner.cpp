@@ -28,6 +28,7 @@ void executeAllLines(shell::Game& game) {
 }  // namespace
 
 void loadScript(shell::Game& game, const std::string& name) {
+  game.refreshBeforeReading(scriptFileName(name));
   auto path = game.folders.dataFolder.find(scriptFileName(name));
   auto lines = path ? base::readTextLines(*path) : std::nullopt;
   if (!lines) throw ScriptError("n\xE3o encontrei o script " + scriptFileName(name));
@@ -66,6 +67,9 @@ std::string describeRunError(const shell::Game& game, const std::string& cause) 
 }
 
 void runLines(shell::Game& game, const std::string& name) {
+  // On-line play fetches the script before looking for it, so a script only
+  // the server has runs too; loading it asks the server once more.
+  game.refreshBeforeReading(scriptFileName(name));
   if (game.folders.dataFolder.exists(scriptFileName(name))) {
     loadScript(game, name);
     traceScriptStart(game, name);

@@ -2,13 +2,18 @@
 // keyword registered twice keeps its first handler.
 #include "shell/dispatch_table.h"
 
+#include "media/rain_statement.h"
+#include "media/sound_statements.h"
 #include "script/condition_statements.h"
 #include "script/core_statements.h"
 #include "script/jump_statements.h"
 #include "script/register_statements.h"
+#include "online/down_controls.h"
 #include "view/layout_statements.h"
+#include "view/link_statements.h"
 #include "view/message_statements.h"
 #include "view/picture_statements.h"
+#include "view/text_box_statement.h"
 #include "view/text_sink.h"
 #include "view/text_statements.h"
 #include "world/location_statements.h"
@@ -32,6 +37,11 @@ script::Dispatch buildDispatch() {
   view::registerTextStatements(dispatch);
   view::registerPictureStatements(dispatch);
   view::registerLayoutStatements(dispatch);
+  view::registerLinkStatements(dispatch);
+  view::registerTextBoxStatements(dispatch);
+  media::registerSoundStatements(dispatch);
+  media::registerRainStatement(dispatch);
+  online::registerOnlineStatements(dispatch);
   dispatch.quotedText = view::outputQuotedText;
   return dispatch;
 }

@@ -4,6 +4,8 @@
 #include <fstream>
 
 #include "base/cp1252.h"
+#include "media/media_rows.h"
+#include "online/down_page.h"
 #include "shell/game.h"
 #include "view/map_page.h"
 #include "view/screen_state.h"
@@ -61,6 +63,8 @@ std::string stateLines(const Game& game) {
   });
   for (auto& row : view::screenStateRows(game)) rows.push_back(std::move(row));
   for (auto& row : view::mapStateRows(game)) rows.push_back(std::move(row));
+  for (auto& row : media::mediaStateRows(game)) rows.push_back(std::move(row));
+  for (auto& row : online::downPageRows(game.online.page)) rows.push_back(std::move(row));
   std::string text;
   for (const auto& [name, value] : rows) text += name + "=" + value + "\n";
   return text;
@@ -82,6 +86,7 @@ bool writeDump(const Game& game, const std::filesystem::path& folder) {
   ok = writeUtf8(folder / "errors.txt", joined(record.errors)) && ok;
   ok = writeUtf8(folder / "sounds.txt", joined(record.sounds)) && ok;
   ok = writeUtf8(folder / "opened.txt", joined(record.opened)) && ok;
+  ok = writeUtf8(folder / "hotspots.txt", game.hotSpots.listing()) && ok;
   const auto& f = game.surfaces;
   for (const auto& [image, name] : {std::pair{&f.Tela, "tela"}, {&f.BufTela, "buftela"}, {&f.BufFunc, "buffunc"},
                                     {&f.TelCmd, "telcmd"}, {&f.Imp, "imp"}, {&f.TelMod3, "telmod3"},

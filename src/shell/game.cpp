@@ -1,11 +1,21 @@
 // The game object and its dispatch table.
 #include "shell/game.h"
 
+#include "media/rain.h"
+#include "media/sound_player.h"
 #include "shell/dispatch_table.h"
 
 namespace shell {
 
-Game::Game(platform::Host& host) : host(host), dispatch(buildDispatch()) {}
+Game::Game(platform::Host& host)
+    : host(host), dispatch(buildDispatch()), soundPlayer(std::make_unique<media::SoundPlayer>(*this, host.sound())) {
+  host.soundPlayer = soundPlayer.get();
+}
+
+Game::~Game() {
+  media::stopRain(*this);
+  host.soundPlayer = nullptr;
+}
 
 void Game::readPositionRows() {
   IniScp = Defs.defsRow(row::IniScp);

@@ -7,7 +7,9 @@ namespace shell {
 
 struct Game;
 
-// A game that cannot be loaded is reported in the error box and nothing runs.
+// A game that cannot be loaded is reported in the error box, nothing runs and
+// the opening screen comes back; nothing is saved over the game's files. Once the
+// game has started, a start does nothing.
 void startGame(Game& game);
 
 }  // namespace shell

@@ -42,7 +42,8 @@ void InputQueue::handle(const PlayerInput& input) {
     case Kind::Move:
     case Kind::Press:
     case Kind::Release:
-    case Kind::Wheel: delegate(onClick, "clicks"); break;
+    case Kind::Wheel: delegate(onPointer, "clicks"); break;
+    case Kind::Down: delegate(onDown, "the download page"); break;
   }
 }
 

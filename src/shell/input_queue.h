@@ -20,8 +20,9 @@ class InputQueue {
   bool quitRequested() const { return quitRequested_; }
 
   // Handlers for the kinds of input other subsystems own (game start, typed
-  // commands, keys, links, clicks); an input without one is refused with a message.
-  std::function<void(Game&, const PlayerInput&)> onStart, onType, onKey, onLink, onClick;
+  // commands, keys, links, the pointer: click, move, press, release, wheel; the
+  // "Down" page); an input without one is refused with a message.
+  std::function<void(Game&, const PlayerInput&)> onStart, onType, onKey, onLink, onPointer, onDown;
   // Called with a clear message when an input cannot be handled by this build.
   std::function<void(const std::string&)> onUnsupported;
 

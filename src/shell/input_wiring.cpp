@@ -4,9 +4,11 @@
 #include <optional>
 
 #include "input/command_keys.h"
+#include "online/down_controls.h"
 #include "shell/game_start.h"
 #include "shell/input_queue.h"
 #include "shell/map_input.h"
+#include "shell/pointer_input.h"
 #include "shell/turn.h"
 #include "view/links.h"
 
@@ -25,7 +27,7 @@ void pressKey(Game& game, const std::string& key) { runIfAsked(game, input::pres
 
 void releaseKey(Game& game, const std::string& key) { runIfAsked(game, input::keyReleased(game, key)); }
 
-void followLink(Game& game, const std::string& address) { runIfAsked(game, view::linkScript(game, address)); }
+void followLink(Game& game, const std::string& address) { runIfAsked(game, view::followLink(game, address)); }
 
 void connectPlayerInput(InputQueue& queue) {
   queue.onStart = [](Game& game, const PlayerInput&) { startGame(game); };
@@ -34,11 +36,14 @@ void connectPlayerInput(InputQueue& queue) {
   // A key input is the key's release; its press (the click) came before it.
   queue.onKey = [](Game& game, const PlayerInput& input) { releaseKey(game, input.text); };
   queue.onLink = [](Game& game, const PlayerInput& input) { followLink(game, input.text); };
-  // The pointer: the map page's map and marker.
-  queue.onClick = [&queue](Game& game, const PlayerInput& input) {
-    if (!handleMapPointer(game, input) && queue.onUnsupported)
+  // The pointer: the map page's map and marker first, then hot spots, the
+  // skin's drag and the mode-"3" wheel over the pictures.
+  queue.onPointer = [&queue](Game& game, const PlayerInput& input) {
+    if (!handleMapPointer(game, input) && !handlePointer(game, input) && queue.onUnsupported)
       queue.onUnsupported("this build of the player cannot handle the pointer on \"" + input.text + "\" yet");
   };
+  // A click on a control of the "Down" page, after its mouse up.
+  queue.onDown = [](Game& game, const PlayerInput& input) { online::actOnDownControl(game, input.text); };
 }
 
 }  // namespace shell

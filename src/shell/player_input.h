@@ -6,9 +6,9 @@
 namespace shell {
 
 struct PlayerInput {
-  enum class Kind { Start, Type, Key, Run, Link, Click, Move, Press, Release, Wheel, Quit };
+  enum class Kind { Start, Type, Key, Run, Link, Click, Move, Press, Release, Wheel, Down, Quit };
   Kind kind = Kind::Run;
-  std::string text;     // typed text, key name, script name, link address, surface ("tel" "fnc" "pan" "md3")
+  std::string text;     // typed text, key name, script name, link address, surface ("tel" "fnc" "pan" "md3"), "Down" control
   int x = 0, y = 0;     // pointer position on the surface
   int delta = 0;        // wheel turn (120 a notch)
 };

@@ -3,9 +3,12 @@
 
 #include <ctime>
 
+#include "base/cp1252.h"
 #include "base/file_io.h"
 #include "base/number.h"
 #include "graphics/surfaces.h"
+#include "online/content_files.h"
+#include "online/down_controls.h"
 #include "shell/game.h"
 #include "view/end_button.h"
 #include "view/pictures.h"
@@ -22,7 +25,19 @@ void setUpFolders(Game& game, const StartOptions& options) {
   folders.dataFolder = base::GameFolder(folders.exeFolder);
   folders.exeFolderUrl = folderUrl(folders.exeFolder);
   folders.serverBaseUrl = options.serverBaseUrl;
+  // A save the last session was killed in is finished (or dropped) before any
+  // file is read.
+  base::finishInterruptedSaves(folders.exeFolder);
+  if (!folders.serverBaseUrl.empty() && folders.serverBaseUrl.back() != '/') folders.serverBaseUrl += '/';
+  game.online.updaterProgram = options.updaterProgram;
+  game.online.restartCommand = options.restartCommand;
   game.debug.setFile(folders.exeFolder / "debug.txt");
+}
+
+// A game kept in a subfolder (row 4 with a folder part) has its temporaries there.
+void tidyGameSubfolder(const Folders& folders) {
+  auto saves = folders.dataFolder.pathForWriting(folders.gameName + ".rgs");
+  if (saves && saves->parent_path() != folders.exeFolder) base::finishInterruptedSaves(saves->parent_path());
 }
 
 void loadDefinitions(Game& game) {
@@ -31,7 +46,7 @@ void loadDefinitions(Game& game) {
   auto rows = path ? base::readTextLines(*path) : std::nullopt;
   if (!rows)
     throw StartupError("N\xE3o encontrei a tabela de defini\xE7\xF5" "es " + tableName + " em " +
-                       game.folders.exeFolder.string() + ".");
+                       base::pathToCp1252(game.folders.exeFolder) + ".");
   game.Defs.rows() = std::move(*rows);
   game.debug.logDebug("Defs criado com sucesso");
   if (game.Defs.size() == 0) game.Defs.rows() = DefinitionsTable::builtInRows();
@@ -90,12 +105,17 @@ void start(Game& game, const StartOptions& options) {
   game.screen.typewriterDelay = 7;
   loadDefinitions(game);
   readEngineVariables(game);
+  tidyGameSubfolder(game.folders);
   createWorkingLists(game);
   view::loadEndButtonPicture(game, "bot1.bmp");
   game.screen.outerPage = view::OuterPage::Abertura;
   createBitmaps(game);
   game.random.seed(static_cast<unsigned>(std::time(nullptr)));
+  game.resolveContentFile = [&game](const std::string& name) { return online::resolveContentFile(game, name); };
+  online::showSwitches(game);
+  if (options.openingScreenReady) options.openingScreenReady();
   // The server file list is fetched only when a server was given (on-line play).
+  online::fetchListAtStartUp(game);
 }
 
 void shutDown(Game& game) {

@@ -2,8 +2,10 @@
 // table, the working lists and bitmaps with their debug lines, and at exit the
 // position written into the table and every game file saved.
 #pragma once
+#include <functional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace shell {
 
@@ -20,6 +22,11 @@ struct StartOptions {
   std::string gameFolder;   // the game folder (exeFolder and dataFolder)
   std::string exeBaseName = "mirandel";
   std::string serverBaseUrl;
+  std::string updaterProgram;               // our own updater, beside the player
+  std::vector<std::string> restartCommand;  // starts the player again after an update
+  // Called once the opening screen is ready, before the server list is asked
+  // for: the window shows itself, so the player is seen while it waits.
+  std::function<void()> openingScreenReady;
 };
 
 // The start-up sequence, run once.

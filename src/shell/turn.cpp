@@ -1,6 +1,7 @@
 // A run from start to end-of-run steps.
 #include "shell/turn.h"
 
+#include "media/rain.h"
 #include "script/placeholders.h"
 #include "script/runner.h"
 #include "script/script_error.h"
@@ -21,6 +22,7 @@ void runScript(Game& game, std::string name) {
   }
   runner.gosubScript.clear();
   runner.gosubLine = -1;
+  media::stopRainForRun(game);
   view::reapplyRunLayout(game, name);
   if (game.screen.isPageMode()) view::beginPage(game);
 

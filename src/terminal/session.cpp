@@ -2,6 +2,8 @@
 #include "terminal/session.h"
 
 #include "base/cp1252.h"
+#include "media/sound_player.h"
+#include "online/curl_http.h"
 #include "shell/input_wiring.h"
 #include "shell/startup.h"
 
@@ -14,7 +16,13 @@ void Session::start(const TerminalOptions& options) {
   }
   // Input handlers are connected in shell/input_wiring.cpp, shared by every front end.
   shell::connectPlayerInput(queue);
+  host.useHttp(std::make_unique<online::CurlHttp>([this] { host.processEvents(); }));
   shell::start(game, options.start);
+  if (!options.mute) {
+    speakers = std::make_unique<media::QtSoundDevice>();
+    host.setSoundDevice(speakers.get());
+  }
+  media::playTitleMusic(game);
 }
 
 }  // namespace terminal

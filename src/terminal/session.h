@@ -5,6 +5,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include <memory>
+
+#include "media/qt_sound_device.h"
 #include "platform/headless_host.h"
 #include "shell/game.h"
 #include "shell/input_queue.h"
@@ -14,11 +17,13 @@ namespace terminal {
 
 struct Session {
   platform::HeadlessHost host;
+  std::unique_ptr<media::QtSoundDevice> speakers;  // the sound device, unless muted
   shell::Game game{host};
   shell::InputQueue queue{game};
   std::ofstream traceFile;
 
-  // Start-up on the folder; throws shell::StartupError with a clear message.
+  // Start-up on the folder, then the title theme; throws shell::StartupError
+  // with a clear message.
   void start(const TerminalOptions& options);
 };
 

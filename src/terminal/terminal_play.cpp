@@ -1,13 +1,18 @@
 // Terminal front end.
 #include "terminal/terminal_play.h"
 
+#include <cerrno>
 #include <iostream>
 #include <map>
+#include <poll.h>
 #include <unistd.h>
 
 #include "base/cp1252.h"
 #include "base/number.h"
 #include "input/command_keys.h"
+#include "platform/stop_signals.h"
+#include "online/down_controls.h"
+#include "online/down_page.h"
 #include "shell/startup.h"
 #include "terminal/map_picture.h"
 #include "terminal/session.h"
@@ -27,9 +32,12 @@ const char* const kHelp =
     "  :saidas                as sa\xC3\xAD" "das do local\n"
     "  :links                 os links da p\xC3\xA1gina, numerados\n"
     "  :link N                segue o link N\n"
-    "  :pontos                os pontos clic\xC3\xA1veis das imagens\n"
+    "  :pontos                os pontos clic\xC3\xA1veis das imagens, numerados\n"
+    "  :clicar N              clica no ponto N\n"
     "  :executar NOME         executa o script NOME (como um clique o faria)\n"
     "  :mapa                  grava o mapa do jogo num arquivo PNG e mostra onde\n"
+    "  :baixar                a p\xC3\xA1gina de download (jogo online, atualiza\xC3\xA7\xC3\xB5" "es)\n"
+    "  :baixar CONTROLE       clica num controle dela (TicLine, btAtual, btDEG, btDWNtudo...)\n"
     "  :ajuda                 esta lista (tamb\xC3\xA9m :help ou help)\n"
     "  :sair                  encerra e salva o jogo (o fim da entrada tamb\xC3\xA9m)\n";
 
@@ -65,6 +73,47 @@ class Output {
 
  private:
   bool atLineStart_ = true;
+};
+
+// Lines of standard input, read as they come, unless a stop signal comes first.
+class InputLines {
+ public:
+  enum class Next { Line, End, Stop };
+
+  Next next(std::string& line) {
+    for (;;) {
+      if (platform::stopSignalReceived()) return Next::Stop;
+      if (auto end = buffer_.find('\n'); end != std::string::npos) {
+        line = buffer_.substr(0, end);
+        buffer_.erase(0, end + 1);
+        return Next::Line;
+      }
+      if (ended_) {
+        if (buffer_.empty()) return Next::End;
+        line = std::move(buffer_);
+        buffer_.clear();
+        return Next::Line;
+      }
+      waitAndRead();
+    }
+  }
+
+ private:
+  void waitAndRead() {
+    pollfd watched[2] = {{STDIN_FILENO, POLLIN, 0}, {platform::stopSignalFd(), POLLIN, 0}};
+    if (::poll(watched, platform::stopSignalFd() >= 0 ? 2 : 1, -1) < 0) {
+      if (errno != EINTR) ended_ = true;
+      return;
+    }
+    if (!(watched[0].revents & (POLLIN | POLLHUP | POLLERR))) return;
+    char chunk[4096];
+    ssize_t got = ::read(STDIN_FILENO, chunk, sizeof chunk);
+    if (got > 0) buffer_.append(chunk, static_cast<size_t>(got));
+    else if (got == 0 || (errno != EINTR && errno != EAGAIN)) ended_ = true;
+  }
+
+  std::string buffer_;
+  bool ended_ = false;
 };
 
 class Terminal {
@@ -105,6 +154,12 @@ class Terminal {
       listHotSpots();
     } else if (line == ":mapa") {
       out_.line(writeMapPicture(game_, userFolder_));
+    } else if (base::startsWith(line, ":clicar ")) {
+      clickHotSpot(line.substr(8));
+    } else if (line == ":baixar") {
+      showDownPage();
+    } else if (base::startsWith(line, ":baixar ")) {
+      clickDownControl(base::trim(line.substr(8)));
     } else if (base::startsWith(line, ":executar ")) {
       post(Kind::Run, base::utf8ToCp1252(base::trim(line.substr(10))));
     } else if (line[0] == ':') {
@@ -122,6 +177,9 @@ class Terminal {
   void show(platform::TextSink sink, const std::string& text) {
     using platform::TextSink;
     if (sink == TextSink::Picture) return out_.line("[imagem: " + text + "]");
+    if (sink == TextSink::Music) return out_.line("[m\xFAsica: " + text + "]");
+    if (sink == TextSink::Sound) return out_.line("[som: " + text + "]");
+    if (sink == TextSink::DownPage) return showDownPage();
     if (sink == TextSink::MsgMd0 || sink == TextSink::Msg) return out_.write(text, false);
     if (sink != TextSink::WebTxt) return out_.line(text);
     // The line is already the last of the page: its links number after those before it.
@@ -152,7 +210,8 @@ class Terminal {
     out_.line(list.empty() ? "Nenhuma sa\xED" "da marcada neste local." : "Sa\xED" "das: " + list + ".");
   }
 
-  // The links of the page on show; text boxes drawn into pictures will add theirs here.
+  // The links of the page on show (the links of text boxes drawn into pictures
+  // are hot spots: :pontos lists them).
   std::vector<PageLink> currentLinks() const {
     if (!game_.screen.isPageMode()) return {};
     return pageLinks(game_.screen.WebTxt);
@@ -173,14 +232,73 @@ class Terminal {
     post(Kind::Link, links[static_cast<size_t>(*n - 1)].address);
   }
 
+  // The active hot spots of every picture, in slot order.
+  std::vector<int> activeSlots() const {
+    std::vector<int> listed;
+    for (int slot = 0; slot < view::kHotSpotSlots; ++slot)
+      if (game_.hotSpots.spots[static_cast<size_t>(slot)].active) listed.push_back(slot);
+    return listed;
+  }
+
+  static const char* surfaceCaption(int slot) {
+    switch (view::surfaceOfSlot(slot)) {
+      case view::PointerSurface::Tela: return "imagem";
+      case view::PointerSurface::TelCmd: return "painel";
+      case view::PointerSurface::Imp: return "moldura";
+      case view::PointerSurface::Tela3: return "p\xE1gina";
+    }
+    return "imagem";
+  }
+
   void listHotSpots() {
-    // The clickable places of the pictures are listed here once the hot-spot
-    // table exists; until then only the objects gathered for icons are known.
-    const auto& icons = game_.world.ObjtsClk;
-    if (icons.empty()) return out_.line("Nenhum ponto clic\xE1vel conhecido nesta tela.");
-    std::string list;
-    for (const auto& key : icons) list += (list.empty() ? "" : ", ") + key;
-    out_.line("Objetos clic\xE1veis: " + list + " (:executar NOME para clicar).");
+    const auto listed = activeSlots();
+    if (listed.empty()) return out_.line("Nenhum ponto clic\xE1vel nesta tela.");
+    for (size_t i = 0; i < listed.size(); ++i) {
+      const view::HotSpot& spot = game_.hotSpots.spots[static_cast<size_t>(listed[i])];
+      const std::string& name = !spot.picture.empty() ? spot.picture : spot.script;
+      out_.line("  " + std::to_string(i + 1) + ". " + (name.empty() ? "(sem nome)" : name) + " (" +
+                surfaceCaption(listed[i]) + ")");
+    }
+    out_.line("(:clicar N clica no ponto N)");
+  }
+
+  // A click at the centre of hot spot N: press and release, as a mouse would.
+  void clickHotSpot(const std::string& number) {
+    const auto listed = activeSlots();
+    auto n = base::readNumber(number);
+    if (!n || *n < 1 || static_cast<size_t>(*n) > listed.size())
+      return out_.line("N\xE3o h\xE1 o ponto " + base::utf8ToCp1252(base::trim(number)) + "; :pontos lista os pontos.");
+    const int slot = listed[static_cast<size_t>(*n - 1)];
+    const view::HotSpot& spot = game_.hotSpots.spots[static_cast<size_t>(slot)];
+    shell::PlayerInput click{Kind::Click, view::surfaceName(view::surfaceOfSlot(slot)), spot.x + spot.width / 2,
+                             spot.y + spot.height / 2};
+    session_.queue.post(click);
+  }
+
+  // The "Down" page as lines: what each visible control says or holds.
+  void showDownPage() {
+    const auto& rows = online::downPageRows(game_.online.page);
+    auto value = [&](const std::string& name) {
+      for (const auto& [row, text] : rows)
+        if (row == name) return text;
+      return std::string();
+    };
+    for (const char* tick : {"TicLine", "TicTudo", "TicDown", "TicMult"})
+      if (value(std::string(tick) + ".visible") == "1")
+        out_.line(std::string(value(std::string(tick) + ".ticked") == "1" ? "[x] " : "[ ] ") + tick);
+    for (const char* button : {"btAtual", "btDEG", "btDWNtudo"})
+      if (value(std::string(button) + ".visible") == "1") out_.line(std::string("(bot\xE3o) ") + button);
+    for (const char* label : {"Versao", "lbAviso", "lbDEG", "Lbx"})
+      if (value(std::string(label) + ".visible") == "1" && !value(label).empty()) out_.line(value(label));
+  }
+
+  void clickDownControl(const std::string& name) {
+    if (!online::isDownControl(name))
+      return out_.line("N\xE3o h\xE1 o controle " + base::utf8ToCp1252(name) + "; :baixar mostra a p\xE1gina.");
+    online::pressDownButton(game_, name);
+    online::releaseDownButton(game_, name);
+    post(Kind::Down, name);
+    showDownPage();
   }
 
   Session& session_;
@@ -199,10 +317,12 @@ int playInTerminal(const TerminalOptions& options) {
             << " (:ajuda lista os comandos do terminal)\n" << std::flush;
   session.queue.post({Kind::Start, {}});
   const bool piped = !::isatty(STDIN_FILENO);
+  InputLines input;
   std::string line;
   while (!session.queue.quitRequested()) {
     terminal.prompt();
-    if (!std::getline(std::cin, line)) break;
+    // The end of the input and a stop signal close the player like :sair.
+    if (input.next(line) != InputLines::Next::Line) break;
     if (piped) terminal.echo(line);
     if (!terminal.handle(line)) break;
   }

@@ -20,6 +20,7 @@ struct TerminalOptions {
   shell::StartOptions start;
   std::string traceFile;
   std::filesystem::path userFolder;
+  bool mute = false;  // no sound device: the music and sounds are only named
 };
 
 int playInTerminal(const TerminalOptions& options);

@@ -152,3 +152,55 @@ QImage makeQrCode(const QString& text, int scale) {
 }
 
 }  // namespace ui
+
+namespace ui {
+
+QImage paintTickBox(bool ticked, int size) {
+  QImage box(size, size, QImage::Format_RGB32);
+  box.fill(QColor(250, 250, 244));
+  QPainter p(&box);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(QColor(40, 40, 60), 2));
+  p.drawRect(QRectF(1, 1, size - 2, size - 2));
+  if (ticked) {
+    p.setPen(QPen(QColor(20, 110, 40), size / 7.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    QPainterPath tick;
+    tick.moveTo(size * 0.22, size * 0.52);
+    tick.lineTo(size * 0.42, size * 0.74);
+    tick.lineTo(size * 0.80, size * 0.26);
+    p.drawPath(tick);
+  }
+  return box;
+}
+
+QImage paintPictureButton(bool pressed, int width, int height) {
+  QImage button(width, height, QImage::Format_RGB32);
+  QLinearGradient face(0, 0, 0, height);
+  face.setColorAt(0, pressed ? QColor(120, 90, 30) : QColor(250, 210, 90));
+  face.setColorAt(1, pressed ? QColor(200, 160, 60) : QColor(180, 130, 30));
+  QPainter p(&button);
+  p.fillRect(button.rect(), face);
+  // Light from the top left: a raised edge, or a sunken one while pressed.
+  QColor light(255, 245, 200), dark(70, 50, 10);
+  p.setPen(pressed ? dark : light);
+  p.drawLine(0, 0, width - 1, 0);
+  p.drawLine(0, 0, 0, height - 1);
+  p.setPen(pressed ? light : dark);
+  p.drawLine(0, height - 1, width - 1, height - 1);
+  p.drawLine(width - 1, 0, width - 1, height - 1);
+  // An arrow pointing down: fetch.
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(40, 30, 10));
+  const qreal cx = width / 2.0 + (pressed ? 1 : 0), top = height * 0.22 + (pressed ? 1 : 0);
+  QPainterPath arrow;
+  arrow.addRect(QRectF(cx - 2.5, top, 5, height * 0.3));
+  arrow.moveTo(cx - 7, top + height * 0.3);
+  arrow.lineTo(cx + 7, top + height * 0.3);
+  arrow.lineTo(cx, top + height * 0.58);
+  arrow.closeSubpath();
+  p.drawPath(arrow);
+  return button;
+}
+
+}  // namespace ui

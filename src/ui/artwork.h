@@ -13,3 +13,12 @@ QImage paintBadge(const QString& word, QRgb colour, int size = 56);
 QImage makeQrCode(const QString& text, int scale = 4);
 
 }  // namespace ui
+
+namespace ui {
+
+// The "Down" page's pictures: the tick box empty (Tic0) or ticked (Tic1), and the
+// picture button up (btUp) or pressed (btDw).
+QImage paintTickBox(bool ticked, int size = 16);
+QImage paintPictureButton(bool pressed, int width = 32, int height = 24);
+
+}  // namespace ui

@@ -16,9 +16,13 @@ QFont fontOf(const view::Control& control) {
 }
 
 void applyControl(QWidget* widget, const view::Control& control) {
+  applyPlaceAndLook(widget, control);
+  widget->setVisible(control.visible);
+}
+
+void applyPlaceAndLook(QWidget* widget, const view::Control& control) {
   QRect geometry(control.x, control.y, control.width, control.height);
   if (widget->geometry() != geometry) widget->setGeometry(geometry);
-  widget->setVisible(control.visible);
   QFont font = fontOf(control);
   if (widget->font() != font) widget->setFont(font);
   QPalette palette = widget->palette();

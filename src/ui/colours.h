@@ -18,5 +18,8 @@ QFont fontOf(const view::Control& control);
 
 // Sets geometry, visibility, font and colours of a widget from a control.
 void applyControl(QWidget* widget, const view::Control& control);
+// The same without the visibility, for a widget something else shows and hides
+// (a page of the viewer is on show only while its mode is).
+void applyPlaceAndLook(QWidget* widget, const view::Control& control);
 
 }  // namespace ui

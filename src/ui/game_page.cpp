@@ -11,6 +11,8 @@
 #include "base/cp1252.h"
 #include "shell/game.h"
 #include "ui/colours.h"
+#include "ui/cursor_shapes.h"
+#include "view/cursors.h"
 #include "ui/pix_page.h"
 #include "ui/qt_text.h"
 
@@ -59,10 +61,14 @@ GamePage::GamePage(const Publisher& publisher, QWidget* parent) : QWidget(parent
   Imp = new PictureWidget(this);
   Imp->setObjectName("Imp");
   Imp->setGeometry(0, 0, 900, 420);
-  Imp->setDragsWindow(true);
 
+  // The viewer shows one page, the page of the mode, on its own colour: the
+  // margins a page leaves (around MsgMd0, below Msg) show that colour and
+  // nothing of another page. Its pages WebB, Sbox2 and Sbc1 are shown and
+  // hidden by the viewer alone.
   Abok1 = new QStackedWidget(this);
   Abok1->setObjectName("Abok1");
+  Abok1->setAutoFillBackground(true);
 
   page0 = new QWidget;
   BarraTop = new QWidget(page0);
@@ -80,12 +86,16 @@ GamePage::GamePage(const Publisher& publisher, QWidget* parent) : QWidget(parent
   Msg = makeMemo(page1);
   Msg->setObjectName("Msg");
 
-  WebB = new QTextBrowser;
+  WebB = new PageView;
   WebB->setObjectName("WebB");
   WebB->setOpenLinks(false);
   WebB->setFrameShape(QFrame::NoFrame);
   slimScrollBars(WebB);
-  connect(WebB, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) { emit linkFollowed(url.toString()); });
+  connect(WebB, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
+    // A place on the page on show is the page view's own business.
+    if (url.path().isEmpty() && url.scheme().isEmpty() && url.hasFragment()) return WebB->scrollToAnchor(url.fragment());
+    emit linkFollowed(url.toString());
+  });
 
   Sbox2 = new QScrollArea;
   Sbox2->setObjectName("Sbox2");
@@ -117,7 +127,7 @@ GamePage::GamePage(const Publisher& publisher, QWidget* parent) : QWidget(parent
   Voce->resize(view::kMarkerWidth, view::kMarkerHeight);
   Voce->setCursor(Qt::PointingHandCursor);
   Sbc1->setWidget(Sbc1Contents);
-  pageDown = new QWidget;
+  pageDown = new DownPageView;
   pagePix = new PixPage(publisher);
 
   for (auto [caption, page] : std::initializer_list<std::pair<const char*, QWidget*>>{
@@ -146,11 +156,10 @@ GamePage::GamePage(const Publisher& publisher, QWidget* parent) : QWidget(parent
 
 bool GamePage::eventFilter(QObject* watched, QEvent* event) {
   if (!Input) return QWidget::eventFilter(watched, event);  // still being built
-  // A wheel notch scrolls the mode-"3" page by its delta in pixels (120 a notch).
+  // The engine scrolls the mode-"3" page by the wheel's turn (120 a notch).
   if (watched == Sbox2->viewport() && event->type() == QEvent::Wheel) {
     auto* wheel = static_cast<QWheelEvent*>(event);
-    QScrollBar* bar = Sbox2->verticalScrollBar();
-    bar->setValue(bar->value() - wheel->angleDelta().y());
+    emit wheelTurned(Sbox2->viewport()->mapTo(Sbox2, wheel->position().toPoint()), wheel->angleDelta().y());
     return true;
   }
   // Keys and clicks in the typewriter page belong to the command box.
@@ -208,7 +217,7 @@ QString forPageView(QString html) {
 
 }  // namespace
 
-void GamePage::showPage(const view::ScreenModel& screen, const std::string& folderUrl) {
+void GamePage::showPage(const view::ScreenModel& screen) {
   const std::string& path = screen.pageShown;
   if (path.empty()) {
     // A page loaded without a file (the blank page).
@@ -227,7 +236,8 @@ void GamePage::showPage(const view::ScreenModel& screen, const std::string& fold
   QFile file(info.filePath());
   if (!file.open(QIODevice::ReadOnly)) return;  // a page that cannot be shown leaves the old one
   std::string bytes = file.readAll().toStdString();
-  WebB->document()->setBaseUrl(QUrl(QString::fromStdString(folderUrl)));
+  // Pictures of the page are found beside it (tmp.htm: in the game folder).
+  WebB->document()->setBaseUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
   setPageStyle(screen.style);
   WebB->setHtml(forPageView(unicode(bytes)));
 }
@@ -246,6 +256,7 @@ void GamePage::refresh(const shell::Game& game) {
 
   applyControl(Abok1, s.Abok1);
   showPage(s.viewerPage);
+  pageDown->refresh(game.online.page);
   applyControl(BarraTop, s.BarraTop);
   applyControl(MsgMd0, s.MsgMd0);
   setMemoText(MsgMd0, s.MsgMd0.text);
@@ -253,19 +264,21 @@ void GamePage::refresh(const shell::Game& game) {
   applyControl(PanTel, s.PanTel);
   applyControl(Tela, s.Tela);
   showPicture(Tela, f.Tela);
-  Tela->setCursor(s.telaCursor == 1 ? Qt::UpArrowCursor : Qt::ArrowCursor);
   applyControl(Msg, s.Msg);
   setMemoText(Msg, s.Msg.text);
-  applyControl(WebB, s.WebB);
-  showPage(s, game.folders.exeFolderUrl);
-  applyControl(Sbox2, s.Sbox2);
+  applyPlaceAndLook(WebB, s.WebB);
+  WebB->setGameFolder(game.folders.dataFolder);
+  showPage(s);
+  applyPlaceAndLook(Sbox2, s.Sbox2);
   Sbox2Contents->setPalette(Sbox2->palette());
   showPicture(Tela3, f.Tela3);
   if (Tela3->size() != f.Tela3.size()) {
     Tela3->resize(f.Tela3.size());
     Sbox2Contents->resize(f.Tela3.width() + 2 * view::kTela3Left, f.Tela3.height() + 2 * view::kTela3Top);
   }
-  applyControl(Sbc1, s.Sbc1);
+  if (Sbox2->verticalScrollBar()->value() != game.pointer.page3Scroll)
+    Sbox2->verticalScrollBar()->setValue(game.pointer.page3Scroll);
+  applyPlaceAndLook(Sbc1, s.Sbc1);
   showMap(game);
 
   applyControl(Abok2, s.Abok2);
@@ -289,6 +302,31 @@ void GamePage::refresh(const shell::Game& game) {
     Abok2->raise();
   else
     Abok1->raise();
+  showCursors(game);
+}
+
+PictureWidget* GamePage::pictureOf(const std::string& surface) const {
+  if (surface == "tel") return Tela;
+  if (surface == "fnc") return TelCmd;
+  if (surface == "pan") return Imp;
+  if (surface == "md3") return Tela3;
+  if (surface == "map") return MapJog;
+  if (surface == "voce") return Voce;
+  return nullptr;
+}
+
+void GamePage::showCursors(const shell::Game& game) {
+  for (auto surface : {view::PointerSurface::Tela, view::PointerSurface::TelCmd, view::PointerSurface::Imp,
+                       view::PointerSurface::Tela3}) {
+    // Outside hot spots a surface shows its own cursor, which a run may change (telpos=).
+    const bool overSlot = surface == game.pointer.over && game.pointer.hoveredSlot >= 0;
+    const int code = overSlot ? game.pointer.cursor : view::baseCursor(game, surface);
+    PictureWidget* widget = pictureOf(view::surfaceName(surface));
+    int& shown = cursorShown_.try_emplace(widget, -1).first->second;
+    if (shown == code) continue;
+    shown = code;
+    widget->setCursor(cursorShape(view::cursorFor(code)));
+  }
 }
 
 void GamePage::showMap(const shell::Game& game) {

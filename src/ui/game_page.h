@@ -6,10 +6,11 @@
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QStackedWidget>
-#include <QTextBrowser>
 #include <map>
 
 #include "ui/command_box.h"
+#include "ui/page_view.h"
+#include "ui/down_page_view.h"
 #include "ui/picture_widget.h"
 #include "ui/publisher.h"
 
@@ -29,6 +30,10 @@ class GamePage : public QWidget {
   void refresh(const shell::Game& game);
   // Gives the keyboard focus to the control the model names.
   void applyFocus(const shell::Game& game);
+  // Each picture shows the cursor the engine chose for it.
+  void showCursors(const shell::Game& game);
+  // The picture control of a pointer surface ("tel", "fnc", "pan", "md3").
+  PictureWidget* pictureOf(const std::string& surface) const;
 
   PictureWidget* Imp = nullptr;
   QStackedWidget* Abok1 = nullptr;
@@ -39,7 +44,7 @@ class GamePage : public QWidget {
   PictureWidget* Tela = nullptr;  // inside PanTel
   QWidget* PanTel = nullptr;
   QPlainTextEdit* Msg = nullptr;
-  QTextBrowser* WebB = nullptr;
+  PageView* WebB = nullptr;
   QScrollArea* Sbox2 = nullptr;
   QWidget* Sbox2Contents = nullptr;  // Tela3 sits in it at a small margin
   PictureWidget* Tela3 = nullptr;
@@ -47,7 +52,7 @@ class GamePage : public QWidget {
   QWidget* Sbc1Contents = nullptr;  // the map and the marker above it
   PictureWidget* MapJog = nullptr;
   PictureWidget* Voce = nullptr;
-  QWidget* pageDown = nullptr;
+  DownPageView* pageDown = nullptr;
   PixPage* pagePix = nullptr;
   QWidget* Abok2 = nullptr;
   PictureWidget* TelCmd = nullptr;
@@ -58,13 +63,15 @@ class GamePage : public QWidget {
  signals:
   // A page link was followed; the address as the page view reports it.
   void linkFollowed(const QString& address);
+  // The wheel turned over the mode-"3" page at a point of its box.
+  void wheelTurned(QPoint at, int delta);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void showPage(const std::string& caption);
-  void showPage(const view::ScreenModel& screen, const std::string& folderUrl);
+  void showPage(const view::ScreenModel& screen);
   static void setMemoText(QPlainTextEdit* memo, const std::string& cp1252Text);
   // The typewriter page keeps its newest line in sight.
   static void followEnd(QPlainTextEdit* memo);
@@ -73,6 +80,7 @@ class GamePage : public QWidget {
   void showMap(const shell::Game& game);
 
   std::map<std::string, QWidget*> pagesByCaption_;
+  std::map<QWidget*, int> cursorShown_;
   std::string pageShown_, pageHtml_;
   qint64 pageStamp_ = -1;
 };

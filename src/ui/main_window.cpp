@@ -67,6 +67,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
 }
 
+bool MainWindow::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate && onActivated) onActivated();
+  return QWidget::event(event);
+}
+
 void MainWindow::keyPressEvent(QKeyEvent* event) {
   // A borderless window has no close button: Ctrl+Q closes it as the end button does.
   if (event->key() == Qt::Key_Q && (event->modifiers() & Qt::ControlModifier)) {

@@ -27,6 +27,8 @@ class MainWindow : public QWidget {
   // Asked when the window is about to close: true lets it close now (the
   // shut-down sequence has run), false keeps it open for now.
   std::function<bool()> onCloseRequested;
+  // The window became the active window.
+  std::function<void()> onActivated;
 
  private:
   bool handToCommandBox(QKeyEvent* event);
@@ -36,6 +38,7 @@ class MainWindow : public QWidget {
   bool forwarding_ = false;
 
  protected:
+  bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;

@@ -34,6 +34,13 @@ QPoint PictureWidget::toPicture(QPointF at) const {
                 static_cast<int>(at.y() * picture_.height() / height()));
 }
 
+QPoint PictureWidget::fromPicture(QPoint at) const {
+  if (!stretched_ || picture_.isNull() || picture_.width() == 0 || picture_.height() == 0) return at;
+  // The middle of the picture's pixel, so that toPicture gives the same pixel back.
+  return QPoint((2 * at.x() + 1) * width() / (2 * picture_.width()),
+                (2 * at.y() + 1) * height() / (2 * picture_.height()));
+}
+
 void PictureWidget::mousePressEvent(QMouseEvent* event) {
   dragStart_ = event->globalPosition().toPoint();
   dragging_ = dragsWindow_ && event->button() == Qt::LeftButton;

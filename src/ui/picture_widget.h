@@ -17,8 +17,10 @@ class PictureWidget : public QWidget {
   void setStretched(bool stretched) { stretched_ = stretched; update(); }
   // Magenta pixels are not drawn (pictures laid over the skin).
   void setMagentaTransparent(bool transparent) { magentaTransparent_ = transparent; }
-  // Pressing and moving drags the top-level window (the skin and the title picture).
+  // Pressing and moving drags the top-level window (the title picture).
   void setDragsWindow(bool drags) { dragsWindow_ = drags; }
+  // A point of the picture in the control's own coordinates.
+  QPoint fromPicture(QPoint at) const;
 
  signals:
   void pressed(QPoint at);

@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QThread>
 #include <QUrl>
+#include <algorithm>
 #include <cstdio>
 
 #include "base/cp1252.h"
@@ -19,6 +20,7 @@ void QtHost::sleep(int milliseconds) {
   if (milliseconds <= 0) return;
   if (virtualClock_) {
     virtualTime_ += milliseconds;
+    virtualTimers_.skipTo(virtualTime_);
     return;
   }
   // The window keeps painting while a run pauses; input waits in the queue.
@@ -57,6 +59,35 @@ void QtHost::startProgram(const std::string& program, const std::vector<std::str
   if (!virtualClock_) QProcess::startDetached(unicode(program), list);
 }
 
+int QtHost::startTimer(int milliseconds, std::function<void()> tick) {
+  if (virtualClock_) return virtualTimers_.start(virtualTime_, milliseconds, std::move(tick));
+  const int id = nextTimer_++;
+  auto timer = std::make_unique<QTimer>();
+  timer->setInterval(std::max(1, milliseconds));
+  QObject::connect(timer.get(), &QTimer::timeout, [tick = std::move(tick)] {
+    if (QApplication::activeWindow()) tick();
+  });
+  timer->start();
+  timers_[id] = std::move(timer);
+  return id;
+}
+
+void QtHost::stopTimer(int id) {
+  if (virtualClock_)
+    virtualTimers_.stop(id);
+  else if (auto found = timers_.find(id); found != timers_.end()) {
+    // A tick may stop its own timer: the timer goes once its event has returned.
+    found->second->stop();
+    found->second.release()->deleteLater();
+    timers_.erase(found);
+  }
+}
+
+void QtHost::advance(int milliseconds) {
+  if (milliseconds <= 0) return;
+  virtualTimers_.advanceTo(virtualTime_ + milliseconds);
+  virtualTime_ += milliseconds;
+}
 
 void QtHost::quit() {
   if (onQuit) onQuit();

@@ -3,9 +3,13 @@
 // play its clock is virtual, so typewriter pauses cost no real time.
 #pragma once
 #include <QElapsedTimer>
+#include <QTimer>
 #include <functional>
+#include <map>
+#include <memory>
 
 #include "platform/recording_host.h"
+#include "platform/virtual_timers.h"
 
 namespace ui {
 
@@ -23,9 +27,15 @@ class QtHost : public platform::RecordingHost {
   void openWebPage(const std::string& address) override;
   void startProgram(const std::string& program, const std::vector<std::string>& arguments) override;
   void quit() override;
+  bool closing() const override { return closing_; }
+  void setClosing() { closing_ = true; }
 
-  // Advances the virtual clock (the "wait" event of scripted play).
-  void advance(int milliseconds) { virtualTime_ += milliseconds; }
+  // Real timers tick only while a window of the application is active.
+  int startTimer(int milliseconds, std::function<void()> tick) override;
+  void stopTimer(int id) override;
+
+  // Advances the virtual clock (the "wait" event of scripted play); timers tick.
+  void advance(int milliseconds);
 
   // The window shows the model on repaint and closes on quit.
   std::function<void()> onRepaint, onQuit;
@@ -36,6 +46,10 @@ class QtHost : public platform::RecordingHost {
   bool virtualClock_;
   QElapsedTimer clock_;
   int64_t virtualTime_ = 0;
+  bool closing_ = false;
+  platform::VirtualTimers virtualTimers_;
+  std::map<int, std::unique_ptr<QTimer>> timers_;
+  int nextTimer_ = 1;
 };
 
 }  // namespace ui

@@ -5,13 +5,19 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QWheelEvent>
+#include <QShortcut>
 #include <fstream>
 
 #include "base/cp1252.h"
 #include "input/command_keys.h"
+#include "media/sound_player.h"
+#include "online/curl_http.h"
+#include "online/down_controls.h"
 #include "shell/dump.h"
 #include "shell/input_wiring.h"
 #include "ui/qt_text.h"
+#include "view/end_button.h"
 
 namespace ui {
 namespace {
@@ -43,21 +49,46 @@ void sendMouse(QWidget* target, QEvent::Type type, QPoint at) {
 WindowSession::WindowSession(const WindowOptions& options)
     : host(options.scripted), game(host), queue(game), window(options.publisher), options_(options) {
   host.modalErrors = !options.scripted;
+  if (!options.scripted) {
+    speakers = std::make_unique<media::QtSoundDevice>();
+    host.setSoundDevice(speakers.get());
+  }
+  host.soundDevice().setMuted(options.mute);
   if (!options.traceFile.empty()) {
     trace_ = std::make_unique<std::ofstream>(options.traceFile, std::ios::binary | std::ios::trunc);
     game.traceHook = [this](const std::string& line) { *trace_ << base::cp1252ToUtf8(line) << '\n'; };
   }
   shell::connectPlayerInput(queue);
+  host.useHttp(std::make_unique<online::CurlHttp>([this] { host.processEvents(); }));
   connectWindow();
 }
 
 WindowSession::~WindowSession() { shutDownOnce(); }
 
 void WindowSession::start() {
-  shell::start(game, options_.start);
+  shell::StartOptions start = options_.start;
+  start.openingScreenReady = [this] {
+    window.refresh(game);
+    window.show();
+  };
+  shell::start(game, start);
   window.refresh(game);
   window.show();
+  // The title theme starts when the window first becomes active; scripted play
+  // has no active window and starts it at once.
+  if (options_.scripted)
+    startTitleMusic();
+  else
+    window.activateWindow();
 }
+
+void WindowSession::startTitleMusic() {
+  if (titleMusicStarted_) return;
+  titleMusicStarted_ = true;
+  media::playTitleMusic(game);
+}
+
+void WindowSession::toggleMute() { host.soundDevice().setMuted(!host.soundDevice().muted()); }
 
 void WindowSession::connectWindow() {
   host.onRepaint = [this] {
@@ -67,12 +98,19 @@ void WindowSession::connectWindow() {
   host.onQuit = [this] { window.close(); };
   window.onCloseRequested = [this] {
     if (queue.busy()) {
-      // Closing in the middle of a run: the run ends first, then the player closes.
+      // Closing in the middle of a run: the run ends first (a wait for a sound
+      // ends at once), then the player closes.
+      host.setClosing();
       queue.post({shell::PlayerInput::Kind::Quit, {}});
       return false;
     }
     return shutDownOnce();
   };
+
+  window.onActivated = [this] { startTitleMusic(); };
+  auto* mute = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_M), &window);
+  mute->setContext(Qt::ApplicationShortcut);
+  QObject::connect(mute, &QShortcut::activated, &window, [this] { toggleMute(); });
 
   OpeningPage* opening = window.openingPage;
   QObject::connect(opening, &OpeningPage::startRequested, &window,
@@ -92,6 +130,18 @@ void WindowSession::connectWindow() {
     post({shell::PlayerInput::Kind::Link, cp1252(address)});
   });
   connectMap();
+  connectPointer();
+  DownPageView* down = page->pageDown;
+  auto controlName = [](const QString& name) { return name.toStdString(); };
+  QObject::connect(down, &DownPageView::buttonPressed, &window,
+                   [this, controlName](const QString& name) { online::pressDownButton(game, controlName(name)); window.refresh(game); });
+  QObject::connect(down, &DownPageView::buttonReleased, &window, [this, controlName](const QString& name) {
+    online::releaseDownButton(game, controlName(name));
+    post({shell::PlayerInput::Kind::Down, controlName(name)});
+  });
+  QObject::connect(down, &DownPageView::tickClicked, &window, [this, controlName](const QString& name) {
+    post({shell::PlayerInput::Kind::Down, controlName(name)});
+  });
   QObject::connect(page->btFim, &PictureWidget::pressed, &window, [this] { pressEndButton(); });
   QObject::connect(page->btFim, &PictureWidget::released, &window, [this] { releaseEndButton(); });
 }
@@ -117,6 +167,44 @@ void WindowSession::connectMap() {
                    [this](int value) { game.map.scrollY = value; });
 }
 
+// The pictures' mouse events go to the engine as pointer input; the window only
+// follows what the engine decided (cursors, pressed pictures, the drag).
+void WindowSession::connectPointer() {
+  using Kind = shell::PlayerInput::Kind;
+  GamePage* page = window.gamePage;
+  for (const char* surface : {"tel", "fnc", "pan", "md3"}) {
+    PictureWidget* picture = page->pictureOf(surface);
+    const std::string name = surface;
+    QObject::connect(picture, &PictureWidget::moved, &window,
+                     [this, name](QPoint at) { postPointer({Kind::Move, name, at.x(), at.y()}); });
+    QObject::connect(picture, &PictureWidget::pressed, &window,
+                     [this, name](QPoint at) { postPointer({Kind::Press, name, at.x(), at.y()}); });
+    QObject::connect(picture, &PictureWidget::released, &window,
+                     [this, name](QPoint at) { postPointer({Kind::Release, name, at.x(), at.y()}); });
+  }
+  QObject::connect(page, &GamePage::wheelTurned, &window, [this](QPoint at, int delta) {
+    shell::PlayerInput wheel{Kind::Wheel, "md3", at.x(), at.y()};
+    wheel.delta = delta;
+    postPointer(wheel);
+  });
+  QObject::connect(page->Sbox2->verticalScrollBar(), &QScrollBar::valueChanged, &window,
+                   [this](int value) { game.pointer.page3Scroll = value; });
+}
+
+void WindowSession::postPointer(const shell::PlayerInput& input) {
+  // The engine moves the window by the skin from where the window really is.
+  game.window.left = window.pos().x();
+  game.window.top = window.pos().y();
+  if (input.kind == shell::PlayerInput::Kind::Move) {
+    queue.post(input);
+    window.gamePage->showCursors(game);
+  } else {
+    post(input);
+  }
+  const QPoint at(game.window.left, game.window.top);
+  if (at != window.pos()) window.move(at);
+}
+
 void WindowSession::post(shell::PlayerInput input) {
   queue.post(std::move(input));
   window.refresh(game);
@@ -135,29 +223,19 @@ bool WindowSession::shutDownOnce() {
 }
 
 void WindowSession::pressEndButton() {
-  host.sound().playEffect("clk0a.wav", platform::EffectMode::Once);
+  view::pressEndButton(game);
   window.refresh(game);
 }
 
 void WindowSession::releaseEndButton() {
-  host.sound().playEffect("clk0b.wav", platform::EffectMode::Once);
+  view::releaseEndButton(game);
+  window.refresh(game);
   host.processEvents();
   host.sleep(200);
   window.close();
 }
 
 void WindowSession::close() { window.close(); }
-
-QWidget* WindowSession::surfaceWidget(const std::string& surface) {
-  GamePage* page = window.gamePage;
-  if (surface == "tel") return page->Tela;
-  if (surface == "fnc") return page->TelCmd;
-  if (surface == "pan") return page->Imp;
-  if (surface == "md3") return page->Tela3;
-  if (surface == "map") return page->MapJog;
-  if (surface == "voce") return page->Voce;
-  return nullptr;
-}
 
 void WindowSession::deliver(const shell::PlayerInput& input) {
   using Kind = shell::PlayerInput::Kind;
@@ -182,8 +260,8 @@ void WindowSession::deliver(const shell::PlayerInput& input) {
     case Kind::Move:
     case Kind::Press:
     case Kind::Release:
-      if (QWidget* target = surfaceWidget(input.text)) {
-        QPoint at(input.x, input.y);
+      if (PictureWidget* target = page->pictureOf(input.text)) {
+        const QPoint at = target->fromPicture(QPoint(input.x, input.y));
         if (input.kind == Kind::Click || input.kind == Kind::Move) sendMouse(target, QEvent::MouseMove, at);
         if (input.kind == Kind::Click || input.kind == Kind::Press) sendMouse(target, QEvent::MouseButtonPress, at);
         if (input.kind == Kind::Click || input.kind == Kind::Release)
@@ -192,12 +270,29 @@ void WindowSession::deliver(const shell::PlayerInput& input) {
         post(input);  // surfaces the window does not have yet go straight to the engine
       }
       break;
+    case Kind::Wheel:
+      if (input.text == "md3") {
+        QWidget* viewport = page->Sbox2->viewport();
+        const QPointF at = viewport->mapFrom(page->Sbox2, QPoint(input.x, input.y));
+        QWheelEvent wheel(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, input.delta), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(viewport, &wheel);
+      } else {
+        post(input);
+      }
+      break;
+    case Kind::Down:
+      // A control the page does not show cannot be clicked.
+      if (QWidget* control = page->pageDown->control(input.text); control && control->isVisibleTo(page->pageDown)) {
+        sendMouse(control, QEvent::MouseButtonPress, QPoint(1, 1));
+        sendMouse(control, QEvent::MouseButtonRelease, QPoint(1, 1));
+      }
+      break;
     case Kind::Quit:
       sendMouse(page->btFim, QEvent::MouseButtonPress, QPoint(1, 1));
       sendMouse(page->btFim, QEvent::MouseButtonRelease, QPoint(1, 1));
       break;
     case Kind::Run:
-    case Kind::Wheel:
       post(input);
       break;
   }

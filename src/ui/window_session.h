@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "media/qt_sound_device.h"
 #include "shell/game.h"
 #include "shell/input_queue.h"
 #include "shell/startup.h"
@@ -17,7 +18,8 @@ namespace ui {
 struct WindowOptions {
   shell::StartOptions start;
   Publisher publisher;
-  bool scripted = false;  // virtual clock, no modal boxes
+  bool scripted = false;  // virtual clock, no modal boxes, no sound device
+  bool mute = false;      // the sound starts muted
   std::string traceFile;
 };
 
@@ -35,10 +37,13 @@ class WindowSession {
   bool dump(const std::filesystem::path& folder);
 
   bool closed() const { return shutDown_; }
+  // Ctrl+M: sound off and on again.
+  void toggleMute();
   // Closes the window the way the end button does (shut-down sequence once).
   void close();
 
   QtHost host;
+  std::unique_ptr<media::QtSoundDevice> speakers;  // the sound device of window play
   shell::Game game;
   shell::InputQueue queue;
   MainWindow window;
@@ -46,15 +51,18 @@ class WindowSession {
  private:
   void connectWindow();
   void connectMap();
+  void startTitleMusic();
   void post(shell::PlayerInput input);
+  void connectPointer();
+  void postPointer(const shell::PlayerInput& input);
   bool shutDownOnce();
   void pressEndButton();
   void releaseEndButton();
-  QWidget* surfaceWidget(const std::string& surface);
 
   WindowOptions options_;
   std::unique_ptr<std::ofstream> trace_;
   bool shutDown_ = false;
+  bool titleMusicStarted_ = false;
 };
 
 }  // namespace ui

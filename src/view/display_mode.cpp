@@ -72,6 +72,7 @@ void enterMode3(shell::Game& game) {
 void setDisplayMode(shell::Game& game, const std::string& mode) {
   auto& screen = game.screen;
   screen.Input.text.clear();
+  game.hotSpots.clear();
   screen.Modelo = mode;
   screen.Abok2.visible = game.Defs.isOn(row::PanelShown);
   if (isTypewriterMode(mode)) {

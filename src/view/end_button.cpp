@@ -14,17 +14,36 @@ namespace view {
 
 namespace row = shell::row;
 
-void loadEndButtonPicture(shell::Game& game, const std::string& pictureName) {
+namespace {
+
+// The button shows prefix + its picture name ("U-" up, "D-" down).
+void showButtonPicture(shell::Game& game, const char* prefix) {
   auto& button = game.screen.btFim;
-  button.text = pictureName;
   try {
-    loadPicture(game, "U-" + pictureName, graphics::SurfaceId::btFim);
+    loadPicture(game, prefix + button.text, graphics::SurfaceId::btFim);
   } catch (const script::ScriptError& error) {
     // An unreadable PNG: the button keeps its picture and the log says why.
     game.debug.logDebug(error.what());
   }
   button.width = game.surfaces.btFim.width();
   button.height = game.surfaces.btFim.height();
+}
+
+}  // namespace
+
+void loadEndButtonPicture(shell::Game& game, const std::string& pictureName) {
+  game.screen.btFim.text = pictureName;
+  showButtonPicture(game, "U-");
+}
+
+void pressEndButton(shell::Game& game) {
+  showButtonPicture(game, "D-");
+  game.host.sound().playEffect("clk0a.wav", platform::EffectMode::Once);
+}
+
+void releaseEndButton(shell::Game& game) {
+  showButtonPicture(game, "U-");
+  game.host.sound().playEffect("clk0b.wav", platform::EffectMode::Once);
 }
 
 void layOutEndButton(shell::Game& game) {

@@ -153,6 +153,7 @@ void applyStartLayout(shell::Game& game) {
   layOutInput(game);
   layOutFunctionPanel(game);
   layOutEndButton(game);
+  game.hotSpots.clear();
   screen.focus = Focus::Window;
   game.host.repaint();
 }
@@ -163,6 +164,7 @@ void reapplyRunLayout(shell::Game& game, const std::string& name) {
   screen.outerPage = OuterPage::Default;
   ++screen.windowRaises;
   game.runner.currentScript = name;
+  game.hotSpots.clear();
   screen.telaCursor = 0;
   screen.pictureLinkScript.clear();
   resetTextStyle(game);

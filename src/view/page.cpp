@@ -1,6 +1,7 @@
 // Page head, page end, the tmp.htm file and the blank page.
 #include "view/page.h"
 
+#include "base/cp1252.h"
 #include "base/file_io.h"
 #include "script/script_error.h"
 #include "shell/game.h"
@@ -50,9 +51,13 @@ void finishPage(shell::Game& game) {
 
   const auto file = game.folders.exeFile("tmp.htm");
   if (!base::writeTextLines(file, screen.WebTxt))
-    throw script::ScriptError("n\xE3o consegui gravar a p\xE1gina " + file.string());
-  screen.pageShown = file.string();
-  screen.pageHtml.clear();
+    throw script::ScriptError("n\xE3o consegui gravar a p\xE1gina " + base::pathToCp1252(file));
+  showPageFile(game, file);
+}
+
+void showPageFile(shell::Game& game, const std::filesystem::path& file) {
+  game.screen.pageShown = file.string();
+  game.screen.pageHtml.clear();
   game.host.repaint();
   game.host.processEvents();
 }

@@ -1,7 +1,9 @@
 // The page of display mode "2": built line by line in WebTxt during a run, written
 // to tmp.htm in the player's folder at the end of the run and shown by the page
-// view. Its links ("Scp=" addresses) run scripts.
+// view. Its links ("Scp=" addresses) run scripts; other links may show pages of
+// the game folder instead (view/links.h).
 #pragma once
+#include <filesystem>
 #include <string>
 
 namespace shell { struct Game; }
@@ -16,6 +18,8 @@ void finishPage(shell::Game& game);
 // The font size of page text in CSS pixels: size + size/2.
 int pagePixelSize(int fontSize);
 
+// The page view shows the page file (tmp.htm, or a page of the game folder).
+void showPageFile(shell::Game& game, const std::filesystem::path& file);
 // The page view shows an HTML text without a file.
 void loadPageText(shell::Game& game, const std::string& html);
 // The page view shows the one-line blank page in the background colour (RRGGBB).

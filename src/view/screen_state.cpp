@@ -1,7 +1,9 @@
 // Screen state rows.
 #include "view/screen_state.h"
 
+#include "base/cp1252.h"
 #include "shell/game.h"
+#include "view/cursors.h"
 
 namespace view {
 namespace {
@@ -16,6 +18,14 @@ std::string size(const QImage& image) {
 }
 
 std::string flag(bool on) { return on ? "1" : "0"; }
+
+// The page file on show, named inside the game folder ("tmp.htm"); empty when
+// the page view shows a text without a file.
+std::string pageFileName(const shell::Game& game) {
+  if (game.screen.pageShown.empty()) return "";
+  const auto name = std::filesystem::path(game.screen.pageShown).lexically_relative(game.folders.exeFolder);
+  return base::pathToCp1252(name.generic_string());
+}
 
 const char* focusName(Focus focus) {
   switch (focus) {
@@ -53,7 +63,7 @@ std::vector<std::pair<std::string, std::string>> screenStateRows(const shell::Ga
       {"functionPanel", place(s.Abok2)},
       {"functionPanelVisible", flag(s.Abok2.visible)},
       {"focus", focusName(s.focus)},
-      {"pageFile", s.pageShown},
+      {"pageFile", pageFileName(game)},
       {"textFontName", style.textFontName},
       {"textFontSize", std::to_string(style.textFontSize)},
       {"textForeColour", style.textForeColour},
@@ -63,6 +73,11 @@ std::vector<std::pair<std::string, std::string>> screenStateRows(const shell::Ga
       {"textStyle", styleLetters(style)},
       {"hud", flag(s.hudOn) + "," + std::to_string(s.hudX) + "," + std::to_string(s.hudY)},
       {"pictureLinkScript", s.pictureLinkScript},
+      {"hoveredSlot", std::to_string(game.pointer.hoveredSlot)},
+      {"cursor", std::to_string(game.pointer.cursor)},
+      {"cursorShape", cursorName(cursorFor(game.pointer.cursor))},
+      {"page3Scroll", std::to_string(game.pointer.page3Scroll)},
+      {"windowPosition", std::to_string(game.window.left) + "," + std::to_string(game.window.top)},
   };
 }
 

@@ -1,6 +1,7 @@
 // Game load.
 #include "world/game_load.h"
 
+#include "base/cp1252.h"
 #include "base/file_io.h"
 #include "shell/game.h"
 #include "view/layout.h"
@@ -13,12 +14,14 @@ namespace row = shell::row;
 
 namespace {
 
-base::Lines readGameFile(const shell::Game& game, const std::string& fileName) {
+// fetchFirst: on-line play fetches the file from the server before it is read.
+base::Lines readGameFile(shell::Game& game, const std::string& fileName, bool fetchFirst) {
+  if (fetchFirst && game.resolveContentFile) game.resolveContentFile(fileName);
   auto path = game.folders.dataFolder.find(fileName);
   auto lines = path ? base::readTextLines(*path) : std::nullopt;
   if (!lines)
     throw GameLoadError("n\xE3o consegui abrir o arquivo " + fileName + " em " +
-                        game.folders.exeFolder.string() + ".");
+                        base::pathToCp1252(game.folders.exeFolder) + ".");
   return std::move(*lines);
 }
 
@@ -32,14 +35,14 @@ base::Lines sortedKeys(const base::Lines& lines) {
 }  // namespace
 
 void loadGame(shell::Game& game, const std::string& name) {
-  // On-line play (row 103) is to fetch each file from the server before it is
-  // read, the table's own row deciding for the files after it; that call joins
-  // the reads below when the on-line subsystem lands.
+  // On-line play (row 103) fetches each file before it is read; the game's own
+  // table, once read, decides for the files after it.
   shell::DefinitionsTable table;
-  table.rows() = readGameFile(game, name + ".ini");
-  base::Lines registers = decodeRegisterFile(readGameFile(game, name + ".rgs"));
-  base::Lines keys = sortedKeys(readGameFile(game, name + ".obz"));
-  base::Lines objects = readGameFile(game, name + ".obx");
+  table.rows() = readGameFile(game, name + ".ini", game.Defs.isOn(row::OnlineGame));
+  const bool fetchFirst = table.isOn(row::OnlineGame);
+  base::Lines registers = decodeRegisterFile(readGameFile(game, name + ".rgs", fetchFirst));
+  base::Lines keys = sortedKeys(readGameFile(game, name + ".obz", fetchFirst));
+  base::Lines objects = readGameFile(game, name + ".obx", fetchFirst);
   auto count = table.number(row::RegisterCount);
   if (!count)
     throw GameLoadError("a linha 6 de " + name + ".ini deve ser o n\xFAmero de registros, mas \xE9 \"" +

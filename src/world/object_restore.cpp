@@ -11,8 +11,9 @@ namespace world {
 namespace {
 
 // The first 8 lines of <key>.obj; a file missing or too short aborts the run.
-base::Lines pristineRecord(const shell::Game& game, const std::string& key) {
+base::Lines pristineRecord(shell::Game& game, const std::string& key) {
   const std::string fileName = key + ".obj";
+  game.refreshBeforeReading(fileName);
   auto path = game.folders.dataFolder.find(fileName);
   auto lines = path ? base::readTextLines(*path) : std::nullopt;
   if (!lines) throw script::ScriptError("n\xE3o encontrei o objeto " + fileName);
@@ -23,7 +24,7 @@ base::Lines pristineRecord(const shell::Game& game, const std::string& key) {
   return std::move(*lines);
 }
 
-base::Lines restoreAll(const shell::Game& game) {
+base::Lines restoreAll(shell::Game& game) {
   base::Lines table;
   table.reserve(game.world.Objs.size() * kRecordLines);
   for (const std::string& key : game.world.Objs) {
@@ -33,7 +34,7 @@ base::Lines restoreAll(const shell::Game& game) {
   return table;
 }
 
-base::Lines restoreOne(const shell::Game& game, const std::string& key) {
+base::Lines restoreOne(shell::Game& game, const std::string& key) {
   base::Lines record = pristineRecord(game, key);
   base::Lines table = game.world.Objx;
   const base::Lines& keys = game.world.Objs;

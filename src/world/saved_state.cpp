@@ -1,6 +1,7 @@
 // Writing the game files.
 #include "world/saved_state.h"
 
+#include "base/cp1252.h"
 #include "base/file_io.h"
 #include "shell/game.h"
 #include "world/register_file.h"
@@ -8,35 +9,69 @@
 namespace world {
 namespace {
 
-// A save that fails is reported, never silently dropped.
-void save(shell::Game& game, const std::string& fileName, const base::Lines& lines) {
-  auto path = game.folders.dataFolder.pathForWriting(fileName);
-  if (!path || !base::writeTextLines(*path, lines))
-    game.host.errorBox("N\xE3o consegui gravar " + fileName + ": o progresso do jogo n\xE3o foi salvo.");
-}
+// The files of one save, replaced together. A file the folder refuses (a name
+// leading outside it) or a set that cannot be written is reported, never
+// silently dropped, and then no file of the set is changed.
+class GameSave {
+ public:
+  explicit GameSave(shell::Game& game) : game_(game), set_(game.folders.dataFolder.root()) {}
+
+  void add(const std::string& fileName, const base::Lines& lines) {
+    auto path = game_.folders.dataFolder.pathForWriting(fileName);
+    if (!path) refused_ = refused_.empty() ? fileName : refused_;
+    else set_.addLines(*path, lines);
+  }
+  void addOutsideTheResolver(const std::filesystem::path& path, const base::Lines& lines) { set_.addLines(path, lines); }
+
+  void write() {
+    std::string failed = refused_;
+    if (failed.empty() && (set_.empty() || set_.commit(&failed))) return;
+    game_.host.errorBox("N\xE3o consegui gravar " + failed + ": o progresso do jogo n\xE3o foi salvo.");
+  }
+
+ private:
+  shell::Game& game_;
+  base::FileSet set_;
+  std::string refused_;
+};
+
+bool gameInMemory(const shell::Game& game) { return !game.folders.gameName.empty() && game.world.gameLoaded; }
 
 }  // namespace
 
 void saveAfterRun(shell::Game& game) {
+  // Before a game was loaded (or after a start that failed) the registers are
+  // the built-in ones and the objects none: they must not replace the saved game.
+  if (!gameInMemory(game)) return;
+  // The position goes with the registers and objects, so a resume after a kill
+  // is one moment of the game.
+  game.writePositionRows();
   const std::string& gameName = game.folders.gameName;
-  save(game, gameName + ".rgs", encodeRegisterFile(game.Regs.values()));
-  saveObjectTable(game);
+  GameSave save(game);
+  save.add(gameName + ".ini", game.Defs.rows());
+  save.add(gameName + ".rgs", encodeRegisterFile(game.Regs.values()));
+  save.add(gameName + ".obx", game.world.Objx);
+  save.write();
 }
 
-void saveObjectTable(shell::Game& game) { save(game, game.folders.gameName + ".obx", game.world.Objx); }
+void saveObjectTable(shell::Game& game) {
+  if (!gameInMemory(game)) return;
+  GameSave save(game);
+  save.add(game.folders.gameName + ".obx", game.world.Objx);
+  save.write();
+}
 
 void saveAtShutDown(shell::Game& game) {
-  auto exeTable = game.folders.exeFile(game.folders.exeBaseName + ".ini");
-  if (!base::writeTextLines(exeTable, game.Defs.rows()))
-    game.host.errorBox("N\xE3o consegui gravar " + exeTable.string());
-  const std::string& gameName = game.folders.gameName;
-  // Before a game start the registers are the built-in ones and the objects
-  // none: writing them would overwrite the saved game with nothing of it.
-  if (gameName.empty() || !game.world.gameLoaded) return;
-  if (game.Defs.size() > 0) save(game, gameName + ".ini", game.Defs.rows());
-  if (game.Regs.size() > 0) save(game, gameName + ".rgs", encodeRegisterFile(game.Regs.values()));
-  if (!game.world.Objx.empty()) save(game, gameName + ".obx", game.world.Objx);
-  if (!game.world.Objs.empty()) save(game, gameName + ".obz", game.world.Objs);
+  GameSave save(game);
+  save.addOutsideTheResolver(game.folders.exeFile(game.folders.exeBaseName + ".ini"), game.Defs.rows());
+  if (gameInMemory(game)) {
+    const std::string& gameName = game.folders.gameName;
+    if (game.Defs.size() > 0) save.add(gameName + ".ini", game.Defs.rows());
+    if (game.Regs.size() > 0) save.add(gameName + ".rgs", encodeRegisterFile(game.Regs.values()));
+    if (!game.world.Objx.empty()) save.add(gameName + ".obx", game.world.Objx);
+    if (!game.world.Objs.empty()) save.add(gameName + ".obz", game.world.Objs);
+  }
+  save.write();
 }
 
 }  // namespace world

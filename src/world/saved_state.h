@@ -1,12 +1,15 @@
 // The saved state: the game's table, registers and objects live in the game's own
 // files, written after every run and at shut-down so the next start resumes.
+// Each save is one set of files replaced together, and nothing is saved over the
+// game's files before a game was loaded.
 #pragma once
 
 namespace shell { struct Game; }
 
 namespace world {
 
-// After every run: registers to <gameName>.rgs, objects to <gameName>.obx.
+// After every run: the position rows 6-10 into the table, then the table to
+// <gameName>.ini, registers to <gameName>.rgs and objects to <gameName>.obx.
 void saveAfterRun(shell::Game& game);
 
 // The object table alone, to <gameName>.obx (after an object restore).

@@ -62,7 +62,9 @@ void TestGame::start(const std::string& exeBaseName) {
   shell::StartOptions options;
   options.gameFolder = folder.path().string();
   options.exeBaseName = exeBaseName;
+  options.serverBaseUrl = serverBaseUrl;
   shell::start(*game, options);
+  game->world.gameLoaded = gameInPlay;
 }
 
 void TestGame::script(const std::string& name, const std::string& utf8Lines) const {

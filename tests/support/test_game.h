@@ -41,7 +41,12 @@ struct TestGame {
   void setReg(int n, const std::string& utf8Value);
   std::string errors() const;  // error boxes joined by newlines, UTF-8
 
+  // The started game stands for a game in play (as after a game start): its
+  // runs are saved. Tests of the game start itself turn this off.
+  bool gameInPlay = true;
+
   TempFolder folder;
+  std::string serverBaseUrl;  // set before start() for on-line play
   platform::HeadlessHost host;
   std::unique_ptr<shell::Game> game;
 };

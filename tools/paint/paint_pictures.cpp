@@ -268,6 +268,28 @@ QImage paintMarker() {
   return image;
 }
 
+// An object's icon for the function panel: a tile in the object's colour with
+// its initial, on magenta so that the panel shows around it.
+QImage paintIcon(QChar initial, QColor colour) {
+  QImage image(48, 48, QImage::Format_RGB32);
+  image.fill(kMagenta);
+  QPainter p(&image);  // the tile's edge is not smoothed: no pink fringe around it on the panel
+  QLinearGradient face(0, 0, 0, 48);
+  face.setColorAt(0, colour.lighter(140));
+  face.setColorAt(1, colour.darker(130));
+  p.setBrush(face);
+  p.setPen(QPen(QColor(240, 220, 160), 2));
+  p.drawRoundedRect(QRectF(2, 2, 44, 44), 9, 9);
+  QFont font(QStringLiteral("Liberation Serif"));
+  font.setPixelSize(30);
+  font.setBold(true);
+  p.setFont(font);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QColor(250, 245, 230));
+  p.drawText(QRect(0, 0, 48, 48), Qt::AlignCenter, QString(initial));
+  return image;
+}
+
 bool save(const QImage& image, const QString& path) {
   bool ok = image.save(path);
   std::printf("%s %s\n", ok ? "wrote" : "FAILED", path.toUtf8().constData());
@@ -298,6 +320,13 @@ int main(int argc, char** argv) {
       {"moinho", QStringLiteral("Moinho")}};
   for (const auto& [name, caption] : places)
     ok = save(paintMapPiece(caption, QColor(110, 90, 60)), folder + "m_" + name + ".png") && ok;
+  // The objects' icons (their pictures in the object records).
+  const std::pair<const char*, QColor> icons[] = {
+      {"pa", QColor(120, 110, 100)},   {"lanterna", QColor(200, 150, 40)}, {"fosforos", QColor(190, 60, 40)},
+      {"chave", QColor(90, 90, 110)},  {"badalo", QColor(170, 120, 50)},   {"livro", QColor(110, 40, 50)},
+      {"bau", QColor(130, 80, 40)},    {"saco", QColor(200, 190, 160)},   {"bigorna", QColor(60, 60, 70)}};
+  for (const auto& [name, colour] : icons)
+    ok = save(paintIcon(QString::fromLatin1(name).at(0).toUpper(), colour), folder + "ico_" + name + ".png") && ok;
   for (const auto& [name, scene] : scenes()) ok = save(paintScene(scene), folder + name + ".jpg") && ok;
   // The ending's picture, drawn on the page of picture mode "3".
   ok = save(paintScene(scenes().at("capela"), 600, 200), folder + "sino.jpg") && ok;

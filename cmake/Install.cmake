@@ -1,0 +1,52 @@
+# Installation and the Debian package: the player, the bundled demo game (read-only;
+# the player plays it from a per-user copy), the desktop entry, the icon in every
+# size, the AppStream metainfo, the man page and the script guide.
+include(GNUInstallDirs)
+
+set(MIRANDEL_APP_ID org.mirandel.Mirandel)
+
+install(TARGETS mirandel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The player finds its games at ../share/mirandel/games beside its own folder.
+install(DIRECTORY games/ DESTINATION ${CMAKE_INSTALL_DATADIR}/mirandel/games
+        FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+
+install(FILES data/${MIRANDEL_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+file(GLOB MIRANDEL_ICON_SIZES RELATIVE ${PROJECT_SOURCE_DIR}/data/icons ${PROJECT_SOURCE_DIR}/data/icons/*)
+foreach(size IN LISTS MIRANDEL_ICON_SIZES)
+  install(FILES data/icons/${size}/mirandel.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}/apps)
+endforeach()
+
+# Files that carry the version or the install folders are filled in at configure time.
+configure_file(data/${MIRANDEL_APP_ID}.metainfo.xml ${PROJECT_BINARY_DIR}/data/${MIRANDEL_APP_ID}.metainfo.xml @ONLY)
+configure_file(data/mirandel.6 ${PROJECT_BINARY_DIR}/data/mirandel.6 @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/data/${MIRANDEL_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${PROJECT_BINARY_DIR}/data/mirandel.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES README.md docs/script-guide.md games/mirandel/WALKTHROUGH.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+# The Debian package (tools/package.sh builds it with cpack).
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME mirandel)
+set(CPACK_PACKAGE_VENDOR "The Mirandel team")
+set(CPACK_PACKAGE_CONTACT "The Mirandel team <mirandel@localhost>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "player for graphical Portuguese text adventures")
+set(CPACK_PACKAGE_DESCRIPTION
+  "Mirandel plays graphical text adventures in Portuguese made with the authoring engine Quimera, in a window or in the terminal. A small original adventure comes with it.")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Loaded at run time, so the library scan cannot see them: Qt's platform plugins
+# and the metric-compatible fonts the games name.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+include(CPack)
+
+# The installed files and the package, checked in scratch folders (not in the
+# sanitizer build: they check packaging, not the program's memory).
+if(NOT MIRANDEL_SANITIZE)
+  add_test(NAME install_files COMMAND bash ${PROJECT_SOURCE_DIR}/tools/check_install.sh ${PROJECT_BINARY_DIR})
+  add_test(NAME package_deb
+           COMMAND bash -c "rm -rf package-test && cpack -G DEB -B package-test >/dev/null && bash '${PROJECT_SOURCE_DIR}/tools/check_package.sh' package-test/mirandel_*.deb"
+           WORKING_DIRECTORY ${PROJECT_BINARY_DIR})
+  set_tests_properties(install_files package_deb PROPERTIES TIMEOUT 300)
+endif()

@@ -1,0 +1,103 @@
+// The order of the check: the table and the files it names, a survey of the
+// scripts, the objects, the phrase files, every script, then reachability.
+#include "check/checker.h"
+
+#include <map>
+#include <set>
+
+#include "base/number.h"
+#include "base/text.h"
+#include "check/context.h"
+#include "check/game_checks.h"
+#include "check/name_checks.h"
+#include "check/reachability.h"
+#include "check/script_check.h"
+#include "shell/definitions_rows.h"
+#include "shell/dispatch_table.h"
+
+namespace check {
+namespace {
+
+// The game's own files; a missing one means the game cannot start.
+base::Lines readGameFile(Context& context, const std::string& name) {
+  auto found = context.files.lookup(name);
+  if (found.kind == NameLookup::CaseOnly)
+    context.findings.warning(found.onDisk, 0, "the game file \"" + name + "\" is found only by ignoring case");
+  if (found.kind == NameLookup::Missing || found.kind == NameLookup::Refused) {
+    context.findings.error(name, 0, "the game file is missing; the game cannot start");
+    return {};
+  }
+  auto lines = context.files.read(found.onDisk);
+  if (!lines) context.findings.error(found.onDisk, 0, "the game file cannot be read; the game cannot start");
+  return lines ? *lines : base::Lines();
+}
+
+}  // namespace
+
+int checkGame(const std::filesystem::path& folder, const std::string& exeBaseName, std::ostream& out,
+              std::ostream& err) {
+  std::error_code error;
+  if (!std::filesystem::is_directory(folder, error)) {
+    err << "mirandel: the game folder " << folder.string() << " does not exist\n";
+    return 2;
+  }
+  Context context{GameFiles(folder), {}, {}, {}};
+  auto& facts = context.facts;
+  auto playerTable = context.files.lookup(exeBaseName + ".ini");
+  auto playerRows = playerTable.kind == NameLookup::Missing ? std::nullopt : context.files.read(playerTable.onDisk);
+  if (!playerRows) {
+    err << "mirandel: " << folder.string() << " holds no table " << exeBaseName << ".ini; is it a game folder?\n";
+    return 2;
+  }
+  const size_t gameNameRow = shell::row::GameName;
+  facts.gameName = playerRows->size() > gameNameRow && !(*playerRows)[gameNameRow].empty() ? (*playerRows)[gameNameRow]
+                                                                                            : exeBaseName;
+  facts.tableFile = facts.gameName + ".ini";
+  facts.table = readGameFile(context, facts.tableFile);
+  const size_t countRow = shell::row::RegisterCount;
+  facts.registerCount = facts.table.size() > countRow ? base::readNumberOr(facts.table[countRow], 0) : 250;
+  facts.registers = readGameFile(context, facts.gameName + ".rgs").size();
+  for (const auto& keyword : shell::buildDispatch().keywords()) facts.keywords.insert(keyword);
+
+  // Which .scx files are phrase files: the table's row 17 and every name given to
+  // defcom= or scriptcmd=; the others are scripts.
+  std::set<std::string> phraseNames;
+  if (facts.table.size() > static_cast<size_t>(shell::row::CommandsScript))
+    phraseNames.insert(facts.table[shell::row::CommandsScript]);
+  std::map<std::string, base::Lines> scx;
+  for (const auto& name : context.files.names())
+    if (hasExtension(name, ".scx"))
+      if (auto lines = context.files.read(name)) scx[name] = *lines;
+  for (const auto& [name, lines] : scx) surveyScript(context, lines, phraseNames);
+  for (const auto& phrase : phraseNames) {
+    auto found = context.files.lookup(phrase + ".scx");
+    if (found.kind == NameLookup::Exact || found.kind == NameLookup::CaseOnly) facts.phraseFiles.insert(found.onDisk);
+  }
+  for (const auto& [name, lines] : scx)
+    if (!facts.phraseFiles.count(name)) facts.scripts.insert(name);
+
+  checkTable(context);
+  checkObjects(context, readGameFile(context, facts.gameName + ".obz"), readGameFile(context, facts.gameName + ".obx"));
+  for (const auto& name : facts.phraseFiles) checkPhraseFile(context, name, scx[name]);
+  for (const auto& name : facts.scripts) checkScript(context, name, scx[name]);
+  checkFirstLines(context, scx);
+
+  // Where play starts: the opening script and the scripts of the saved position.
+  for (int row : {shell::row::IniScp, shell::row::CurrentScript, shell::row::RetScp, shell::row::Posic})
+    if (static_cast<size_t>(row) < facts.table.size() && !facts.table[static_cast<size_t>(row)].empty()) {
+      auto found = context.files.lookup(facts.table[static_cast<size_t>(row)] + ".scx");
+      if (found.kind == NameLookup::Exact || found.kind == NameLookup::CaseOnly) context.refs.rootScripts.insert(found.onDisk);
+    }
+  if (auto opening = context.files.lookup("abertura.scx"); !opening.onDisk.empty())
+    context.refs.rootScripts.insert(opening.onDisk);
+  if (auto opening = context.files.lookup("abertura.scx"); opening.kind == NameLookup::CaseOnly)
+    context.findings.warning(opening.onDisk, 0, "the opening script \"abertura\" is found only by ignoring case");
+  else if (opening.kind != NameLookup::Exact)
+    context.findings.error("abertura.scx", 0, "there is no opening script \"abertura\"; every game starts with it");
+  noteUnreachable(context);
+
+  context.findings.report(out, facts.gameName);
+  return context.findings.exitStatus();
+}
+
+}  // namespace check

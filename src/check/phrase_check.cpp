@@ -1,0 +1,50 @@
+// Phrase files: each line "PHRASE | script". What the player types reaches the
+// file in capitals, so a phrase with a small letter can never match.
+#include <map>
+
+#include "base/letter_case.h"
+#include "base/text.h"
+#include "check/game_checks.h"
+#include "check/name_checks.h"
+
+namespace check {
+
+void checkPhraseFile(Context& context, const std::string& file, const base::Lines& lines) {
+  auto& findings = context.findings;
+  std::map<std::string, int> firstLine;  // phrase -> the line that wins
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const int line = static_cast<int>(i) + 1;
+    const std::string trimmed = base::trim(lines[i]);
+    size_t bar = trimmed.find('|');
+    if (bar == std::string::npos) {
+      if (!trimmed.empty() && trimmed[0] != '/' && trimmed[0] != ';')
+        findings.warning(file, line, "the line has no \"|\", so it matches nothing");
+      continue;
+    }
+    const std::string phrase = base::trim(trimmed.substr(0, bar));
+    const std::string script = base::trim(trimmed.substr(bar + 1));
+    if (phrase.empty()) {
+      findings.warning(file, line, "the line has no phrase before \"|\"");
+      continue;
+    }
+    const std::string typed = phrase[0] == '/' ? phrase.substr(1) : phrase;
+    if (base::upperCaseLetters(typed) != typed)
+      findings.error(file, line,
+                     "the phrase \"" + phrase + "\" has small letters; what the player types is in capitals, so it never matches");
+    if (auto [earlier, added] = firstLine.emplace(phrase, line); !added)
+      findings.warning(file, line,
+                       "the phrase \"" + phrase + "\" is already on line " + std::to_string(earlier->second) +
+                           "; this line is never used");
+    else if (phrase.size() > 1 && phrase[0] == '/')
+      findings.note(file, line, "the hidden phrase \"" + phrase +
+                                    "\" matches only when the player types it with its \"/\"; it is never suggested");
+    if (phrase == "/") findings.warning(file, line, "the hidden phrase \"/\" has no words");
+    if (script.empty()) {
+      findings.error(file, line, "the phrase \"" + phrase + "\" has no script after \"|\"");
+      continue;
+    }
+    if (auto target = checkScriptName(context, {file, line}, script)) context.refs.scripts[file].insert(*target);
+  }
+}
+
+}  // namespace check

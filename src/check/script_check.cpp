@@ -1,0 +1,375 @@
+// The script checker: one pass over the statements of a script.
+#include "check/script_check.h"
+
+#include <set>
+
+#include "base/number.h"
+#include "check/name_checks.h"
+#include "check/script_walk.h"
+#include "check/statement_shapes.h"
+#include "check/value_checks.h"
+#include "script/line_syntax.h"
+#include "view/pictures.h"
+
+namespace check {
+namespace {
+
+const std::set<std::string> kExitKeywords = {"norte=", "sul=", "leste=", "oeste=", "subir=", "descer=", "entrar=", "sair="};
+
+bool oneOf(const std::string& value, std::initializer_list<const char*> words) {
+  for (const char* word : words)
+    if (value == word) return true;
+  return false;
+}
+
+std::string quoted(const std::string& text) { return "\"" + text + "\""; }
+
+class ScriptChecker {
+ public:
+  ScriptChecker(Context& context, const std::string& file, const base::Lines& lines)
+      : context_(context), findings_(context.findings), file_(file) {
+    for (const auto& line : lines) {
+      std::string trimmed = base::trim(line);
+      if (!trimmed.empty() && trimmed[0] == ':') labels_.insert(trimmed.substr(1));
+    }
+  }
+
+  void check(const ScriptItem& item) {
+    line_ = item.line + 1;
+    if (!item.closed)
+      findings_.error(file_, line_, "the quoted text never closes with \"'\": it takes the rest of the script");
+    if (item.kind == ScriptItem::QuotedText) return checkText(item.text);
+    if (item.cutAtComma)
+      findings_.warning(file_, line_,
+                        "a comma ends the text of " + item.keyword + " before its closing \"'\"; write ^ for a comma");
+    std::vector<std::string> args(item.args.begin(), item.args.begin() + item.argCount);
+    checkStatement(item.keyword, args, item, 0);
+  }
+
+ private:
+  void error(const std::string& message) { findings_.error(file_, line_, message); }
+  void warning(const std::string& message) { findings_.warning(file_, line_, message); }
+  Place place() const { return {file_, line_}; }
+
+  void checkStatement(const std::string& keyword, const std::vector<std::string>& args, const ScriptItem& item,
+                      int depth) {
+    if (!context_.facts.keywords.count(keyword)) return unknownKeyword(keyword);
+    for (const auto& argument : args) checkRegisterReference(keyword, argument);
+    if (keyword == "msg=" || keyword == "msg+") return checkMessage(keyword, args);
+    if (keyword == "regtxt=" || keyword == "regtxt+") checkText(item.text);
+    if (keyword == "reset") return checkReset(args);
+    if (keyword == "display=" || keyword == "display") return checkDisplay(keyword, args);
+    if (keyword == "chuva=") return checkRain(args);
+    if (keyword == "hud=" || keyword == "masktel=") return checkHeadUp(args);
+    if (keyword == "lstobjlnk=" || keyword == "lstobjlnk" || keyword == "dispobj=" || keyword == "displayobjetos=")
+      context_.refs.objectScripts.insert(file_);
+    if (const Shape* shape = shapeOf(keyword)) checkShape(keyword, *shape, args, item, depth);
+  }
+
+  void unknownKeyword(const std::string& keyword) {
+    const auto& known = context_.facts.keywords;
+    std::string hint;
+    const std::string lower = lowerCase(keyword);
+    if (known.count(keyword + "=")) hint = " (did you mean \"" + keyword + "=\"?)";
+    else if (lower != keyword && known.count(lower)) hint = " (keywords are written in small letters: \"" + lower + "\")";
+    else if (!keyword.empty() && keyword.back() == '=' && known.count(keyword.substr(0, keyword.size() - 1)))
+      hint = " (did you mean \"" + keyword.substr(0, keyword.size() - 1) + "\"?)";
+    error("unknown statement " + quoted(keyword) + "; the line does nothing" + hint);
+  }
+
+  // "#n": register n when 0 <= n < the register count, the text n otherwise.
+  void checkRegisterReference(const std::string& keyword, const std::string& argument) {
+    if (argument.empty() || argument[0] != '#') return;
+    int n = base::readNumberOr(std::string_view(argument).substr(1), 0);
+    bool wholeLine = keyword == "msg=" || keyword == "msg+";
+    if (!wholeLine && (n < 0 || n >= context_.facts.registerCount)) {
+      warning(argument + " is outside the register count (row 5 is " + std::to_string(context_.facts.registerCount) +
+              "), so it stands for the text " + quoted(argument.substr(1)));
+      return;
+    }
+    if (n < 0 || static_cast<size_t>(n) >= context_.facts.registers)
+      error("register " + std::to_string(n) + " does not exist (the register file has " +
+            std::to_string(context_.facts.registers) + ")");
+  }
+
+  void checkMessage(const std::string& keyword, const std::vector<std::string>& args) {
+    if (keyword == "msg=" && (args.empty() || args[0].empty())) warning("msg= without a text");
+    if (!args.empty()) checkText(args[0]);
+  }
+
+  // Page links "<a href=Scp=name>" and text-box links "@text|name|" in a text.
+  void checkText(const std::string& text) {
+    for (size_t at = text.find("Scp="); at != std::string::npos; at = text.find("Scp=", at + 4)) {
+      size_t end = text.find_first_of(" >\"'", at + 4);
+      if (auto target = checkScriptName(context_, place(), text.substr(at + 4, end == std::string::npos ? end : end - at - 4)))
+        context_.refs.scripts[file_].insert(*target);
+    }
+    for (size_t at = text.find('@'); at != std::string::npos; at = text.find('@', at + 1)) {
+      size_t bar = text.find('|', at);
+      if (bar == std::string::npos) break;
+      if (text.find('@', at + 1) < bar) continue;  // the link starts at a later "@"
+      size_t close = text.find('|', bar + 1);
+      if (close == std::string::npos) {
+        warning("the link " + quoted(text.substr(at, bar - at)) + " has no closing \"|\" after its script");
+        break;
+      }
+      if (auto target = checkScriptName(context_, place(), text.substr(bar + 1, close - bar - 1)))
+        context_.refs.scripts[file_].insert(*target);
+      at = close;
+    }
+  }
+
+  void checkShape(const std::string& keyword, const Shape& shape, const std::vector<std::string>& args,
+                  const ScriptItem& item, int depth) {
+    const int given = static_cast<int>(args.size());
+    const int letters = static_cast<int>(shape.kinds.size());
+    const bool carries = shape.kinds.find('k') != std::string_view::npos;
+    if (given < shape.required)
+      error(keyword + " needs " + std::to_string(shape.required) + " argument" + (shape.required == 1 ? "" : "s") +
+            ", the line gives " + std::to_string(given));
+    else if (given > letters && !shape.open && !carries)
+      warning(letters == 0 ? keyword + " takes no arguments; the rest of the line is ignored"
+                           : keyword + " takes " + std::to_string(letters) + " argument" + (letters == 1 ? "" : "s") +
+                                 "; the rest is ignored");
+    for (int k = 0; k < given && k < letters; ++k) {
+      char kind = shape.kinds[static_cast<size_t>(k)];
+      if (kind == 'k') return checkCarried(args, static_cast<size_t>(k), item, depth);
+      const std::string& value = args[static_cast<size_t>(k)];
+      if (value.empty()) {
+        if (k < shape.required && (kind == 'l' || kind == 's' || kind == 'G' || kind == 'q'))
+          error(keyword + " has an empty argument " + std::to_string(k + 1));
+        continue;
+      }
+      if (value[0] == '#') continue;  // known only while playing
+      checkArgument(keyword, kind, value);
+    }
+  }
+
+  // The statement a test carries: its keyword and the arguments after it.
+  void checkCarried(const std::vector<std::string>& args, size_t at, const ScriptItem& item, int depth) {
+    const std::string& keyword = args[at];
+    if (keyword.empty()) return error("the test carries no statement");
+    if (depth > 8) return;
+    std::vector<std::string> rest(args.begin() + static_cast<long>(at) + 1, args.end());
+    checkStatement(keyword, rest, item, depth + 1);
+  }
+
+  void checkArgument(const std::string& keyword, char kind, const std::string& value) {
+    auto& facts = context_.facts;
+    auto& refs = context_.refs;
+    switch (kind) {
+      case 'r': {
+        auto n = base::readNumber(value);
+        if (!n) return error(quoted(value) + " is not a register number");
+        if (*n < 0 || static_cast<size_t>(*n) >= facts.registers)
+          error("register " + value + " does not exist (the register file has " + std::to_string(facts.registers) + ")");
+        return;
+      }
+      case 'i':
+        if (!base::readNumber(value)) error(quoted(value) + " is not a number; " + keyword + " stops the run there");
+        return;
+      case 'j':
+        if (!base::readNumber(value)) warning(quoted(value) + " is not a number; " + keyword + " takes its default");
+        return;
+      case 'a':
+        if (value != "$" && !base::readNumber(value)) warning(quoted(value) + " is not a number or $; 0 is used");
+        return;
+      case 'c':
+        return checkColour(keyword, value);
+      case 'C':
+        if (value != "0") checkColour(keyword, value);
+        return;
+      case 'l': return checkLabel(keyword, value);
+      case 's':
+        if (auto target = checkScriptName(context_, place(), value)) {
+          refs.scripts[file_].insert(*target);
+          if (keyword == "script") refs.continuedIn.emplace(*target, std::pair(file_, line_));
+        }
+        return;
+      case 'G':
+        if (value[0] == ':') return checkLabel(keyword, value.substr(1));
+        if (auto target = checkScriptName(context_, place(), value)) refs.scripts[file_].insert(*target);
+        return;
+      case 'q':
+        if (auto target = checkPhraseFileName(context_, place(), value)) refs.scripts[file_].insert(*target);
+        return;
+      case 'p':
+        if (auto target = checkPictureName(context_, place(), value)) refs.pictures[file_].insert(*target);
+        return;
+      case 'P': {
+        if (!view::isPictureName(lowerCase(value))) return;  // a text
+        if (auto target = checkPictureName(context_, place(), value)) refs.pictures[file_].insert(*target);
+        return;
+      }
+      case 'w':
+        checkSoundName(context_, place(), value);
+        return;
+      case 't':
+        if (!oneOf(value, {"tel", "fnc", "pan"})) error(quoted(value) + " is not a surface (tel, fnc or pan)");
+        return;
+      case 'o':
+        if (!facts.objectKeys.count(value)) error("there is no object " + quoted(value));
+        return;
+      case 'f':
+        if (!oneOf(value, {"nom", "dsc", "loc", "shp", "tag"}))
+          error(quoted(value) + " is not an object field (nom, dsc, loc, shp, tag)");
+        return;
+      case 'd':
+        if (!kExitKeywords.count(value + "="))
+          error(quoted(value) + " is not an exit (norte, sul, leste, oeste, subir, descer, entrar, sair)");
+        return;
+      case 'm':
+        if (!oneOf(value, {"0", "1", "2", "3"})) error(quoted(value) + " is not a display mode (0, 1, 2 or 3)");
+        return;
+      case 'e':
+        if (!oneOf(value, {"on", "off"})) warning(quoted(value) + " is neither on nor off; nothing changes");
+        return;
+      case 'E':
+        if (!oneOf(value, {"on", "off", "stop"})) warning(quoted(value) + " is not a playsnd mode (on, off or stop)");
+        return;
+      case 'S':
+        if (value.size() > 3 || value.find_first_not_of("BbIiUu") != std::string::npos)
+          warning(quoted(value) + " is not a style (three letters such as Biu)");
+        return;
+      case 'v':
+        if (!oneOf(value, {"Modelo", "Script", "IniScp", "RetScp", "Posic", "Objeto"}))
+          error(quoted(value) + " is not an engine variable (Modelo, Script, IniScp, RetScp, Posic, Objeto)");
+        return;
+      case 'y':
+        if (!oneOf(value, {"prm", "prx", "pry"})) error(quoted(value) + " is not a link parameter (prm, prx or pry)");
+        return;
+      case 'z':
+        if (!oneOf(value, {"tit", "dsc", "shp"})) error(quoted(value) + " is not a part of an object (tit, dsc or shp)");
+        return;
+      case 'F':
+        if (!oneOf(value, {"web", "inp", "fnc", "vsr", "msg"}))
+          warning(quoted(value) + " is not a focus target (web, inp, fnc, vsr, msg)");
+        return;
+      case 'g':
+        if (!oneOf(value, {"tel", "fnc", "pan", "md3"})) warning(quoted(value) + " is not a hot-spot group (tel, fnc, pan, md3)");
+        return;
+      case 'T':
+        if (value != "$") checkText(value);
+        return;
+      default:
+        return;
+    }
+  }
+
+  void checkColour(const std::string& keyword, const std::string& value) {
+    auto reading = readColourText(value);
+    if (reading.kind == ColourReading::Unreadable)
+      error(quoted(value) + " is not a colour (six hex digits RRGGBB); " + keyword + " stops the run there");
+    else if (reading.kind == ColourReading::Readable)
+      warning(quoted(value) + " is not six hex digits RRGGBB; the player reads it as " + reading.asRead);
+  }
+
+  void checkLabel(const std::string& keyword, const std::string& name) {
+    if (labels_.count(name)) return;
+    if (!name.empty() && name[0] == ':' && labels_.count(name.substr(1)))
+      return error(keyword + " names " + quoted(name) + "; write the label without its colon");
+    for (const auto& label : labels_)
+      if (label.rfind(name, 0) == 0 && label.size() > name.size() && base::trim(label.substr(name.size())) != "" &&
+          (label[name.size()] == ' ' || label[name.size()] == '\t'))
+        return error("the label line " + quoted(":" + label) + " has text after its name, so " + keyword +
+                     " cannot reach it");
+    error(keyword + " to the label " + quoted(name) + ", which this script does not have");
+  }
+
+  void checkReset(const std::vector<std::string>& args) {
+    const std::string what = args.empty() ? "" : args[0];
+    const std::string name = args.size() > 1 ? args[1] : "";
+    if (what == "objs") {
+      if (!name.empty() && name[0] != '#' && name != "todos" && !context_.facts.objectKeys.count(name))
+        error("there is no object " + quoted(name) + " to restore");
+      return;
+    }
+    if (what == "regs") {
+      if (static_cast<size_t>(std::max(0, context_.facts.registerCount)) > context_.facts.registers)
+        error("reset regs empties " + std::to_string(context_.facts.registerCount) +
+              " registers (row 5) but the register file has " + std::to_string(context_.facts.registers) +
+              "; the run stops at the first missing one");
+      return;
+    }
+    if (what == "mapa") {
+      if (name.empty()) warning("reset mapa without a file name does nothing");
+      return;
+    }
+    if (!what.empty() && what[0] == '#') return;
+    warning("reset " + what + " does nothing (reset takes objs, regs or mapa)");
+  }
+
+  void checkDisplay(const std::string& keyword, const std::vector<std::string>& args) {
+    if (args.empty() || args[0].empty()) return error(keyword + " without a picture or text");
+    static const Shape picture{"Ptjjjjx", 2};
+    static const Shape text{"xtjjjcS", 2};
+    if (!view::isPictureName(args[0]) && view::isPictureName(lowerCase(args[0])))
+      warning("\"" + args[0] + "\" has its extension in capitals, so " + keyword + " shows it as a text");
+    ScriptItem none;
+    checkShape(keyword, view::isPictureName(args[0]) ? picture : text, args, none, 0);
+  }
+
+  void checkRain(const std::vector<std::string>& args) {
+    const std::string what = args.empty() ? "" : args[0];
+    const std::string value = args.size() > 1 ? args[1] : "";
+    if (base::contains(what, ".bmp")) {
+      if (auto target = checkPictureName(context_, place(), what)) context_.refs.pictures[file_].insert(*target);
+    } else if (what == "mask") {
+      if (base::contains(value, ".bmp")) {
+        if (auto target = checkPictureName(context_, place(), value)) context_.refs.pictures[file_].insert(*target);
+      } else if (!value.empty() && value != "off") {
+        warning("chuva= mask takes a .bmp file or off");
+      }
+    } else if (what == "time" || what == "wgotas") {
+      if (!base::readNumber(value)) warning(quoted(value) + " is not a number; chuva= takes its default");
+    } else if (what != "on" && what != "off" && (what.empty() || what[0] != '#')) {
+      warning("chuva= " + what + " does nothing (a .bmp file, on, off, mask, time or wgotas)");
+    }
+  }
+
+  void checkHeadUp(const std::vector<std::string>& args) {
+    if (args.empty() || !base::contains(args[0], ".bmp")) return;
+    if (auto target = checkPictureName(context_, place(), args[0])) context_.refs.pictures[file_].insert(*target);
+  }
+
+  Context& context_;
+  Findings& findings_;
+  const std::string& file_;
+  std::set<std::string> labels_;
+  int line_ = 0;
+};
+
+}  // namespace
+
+void surveyScript(Context& context, const base::Lines& lines, std::set<std::string>& phraseFileNames) {
+  walkScript(lines, [&](const ScriptItem& item) {
+    if (item.kind != ScriptItem::Statement) return;
+    if (kExitKeywords.count(item.keyword) && item.argCount > 0 && !item.args[0].empty())
+      context.facts.exitsSet.insert(item.keyword.substr(0, item.keyword.size() - 1));
+    if (item.keyword == "retscp=") context.facts.setsReturnScript = true;
+    if (item.keyword == "reset" && item.args[0] == "objs") context.facts.restoresObjects = true;
+    if ((item.keyword == "defcom=" || item.keyword == "scriptcmd=" || item.keyword == "scpcmd=") && item.argCount > 0 &&
+        !item.args[0].empty() && item.args[0][0] != '#')
+      phraseFileNames.insert(item.args[0]);
+  });
+}
+
+void checkFirstLines(Context& context, const std::map<std::string, base::Lines>& scripts) {
+  for (const auto& [target, from] : context.refs.continuedIn) {
+    auto it = scripts.find(target);
+    if (it == scripts.end() || it->second.empty()) continue;
+    auto kind = script::readLineSyntax(it->second[0]).kind;
+    if (kind == script::LineKind::Statement || kind == script::LineKind::QuotedText)
+      context.findings.warning(target, 1,
+                               "a run that continues here with \"script\" (" + from.first + ":" +
+                                   std::to_string(from.second) +
+                                   ") skips this first line; start the script with a comment or a label");
+  }
+}
+
+void checkScript(Context& context, const std::string& file, const base::Lines& lines) {
+  ScriptChecker checker(context, file, lines);
+  walkScript(lines, [&](const ScriptItem& item) { checker.check(item); });
+}
+
+}  // namespace check

@@ -1,0 +1,14 @@
+// The media rows of the dump's state.txt.
+#pragma once
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace shell { struct Game; }
+
+namespace media {
+
+// music, volume, rain (on/off), rainInterval, rainStep, rainPicture, rainMask.
+std::vector<std::pair<std::string, std::string>> mediaStateRows(const shell::Game& game);
+
+}  // namespace media

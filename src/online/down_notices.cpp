@@ -1,0 +1,25 @@
+// "Down" page notices.
+#include "online/down_notices.h"
+
+#include "shell/game.h"
+
+namespace online {
+
+void pageChanged(shell::Game& game) { game.host.repaint(); }
+
+void setNotice(shell::Game& game, const std::string& text) {
+  game.online.page.lbAviso.caption = text;
+  game.host.textProduced(platform::TextSink::DownNotice, text);
+  pageChanged(game);
+}
+
+void showFileName(shell::Game& game, const std::string& name) {
+  game.online.page.Lbx.caption = name;
+  pageChanged(game);
+}
+
+void progressLine(shell::Game& game, size_t done, size_t total, const std::string& name) {
+  game.host.textProduced(platform::TextSink::DownProgress, "[" + std::to_string(done) + "/" + std::to_string(total) + "] " + name);
+}
+
+}  // namespace online

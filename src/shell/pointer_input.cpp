@@ -1,0 +1,49 @@
+// Pointer input to runs.
+#include "shell/pointer_input.h"
+
+#include "shell/turn.h"
+#include "shell/game.h"
+#include "shell/player_input.h"
+#include "view/pointer.h"
+
+namespace shell {
+namespace {
+
+void press(Game& game, view::PointerSurface surface, int x, int y) {
+  // The whole-picture link of the main picture runs first; the press then finds
+  // its slot among the hot spots as that run left them.
+  const std::string first = view::pressRuns(game, surface);
+  if (!first.empty()) runScript(game, first);
+  view::pointerPressed(game, surface, x, y);
+}
+
+void release(Game& game, view::PointerSurface surface, int x, int y) {
+  const std::string script = view::pointerReleased(game, surface, x, y);
+  if (!script.empty()) runScript(game, script);
+}
+
+}  // namespace
+
+bool handlePointer(Game& game, const PlayerInput& input) {
+  using Kind = PlayerInput::Kind;
+  view::PointerSurface surface;
+  if (!view::surfaceNamed(input.text, surface)) return false;
+  switch (input.kind) {
+    case Kind::Move: view::pointerMoved(game, surface, input.x, input.y); break;
+    case Kind::Press: press(game, surface, input.x, input.y); break;
+    case Kind::Release: release(game, surface, input.x, input.y); break;
+    case Kind::Click:
+      view::pointerMoved(game, surface, input.x, input.y);
+      press(game, surface, input.x, input.y);
+      release(game, surface, input.x, input.y);
+      break;
+    case Kind::Wheel:
+      if (surface != view::PointerSurface::Tela3) return false;
+      view::wheelTurned(game, input.x, input.y, input.delta);
+      break;
+    default: return false;
+  }
+  return true;
+}
+
+}  // namespace shell

@@ -1,0 +1,36 @@
+// Page resources from the game folder.
+#include "ui/page_view.h"
+
+#include <QImage>
+#include <QTextDocument>
+
+#include "base/cp1252.h"
+#include "base/file_io.h"
+
+namespace ui {
+namespace {
+
+// The game file name an address stands for: a relative address as written, or a
+// file address inside the folder (the page's own folder address resolves to it).
+std::optional<std::string> gameFileName(const QUrl& address, const std::filesystem::path& root) {
+  if (address.isRelative() && address.host().isEmpty()) return base::utf8ToCp1252(address.path().toStdString());
+  if (!address.isLocalFile()) return std::nullopt;
+  auto inside = std::filesystem::path(address.toLocalFile().toStdString()).lexically_normal().lexically_relative(root);
+  if (inside.empty() || inside.is_absolute() || *inside.begin() == "..") return std::nullopt;
+  return base::utf8ToCp1252(inside.generic_string());
+}
+
+}  // namespace
+
+QVariant PageView::loadResource(int type, const QUrl& name) {
+  auto fileName = gameFileName(name, folder_.root().lexically_normal());
+  auto path = fileName ? folder_.find(*fileName) : std::nullopt;
+  auto bytes = path ? base::readFileBytes(*path) : std::nullopt;
+  if (bytes) return QByteArray(bytes->data(), static_cast<qsizetype>(bytes->size()));
+  // An empty resource, not a null one: a null one would let the document load
+  // the address itself.
+  if (type == QTextDocument::ImageResource) return QImage();
+  return QByteArray("");
+}
+
+}  // namespace ui

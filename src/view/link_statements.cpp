@@ -1,0 +1,256 @@
+// Link statements and object icons. A link draws its picture or text on its
+// surface and registers a hot spot over it; in mode "2" it is a page line.
+#include "view/link_statements.h"
+
+#include <algorithm>
+
+#include "base/number.h"
+#include "script/dispatch.h"
+#include "script/statement.h"
+#include "shell/game.h"
+#include "graphics/canvas_text.h"
+#include "view/canvas_style.h"
+#include "view/colour.h"
+#include "view/control_arguments.h"
+#include "script/markers.h"
+#include "view/pictures.h"
+#include "script/placeholders.h"
+
+namespace view {
+namespace {
+
+using script::Statement;
+
+// The slot a link statement fills, before its picture or text gives it a size.
+HotSpot slotOf(const shell::Game& game, const Statement& s, int x, int y, int w, int h) {
+  HotSpot spot;
+  spot.picture = s.arg(1);
+  spot.script = script::resolvePlaceholder(game, s.arg(2));
+  // Kept where pixel arithmetic cannot overflow.
+  spot.x = graphics::clampCoordinate(x), spot.y = graphics::clampCoordinate(y);
+  spot.width = graphics::clampCoordinate(w), spot.height = graphics::clampCoordinate(h);
+  const int byScript = spot.script.empty() ? 0 : 1;
+  spot.cursorCode = s.arg(7).empty() ? byScript : base::readNumberOr(s.arg(7), byScript);
+  spot.pressedPicture = s.arg(8);
+  spot.clickSound = s.arg(9);
+  return spot;
+}
+
+// A position or size of lnktel= (mode "1"), lnkfnc= and lnkpan=: empty is 0, a
+// text that is not a number aborts the run.
+int strictNumber(const Statement& s, int k) { return s.arg(k).empty() ? 0 : numberArgument(s, k); }
+
+// Draws the link's picture or text over the surface and registers its slot.
+// The text of a text link is drawn with the canvas given.
+void drawLink(shell::Game& game, const Statement& s, PointerSurface group, QImage& onto, graphics::Canvas canvas) {
+  HotSpot spot = slotOf(game, s, strictNumber(s, 3), strictNumber(s, 4), strictNumber(s, 5), strictNumber(s, 6));
+  const std::string& shown = s.arg(1);
+  if (isPictureName(shown)) {
+    loadPicture(game, shown, graphics::SurfaceId::BufShp);
+    const QImage& picture = game.surfaces.BufShp;
+    if (spot.width == 0) spot.width = picture.width();
+    if (spot.height == 0) spot.height = picture.height();
+    if (spot.width == picture.width() && spot.height == picture.height())
+      graphics::drawTransparent(onto, picture, spot.x, spot.y);
+    else
+      graphics::drawTransparentStretched(onto, picture, QRect(spot.x, spot.y, spot.width, spot.height));
+  } else if (!shown.empty()) {
+    const std::string text = script::convertAllMarkers(game.screen.Modelo, shown);
+    const QSize size = graphics::canvasTextSize(canvas, text);
+    spot.width = size.width();
+    spot.height = size.height();
+    graphics::drawCanvasText(onto, canvas, spot.x, spot.y, text, false);
+  }
+  game.hotSpots.add(group, std::move(spot));
+  game.host.repaint();
+}
+
+// Text links on the main picture and the panel take the text style.
+graphics::Canvas styleCanvas(const shell::Game& game) {
+  graphics::Canvas canvas;
+  setCanvasFont(canvas, game.screen.style);
+  return canvas;
+}
+
+// lnktel= in mode "3": numbers that are not numbers give 0; the picture is
+// placed on the page, a text is drawn in the link colours and underlined.
+void linkOnPage3(shell::Game& game, const Statement& s) {
+  auto number = [&](int k) { return base::readNumberOr(s.arg(k), 0); };
+  HotSpot spot = slotOf(game, s, number(3), number(4), number(5), number(6));
+  const std::string& shown = s.arg(1);
+  const TextStyle& style = game.screen.style;
+  if (isPictureName(shown)) {
+    placePicture(game, shown, spot.x, spot.y, spot.width, spot.height, graphics::SurfaceId::TelMod3);
+    if (spot.width == 0) spot.width = game.surfaces.BufShp.width();
+    if (spot.height == 0) spot.height = game.surfaces.BufShp.height();
+  } else if (!shown.empty()) {
+    const std::string text = script::convertAllMarkers(game.screen.Modelo, shown);
+    graphics::Canvas canvas = canvasFromStyle(style);
+    canvas.fontColour = colourFromHex(style.linkColour);
+    QImage& page = telMod3(game);
+    const QSize size = graphics::canvasTextSize(canvas, text);
+    spot.width = size.width();
+    spot.height = size.height();
+    graphics::drawCanvasText(page, canvas, spot.x, spot.y, text, true);
+    const int underline = spot.y + style.textFontSize + style.textFontSize / 2 - 1;
+    graphics::fillSurface(page, QRect(spot.x, underline, spot.width, 1), colourFromHex(style.visitedLinkColour));
+  }
+  game.hotSpots.add(PointerSurface::Tela3, std::move(spot));
+  game.host.repaint();
+}
+
+// lnktel= in mode "2": a picture or a text line of the page, linked when there is a script.
+void linkOnWebPage(shell::Game& game, const Statement& s) {
+  const std::string& shown = s.arg(1);
+  const std::string script = script::resolvePlaceholder(game, s.arg(2));
+  const std::string open = script.empty() ? "" : "<a href=Scp=" + script + ">";
+  const std::string close = script.empty() ? "" : "</a>";
+  std::string line;
+  if (isPictureName(shown)) {
+    loadPicture(game, shown, graphics::SurfaceId::BufShp);
+    const QImage& picture = game.surfaces.BufShp;
+    std::string width = " width=" + (s.arg(3).empty() ? std::to_string(picture.width()) : s.arg(3));
+    std::string height = " height=" + (s.arg(4).empty() ? std::to_string(picture.height()) : s.arg(4));
+    if (game.screen.Abok1.width < picture.width()) {
+      width = " width=" + std::to_string(game.screen.Abok1.width);
+      height.clear();
+    }
+    const std::string& align = s.arg(5);
+    std::string tag = open + "<img src=" + game.folders.exeFolderUrl + shown + width + height + " border=0 ";
+    if (align == "left" || align == "right") tag += "align=" + align;
+    if (align == "center") tag = "<div align=center>" + tag + "></div";
+    line = tag + ">" + close;
+  } else {
+    const TextStyle& style = game.screen.style;
+    std::string on, off;
+    if (style.textBold) on += "<b>";
+    if (style.textItalic) on += "<em>";
+    if (style.textUnderline) on += "<u>", off += "</u>";
+    if (style.textItalic) off += "</em>";
+    if (style.textBold) off += "</b>";
+    line = "<font face=" + style.textFontName + " color=#" + style.textForeColour + " style=\"Font-Size:" +
+           std::to_string(style.textFontSize) + "\">" + on + open + script::convertAllMarkers("2", shown) + off + "</font>" +
+           close;
+  }
+  game.screen.WebTxt.push_back(line);
+}
+
+void linkOnMainPicture(shell::Game& game, Statement& s) {
+  const std::string& mode = game.screen.Modelo;
+  if (mode == "1") drawLink(game, s, PointerSurface::Tela, game.surfaces.BufTela, styleCanvas(game));
+  if (mode == "3") linkOnPage3(game, s);
+  if (mode == "2") linkOnWebPage(game, s);
+}
+
+void linkOnFunctionPanel(shell::Game& game, Statement& s) {
+  if (!game.screen.Abok2.visible) return;
+  drawLink(game, s, PointerSurface::TelCmd, game.surfaces.BufFunc, styleCanvas(game));
+}
+
+// Text links on the skin take the end button label's font, in bold.
+void linkOnSkin(shell::Game& game, Statement& s) {
+  const Control& label = game.screen.lbFim;
+  graphics::Canvas canvas;
+  canvas.fontName = label.fontName;
+  canvas.fontSize = label.fontSize;
+  canvas.fontColour = colourFromHex(label.fontColour);
+  canvas.bold = true;
+  drawLink(game, s, PointerSurface::Imp, game.surfaces.Imp, canvas);
+}
+
+// dispobj=: the objects lying at a place as a grid of icons, each a hot spot
+// that runs the object's name. Positions, size and columns stay for later grids.
+void showObjectIcons(shell::Game& game, Statement& s) {
+  auto& grid = game.hotSpots.iconGrid;
+  const std::string place = s.arg(1) == "loc" ? game.world.Posic : s.arg(1);
+  const std::string target = s.arg(2).empty() ? "fnc" : s.arg(2);
+  auto stored = [&](int k, int& value, int fallback) {
+    if (!s.arg(k).empty()) value = base::readNumberOr(s.arg(k), fallback);
+  };
+  if (grid.width < 0) grid.width = game.surfaces.BufFunc.width();
+  if (grid.height < 0) grid.height = game.surfaces.BufFunc.height();
+  stored(3, grid.x, 0);
+  stored(4, grid.y, 0);
+  stored(5, grid.width, game.surfaces.BufFunc.width());
+  stored(6, grid.height, game.surfaces.BufFunc.height());
+  stored(7, grid.columns, 5);
+  for (int* number : {&grid.x, &grid.y, &grid.width, &grid.height}) *number = graphics::clampCoordinate(*number);
+  const int columns = std::max(1, grid.columns);
+  const int icon = std::max(0, grid.width) / columns;
+  const std::string& mode = game.screen.Modelo;
+
+  PointerSurface group;
+  QImage* onto = nullptr;
+  if (target == "tel") group = PointerSurface::Tela, onto = &game.surfaces.BufTela;
+  else if (target == "fnc") group = PointerSurface::TelCmd, onto = &game.surfaces.BufFunc;
+  else if (target == "pan") group = PointerSurface::Imp, onto = &game.surfaces.Imp;
+  else return;
+  if (target == "tel" && mode == "0") return;
+  const bool page = target == "tel" && mode == "2";
+  auto& lines = game.screen.WebTxt;
+  if (page)
+    lines.push_back("<div style=\"width:" + std::to_string(grid.width) + "px; height:" + std::to_string(grid.height) +
+                    "px; position:absolute; top:" + std::to_string(grid.y) + "px; left:" + std::to_string(grid.x) +
+                    "px;\">");
+  int column = 0, row = 0;
+  // The object records, eight lines each in the order of the object list: key,
+  // name, description, place, picture, ...
+  const auto& records = game.world.Objx;
+  for (size_t at = 0; at + 8 <= records.size() && at / 8 < game.world.Objs.size(); at += 8) {
+    if (records[at + 3] != place) continue;
+    if (row >= grid.height) break;
+    const std::string name = records[at];
+    const std::string picture = records[at + 4];
+    if (page) {
+      game.world.ObjtsClk.push_back(name);
+      lines.push_back("<a href=Scp=" + name + "><img src=" + game.folders.exeFolderUrl + picture + " width=" +
+                      std::to_string(icon) + " height=" + std::to_string(icon) + " border=0></a>");
+    } else {
+      loadPicture(game, picture, graphics::SurfaceId::BufShp);
+      const QRect square(grid.x + column, grid.y + row, icon, icon);
+      graphics::drawTransparentStretched(*onto, game.surfaces.BufShp, square);
+      HotSpot spot;
+      spot.script = name;
+      spot.x = square.x(), spot.y = square.y(), spot.width = icon, spot.height = icon;
+      spot.cursorCode = 1;
+      game.hotSpots.add(group, std::move(spot));
+    }
+    column += icon;
+    if (column >= icon * columns) {
+      column = 0;
+      row += icon;
+      if (page) lines.push_back("<br>");
+    }
+  }
+  if (page) lines.push_back("</div>");
+  game.host.repaint();
+}
+
+// linksoff=: the hot spots of one group off ("tel", "fnc", "pan", "md3"), or
+// without a group those of the two panels; the skin and mode "3" keep theirs.
+// Any other word switches nothing off.
+void switchLinksOff(shell::Game& game, Statement& s) {
+  const std::string& group = s.arg(1);
+  PointerSurface surface;
+  if (group.empty())
+    game.hotSpots.switchOff({0, 39});
+  else if (surfaceNamed(group, surface))
+    game.hotSpots.switchOff(slotGroup(surface));
+  game.host.repaint();
+}
+
+}  // namespace
+
+void registerLinkStatements(script::Dispatch& dispatch) {
+  dispatch.add("dispobj=", showObjectIcons);
+  dispatch.add("displayobjetos=", showObjectIcons);
+  dispatch.add("linktel=", linkOnMainPicture);
+  dispatch.add("lnktel=", linkOnMainPicture);
+  dispatch.add("linkfunc=", linkOnFunctionPanel);
+  dispatch.add("lnkfnc=", linkOnFunctionPanel);
+  dispatch.add("linkpainel=", linkOnSkin);
+  dispatch.add("lnkpan=", linkOnSkin);
+  dispatch.add("linksoff=", switchLinksOff);
+}
+
+}  // namespace view

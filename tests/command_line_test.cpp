@@ -1,0 +1,80 @@
+// The program's messages on a terminal: a game folder that is a file, an
+// unknown option, start-up errors and a table that cannot be saved all read as
+// UTF-8, each converted once.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "shell/defs.h"
+#include "support/test_game.h"
+
+using namespace testing_support;
+
+namespace {
+
+struct CommandLineTest : ::testing::Test {
+  // Runs the player with the arguments and the input; returns what it printed
+  // (standard output and error together).
+  std::string run(const std::string& arguments, const std::string& input = "") {
+    scratch.writeBytes("input.txt", input);
+    std::string command = std::string(MIRANDEL_BINARY) + " " + arguments + " <" +
+                          (scratch.path() / "input.txt").string() + " >" + (scratch.path() / "output.txt").string() +
+                          " 2>&1";
+    exitCode = WEXITSTATUS(std::system(command.c_str()));
+    return scratch.read("output.txt");
+  }
+  static bool has(const std::string& output, const std::string& part) { return output.find(part) != std::string::npos; }
+  std::string quoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
+
+  TempFolder scratch;
+  int exitCode = -1;
+};
+
+}  // namespace
+
+TEST_F(CommandLineTest, AGameFileIsNotAFolderAndAnUnknownOptionPointsToHelp) {
+  scratch.write("jogo.ini", "");
+  std::string out = run("--text --game " + quoted(scratch.path() / "jogo.ini"));
+  EXPECT_EQ(exitCode, 1);
+  EXPECT_TRUE(has(out, "is not a folder")) << out;
+  EXPECT_FALSE(has(out, "does not exist")) << out;
+  out = run("--text --game " + quoted(scratch.path() / "nenhum"));
+  EXPECT_TRUE(has(out, "does not exist")) << out;
+
+  out = run("--text --voar");
+  EXPECT_NE(exitCode, 0);
+  EXPECT_TRUE(has(out, "voar")) << out;
+  EXPECT_TRUE(has(out, "--help")) << out;
+}
+
+TEST_F(CommandLineTest, StartUpErrorsReachTheTerminalAsUtf8) {
+  // A folder with an accented name and no table: both the message and the
+  // folder's name read right.
+  std::filesystem::create_directories(scratch.path() / "Aventuras de ação");
+  std::string out = run("--text --game " + quoted(scratch.path() / "Aventuras de ação"));
+  EXPECT_EQ(exitCode, 1);
+  EXPECT_TRUE(has(out, "mirandel: Não encontrei a tabela de definições mirandel.ini em ")) << out;
+  EXPECT_TRUE(has(out, "Aventuras de ação")) << out;
+}
+
+TEST_F(CommandLineTest, ATableThatCannotBeSavedIsReportedOnceConverted) {
+  const auto game = scratch.path() / "Jogo ação";
+  std::filesystem::create_directories(game);
+  scratch.writeBytes("Jogo ação/mirandel.ini", base::joinLines(shell::DefinitionsTable::builtInRows()));
+  // Once the player waits at its prompt it has read the table; then a folder
+  // takes the table's name, so at exit the table cannot be written back.
+  const auto ini = quoted(game / "mirandel.ini");
+  scratch.writeBytes("play.sh",
+                     "cd " + quoted(scratch.path()) + " || exit 1\nrm -f in code && mkfifo in || exit 1\n(" +
+                         std::string(MIRANDEL_BINARY) + " --text --game " + quoted(game) +
+                         " <in >out 2>&1; echo $? >code) &\n"
+                         "exec 3>in\n"
+                         "for i in $(seq 600); do grep -q '^> ' out 2>/dev/null || test -e code && break; sleep 0.1; done\n"
+                         "rm " + ini + " && mkdir " + ini + "\n"
+                         "echo :sair >&3\nexec 3>&-\nwait\n");
+  ASSERT_EQ(std::system(("bash " + quoted(scratch.path() / "play.sh")).c_str()), 0);
+  std::string out = scratch.read("out");
+  EXPECT_TRUE(has(out, "Não consegui gravar mirandel.ini")) << out;
+  EXPECT_FALSE(has(out, "NÃ")) << out;
+  EXPECT_FALSE(has(out, "Ã§")) << out;
+}

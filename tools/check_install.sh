@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Installs a build tree into a scratch prefix and checks what a desktop expects of
+# it: the desktop entry and the AppStream metainfo validate, the icon is there in
+# every size, the man page formats without warnings and names every option of
+# --help (and only those), and the installed player finds its installed demo game
+# and checks it clean.
+#   tools/check_install.sh BUILD_DIR
+set -euo pipefail
+build=$(cd "${1:?usage: check_install.sh BUILD_DIR}" && pwd)
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+fail() { echo "check_install: $*" >&2; exit 1; }
+
+cmake --install "$build" --prefix "$scratch/usr" >/dev/null
+share="$scratch/usr/share"
+desktop-file-validate "$share/applications/org.mirandel.Mirandel.desktop" || fail "the desktop entry does not validate"
+appstreamcli validate --no-net "$share/metainfo/org.mirandel.Mirandel.metainfo.xml" >/dev/null ||
+  fail "the metainfo does not validate: $(appstreamcli validate --no-net "$share/metainfo/org.mirandel.Mirandel.metainfo.xml")"
+for size in 16 22 24 32 48 64 128 256 512; do
+  icon="$share/icons/hicolor/${size}x${size}/apps/mirandel.png"
+  [ -f "$icon" ] || fail "no ${size}x${size} icon"
+  file "$icon" | grep -q "PNG image data, $size x $size" || fail "the ${size}x${size} icon has another size"
+done
+[ -f "$share/mirandel/games/mirandel/mirandel.ini" ] || fail "the demo game is not installed"
+[ -f "$share/doc/mirandel/script-guide.md" ] || fail "the script guide is not installed"
+
+man="$share/man/man6/mirandel.6"
+[ -f "$man" ] || fail "no man page"
+warnings=$(groff -man -ww -z "$man" 2>&1) || true
+[ -z "$warnings" ] || fail "the man page has formatting warnings: $warnings"
+grep -q '@[A-Z_]*@' "$man" && fail "the man page has an unfilled placeholder"
+# The options of --help and of the man page's OPTIONS section are the same set.
+help_options=$(QT_QPA_PLATFORM=offscreen "$scratch/usr/bin/mirandel" --help | grep -o -- '--[a-z-]*' | sort -u)
+man_options=$(sed -n '/^\.SH OPTIONS/,/^\.SH /p' "$man" | sed -e 's/\\f[BIRP]//g' -e 's/\\//g' | grep -o -- '--[a-z-]*' | sort -u)
+[ "$help_options" = "$man_options" ] ||
+  fail "the man page and --help name different options: $(diff <(echo "$help_options") <(echo "$man_options") | grep '^[<>]' | tr '\n' ' ')"
+
+# A marker only the installed game has: the per-user copy must be made from it.
+touch "$share/mirandel/games/mirandel/installed-copy-marker"
+printf 'start\nquit\n' > "$scratch/events.txt"
+HOME="$scratch/home" XDG_DATA_HOME="$scratch/data" QT_QPA_PLATFORM=offscreen \
+  "$scratch/usr/bin/mirandel" --events "$scratch/events.txt" >/dev/null 2>"$scratch/stderr.txt" ||
+  fail "the installed player failed: $(cat "$scratch/stderr.txt")"
+compgen -G "$scratch/data/mirandel/games/mirandel-*/installed-copy-marker" >/dev/null ||
+  fail "the installed player did not play its installed demo game"
+# The installed player checks its own demo game clean.
+QT_QPA_PLATFORM=offscreen "$scratch/usr/bin/mirandel" --check >"$scratch/check.txt" 2>&1 ||
+  fail "the installed demo game does not check clean: $(cat "$scratch/check.txt")"
+echo "check_install: ok"
