@@ -54,6 +54,7 @@ class WindowSession {
 
  private:
   void connectWindow();
+  void connectMap();
   void startTitleMusic();
   void post(shell::PlayerInput input);
   void connectPointer();
