@@ -12,6 +12,8 @@
 #include <poll.h>
 #include <pty.h>
 #include <sys/wait.h>
+#include <termios.h>
+#include <thread>
 #include <unistd.h>
 
 #include "shell/defs.h"
@@ -90,7 +92,13 @@ class TerminalOnPty {
   }
   bool started() const { return pid_ > 0; }
 
-  void type(const std::string& keys) { ASSERT_EQ(::write(master_, keys.data(), keys.size()), static_cast<ssize_t>(keys.size())); }
+  // Types the keys once the line editor reads keys one by one (the terminal is
+  // out of its line mode); keys typed before that are echoed by the terminal
+  // itself, as type-ahead is on any terminal.
+  void type(const std::string& keys) {
+    for (int tries = 0; tries < 3000 && inLineMode(); ++tries) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    ASSERT_EQ(::write(master_, keys.data(), keys.size()), static_cast<ssize_t>(keys.size()));
+  }
 
   // Waits until the screen shows part after offset from; returns where it ends
   // (npos after 30 seconds).
@@ -105,7 +113,8 @@ class TerminalOnPty {
   // The exit status once the program ended (-1 when it did not within 30 seconds).
   int exitStatus() {
     for (int tries = 0; tries < 300; ++tries) {
-      readSome(100);
+      // A closed terminal reads at once; the wait is then the sleep.
+      if (!readSome(100)) std::this_thread::sleep_for(std::chrono::milliseconds(100));
       int status = 0;
       if (::waitpid(pid_, &status, WNOHANG) == pid_) {
         ended_ = true;
@@ -125,6 +134,12 @@ class TerminalOnPty {
     if (got <= 0) return false;  // EIO once the program has closed the terminal
     shown_.append(chunk, static_cast<size_t>(got));
     return true;
+  }
+
+  // The terminal's settings as the program left them (the master reads the slave's).
+  bool inLineMode() const {
+    termios settings{};
+    return ::tcgetattr(master_, &settings) == 0 && (settings.c_lflag & ICANON);
   }
 
   pid_t pid_ = -1;
