@@ -32,6 +32,9 @@ PT_BR = {
     "%1 is not a folder: --game takes the folder that holds the game":
         "%1 não é uma pasta: --game recebe a pasta que contém o jogo",
     "[error] %1": "[erro] %1",
+    "This game has not shown a map yet.": "Este jogo ainda não mostrou um mapa.",
+    "Could not write the map into %1": "Não consegui gravar o mapa em %1",
+    "Map written into: %1": "Mapa gravado em: %1",
     "(:ajuda lists the terminal's commands)": "(:ajuda lista os comandos do terminal)",
     "[unknown terminal command: %1; :ajuda lists the commands]":
         "[comando do terminal desconhecido: %1; :ajuda lista os comandos]",
@@ -67,6 +70,7 @@ PT_BR = {
     "  :pontos                the clickable spots of the pictures, numbered\n"
     "  :clicar N              clicks spot N\n"
     "  :executar NAME         runs the script NAME (as a click would)\n"
+    "  :mapa                  writes the game's map into a PNG file and says where\n"
     "  :baixar                the download page (on-line game, updates)\n"
     "  :baixar CONTROL        clicks one of its controls (TicLine, btAtual, btDEG, btDWNtudo...)\n"
     "  :ajuda                 this list (also :help or help)\n"
@@ -84,6 +88,7 @@ PT_BR = {
         "  :pontos                os pontos clicáveis das imagens, numerados\n"
         "  :clicar N              clica no ponto N\n"
         "  :executar NOME         executa o script NOME (como um clique o faria)\n"
+        "  :mapa                  grava o mapa do jogo num arquivo PNG e mostra onde\n"
         "  :baixar                a página de download (jogo online, atualizações)\n"
         "  :baixar CONTROLE       clica num controle dela (TicLine, btAtual, btDEG, btDWNtudo...)\n"
         "  :ajuda                 esta lista (também :help ou help)\n"

@@ -77,44 +77,6 @@ Without options it plays the bundled demo game in a window (in the terminal when
 <context>
     <name>Terminal</name>
     <message>
-        <source>Game commands: type the phrase and press Enter (for example: norte, pegue a chave).
-An empty line presses Enter with an empty box: the place is described again.
-When the page shows numbered links, a bare number follows that link.
-The arrow keys edit the line; Up and Down recall earlier commands.
-Terminal commands:
-  :f1 :f2 :f3 :f4        function keys (F3 brings back the last command)
-  :norte :sul :leste :oeste   (or :up :down :right :left) the arrow keys of the game
-  :saidas                the exits of the place
-  :links                 the links of the page, numbered
-  :link N                follows link N
-  :pontos                the clickable spots of the pictures, numbered
-  :clicar N              clicks spot N
-  :executar NAME         runs the script NAME (as a click would)
-  :baixar                the download page (on-line game, updates)
-  :baixar CONTROL        clicks one of its controls (TicLine, btAtual, btDEG, btDWNtudo...)
-  :ajuda                 this list (also :help or help)
-  :sair                  ends and saves the game (so does the end of the input; also :quit)
-</source>
-        <translation>Game commands: type the phrase and press Enter (for example: norte, pegue a chave).
-An empty line presses Enter with an empty box: the place is described again.
-When the page shows numbered links, a bare number follows that link.
-The arrow keys edit the line; Up and Down recall earlier commands.
-Terminal commands:
-  :f1 :f2 :f3 :f4        function keys (F3 brings back the last command)
-  :norte :sul :leste :oeste   (or :up :down :right :left) the arrow keys of the game
-  :saidas                the exits of the place
-  :links                 the links of the page, numbered
-  :link N                follows link N
-  :pontos                the clickable spots of the pictures, numbered
-  :clicar N              clicks spot N
-  :executar NAME         runs the script NAME (as a click would)
-  :baixar                the download page (on-line game, updates)
-  :baixar CONTROL        clicks one of its controls (TicLine, btAtual, btDEG, btDWNtudo...)
-  :ajuda                 this list (also :help or help)
-  :sair                  ends and saves the game (so does the end of the input; also :quit)
-</translation>
-    </message>
-    <message>
         <source>[error] %1</source>
         <translation>[error] %1</translation>
     </message>
@@ -201,6 +163,58 @@ Terminal commands:
     <message>
         <source>(:ajuda lists the terminal's commands)</source>
         <translation>(:ajuda lists the terminal's commands)</translation>
+    </message>
+    <message>
+        <source>This game has not shown a map yet.</source>
+        <translation>This game has not shown a map yet.</translation>
+    </message>
+    <message>
+        <source>Could not write the map into %1</source>
+        <translation>Could not write the map into %1</translation>
+    </message>
+    <message>
+        <source>Map written into: %1</source>
+        <translation>Map written into: %1</translation>
+    </message>
+    <message>
+        <source>Game commands: type the phrase and press Enter (for example: norte, pegue a chave).
+An empty line presses Enter with an empty box: the place is described again.
+When the page shows numbered links, a bare number follows that link.
+The arrow keys edit the line; Up and Down recall earlier commands.
+Terminal commands:
+  :f1 :f2 :f3 :f4        function keys (F3 brings back the last command)
+  :norte :sul :leste :oeste   (or :up :down :right :left) the arrow keys of the game
+  :saidas                the exits of the place
+  :links                 the links of the page, numbered
+  :link N                follows link N
+  :pontos                the clickable spots of the pictures, numbered
+  :clicar N              clicks spot N
+  :executar NAME         runs the script NAME (as a click would)
+  :mapa                  writes the game's map into a PNG file and says where
+  :baixar                the download page (on-line game, updates)
+  :baixar CONTROL        clicks one of its controls (TicLine, btAtual, btDEG, btDWNtudo...)
+  :ajuda                 this list (also :help or help)
+  :sair                  ends and saves the game (so does the end of the input; also :quit)
+</source>
+        <translation>Game commands: type the phrase and press Enter (for example: norte, pegue a chave).
+An empty line presses Enter with an empty box: the place is described again.
+When the page shows numbered links, a bare number follows that link.
+The arrow keys edit the line; Up and Down recall earlier commands.
+Terminal commands:
+  :f1 :f2 :f3 :f4        function keys (F3 brings back the last command)
+  :norte :sul :leste :oeste   (or :up :down :right :left) the arrow keys of the game
+  :saidas                the exits of the place
+  :links                 the links of the page, numbered
+  :link N                follows link N
+  :pontos                the clickable spots of the pictures, numbered
+  :clicar N              clicks spot N
+  :executar NAME         runs the script NAME (as a click would)
+  :mapa                  writes the game's map into a PNG file and says where
+  :baixar                the download page (on-line game, updates)
+  :baixar CONTROL        clicks one of its controls (TicLine, btAtual, btDEG, btDWNtudo...)
+  :ajuda                 this list (also :help or help)
+  :sair                  ends and saves the game (so does the end of the input; also :quit)
+</translation>
     </message>
 </context>
 </TS>

@@ -77,44 +77,6 @@ Sem opções, joga o jogo de demonstração numa janela (no terminal quando não
 <context>
     <name>Terminal</name>
     <message>
-        <source>Game commands: type the phrase and press Enter (for example: norte, pegue a chave).
-An empty line presses Enter with an empty box: the place is described again.
-When the page shows numbered links, a bare number follows that link.
-The arrow keys edit the line; Up and Down recall earlier commands.
-Terminal commands:
-  :f1 :f2 :f3 :f4        function keys (F3 brings back the last command)
-  :norte :sul :leste :oeste   (or :up :down :right :left) the arrow keys of the game
-  :saidas                the exits of the place
-  :links                 the links of the page, numbered
-  :link N                follows link N
-  :pontos                the clickable spots of the pictures, numbered
-  :clicar N              clicks spot N
-  :executar NAME         runs the script NAME (as a click would)
-  :baixar                the download page (on-line game, updates)
-  :baixar CONTROL        clicks one of its controls (TicLine, btAtual, btDEG, btDWNtudo...)
-  :ajuda                 this list (also :help or help)
-  :sair                  ends and saves the game (so does the end of the input; also :quit)
-</source>
-        <translation>Comandos do jogo: digite a frase e tecle Enter (por exemplo: norte, pegue a chave).
-Uma linha vazia tecla Enter com a caixa vazia: descreve o local de novo.
-Quando a página mostra links numerados, um número sozinho segue aquele link.
-As setas editam a linha; para cima e para baixo trazem de volta os comandos anteriores.
-Comandos do terminal:
-  :f1 :f2 :f3 :f4        teclas de função (F3 traz de volta o último comando)
-  :norte :sul :leste :oeste   (ou :up :down :right :left) as setas do jogo
-  :saidas                as saídas do local
-  :links                 os links da página, numerados
-  :link N                segue o link N
-  :pontos                os pontos clicáveis das imagens, numerados
-  :clicar N              clica no ponto N
-  :executar NOME         executa o script NOME (como um clique o faria)
-  :baixar                a página de download (jogo online, atualizações)
-  :baixar CONTROLE       clica num controle dela (TicLine, btAtual, btDEG, btDWNtudo...)
-  :ajuda                 esta lista (também :help ou help)
-  :sair                  encerra e salva o jogo (o fim da entrada também; ou :quit)
-</translation>
-    </message>
-    <message>
         <source>[error] %1</source>
         <translation>[erro] %1</translation>
     </message>
@@ -201,6 +163,58 @@ Comandos do terminal:
     <message>
         <source>(:ajuda lists the terminal's commands)</source>
         <translation>(:ajuda lista os comandos do terminal)</translation>
+    </message>
+    <message>
+        <source>This game has not shown a map yet.</source>
+        <translation>Este jogo ainda não mostrou um mapa.</translation>
+    </message>
+    <message>
+        <source>Could not write the map into %1</source>
+        <translation>Não consegui gravar o mapa em %1</translation>
+    </message>
+    <message>
+        <source>Map written into: %1</source>
+        <translation>Mapa gravado em: %1</translation>
+    </message>
+    <message>
+        <source>Game commands: type the phrase and press Enter (for example: norte, pegue a chave).
+An empty line presses Enter with an empty box: the place is described again.
+When the page shows numbered links, a bare number follows that link.
+The arrow keys edit the line; Up and Down recall earlier commands.
+Terminal commands:
+  :f1 :f2 :f3 :f4        function keys (F3 brings back the last command)
+  :norte :sul :leste :oeste   (or :up :down :right :left) the arrow keys of the game
+  :saidas                the exits of the place
+  :links                 the links of the page, numbered
+  :link N                follows link N
+  :pontos                the clickable spots of the pictures, numbered
+  :clicar N              clicks spot N
+  :executar NAME         runs the script NAME (as a click would)
+  :mapa                  writes the game's map into a PNG file and says where
+  :baixar                the download page (on-line game, updates)
+  :baixar CONTROL        clicks one of its controls (TicLine, btAtual, btDEG, btDWNtudo...)
+  :ajuda                 this list (also :help or help)
+  :sair                  ends and saves the game (so does the end of the input; also :quit)
+</source>
+        <translation>Comandos do jogo: digite a frase e tecle Enter (por exemplo: norte, pegue a chave).
+Uma linha vazia tecla Enter com a caixa vazia: descreve o local de novo.
+Quando a página mostra links numerados, um número sozinho segue aquele link.
+As setas editam a linha; para cima e para baixo trazem de volta os comandos anteriores.
+Comandos do terminal:
+  :f1 :f2 :f3 :f4        teclas de função (F3 traz de volta o último comando)
+  :norte :sul :leste :oeste   (ou :up :down :right :left) as setas do jogo
+  :saidas                as saídas do local
+  :links                 os links da página, numerados
+  :link N                segue o link N
+  :pontos                os pontos clicáveis das imagens, numerados
+  :clicar N              clica no ponto N
+  :executar NOME         executa o script NOME (como um clique o faria)
+  :mapa                  grava o mapa do jogo num arquivo PNG e mostra onde
+  :baixar                a página de download (jogo online, atualizações)
+  :baixar CONTROLE       clica num controle dela (TicLine, btAtual, btDEG, btDWNtudo...)
+  :ajuda                 esta lista (também :help ou help)
+  :sair                  encerra e salva o jogo (o fim da entrada também; ou :quit)
+</translation>
     </message>
 </context>
 </TS>

@@ -14,6 +14,7 @@
 #include "online/down_page.h"
 #include "shell/startup.h"
 #include "terminal/line_input.h"
+#include "terminal/map_picture.h"
 #include "terminal/session.h"
 #include "terminal/terminal_page.h"
 #include "terminal/wrapped_output.h"
@@ -42,6 +43,7 @@ std::string helpText() {
       "  :pontos                the clickable spots of the pictures, numbered\n"
       "  :clicar N              clicks spot N\n"
       "  :executar NAME         runs the script NAME (as a click would)\n"
+      "  :mapa                  writes the game's map into a PNG file and says where\n"
       "  :baixar                the download page (on-line game, updates)\n"
       "  :baixar CONTROL        clicks one of its controls (TicLine, btAtual, btDEG, btDWNtudo...)\n"
       "  :ajuda                 this list (also :help or help)\n"
@@ -99,7 +101,8 @@ class Output {
 
 class Terminal {
  public:
-  explicit Terminal(Session& session) : session_(session), game_(session.game) {
+  Terminal(Session& session, std::filesystem::path userFolder)
+      : session_(session), game_(session.game), userFolder_(std::move(userFolder)) {
     session.host.onText = [this](platform::TextSink sink, const std::string& text) { show(sink, text); };
     session.host.onError = [this](const std::string& message) {
       out_.line(utf8(translate("Terminal", "[error] %1").arg(gameText(message))));
@@ -135,6 +138,8 @@ class Terminal {
       followLink(line.substr(6));
     } else if (line == ":pontos") {
       listHotSpots();
+    } else if (line == ":mapa") {
+      out_.line(writeMapPicture(game_, userFolder_));
     } else if (base::startsWith(line, ":clicar ")) {
       clickHotSpot(line.substr(8));
     } else if (line == ":baixar") {
@@ -301,6 +306,7 @@ class Terminal {
 
   Session& session_;
   shell::Game& game_;
+  std::filesystem::path userFolder_;
   Output out_;
 };
 
@@ -308,7 +314,7 @@ class Terminal {
 
 int playInTerminal(const TerminalOptions& options) {
   Session session;
-  Terminal terminal(session);
+  Terminal terminal(session, options.userFolder);
   session.start(options);
   terminal.greet();
   session.queue.post({Kind::Start, {}});
