@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 
+#include "app/interface_language.h"
 #include "shell/defs.h"
 #include "support/test_game.h"
 
@@ -15,9 +16,14 @@ namespace {
 struct CommandLineTest : ::testing::Test {
   // Runs the player with the arguments and the input; returns what it printed
   // (standard output and error together).
+  // The player's own words in English (the tests below that want another language say so).
   std::string run(const std::string& arguments, const std::string& input = "") {
+    return runIn("LANGUAGE= LC_ALL= LANG=C.UTF-8 ", arguments, input);
+  }
+  // The same with variables set before the program (the locale).
+  std::string runIn(const std::string& variables, const std::string& arguments, const std::string& input = "") {
     scratch.writeBytes("input.txt", input);
-    std::string command = std::string(MIRANDEL_BINARY) + " " + arguments + " <" +
+    std::string command = variables + std::string(MIRANDEL_BINARY) + " " + arguments + " <" +
                           (scratch.path() / "input.txt").string() + " >" + (scratch.path() / "output.txt").string() +
                           " 2>&1";
     exitCode = WEXITSTATUS(std::system(command.c_str()));
@@ -77,4 +83,36 @@ TEST_F(CommandLineTest, ATableThatCannotBeSavedIsReportedOnceConverted) {
   EXPECT_TRUE(has(out, "Não consegui gravar mirandel.ini")) << out;
   EXPECT_FALSE(has(out, "NÃ")) << out;
   EXPECT_FALSE(has(out, "Ã§")) << out;
+}
+
+TEST_F(CommandLineTest, HelpAndOptionErrorsSpeakTheLanguageOfTheLocale) {
+  const std::string portuguese = "LANGUAGE= LC_ALL= LANG=pt_BR.UTF-8 ";
+  const std::string english = "LANGUAGE= LC_ALL= LANG=en_GB.UTF-8 ";
+  std::string out = runIn(portuguese, "--help");
+  EXPECT_EQ(exitCode, 0) << out;
+  EXPECT_TRUE(has(out, "Joga o jogo da pasta DIR.")) << out;
+  EXPECT_TRUE(has(out, "Uso: ")) << out;  // Qt's own words come with Qt's catalogue
+  out = runIn(english, "--help");
+  EXPECT_TRUE(has(out, "Play the game in folder DIR.")) << out;
+  EXPECT_TRUE(has(out, "Usage: ")) << out;
+
+  out = runIn(portuguese, "--text --voar");
+  EXPECT_EQ(exitCode, 1) << out;
+  EXPECT_TRUE(has(out, "voar")) << out;
+  EXPECT_TRUE(has(out, "(veja --help)")) << out;
+  out = runIn(portuguese, "--text --game " + quoted(scratch.path() / "nenhum"));
+  EXPECT_TRUE(has(out, "a pasta de jogo ")) << out;
+  EXPECT_TRUE(has(out, " não existe")) << out;
+  out = runIn(english, "--text extra");
+  EXPECT_TRUE(has(out, "unexpected argument extra (see --help)")) << out;
+}
+
+TEST(InterfaceLanguageTest, AnyPortugueseReadsBrazilianAndEverythingElseEnglish) {
+  EXPECT_EQ(app::interfaceLanguage({"pt-BR"}), "pt_BR");
+  EXPECT_EQ(app::interfaceLanguage({"pt-PT", "en-GB"}), "pt_BR");
+  EXPECT_EQ(app::interfaceLanguage({"pt"}), "pt_BR");
+  EXPECT_EQ(app::interfaceLanguage({"de-DE", "en-US", "pt-BR"}), "en");  // the first listed that has one
+  EXPECT_EQ(app::interfaceLanguage({"fr-FR"}), "en");
+  EXPECT_EQ(app::interfaceLanguage({"C"}), "en");
+  EXPECT_EQ(app::interfaceLanguage({}), "en");
 }

@@ -1,13 +1,16 @@
 // End to end: the bundled demo game played through its whole walkthrough by an
 // events file on a copy of the game, then started again: it resumes where it
-// ended; a new game restores the shipped objects and empty registers.
+// ended; a new game restores the shipped objects and empty registers; the ending
+// keeps the command box for NOVO; what the places mention can be examined.
 #include <gtest/gtest.h>
 
+#include <QColor>
 #include <QImage>
 
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
+#include <set>
 
 #include "base/file_io.h"
 #include "base/text.h"
@@ -171,6 +174,69 @@ TEST_F(DemoGameTest, ANewGameRestoresTheShippedObjectsAndEmptiesTheRegisters) {
   EXPECT_EQ(state("novo", "Posic"), "praca");
   for (const char* file : {"mirandel.obx", "mirandel.rgs"})
     EXPECT_EQ(game.read(file), base::readFileBytes(kDemoGame / file).value_or("<missing>")) << file;
+}
+
+TEST_F(DemoGameTest, AfterTheEndingTheCommandBoxStaysInSightAndTakesNovo) {
+  std::string events = "start\n";
+  for (const auto& command : walkthrough()) events += "type " + command + "\n";
+  events += "dump " + (game.path() / "fim").string() + "\ntype novo\n";
+  ASSERT_EQ(play(events, "novo"), 0) << game.read("stderr.txt");
+  EXPECT_EQ(state("fim", "Posic"), "final");
+  EXPECT_EQ(state("fim", "page"), "3");
+  EXPECT_EQ(state("fim", "inputVisible"), "1");
+  // The box is drawn, in its own colour, below the ending's page rather than under it.
+  QImage screen(QString::fromStdString((game.path() / "fim" / "screen.png").string()));
+  ASSERT_FALSE(screen.isNull());
+  const auto table = game.readLines("mirandel.ini");
+  const QColor boxColour(QStringLiteral("#") + QString::fromStdString(table.at(40)));
+  EXPECT_EQ(screen.pixelColor(600, 395).rgb(), boxColour.rgb());
+  // NOVO typed in the box begins the adventure again.
+  EXPECT_EQ(errors("novo"), "");
+  EXPECT_EQ(state("novo", "Posic"), "praca");
+  EXPECT_EQ(state("novo", "lastCommand"), "NOVO");
+}
+
+TEST_F(DemoGameTest, WhatThePlacesMentionCanBeExaminedAndPegueTudoTakesWhatCanBeCarried) {
+  // Every thing the phrase file lets the player examine has its part in the
+  // script that answers (a label named as the thing; a missing one would fall
+  // through to the first thing's answer), and asking for each of them in the
+  // square raises no error.
+  std::set<std::string> targets;
+  std::string events = "start\ntype novo\n";
+  for (const auto& line : game.readLines("comandos.scx")) {
+    const size_t bar = line.find('|');
+    const std::string target = bar == std::string::npos ? "" : base::trim(line.substr(bar + 1));
+    if ((target.rfind("examinar&Prm=", 0) == 0 || target.rfind("cenario&Prm=", 0) == 0) && targets.insert(target).second)
+      events += "type " + base::trim(line.substr(0, bar)) + "\n";
+  }
+  ASSERT_GE(targets.size(), 30u);
+  for (const auto& target : targets) {
+    const std::string script = target.substr(0, target.find('&')) + ".scx";
+    const auto lines = game.readLines(script);
+    const std::string label = ":" + target.substr(target.find('=') + 1);
+    EXPECT_NE(std::find(lines.begin(), lines.end(), label), lines.end()) << script << " has no " << label;
+  }
+  ASSERT_EQ(play(events, "todos"), 0) << game.read("stderr.txt");
+  EXPECT_EQ(errors("todos"), "");
+
+  // Things are seen where they are, objects where they lie or when carried.
+  ASSERT_EQ(play("start\ntype novo\ntype examine as casas\ndump " + (game.path() / "casas").string() +
+                     "\ntype olhe a lareira\ndump " + (game.path() / "lareira").string() +
+                     "\ntype leste\ntype pegue tudo\ndump " + (game.path() / "tudo").string() +
+                     "\ntype pegue tudo\ndump " + (game.path() / "nada").string() +
+                     "\ntype oeste\ntype examinar a pá\n",
+                 "pa"),
+            0)
+      << game.read("stderr.txt");
+  EXPECT_NE(game.read("casas/msg.txt").find("Casas de pedra cinzenta"), std::string::npos) << game.read("casas/msg.txt");
+  EXPECT_NE(game.read("lareira/msg.txt").find("Não vejo isso aqui."), std::string::npos);
+  EXPECT_NE(game.read("tudo/msg.txt").find("Você pega tudo o que pode levar."), std::string::npos);
+  EXPECT_NE(game.read("nada/msg.txt").find("Não há nada aqui que você possa levar."), std::string::npos);
+  EXPECT_NE(game.read("pa/msg.txt").find("Uma pá curta de ferreiro"), std::string::npos) << game.read("pa/msg.txt");
+  auto objects = game.readLines("mirandel.obx");
+  ASSERT_EQ(objects.size(), 72u);
+  EXPECT_EQ(objects[7 * 8 + 3], "jog");       // the shovel was taken
+  EXPECT_EQ(objects[2 * 8 + 3], "ferraria");  // the anvil does not leave its place
 }
 
 TEST_F(DemoGameTest, TheMapGrowsWithThePlacesSeenAndItsPageLeadsBack) {

@@ -81,7 +81,8 @@ TEST_F(MediaPlayTest, TheTerminalNamesTheMusicAndTheSoundsAndStartsTheTheme) {
   game.write("comandos.scx", "SOM | som\n");
   game.write("som.scx", "playsnd porta.wav\nplaymusica outra.mp3");
   game.writeBytes("input.txt", "som\n");
-  run(std::string(MIRANDEL_BINARY) + " --text --mute --game " + game.path().string() + " <" +
+  // The terminal's own words in Portuguese.
+  run("LANGUAGE= LC_ALL= LANG=pt_BR.UTF-8 " + std::string(MIRANDEL_BINARY) + " --text --mute --game " + game.path().string() + " <" +
       (game.path() / "input.txt").string() + " >" + (game.path() / "output.txt").string() + " 2>&1");
   const std::string out = game.read("output.txt");
   EXPECT_NE(out.find("[música: mirandel.mp3]"), std::string::npos) << out;

@@ -96,7 +96,9 @@ TEST(OnlinePlay, TheTerminalShowsTheDownloadPageAndABulkDownloadLineByLine) {
   server.serve("/mrd2023/mrd/a.scx", "A");
   server.serve("/mrd2023/mrd/b.scx", "B");
   game.writeBytes("input.txt", ":baixar\n:baixar TicLine\n:baixar btDWNtudo\n:baixar btAtual\n:baixar Nada\n");
-  std::string command = std::string(MIRANDEL_BINARY) + " --text --game " + game.path().string() + " --server " +
+  // The terminal's own words in Portuguese.
+  std::string command = "LANGUAGE= LC_ALL= LANG=pt_BR.UTF-8 " + std::string(MIRANDEL_BINARY) + " --text --game " +
+                        game.path().string() + " --server " +
                         server.url() + " <" + (game.path() / "input.txt").string() + " >" +
                         (game.path() / "output.txt").string() + " 2>&1";
   ASSERT_EQ(WEXITSTATUS(std::system(command.c_str())), 0) << game.read("output.txt");

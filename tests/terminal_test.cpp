@@ -2,10 +2,20 @@
 // out as UTF-8 as it is produced, typed UTF-8 reaches the phrase file as
 // Windows-1252, the terminal's own ":" commands press keys and list and follow
 // page links, and the end of the input closes the player with the shut-down save.
+// On a real terminal (a pseudo-terminal here) lines are edited with the arrow
+// keys, earlier commands come back, and output wraps to the terminal's width.
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <chrono>
 #include <cstdlib>
+#include <csignal>
+#include <poll.h>
+#include <pty.h>
+#include <sys/wait.h>
+#include <termios.h>
+#include <thread>
+#include <unistd.h>
 
 #include "shell/defs.h"
 #include "support/picture_files.h"
@@ -22,7 +32,6 @@ struct TerminalTest : ::testing::Test {
     game.write("mirandel.obz", "");
     game.write("mirandel.obx", "");
     game.write("abertura.scx", "modo= 0\nmsg= Olá, aventureiro!");
-    game.write("comandos.scx", "AÇÃO | acao\nPÁGINA | pagina\nPONTOS | pontos\n");
     game.write("pontos.scx", "modo= 1\nlnktel= Abrir a porta,acao,10,10\nlnkfnc= ,norte,0,0,20,20\n"
                              "display= Ou @volte|norte| depois.,fnc,0,100");
     game.write("acao.scx", "modo= 0\nsetpos= acao\nmsg= Você agiu.");
@@ -30,11 +39,15 @@ struct TerminalTest : ::testing::Test {
     game.writeBytes("norte.bmp", "");
     game.write("pagina.scx",
                "modo= 2\nclearmsg\n'<a href=Scp=acao>Agir</a> ou <a href=\"Scp=norte&Prm=1\">ir&nbsp;embora</a>'");
+    game.write("longo.scx", "modo= 0\nmsg= À noite a névoa cobre a praça e a ruela toda de Mirandel.");
+    game.write("comandos.scx", "AÇÃO | acao\nPÁGINA | pagina\nPONTOS | pontos\nNORTE | norte\nLONGO | longo\n"
+                               "2 | acao\n");
   }
-  // Runs the terminal on the input; returns its output.
-  std::string play(const std::string& input) {
+  // Runs the terminal on the input with the interface language of the locale
+  // variables given (Portuguese unless told); returns its output.
+  std::string play(const std::string& input, const std::string& locale = "LANGUAGE= LC_ALL= LANG=pt_BR.UTF-8") {
     game.writeBytes("input.txt", input);
-    std::string command = std::string(MIRANDEL_BINARY) + " --text --game " + game.path().string() + " <" +
+    std::string command = locale + " " + std::string(MIRANDEL_BINARY) + " --text --game " + game.path().string() + " <" +
                           (game.path() / "input.txt").string() + " >" + (game.path() / "output.txt").string() +
                           " 2>&1";
     exitCode = WEXITSTATUS(std::system(command.c_str()));
@@ -43,6 +56,98 @@ struct TerminalTest : ::testing::Test {
   static bool has(const std::string& output, const std::string& part) { return output.find(part) != std::string::npos; }
   TempFolder game;
   int exitCode = -1;
+};
+
+// The player on a pseudo-terminal of the given width, in Portuguese: keys are
+// written to it and what it shows is read back.
+class TerminalOnPty {
+ public:
+  TerminalOnPty(const std::filesystem::path& folder, unsigned short columns) {
+    // Everything the child needs is made before the fork.
+    std::vector<std::string> environment = {"TERM=xterm", "LANG=pt_BR.UTF-8", "QT_QPA_PLATFORM=offscreen"};
+    for (char** variable = environ; *variable; ++variable) {
+      std::string entry = *variable;
+      for (const char* replaced : {"TERM=", "LANG=", "LANGUAGE=", "LC_ALL=", "LC_MESSAGES=", "QT_QPA_PLATFORM="})
+        if (entry.rfind(replaced, 0) == 0) entry.clear();
+      if (!entry.empty()) environment.push_back(entry);
+    }
+    std::vector<char*> envp;
+    for (auto& entry : environment) envp.push_back(entry.data());
+    envp.push_back(nullptr);
+    const std::string binary = MIRANDEL_BINARY, game = folder.string();
+    std::vector<const char*> argv = {binary.c_str(), "--text", "--mute", "--game", game.c_str(), nullptr};
+    winsize size{};
+    size.ws_row = 24;
+    size.ws_col = columns;
+    pid_ = ::forkpty(&master_, nullptr, nullptr, &size);
+    if (pid_ == 0) {
+      ::execve(binary.c_str(), const_cast<char* const*>(argv.data()), envp.data());
+      ::_exit(127);
+    }
+  }
+  ~TerminalOnPty() {
+    if (pid_ > 0 && !ended_) {
+      ::kill(pid_, SIGKILL);
+      ::waitpid(pid_, nullptr, 0);
+    }
+    if (master_ >= 0) ::close(master_);
+  }
+  bool started() const { return pid_ > 0; }
+
+  // Types the keys once the line editor reads keys one by one (the terminal is
+  // out of its line mode); keys typed before that are echoed by the terminal
+  // itself, as type-ahead is on any terminal.
+  void type(const std::string& keys) {
+    for (int tries = 0; tries < 3000 && inLineMode(); ++tries) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    ASSERT_EQ(::write(master_, keys.data(), keys.size()), static_cast<ssize_t>(keys.size()));
+  }
+
+  // Waits until the screen shows part after offset from; returns where it ends
+  // (npos after 30 seconds).
+  size_t waitFor(const std::string& part, size_t from = 0) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    for (;;) {
+      if (size_t at = shown_.find(part, from); at != std::string::npos) return at + part.size();
+      const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+      if (left.count() <= 0 || !readSome(static_cast<int>(left.count()))) return std::string::npos;
+    }
+  }
+  // The exit status once the program ended (-1 when it did not within 30 seconds).
+  int exitStatus() {
+    for (int tries = 0; tries < 300; ++tries) {
+      // A closed terminal reads at once; the wait is then the sleep.
+      if (!readSome(100)) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+      int status = 0;
+      if (::waitpid(pid_, &status, WNOHANG) == pid_) {
+        ended_ = true;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+      }
+    }
+    return -1;
+  }
+  const std::string& shown() const { return shown_; }
+
+ private:
+  bool readSome(int milliseconds) {
+    pollfd watched{master_, POLLIN, 0};
+    if (::poll(&watched, 1, milliseconds) <= 0) return false;
+    char chunk[4096];
+    ssize_t got = ::read(master_, chunk, sizeof chunk);
+    if (got <= 0) return false;  // EIO once the program has closed the terminal
+    shown_.append(chunk, static_cast<size_t>(got));
+    return true;
+  }
+
+  // The terminal's settings as the program left them (the master reads the slave's).
+  bool inLineMode() const {
+    termios settings{};
+    return ::tcgetattr(master_, &settings) == 0 && (settings.c_lflag & ICANON);
+  }
+
+  pid_t pid_ = -1;
+  int master_ = -1;
+  bool ended_ = false;
+  std::string shown_;
 };
 
 }  // namespace
@@ -99,4 +204,85 @@ TEST_F(TerminalTest, ListsTheHotSpotsOfThePicturesAndClicksThemByNumber) {
   EXPECT_TRUE(has(out, "Não há o ponto 4")) << out;
   EXPECT_TRUE(has(out, "> :clicar 1\nVocê agiu.")) << out;
   EXPECT_TRUE(has(out, "Nenhum ponto clicável nesta tela.")) << out;  // the run cleared them
+}
+
+TEST_F(TerminalTest, OnATerminalTheArrowKeysEditTheLineAndRecallEarlierCommands) {
+  TerminalOnPty terminal(game.path(), 39);
+  ASSERT_TRUE(terminal.started());
+  size_t at = terminal.waitFor("> ", terminal.waitFor("Olá, aventureiro!"));
+  ASSERT_NE(at, std::string::npos) << terminal.shown();
+  // "nrte", three times Left, "o": the line reads "norte".
+  terminal.type("nrte\x1b[D\x1b[D\x1b[Do\r");
+  at = terminal.waitFor("> ", terminal.waitFor("Ao norte.", at));
+  ASSERT_NE(at, std::string::npos) << terminal.shown();
+  terminal.type("longo\r");
+  at = terminal.waitFor("> ", terminal.waitFor("Mirandel.", at));
+  ASSERT_NE(at, std::string::npos) << terminal.shown();
+  terminal.type("ação\r");
+  at = terminal.waitFor("> ", terminal.waitFor("Você agiu.", at));
+  ASSERT_NE(at, std::string::npos) << terminal.shown();
+  // Up three times goes back past "ação" and "longo" to the edited "norte".
+  terminal.type("\x1b[A\x1b[A\x1b[A\r");
+  at = terminal.waitFor("> ", terminal.waitFor("Ao norte.", at));
+  ASSERT_NE(at, std::string::npos) << terminal.shown();
+  terminal.type(":sair\r");
+  EXPECT_EQ(terminal.exitStatus(), 0) << terminal.shown();
+
+  // The long text wrapped at a word, by characters: 39 of them (42 bytes) fill
+  // the first line.
+  EXPECT_TRUE(has(terminal.shown(), "À noite a névoa cobre a praça e a ruela\r\ntoda de Mirandel.")) << terminal.shown();
+  EXPECT_FALSE(has(terminal.shown(), "^[[")) << terminal.shown();  // no key typed as text
+  EXPECT_FALSE(has(terminal.shown(), "Perdão, não entendi.")) << terminal.shown();
+  EXPECT_EQ(game.readLines("mirandel.ini").at(10), "norte");
+}
+
+TEST_F(TerminalTest, PipedOutputIsNeverWrapped) {
+  std::string out = play("longo\n");
+  EXPECT_TRUE(has(out, "À noite a névoa cobre a praça e a ruela toda de Mirandel.\n")) << out;
+}
+
+TEST_F(TerminalTest, ABareNumberFollowsTheLinkOfThatNumberWhenThePageShowsLinks) {
+  // Without a page "2" is a typed command (the game has a phrase for it).
+  std::string out = play("2\npágina\n3\n2\n");
+  EXPECT_EQ(exitCode, 0) << out;
+  EXPECT_TRUE(has(out, "> 2\nVocê agiu.")) << out;
+  EXPECT_TRUE(has(out, "Agir [1] ou ir embora [2]")) << out;
+  EXPECT_TRUE(has(out, "> 3\nNão há o link 3; :links lista os links.")) << out;
+  EXPECT_TRUE(has(out, "> 2\nAo norte.")) << out;
+  EXPECT_EQ(game.readLines("mirandel.ini").at(10), "norte");
+}
+
+TEST_F(TerminalTest, LeavingWordsTheGameDoesNotKnowPointAtSair) {
+  std::string out = play("sair\nencerrar\n");
+  const std::string hint = "(para encerrar e salvar o jogo, digite :sair)";
+  size_t first = out.find(hint);
+  ASSERT_NE(first, std::string::npos) << out;
+  EXPECT_NE(out.find(hint, first + 1), std::string::npos) << out;
+  // The game's own answer comes first, word for word.
+  EXPECT_LT(out.find("> sair\nPerdão, não entendi."), first) << out;
+
+  // A game that has a phrase for the word keeps it: no hint.
+  game.write("comandos.scx", "SAIR | acao\n");
+  out = play("sair\n");
+  EXPECT_TRUE(has(out, "> sair\nVocê agiu.")) << out;
+  EXPECT_FALSE(has(out, hint)) << out;
+}
+
+TEST_F(TerminalTest, ThePlayersOwnWordsFollowTheLocaleAndTheGamesTextNever) {
+  const std::string input = "voar\n:links\n:saidas\n";
+  std::string out = play(input, "LANGUAGE= LC_ALL= LANG=en_US.UTF-8");
+  EXPECT_TRUE(has(out, "Perdão, não entendi.")) << out;
+  EXPECT_TRUE(has(out, "This screen has no links.")) << out;
+  EXPECT_TRUE(has(out, "No exit is marked in this place.")) << out;
+  EXPECT_TRUE(has(out, "(:ajuda lists the terminal's commands)")) << out;
+
+  out = play(input);
+  EXPECT_TRUE(has(out, "Perdão, não entendi.")) << out;
+  EXPECT_TRUE(has(out, "Esta tela não tem links.")) << out;
+  EXPECT_TRUE(has(out, "Nenhuma saída marcada neste local.")) << out;
+
+  // LANGUAGE comes before LANG; a language without a catalogue reads English.
+  EXPECT_TRUE(has(play(input, "LANGUAGE=en LC_ALL= LANG=pt_BR.UTF-8"), "This screen has no links."));
+  EXPECT_TRUE(has(play(input, "LANGUAGE= LC_ALL= LANG=de_DE.UTF-8"), "This screen has no links."));
+  EXPECT_TRUE(has(play(input, "LANGUAGE= LC_ALL=pt_PT.UTF-8 LANG=en_US.UTF-8"), "Esta tela não tem links."));
 }

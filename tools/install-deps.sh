@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins
   libgl-dev libxkbcommon-dev
   libpng-dev libjpeg-dev libgif-dev libqrencode-dev libcurl4-openssl-dev libzip-dev libcpp-httplib-dev
+  libedit-dev qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   qt6-multimedia-dev libmpg123-dev libsndfile1-dev libmp3lame-dev pulseaudio
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-liberation fontconfig openssl

@@ -181,9 +181,14 @@ std::filesystem::path playFolder(const std::string& requested) {
   bool bundled = requested.empty();
   std::filesystem::path folder = bundled ? bundledGamesFolder() / "mirandel" : std::filesystem::path(requested);
   if (!std::filesystem::exists(folder))
-    throw std::runtime_error("the game folder " + folder.string() + " does not exist");
+    throw std::runtime_error(QCoreApplication::translate("Options", "the game folder %1 does not exist")
+                                 .arg(QString::fromStdString(folder.string()))
+                                 .toStdString());
   if (!std::filesystem::is_directory(folder))
-    throw std::runtime_error(folder.string() + " is not a folder: --game takes the folder that holds the game");
+    throw std::runtime_error(
+        QCoreApplication::translate("Options", "%1 is not a folder: --game takes the folder that holds the game")
+            .arg(QString::fromStdString(folder.string()))
+            .toStdString());
   folder = std::filesystem::canonical(folder);
   if (!bundled && isWritableFolder(folder)) return folder;
   return userCopy(folder, userDataFolder());

@@ -10,6 +10,7 @@
 
 #include "app/game_check.h"
 #include "app/game_location.h"
+#include "app/interface_language.h"
 #include "app/online_options.h"
 #include "app/options.h"
 #include "app/scripted_play.h"
@@ -64,6 +65,7 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName("mirandel");
   QApplication::setApplicationVersion(MIRANDEL_VERSION);
+  app::installInterfaceLanguage(application);
 
   auto options = app::parseOptions();
   if (!options) return 1;

@@ -6,35 +6,41 @@
 #include <cstdio>
 
 namespace app {
+namespace {
+
+QString translate(const char* context, const char* source) { return QCoreApplication::translate(context, source); }
+
+}  // namespace
 
 std::optional<Options> parseOptions() {
   QCommandLineParser parser;
   parser.setApplicationDescription(
-      "mirandel: player for Quimera graphical text adventures.\n"
-      "Without options it plays the bundled demo game in a window (in the terminal when there is no display).");
+      translate("Options", "mirandel: player for Quimera graphical text adventures.\n"
+                "Without options it plays the bundled demo game in a window (in the terminal when there is no display)."));
   parser.addHelpOption();
   parser.addVersionOption();
-  QCommandLineOption game("game", "Play the game in folder DIR.", "DIR");
-  QCommandLineOption name("name", "Base name of the player's own table (default mirandel).", "BASE");
-  QCommandLineOption server("server", "Address of the publisher's server (on-line play).", "URL");
-  QCommandLineOption publisher("publisher", "Base address of the publisher's pages on the opening screen.", "URL");
-  QCommandLineOption text("text", "Play in the terminal.");
-  QCommandLineOption events("events", "Scripted play: read events from FILE, no window needed.", "FILE");
-  QCommandLineOption dump("dump", "After the last event, write a snapshot into DIR.", "DIR");
-  QCommandLineOption trace("trace", "Write every statement trace line to FILE.", "FILE");
-  QCommandLineOption check("check", "Check the game for faults without running it (exit 0 clean, 1 findings, 2 unreadable).");
-  QCommandLineOption mute("mute", "Play without sound (in the window Ctrl+M turns it on and off).");
+  QCommandLineOption game("game", translate("Options", "Play the game in folder DIR."), "DIR");
+  QCommandLineOption name("name", translate("Options", "Base name of the player's own table (default mirandel)."), "BASE");
+  QCommandLineOption server("server", translate("Options", "Address of the publisher's server (on-line play)."), "URL");
+  QCommandLineOption publisher("publisher", translate("Options", "Base address of the publisher's pages on the opening screen."), "URL");
+  QCommandLineOption text("text", translate("Options", "Play in the terminal."));
+  QCommandLineOption events("events", translate("Options", "Scripted play: read events from FILE, no window needed."), "FILE");
+  QCommandLineOption dump("dump", translate("Options", "After the last event, write a snapshot into DIR."), "DIR");
+  QCommandLineOption trace("trace", translate("Options", "Write every statement trace line to FILE."), "FILE");
+  QCommandLineOption check("check", translate("Options", "Check the game for faults without running it (exit 0 clean, 1 findings, 2 unreadable)."));
+  QCommandLineOption mute("mute", translate("Options", "Play without sound (in the window Ctrl+M turns it on and off)."));
   parser.addOptions({game, name, server, publisher, text, events, dump, trace, check, mute});
   // A mistake is reported here, pointing to --help; process() then handles
   // --help, --help-all and --version.
   if (!parser.parse(QCoreApplication::arguments())) {
-    std::fprintf(stderr, "mirandel: %s (see --help)\n", parser.errorText().toLocal8Bit().constData());
+    std::fprintf(stderr, "mirandel: %s\n", translate("Options", "%1 (see --help)").arg(parser.errorText()).toLocal8Bit().constData());
     return std::nullopt;
   }
   parser.process(QCoreApplication::arguments());
   if (!parser.positionalArguments().isEmpty()) {
-    std::fprintf(stderr, "mirandel: unexpected argument %s (see --help)\n",
-                 parser.positionalArguments().first().toLocal8Bit().constData());
+    std::fprintf(stderr, "mirandel: %s\n",
+                 translate("Options", "unexpected argument %1 (see --help)").arg(parser.positionalArguments().first())
+                     .toLocal8Bit().constData());
     return std::nullopt;
   }
   Options options;

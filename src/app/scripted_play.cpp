@@ -2,6 +2,7 @@
 // window exists offscreen when there is no display), with a virtual clock.
 #include "app/scripted_play.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 
 #include "app/events_file.h"
@@ -11,11 +12,20 @@
 #include "ui/window_session.h"
 
 namespace app {
+namespace {
+
+// The player's own message, in the interface language, naming a file.
+void report(const char* source, const std::string& file) {
+  std::fprintf(stderr, "mirandel: %s\n",
+               QCoreApplication::translate("Options", source).arg(QString::fromStdString(file)).toLocal8Bit().constData());
+}
+
+}  // namespace
 
 int playEventsFile(const Options& options, const std::filesystem::path& folder) {
   auto text = base::readFileBytes(options.eventsFile);
   if (!text) {
-    std::fprintf(stderr, "mirandel: cannot read the events file %s\n", options.eventsFile.c_str());
+    report(QT_TRANSLATE_NOOP("Options", "cannot read the events file %1"), options.eventsFile);
     return 1;
   }
   std::string error;
@@ -38,13 +48,13 @@ int playEventsFile(const Options& options, const std::filesystem::path& folder) 
       case Event::Kind::Input: session.deliver(event.input); break;
       case Event::Kind::Wait: session.wait(event.milliseconds); break;
       case Event::Kind::Dump:
-        if (!session.dump(event.folder)) std::fprintf(stderr, "mirandel: cannot write the dump into %s\n", event.folder.c_str());
+        if (!session.dump(event.folder)) report(QT_TRANSLATE_NOOP("Options", "cannot write the dump into %1"), event.folder);
         break;
     }
     if (exitCode != 0 || session.closed()) break;
   }
   if (!options.dumpFolder.empty() && !session.dump(options.dumpFolder)) {
-    std::fprintf(stderr, "mirandel: cannot write the dump into %s\n", options.dumpFolder.c_str());
+    report(QT_TRANSLATE_NOOP("Options", "cannot write the dump into %1"), options.dumpFolder);
     exitCode = 1;
   }
   session.close();

@@ -2,6 +2,7 @@
 #include "terminal/map_picture.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 
 #include "base/cp1252.h"
 #include "base/file_io.h"
@@ -11,7 +12,7 @@ namespace terminal {
 
 std::string writeMapPicture(const shell::Game& game, const std::filesystem::path& folder) {
   const QImage& map = game.map.MapJog;
-  if (map.isNull()) return "Este jogo ainda n\xE3o mostrou um mapa.";
+  if (map.isNull()) return QCoreApplication::translate("Terminal", "This game has not shown a map yet.").toStdString();
   // Game text is Windows-1252; file names and the terminal are UTF-8.
   const std::string& gameName = game.folders.gameName;
   const std::string name = base::cp1252ToUtf8(gameName.empty() ? std::string("jogo") : gameName) + "-mapa.png";
@@ -22,8 +23,10 @@ std::string writeMapPicture(const shell::Game& game, const std::filesystem::path
   std::error_code error;
   std::filesystem::create_directories(folder, error);
   if (!map.save(&buffer, "PNG") || !base::writeFileAtomically(file, std::string_view(png.constData(), size_t(png.size()))))
-    return "N\xE3o consegui gravar o mapa em " + base::utf8ToCp1252(file.string());
-  return "Mapa gravado em: " + base::utf8ToCp1252(file.string());
+    return QCoreApplication::translate("Terminal", "Could not write the map into %1")
+        .arg(QString::fromStdString(file.string()))
+        .toStdString();
+  return QCoreApplication::translate("Terminal", "Map written into: %1").arg(QString::fromStdString(file.string())).toStdString();
 }
 
 }  // namespace terminal

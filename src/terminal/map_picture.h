@@ -9,7 +9,8 @@ namespace shell { struct Game; }
 namespace terminal {
 
 // Writes "<gameName>-mapa.png" into the folder (made when missing) and returns
-// the line to print (Windows-1252): where the file is, or why there is none.
+// the line to print (UTF-8, in the interface language): where the file is, or
+// why there is none.
 std::string writeMapPicture(const shell::Game& game, const std::filesystem::path& folder);
 
 }  // namespace terminal

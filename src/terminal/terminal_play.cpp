@@ -1,45 +1,54 @@
 // Terminal front end.
 #include "terminal/terminal_play.h"
 
-#include <cerrno>
+#include <QCoreApplication>
 #include <iostream>
 #include <map>
-#include <poll.h>
-#include <unistd.h>
 
 #include "base/cp1252.h"
 #include "base/number.h"
 #include "input/command_keys.h"
-#include "platform/stop_signals.h"
+#include "input/command_text.h"
+#include "input/phrase_file.h"
 #include "online/down_controls.h"
 #include "online/down_page.h"
 #include "shell/startup.h"
+#include "terminal/line_input.h"
 #include "terminal/map_picture.h"
 #include "terminal/session.h"
 #include "terminal/terminal_page.h"
+#include "terminal/wrapped_output.h"
 
 namespace terminal {
 namespace {
 
 using Kind = shell::PlayerInput::Kind;
 
-const char* const kHelp =
-    "Comandos do jogo: digite a frase e tecle Enter (por exemplo: norte, pegue a chave).\n"
-    "Uma linha vazia tecla Enter com a caixa vazia: descreve o local de novo.\n"
-    "Comandos do terminal:\n"
-    "  :f1 :f2 :f3 :f4        teclas de fun\xC3\xA7\xC3\xA3o (F3 traz de volta o \xC3\xBAltimo comando)\n"
-    "  :norte :sul :leste :oeste   (ou :up :down :right :left) as setas\n"
-    "  :saidas                as sa\xC3\xAD" "das do local\n"
-    "  :links                 os links da p\xC3\xA1gina, numerados\n"
-    "  :link N                segue o link N\n"
-    "  :pontos                os pontos clic\xC3\xA1veis das imagens, numerados\n"
-    "  :clicar N              clica no ponto N\n"
-    "  :executar NOME         executa o script NOME (como um clique o faria)\n"
-    "  :mapa                  grava o mapa do jogo num arquivo PNG e mostra onde\n"
-    "  :baixar                a p\xC3\xA1gina de download (jogo online, atualiza\xC3\xA7\xC3\xB5" "es)\n"
-    "  :baixar CONTROLE       clica num controle dela (TicLine, btAtual, btDEG, btDWNtudo...)\n"
-    "  :ajuda                 esta lista (tamb\xC3\xA9m :help ou help)\n"
-    "  :sair                  encerra e salva o jogo (o fim da entrada tamb\xC3\xA9m)\n";
+// The player's own words in the terminal, in the interface language; game text
+// is printed as the game wrote it.
+QString translate(const char* context, const char* source) { return QCoreApplication::translate(context, source); }
+std::string utf8(const QString& text) { return text.toStdString(); }
+
+std::string helpText() {
+  return utf8(translate("Terminal", "Game commands: type the phrase and press Enter (for example: norte, pegue a chave).\n"
+      "An empty line presses Enter with an empty box: the place is described again.\n"
+      "When the page shows numbered links, a bare number follows that link.\n"
+      "The arrow keys edit the line; Up and Down recall earlier commands.\n"
+      "Terminal commands:\n"
+      "  :f1 :f2 :f3 :f4        function keys (F3 brings back the last command)\n"
+      "  :norte :sul :leste :oeste   (or :up :down :right :left) the arrow keys of the game\n"
+      "  :saidas                the exits of the place\n"
+      "  :links                 the links of the page, numbered\n"
+      "  :link N                follows link N\n"
+      "  :pontos                the clickable spots of the pictures, numbered\n"
+      "  :clicar N              clicks spot N\n"
+      "  :executar NAME         runs the script NAME (as a click would)\n"
+      "  :mapa                  writes the game's map into a PNG file and says where\n"
+      "  :baixar                the download page (on-line game, updates)\n"
+      "  :baixar CONTROL        clicks one of its controls (TicLine, btAtual, btDEG, btDWNtudo...)\n"
+      "  :ajuda                 this list (also :help or help)\n"
+      "  :sair                  ends and saves the game (so does the end of the input; also :quit)\n"));
+}
 
 // Terminal names of the command keys.
 const std::map<std::string, std::string>& keyNames() {
@@ -50,70 +59,44 @@ const std::map<std::string, std::string>& keyNames() {
   return names;
 }
 
-// Game text to the terminal: UTF-8 with LF. Pieces of one text (the typewriter,
-// the strip under the picture) run on in one line; other texts are lines.
+// Words a player types to leave a game; when the game has no phrase for one,
+// the terminal points at :sair.
+bool isLeavingWord(const std::string& cp1252Command) {
+  const std::string command = input::normaliseCommand(base::trim(cp1252Command));
+  return command == "SAIR" || command == "ENCERRAR" || command == "QUIT" || command == "EXIT";
+}
+
+bool isBareNumber(const std::string& line) {
+  return !line.empty() && line.size() <= 4 && line.find_first_not_of("0123456789") == std::string::npos;
+}
+
+// Text to the terminal: UTF-8 with LF, wrapped to the terminal's width. Pieces
+// of one text (the typewriter, the strip under the picture) run on in one line;
+// other texts are lines.
 class Output {
  public:
-  void write(const std::string& cp1252, bool wholeLine) {
-    if (wholeLine) endLine();
-    std::string text = base::cp1252ToUtf8(cp1252);
-    for (size_t i = 0; i < text.size(); ++i) {
-      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-      std::cout << (text[i] == '\r' ? '\n' : text[i]);
-      atLineStart_ = text[i] == '\r' || text[i] == '\n';
-    }
-    if (wholeLine) endLine();
+  Output() : out_(std::cout, standardOutputWidth) {}
+  // Game text (Windows-1252).
+  void game(const std::string& cp1252, bool wholeLine) { write(base::cp1252ToUtf8(cp1252), wholeLine); }
+  void gameLine(const std::string& cp1252) { game(cp1252, true); }
+  // The player's own text (UTF-8), a line of its own.
+  void line(const std::string& utf8Text) { write(utf8Text, true); }
+  void endLine() { out_.endLine(); }
+  void raw(const std::string& utf8Text) {
+    out_.flush();
+    std::cout << utf8Text << std::flush;
+  }
+
+ private:
+  // A piece of a running text keeps its last word back until the text goes on,
+  // so that a word written in two pieces is never broken at the seam.
+  void write(const std::string& utf8Text, bool wholeLine) {
+    if (wholeLine) out_.endLine();
+    out_.write(utf8Text);
+    if (wholeLine) out_.endLine();
     std::cout << std::flush;
   }
-  void line(const std::string& cp1252) { write(cp1252, true); }
-  void endLine() {
-    if (!atLineStart_) std::cout << '\n';
-    atLineStart_ = true;
-  }
-
- private:
-  bool atLineStart_ = true;
-};
-
-// Lines of standard input, read as they come, unless a stop signal comes first.
-class InputLines {
- public:
-  enum class Next { Line, End, Stop };
-
-  Next next(std::string& line) {
-    for (;;) {
-      if (platform::stopSignalReceived()) return Next::Stop;
-      if (auto end = buffer_.find('\n'); end != std::string::npos) {
-        line = buffer_.substr(0, end);
-        buffer_.erase(0, end + 1);
-        return Next::Line;
-      }
-      if (ended_) {
-        if (buffer_.empty()) return Next::End;
-        line = std::move(buffer_);
-        buffer_.clear();
-        return Next::Line;
-      }
-      waitAndRead();
-    }
-  }
-
- private:
-  void waitAndRead() {
-    pollfd watched[2] = {{STDIN_FILENO, POLLIN, 0}, {platform::stopSignalFd(), POLLIN, 0}};
-    if (::poll(watched, platform::stopSignalFd() >= 0 ? 2 : 1, -1) < 0) {
-      if (errno != EINTR) ended_ = true;
-      return;
-    }
-    if (!(watched[0].revents & (POLLIN | POLLHUP | POLLERR))) return;
-    char chunk[4096];
-    ssize_t got = ::read(STDIN_FILENO, chunk, sizeof chunk);
-    if (got > 0) buffer_.append(chunk, static_cast<size_t>(got));
-    else if (got == 0 || (errno != EINTR && errno != EAGAIN)) ended_ = true;
-  }
-
-  std::string buffer_;
-  bool ended_ = false;
+  WrappedOutput out_;
 };
 
 class Terminal {
@@ -121,25 +104,28 @@ class Terminal {
   Terminal(Session& session, std::filesystem::path userFolder)
       : session_(session), game_(session.game), userFolder_(std::move(userFolder)) {
     session.host.onText = [this](platform::TextSink sink, const std::string& text) { show(sink, text); };
-    session.host.onError = [this](const std::string& message) { out_.line("[erro] " + message); };
+    session.host.onError = [this](const std::string& message) {
+      out_.line(utf8(translate("Terminal", "[error] %1").arg(gameText(message))));
+    };
     session.queue.onUnsupported = [this](const std::string& why) { out_.line("[" + why + "]"); };
   }
 
-  // The prompt, on a line of its own; piped commands are echoed after it.
-  void prompt() {
-    out_.endLine();
-    std::cout << "> " << std::flush;
+  void greet() {
+    out_.line("mirandel \u2014 " + base::cp1252ToUtf8(game_.folders.gameName) + " " +
+              utf8(translate("Terminal", "(:ajuda lists the terminal's commands)")));
   }
-  void echo(const std::string& utf8Line) {
-    std::cout << utf8Line << '\n';
-  }
+
+  // Before a prompt: whatever is written starts a line of its own.
+  void endLine() { out_.endLine(); }
+  // Piped commands are echoed after the prompt.
+  void echo(const std::string& utf8Line) { out_.raw(utf8Line + "\n"); }
 
   // One line typed by the user; false when the player is to close.
   bool handle(const std::string& utf8Line) {
     std::string line = base::trim(utf8Line);
-    if (line == ":sair") return false;
+    if (line == ":sair" || line == ":quit") return false;
     if (line == ":ajuda" || line == ":help" || line == "help") {
-      std::cout << kHelp;
+      out_.line(helpText());
     } else if (line.empty()) {
       key("Enter");
     } else if (auto named = keyNames().find(line); named != keyNames().end()) {
@@ -163,11 +149,16 @@ class Terminal {
     } else if (base::startsWith(line, ":executar ")) {
       post(Kind::Run, base::utf8ToCp1252(base::trim(line.substr(10))));
     } else if (line[0] == ':') {
-      std::cout << "[comando do terminal desconhecido: " << line << "; :ajuda lista os comandos]\n";
+      out_.line(utf8(translate("Terminal", "[unknown terminal command: %1; :ajuda lists the commands]").arg(QString::fromStdString(line))));
+    } else if (isBareNumber(line) && !currentLinks().empty()) {
+      followLink(line);
     } else {
       // Each line is a whole command: the box starts empty.
+      const std::string command = base::utf8ToCp1252(line);
       game_.screen.Input.text.clear();
-      post(Kind::Type, base::utf8ToCp1252(line));
+      post(Kind::Type, command);
+      if (isLeavingWord(command) && !gameKnowsPhrase(command))
+        out_.line(utf8(translate("Terminal", "(to end the game and save it, type :sair)")));
     }
     showCommandBox();
     return !session_.queue.quitRequested() && !session_.host.quitRequested();
@@ -176,18 +167,27 @@ class Terminal {
  private:
   void show(platform::TextSink sink, const std::string& text) {
     using platform::TextSink;
-    if (sink == TextSink::Picture) return out_.line("[imagem: " + text + "]");
-    if (sink == TextSink::Music) return out_.line("[m\xFAsica: " + text + "]");
-    if (sink == TextSink::Sound) return out_.line("[som: " + text + "]");
+    const QString name = gameText(text);
+    if (sink == TextSink::Picture) return out_.line(utf8(translate("Terminal", "[picture: %1]").arg(name)));
+    if (sink == TextSink::Music) return out_.line(utf8(translate("Terminal", "[music: %1]").arg(name)));
+    if (sink == TextSink::Sound) return out_.line(utf8(translate("Terminal", "[sound: %1]").arg(name)));
     if (sink == TextSink::DownPage) return showDownPage();
-    if (sink == TextSink::MsgMd0 || sink == TextSink::Msg) return out_.write(text, false);
-    if (sink != TextSink::WebTxt) return out_.line(text);
+    if (sink == TextSink::MsgMd0 || sink == TextSink::Msg) return out_.game(text, false);
+    if (sink != TextSink::WebTxt) return out_.gameLine(text);
     // The line is already the last of the page: its links number after those before it.
     const auto& page = game_.screen.WebTxt;
     size_t before = page.empty() ? 0 : pageLinks(base::Lines(page.begin(), page.end() - 1)).size();
     std::string shown = pageLineText(text, before + 1);
-    if (!base::trim(shown).empty()) out_.line(shown);
+    if (!base::trim(shown).empty()) out_.gameLine(shown);
   }
+
+  // Whether the phrase file has a line for the command as typed.
+  bool gameKnowsPhrase(const std::string& command) {
+    auto phrases = input::readPhraseFile(game_);
+    return phrases && !input::findCommandScript(*phrases, input::normaliseCommand(command)).empty();
+  }
+
+  static QString gameText(const std::string& cp1252) { return QString::fromStdString(base::cp1252ToUtf8(cp1252)); }
 
   void post(Kind kind, std::string text) { session_.queue.post({kind, std::move(text)}); }
 
@@ -199,7 +199,7 @@ class Terminal {
   // What stays in the command box (a recalled command, a command kept after an error).
   void showCommandBox() {
     if (!game_.screen.Input.text.empty())
-      out_.line("[caixa de comando: " + game_.screen.Input.text + "; uma linha vazia tecla Enter]");
+      out_.line(utf8(translate("Terminal", "[command box: %1; an empty line presses Enter]").arg(gameText(game_.screen.Input.text))));
   }
 
   void listExits() {
@@ -207,7 +207,8 @@ class Terminal {
     std::string list;
     for (size_t slot = 0; slot < words.size(); ++slot)
       if (!game_.world.exits[slot].empty()) list += std::string(list.empty() ? "" : ", ") + words[slot];
-    out_.line(list.empty() ? "Nenhuma sa\xED" "da marcada neste local." : "Sa\xED" "das: " + list + ".");
+    out_.line(utf8(list.empty() ? translate("Terminal", "No exit is marked in this place.")
+                                : translate("Terminal", "Exits: %1.").arg(gameText(list))));
   }
 
   // The links of the page on show (the links of text boxes drawn into pictures
@@ -219,16 +220,17 @@ class Terminal {
 
   void listLinks() {
     auto links = currentLinks();
-    if (links.empty()) return out_.line("Esta tela n\xE3o tem links.");
+    if (links.empty()) return out_.line(utf8(translate("Terminal", "This screen has no links.")));
     for (size_t i = 0; i < links.size(); ++i)
-      out_.line("  " + std::to_string(i + 1) + ". " + pageLineText(links[i].text, 0) + " -> " + links[i].address);
+      out_.line("  " + std::to_string(i + 1) + ". " + base::cp1252ToUtf8(pageLineText(links[i].text, 0)) + " -> " +
+                base::cp1252ToUtf8(links[i].address));
   }
 
   void followLink(const std::string& number) {
     auto links = currentLinks();
     auto n = base::readNumber(number);
     if (!n || *n < 1 || static_cast<size_t>(*n) > links.size())
-      return out_.line("N\xE3o h\xE1 o link " + base::utf8ToCp1252(base::trim(number)) + "; :links lista os links.");
+      return out_.line(utf8(translate("Terminal", "There is no link %1; :links lists the links.").arg(QString::fromStdString(base::trim(number)))));
     post(Kind::Link, links[static_cast<size_t>(*n - 1)].address);
   }
 
@@ -240,26 +242,26 @@ class Terminal {
     return listed;
   }
 
-  static const char* surfaceCaption(int slot) {
+  static QString surfaceCaption(int slot) {
     switch (view::surfaceOfSlot(slot)) {
-      case view::PointerSurface::Tela: return "imagem";
-      case view::PointerSurface::TelCmd: return "painel";
-      case view::PointerSurface::Imp: return "moldura";
-      case view::PointerSurface::Tela3: return "p\xE1gina";
+      case view::PointerSurface::Tela: return translate("Terminal", "picture");
+      case view::PointerSurface::TelCmd: return translate("Terminal", "panel");
+      case view::PointerSurface::Imp: return translate("Terminal", "frame");
+      case view::PointerSurface::Tela3: return translate("Terminal", "page");
     }
-    return "imagem";
+    return translate("Terminal", "picture");
   }
 
   void listHotSpots() {
     const auto listed = activeSlots();
-    if (listed.empty()) return out_.line("Nenhum ponto clic\xE1vel nesta tela.");
+    if (listed.empty()) return out_.line(utf8(translate("Terminal", "No clickable spot on this screen.")));
     for (size_t i = 0; i < listed.size(); ++i) {
       const view::HotSpot& spot = game_.hotSpots.spots[static_cast<size_t>(listed[i])];
       const std::string& name = !spot.picture.empty() ? spot.picture : spot.script;
-      out_.line("  " + std::to_string(i + 1) + ". " + (name.empty() ? "(sem nome)" : name) + " (" +
-                surfaceCaption(listed[i]) + ")");
+      const QString shown = name.empty() ? translate("Terminal", "(no name)") : gameText(name);
+      out_.line(utf8(QStringLiteral("  %1. %2 (%3)").arg(i + 1).arg(shown, surfaceCaption(listed[i]))));
     }
-    out_.line("(:clicar N clica no ponto N)");
+    out_.line(utf8(translate("Terminal", "(:clicar N clicks spot N)")));
   }
 
   // A click at the centre of hot spot N: press and release, as a mouse would.
@@ -267,7 +269,7 @@ class Terminal {
     const auto listed = activeSlots();
     auto n = base::readNumber(number);
     if (!n || *n < 1 || static_cast<size_t>(*n) > listed.size())
-      return out_.line("N\xE3o h\xE1 o ponto " + base::utf8ToCp1252(base::trim(number)) + "; :pontos lista os pontos.");
+      return out_.line(utf8(translate("Terminal", "There is no spot %1; :pontos lists the spots.").arg(QString::fromStdString(base::trim(number)))));
     const int slot = listed[static_cast<size_t>(*n - 1)];
     const view::HotSpot& spot = game_.hotSpots.spots[static_cast<size_t>(slot)];
     shell::PlayerInput click{Kind::Click, view::surfaceName(view::surfaceOfSlot(slot)), spot.x + spot.width / 2,
@@ -287,14 +289,15 @@ class Terminal {
       if (value(std::string(tick) + ".visible") == "1")
         out_.line(std::string(value(std::string(tick) + ".ticked") == "1" ? "[x] " : "[ ] ") + tick);
     for (const char* button : {"btAtual", "btDEG", "btDWNtudo"})
-      if (value(std::string(button) + ".visible") == "1") out_.line(std::string("(bot\xE3o) ") + button);
+      if (value(std::string(button) + ".visible") == "1")
+        out_.line(utf8(translate("Terminal", "(button) %1").arg(QLatin1String(button))));
     for (const char* label : {"Versao", "lbAviso", "lbDEG", "Lbx"})
-      if (value(std::string(label) + ".visible") == "1" && !value(label).empty()) out_.line(value(label));
+      if (value(std::string(label) + ".visible") == "1" && !value(label).empty()) out_.gameLine(value(label));
   }
 
   void clickDownControl(const std::string& name) {
     if (!online::isDownControl(name))
-      return out_.line("N\xE3o h\xE1 o controle " + base::utf8ToCp1252(name) + "; :baixar mostra a p\xE1gina.");
+      return out_.line(utf8(translate("Terminal", "There is no control %1; :baixar shows the page.").arg(QString::fromStdString(name))));
     online::pressDownButton(game_, name);
     online::releaseDownButton(game_, name);
     post(Kind::Down, name);
@@ -313,20 +316,18 @@ int playInTerminal(const TerminalOptions& options) {
   Session session;
   Terminal terminal(session, options.userFolder);
   session.start(options);
-  std::cout << "mirandel \xE2\x80\x94 " << base::cp1252ToUtf8(session.game.folders.gameName)
-            << " (:ajuda lista os comandos do terminal)\n" << std::flush;
+  terminal.greet();
   session.queue.post({Kind::Start, {}});
-  const bool piped = !::isatty(STDIN_FILENO);
-  InputLines input;
+  auto input = openLineInput();
   std::string line;
   while (!session.queue.quitRequested()) {
-    terminal.prompt();
+    terminal.endLine();
     // The end of the input and a stop signal close the player like :sair.
-    if (input.next(line) != InputLines::Next::Line) break;
-    if (piped) terminal.echo(line);
+    if (input->next("> ", line) != LineInput::Next::Line) break;
+    if (input->piped()) terminal.echo(line);
     if (!terminal.handle(line)) break;
   }
-  std::cout << "\n";
+  terminal.endLine();
   shell::shutDown(session.game);
   return 0;
 }

@@ -1,0 +1,44 @@
+// Text to the terminal, wrapped at word boundaries to its width. The width is
+// counted in characters of the UTF-8 printed, never in bytes, so accented game
+// text wraps where it is seen to. A width of 0 writes the text as it comes (pipes
+// and screen readers get plain, unwrapped lines).
+#pragma once
+#include <functional>
+#include <ostream>
+#include <string>
+
+namespace terminal {
+
+class WrappedOutput {
+ public:
+  // width() is asked at the start of every write, so a resized terminal wraps
+  // the next text to its new width.
+  WrappedOutput(std::ostream& out, std::function<int()> width) : out_(out), width_(std::move(width)) {}
+
+  // UTF-8 text; CR LF and a lone CR are line breaks. A word that is not yet
+  // followed by a blank or a line break is held until the next write or end().
+  void write(const std::string& utf8);
+  // Writes what is held and starts a new line unless at the start of one.
+  void endLine();
+  // Writes what is held and flushes, staying on the line (before a prompt).
+  void flush();
+  bool atLineStart() const { return column_ == 0 && word_.empty() && blanks_ == 0; }
+
+ private:
+  void putWord();
+  void newLine();
+
+  std::ostream& out_;
+  std::function<int()> width_;
+  int width = 0;            // of the write in progress
+  int column_ = 0;          // characters on the current line
+  int blanks_ = 0;          // blanks waiting before the next word
+  std::string word_;        // the word being read
+  int wordChars_ = 0;
+  bool afterCr_ = false;    // a CR was the last character (CR LF is one break)
+};
+
+// The width of the terminal standard output is, or 0 when it is not a terminal.
+int standardOutputWidth();
+
+}  // namespace terminal
