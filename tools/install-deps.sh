@@ -9,6 +9,7 @@ packages=(
   libpng-dev libjpeg-dev libgif-dev libqrencode-dev libcurl4-openssl-dev libzip-dev libcpp-httplib-dev
   qt6-multimedia-dev libmpg123-dev libsndfile1-dev libmp3lame-dev pulseaudio
   libgtest-dev libgmock-dev googletest libbenchmark-dev
+  clang libclang-rt-14-dev  # the fuzz programs (tools/fuzz.sh)
   fonts-liberation fontconfig openssl
   desktop-file-utils appstream groff-base file dpkg-dev
 )
