@@ -12,17 +12,15 @@
 namespace fuzz {
 namespace {
 
-std::filesystem::path processFolder() {
-  static const std::filesystem::path folder = [] {
-    auto path = std::filesystem::temp_directory_path() / ("mirandel-fuzz-" + std::to_string(::getpid()));
-    std::atexit([] {
-      std::error_code error;
-      std::filesystem::remove_all(processFolder(), error);
-    });
-    return path;
-  }();
-  return folder;
-}
+// The folder of this process, removed when the program ends.
+struct ProcessFolder {
+  std::filesystem::path path =
+      std::filesystem::temp_directory_path() / ("mirandel-fuzz-" + std::to_string(::getpid()));
+  ~ProcessFolder() {
+    std::error_code error;
+    std::filesystem::remove_all(path, error);
+  }
+};
 
 }  // namespace
 
@@ -55,8 +53,8 @@ FuzzGame::FuzzGame() {
 FuzzGame::~FuzzGame() = default;
 
 const std::filesystem::path& FuzzGame::folder() const {
-  static const std::filesystem::path path = processFolder();
-  return path;
+  static const ProcessFolder folder;
+  return folder.path;
 }
 
 void FuzzGame::write(const std::string& name, std::string_view bytes) const {

@@ -1,5 +1,7 @@
 // Fuzz target: the window's page view given a page of any bytes, as the engine
-// hands it a page without a file; the page is laid out and painted.
+// hands it a page without a file; the page is laid out and painted. The game
+// folder holds one picture, figura.png, for the page's images.
+#include <QImage>
 #include <QTextDocument>
 
 #include "fuzz/fuzz_game.h"
@@ -10,6 +12,9 @@ namespace fuzz {
 
 void pageView(std::string_view input) {
   FuzzGame fuzzGame;
+  QImage picture(4, 3, QImage::Format_RGB32);
+  picture.fill(Qt::red);
+  picture.save(QString::fromStdString((fuzzGame.folder() / "figura.png").string()));
   if (!fuzzGame.start()) return;
   static ui::Publisher publisher;
   static ui::GamePage* gamePage = [] {

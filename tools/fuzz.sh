@@ -43,14 +43,14 @@ for target in "${targets[@]}"; do
   touch "$stamp"
   echo "== $target: $seconds s (log: $log)"
   # -fork=1: the fuzzing runs in a child that is started again after a fault.
-  TMPDIR="$PWD/$dir/tmp/$target" nice -n 10 "$dir/fuzz_$target" \
+  TMPDIR="$PWD/$dir/tmp/$target" nice -n 10 "$dir/fuzz/fuzz_$target" \
     -max_total_time="$seconds" -fork=1 -ignore_crashes=1 -ignore_timeouts=1 -ignore_ooms=1 \
     -timeout=20 -rss_limit_mb=2048 -max_len=16384 -print_final_stats=1 \
     -artifact_prefix="$findings/" "$corpus" "tests/fuzz/$target" >"$log" 2>&1 || true
   rm -rf "${dir:?}/tmp/$target"
-  # Executions: the final statistics, or in fork mode the last progress line ("#N: cov: ...").
-  execs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | tail -1 | grep -o '[0-9]*$' || true)
-  [ -n "$execs" ] || execs=$(grep -o '^#[0-9]*' "$log" | tail -1 | tr -d '#' || true)
+  # Executions: the last progress line of the fork mode ("#N: cov: ..."), else the final statistics.
+  execs=$(grep -oE '^#[0-9]+:' "$log" | tail -1 | tr -d '#:' || true)
+  [ -n "$execs" ] || execs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | tail -1 | grep -o '[0-9]*$' || true)
   new=$(find "$findings" -type f -newer "$stamp" | wc -l)
   [ "$new" -eq 0 ] || found=1
   summary+=("$(printf '%-10s %12s executions %4d new findings %4d in corpus' "$target" "${execs:-?}" "$new" \
