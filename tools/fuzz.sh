@@ -3,7 +3,7 @@
 # runs each for SECONDS (default 600), one after another, at low priority:
 #   tools/fuzz.sh [SECONDS] [TARGET...]
 # Each starts from its seeds in tests/fuzz/<target>/ and the inputs it found
-# before (build-fuzz/corpus/<target>/), and keeps going after a fault, so one
+# before (build-fuzz/corpus/<target>/), and starts again after a fault, so one
 # run collects every finding. Per target it prints the executions and the
 # findings: the inputs that crashed, hung or ran out of memory, kept in
 # build-fuzz/findings/<target>/. Exits 1 when there is any finding.
@@ -42,15 +42,19 @@ for target in "${targets[@]}"; do
   stamp="$dir/logs/$target.started"
   touch "$stamp"
   echo "== $target: $seconds s (log: $log)"
-  # -fork=1: the fuzzing runs in a child that is started again after a fault.
-  TMPDIR="$PWD/$dir/tmp/$target" nice -n 10 "$dir/fuzz/fuzz_$target" \
-    -max_total_time="$seconds" -fork=1 -ignore_crashes=1 -ignore_timeouts=1 -ignore_ooms=1 \
-    -timeout=20 -rss_limit_mb=2048 -max_len=16384 -print_final_stats=1 \
-    -artifact_prefix="$findings/" "$corpus" "tests/fuzz/$target" >"$log" 2>&1 || true
+  # A fault stops the fuzzer; it starts again (on the corpus grown so far) until the time is up.
+  end=$((SECONDS + seconds))
+  : >"$log"
+  while [ $((end - SECONDS)) -gt 2 ]; do
+    echo "=== run" >>"$log"
+    TMPDIR="$PWD/$dir/tmp/$target" nice -n 10 "$dir/fuzz/fuzz_$target" \
+      -max_total_time=$((end - SECONDS)) -timeout=20 -rss_limit_mb=2048 -max_len=16384 \
+      -print_final_stats=1 -artifact_prefix="$findings/" "$corpus" "tests/fuzz/$target" >>"$log" 2>&1 || true
+  done
   rm -rf "${dir:?}/tmp/$target"
-  # Executions: the last progress line of the fork mode ("#N: cov: ..."), else the final statistics.
-  execs=$(grep -oE '^#[0-9]+:' "$log" | tail -1 | tr -d '#:' || true)
-  [ -n "$execs" ] || execs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | tail -1 | grep -o '[0-9]*$' || true)
+  # Executions: the last count ("#N ...") of each run, added up.
+  execs=$(awk '/^=== run/ { total += last; last = 0 } match($0, /^#[0-9]+/) { last = substr($0, 2, RLENGTH - 1) }
+               END { print total + last }' "$log")
   new=$(find "$findings" -type f -newer "$stamp" | wc -l)
   [ "$new" -eq 0 ] || found=1
   summary+=("$(printf '%-10s %12s executions %4d new findings %4d in corpus' "$target" "${execs:-?}" "$new" \
