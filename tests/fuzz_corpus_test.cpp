@@ -10,6 +10,11 @@
 
 #include "fuzz/targets.h"
 
+namespace fuzz {
+// A target shows as its name in the test's name and messages.
+void PrintTo(const Target& target, std::ostream* out) { *out << target.name; }
+}  // namespace fuzz
+
 namespace {
 
 namespace fs = std::filesystem;
