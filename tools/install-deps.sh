@@ -10,6 +10,7 @@ packages=(
   libedit-dev qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   qt6-multimedia-dev libmpg123-dev libsndfile1-dev libmp3lame-dev pulseaudio
   libgtest-dev libgmock-dev googletest libbenchmark-dev
+  clang libclang-rt-14-dev  # the fuzz programs (tools/fuzz.sh)
   fonts-liberation fontconfig openssl
   desktop-file-utils appstream groff-base file dpkg-dev
 )
