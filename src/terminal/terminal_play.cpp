@@ -194,7 +194,7 @@ class Terminal {
   // What stays in the command box (a recalled command, a command kept after an error).
   void showCommandBox() {
     if (!game_.screen.Input.text.empty())
-      out_.line("[caixa de comando: " + game_.screen.Input.text + "; uma linha vazia tecla Enter]");
+      out_.line("[caixa de comando: " + game_.screen.Input.text.str() + "; uma linha vazia tecla Enter]");
   }
 
   void listExits() {

@@ -13,6 +13,7 @@
 #include "ui/colours.h"
 #include "ui/cursor_shapes.h"
 #include "view/cursors.h"
+#include "view/page_markup.h"
 #include "ui/pix_page.h"
 #include "ui/qt_text.h"
 
@@ -154,18 +155,20 @@ bool GamePage::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-void GamePage::setMemoText(QPlainTextEdit* memo, const std::string& cp1252Text) {
-  QString text = unicode(cp1252Text);
-  QString shown = memo->toPlainText();
-  if (text == shown) return;
-  // The typewriter adds one character at a time: append instead of resetting.
-  if (!shown.isEmpty() && text.startsWith(shown)) {
+void GamePage::followText(QPlainTextEdit* memo, const view::ControlText& text, MemoShown& shown) {
+  const std::string& bytes = text.str();
+  // A line break (CR LF) is added whole: a CR at the end waits for what follows it.
+  size_t upTo = bytes.size();
+  if (upTo > 0 && bytes[upTo - 1] == '\r') --upTo;
+  if (text.edition() == shown.edition && upTo >= shown.bytes) {
+    if (upTo == shown.bytes) return;
     QTextCursor cursor(memo->document());
     cursor.movePosition(QTextCursor::End);
-    cursor.insertText(text.mid(shown.size()));
+    cursor.insertText(unicode(bytes.substr(shown.bytes, upTo - shown.bytes)));
   } else {
-    memo->setPlainText(text);
+    memo->setPlainText(unicode(bytes.substr(0, upTo)));
   }
+  shown = {text.edition(), upTo};
 }
 
 void GamePage::followEnd(QPlainTextEdit* memo) {
@@ -182,7 +185,8 @@ namespace {
 // Game pages are written for old browsers, which take an unquoted attribute up
 // to the next blank or ">" (links such as href=Scp=sala&Prm=3) and colours without
 // their "#". Qt's page view needs the quotes and the marks.
-QString forPageView(QString html) {
+QString forPageView(const std::string& cp1252Html) {
+  QString html = unicode(view::boundMarkupNesting(cp1252Html));
   static const QRegularExpression unquoted(QStringLiteral("\\b(href|src)=([^\\s\"'>]+)"));
   static const QRegularExpression bareColour(
       QStringLiteral("\\b(bgcolor|text|link|vlink|alink|color)=([0-9A-Fa-f]{6})\\b"));
@@ -200,7 +204,7 @@ void GamePage::showPage(const view::ScreenModel& screen) {
     pageShown_.clear();
     pageHtml_ = screen.pageHtml;
     setPageStyle(screen.style);
-    WebB->setHtml(forPageView(unicode(pageHtml_)));
+    WebB->setHtml(forPageView(pageHtml_));
     return;
   }
   QFileInfo info(QString::fromStdString(path));
@@ -214,7 +218,7 @@ void GamePage::showPage(const view::ScreenModel& screen) {
   // Pictures of the page are found beside it (tmp.htm: in the game folder).
   WebB->document()->setBaseUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
   setPageStyle(screen.style);
-  WebB->setHtml(forPageView(unicode(bytes)));
+  WebB->setHtml(forPageView(bytes));
 }
 
 void GamePage::setPageStyle(const view::TextStyle& style) {
@@ -234,13 +238,13 @@ void GamePage::refresh(const shell::Game& game) {
   pageDown->refresh(game.online.page);
   applyControl(BarraTop, s.BarraTop);
   applyControl(MsgMd0, s.MsgMd0);
-  setMemoText(MsgMd0, s.MsgMd0.text);
+  followText(MsgMd0, s.MsgMd0.text, MsgMd0Shown_);
   followEnd(MsgMd0);
   applyControl(PanTel, s.PanTel);
   applyControl(Tela, s.Tela);
   showPicture(Tela, f.Tela);
   applyControl(Msg, s.Msg);
-  setMemoText(Msg, s.Msg.text);
+  followText(Msg, s.Msg.text, MsgShown_);
   applyPlaceAndLook(WebB, s.WebB);
   WebB->setGameFolder(game.folders.dataFolder);
   showPage(s);

@@ -26,7 +26,8 @@ void QtHost::sleep(int milliseconds) {
   // The window keeps painting while a run pauses; input waits in the queue.
   QElapsedTimer pause;
   pause.start();
-  while (pause.elapsed() < milliseconds) {
+  // Closing the player ends a pause at once.
+  while (!closing_ && pause.elapsed() < milliseconds) {
     QCoreApplication::processEvents(QEventLoop::AllEvents, milliseconds - static_cast<int>(pause.elapsed()));
     if (pause.elapsed() < milliseconds) QThread::msleep(1);
   }

@@ -1,0 +1,115 @@
+// How the time of a path grows with its work: each benchmark runs its path at N
+// and at 10 N and reports both times and their ratio ("ratio": about 10 when the
+// time grows linearly, about 100 when it grows with the square).
+#include <QApplication>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "shell/turn.h"
+#include "support_bench.h"
+#include "ui/window_session.h"
+
+namespace {
+
+// The seconds one call takes.
+double secondsOf(const std::function<void()>& work) {
+  const auto start = std::chrono::steady_clock::now();
+  work();
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// Runs path(N) and path(10 N) once per iteration; a fresh setup before each is not timed.
+void measureGrowth(benchmark::State& state, int n, const std::function<std::function<void()>(int)>& prepare) {
+  double small = 0, large = 0;
+  for (auto _ : state) {
+    auto atN = prepare(n);
+    small = secondsOf(atN);
+    auto atTenN = prepare(10 * n);
+    large = secondsOf(atTenN);
+    state.SetIterationTime(small + large);
+  }
+  state.counters["N"] = n;
+  state.counters["ms_N"] = small * 1000;
+  state.counters["ms_10N"] = large * 1000;
+  state.counters["ratio"] = small > 0 ? large / small : 0;
+}
+
+// A window on a game folder, offscreen, as events files play: every repaint a
+// run asks for refreshes the window from the model.
+struct BenchWindow {
+  BenchWindow() {
+    ui::WindowOptions options;
+    options.start.gameFolder = bench.folder.string();
+    options.scripted = true;
+    session = std::make_unique<ui::WindowSession>(options);
+    session->start();
+    session->game.world.gameLoaded = false;  // nothing to save between runs
+  }
+  // A run of the script in the display mode, through the window.
+  std::function<void()> runOf(const std::string& mode, const std::string& lines) {
+    bench.writeScript("s", lines);
+    session->game.screen.Modelo = mode;
+    return [this] { shell::runScript(session->game, "s"); };
+  }
+  BenchGame bench;
+  std::unique_ptr<ui::WindowSession> session;
+};
+
+std::string repeated(const std::string& line, int n) {
+  std::string lines;
+  for (int i = 0; i < n; ++i) lines += line + "\n";
+  return lines;
+}
+
+// Quoted texts add to the strip under the picture (mode "1").
+void BM_Growth_QuotedTextsThroughWindow(benchmark::State& state) {
+  BenchWindow window;
+  measureGrowth(state, 4000, [&](int n) { return window.runOf("1", "clearmsg\n" + repeated("'texto'", n)); });
+}
+BENCHMARK(BM_Growth_QuotedTextsThroughWindow)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// msg+ adds to the strip (mode "1").
+void BM_Growth_AppendedMessagesThroughWindow(benchmark::State& state) {
+  BenchWindow window;
+  measureGrowth(state, 4000, [&](int n) { return window.runOf("1", "clearmsg\n" + repeated("msg+ x", n)); });
+}
+BENCHMARK(BM_Growth_AppendedMessagesThroughWindow)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The typewriter page types character by character (mode "0", no pause).
+void BM_Growth_TypewriterThroughWindow(benchmark::State& state) {
+  BenchWindow window;
+  measureGrowth(state, 2000,
+                [&](int n) { return window.runOf("0", "clearmsg\nveltec= 0\n" + repeated("'texto'", n)); });
+}
+BENCHMARK(BM_Growth_TypewriterThroughWindow)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// Lines of the mode-"2" page, written and shown at the end of the run.
+void BM_Growth_PageTextThroughWindow(benchmark::State& state) {
+  BenchWindow window;
+  measureGrowth(state, 4000, [&](int n) { return window.runOf("2", repeated("msg= uma linha da p\xE1gina", n)); });
+}
+BENCHMARK(BM_Growth_PageTextThroughWindow)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// A page of nested markup shown by the page view.
+void BM_Growth_NestedMarkup(benchmark::State& state) {
+  BenchWindow window;
+  measureGrowth(state, 2000, [&](int n) {
+    std::string page = "<html><body>";
+    for (int i = 0; i < n; ++i) page += "<b>";
+    page += "texto";
+    for (int i = 0; i < n; ++i) page += "</b>";
+    page += "</body></html>";
+    return [&window, page] {
+      auto& screen = window.session->game.screen;
+      screen.pageShown.clear();
+      screen.pageHtml = page;
+      window.session->window.refresh(window.session->game);
+    };
+  });
+}
+BENCHMARK(BM_Growth_NestedMarkup)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
