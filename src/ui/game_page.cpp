@@ -2,6 +2,7 @@
 #include "ui/game_page.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -40,6 +41,16 @@ QPlainTextEdit* makeMemo(QWidget* parent) {
   slimScrollBars(memo);
   memo->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   return memo;
+}
+
+// How the memos keep pace with a run (see GamePage::refresh); the program has one game page.
+struct MemoPace {
+  QElapsedTimer since;      // since the memos' last update
+  qint64 lastUpdateNs = 0;  // how long it took
+};
+MemoPace& memoPace() {
+  static MemoPace pace;
+  return pace;
 }
 
 void showPicture(PictureWidget* widget, const QImage& picture) {
@@ -238,13 +249,24 @@ void GamePage::refresh(const shell::Game& game) {
   pageDown->refresh(game.online.page);
   applyControl(BarraTop, s.BarraTop);
   applyControl(MsgMd0, s.MsgMd0);
-  followText(MsgMd0, s.MsgMd0.text, MsgMd0Shown_);
-  followEnd(MsgMd0);
   applyControl(PanTel, s.PanTel);
   applyControl(Tela, s.Tela);
   showPicture(Tela, f.Tela);
   applyControl(Msg, s.Msg);
-  followText(Msg, s.Msg.text, MsgShown_);
+  // A memo holding one long line lays all of it out again for every addition.
+  // During a run it therefore catches up only after four times as long as its
+  // last update took, so following the text never takes more than a fifth of
+  // the run's time; between runs it always shows the whole text.
+  MemoPace& pace = memoPace();
+  if (!game.runner.running || !pace.since.isValid() || pace.since.nsecsElapsed() >= 4 * pace.lastUpdateNs) {
+    QElapsedTimer took;
+    took.start();
+    followText(MsgMd0, s.MsgMd0.text, MsgMd0Shown_);
+    followEnd(MsgMd0);
+    followText(Msg, s.Msg.text, MsgShown_);
+    pace.lastUpdateNs = took.nsecsElapsed();
+    pace.since.start();
+  }
   applyPlaceAndLook(WebB, s.WebB);
   WebB->setGameFolder(game.folders.dataFolder);
   showPage(s);
