@@ -50,6 +50,7 @@ class WindowSession {
 
  private:
   void connectWindow();
+  void connectMap();
   void startTitleMusic();
   void post(shell::PlayerInput input);
   void connectPointer();
