@@ -3,9 +3,12 @@
 // time grows linearly, about 100 when it grows with the square).
 #include <QApplication>
 #include <benchmark/benchmark.h>
+#include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
 
 #include "base/file_io.h"
@@ -24,8 +27,11 @@ double secondsOf(const std::function<void()>& work) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-// Runs path(N) and path(10 N) once per iteration; a fresh setup before each is not timed.
+// Runs path(N) and path(10 N) once per iteration; a fresh setup before each is
+// not timed. MIRANDEL_GROWTH_N, when set, replaces every path's N (a slow
+// build of the player may need a smaller one to finish).
 void measureGrowth(benchmark::State& state, int n, const std::function<std::function<void()>(int)>& prepare) {
+  if (const char* given = std::getenv("MIRANDEL_GROWTH_N")) n = std::max(1, std::atoi(given));
   double small = 0, large = 0;
   for (auto _ : state) {
     auto atN = prepare(n);
@@ -60,6 +66,72 @@ struct BenchWindow {
   BenchGame bench;
   std::unique_ptr<ui::WindowSession> session;
 };
+
+std::string repeated(const std::string& line, int n) {
+  std::string lines;
+  for (int i = 0; i < n; ++i) lines += line + "\n";
+  return lines;
+}
+
+// Quoted texts add to the strip under the picture (mode "1").
+void BM_Growth_QuotedTextsThroughWindow(benchmark::State& state) {
+  BenchWindow window;
+  measureGrowth(state, 1000, [&](int n) { return window.runOf("1", "clearmsg\n" + repeated("'texto'", n)); });
+}
+BENCHMARK(BM_Growth_QuotedTextsThroughWindow)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// msg+ adds to the strip (mode "1").
+void BM_Growth_AppendedMessagesThroughWindow(benchmark::State& state) {
+  BenchWindow window;
+  measureGrowth(state, 1000, [&](int n) { return window.runOf("1", "clearmsg\n" + repeated("msg+ x", n)); });
+}
+BENCHMARK(BM_Growth_AppendedMessagesThroughWindow)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The typewriter page types character by character (mode "0", no pause).
+void BM_Growth_TypewriterThroughWindow(benchmark::State& state) {
+  BenchWindow window;
+  measureGrowth(state, 500,
+                [&](int n) { return window.runOf("0", "clearmsg\nveltec= 0\n" + repeated("'texto'", n)); });
+}
+BENCHMARK(BM_Growth_TypewriterThroughWindow)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// Lines of the mode-"2" page, written and shown at the end of the run.
+void BM_Growth_PageTextThroughWindow(benchmark::State& state) {
+  BenchWindow window;
+  measureGrowth(state, 1000, [&](int n) { return window.runOf("2", repeated("msg= uma linha da p\xE1gina", n)); });
+}
+BENCHMARK(BM_Growth_PageTextThroughWindow)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// A page of nested markup shown by the page view.
+void BM_Growth_NestedMarkup(benchmark::State& state) {
+  BenchWindow window;
+  measureGrowth(state, 1000, [&](int n) {
+    std::string page = "<html><body>";
+    for (int i = 0; i < n; ++i) page += "<b>";
+    page += "texto";
+    for (int i = 0; i < n; ++i) page += "</b>";
+    page += "</body></html>";
+    return [&window, page] {
+      auto& screen = window.session->game.screen;
+      screen.pageShown.clear();
+      screen.pageHtml = page;
+      window.session->window.refresh(window.session->game);
+    };
+  });
+}
+BENCHMARK(BM_Growth_NestedMarkup)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The whole of 100 000 quoted texts through the window (the strip of mode "1").
+void BM_HundredThousandQuotedTextsThroughWindow(benchmark::State& state) {
+  BenchWindow window;
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto run = window.runOf("1", "clearmsg\n" + repeated("'texto'", 100000));
+    state.ResumeTiming();
+    run();
+  }
+}
+BENCHMARK(BM_HundredThousandQuotedTextsThroughWindow)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // A loop that shows a missing picture n times: every round adds a line to the
 // debug log, which is in debug.txt at once.

@@ -6,6 +6,7 @@
 
 #include "base/cp1252.h"
 #include "graphics/fonts.h"
+#include "graphics/surfaces.h"
 
 namespace graphics {
 
@@ -24,7 +25,7 @@ int drawCanvasText(QImage& surface, const Canvas& canvas, int x, int y, const st
   QPainter painter(&surface);
   if (clip) painter.setClipRect(*clip);
   painter.setFont(font);
-  const QRect box(x, y, width, metrics.height());
+  const QRect box(clampCoordinate(x), clampCoordinate(y), width, metrics.height());
   if (opaque) painter.fillRect(box, QColor::fromRgb(canvas.brush));
   painter.setPen(QColor::fromRgb(canvas.fontColour));
   painter.drawText(box.topLeft() + QPoint(0, metrics.ascent()), unicode);

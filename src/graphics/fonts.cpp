@@ -1,13 +1,14 @@
 // Font construction at 96 DPI.
 #include "graphics/fonts.h"
 
+#include "base/content_range.h"
 #include "base/cp1252.h"
 
 namespace graphics {
 
 QFont makeFont(const std::string& family, int points, bool bold, bool italic, bool underline) {
   QFont font(QString::fromStdString(base::cp1252ToUtf8(family)));
-  font.setPixelSize(std::max(1, (points * 96 + 36) / 72));
+  font.setPixelSize(std::max(1, (base::fontSizeInRange(points) * 96 + 36) / 72));
   font.setBold(bold);
   font.setItalic(italic);
   font.setUnderline(underline);

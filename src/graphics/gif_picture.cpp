@@ -71,8 +71,8 @@ std::optional<QImage> decodeGif(const std::filesystem::path& path) {
   const GifImageDesc& frame = gif->Image;
   const int screenWidth = gif->SWidth > 0 ? gif->SWidth : frame.Width;
   const int screenHeight = gif->SHeight > 0 ? gif->SHeight : frame.Height;
-  if (frame.Width <= 0 || frame.Height <= 0 || screenWidth > kMaxSurfaceSide || screenHeight > kMaxSurfaceSide ||
-      frame.Width > kMaxSurfaceSide || frame.Height > kMaxSurfaceSide)
+  // The declared sizes decide before the picture or a line is allocated.
+  if (!acceptablePictureSize(screenWidth, screenHeight) || !acceptablePictureSize(frame.Width, frame.Height))
     return std::nullopt;
   const ColorMapObject* map = frame.ColorMap ? frame.ColorMap : gif->SColorMap;
   QImage picture(screenWidth, screenHeight, QImage::Format_RGB32);

@@ -34,8 +34,13 @@ bool readJpeg(FILE* file, QImage& picture) {
     jpeg_destroy_decompress(&info);
     return false;
   }
+  // libjpeg refuses work that needs more memory than this (a progressive file's
+  // whole-image buffers among it) instead of allocating it.
+  info.mem->max_memory_to_use = kMaxDecoderMemory;
   jpeg_stdio_src(&info, file);
   jpeg_read_header(&info, TRUE);
+  // The declared size decides before anything of the picture is allocated.
+  if (!acceptablePictureSize(info.image_width, info.image_height)) std::longjmp(errors.jump, 1);
 #ifdef JCS_EXTENSIONS
   info.out_color_space = kSurfaceColourSpace;
 #else
@@ -43,7 +48,7 @@ bool readJpeg(FILE* file, QImage& picture) {
 #endif
   jpeg_start_decompress(&info);
   const auto width = static_cast<int>(info.output_width), height = static_cast<int>(info.output_height);
-  if (width > kMaxSurfaceSide || height > kMaxSurfaceSide) std::longjmp(errors.jump, 1);
+  if (!acceptablePictureSize(width, height)) std::longjmp(errors.jump, 1);
   if (picture.size() != QSize(width, height) || picture.format() != QImage::Format_RGB32)
     picture = QImage(width, height, QImage::Format_RGB32);
   if (picture.isNull()) std::longjmp(errors.jump, 1);

@@ -1,5 +1,5 @@
 // Decoding picture files with the picture libraries: PNG through libpng, JPEG
-// through libjpeg, the first frame of a GIF through giflib. Every result is a
+// through libjpeg, the first frame of a GIF through giflib, BMP through Qt. Every result is a
 // 24-bit surface (QImage::Format_RGB32).
 #pragma once
 #include <QImage>
@@ -26,5 +26,9 @@ QImage decodePng(const std::optional<std::filesystem::path>& path, const QImage&
 // scratch surface of the last load), so loading picture after picture allocates nothing.
 std::optional<QImage> decodeJpeg(const std::filesystem::path& path, QImage storage = QImage());
 std::optional<QImage> decodeGif(const std::filesystem::path& path);
+std::optional<QImage> decodeBmp(const std::filesystem::path& path);
+
+// The size a BMP file's header declares, when it is one we accept (acceptablePictureSize).
+std::optional<QSize> declaredBmpSize(const std::filesystem::path& path);
 
 }  // namespace graphics

@@ -27,8 +27,6 @@ constexpr bool kLittleEndian = Q_BYTE_ORDER == Q_LITTLE_ENDIAN;
 [[noreturn]] void onPngError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
 void onPngWarning(png_structp, png_const_charp) {}
 
-constexpr size_t kMaxPngBytes = size_t(256) << 20;
-
 // libpng reports errors with longjmp, so nothing in this frame has a destructor.
 bool readPng(FILE* file, PngPixels& out) {
   png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, onPngError, onPngWarning);
@@ -44,7 +42,11 @@ bool readPng(FILE* file, PngPixels& out) {
   }
   png_init_io(png, file);
   png_set_user_limits(png, kMaxSurfaceSide, kMaxSurfaceSide);
+  png_set_chunk_malloc_max(png, static_cast<png_alloc_size_t>(kMaxDecoderMemory));
   png_read_info(png, info);
+  // The declared size decides before the picture is allocated.
+  if (!acceptablePictureSize(png_get_image_width(png, info), png_get_image_height(png, info)))
+    png_error(png, "picture too large");
   png_set_invert_alpha(png);
   png_set_expand(png);    // palettes, grey below 8 bits and tRNS to full colour or alpha
   png_set_packing(png);
@@ -62,7 +64,7 @@ bool readPng(FILE* file, PngPixels& out) {
   out.height = static_cast<int>(png_get_image_height(png, info));
   const size_t rowBytes = png_get_rowbytes(png, info);
   out.bytesPerPixel = out.width > 0 ? static_cast<int>(rowBytes / static_cast<size_t>(out.width)) : 0;
-  if ((out.bytesPerPixel != 3 && out.bytesPerPixel != 4) || rowBytes * static_cast<size_t>(out.height) > kMaxPngBytes)
+  if (out.bytesPerPixel != 3 && out.bytesPerPixel != 4)
     png_error(png, "unsupported layout");
   out.rows.resize(static_cast<size_t>(out.height));
   if (straight) {

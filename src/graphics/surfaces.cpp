@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "base/content_range.h"
 
 namespace graphics {
 namespace {
@@ -30,9 +31,11 @@ QImage& Surfaces::image(SurfaceId id) {
   return BufShp;
 }
 
-int clampCoordinate(int64_t value) {
-  constexpr int64_t limit = int64_t(1) << 24;
-  return static_cast<int>(std::clamp(value, -limit, limit));
+int clampCoordinate(int64_t value) { return base::coordinateInRange(value); }
+
+bool acceptablePictureSize(int64_t width, int64_t height) {
+  return width > 0 && height > 0 && width <= kMaxSurfaceSide && height <= kMaxSurfaceSide &&
+         width * height <= kMaxPicturePixels;
 }
 
 QImage makeSurface(int width, int height, uint32_t colour) {

@@ -17,6 +17,14 @@ constexpr QRgb kMagenta = 0xFFFF00FF;  // the transparent key colour as an RGB32
 // allocate gigabytes.
 constexpr int kMaxSurfaceSide = 16384;
 
+// The one decision on the largest picture a file may bring: no side past
+// kMaxSurfaceSide and no more than kMaxPicturePixels in all (256 MB as a
+// surface). Decoders ask it as soon as a header declares the size, before they
+// allocate anything, and limit their own working memory to kMaxDecoderMemory.
+constexpr int64_t kMaxPicturePixels = int64_t(1) << 26;
+constexpr long kMaxDecoderMemory = 256L << 20;
+bool acceptablePictureSize(int64_t width, int64_t height);
+
 // A coordinate or size from a script, kept where pixel arithmetic cannot overflow.
 int clampCoordinate(int64_t value);
 

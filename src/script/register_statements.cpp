@@ -16,8 +16,23 @@
 namespace script {
 namespace {
 
-void set(shell::Game& game, Statement& s) { namedRegister(game, s) = s.arg(2); }
-void append(shell::Game& game, Statement& s) { namedRegister(game, s) += s.arg(2); }
+// A ScriptError when the register the statement names would hold more than Registers::kMaxLength.
+void checkLength(const Statement& s, size_t length) {
+  if (length <= Registers::kMaxLength) return;
+  throw ScriptError(s.keyword + ": o registro " + s.arg(1) + " passaria do limite de " +
+                    std::to_string(Registers::kMaxLength) + " caracteres");
+}
+
+void set(shell::Game& game, Statement& s) {
+  std::string& value = namedRegister(game, s);
+  checkLength(s, s.arg(2).size());
+  value = s.arg(2);
+}
+void append(shell::Game& game, Statement& s) {
+  std::string& value = namedRegister(game, s);
+  checkLength(s, value.size() + s.arg(2).size());
+  value += s.arg(2);
+}
 void trimRegister(shell::Game& game, Statement& s) {
   std::string& value = namedRegister(game, s);
   value = base::trim(value);
@@ -36,6 +51,7 @@ void collectQuotedText(shell::Game& game, Statement& s, bool appending) {
   std::string piece = convertAllMarkers(mode, base::trim(first));
   std::string collected = appending ? value : std::string();
   while (piece.find('\'') == std::string::npos) {
+    checkLength(s, collected.size() + piece.size() + 1);
     collected += piece;
     collected += ' ';
     ++runner.currentLine;
@@ -44,6 +60,7 @@ void collectQuotedText(shell::Game& game, Statement& s, bool appending) {
     else
       piece = "'";  // the text never closes: it takes the rest of the script
   }
+  checkLength(s, collected.size() + piece.find('\''));
   collected.append(piece, 0, piece.find('\''));
   value = std::move(collected);
 }

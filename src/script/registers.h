@@ -10,6 +10,10 @@ namespace script {
 
 class Registers {
  public:
+  // The most characters a register holds: a loop that doubles one ends with
+  // the run's error instead of taking all memory.
+  static constexpr size_t kMaxLength = size_t(1) << 20;
+
   // The 281 built-in registers a store starts with.
   static const base::Lines& builtInValues();
 

@@ -119,16 +119,24 @@ void start(Game& game, const StartOptions& options) {
 }
 
 void shutDown(Game& game) {
-  DefinitionsTable& defs = game.Defs;
-  defs.setDefsRow(row::WindowLeft, std::to_string(game.window.left));
-  defs.setDefsRow(row::WindowTop, std::to_string(game.window.top));
-  defs.setDefsRow(row::GameName, game.folders.gameName);
-  defs.setDefsRow(row::RegisterCount, std::to_string(game.registerCount));
-  game.writePositionRows();
-  defs.setDefsRow(row::GameWidth, std::to_string(game.window.width));
-  defs.setDefsRow(row::GameHeight, std::to_string(game.window.height));
+  // Whatever a failed run left behind (no memory to spare), the saves still happen.
+  try {
+    DefinitionsTable& defs = game.Defs;
+    defs.setDefsRow(row::WindowLeft, std::to_string(game.window.left));
+    defs.setDefsRow(row::WindowTop, std::to_string(game.window.top));
+    defs.setDefsRow(row::GameName, game.folders.gameName);
+    defs.setDefsRow(row::RegisterCount, std::to_string(game.registerCount));
+    game.writePositionRows();
+    defs.setDefsRow(row::GameWidth, std::to_string(game.window.width));
+    defs.setDefsRow(row::GameHeight, std::to_string(game.window.height));
+  } catch (const std::exception&) {
+    // The table keeps the rows it had; it is saved as it is.
+  }
   world::saveAtShutDown(game);
-  game.debug.logDebug("Componentes liberados com sucesso");
+  try {
+    game.debug.logDebug("Componentes liberados com sucesso");
+  } catch (const std::exception&) {
+  }
 }
 
 }  // namespace shell

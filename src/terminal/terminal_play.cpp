@@ -199,7 +199,7 @@ class Terminal {
   // What stays in the command box (a recalled command, a command kept after an error).
   void showCommandBox() {
     if (!game_.screen.Input.text.empty())
-      out_.line(utf8(translate("Terminal", "[command box: %1; an empty line presses Enter]").arg(gameText(game_.screen.Input.text))));
+      out_.line(utf8(translate("Terminal", "[command box: %1; an empty line presses Enter]").arg(gameText(game_.screen.Input.text.str()))));
   }
 
   void listExits() {

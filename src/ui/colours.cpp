@@ -1,6 +1,7 @@
 // Model colours and fonts for widgets.
 #include "ui/colours.h"
 
+#include "base/content_range.h"
 #include "graphics/fonts.h"
 
 namespace ui {
@@ -21,7 +22,8 @@ void applyControl(QWidget* widget, const view::Control& control) {
 }
 
 void applyPlaceAndLook(QWidget* widget, const view::Control& control) {
-  QRect geometry(control.x, control.y, control.width, control.height);
+  QRect geometry(base::coordinateInRange(control.x), base::coordinateInRange(control.y),
+                 base::coordinateInRange(control.width), base::coordinateInRange(control.height));
   if (widget->geometry() != geometry) widget->setGeometry(geometry);
   QFont font = fontOf(control);
   if (widget->font() != font) widget->setFont(font);

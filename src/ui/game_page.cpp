@@ -2,6 +2,7 @@
 #include "ui/game_page.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -13,6 +14,7 @@
 #include "ui/colours.h"
 #include "ui/cursor_shapes.h"
 #include "view/cursors.h"
+#include "view/page_markup.h"
 #include "ui/pix_page.h"
 #include "ui/qt_text.h"
 
@@ -39,6 +41,16 @@ QPlainTextEdit* makeMemo(QWidget* parent) {
   slimScrollBars(memo);
   memo->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   return memo;
+}
+
+// How the memos keep pace with a run (see GamePage::refresh); the program has one game page.
+struct MemoPace {
+  QElapsedTimer since;      // since the memos' last update
+  qint64 lastUpdateNs = 0;  // how long it took
+};
+MemoPace& memoPace() {
+  static MemoPace pace;
+  return pace;
 }
 
 // The player marker, painted by tools/paint and kept with the window's resources.
@@ -179,18 +191,20 @@ bool GamePage::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-void GamePage::setMemoText(QPlainTextEdit* memo, const std::string& cp1252Text) {
-  QString text = unicode(cp1252Text);
-  QString shown = memo->toPlainText();
-  if (text == shown) return;
-  // The typewriter adds one character at a time: append instead of resetting.
-  if (!shown.isEmpty() && text.startsWith(shown)) {
+void GamePage::followText(QPlainTextEdit* memo, const view::ControlText& text, MemoShown& shown) {
+  const std::string& bytes = text.str();
+  // A line break (CR LF) is added whole: a CR at the end waits for what follows it.
+  size_t upTo = bytes.size();
+  if (upTo > 0 && bytes[upTo - 1] == '\r') --upTo;
+  if (text.edition() == shown.edition && upTo >= shown.bytes) {
+    if (upTo == shown.bytes) return;
     QTextCursor cursor(memo->document());
     cursor.movePosition(QTextCursor::End);
-    cursor.insertText(text.mid(shown.size()));
+    cursor.insertText(unicode(bytes.substr(shown.bytes, upTo - shown.bytes)));
   } else {
-    memo->setPlainText(text);
+    memo->setPlainText(unicode(bytes.substr(0, upTo)));
   }
+  shown = {text.edition(), upTo};
 }
 
 void GamePage::followEnd(QPlainTextEdit* memo) {
@@ -207,7 +221,8 @@ namespace {
 // Game pages are written for old browsers, which take an unquoted attribute up
 // to the next blank or ">" (links such as href=Scp=sala&Prm=3) and colours without
 // their "#". Qt's page view needs the quotes and the marks.
-QString forPageView(QString html) {
+QString forPageView(const std::string& cp1252Html) {
+  QString html = unicode(view::boundMarkupNesting(cp1252Html));
   static const QRegularExpression unquoted(QStringLiteral("\\b(href|src)=([^\\s\"'>]+)"));
   static const QRegularExpression bareColour(
       QStringLiteral("\\b(bgcolor|text|link|vlink|alink|color)=([0-9A-Fa-f]{6})\\b"));
@@ -225,7 +240,7 @@ void GamePage::showPage(const view::ScreenModel& screen) {
     pageShown_.clear();
     pageHtml_ = screen.pageHtml;
     setPageStyle(screen.style);
-    WebB->setHtml(forPageView(unicode(pageHtml_)));
+    WebB->setHtml(forPageView(pageHtml_));
     return;
   }
   QFileInfo info(QString::fromStdString(path));
@@ -239,7 +254,7 @@ void GamePage::showPage(const view::ScreenModel& screen) {
   // Pictures of the page are found beside it (tmp.htm: in the game folder).
   WebB->document()->setBaseUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
   setPageStyle(screen.style);
-  WebB->setHtml(forPageView(unicode(bytes)));
+  WebB->setHtml(forPageView(bytes));
 }
 
 void GamePage::setPageStyle(const view::TextStyle& style) {
@@ -259,13 +274,24 @@ void GamePage::refresh(const shell::Game& game) {
   pageDown->refresh(game.online.page);
   applyControl(BarraTop, s.BarraTop);
   applyControl(MsgMd0, s.MsgMd0);
-  setMemoText(MsgMd0, s.MsgMd0.text);
-  followEnd(MsgMd0);
   applyControl(PanTel, s.PanTel);
   applyControl(Tela, s.Tela);
   showPicture(Tela, f.Tela);
   applyControl(Msg, s.Msg);
-  setMemoText(Msg, s.Msg.text);
+  // A memo holding one long line lays all of it out again for every addition.
+  // During a run it therefore catches up only after four times as long as its
+  // last update took, so following the text never takes more than a fifth of
+  // the run's time; between runs it always shows the whole text.
+  MemoPace& pace = memoPace();
+  if (!game.runner.running || !pace.since.isValid() || pace.since.nsecsElapsed() >= 4 * pace.lastUpdateNs) {
+    QElapsedTimer took;
+    took.start();
+    followText(MsgMd0, s.MsgMd0.text, MsgMd0Shown_);
+    followEnd(MsgMd0);
+    followText(Msg, s.Msg.text, MsgShown_);
+    pace.lastUpdateNs = took.nsecsElapsed();
+    pace.since.start();
+  }
   applyPlaceAndLook(WebB, s.WebB);
   WebB->setGameFolder(game.folders.dataFolder);
   showPage(s);

@@ -72,7 +72,14 @@ class GamePage : public QWidget {
  private:
   void showPage(const std::string& caption);
   void showPage(const view::ScreenModel& screen);
-  static void setMemoText(QPlainTextEdit* memo, const std::string& cp1252Text);
+  // What a memo shows of a model text: the edition and how many of its bytes.
+  struct MemoShown {
+    uint64_t edition = 0;
+    size_t bytes = 0;
+  };
+  // The memo follows the model text: text added at the end is added to the
+  // memo, anything else replaces the memo's text.
+  static void followText(QPlainTextEdit* memo, const view::ControlText& text, MemoShown& shown);
   // The typewriter page keeps its newest line in sight.
   static void followEnd(QPlainTextEdit* memo);
   void setPageStyle(const view::TextStyle& style);
@@ -81,6 +88,7 @@ class GamePage : public QWidget {
 
   std::map<std::string, QWidget*> pagesByCaption_;
   std::map<QWidget*, int> cursorShown_;
+  MemoShown MsgMd0Shown_, MsgShown_;
   std::string pageShown_, pageHtml_;
   qint64 pageStamp_ = -1;
 };

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "base/content_range.h"
 #include "base/number.h"
 #include "graphics/fonts.h"
 #include "script/script_error.h"
@@ -29,7 +30,7 @@ void applyFontTo(Target& target, const script::Statement& s, int first, std::str
 }  // namespace
 
 int numberArgument(const script::Statement& s, int k) {
-  if (auto number = base::readNumber(s.arg(k))) return *number;
+  if (auto number = base::readNumber(s.arg(k))) return base::coordinateInRange(*number);
   throw script::ScriptError(s.keyword + ": \"" + s.arg(k) + "\" n\xE3o \xE9 um n\xFAmero");
 }
 

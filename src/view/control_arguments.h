@@ -11,7 +11,8 @@
 
 namespace view {
 
-// A number argument, or ScriptError naming the statement.
+// A number argument (a position, size or font size, so brought into the
+// coordinate range), or ScriptError naming the statement.
 int numberArgument(const script::Statement& s, int k);
 
 // "on" shows the control, "off" hides it, anything else leaves it.

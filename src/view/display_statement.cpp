@@ -2,10 +2,12 @@
 // with a text (a text box, or a font line of the page in mode "2").
 #include "view/display_statement.h"
 
+#include "base/content_range.h"
 #include "base/number.h"
 #include "graphics/fonts.h"
 #include "script/statement.h"
 #include "shell/game.h"
+#include "view/page.h"
 #include "view/pictures.h"
 #include "view/text_box.h"
 
@@ -50,11 +52,11 @@ void displayPicture(shell::Game& game, Statement& s) {
   }
   const std::string& mode = game.screen.Modelo;
   if (isPageMode(mode) && target == Target::Tel) {
-    game.screen.WebTxt.push_back(pictureTag(game, s));
+    addPageLine(game, pictureTag(game, s));
     return;
   }
-  const int x = base::readNumberOr(s.arg(3), 0), y = base::readNumberOr(s.arg(4), 0);
-  const int w = base::readNumberOr(s.arg(5), 0), h = base::readNumberOr(s.arg(6), 0);
+  const int x = base::coordinateOr(s.arg(3), 0), y = base::coordinateOr(s.arg(4), 0);
+  const int w = base::coordinateOr(s.arg(5), 0), h = base::coordinateOr(s.arg(6), 0);
   switch (target) {
     case Target::Tel:
       if (isStripMode(mode)) placePicture(game, file, x, y, w, h, graphics::SurfaceId::Tela);
@@ -95,15 +97,15 @@ void displayText(shell::Game& game, Statement& s) {
   const std::string& mode = screen.Modelo;
   TextBox box;
   box.text = text;  // "§" and the other markers reach the text box as written
-  box.x = base::readNumberOr(s.arg(3), 0);
-  box.y = base::readNumberOr(s.arg(4), 0);
-  box.size = base::readNumberOr(s.arg(7), screen.style.textFontSize);
+  box.x = base::coordinateOr(s.arg(3), 0);
+  box.y = base::coordinateOr(s.arg(4), 0);
+  box.size = base::coordinateOr(s.arg(7), screen.style.textFontSize);
   box.colour = s.arg(8).empty() ? screen.style.textForeColour : s.arg(8);
   box.style = s.arg(9).empty() ? "biu" : s.arg(9);
   box.background = screen.style.textBackColour;
   box.height = box.size;
   if (target == Target::Tel && isPageMode(mode)) {
-    game.screen.WebTxt.push_back(textLine(game, text, box.size, box.colour, box.style));
+    addPageLine(game, textLine(game, text, box.size, box.colour, box.style));
     return;
   }
   auto& surfaces = game.surfaces;

@@ -20,7 +20,7 @@ namespace {
 void showButtonPicture(shell::Game& game, const char* prefix) {
   auto& button = game.screen.btFim;
   try {
-    loadPicture(game, prefix + button.text, graphics::SurfaceId::btFim);
+    loadPicture(game, prefix + button.text.str(), graphics::SurfaceId::btFim);
   } catch (const script::ScriptError& error) {
     // An unreadable PNG: the button keeps its picture and the log says why.
     game.debug.logDebug(error.what());

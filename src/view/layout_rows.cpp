@@ -1,6 +1,7 @@
 // Table rows to controls.
 #include "view/layout_rows.h"
 
+#include "base/content_range.h"
 #include "base/number.h"
 #include "graphics/fonts.h"
 #include "shell/game.h"
@@ -30,8 +31,10 @@ std::string rowLabel(int row) { return "Linha " + std::to_string(row + 1) + " da
 
 }  // namespace
 
+// Every number row is a position, a size or a font size: brought into the
+// coordinate range, no sum of them overflows.
 int rowNumber(const shell::Game& game, int row) {
-  if (auto number = game.Defs.number(row)) return *number;
+  if (auto number = game.Defs.number(row)) return base::coordinateInRange(*number);
   return base::readNumberOr(builtInRow(row), 0);
 }
 

@@ -1,6 +1,7 @@
 // Layout statements.
 #include "view/layout_statements.h"
 
+#include "base/content_range.h"
 #include "base/number.h"
 #include "script/dispatch.h"
 #include "script/markers.h"
@@ -160,7 +161,9 @@ void pageHeight(shell::Game& game, Statement& s) {
   setTelMod3Height(game, height);
 }
 
-void typewriterSpeed(shell::Game& game, Statement& s) { game.screen.typewriterDelay = base::readNumberOr(s.arg(1), 7); }
+void typewriterSpeed(shell::Game& game, Statement& s) {
+  game.screen.typewriterDelay = base::delayInRange(base::readNumberOr(s.arg(1), 7));
+}
 
 void greyOrTint(shell::Game& game, Statement& s) {
   tintRegion(game, s.arg(1), s.arg(2), s.arg(3), s.arg(4), s.arg(5), s.arg(6), s.arg(7));

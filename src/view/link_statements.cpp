@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "base/content_range.h"
 #include "base/number.h"
 #include "script/dispatch.h"
 #include "script/statement.h"
@@ -13,6 +14,7 @@
 #include "view/colour.h"
 #include "view/control_arguments.h"
 #include "script/markers.h"
+#include "view/page.h"
 #include "view/pictures.h"
 #include "script/placeholders.h"
 
@@ -75,7 +77,7 @@ graphics::Canvas styleCanvas(const shell::Game& game) {
 // lnktel= in mode "3": numbers that are not numbers give 0; the picture is
 // placed on the page, a text is drawn in the link colours and underlined.
 void linkOnPage3(shell::Game& game, const Statement& s) {
-  auto number = [&](int k) { return base::readNumberOr(s.arg(k), 0); };
+  auto number = [&](int k) { return base::coordinateOr(s.arg(k), 0); };
   HotSpot spot = slotOf(game, s, number(3), number(4), number(5), number(6));
   const std::string& shown = s.arg(1);
   const TextStyle& style = game.screen.style;
@@ -132,7 +134,7 @@ void linkOnWebPage(shell::Game& game, const Statement& s) {
            std::to_string(style.textFontSize) + "\">" + on + open + script::convertAllMarkers("2", shown) + off + "</font>" +
            close;
   }
-  game.screen.WebTxt.push_back(line);
+  addPageLine(game, line);
 }
 
 void linkOnMainPicture(shell::Game& game, Statement& s) {
@@ -165,7 +167,7 @@ void showObjectIcons(shell::Game& game, Statement& s) {
   const std::string place = s.arg(1) == "loc" ? game.world.Posic : s.arg(1);
   const std::string target = s.arg(2).empty() ? "fnc" : s.arg(2);
   auto stored = [&](int k, int& value, int fallback) {
-    if (!s.arg(k).empty()) value = base::readNumberOr(s.arg(k), fallback);
+    if (!s.arg(k).empty()) value = base::coordinateOr(s.arg(k), fallback);
   };
   if (grid.width < 0) grid.width = game.surfaces.BufFunc.width();
   if (grid.height < 0) grid.height = game.surfaces.BufFunc.height();
@@ -187,9 +189,8 @@ void showObjectIcons(shell::Game& game, Statement& s) {
   else return;
   if (target == "tel" && mode == "0") return;
   const bool page = target == "tel" && mode == "2";
-  auto& lines = game.screen.WebTxt;
   if (page)
-    lines.push_back("<div style=\"width:" + std::to_string(grid.width) + "px; height:" + std::to_string(grid.height) +
+    addPageLine(game, "<div style=\"width:" + std::to_string(grid.width) + "px; height:" + std::to_string(grid.height) +
                     "px; position:absolute; top:" + std::to_string(grid.y) + "px; left:" + std::to_string(grid.x) +
                     "px;\">");
   int column = 0, row = 0;
@@ -203,7 +204,7 @@ void showObjectIcons(shell::Game& game, Statement& s) {
     const std::string picture = records[at + 4];
     if (page) {
       game.world.ObjtsClk.push_back(name);
-      lines.push_back("<a href=Scp=" + name + "><img src=" + game.folders.exeFolderUrl + picture + " width=" +
+      addPageLine(game, "<a href=Scp=" + name + "><img src=" + game.folders.exeFolderUrl + picture + " width=" +
                       std::to_string(icon) + " height=" + std::to_string(icon) + " border=0></a>");
     } else {
       loadPicture(game, picture, graphics::SurfaceId::BufShp);
@@ -219,10 +220,10 @@ void showObjectIcons(shell::Game& game, Statement& s) {
     if (column >= icon * columns) {
       column = 0;
       row += icon;
-      if (page) lines.push_back("<br>");
+      if (page) addPageLine(game, "<br>");
     }
   }
-  if (page) lines.push_back("</div>");
+  if (page) addPageLine(game, "</div>");
   game.host.repaint();
 }
 

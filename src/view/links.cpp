@@ -106,6 +106,10 @@ void showFolderPage(shell::Game& game, const std::string& name) {
   if (!isPageName(name)) return game.host.errorBox("O link " + name + " n\xE3o \xE9 uma p\xE1gina.");
   const auto file = game.folders.dataFolder.find(name);
   if (!file) return game.host.errorBox("N\xE3o encontrei a p\xE1gina " + name + ".");
+  std::error_code error;
+  if (std::filesystem::file_size(*file, error) > kMaxShownText && !error)
+    return game.host.errorBox("A p\xE1gina " + name + " passa do limite de " + std::to_string(kMaxShownText) +
+                              " caracteres.");
   showPageFile(game, *file);
 }
 

@@ -3,12 +3,14 @@
 
 #include <optional>
 
+#include "base/content_range.h"
 #include "base/number.h"
 #include "graphics/canvas_text.h"
 #include "script/markers.h"
 #include "script/statement.h"
 #include "shell/game.h"
 #include "view/colour.h"
+#include "view/page.h"
 #include "view/pictures.h"
 #include "view/text_sink.h"
 
@@ -29,7 +31,9 @@ std::optional<size_t> findRecord(const shell::Game& game, const std::string& nam
 }
 
 // A number argument, or the fallback when it is empty or not a number.
-int numberOr(const Statement& s, int k, int fallback) { return base::readNumberOr(s.arg(k), fallback); }
+int numberOr(const Statement& s, int k, int fallback) {
+  return base::coordinateInRange(base::readNumberOr(s.arg(k), fallback));
+}
 
 // The title drawn on BufTela clipped to its rectangle, in a size and colour of its own.
 void drawTitleOnPicture(shell::Game& game, const Statement& s, const std::string& title) {
@@ -83,7 +87,7 @@ void showInPage(shell::Game& game, const Statement& s, const std::string& part, 
   } else {
     return;
   }
-  game.screen.WebTxt.push_back(line);
+  addPageLine(game, line);
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 // Page head, page end, the tmp.htm file and the blank page.
 #include "view/page.h"
 
+#include <algorithm>
+
+#include "base/content_range.h"
 #include "base/cp1252.h"
 #include "base/file_io.h"
 #include "script/script_error.h"
@@ -16,7 +19,22 @@ std::string titleAndMeta(const shell::Game& game) {
 
 }  // namespace
 
-int pagePixelSize(int fontSize) { return fontSize + fontSize / 2; }
+void checkRoomForText(size_t current, size_t adding, const std::string& what) {
+  if (adding <= kMaxShownText && current <= kMaxShownText - adding) return;
+  throw script::ScriptError(what + " passou do limite de " + std::to_string(kMaxShownText) + " caracteres");
+}
+
+void addPageLine(shell::Game& game, std::string line) {
+  auto& page = game.screen.WebTxt;
+  checkRoomForText(page.bytes() + page.size() * 2, line.size() + 2, "o texto da p\xE1gina");
+  page.push_back(std::move(line));
+}
+
+int pagePixelSize(int fontSize) {
+  // A size past the font range changes nothing a page can show; it must not overflow.
+  const int size = std::clamp(fontSize, -base::kMaxFontSize, base::kMaxFontSize);
+  return size + size / 2;
+}
 
 void beginPage(shell::Game& game) {
   auto& screen = game.screen;

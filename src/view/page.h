@@ -10,6 +10,15 @@ namespace shell { struct Game; }
 
 namespace view {
 
+// The most text (Windows-1252 bytes) the page or a memo of the window may hold:
+// the window could not lay out much more, and the model stays bounded.
+constexpr size_t kMaxShownText = size_t(4) << 20;
+// A ScriptError, naming what is full, when `adding` more bytes would take a text
+// of `current` bytes past kMaxShownText.
+void checkRoomForText(size_t current, size_t adding, const std::string& what);
+// Adds a line to the page being built (WebTxt), within kMaxShownText.
+void addPageLine(shell::Game& game, std::string line);
+
 // Empties WebTxt and writes the page head from the current text style.
 void beginPage(shell::Game& game);
 // Closes the page, saves it as tmp.htm and shows it (nothing when WebTxt has no line).

@@ -1,4 +1,5 @@
 // Picture statements.
+#include "view/page.h"
 #include "view/picture_statements.h"
 
 #include "base/number.h"
@@ -107,7 +108,7 @@ void pictureLink(shell::Game& game, Statement& s) {
   } else if (isPageMode(mode)) {
     const std::string image =
         "<img src=" + game.folders.exeFolderUrl + picture + " width=" + game.Defs.defsRow(row::ViewerWidth) + "px border=0>";
-    screen.WebTxt.push_back(script.empty() ? image : "<a href=Scp=" + script + ">" + image + "</a>");
+    addPageLine(game, script.empty() ? image : "<a href=Scp=" + script + ">" + image + "</a>");
   } else if (isCanvasMode(mode)) {
     loadPicture(game, picture, graphics::SurfaceId::TelMod3);
   }

@@ -27,10 +27,8 @@ void readFormats(const std::optional<std::filesystem::path>& path, const std::st
   if (!path) return;
   if (base::contains(name, ".jpg"))
     if (auto jpeg = graphics::decodeJpeg(*path, std::move(storage))) picture = std::move(*jpeg);
-  if (base::contains(name, ".bmp")) {
-    QImage bitmap;
-    if (bitmap.load(QString::fromStdString(path->string()), "BMP")) picture = graphics::toSurfaceFormat(bitmap);
-  }
+  if (base::contains(name, ".bmp"))
+    if (auto bitmap = graphics::decodeBmp(*path)) picture = std::move(*bitmap);
   if (base::contains(name, ".gif"))
     if (auto gif = graphics::decodeGif(*path)) picture = std::move(*gif);
 }

@@ -6,18 +6,106 @@
 // Tela. Colours are RRGGBB texts (no "#"), already checked when a script set them.
 #pragma once
 #include <QRect>
+#include <atomic>
+#include <cstdint>
+#include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/text.h"
 
 namespace view {
 
+// The text of a control. Scripts add to the end of a memo far more often than
+// they change what it shows, and a window that has shown part of it needs to
+// know only whether that part is still there: every change other than an
+// addition at the end gives the text a new edition, unique in the program.
+class ControlText {
+ public:
+  ControlText() = default;
+  ControlText(std::string text) : text_(std::move(text)) {}
+  ControlText(const char* text) : text_(text) {}
+  ControlText& operator=(std::string text) {
+    text_ = std::move(text);
+    edition_ = nextEdition();
+    return *this;
+  }
+  ControlText& operator=(const char* text) { return *this = std::string(text); }
+  ControlText& operator+=(std::string_view more) {
+    text_.append(more);
+    return *this;
+  }
+  ControlText& operator+=(char c) {
+    text_ += c;
+    return *this;
+  }
+  void clear() { *this = std::string(); }
+
+  const std::string& str() const { return text_; }
+  operator const std::string&() const { return text_; }
+  operator std::string_view() const { return text_; }
+  bool empty() const { return text_.empty(); }
+  size_t size() const { return text_.size(); }
+  uint64_t edition() const { return edition_; }
+
+  friend bool operator==(const ControlText& a, std::string_view b) { return a.text_ == b; }
+  friend std::ostream& operator<<(std::ostream& out, const ControlText& t) { return out << t.text_; }
+
+ private:
+  static uint64_t nextEdition() {
+    static std::atomic<uint64_t> last{0};
+    return ++last;
+  }
+  std::string text_;
+  uint64_t edition_ = nextEdition();
+};
+
+// Lines a run adds to (the page being built, Memo3), with their total length
+// kept so a limit is checked without adding them up again.
+class TextLines {
+ public:
+  TextLines() = default;
+  TextLines(std::initializer_list<std::string> lines) { *this = base::Lines(lines); }
+  TextLines& operator=(base::Lines lines) {
+    lines_ = std::move(lines);
+    bytes_ = 0;
+    for (const auto& line : lines_) bytes_ += line.size();
+    return *this;
+  }
+  TextLines& operator=(std::initializer_list<std::string> lines) { return *this = base::Lines(lines); }
+  void push_back(std::string line) {
+    bytes_ += line.size();
+    lines_.push_back(std::move(line));
+  }
+  void clear() {
+    lines_.clear();
+    bytes_ = 0;
+  }
+
+  const base::Lines& lines() const { return lines_; }
+  operator const base::Lines&() const { return lines_; }
+  size_t bytes() const { return bytes_; }  // the sum of the lines' lengths
+  bool empty() const { return lines_.empty(); }
+  size_t size() const { return lines_.size(); }
+  const std::string& operator[](size_t i) const { return lines_[i]; }
+  const std::string& at(size_t i) const { return lines_.at(i); }
+  const std::string& back() const { return lines_.back(); }
+  base::Lines::const_iterator begin() const { return lines_.begin(); }
+  base::Lines::const_iterator end() const { return lines_.end(); }
+
+  friend bool operator==(const TextLines& a, const base::Lines& b) { return a.lines_ == b; }
+
+ private:
+  base::Lines lines_;
+  size_t bytes_ = 0;
+};
+
 // A control with a place on screen, a font and a text.
 struct Control {
   int x = 0, y = 0, width = 0, height = 0;
   bool visible = true;
-  std::string text;                    // memo, edit box or label text (Windows-1252)
+  ControlText text;                    // memo, edit box or label text (Windows-1252)
   std::string fontName = "Arial";
   int fontSize = 12;                   // points at 96 DPI
   std::string fontColour = "FFFF00";   // RRGGBB
@@ -110,10 +198,10 @@ struct ScreenModel {
   Focus focus = Focus::Window;
   FrontPanel front = FrontPanel::Viewer;
 
-  base::Lines Memo3;  // mode "3": the accumulated quoted texts
+  TextLines Memo3;  // mode "3": the accumulated quoted texts
 
   // Mode "2": the page being built and the closing tags its head opened.
-  base::Lines WebTxt;
+  TextLines WebTxt;
   std::string closingStyleTags;
   // What the page view shows: the page file at pageShown, or, when pageShown is
   // empty, the HTML text pageHtml (the blank page, a page loaded without a file).

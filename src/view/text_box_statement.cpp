@@ -2,6 +2,7 @@
 // the box at the text position; the text "$" is every quoted text of the run.
 #include "view/text_box_statement.h"
 
+#include "base/content_range.h"
 #include "base/number.h"
 #include "script/dispatch.h"
 #include "script/statement.h"
@@ -18,10 +19,10 @@ void drawBoxOnPage3(shell::Game& game, Statement& s) {
   const auto& screen = game.screen;
   const QImage& page = telMod3(game);
   auto position = [&](int k, int current) {
-    return s.arg(k).empty() || s.arg(k) == "$" ? current : base::readNumberOr(s.arg(k), 0);
+    return s.arg(k).empty() || s.arg(k) == "$" ? current : base::coordinateOr(s.arg(k), 0);
   };
   auto extent = [&](int k, int whole, int fromText) {
-    return s.arg(k).empty() ? whole - fromText : base::readNumberOr(s.arg(k), whole);
+    return s.arg(k).empty() ? whole - fromText : base::coordinateOr(s.arg(k), whole);
   };
   TextBox box;
   box.text = s.arg(1);  // markers reach the box as written
@@ -32,7 +33,7 @@ void drawBoxOnPage3(shell::Game& game, Statement& s) {
   box.colour = s.arg(6).empty() ? screen.style.textForeColour : s.arg(6);
   box.style = s.arg(7).empty() ? "biu" : s.arg(7);
   box.background = s.arg(8).empty() ? screen.style.textBackColour : s.arg(8);
-  box.size = base::readNumberOr(s.arg(9), screen.style.textFontSize);
+  box.size = base::coordinateOr(s.arg(9), screen.style.textFontSize);
   drawTextBox(game, box, graphics::SurfaceId::TelMod3);
 }
 

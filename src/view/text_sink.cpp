@@ -9,12 +9,25 @@
 namespace view {
 namespace {
 
-void addPageLine(shell::Game& game, const std::string& text) {
-  game.screen.WebTxt.push_back(text);
+void showOnPage(shell::Game& game, const std::string& text) {
+  addPageLine(game, text);
   game.host.textProduced(platform::TextSink::WebTxt, text);
 }
 
+const char* const kStripName = "o texto da faixa de mensagens";
+const char* const kTypewriterName = "o texto da p\xE1gina de m\xE1quina de escrever";
+const char* const kMemo3Name = "a lista de textos do modo 3";
+
+// The strip only ever grows at its end or is replaced: adding to it costs the
+// added text, however long the strip already is.
+void appendToStrip(shell::Game& game, const std::string& text) {
+  checkRoomForText(game.screen.Msg.text.size(), text.size(), kStripName);
+  game.screen.Msg.text += text;
+  game.host.repaint();
+}
+
 void setStrip(shell::Game& game, std::string text) {
+  checkRoomForText(0, text.size(), kStripName);
   game.screen.Msg.text = std::move(text);
   game.host.repaint();
 }
@@ -23,11 +36,13 @@ void setStrip(shell::Game& game, std::string text) {
 
 void typeOut(shell::Game& game, const std::string& text) {
   game.host.processEvents();
+  checkRoomForText(game.screen.MsgMd0.text.size(), text.size(), kTypewriterName);
   game.host.textProduced(platform::TextSink::MsgMd0, text);
   for (char c : text) {
     game.screen.MsgMd0.text += c;
     game.host.repaint();
-    game.host.sleep(game.screen.typewriterDelay);
+    // Closing the player lets the rest of the text appear at once.
+    if (!game.host.closing()) game.host.sleep(game.screen.typewriterDelay);
   }
 }
 
@@ -37,11 +52,13 @@ void outputQuotedText(shell::Game& game, const std::string& text) {
     typeOut(game, text);
   } else if (isStripMode(mode)) {
     game.host.textProduced(platform::TextSink::Msg, text);
-    setStrip(game, game.screen.Msg.text + text);
+    appendToStrip(game, text);
   } else if (isPageMode(mode)) {
-    addPageLine(game, text);
+    showOnPage(game, text);
   } else if (isCanvasMode(mode)) {
-    game.screen.Memo3.push_back(text);
+    auto& memo = game.screen.Memo3;
+    checkRoomForText(memo.bytes() + memo.size() * 2, text.size() + 2, kMemo3Name);
+    memo.push_back(text);
     game.host.textProduced(platform::TextSink::Memo3, text);
   }
 }
@@ -62,7 +79,7 @@ void outputMessage(shell::Game& game, const std::string& text) {
     game.host.textProduced(platform::TextSink::Msg, text);
     setStrip(game, text);
   } else if (isPageMode(mode)) {
-    addPageLine(game, text);
+    showOnPage(game, text);
   } else if (isCanvasMode(mode)) {
     game.host.textProduced(platform::TextSink::TelMod3, text);
     drawTextAtTextPosition(game, text);
@@ -73,9 +90,9 @@ void addStripLine(shell::Game& game, const std::string& text) {
   const std::string& shown = game.screen.Msg.text;
   game.host.textProduced(platform::TextSink::Msg, text);
   if (shown.empty() || base::startsWith(std::string_view(shown).substr(shown.size() >= 2 ? shown.size() - 2 : 0), "\r\n"))
-    setStrip(game, shown + text + "\r\n");
+    appendToStrip(game, text + "\r\n");
   else
-    setStrip(game, shown + "\r\n" + text);
+    appendToStrip(game, "\r\n" + text);
 }
 
 void clearMessages(shell::Game& game) {

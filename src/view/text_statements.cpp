@@ -1,6 +1,7 @@
 // Text style and text position statements.
 #include "view/text_statements.h"
 
+#include "base/content_range.h"
 #include "base/number.h"
 #include "graphics/fonts.h"
 #include "script/dispatch.h"
@@ -31,7 +32,7 @@ void font(shell::Game& game, Statement& s) {
   if (!s.arg(2).empty()) {
     auto size = base::readNumber(s.arg(2));
     if (!size) throw script::ScriptError("fonte=: o tamanho \"" + s.arg(2) + "\" n\xE3o \xE9 um n\xFAmero");
-    st.textFontSize = *size;
+    st.textFontSize = base::coordinateInRange(*size);
   }
   if (!s.arg(3).empty()) st.textForeColour = s.arg(3);
   st.textBold = !s.arg(4).empty();
@@ -42,7 +43,8 @@ void font(shell::Game& game, Statement& s) {
 void fontFace(shell::Game& game, Statement& s) { style(game).textFontName = orRow(game, s.arg(1), 15); }
 
 void fontSize(shell::Game& game, Statement& s) {
-  style(game).textFontSize = base::readNumber(s.arg(1)).value_or(rowNumber(game, row::MessageFontSize));
+  auto size = base::readNumber(s.arg(1));
+  style(game).textFontSize = size ? base::coordinateInRange(*size) : rowNumber(game, row::MessageFontSize);
 }
 
 void fontStyle(shell::Game& game, Statement& s) {
@@ -63,7 +65,7 @@ void clearAccumulatedText(shell::Game& game, Statement&) { game.screen.Memo3.cle
 // "$" or empty keeps the coordinate; anything else not a number gives 0.
 void textPosition(shell::Game& game, Statement& s) {
   auto set = [](int& coordinate, const std::string& value) {
-    if (!value.empty() && value != "$") coordinate = base::readNumberOr(value, 0);
+    if (!value.empty() && value != "$") coordinate = base::coordinateInRange(base::readNumberOr(value, 0));
   };
   set(game.screen.textX, s.arg(1));
   set(game.screen.textY, s.arg(2));

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "base/content_range.h"
 #include "base/number.h"
 #include "graphics/surfaces.h"
 #include "shell/game.h"
@@ -94,7 +95,7 @@ void tintRegion(shell::Game& game, const std::string& target, const std::string&
   const QRect clipped = area.intersected(source.rect());
   if (clipped.isEmpty()) return;
   QImage work = source.copy(clipped);
-  tintPixels(work, tint, base::readNumberOr(level, 0));
+  tintPixels(work, tint, base::levelInRange(base::readNumberOr(level, 0)));
   QImage& destination = *surfaces.destination;
   for (int row = 0; row < work.height(); ++row)
     std::copy_n(work.constScanLine(row), work.width() * 4, destination.scanLine(clipped.top() + row) + clipped.left() * 4);

@@ -18,11 +18,9 @@ std::optional<QImage> readSavedMap(const std::filesystem::path& path) {
   in.close();
   QImage picture;
   switch (format) {
-    case graphics::PictureFormat::Bitmap: {
-      QImage bitmap;
-      if (bitmap.load(QString::fromStdString(path.string()), "BMP")) picture = graphics::toSurfaceFormat(bitmap);
+    case graphics::PictureFormat::Bitmap:
+      if (auto bitmap = graphics::decodeBmp(path)) picture = std::move(*bitmap);
       break;
-    }
     case graphics::PictureFormat::Png: {
       graphics::PngError error = graphics::PngError::None;
       picture = graphics::decodePng(path, QImage(), error);

@@ -35,6 +35,23 @@ class GameSave {
   std::string refused_;
 };
 
+// Builds and writes one save; anything that goes wrong on the way is reported
+// naming what was being saved, and never leaves the caller.
+template <typename Fill>
+void saveSeparately(shell::Game& game, const std::string& what, Fill fill) noexcept {
+  try {
+    GameSave save(game);
+    fill(save);
+    save.write();
+  } catch (const std::exception& error) {
+    try {
+      game.host.errorBox("N\xE3o consegui gravar " + what + ": " + error.what());
+    } catch (...) {
+      // Not even the message could be made; the other saves still go on.
+    }
+  }
+}
+
 bool gameInMemory(const shell::Game& game) { return !game.folders.gameName.empty() && game.world.gameLoaded; }
 
 }  // namespace
@@ -62,16 +79,19 @@ void saveObjectTable(shell::Game& game) {
 }
 
 void saveAtShutDown(shell::Game& game) {
-  GameSave save(game);
-  save.addOutsideTheResolver(game.folders.exeFile(game.folders.exeBaseName + ".ini"), game.Defs.rows());
-  if (gameInMemory(game)) {
-    const std::string& gameName = game.folders.gameName;
+  // The player's own table and the game's files are saved apart: a failure in
+  // one (no memory left after a run that ran out of it) still saves the other.
+  saveSeparately(game, "o arquivo de configura\xE7\xE3o do jogador", [&](GameSave& save) {
+    save.addOutsideTheResolver(game.folders.exeFile(game.folders.exeBaseName + ".ini"), game.Defs.rows());
+  });
+  if (!gameInMemory(game)) return;
+  const std::string& gameName = game.folders.gameName;
+  saveSeparately(game, gameName, [&](GameSave& save) {
     if (game.Defs.size() > 0) save.add(gameName + ".ini", game.Defs.rows());
     if (game.Regs.size() > 0) save.add(gameName + ".rgs", encodeRegisterFile(game.Regs.values()));
     if (!game.world.Objx.empty()) save.add(gameName + ".obx", game.world.Objx);
     if (!game.world.Objs.empty()) save.add(gameName + ".obz", game.world.Objs);
-  }
-  save.write();
+  });
 }
 
 }  // namespace world
