@@ -1,8 +1,9 @@
 // The program's messages on a terminal: a game folder that is a file, an
 // unknown option, start-up errors and a table that cannot be saved all read as
-// UTF-8, each converted once.
+// UTF-8, each converted once; --scale and what it refuses.
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <cstdlib>
 
 #include "shell/defs.h"
@@ -77,4 +78,16 @@ TEST_F(CommandLineTest, ATableThatCannotBeSavedIsReportedOnceConverted) {
   EXPECT_TRUE(has(out, "Não consegui gravar mirandel.ini")) << out;
   EXPECT_FALSE(has(out, "NÃ")) << out;
   EXPECT_FALSE(has(out, "Ã§")) << out;
+}
+
+TEST_F(CommandLineTest, ScaleTakesANumberFromOneToFourAndScalesTheScreenOfScriptedPlay) {
+  std::string out = run("--text --scale 7");
+  EXPECT_EQ(exitCode, 1);
+  EXPECT_TRUE(has(out, "--scale takes a number from 1 to 4")) << out;
+
+  scratch.writeBytes("mirandel.ini", "");
+  scratch.write("eventos.txt", "dump " + (scratch.path() / "tela").string() + "\n");
+  out = run("--game " + quoted(scratch.path()) + " --scale 1.5 --events " + quoted(scratch.path() / "eventos.txt"));
+  EXPECT_EQ(exitCode, 0) << out;
+  EXPECT_EQ(QImage(QString::fromStdString((scratch.path() / "tela" / "screen.png").string())).size(), QSize(1350, 630));
 }

@@ -24,8 +24,13 @@ void setStrip(shell::Game& game, std::string text) {
 void typeOut(shell::Game& game, const std::string& text) {
   game.host.processEvents();
   game.host.textProduced(platform::TextSink::MsgMd0, text);
-  for (char c : text) {
-    game.screen.MsgMd0.text += c;
+  for (size_t typed = 0; typed < text.size(); ++typed) {
+    if (game.screen.typewriterSkipped) {
+      game.screen.MsgMd0.text.append(text, typed);
+      game.host.repaint();
+      return;
+    }
+    game.screen.MsgMd0.text += text[typed];
     game.host.repaint();
     game.host.sleep(game.screen.typewriterDelay);
   }
