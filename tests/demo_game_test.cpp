@@ -3,6 +3,8 @@
 // ended; a new game restores the shipped objects and empty registers.
 #include <gtest/gtest.h>
 
+#include <QImage>
+
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
@@ -49,6 +51,27 @@ struct DemoGameTest : ::testing::Test {
     return "<absent>";
   }
   std::string errors(const std::string& dump) { return game.read(dump + "/errors.txt"); }
+
+  // The places of the map and where their pieces lie on it.
+  struct Place {
+    const char* name;
+    int x, y;
+  };
+  static std::vector<Place> allPlaces() {
+    return {{"praca", 88, 68},  {"capela", 88, 8},  {"torre", 168, 8},   {"ferraria", 168, 68}, {"casa", 8, 68},
+            {"porao", 8, 128},  {"ponte", 88, 128}, {"margem", 168, 128}, {"moinho", 88, 188}};
+  }
+  // Whether the saved map shows the pieces of these places and of no other.
+  ::testing::AssertionResult mapShowsExactly(const std::vector<Place>& shown) {
+    QImage map(QString::fromStdString((game.path() / "mapa.bmp").string()), "BMP");
+    if (map.size() != QSize(256, 252)) return ::testing::AssertionFailure() << "no saved map of 256 x 252";
+    for (const Place& place : allPlaces()) {
+      const bool expected = std::any_of(shown.begin(), shown.end(), [&](const Place& p) { return p.x == place.x && p.y == place.y; });
+      const bool present = (map.pixel(place.x + 3, place.y + 22) & 0xFFFFFF) == 0x6E5A3C;  // the pieces' colour
+      if (present != expected) return ::testing::AssertionFailure() << place.name << (present ? " is" : " is not") << " on the map";
+    }
+    return ::testing::AssertionSuccess();
+  }
   TempFolder game;
 };
 
@@ -74,6 +97,8 @@ TEST_F(DemoGameTest, TheWalkthroughReachesTheEndAndTheGameResumesThere) {
   EXPECT_EQ(objects[5 * 8 + 3], "jog");  // lanterna, carried
   EXPECT_EQ(objects[5 * 8 + 2], "uma lanterna acesa");
   EXPECT_EQ(game.readLines("mirandel.ini").at(10), "final");
+  // The saved map holds a piece for every place the walkthrough went through.
+  EXPECT_TRUE(mapShowsExactly(allPlaces()));
   // Every key down in the command box clicked (at least Enter for each command).
   auto sounds = game.readUtf8Lines("fim/sounds.txt");
   EXPECT_GE(std::count(sounds.begin(), sounds.end(), "effect clk3.wav"), static_cast<long>(commands.size()));
@@ -118,12 +143,20 @@ TEST_F(DemoGameTest, TheCompassArrowsAndTheObjectIconsOfThePanelPlayWithTheMouse
                  "volta"),
             0)
       << game.read("stderr.txt");
-  EXPECT_EQ(game.readUtf8Lines("praca/hotspots.txt").size(), 4u);
+  // Four arrows and the map window, which opens the map page.
+  const auto praca = game.readUtf8Lines("praca/hotspots.txt");
+  EXPECT_EQ(praca.size(), 5u);
+  EXPECT_EQ(std::count_if(praca.begin(), praca.end(),
+                          [](const std::string& line) { return line.find("\tpicFmap\t") != std::string::npos; }),
+            1);
   EXPECT_EQ(state("seta", "cursorShape"), "rightArrow");
   EXPECT_EQ(state("ferraria", "Posic"), "ferraria");
   auto spots = game.readUtf8Lines("ferraria/hotspots.txt");
-  ASSERT_EQ(spots.size(), 3u);  // the way back west, the anvil and the shovel
-  EXPECT_EQ(spots[2].substr(0, spots[2].find("\tpa\t")), "22\t42\t238\t32\t32\t1");
+  ASSERT_EQ(spots.size(), 4u);  // the map window, the way back west, the anvil and the shovel
+  auto shovel = std::find_if(spots.begin(), spots.end(),
+                             [](const std::string& line) { return line.find("\tpa\t") != std::string::npos; });
+  ASSERT_NE(shovel, spots.end());
+  EXPECT_EQ(shovel->substr(0, shovel->find("\tpa\t")), "22\t42\t238\t32\t32\t1");
   EXPECT_EQ(errors("volta"), "");
   EXPECT_EQ(state("volta", "Posic"), "praca");
   auto objects = game.readLines("mirandel.obx");
@@ -138,4 +171,28 @@ TEST_F(DemoGameTest, ANewGameRestoresTheShippedObjectsAndEmptiesTheRegisters) {
   EXPECT_EQ(state("novo", "Posic"), "praca");
   for (const char* file : {"mirandel.obx", "mirandel.rgs"})
     EXPECT_EQ(game.read(file), base::readFileBytes(kDemoGame / file).value_or("<missing>")) << file;
+}
+
+TEST_F(DemoGameTest, TheMapGrowsWithThePlacesSeenAndItsPageLeadsBack) {
+  const std::string at = game.path().string() + "/";
+  ASSERT_EQ(play("start\ntype novo\ntype leste\ntype mapa\ndump " + at + "mapa\nclick voce 10 10\ndump " + at + "volta\n", "fim"), 0)
+      << game.read("stderr.txt");
+  EXPECT_EQ(errors("fim"), "");
+  EXPECT_TRUE(mapShowsExactly({{"praca", 88, 68}, {"ferraria", 168, 68}}));
+  EXPECT_EQ(state("mapa", "page"), "Mapa");
+  EXPECT_EQ(state("mapa", "voceX"), "186");  // the middle of the smithy's piece
+  EXPECT_EQ(state("mapa", "voceY"), "67");
+  // The map window on the function panel shows the smithy's piece in its black frame.
+  QImage panel(QString::fromStdString((game.path() / "mapa/buffunc.png").string()));
+  ASSERT_FALSE(panel.isNull());
+  EXPECT_EQ(panel.pixel(3, 3) & 0xFFFFFF, 0u);
+  EXPECT_EQ(panel.pixel(5, 26) & 0xFFFFFF, 0x6E5A3Cu);
+  EXPECT_EQ(state("volta", "page"), "1");
+  EXPECT_EQ(state("volta", "Posic"), "ferraria");
+
+  // Continuing keeps the map; a new game starts it blank again.
+  ASSERT_EQ(play("start\ntype continuar\ntype oeste\ntype oeste\n", "mais"), 0);
+  EXPECT_TRUE(mapShowsExactly({{"praca", 88, 68}, {"ferraria", 168, 68}, {"casa", 8, 68}}));
+  ASSERT_EQ(play("start\ntype novo\n", "novo"), 0);
+  EXPECT_TRUE(mapShowsExactly({{"praca", 88, 68}}));
 }

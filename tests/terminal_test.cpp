@@ -4,9 +4,11 @@
 // page links, and the end of the input closes the player with the shut-down save.
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <cstdlib>
 
 #include "shell/defs.h"
+#include "support/picture_files.h"
 #include "support/test_game.h"
 
 using namespace testing_support;
@@ -70,6 +72,23 @@ TEST_F(TerminalTest, ListsAndFollowsTheLinksOfThePageAndRunsScriptsByName) {
   EXPECT_TRUE(has(out, "Esta tela não tem links.")) << out;  // mode "2" is over
   EXPECT_EQ(out.find("Você agiu.", out.find("> :sair")), std::string::npos) << out;  // nothing after :sair
   EXPECT_EQ(game.readLines("mirandel.ini").at(10), "norte");
+}
+
+TEST_F(TerminalTest, MapaWritesTheMapPictureIntoTheUsersFolder) {
+  writeRgbPng(game.path() / "base.png", testPattern(40, 30));
+  game.write("mapa.scx", "loadmap= base.png,");
+  game.writeBytes("input.txt", ":mapa\n:executar mapa\n:mapa\n");
+  const std::filesystem::path user = game.path() / "usuario";
+  std::string command = "XDG_DATA_HOME=" + user.string() + " " + MIRANDEL_BINARY + " --text --game " +
+                        game.path().string() + " <" + (game.path() / "input.txt").string() + " >" +
+                        (game.path() / "output.txt").string() + " 2>&1";
+  ASSERT_EQ(WEXITSTATUS(std::system(command.c_str())), 0);
+  const std::string out = game.read("output.txt");
+  EXPECT_TRUE(has(out, "Este jogo ainda não mostrou um mapa.")) << out;
+  const std::filesystem::path file = user / "mirandel" / "mirandel-mapa.png";
+  EXPECT_TRUE(has(out, "Mapa gravado em: " + file.string())) << out;
+  QImage saved(QString::fromStdString(file.string()));
+  EXPECT_EQ(largestChannelDifference(saved, testPattern(40, 30)), 0);
 }
 
 TEST_F(TerminalTest, ListsTheHotSpotsOfThePicturesAndClicksThemByNumber) {

@@ -266,3 +266,51 @@ TEST_F(HotSpotTest, LinksInModes2And3AndNowhereInMode0) {
   pointer(Kind::Click, "md3", 12, 25);
   EXPECT_EQ(posic(), "alvo");
 }
+
+TEST_F(HotSpotTest, LinksoffSwitchesOffOneGroupOrWithoutOneThePanelsOnly) {
+  const std::string everyGroup =
+      "lnktel= ,alvo,0,0,20,20\nlnkfnc= ,alvo,0,0,20,20\nlnkpan= ,alvo,0,0,20,20\n";
+  auto activeSlots = [&] {
+    std::string firstColumns;
+    for (const auto& line : listing()) firstColumns += line.substr(0, line.find('\t')) + " ";
+    return firstColumns;
+  };
+  runIn("1", everyGroup + "linksoff=");
+  EXPECT_EQ(activeSlots(), "40 ");  // the skin keeps its hot spot
+  runIn("1", everyGroup + "linksoff= fnc");
+  EXPECT_EQ(activeSlots(), "0 40 ");
+  runIn("1", everyGroup + "linksoff= pan");
+  EXPECT_EQ(activeSlots(), "0 20 ");
+  runIn("1", everyGroup + "linksoff= qualquer");
+  EXPECT_EQ(activeSlots(), "0 20 40 ");
+  // Switched off, a slot no longer answers a click; the counter stays, so the
+  // next link takes the next slot.
+  runIn("1", everyGroup + "linksoff= tel\nlnktel= ,outro,50,0,20,20");
+  EXPECT_EQ(activeSlots(), "1 20 40 ");
+  pointer(Kind::Click, "tel", 5, 5);
+  EXPECT_NE(posic(), "alvo");
+}
+
+TEST_F(HotSpotTest, TheMapWindowIsAHotSpotThatTogglesTheMapPageFromThePanels) {
+  writeBmp(t.folder.path() / "mapa.bmp", graphics::makeSurface(100, 100, 0x00FF00));
+  runIn("1", "loadmap= mapa.bmp,\ndefpicmap= fnc,10,20,30,30\npicmap= 0,0");
+  ASSERT_EQ(listing().size(), 1u);
+  EXPECT_EQ(listing()[0], "20\t10\t20\t30\t30\t1\tpicFmap\t\t\t");
+  auto& screen = t.game->screen;
+  const bool inputShown = screen.Input.visible;
+  const int height = screen.Abok1.height;
+  pointer(Kind::Click, "fnc", 15, 25);
+  EXPECT_EQ(screen.viewerPage, "Mapa");
+  EXPECT_FALSE(screen.Input.visible);
+  pointer(Kind::Click, "fnc", 15, 25);
+  EXPECT_EQ(screen.viewerPage, "1");
+  EXPECT_EQ(screen.Input.visible, inputShown);
+  EXPECT_EQ(screen.Abok1.height, height);
+
+  // On the picture panel it is a plain script name.
+  t.script("picFmap", "setpos= picFmap");
+  runIn("1", "defpicmap= tel,0,0,30,30\npicmap= ,");
+  pointer(Kind::Click, "tel", 5, 5);
+  EXPECT_EQ(screen.viewerPage, "1");
+  EXPECT_EQ(posic(), "picFmap");
+}

@@ -21,13 +21,6 @@ namespace fs = std::filesystem;
 // What the copy remembers of each file it took from the installed game.
 constexpr const char* kCopyRecord = ".mirandel-copy";
 
-std::filesystem::path userDataFolder() {
-  if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) return std::filesystem::path(xdg) / "mirandel";
-  if (const char* home = std::getenv("HOME"); home && *home)
-    return std::filesystem::path(home) / ".local" / "share" / "mirandel";
-  return std::filesystem::temp_directory_path() / "mirandel";
-}
-
 bool isWritableFolder(const std::filesystem::path& folder) { return ::access(folder.c_str(), W_OK) == 0; }
 
 // The copy's folder name: the game folder's own name and a short hash of its
@@ -169,6 +162,13 @@ void adoptEarlierCopy(const fs::path& installed, const fs::path& earlier, const 
 }
 
 }  // namespace
+
+std::filesystem::path userDataFolder() {
+  if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) return std::filesystem::path(xdg) / "mirandel";
+  if (const char* home = std::getenv("HOME"); home && *home)
+    return std::filesystem::path(home) / ".local" / "share" / "mirandel";
+  return std::filesystem::temp_directory_path() / "mirandel";
+}
 
 std::filesystem::path bundledGamesFolder() {
   auto beside = std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());

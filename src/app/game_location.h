@@ -7,6 +7,10 @@
 
 namespace app {
 
+// The player's own folder of the user (XDG data folder): the game copies, and
+// what the terminal writes for the user to open (the map picture).
+std::filesystem::path userDataFolder();
+
 // The bundled games folder (beside the source tree or the installed program).
 std::filesystem::path bundledGamesFolder();
 

@@ -39,6 +39,7 @@ terminal::TerminalOptions terminalOptions(const app::Options& options, const std
   terminal.start.exeBaseName = options.exeBaseName;
   app::setOnlineOptions(options, terminal.start);
   terminal.traceFile = options.traceFile;
+  terminal.userFolder = app::userDataFolder();
   terminal.mute = options.mute;
   return terminal;
 }

@@ -17,6 +17,7 @@
 #include "view/text_sink.h"
 #include "view/text_statements.h"
 #include "world/location_statements.h"
+#include "world/map_statements.h"
 #include "world/object_statements.h"
 #include "world/state_statements.h"
 
@@ -31,6 +32,7 @@ script::Dispatch buildDispatch() {
   script::registerJumpStatements(dispatch);
   world::registerObjectStatements(dispatch);
   world::registerLocationStatements(dispatch);
+  world::registerMapStatements(dispatch);
   world::registerGameStateStatements(dispatch);
   view::registerTextStatements(dispatch);
   view::registerPictureStatements(dispatch);

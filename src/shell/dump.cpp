@@ -7,6 +7,7 @@
 #include "media/media_rows.h"
 #include "online/down_page.h"
 #include "shell/game.h"
+#include "view/map_page.h"
 #include "view/screen_state.h"
 
 namespace shell {
@@ -61,6 +62,7 @@ std::string stateLines(const Game& game) {
       {"objects", std::to_string(game.world.Objs.size())},
   });
   for (auto& row : view::screenStateRows(game)) rows.push_back(std::move(row));
+  for (auto& row : view::mapStateRows(game)) rows.push_back(std::move(row));
   for (auto& row : media::mediaStateRows(game)) rows.push_back(std::move(row));
   for (auto& row : online::downPageRows(game.online.page)) rows.push_back(std::move(row));
   std::string text;
@@ -91,6 +93,8 @@ bool writeDump(const Game& game, const std::filesystem::path& folder) {
                                     {&f.Tela3, "tela3"}}) {
     if (!image->isNull()) ok = image->save(QString::fromStdString((folder / (std::string(name) + ".png")).string()), "PNG") && ok;
   }
+  if (!game.map.MapJog.isNull())
+    ok = game.map.MapJog.save(QString::fromStdString((folder / "mapjog.png").string()), "PNG") && ok;
   return ok;
 }
 

@@ -18,6 +18,7 @@
 #include "shell/debug_log.h"
 #include "shell/defs.h"
 #include "shell/folders.h"
+#include "view/map_state.h"
 #include "view/hot_spots.h"
 #include "view/screen_model.h"
 #include "world/world_state.h"
@@ -48,6 +49,7 @@ struct Game {
 
   // World model and presentation.
   world::WorldState world;
+  view::MapState map;
   view::ScreenModel screen;
   graphics::Surfaces surfaces;
   view::WindowGeometry window;

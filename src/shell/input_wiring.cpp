@@ -7,6 +7,7 @@
 #include "online/down_controls.h"
 #include "shell/game_start.h"
 #include "shell/input_queue.h"
+#include "shell/map_input.h"
 #include "shell/pointer_input.h"
 #include "shell/turn.h"
 #include "view/links.h"
@@ -35,9 +36,10 @@ void connectPlayerInput(InputQueue& queue) {
   // A key input is the key's release; its press (the click) came before it.
   queue.onKey = [](Game& game, const PlayerInput& input) { releaseKey(game, input.text); };
   queue.onLink = [](Game& game, const PlayerInput& input) { followLink(game, input.text); };
-  // The pointer over the pictures: hot spots, the skin's drag, the mode-"3" wheel.
+  // The pointer: the map page's map and marker first, then hot spots, the
+  // skin's drag and the mode-"3" wheel over the pictures.
   queue.onPointer = [&queue](Game& game, const PlayerInput& input) {
-    if (!handlePointer(game, input) && queue.onUnsupported)
+    if (!handleMapPointer(game, input) && !handlePointer(game, input) && queue.onUnsupported)
       queue.onUnsupported("this build of the player cannot handle the pointer on \"" + input.text + "\" yet");
   };
   // A click on a control of the "Down" page, after its mouse up.

@@ -14,6 +14,7 @@
 #include "online/down_controls.h"
 #include "online/down_page.h"
 #include "shell/startup.h"
+#include "terminal/map_picture.h"
 #include "terminal/session.h"
 #include "terminal/terminal_page.h"
 
@@ -34,6 +35,7 @@ const char* const kHelp =
     "  :pontos                os pontos clic\xC3\xA1veis das imagens, numerados\n"
     "  :clicar N              clica no ponto N\n"
     "  :executar NOME         executa o script NOME (como um clique o faria)\n"
+    "  :mapa                  grava o mapa do jogo num arquivo PNG e mostra onde\n"
     "  :baixar                a p\xC3\xA1gina de download (jogo online, atualiza\xC3\xA7\xC3\xB5" "es)\n"
     "  :baixar CONTROLE       clica num controle dela (TicLine, btAtual, btDEG, btDWNtudo...)\n"
     "  :ajuda                 esta lista (tamb\xC3\xA9m :help ou help)\n"
@@ -116,7 +118,8 @@ class InputLines {
 
 class Terminal {
  public:
-  explicit Terminal(Session& session) : session_(session), game_(session.game) {
+  Terminal(Session& session, std::filesystem::path userFolder)
+      : session_(session), game_(session.game), userFolder_(std::move(userFolder)) {
     session.host.onText = [this](platform::TextSink sink, const std::string& text) { show(sink, text); };
     session.host.onError = [this](const std::string& message) { out_.line("[erro] " + message); };
     session.queue.onUnsupported = [this](const std::string& why) { out_.line("[" + why + "]"); };
@@ -149,6 +152,8 @@ class Terminal {
       followLink(line.substr(6));
     } else if (line == ":pontos") {
       listHotSpots();
+    } else if (line == ":mapa") {
+      out_.line(writeMapPicture(game_, userFolder_));
     } else if (base::startsWith(line, ":clicar ")) {
       clickHotSpot(line.substr(8));
     } else if (line == ":baixar") {
@@ -298,6 +303,7 @@ class Terminal {
 
   Session& session_;
   shell::Game& game_;
+  std::filesystem::path userFolder_;
   Output out_;
 };
 
@@ -305,7 +311,7 @@ class Terminal {
 
 int playInTerminal(const TerminalOptions& options) {
   Session session;
-  Terminal terminal(session);
+  Terminal terminal(session, options.userFolder);
   session.start(options);
   std::cout << "mirandel \xE2\x80\x94 " << base::cp1252ToUtf8(session.game.folders.gameName)
             << " (:ajuda lista os comandos do terminal)\n" << std::flush;

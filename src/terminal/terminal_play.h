@@ -6,17 +6,20 @@
 // are the terminal's own (":ajuda" lists them): keys, links, exits. The end of
 // the input closes the player as the end button does, saving the game.
 #pragma once
+#include <filesystem>
 #include <string>
 
 #include "shell/startup.h"
 
 namespace terminal {
 
-// What the terminal needs of the command line: the start-up options and the
-// trace file (empty: no trace).
+// What the terminal needs of the command line: the start-up options, the
+// trace file (empty: no trace) and the user's folder, where ":mapa" writes the
+// map picture.
 struct TerminalOptions {
   shell::StartOptions start;
   std::string traceFile;
+  std::filesystem::path userFolder;
   bool mute = false;  // no sound device: the music and sounds are only named
 };
 

@@ -43,6 +43,16 @@ QPlainTextEdit* makeMemo(QWidget* parent) {
   return memo;
 }
 
+// The player marker, painted by tools/paint and kept with the window's resources.
+QImage markerPicture() {
+  QImage marker(QStringLiteral(":/voce.png"));
+  if (marker.isNull()) {
+    marker = QImage(view::kMarkerWidth, view::kMarkerHeight, QImage::Format_ARGB32);
+    marker.fill(QColor(150, 40, 40));
+  }
+  return marker.convertToFormat(QImage::Format_ARGB32);
+}
+
 void showPicture(PictureWidget* widget, const QImage& picture) {
   if (widget->picture().cacheKey() != picture.cacheKey()) widget->setPicture(picture);
 }
@@ -102,6 +112,21 @@ GamePage::GamePage(const Publisher& publisher, QWidget* parent) : QWidget(parent
 
   Sbc1 = new QScrollArea;
   Sbc1->setObjectName("Sbc1");
+  Sbc1->setFrameShape(QFrame::NoFrame);
+  slimScrollBars(Sbc1);
+  Sbc1Contents = new QWidget;
+  Sbc1Contents->setAutoFillBackground(true);
+  MapJog = new PictureWidget(Sbc1Contents);
+  MapJog->setObjectName("MapJog");
+  MapJog->setStretched(false);
+  MapJog->setCursor(Qt::OpenHandCursor);
+  Voce = new PictureWidget(Sbc1Contents);
+  Voce->setObjectName("Voce");
+  Voce->setStretched(false);
+  Voce->setPicture(markerPicture());
+  Voce->resize(view::kMarkerWidth, view::kMarkerHeight);
+  Voce->setCursor(Qt::PointingHandCursor);
+  Sbc1->setWidget(Sbc1Contents);
   pageDown = new DownPageView;
   pagePix = new PixPage(publisher);
 
@@ -279,6 +304,7 @@ void GamePage::refresh(const shell::Game& game) {
   if (Sbox2->verticalScrollBar()->value() != k.px(game.pointer.page3Scroll))
     Sbox2->verticalScrollBar()->setValue(k.px(game.pointer.page3Scroll));
   applyPlaceAndLook(Sbc1, s.Sbc1, k);
+  showMap(game);
 
   applyControl(Abok2, s.Abok2, k);
   TelCmd->setGeometry(k.rect(QRect(0, 0, s.Abok2.width, s.Abok2.height)));
@@ -315,6 +341,8 @@ PictureWidget* GamePage::pictureOf(const std::string& surface) const {
   if (surface == "fnc") return TelCmd;
   if (surface == "pan") return Imp;
   if (surface == "md3") return Tela3;
+  if (surface == "map") return MapJog;
+  if (surface == "voce") return Voce;
   return nullptr;
 }
 
@@ -348,6 +376,20 @@ void GamePage::tellScreenReaders(const QString& before, const shell::Game& game)
   // Text added to what was there is news; text in place of it is news whole.
   const QString news = (now.startsWith(before) ? now.mid(before.size()) : now).trimmed();
   if (!news.isEmpty()) Input->setAccessibleDescription(news);
+}
+
+void GamePage::showMap(const shell::Game& game) {
+  const auto& map = game.map;
+  Sbc1Contents->setPalette(Sbc1->palette());
+  showPicture(MapJog, map.MapJog);
+  if (MapJog->size() != map.MapJog.size()) {
+    MapJog->resize(map.MapJog.size());
+    Sbc1Contents->resize(map.MapJog.size());
+  }
+  Voce->move(map.voceX, map.voceY);
+  Voce->raise();
+  if (Sbc1->horizontalScrollBar()->value() != map.scrollX) Sbc1->horizontalScrollBar()->setValue(map.scrollX);
+  if (Sbc1->verticalScrollBar()->value() != map.scrollY) Sbc1->verticalScrollBar()->setValue(map.scrollY);
 }
 
 void GamePage::applyFocus(const shell::Game& game) {

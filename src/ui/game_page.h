@@ -58,6 +58,9 @@ class GamePage : public QWidget {
   QWidget* Sbox2Contents = nullptr;  // Tela3 sits in it at a small margin
   PictureWidget* Tela3 = nullptr;
   QScrollArea* Sbc1 = nullptr;
+  QWidget* Sbc1Contents = nullptr;  // the map and the marker above it
+  PictureWidget* MapJog = nullptr;
+  PictureWidget* Voce = nullptr;
   DownPageView* pageDown = nullptr;
   PixPage* pagePix = nullptr;
   QWidget* Abok2 = nullptr;
@@ -83,6 +86,8 @@ class GamePage : public QWidget {
   // The typewriter page keeps its newest line in sight.
   static void followEnd(QPlainTextEdit* memo);
   void setPageStyle(const view::TextStyle& style);
+  // The map page: the map picture, the marker on it and the scroll position.
+  void showMap(const shell::Game& game);
 
   Scale scale_;
   std::map<QPlainTextEdit*, QString> memoTexts_;

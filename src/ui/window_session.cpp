@@ -191,6 +191,7 @@ void WindowSession::connectWindow() {
   QObject::connect(page, &GamePage::linkFollowed, &window, [this](const QString& address) {
     post({shell::PlayerInput::Kind::Link, cp1252(address)});
   });
+  connectMap();
   connectPointer();
   DownPageView* down = page->pageDown;
   auto controlName = [](const QString& name) { return name.toStdString(); };
@@ -205,6 +206,27 @@ void WindowSession::connectWindow() {
   });
   QObject::connect(page->btFim, &PictureWidget::pressed, &window, [this] { pressEndButton(); });
   QObject::connect(page->btFim, &PictureWidget::released, &window, [this] { releaseEndButton(); });
+}
+
+// The map page: the map is dragged by the engine (moves count only while the
+// button is down on it), the scroll bars move it too, and the marker takes
+// the player back.
+void WindowSession::connectMap() {
+  using Kind = shell::PlayerInput::Kind;
+  GamePage* page = window.gamePage;
+  QObject::connect(page->MapJog, &PictureWidget::pressed, &window,
+                   [this](QPoint at) { post({Kind::Press, "map", at.x(), at.y()}); });
+  QObject::connect(page->MapJog, &PictureWidget::moved, &window, [this](QPoint at) {
+    if (game.map.pressed) post({Kind::Move, "map", at.x(), at.y()});
+  });
+  QObject::connect(page->MapJog, &PictureWidget::released, &window,
+                   [this](QPoint at) { post({Kind::Release, "map", at.x(), at.y()}); });
+  QObject::connect(page->Voce, &PictureWidget::released, &window,
+                   [this](QPoint at) { post({Kind::Click, "voce", at.x(), at.y()}); });
+  QObject::connect(page->Sbc1->horizontalScrollBar(), &QScrollBar::valueChanged, &window,
+                   [this](int value) { game.map.scrollX = value; });
+  QObject::connect(page->Sbc1->verticalScrollBar(), &QScrollBar::valueChanged, &window,
+                   [this](int value) { game.map.scrollY = value; });
 }
 
 // The pictures' mouse events go to the engine as pointer input; the window only

@@ -58,6 +58,7 @@ class WindowSession {
   void placeWindow();
   void keepOnScreen(QPoint wanted);
   void addShortcut(const QList<QKeySequence>& keys, std::function<void()> action);
+  void connectMap();
   void startTitleMusic();
   void post(shell::PlayerInput input);
   void connectPointer();

@@ -45,6 +45,10 @@ void HotSpots::clear() {
   next = {0, 20, 40, 60};
 }
 
+void HotSpots::switchOff(SlotGroup slots) {
+  for (int slot = slots.first; slot <= slots.last; ++slot) spots[static_cast<size_t>(slot)].active = false;
+}
+
 int HotSpots::add(PointerSurface surface, HotSpot spot) {
   const SlotGroup group = slotGroup(surface);
   int& counter = next[static_cast<size_t>(surface)];

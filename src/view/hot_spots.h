@@ -47,6 +47,8 @@ struct HotSpots {
   // clearHotSpots: slots 0-39 and 60-99 off, counters back to their first
   // slots; the skin's slots 40-59 keep working until they are overwritten.
   void clear();
+  // Switches the slots of the range off; the counters stay where they are.
+  void switchOff(SlotGroup slots);
   // registerHotSpot: writes the group's next slot, switches it on and advances
   // the counter (after the group's last slot, back to its first). Returns the slot.
   int add(PointerSurface surface, HotSpot spot);
@@ -69,9 +71,6 @@ struct PointerState {
   PointerSurface pressedOn = PointerSurface::Tela;
   bool buttonHeldOnSkin = false;
   int pressX = 0, pressY = 0;
-  // The map toggle remembers what it hid.
-  bool inputWasVisible = true;
-  int viewerHeight = 0;
   // The scroll position of the mode-"3" page (Sbox2) from the top, in pixels.
   int page3Scroll = 0;
 };

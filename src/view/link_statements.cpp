@@ -226,6 +226,19 @@ void showObjectIcons(shell::Game& game, Statement& s) {
   game.host.repaint();
 }
 
+// linksoff=: the hot spots of one group off ("tel", "fnc", "pan", "md3"), or
+// without a group those of the two panels; the skin and mode "3" keep theirs.
+// Any other word switches nothing off.
+void switchLinksOff(shell::Game& game, Statement& s) {
+  const std::string& group = s.arg(1);
+  PointerSurface surface;
+  if (group.empty())
+    game.hotSpots.switchOff({0, 39});
+  else if (surfaceNamed(group, surface))
+    game.hotSpots.switchOff(slotGroup(surface));
+  game.host.repaint();
+}
+
 }  // namespace
 
 void registerLinkStatements(script::Dispatch& dispatch) {
@@ -237,6 +250,7 @@ void registerLinkStatements(script::Dispatch& dispatch) {
   dispatch.add("lnkfnc=", linkOnFunctionPanel);
   dispatch.add("linkpainel=", linkOnSkin);
   dispatch.add("lnkpan=", linkOnSkin);
+  dispatch.add("linksoff=", switchLinksOff);
 }
 
 }  // namespace view

@@ -5,7 +5,7 @@
 
 #include "shell/game.h"
 #include "view/cursors.h"
-#include "view/map_toggle.h"
+#include "view/map_page.h"
 #include "view/pictures.h"
 #include "view/web_address.h"
 

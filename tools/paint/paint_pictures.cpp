@@ -196,6 +196,78 @@ QImage paintButton(bool down) {
   return image;
 }
 
+// The demo game's map: a parchment with a compass rose, and a piece for each
+// place, laid on it by addmap= when the place is first seen. A piece's corners
+// are white, the colour of its bottom-left pixel, which addmap= leaves out.
+QImage paintMapBase() {
+  QImage image(256, 252, QImage::Format_RGB32);
+  QPainter p(&image);
+  QLinearGradient paper(0, 0, 256, 252);
+  paper.setColorAt(0, QColor(232, 216, 176));
+  paper.setColorAt(1, QColor(206, 186, 142));
+  p.fillRect(image.rect(), paper);
+  p.setPen(QPen(QColor(150, 120, 80), 2));
+  p.drawRect(1, 1, 253, 249);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.translate(224, 222);
+  for (int quarter = 0; quarter < 4; ++quarter) {
+    p.setBrush(quarter == 0 ? QColor(170, 60, 40) : QColor(120, 100, 70));
+    p.setPen(Qt::NoPen);
+    p.drawPolygon(QPolygonF({QPointF(0, -18), QPointF(4, 0), QPointF(-4, 0)}));
+    p.rotate(90);
+  }
+  return image;
+}
+
+QImage paintMapPiece(const QString& caption, QColor colour) {
+  QImage image(64, 44, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter p(&image);
+  p.setPen(QPen(colour.darker(160), 1));
+  p.setBrush(colour);
+  p.drawRoundedRect(QRect(0, 0, 63, 43), 6, 6);  // edges not smoothed: no white fringe on the map
+  p.setRenderHint(QPainter::Antialiasing);
+  QFont font(QStringLiteral("Liberation Serif"));
+  font.setPixelSize(12);
+  font.setBold(true);
+  p.setFont(font);
+  p.setPen(QColor(250, 245, 230));
+  p.drawText(QRect(2, 2, 60, 40), Qt::AlignCenter | Qt::TextWordWrap, caption);
+  return image;
+}
+
+// The player marker of the map page (the player's own picture, not the game's):
+// a small walker in a hooded cloak with a lantern, 29 x 46, on a clear background.
+QImage paintMarker() {
+  QImage image(29, 46, QImage::Format_ARGB32);
+  image.fill(Qt::transparent);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(QColor(30, 24, 20), 1.2));
+  // Shadow on the ground.
+  p.setBrush(QColor(0, 0, 0, 90));
+  p.drawEllipse(QRectF(5, 40, 19, 5));
+  // Cloak.
+  QPainterPath cloak;
+  cloak.moveTo(14.5, 10);
+  cloak.cubicTo(22, 12, 24, 30, 23, 40);
+  cloak.lineTo(6, 40);
+  cloak.cubicTo(5, 30, 7, 12, 14.5, 10);
+  p.setBrush(QColor(150, 40, 40));
+  p.drawPath(cloak);
+  // Head in its hood.
+  p.setBrush(QColor(120, 30, 30));
+  p.drawEllipse(QRectF(8.5, 1.5, 12, 12));
+  p.setBrush(QColor(240, 205, 170));
+  p.drawEllipse(QRectF(11, 4.5, 7, 7.5));
+  // The lantern in the right hand.
+  p.setPen(QPen(QColor(60, 50, 30), 1));
+  p.drawLine(QPointF(22, 24), QPointF(25, 27));
+  p.setBrush(QColor(255, 210, 90));
+  p.drawRoundedRect(QRectF(22.5, 27, 5, 7), 1.5, 1.5);
+  return image;
+}
+
 // An object's icon for the function panel: a tile in the object's colour with
 // its initial, on magenta so that the panel shows around it.
 QImage paintIcon(QChar initial, QColor colour) {
@@ -228,8 +300,10 @@ bool save(const QImage& image, const QString& path) {
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
+  if (argc == 3 && QString::fromLocal8Bit(argv[1]) == "--marker")
+    return save(paintMarker(), QString::fromLocal8Bit(argv[2])) ? 0 : 1;
   if (argc != 2) {
-    std::fprintf(stderr, "usage: paint_pictures GAME_FOLDER\n");
+    std::fprintf(stderr, "usage: paint_pictures GAME_FOLDER | paint_pictures --marker FILE\n");
     return 2;
   }
   QString folder = QString::fromLocal8Bit(argv[1]) + "/";
@@ -237,6 +311,15 @@ int main(int argc, char** argv) {
   ok = save(paintButton(false), folder + "U-bot1.bmp") && ok;
   ok = save(paintButton(true), folder + "D-bot1.bmp") && ok;
   ok = save(paintCompass(), folder + "bussola.png") && ok;
+  ok = save(paintMapBase(), folder + "mapa.png") && ok;
+  const std::pair<const char*, QString> places[] = {
+      {"praca", QString::fromUtf8("Praça")},     {"capela", QStringLiteral("Capela")},
+      {"torre", QStringLiteral("Torre")},        {"ferraria", QStringLiteral("Ferraria")},
+      {"casa", QString::fromUtf8("Casa da avó")}, {"porao", QString::fromUtf8("Porão")},
+      {"ponte", QStringLiteral("Ponte")},        {"margem", QStringLiteral("Margem")},
+      {"moinho", QStringLiteral("Moinho")}};
+  for (const auto& [name, caption] : places)
+    ok = save(paintMapPiece(caption, QColor(110, 90, 60)), folder + "m_" + name + ".png") && ok;
   // The objects' icons (their pictures in the object records).
   const std::pair<const char*, QColor> icons[] = {
       {"pa", QColor(120, 110, 100)},   {"lanterna", QColor(200, 150, 40)}, {"fosforos", QColor(190, 60, 40)},

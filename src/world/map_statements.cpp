@@ -1,0 +1,110 @@
+// Map statements. A number that is not one counts as 0.
+#include "world/map_statements.h"
+
+#include "base/number.h"
+#include "graphics/bitmap_file.h"
+#include "script/dispatch.h"
+#include "script/script_error.h"
+#include "shell/game.h"
+#include "view/map_page.h"
+#include "view/map_window.h"
+#include "view/pictures.h"
+#include "world/saved_map.h"
+
+namespace world {
+namespace {
+
+using script::Statement;
+
+int number(const std::string& text) { return base::readNumberOr(text, 0); }
+
+// loadmap= picture, saved map: the picture, then the saved map in its place
+// when there is one. A saved map that cannot be read leaves the picture and is
+// noted in the debug log.
+void loadMap(shell::Game& game, Statement& s) {
+  auto& map = game.map;
+  const std::string& picture = s.arg(1);
+  if (picture.empty()) {
+    map.MapJog = QImage();
+  } else {
+    view::loadPicture(game, picture, graphics::SurfaceId::BufShp);
+    if (!game.surfaces.BufShp.isNull()) map.MapJog = game.surfaces.BufShp;
+  }
+  const std::string& saved = s.arg(2);
+  if (saved.empty()) return;
+  if (auto path = game.folders.dataFolder.find(saved)) {
+    if (auto savedMap = readSavedMap(*path))
+      map.MapJog = std::move(*savedMap);
+    else
+      game.debug.logDebug("N\xE3o consegui ler o mapa salvo: " + saved);
+  }
+  game.host.repaint();
+}
+
+// addmap= x, y, piece, saved map: the piece drawn on the map with the colour
+// of its bottom-left pixel left out, and the whole map saved. The file name is
+// checked first, so a run that cannot save changes nothing.
+void addToMap(shell::Game& game, Statement& s) {
+  auto& map = game.map;
+  const std::string& saved = s.arg(4);
+  if (saved.empty()) throw script::ScriptError("addmap=: falta o nome do arquivo do mapa salvo");
+  const auto path = game.folders.dataFolder.pathForWriting(saved);
+  if (!path) throw script::ScriptError("addmap=: o mapa s\xF3 pode ser salvo na pasta do jogo (" + saved + ")");
+  if (map.MapJog.isNull())
+    throw script::ScriptError("addmap=: n\xE3o h\xE1 mapa carregado (loadmap= vem antes de addmap=)");
+  view::loadPicture(game, s.arg(3), graphics::SurfaceId::BufShp);
+  const QImage& piece = game.surfaces.BufShp;
+  if (!piece.isNull())
+    graphics::drawWithKeyColour(map.MapJog, piece, number(s.arg(1)), number(s.arg(2)),
+                                piece.pixel(0, piece.height() - 1));
+  game.host.repaint();
+  if (!writeSavedMap(*path, map.MapJog)) throw script::ScriptError("addmap=: n\xE3o consegui gravar " + saved);
+}
+
+// defpicmap= target, x, y, width, height
+void defineMapWindow(shell::Game& game, Statement& s) {
+  auto& map = game.map;
+  map.windowTarget = s.arg(1);
+  map.windowX = number(s.arg(2));
+  map.windowY = number(s.arg(3));
+  map.windowWidth = number(s.arg(4));
+  map.windowHeight = number(s.arg(5));
+}
+
+// picmap= map x, map y: an empty value keeps the origin's.
+void drawMapWindow(shell::Game& game, Statement& s) {
+  auto& map = game.map;
+  if (!s.arg(1).empty()) map.originX = number(s.arg(1));
+  if (!s.arg(2).empty()) map.originY = number(s.arg(2));
+  view::drawMapWindow(game);
+}
+
+void showMap(shell::Game& game, Statement& s) {
+  if (s.arg(1) == "on")
+    view::openMapPage(game);
+  else if (s.arg(1) == "off")
+    view::closeMapPage(game);
+}
+
+// posmap= marker left, marker top, horizontal scroll, vertical scroll
+void mapOpeningView(shell::Game& game, Statement& s) {
+  auto& map = game.map;
+  map.openMarkerX = number(s.arg(1));
+  map.openMarkerY = number(s.arg(2));
+  map.openScrollX = number(s.arg(3));
+  map.openScrollY = number(s.arg(4));
+}
+
+}  // namespace
+
+void registerMapStatements(script::Dispatch& dispatch) {
+  dispatch.add("loadmap=", loadMap);
+  dispatch.add("defpicmap=", defineMapWindow);
+  dispatch.add("picmap=", drawMapWindow);
+  dispatch.add("showmap", showMap);
+  dispatch.add("showmap=", showMap);
+  dispatch.add("posmap=", mapOpeningView);
+  dispatch.add("addmap=", addToMap);
+}
+
+}  // namespace world
