@@ -1,8 +1,9 @@
 // The program's messages on a terminal: a game folder that is a file, an
 // unknown option, start-up errors and a table that cannot be saved all read as
-// UTF-8, each converted once.
+// UTF-8, each converted once; --scale and what it refuses.
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <cstdlib>
 
 #include "app/interface_language.h"
@@ -115,4 +116,16 @@ TEST(InterfaceLanguageTest, AnyPortugueseReadsBrazilianAndEverythingElseEnglish)
   EXPECT_EQ(app::interfaceLanguage({"fr-FR"}), "en");
   EXPECT_EQ(app::interfaceLanguage({"C"}), "en");
   EXPECT_EQ(app::interfaceLanguage({}), "en");
+}
+
+TEST_F(CommandLineTest, ScaleTakesANumberFromOneToFourAndScalesTheScreenOfScriptedPlay) {
+  std::string out = run("--text --scale 7");
+  EXPECT_EQ(exitCode, 1);
+  EXPECT_TRUE(has(out, "--scale takes a number from 1 to 4")) << out;
+
+  scratch.writeBytes("mirandel.ini", "");
+  scratch.write("eventos.txt", "dump " + (scratch.path() / "tela").string() + "\n");
+  out = run("--game " + quoted(scratch.path()) + " --scale 1.5 --events " + quoted(scratch.path() / "eventos.txt"));
+  EXPECT_EQ(exitCode, 0) << out;
+  EXPECT_EQ(QImage(QString::fromStdString((scratch.path() / "tela" / "screen.png").string())).size(), QSize(1350, 630));
 }

@@ -28,6 +28,7 @@ struct WindowTest : ::testing::Test {
     ui::WindowOptions options;
     options.start.gameFolder = folder.path().string();
     options.scripted = true;
+    options.publisher.baseAddress = QStringLiteral("https://quimera.example.org/");
     session = std::make_unique<ui::WindowSession>(options);
     session->start();
   }

@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <cstdio>
 
+#include "ui/window_scale.h"
+
 namespace app {
 namespace {
 
@@ -29,7 +31,11 @@ std::optional<Options> parseOptions() {
   QCommandLineOption trace("trace", translate("Options", "Write every statement trace line to FILE."), "FILE");
   QCommandLineOption check("check", translate("Options", "Check the game for faults without running it (exit 0 clean, 1 findings, 2 unreadable)."));
   QCommandLineOption mute("mute", translate("Options", "Play without sound (in the window Ctrl+M turns it on and off)."));
-  parser.addOptions({game, name, server, publisher, text, events, dump, trace, check, mute});
+  QCommandLineOption scale("scale",
+                           translate("Options", "Show the window N times larger, N from 1 to 4 (1.5 too); Ctrl+plus and "
+                                                "Ctrl+minus change it while playing, and the window remembers that choice."),
+                           "N");
+  parser.addOptions({game, name, server, publisher, text, events, dump, trace, check, mute, scale});
   // A mistake is reported here, pointing to --help; process() then handles
   // --help, --help-all and --version.
   if (!parser.parse(QCoreApplication::arguments())) {
@@ -54,6 +60,15 @@ std::optional<Options> parseOptions() {
   options.dumpFolder = parser.value(dump).toStdString();
   options.traceFile = parser.value(trace).toStdString();
   options.check = parser.isSet(check);
+  if (parser.isSet(scale)) {
+    auto factor = ui::readScale(parser.value(scale));
+    if (!factor) {
+      std::fprintf(stderr, "mirandel: --scale takes a number from 1 to 4, not \"%s\" (see --help)\n",
+                   parser.value(scale).toLocal8Bit().constData());
+      return std::nullopt;
+    }
+    options.scale = *factor;
+  }
   return options;
 }
 

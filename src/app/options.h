@@ -12,6 +12,7 @@ struct Options {
   std::string publisherUrl;  // base address of the publisher's pages (opening screen)
   bool text = false;        // play in the terminal
   bool mute = false;        // no sound (the window can unmute with Ctrl+M)
+  double scale = 0;         // the window's scale; 0: the one the user last chose
   std::string eventsFile;   // scripted play
   std::string dumpFolder;   // snapshot after the last event
   std::string traceFile;    // every statement trace line

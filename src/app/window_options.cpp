@@ -1,6 +1,8 @@
 // Command line to window options.
 #include "app/window_options.h"
 
+#include <QStandardPaths>
+
 #include "app/online_options.h"
 
 namespace app {
@@ -16,6 +18,10 @@ ui::WindowOptions windowOptions(const Options& options, const std::filesystem::p
   }
   window.scripted = scripted;
   window.mute = options.mute;
+  window.scale = options.scale;
+  // Scripted play neither reads nor changes what the user chose.
+  if (!scripted)
+    window.settingsFile = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + QStringLiteral("/window.ini");
   window.traceFile = options.traceFile;
   return window;
 }

@@ -12,6 +12,8 @@ void InputQueue::post(PlayerInput input) {
   while (!queue_.empty() && !quitRequested_) {
     PlayerInput next = std::move(queue_.front());
     queue_.pop_front();
+    // Skipping the typewriter holds for the text of the input that was running.
+    game_.screen.typewriterSkipped = false;
     try {
       handle(next);
     } catch (const std::exception& error) {
@@ -20,6 +22,7 @@ void InputQueue::post(PlayerInput input) {
     }
   }
   queue_.clear();
+  game_.screen.typewriterSkipped = false;
   busy_ = false;
 }
 

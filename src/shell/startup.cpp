@@ -61,6 +61,11 @@ void readEngineVariables(Game& game) {
                        "mas \xE9 \"" + defs.defsRow(row::RegisterCount) + "\".");
   game.registerCount = *count;
   game.readPositionRows();
+  // Where the window was closed; a front end without a window writes it back as it was.
+  if (auto left = defs.number(row::WindowLeft), top = defs.number(row::WindowTop); left && top) {
+    game.window.left = *left;
+    game.window.top = *top;
+  }
 }
 
 void createWorkingLists(Game& game) {

@@ -99,7 +99,7 @@ void paintTitle(QPainter& p, int w, int h) {
   p.setFont(hint);
   p.setPen(QColor(255, 255, 255, 200));
   p.drawText(QRect(0, h - h / 9, w, h / 12), Qt::AlignCenter,
-             QStringLiteral("Clique duas vezes na imagem para come\u00e7ar"));
+             QStringLiteral("Clique duas vezes na imagem ou tecle Enter para come\u00e7ar"));
 }
 
 }  // namespace

@@ -16,16 +16,16 @@ QFont fontOf(const view::Control& control) {
   return graphics::makeFont(control.fontName, control.fontSize, control.bold, control.italic, control.underline);
 }
 
-void applyControl(QWidget* widget, const view::Control& control) {
-  applyPlaceAndLook(widget, control);
+void applyControl(QWidget* widget, const view::Control& control, const Scale& scale) {
+  applyPlaceAndLook(widget, control, scale);
   widget->setVisible(control.visible);
 }
 
-void applyPlaceAndLook(QWidget* widget, const view::Control& control) {
-  QRect geometry(base::coordinateInRange(control.x), base::coordinateInRange(control.y),
-                 base::coordinateInRange(control.width), base::coordinateInRange(control.height));
+void applyPlaceAndLook(QWidget* widget, const view::Control& control, const Scale& scale) {
+  QRect geometry = scale.rect(QRect(base::coordinateInRange(control.x), base::coordinateInRange(control.y),
+                                    base::coordinateInRange(control.width), base::coordinateInRange(control.height)));
   if (widget->geometry() != geometry) widget->setGeometry(geometry);
-  QFont font = fontOf(control);
+  QFont font = scale.font(fontOf(control));
   if (widget->font() != font) widget->setFont(font);
   QPalette palette = widget->palette();
   palette.setColor(QPalette::Base, colourOf(control.background));

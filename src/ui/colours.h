@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <string>
 
+#include "ui/window_scale.h"
 #include "view/screen_model.h"
 
 namespace ui {
@@ -16,10 +17,11 @@ QColor colourOf(const std::string& rrggbb, QColor fallback = Qt::black);
 // A control's font (points at 96 DPI) with its style flags.
 QFont fontOf(const view::Control& control);
 
-// Sets geometry, visibility, font and colours of a widget from a control.
-void applyControl(QWidget* widget, const view::Control& control);
+// Sets geometry, visibility, font and colours of a widget from a control, its
+// place and font at the window's scale.
+void applyControl(QWidget* widget, const view::Control& control, const Scale& scale = {});
 // The same without the visibility, for a widget something else shows and hides
 // (a page of the viewer is on show only while its mode is).
-void applyPlaceAndLook(QWidget* widget, const view::Control& control);
+void applyPlaceAndLook(QWidget* widget, const view::Control& control, const Scale& scale = {});
 
 }  // namespace ui

@@ -36,7 +36,7 @@ DownPageView::DownPageView(QWidget* parent) : QWidget(parent) {
   QFont heading = font();
   heading.setBold(true);
   heading.setPointSize(12);
-  label("Label2", 20, 12, 400)->setFont(heading);
+  layout_.move(label("Label2", 20, 12, 400), QRect(20, 12, 400, 20), heading);
   label("Versao", 20, 38, 200);
   pictureButton("btAtual", 20, 66);
   label("lbAviso", 62, 70, 580);
@@ -69,12 +69,9 @@ DownPageView::DownPageView(QWidget* parent) : QWidget(parent) {
 QLabel* DownPageView::label(const char* name, int x, int y, int width, bool small) {
   auto* text = new QLabel(this);
   text->setObjectName(name);
-  text->setGeometry(x, y, width, 20);
-  if (small) {
-    QFont smaller = text->font();
-    smaller.setPointSize(std::max(7, smaller.pointSize() - 1));
-    text->setFont(smaller);
-  }
+  QFont font = text->font();
+  if (small) font.setPointSize(std::max(7, font.pointSize() - 1));
+  layout_.place(text, QRect(x, y, width, 20), font);
   labels_[name] = text;
   return text;
 }
@@ -82,7 +79,7 @@ QLabel* DownPageView::label(const char* name, int x, int y, int width, bool smal
 PictureWidget* DownPageView::tickBox(const char* name, int x, int y) {
   auto* box = new PictureWidget(this);
   box->setObjectName(name);
-  box->setGeometry(x, y, 16, 16);
+  layout_.place(box, QRect(x, y, 16, 16));
   box->setPicture(paintTickBox(false));
   const QString control = QString::fromLatin1(name);
   connect(box, &PictureWidget::released, this, [this, control] { emit tickClicked(control); });
@@ -93,7 +90,7 @@ PictureWidget* DownPageView::tickBox(const char* name, int x, int y) {
 PictureWidget* DownPageView::pictureButton(const char* name, int x, int y) {
   auto* button = new PictureWidget(this);
   button->setObjectName(name);
-  button->setGeometry(x, y, 32, 24);
+  layout_.place(button, QRect(x, y, 32, 24));
   button->setPicture(paintPictureButton(false));
   const QString control = QString::fromLatin1(name);
   connect(button, &PictureWidget::pressed, this, [this, control] { emit buttonPressed(control); });
@@ -134,11 +131,11 @@ void DownPageView::refresh(const online::DownPage& page) {
   button("btDEG", page.btDEG);
   button("btDWNtudo", page.btDWNtudo);
 
-  G1->setGeometry(page.G1.x, page.G1.y, page.G1.width, page.G1.height);
+  layout_.move(G1, QRect(page.G1.x, page.G1.y, page.G1.width, page.G1.height));
   G1->setMaximum(std::max(0, page.G1.maximum));
   G1->setValue(std::clamp(page.G1.progress, 0, std::max(0, page.G1.maximum)));
   G1->setVisible(page.G1.visible);
-  Led->setGeometry(page.Led.x, page.Led.y, page.Led.width, page.Led.height);
+  layout_.move(Led, QRect(page.Led.x, page.Led.y, page.Led.width, page.Led.height));
   QPalette light = Led->palette();
   light.setColor(QPalette::Window, lightColour(page.Led.colour));
   Led->setPalette(light);

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "online/down_page.h"
+#include "ui/fixed_layout.h"
 #include "ui/picture_widget.h"
 
 namespace ui {
@@ -22,6 +23,7 @@ class DownPageView : public QWidget {
   void refresh(const online::DownPage& page);
   // The widget of a clickable control (tick box or picture button), or null.
   QWidget* control(const std::string& name) const;
+  void setScale(const Scale& scale) { layout_.apply(scale); }
 
  signals:
   void buttonPressed(const QString& name);
@@ -37,6 +39,7 @@ class DownPageView : public QWidget {
   std::map<std::string, PictureWidget*> controls_;
   QProgressBar* G1 = nullptr;
   QWidget* Led = nullptr;
+  FixedLayout layout_;
 };
 
 }  // namespace ui

@@ -8,9 +8,11 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <utility>
 
 #include "base/cp1252.h"
 #include "shell/game.h"
+#include "ui/accessibility.h"
 #include "ui/colours.h"
 #include "ui/cursor_shapes.h"
 #include "view/cursors.h"
@@ -117,8 +119,6 @@ GamePage::GamePage(const Publisher& publisher, QWidget* parent) : QWidget(parent
   Sbox2Contents->setAutoFillBackground(true);
   Tela3 = new PictureWidget(Sbox2Contents);
   Tela3->setObjectName("Tela3");
-  Tela3->setStretched(false);
-  Tela3->move(view::kTela3Left, view::kTela3Top);
   Sbox2->setWidget(Sbox2Contents);
   Sbox2->viewport()->installEventFilter(this);
 
@@ -158,12 +158,26 @@ GamePage::GamePage(const Publisher& publisher, QWidget* parent) : QWidget(parent
 
   btFim = new PictureWidget(this);
   btFim->setObjectName("btFim");
-  btFim->setStretched(false);
   btFim->setMagentaTransparent(true);
   btFim->setCursor(Qt::PointingHandCursor);
   lbFim = new QLabel(this);
   lbFim->setObjectName("lbFim");
   lbFim->setAttribute(Qt::WA_TransparentForMouseEvents);
+  nameForScreenReaders();
+}
+
+// The names a screen reader says for the page's controls; the text controls
+// read out their own text and what is added to it.
+void GamePage::nameForScreenReaders() {
+  MsgMd0->setAccessibleName(tr("Texto do jogo"));
+  Msg->setAccessibleName(tr("Texto do jogo"));
+  WebB->setAccessibleName(tr("P\u00e1gina do jogo"));
+  Input->setAccessibleName(tr("Comando"));
+  describePicture(Tela, QAccessible::Graphic, tr("Imagem do lugar"));
+  describePicture(Tela3, QAccessible::Graphic, tr("Imagem do jogo"));
+  describePicture(Imp, QAccessible::Graphic, tr("Moldura do jogo"));
+  describePicture(TelCmd, QAccessible::Graphic, tr("Painel de fun\u00e7\u00f5es"));
+  describePicture(btFim, QAccessible::Button, tr("Encerrar"), tr("Fecha o jogo, que fica salvo"));
 }
 
 bool GamePage::eventFilter(QObject* watched, QEvent* event) {
@@ -171,7 +185,8 @@ bool GamePage::eventFilter(QObject* watched, QEvent* event) {
   // The engine scrolls the mode-"3" page by the wheel's turn (120 a notch).
   if (watched == Sbox2->viewport() && event->type() == QEvent::Wheel) {
     auto* wheel = static_cast<QWheelEvent*>(event);
-    emit wheelTurned(Sbox2->viewport()->mapTo(Sbox2, wheel->position().toPoint()), wheel->angleDelta().y());
+    emit wheelTurned(scale_.toGame(Sbox2->viewport()->mapTo(Sbox2, wheel->position().toPoint())),
+                     wheel->angleDelta().y());
     return true;
   }
   // Keys and clicks in the typewriter page belong to the command box.
@@ -191,6 +206,11 @@ bool GamePage::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
+// Game text breaks lines with CR LF, the memo with one line feed.
+static QString memoText(const std::string& cp1252Text) {
+  return unicode(cp1252Text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
 void GamePage::followText(QPlainTextEdit* memo, const view::ControlText& text, MemoShown& shown) {
   const std::string& bytes = text.str();
   // A line break (CR LF) is added whole: a CR at the end waits for what follows it.
@@ -200,9 +220,9 @@ void GamePage::followText(QPlainTextEdit* memo, const view::ControlText& text, M
     if (upTo == shown.bytes) return;
     QTextCursor cursor(memo->document());
     cursor.movePosition(QTextCursor::End);
-    cursor.insertText(unicode(bytes.substr(shown.bytes, upTo - shown.bytes)));
+    cursor.insertText(memoText(bytes.substr(shown.bytes, upTo - shown.bytes)));
   } else {
-    memo->setPlainText(unicode(bytes.substr(0, upTo)));
+    memo->setPlainText(memoText(bytes.substr(0, upTo)));
   }
   shown = {text.edition(), upTo};
 }
@@ -266,18 +286,19 @@ void GamePage::setPageStyle(const view::TextStyle& style) {
 void GamePage::refresh(const shell::Game& game) {
   const auto& s = game.screen;
   const auto& f = game.surfaces;
-  applyControl(Imp, s.Imp);
+  const Scale& k = scale_;
+  applyControl(Imp, s.Imp, k);
   showPicture(Imp, f.Imp);
 
-  applyControl(Abok1, s.Abok1);
+  applyControl(Abok1, s.Abok1, k);
   showPage(s.viewerPage);
   pageDown->refresh(game.online.page);
-  applyControl(BarraTop, s.BarraTop);
-  applyControl(MsgMd0, s.MsgMd0);
-  applyControl(PanTel, s.PanTel);
-  applyControl(Tela, s.Tela);
+  applyControl(BarraTop, s.BarraTop, k);
+  applyControl(MsgMd0, s.MsgMd0, k);
+  applyControl(PanTel, s.PanTel, k);
+  applyControl(Tela, s.Tela, k);
   showPicture(Tela, f.Tela);
-  applyControl(Msg, s.Msg);
+  applyControl(Msg, s.Msg, k);
   // A memo holding one long line lays all of it out again for every addition.
   // During a run it therefore catches up only after four times as long as its
   // last update took, so following the text never takes more than a fifth of
@@ -292,34 +313,35 @@ void GamePage::refresh(const shell::Game& game) {
     pace.lastUpdateNs = took.nsecsElapsed();
     pace.since.start();
   }
-  applyPlaceAndLook(WebB, s.WebB);
+  applyPlaceAndLook(WebB, s.WebB, k);
   WebB->setGameFolder(game.folders.dataFolder);
   showPage(s);
-  applyPlaceAndLook(Sbox2, s.Sbox2);
+  applyPlaceAndLook(Sbox2, s.Sbox2, k);
   Sbox2Contents->setPalette(Sbox2->palette());
   showPicture(Tela3, f.Tela3);
-  if (Tela3->size() != f.Tela3.size()) {
-    Tela3->resize(f.Tela3.size());
-    Sbox2Contents->resize(f.Tela3.width() + 2 * view::kTela3Left, f.Tela3.height() + 2 * view::kTela3Top);
+  const QRect tela3 = k.rect(QRect(QPoint(view::kTela3Left, view::kTela3Top), f.Tela3.size()));
+  if (Tela3->geometry() != tela3) {
+    Tela3->setGeometry(tela3);
+    Sbox2Contents->resize(k.size(f.Tela3.size() + QSize(2 * view::kTela3Left, 2 * view::kTela3Top)));
   }
-  if (Sbox2->verticalScrollBar()->value() != game.pointer.page3Scroll)
-    Sbox2->verticalScrollBar()->setValue(game.pointer.page3Scroll);
-  applyPlaceAndLook(Sbc1, s.Sbc1);
+  if (Sbox2->verticalScrollBar()->value() != k.px(game.pointer.page3Scroll))
+    Sbox2->verticalScrollBar()->setValue(k.px(game.pointer.page3Scroll));
+  applyPlaceAndLook(Sbc1, s.Sbc1, k);
   showMap(game);
 
-  applyControl(Abok2, s.Abok2);
-  TelCmd->setGeometry(0, 0, s.Abok2.width, s.Abok2.height);
+  applyControl(Abok2, s.Abok2, k);
+  TelCmd->setGeometry(k.rect(QRect(0, 0, s.Abok2.width, s.Abok2.height)));
   showPicture(TelCmd, f.TelCmd);
 
-  applyControl(Input, s.Input);
+  applyControl(Input, s.Input, k);
   QString command = unicode(s.Input.text);
   if (Input->text() != command) Input->setText(command);
 
-  btFim->move(s.btFim.x, s.btFim.y);
-  btFim->resize(f.btFim.isNull() ? QSize(s.btFim.width, s.btFim.height) : f.btFim.size());
+  btFim->setGeometry(k.rect(QRect(QPoint(s.btFim.x, s.btFim.y),
+                                  f.btFim.isNull() ? QSize(s.btFim.width, s.btFim.height) : f.btFim.size())));
   btFim->setVisible(s.btFim.visible);
   showPicture(btFim, f.btFim);
-  applyControl(lbFim, s.lbFim);
+  applyControl(lbFim, s.lbFim, k);
   lbFim->setText(unicode(s.lbFim.text));
   lbFim->adjustSize();
   lbFim->raise();
@@ -329,6 +351,12 @@ void GamePage::refresh(const shell::Game& game) {
   else
     Abok1->raise();
   showCursors(game);
+}
+
+void GamePage::setScale(const Scale& scale) {
+  scale_ = scale;
+  pageDown->setScale(scale);
+  pagePix->setScale(scale);
 }
 
 PictureWidget* GamePage::pictureOf(const std::string& surface) const {
@@ -353,6 +381,24 @@ void GamePage::showCursors(const shell::Game& game) {
     shown = code;
     widget->setCursor(cursorShape(view::cursorFor(code)));
   }
+}
+
+QString GamePage::gameText(const shell::Game& game) const {
+  const view::ScreenModel& screen = game.screen;
+  if (screen.isTypewriterMode()) return MsgMd0->toPlainText();
+  if (screen.isStripMode()) return Msg->toPlainText();
+  if (screen.isPageMode()) return WebB->toPlainText();
+  QStringList lines;
+  for (const std::string& line : screen.Memo3) lines << unicode(line);
+  return lines.join(QLatin1Char('\n'));
+}
+
+void GamePage::tellScreenReaders(const QString& before, const shell::Game& game) {
+  const QString now = gameText(game);
+  if (now == before) return;
+  // Text added to what was there is news; text in place of it is news whole.
+  const QString news = (now.startsWith(before) ? now.mid(before.size()) : now).trimmed();
+  if (!news.isEmpty()) Input->setAccessibleDescription(news);
 }
 
 void GamePage::showMap(const shell::Game& game) {

@@ -13,6 +13,7 @@
 #include "ui/down_page_view.h"
 #include "ui/picture_widget.h"
 #include "ui/publisher.h"
+#include "ui/window_scale.h"
 
 #include "view/screen_model.h"
 
@@ -28,8 +29,16 @@ class GamePage : public QWidget {
   GamePage(const Publisher& publisher, QWidget* parent = nullptr);
 
   void refresh(const shell::Game& game);
+  // The window's scale, for the next refresh.
+  void setScale(const Scale& scale);
+  const Scale& scale() const { return scale_; }
   // Gives the keyboard focus to the control the model names.
   void applyFocus(const shell::Game& game);
+  // The game text of the display mode, as a screen reader reads it.
+  QString gameText(const shell::Game& game) const;
+  // After an input: what the game wrote since `before` becomes the command box's
+  // description, which a screen reader says, as the box keeps the focus.
+  void tellScreenReaders(const QString& before, const shell::Game& game);
   // Each picture shows the cursor the engine chose for it.
   void showCursors(const shell::Game& game);
   // The picture control of a pointer surface ("tel", "fnc", "pan", "md3").
@@ -70,6 +79,7 @@ class GamePage : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void nameForScreenReaders();
   void showPage(const std::string& caption);
   void showPage(const view::ScreenModel& screen);
   // What a memo shows of a model text: the edition and how many of its bytes.
@@ -86,6 +96,7 @@ class GamePage : public QWidget {
   // The map page: the map picture, the marker on it and the scroll position.
   void showMap(const shell::Game& game);
 
+  Scale scale_;
   std::map<std::string, QWidget*> pagesByCaption_;
   std::map<QWidget*, int> cursorShown_;
   MemoShown MsgMd0Shown_, MsgShown_;

@@ -15,6 +15,11 @@ MainWindow::MainWindow(const Publisher& publisher, QWidget* parent) : QWidget(pa
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
   setWindowTitle(QStringLiteral("Mirandel"));
   setFixedSize(900, 420);
+  // Around the game, in full screen, the window is black.
+  setAutoFillBackground(true);
+  QPalette black = palette();
+  black.setColor(QPalette::Window, Qt::black);
+  setPalette(black);
   Abok0 = new QStackedWidget(this);
   Abok0->setGeometry(0, 0, 900, 420);
   gamePage = new GamePage(publisher);
@@ -30,10 +35,10 @@ MainWindow::MainWindow(const Publisher& publisher, QWidget* parent) : QWidget(pa
 
 void MainWindow::refresh(const shell::Game& game) {
   const auto& area = game.window;
-  QSize size(area.width > 0 ? area.width : 900, area.height > 0 ? area.height : 420);
-  if (this->size() != size) {
-    setFixedSize(size);
-    Abok0->setGeometry(0, 0, size.width(), size.height());
+  const QSize size(area.width > 0 ? area.width : 900, area.height > 0 ? area.height : 420);
+  if (gameSize_ != size) {
+    gameSize_ = size;
+    fitGame();
   }
   // Without a real display there is nothing to shape or raise.
   static const bool offscreen = QGuiApplication::platformName() == QStringLiteral("offscreen");
@@ -46,9 +51,9 @@ void MainWindow::refresh(const shell::Game& game) {
 
 void MainWindow::showShapeAndRaise(const view::ScreenModel& screen) {
   // The window takes the outline of its skin when the game has shaped it.
-  if (screen.windowShaped && !screen.windowShape.empty()) {
+  if (screen.windowShaped && !screen.windowShape.empty() && !isFullScreen()) {
     QRegion region;
-    for (const QRect& row : screen.windowShape) region += row;
+    for (const QRect& row : screen.windowShape) region += scale_.rect(row);
     if (mask() != region) setMask(region);
   } else if (!mask().isEmpty()) {
     clearMask();
@@ -67,6 +72,46 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
 }
 
+void MainWindow::setScale(double factor) {
+  if (factor == scale_.factor) return;
+  scale_.factor = factor;
+  // Whole-number scales show each pixel of a picture as a square block: the
+  // pictures stay as sharp as they were drawn (pixel art, text drawn into
+  // them), with nothing blurred or invented. Between whole numbers blocks
+  // would come out one pixel wider here and there, so pictures are filtered.
+  for (PictureWidget* picture : findChildren<PictureWidget*>()) picture->setSmooth(!scale_.whole());
+  openingPage->setScale(scale_);
+  gamePage->setScale(scale_);
+  fitGame();
+}
+
+void MainWindow::toggleFullScreen() {
+  if (isFullScreen()) {
+    showNormal();
+  } else {
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    clearMask();
+    showFullScreen();
+  }
+  fitGame();
+}
+
+// The window takes the game's size at the scale; in full screen the game sits
+// in the middle of the black screen.
+void MainWindow::fitGame() {
+  const QSize scaled = scale_.size(gameSize_);
+  if (!isFullScreen() && size() != scaled) setFixedSize(scaled);
+  const QRect area = isFullScreen() ? QRect(QPoint((width() - scaled.width()) / 2, (height() - scaled.height()) / 2), scaled)
+                                    : QRect(QPoint(0, 0), scaled);
+  if (Abok0->geometry() != area) Abok0->setGeometry(area);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  fitGame();
+}
+
 bool MainWindow::event(QEvent* event) {
   if (event->type() == QEvent::WindowActivate && onActivated) onActivated();
   return QWidget::event(event);
@@ -78,10 +123,12 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     close();
     return;
   }
+  if (Abok0->currentWidget() == openingPage && openingPage->startKey(event)) return;
   if (!handToCommandBox(event)) QWidget::keyPressEvent(event);
 }
 
 void MainWindow::keyReleaseEvent(QKeyEvent* event) {
+  if (Abok0->currentWidget() == openingPage && openingPage->startKey(event)) return;
   if (!handToCommandBox(event)) QWidget::keyReleaseEvent(event);
 }
 

@@ -7,6 +7,7 @@
 
 #include "ui/game_page.h"
 #include "ui/opening_page.h"
+#include "ui/window_scale.h"
 
 namespace shell { struct Game; }
 
@@ -18,6 +19,12 @@ class MainWindow : public QWidget {
   MainWindow(const Publisher& publisher, QWidget* parent = nullptr);
 
   void refresh(const shell::Game& game);
+
+  // How many screen pixels one game pixel takes (1 to 4); refresh() afterwards.
+  void setScale(double factor);
+  const Scale& scale() const { return scale_; }
+  // F11: the game in the middle of a black full screen, and back.
+  void toggleFullScreen();
 
   QStackedWidget* Abok0;
   GamePage* gamePage;
@@ -34,6 +41,10 @@ class MainWindow : public QWidget {
   bool handToCommandBox(QKeyEvent* event);
   void showShapeAndRaise(const view::ScreenModel& screen);
 
+  void fitGame();
+
+  QSize gameSize_{900, 420};
+  Scale scale_;
   int raisesSeen_ = 0;
   bool forwarding_ = false;
 
@@ -42,6 +53,7 @@ class MainWindow : public QWidget {
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 };
 
 }  // namespace ui

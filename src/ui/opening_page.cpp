@@ -1,44 +1,53 @@
 // Opening screen layout.
 #include "ui/opening_page.h"
 
+#include <QKeyEvent>
+
+#include "ui/accessibility.h"
 #include "ui/artwork.h"
 
 namespace ui {
 
 OpeningPage::OpeningPage(const Publisher& publisher, QWidget* parent) : QWidget(parent) {
-  setFixedSize(900, 420);
   TelAber = new PictureWidget(this);
-  TelAber->setGeometry(0, 0, 900, 420);
+  layout_.place(TelAber, QRect(0, 0, 900, 420));
   TelAber->setPicture(paintTitlePicture(900, 420));
   TelAber->setDragsWindow(true);
   TelAber->setObjectName("TelAber");
-  connect(TelAber, &PictureWidget::doubleClicked, this, [this] { emit startRequested(); });
+  connect(TelAber, &PictureWidget::doubleClicked, this, [this] { requestStart(); });
+  describePicture(TelAber, QAccessible::Graphic, tr("Mirandel"),
+                  tr("Tecle Enter ou espa\u00e7o, ou d\u00ea um duplo clique, para come\u00e7ar o jogo"));
 
-  struct Badge {
+  struct PublisherBadge {
     PictureWidget** widget;
     const char* name;
     QString word;
+    QString spoken;
     QRgb colour;
     QString address;
+    bool link;
   };
-  const Badge badges[] = {
-      {&Image1, "Image1", QStringLiteral("in\u00edcio"), qRgb(40, 110, 170), publisher.homePage()},
-      {&Image4, "Image4", QStringLiteral("Quimera"), qRgb(150, 60, 150), publisher.enginePage()},
-      {&Image3, "Image3", QStringLiteral("jogos"), qRgb(40, 140, 80), publisher.gamesPage()},
-      {&Image5, "Image5", QStringLiteral("2023"), qRgb(180, 100, 30), publisher.gamePage()},
-      {&Image2, "Image2", QStringLiteral("\u2605"), qRgb(90, 90, 110), QString()},
+  const PublisherBadge publisherBadges[] = {
+      {&Image1, "Image1", QStringLiteral("in\u00edcio"), tr("Site do editor"), qRgb(40, 110, 170), publisher.homePage(), true},
+      {&Image4, "Image4", QStringLiteral("Quimera"), tr("Sobre o Quimera"), qRgb(150, 60, 150), publisher.enginePage(), true},
+      {&Image3, "Image3", QStringLiteral("jogos"), tr("Outros jogos"), qRgb(40, 140, 80), publisher.gamesPage(), true},
+      {&Image5, "Image5", QStringLiteral("2023"), tr("P\u00e1gina deste jogo"), qRgb(180, 100, 30), publisher.gamePage(), true},
+      {&Image2, "Image2", QStringLiteral("\u2605"), QString(), qRgb(90, 90, 110), QString(), false},
   };
   int x = 900 - 5 * 64 - 10;
-  for (const Badge& badge : badges) {
+  for (const PublisherBadge& badge : publisherBadges) {
     auto* picture = new PictureWidget(this);
     picture->setObjectName(badge.name);
-    picture->setGeometry(x, 420 - 64 - 34, 56, 56);
+    layout_.place(picture, QRect(x, 420 - 64 - 34, 56, 56));
     picture->setPicture(paintBadge(badge.word, badge.colour));
+    badges_.push_back({picture, badge.word, badge.colour});
+    picture->setVisible(!badge.link || !badge.address.isEmpty());
     if (!badge.address.isEmpty()) {
       picture->setCursor(Qt::PointingHandCursor);
       picture->setToolTip(badge.address);
       QString address = badge.address;
       connect(picture, &PictureWidget::released, this, [this, address] { emit addressRequested(address); });
+      describePicture(picture, QAccessible::Link, badge.spoken, address);
     }
     *badge.widget = picture;
     x += 64;
@@ -49,9 +58,9 @@ OpeningPage::OpeningPage(const Publisher& publisher, QWidget* parent) : QWidget(
   QFont courier(QStringLiteral("Courier New"));
   courier.setPixelSize(14);
   courier.setBold(true);
-  Label1->setFont(courier);
   Label1->setStyleSheet(QStringLiteral("color: #00FF00; background: transparent;"));
-  Label1->setGeometry(10, 420 - 28, 500, 20);
+  layout_.place(Label1, QRect(10, 420 - 28, 500, 20), courier);
+  Label1->setVisible(publisher.known());
 
   Label7 = new QLabel(QStringLiteral("Vers\u00e3o especial 2023"), this);
   Label7->setObjectName("Label7");
@@ -59,9 +68,32 @@ OpeningPage::OpeningPage(const Publisher& publisher, QWidget* parent) : QWidget(
   arial.setPixelSize(18);
   arial.setBold(true);
   arial.setItalic(true);
-  Label7->setFont(arial);
   Label7->setStyleSheet(QStringLiteral("color: #FFFF00; background: transparent;"));
-  Label7->setGeometry(10, 10, 300, 26);
+  layout_.place(Label7, QRect(10, 10, 300, 26), arial);
+}
+
+void OpeningPage::setScale(const Scale& scale) {
+  if (scale.factor == layout_.scale().factor) return;
+  layout_.apply(scale);
+  // The player's own pictures are painted again at the new size: their text stays sharp.
+  TelAber->setPicture(paintTitlePicture(scale.px(900), scale.px(420)));
+  for (const Badge& badge : badges_) badge.picture->setPicture(paintBadge(badge.word, badge.colour, scale.px(56)));
+}
+
+void OpeningPage::requestStart() {
+  // The page is left at the first start: a second one is never asked for.
+  if (startRequested_) return;
+  startRequested_ = true;
+  emit startRequested();
+}
+
+bool OpeningPage::startKey(QKeyEvent* event) {
+  const int key = event->key();
+  if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space) return false;
+  // The game starts when the key comes up, so that no half of the key reaches
+  // the command box the game start shows.
+  if (event->type() == QEvent::KeyRelease && !event->isAutoRepeat()) requestStart();
+  return true;
 }
 
 }  // namespace ui

@@ -1,10 +1,14 @@
 // The opening screen: the title picture, the publisher pictures that open their
 // pages in the user's browser, the publisher's address and the edition label. A
-// double-click on the title picture starts the game.
+// double-click on the title picture, or Enter or Space, starts the game.
 #pragma once
+#include <QKeyEvent>
 #include <QLabel>
 #include <QWidget>
 
+#include <vector>
+
+#include "ui/fixed_layout.h"
 #include "ui/picture_widget.h"
 #include "ui/publisher.h"
 
@@ -19,9 +23,26 @@ class OpeningPage : public QWidget {
   PictureWidget *Image1, *Image2, *Image3, *Image4, *Image5;
   QLabel *Label1, *Label7;
 
+  // Enter or Space (pressed and released) start the game; true for those keys.
+  bool startKey(QKeyEvent* event);
+  // Places and paints the page for the window's scale.
+  void setScale(const Scale& scale);
+
  signals:
   void startRequested();
   void addressRequested(const QString& address);
+
+ private:
+  void requestStart();
+  bool startRequested_ = false;
+
+  struct Badge {
+    PictureWidget* picture;
+    QString word;
+    QRgb colour;
+  };
+  std::vector<Badge> badges_;
+  FixedLayout layout_;
 };
 
 }  // namespace ui

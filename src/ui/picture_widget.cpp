@@ -22,6 +22,7 @@ void PictureWidget::setPicture(const QImage& picture) {
 void PictureWidget::paintEvent(QPaintEvent*) {
   if (shown_.isNull()) return;
   QPainter painter(this);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, smooth_);
   if (stretched_)
     painter.drawImage(rect(), shown_);
   else

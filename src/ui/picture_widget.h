@@ -15,6 +15,11 @@ class PictureWidget : public QWidget {
   void setPicture(const QImage& picture);
   const QImage& picture() const { return picture_; }
   void setStretched(bool stretched) { stretched_ = stretched; update(); }
+  // A stretched picture is drawn smooth (filtered) or sharp (each pixel a block).
+  void setSmooth(bool smooth) {
+    if (smooth_ != smooth) update();
+    smooth_ = smooth;
+  }
   // Magenta pixels are not drawn (pictures laid over the skin).
   void setMagentaTransparent(bool transparent) { magentaTransparent_ = transparent; }
   // Pressing and moving drags the top-level window (the title picture).
@@ -40,6 +45,7 @@ class PictureWidget : public QWidget {
 
   QImage picture_, shown_;
   bool stretched_ = true;
+  bool smooth_ = false;
   bool magentaTransparent_ = false;
   bool dragsWindow_ = false;
   QPoint dragStart_;

@@ -12,8 +12,7 @@ PixPage::PixPage(const Publisher& publisher, QWidget* parent) : QWidget(parent) 
   heading.setPixelSize(20);
   heading.setBold(true);
   Label3 = new QLabel(QStringLiteral("Ajude o desenvolvimento do Quimera:"), this);
-  Label3->setFont(heading);
-  Label3->setGeometry(20, 16, 420, 30);
+  layout_.place(Label3, QRect(20, 16, 420, 30), heading);
 
   QFont body(QStringLiteral("Arial"));
   body.setPixelSize(15);
@@ -21,30 +20,27 @@ PixPage::PixPage(const Publisher& publisher, QWidget* parent) : QWidget(parent) 
                                      "fazendo um pix (qualquer valor) diretamente para o autor. Use a chave de "
                                      "e-mail abaixo ou o QRcode ao lado:"),
                       this);
-  Label4->setFont(body);
   Label4->setWordWrap(true);
-  Label4->setGeometry(20, 56, 400, 120);
+  layout_.place(Label4, QRect(20, 56, 400, 120), body);
 
   QFont key(QStringLiteral("Courier New"));
   key.setPixelSize(16);
   key.setBold(true);
   Label5 = new QLabel(publisher.paymentKey, this);
   Label5->setObjectName("Label5");
-  Label5->setFont(key);
   Label5->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  Label5->setGeometry(20, 190, 400, 26);
+  layout_.place(Label5, QRect(20, 190, 400, 26), key);
 
   Image6 = new PictureWidget(this);
-  Image6->setGeometry(20, 240, 48, 48);
+  layout_.place(Image6, QRect(20, 240, 48, 48));
   Image6->setPicture(paintBadge(QStringLiteral("Q"), qRgb(150, 60, 150), 48));
   Image7 = new PictureWidget(this);
   Image7->setObjectName("Image7");
   QImage code = makeQrCode(publisher.paymentKey, 5);
   Image7->setPicture(code);
-  Image7->setStretched(false);
-  Image7->setGeometry(450, 40, code.width(), code.height());
+  layout_.place(Image7, QRect(450, 40, code.width(), code.height()));
   Image9 = new PictureWidget(this);
-  Image9->setGeometry(80, 240, 48, 48);
+  layout_.place(Image9, QRect(80, 240, 48, 48));
   Image9->setPicture(paintBadge(QStringLiteral("\u2665"), qRgb(190, 50, 60), 48));
 }
 

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QWidget>
 
+#include "ui/fixed_layout.h"
 #include "ui/picture_widget.h"
 #include "ui/publisher.h"
 
@@ -15,6 +16,11 @@ class PixPage : public QWidget {
 
   QLabel *Label3, *Label4, *Label5;
   PictureWidget *Image6, *Image7, *Image9;
+
+  void setScale(const Scale& scale) { layout_.apply(scale); }
+
+ private:
+  FixedLayout layout_;
 };
 
 }  // namespace ui

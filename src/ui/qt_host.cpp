@@ -14,6 +14,12 @@
 #include "ui/qt_text.h"
 
 namespace ui {
+
+QtHost::QtHost(bool virtualClock) : virtualClock_(virtualClock) {
+  clock_.start();
+  if (!virtualClock) browser = [](const QString& address) { return QDesktopServices::openUrl(QUrl(address)); };
+}
+
 void QtHost::processEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents, 50); }
 
 void QtHost::sleep(int milliseconds) {
@@ -51,7 +57,9 @@ void QtHost::errorBox(const std::string& message) {
 
 void QtHost::openWebPage(const std::string& address) {
   recordOpened(address);
-  if (!virtualClock_) QDesktopServices::openUrl(QUrl(unicode(address)));
+  // Without a browser the player would otherwise see nothing happen at all.
+  if (browser && !browser(unicode(address)))
+    errorBox("N\xE3o foi poss\xEDvel abrir " + address + ": nenhum navegador foi encontrado.");
 }
 
 void QtHost::startProgram(const std::string& program, const std::vector<std::string>& arguments) {

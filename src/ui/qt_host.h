@@ -15,7 +15,7 @@ namespace ui {
 
 class QtHost : public platform::RecordingHost {
  public:
-  explicit QtHost(bool virtualClock) : virtualClock_(virtualClock) { clock_.start(); }
+  explicit QtHost(bool virtualClock);
 
   void processEvents() override;
   void sleep(int milliseconds) override;
@@ -41,6 +41,9 @@ class QtHost : public platform::RecordingHost {
   std::function<void()> onRepaint, onQuit;
   // Scripted play shows no modal boxes: errors are only recorded (and printed).
   bool modalErrors = true;
+  // Opens an address in the user's browser; false when there is none. Scripted
+  // play opens nothing.
+  std::function<bool(const QString& address)> browser;
 
  private:
   bool virtualClock_;

@@ -5,10 +5,13 @@
 #include <QDialog>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QScrollBar>
 #include <QWheelEvent>
 #include <QShortcut>
 #include <QTimer>
+#include <cstdio>
 #include <fstream>
 
 #include "base/cp1252.h"
@@ -18,7 +21,10 @@
 #include "online/down_controls.h"
 #include "shell/dump.h"
 #include "shell/input_wiring.h"
+#include "shell/definitions_rows.h"
 #include "ui/qt_text.h"
+#include "ui/window_place.h"
+#include "ui/window_scale.h"
 #include "view/end_button.h"
 
 namespace ui {
@@ -73,8 +79,10 @@ void WindowSession::start() {
     bool& starting;
     ~Started() { starting = false; }
   } started{starting_};
+  window.setScale(options_.scale > 0 ? options_.scale : rememberedScale(options_.settingsFile));
   shell::StartOptions start = options_.start;
   start.openingScreenReady = [this] {
+    placeWindow();
     window.refresh(game);
     window.show();
   };
@@ -89,6 +97,26 @@ void WindowSession::start() {
     window.activateWindow();
 }
 
+// The window reopens where it was closed (rows 0 and 1 of the table), on a
+// screen the player can see; without a saved place it stays centred.
+void WindowSession::placeWindow() {
+  if (!game.Defs.number(shell::row::WindowLeft) || !game.Defs.number(shell::row::WindowTop)) {
+    keepOnScreen(window.pos());  // centred at scale 1; larger, it may not fit
+    return;
+  }
+  keepOnScreen(QPoint(game.window.left, game.window.top));
+}
+
+void WindowSession::keepOnScreen(QPoint wanted) {
+  QList<QRect> screens;
+  if (QScreen* primary = QGuiApplication::primaryScreen()) screens << primary->availableGeometry();
+  for (QScreen* screen : QGuiApplication::screens())
+    if (screen != QGuiApplication::primaryScreen()) screens << screen->availableGeometry();
+  window.move(placeOnScreens(wanted, window.size(), screens));
+  game.window.left = window.pos().x();
+  game.window.top = window.pos().y();
+}
+
 void WindowSession::startTitleMusic() {
   if (titleMusicStarted_) return;
   titleMusicStarted_ = true;
@@ -96,6 +124,30 @@ void WindowSession::startTitleMusic() {
 }
 
 void WindowSession::toggleMute() { host.soundDevice().setMuted(!host.soundDevice().muted()); }
+
+void WindowSession::changeScale(double factor) {
+  if (factor == window.scale().factor) return;
+  if (window.isFullScreen()) {
+    window.setScale(factor);
+  } else {
+    // The window grows from its middle and stays on the screen.
+    const QPoint middle = window.pos() + QPoint(window.width() / 2, window.height() / 2);
+    window.setScale(factor);
+    keepOnScreen(middle - QPoint(window.width() / 2, window.height() / 2));
+  }
+  window.refresh(game);
+  if (!rememberScale(options_.settingsFile, factor))
+    std::fprintf(stderr, "mirandel: cannot remember the window's scale in %s\n",
+                 options_.settingsFile.toLocal8Bit().constData());
+}
+
+void WindowSession::addShortcut(const QList<QKeySequence>& keys, std::function<void()> action) {
+  // Application-wide: also while the command box or the page has the focus.
+  auto* shortcut = new QShortcut(&window);
+  shortcut->setKeys(keys);
+  shortcut->setContext(Qt::ApplicationShortcut);
+  QObject::connect(shortcut, &QShortcut::activated, &window, std::move(action));
+}
 
 void WindowSession::connectWindow() {
   host.onRepaint = [this] {
@@ -115,9 +167,19 @@ void WindowSession::connectWindow() {
   };
 
   window.onActivated = [this] { startTitleMusic(); };
-  auto* mute = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_M), &window);
-  mute->setContext(Qt::ApplicationShortcut);
-  QObject::connect(mute, &QShortcut::activated, &window, [this] { toggleMute(); });
+  // A key or a click while a run writes shows the rest of its text at once; the
+  // key or click itself is handled after the run, as any input that comes then.
+  actions_ = std::make_unique<PlayerActions>(&window, [this] {
+    if (queue.busy()) game.screen.typewriterSkipped = true;
+  });
+  addShortcut({QKeySequence(Qt::CTRL | Qt::Key_M)}, [this] { toggleMute(); });
+  addShortcut({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+              [this] { changeScale(largerScale(window.scale().factor)); });
+  addShortcut({QKeySequence(Qt::CTRL | Qt::Key_Minus)}, [this] { changeScale(smallerScale(window.scale().factor)); });
+  addShortcut({QKeySequence(Qt::Key_F11)}, [this] {
+    window.toggleFullScreen();
+    window.refresh(game);
+  });
 
   OpeningPage* opening = window.openingPage;
   QObject::connect(opening, &OpeningPage::startRequested, &window,
@@ -195,34 +257,43 @@ void WindowSession::connectPointer() {
     postPointer(wheel);
   });
   QObject::connect(page->Sbox2->verticalScrollBar(), &QScrollBar::valueChanged, &window,
-                   [this](int value) { game.pointer.page3Scroll = value; });
+                   [this](int value) { game.pointer.page3Scroll = window.scale().toGame(QPoint(value, 0)).x(); });
 }
 
 void WindowSession::postPointer(const shell::PlayerInput& input) {
-  // The engine moves the window by the skin from where the window really is.
-  game.window.left = window.pos().x();
-  game.window.top = window.pos().y();
+  // The engine moves the window by the skin from where the window really is;
+  // it counts the move in game pixels, which the scale turns into screen pixels.
+  const QPoint from = window.pos();
+  game.window.left = from.x();
+  game.window.top = from.y();
   if (input.kind == shell::PlayerInput::Kind::Move) {
     queue.post(input);
     window.gamePage->showCursors(game);
   } else {
     post(input);
   }
-  const QPoint at(game.window.left, game.window.top);
-  if (at != window.pos()) window.move(at);
+  const QPoint moved = window.scale().point(QPoint(game.window.left, game.window.top) - from);
+  if (!moved.isNull() && !window.isFullScreen()) window.move(from + moved);
+  game.window.left = window.pos().x();
+  game.window.top = window.pos().y();
 }
 
 void WindowSession::post(shell::PlayerInput input) {
+  const QString textBefore = window.gamePage->gameText(game);
   queue.post(std::move(input));
   window.refresh(game);
-  if (!queue.busy()) window.gamePage->applyFocus(game);
+  if (!queue.busy()) {
+    window.gamePage->applyFocus(game);
+    window.gamePage->tellScreenReaders(textBefore, game);
+  }
   if (queue.quitRequested() && !queue.busy()) window.close();
 }
 
 bool WindowSession::shutDownOnce() {
   if (shutDown_) return true;
   shutDown_ = true;
-  QPoint at = window.pos();
+  // Full screen is not a place: the window reopens where it was before it.
+  QPoint at = window.isFullScreen() ? window.normalGeometry().topLeft() : window.pos();
   game.window.left = at.x();
   game.window.top = at.y();
   shell::shutDown(game);
@@ -305,7 +376,7 @@ void WindowSession::deliver(const shell::PlayerInput& input) {
     case Kind::Wheel:
       if (input.text == "md3") {
         QWidget* viewport = page->Sbox2->viewport();
-        const QPointF at = viewport->mapFrom(page->Sbox2, QPoint(input.x, input.y));
+        const QPointF at = viewport->mapFrom(page->Sbox2, window.scale().point(QPoint(input.x, input.y)));
         QWheelEvent wheel(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, input.delta), Qt::NoButton,
                           Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(viewport, &wheel);

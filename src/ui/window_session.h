@@ -11,6 +11,7 @@
 #include "shell/input_queue.h"
 #include "shell/startup.h"
 #include "ui/main_window.h"
+#include "ui/player_actions.h"
 #include "ui/qt_host.h"
 
 namespace ui {
@@ -20,6 +21,8 @@ struct WindowOptions {
   Publisher publisher;
   bool scripted = false;  // virtual clock, no modal boxes, no sound device
   bool mute = false;      // the sound starts muted
+  double scale = 0;       // screen pixels per game pixel; 0: the remembered scale
+  QString settingsFile;   // where the window remembers its scale; empty: nowhere
   std::string traceFile;
 };
 
@@ -39,6 +42,8 @@ class WindowSession {
   bool closed() const { return shutDown_; }
   // Ctrl+M: sound off and on again.
   void toggleMute();
+  // Ctrl+plus, Ctrl+minus: the window larger or smaller, remembered for the user.
+  void changeScale(double factor);
   // Closes the window the way the end button does (shut-down sequence once).
   void close();
   // A stop signal (a logout, a kill, Ctrl-C), at any moment: open boxes close,
@@ -54,6 +59,9 @@ class WindowSession {
 
  private:
   void connectWindow();
+  void placeWindow();
+  void keepOnScreen(QPoint wanted);
+  void addShortcut(const QList<QKeySequence>& keys, std::function<void()> action);
   void connectMap();
   void startTitleMusic();
   void post(shell::PlayerInput input);
@@ -66,6 +74,7 @@ class WindowSession {
 
   WindowOptions options_;
   std::unique_ptr<std::ofstream> trace_;
+  std::unique_ptr<PlayerActions> actions_;
   bool shutDown_ = false;
   bool titleMusicStarted_ = false;
   bool starting_ = false;

@@ -211,6 +211,9 @@ struct ScreenModel {
   TextStyle style;
   int textX = 0, textY = 0;  // where msg= draws in mode "3"
   int typewriterDelay = 7;   // milliseconds per typed character
+  // A key or click arrived while the input's run was writing: the typewriter
+  // shows the rest of its text at once until the next input is handled.
+  bool typewriterSkipped = false;
 
   // Pictures: the head-up picture laid over BufTela at the end of every run
   // while hudOn; the script a click anywhere on Tela runs; Tela's cursor

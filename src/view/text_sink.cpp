@@ -38,8 +38,13 @@ void typeOut(shell::Game& game, const std::string& text) {
   game.host.processEvents();
   checkRoomForText(game.screen.MsgMd0.text.size(), text.size(), kTypewriterName);
   game.host.textProduced(platform::TextSink::MsgMd0, text);
-  for (char c : text) {
-    game.screen.MsgMd0.text += c;
+  for (size_t typed = 0; typed < text.size(); ++typed) {
+    if (game.screen.typewriterSkipped) {
+      game.screen.MsgMd0.text.append(text, typed);
+      game.host.repaint();
+      return;
+    }
+    game.screen.MsgMd0.text += text[typed];
     game.host.repaint();
     // Closing the player lets the rest of the text appear at once.
     if (!game.host.closing()) game.host.sleep(game.screen.typewriterDelay);

@@ -8,7 +8,8 @@ namespace shell { struct Game; }
 
 namespace view {
 
-// The typewriter: one character at a time into MsgMd0, repainted, with a pause.
+// The typewriter: one character at a time into MsgMd0, repainted, with a pause;
+// once the player has skipped it, the rest of the text at once.
 void typeOut(shell::Game& game, const std::string& text);
 
 // A quoted text block ("append"; mode "3" adds a line to Memo3).
