@@ -184,7 +184,7 @@ TEST_F(TerminalTest, MapaWritesTheMapPictureIntoTheUsersFolder) {
   game.write("mapa.scx", "loadmap= base.png,");
   game.writeBytes("input.txt", ":mapa\n:executar mapa\n:mapa\n");
   const std::filesystem::path user = game.path() / "usuario";
-  std::string command = "XDG_DATA_HOME=" + user.string() + " " + MIRANDEL_BINARY + " --text --game " +
+  std::string command = "LANGUAGE= LC_ALL= LANG=pt_BR.UTF-8 XDG_DATA_HOME=" + user.string() + " " + MIRANDEL_BINARY + " --text --game " +
                         game.path().string() + " <" + (game.path() / "input.txt").string() + " >" +
                         (game.path() / "output.txt").string() + " 2>&1";
   ASSERT_EQ(WEXITSTATUS(std::system(command.c_str())), 0);

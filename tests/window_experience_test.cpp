@@ -360,7 +360,7 @@ TEST_F(WindowExperienceTest, TextWithLineBreaksIsSetOnceAndTypedWithOneBreakALin
   open();
   session->deliver({shell::PlayerInput::Kind::Start, {}});
   session->deliver({shell::PlayerInput::Kind::Run, "linhas"});
-  ASSERT_NE(session->game.screen.Msg.text.find("\r\n"), std::string::npos);
+  ASSERT_NE(session->game.screen.Msg.text.str().find("\r\n"), std::string::npos);
   EXPECT_EQ(page().Msg->toPlainText(), QStringLiteral("Linha um\nLinha dois"));
   // Repaints (the rain repaints 25 times a second) leave the unchanged text alone:
   // a screen reader hears it once.

@@ -40,7 +40,7 @@ void typeOut(shell::Game& game, const std::string& text) {
   game.host.textProduced(platform::TextSink::MsgMd0, text);
   for (size_t typed = 0; typed < text.size(); ++typed) {
     if (game.screen.typewriterSkipped) {
-      game.screen.MsgMd0.text.append(text, typed);
+      game.screen.MsgMd0.text += std::string_view(text).substr(typed);
       game.host.repaint();
       return;
     }
