@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "base/content_range.h"
+#include "graphics/bitmap_file.h"
 
 namespace graphics {
 namespace {
@@ -75,20 +76,7 @@ void fillSurface(QImage& surface, uint32_t colour) {
 }
 
 void drawTransparent(QImage& surface, const QImage& picture, int x, int y) {
-  if (surface.isNull() || picture.isNull()) return;
-  const QRect area = QRect(x, y, picture.width(), picture.height()).intersected(surface.rect());
-  if (area.isEmpty()) return;
-  const QImage source = toSurfaceFormat(picture);
-  const int width = area.width();
-  for (int row = area.top(); row <= area.bottom(); ++row) {
-    const auto* from = reinterpret_cast<const QRgb*>(source.constScanLine(row - y)) + (area.left() - x);
-    auto* to = reinterpret_cast<QRgb*>(surface.scanLine(row)) + area.left();
-    // Branch-free, so the compiler can do several pixels at a time.
-    for (int i = 0; i < width; ++i) {
-      const QRgb pixel = from[i];
-      to[i] = (pixel & 0xFFFFFFu) == 0xFF00FFu ? to[i] : pixel | 0xFF000000u;
-    }
-  }
+  drawWithKeyColour(surface, picture, x, y, 0xFF00FFu);
 }
 
 void drawTransparentStretched(QImage& surface, const QImage& picture, const QRect& into) {
