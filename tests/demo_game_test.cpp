@@ -1,7 +1,8 @@
 // End to end: the bundled demo game played through its whole walkthrough by an
 // events file on a copy of the game, then started again: it resumes where it
 // ended; a new game restores the shipped objects and empty registers; the ending
-// keeps the command box for NOVO; what the places mention can be examined.
+// keeps the command box for NOVO; what the places mention can be examined; no
+// list of suggestions names a thing the player has still to find.
 #include <gtest/gtest.h>
 
 #include <QColor>
@@ -14,6 +15,8 @@
 
 #include "base/file_io.h"
 #include "base/text.h"
+#include "input/command_text.h"
+#include "input/phrase_file.h"
 #include "support/test_game.h"
 
 using namespace testing_support;
@@ -196,7 +199,7 @@ TEST_F(DemoGameTest, AfterTheEndingTheCommandBoxStaysInSightAndTakesNovo) {
   EXPECT_EQ(state("novo", "lastCommand"), "NOVO");
 }
 
-TEST_F(DemoGameTest, WhatThePlacesMentionCanBeExaminedAndPegueTudoTakesWhatCanBeCarried) {
+TEST_F(DemoGameTest, WhatThePlacesMentionCanBeExaminedAndPegueTudoLargueTudoTakeAndDropWhatCanBeCarried) {
   // Every thing the phrase file lets the player examine has its part in the
   // script that answers (a label named as the thing; a missing one would fall
   // through to the first thing's answer), and asking for each of them in the
@@ -224,7 +227,9 @@ TEST_F(DemoGameTest, WhatThePlacesMentionCanBeExaminedAndPegueTudoTakesWhatCanBe
                      "\ntype olhe a lareira\ndump " + (game.path() / "lareira").string() +
                      "\ntype leste\ntype pegue tudo\ndump " + (game.path() / "tudo").string() +
                      "\ntype pegue tudo\ndump " + (game.path() / "nada").string() +
-                     "\ntype oeste\ntype examinar a pá\n",
+                     "\ntype largue tudo\ndump " + (game.path() / "larga").string() +
+                     "\ntype deixe tudo\ndump " + (game.path() / "vazio").string() +
+                     "\ntype pegue tudo\ntype oeste\ntype examinar a pá\n",
                  "pa"),
             0)
       << game.read("stderr.txt");
@@ -232,6 +237,8 @@ TEST_F(DemoGameTest, WhatThePlacesMentionCanBeExaminedAndPegueTudoTakesWhatCanBe
   EXPECT_NE(game.read("lareira/msg.txt").find("Não vejo isso aqui."), std::string::npos);
   EXPECT_NE(game.read("tudo/msg.txt").find("Você pega tudo o que pode levar."), std::string::npos);
   EXPECT_NE(game.read("nada/msg.txt").find("Não há nada aqui que você possa levar."), std::string::npos);
+  EXPECT_NE(game.read("larga/msg.txt").find("Você larga tudo o que carregava."), std::string::npos);
+  EXPECT_NE(game.read("vazio/msg.txt").find("Você não carrega nada."), std::string::npos);
   EXPECT_NE(game.read("pa/msg.txt").find("Uma pá curta de ferreiro"), std::string::npos) << game.read("pa/msg.txt");
   auto objects = game.readLines("mirandel.obx");
   ASSERT_EQ(objects.size(), 72u);
@@ -261,4 +268,46 @@ TEST_F(DemoGameTest, TheMapGrowsWithThePlacesSeenAndItsPageLeadsBack) {
   EXPECT_TRUE(mapShowsExactly({{"praca", 88, 68}, {"ferraria", 168, 68}, {"casa", 8, 68}}));
   ASSERT_EQ(play("start\ntype novo\n", "novo"), 0);
   EXPECT_TRUE(mapShowsExactly({{"praca", 88, 68}}));
+}
+
+TEST_F(DemoGameTest, NoSuggestionListNamesAThingStillHidden) {
+  // The things found by solving a puzzle: a list that named them would give it away.
+  const std::vector<std::string> hidden = {"LANTERNA", "F\xD3SFORO", "FOSFORO", "BADALO", "CHAVE"};
+  auto namesHidden = [&](const std::string& list) {
+    return std::any_of(hidden.begin(), hidden.end(), [&](const std::string& h) { return list.find(h) != std::string::npos; });
+  };
+  auto phrases = base::readTextLines(game.path() / "comandos.scx");
+  ASSERT_TRUE(phrases);
+  // Every verb typed alone is answered with a question, never with a list.
+  std::set<std::string> verbs;
+  for (const auto& line : *phrases) {
+    const std::string phrase = base::trim(line.substr(0, line.find('|')));
+    if (phrase.find(' ') != std::string::npos && phrase[0] != '/') verbs.insert(phrase.substr(0, phrase.find(' ')));
+  }
+  ASSERT_GE(verbs.size(), 25u);
+  for (const auto& verb : verbs)
+    if (verb != "MEUS") EXPECT_NE(input::findCommandScript(*phrases, verb), "") << verb << " alone gets a list";
+  // The everyday verbs with an article and a thing the game does not know list
+  // what can be seen from the start first, and only that.
+  for (const std::string verb : {"PEGUE", "PEGAR", "APANHE", "LARGUE", "LARGAR", "SOLTE", "DEIXE", "EXAMINE",
+                                 "EXAMINAR", "OLHE", "OLHAR", "ABRA", "ABRIR"})
+    for (const std::string article : {"A", "O", "UM", "UMA"}) {
+      const std::string command = verb + " " + article + " VELA";
+      const std::string list = input::suggestCommands(*phrases, input::splitCommandWords(command));
+      EXPECT_FALSE(namesHidden(list)) << command << " lists:\n" << list;
+    }
+
+  // In the house, where the lantern waits in the chest, on the typewriter page.
+  ASSERT_EQ(play("start\ntype novo\ntype oeste\ntype pegue\ndump " + (game.path() / "pegue").string() +
+                     "\ntype pegue a vela\n",
+                 "vela"),
+            0)
+      << game.read("stderr.txt");
+  EXPECT_EQ(errors("vela"), "");
+  EXPECT_EQ(state("pegue", "Posic"), "casa");
+  EXPECT_NE(game.read("pegue/msgmd0.txt").find("Pegar o quê?"), std::string::npos) << game.read("pegue/msgmd0.txt");
+  const std::string list = game.read("vela/msgmd0.txt");
+  EXPECT_NE(list.find("algumas ações"), std::string::npos) << list;
+  EXPECT_NE(list.find("PEGUE O BAÚ"), std::string::npos) << list;
+  EXPECT_EQ(list.find("LANTERNA"), std::string::npos) << list;
 }
