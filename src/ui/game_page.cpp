@@ -2,7 +2,6 @@
 #include "ui/game_page.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -19,6 +18,7 @@
 #include "view/page_markup.h"
 #include "ui/pix_page.h"
 #include "ui/qt_text.h"
+#include "ui/work_pace.h"
 
 namespace ui {
 namespace {
@@ -46,12 +46,8 @@ QPlainTextEdit* makeMemo(QWidget* parent) {
 }
 
 // How the memos keep pace with a run (see GamePage::refresh); the program has one game page.
-struct MemoPace {
-  QElapsedTimer since;      // since the memos' last update
-  qint64 lastUpdateNs = 0;  // how long it took
-};
-MemoPace& memoPace() {
-  static MemoPace pace;
+WorkPace& memoPace() {
+  static WorkPace pace;
   return pace;
 }
 
@@ -303,15 +299,13 @@ void GamePage::refresh(const shell::Game& game) {
   // During a run it therefore catches up only after four times as long as its
   // last update took, so following the text never takes more than a fifth of
   // the run's time; between runs it always shows the whole text.
-  MemoPace& pace = memoPace();
-  if (!game.runner.running || !pace.since.isValid() || pace.since.nsecsElapsed() >= 4 * pace.lastUpdateNs) {
-    QElapsedTimer took;
-    took.start();
-    followText(MsgMd0, s.MsgMd0.text, MsgMd0Shown_);
-    followEnd(MsgMd0);
-    followText(Msg, s.Msg.text, MsgShown_);
-    pace.lastUpdateNs = took.nsecsElapsed();
-    pace.since.start();
+  WorkPace& pace = memoPace();
+  if (!game.runner.running || pace.due()) {
+    pace.run([&] {
+      followText(MsgMd0, s.MsgMd0.text, MsgMd0Shown_);
+      followEnd(MsgMd0);
+      followText(Msg, s.Msg.text, MsgShown_);
+    });
   }
   applyPlaceAndLook(WebB, s.WebB, k);
   WebB->setGameFolder(game.folders.dataFolder);

@@ -20,7 +20,11 @@ QtHost::QtHost(bool virtualClock) : virtualClock_(virtualClock) {
   if (!virtualClock) browser = [](const QString& address) { return QDesktopServices::openUrl(QUrl(address)); };
 }
 
-void QtHost::processEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents, 50); }
+void QtHost::processEvents() {
+  // A run lets the window's events through between its statements; painting a
+  // long text costs more as the text grows, so they go through at a pace.
+  eventsPace_.runWhenDue([] { QCoreApplication::processEvents(QEventLoop::AllEvents, 50); });
+}
 
 void QtHost::sleep(int milliseconds) {
   if (milliseconds <= 0) return;

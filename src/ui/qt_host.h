@@ -10,6 +10,7 @@
 
 #include "platform/recording_host.h"
 #include "platform/virtual_timers.h"
+#include "ui/work_pace.h"
 
 namespace ui {
 
@@ -53,6 +54,7 @@ class QtHost : public platform::RecordingHost {
   platform::VirtualTimers virtualTimers_;
   std::map<int, std::unique_ptr<QTimer>> timers_;
   int nextTimer_ = 1;
+  WorkPace eventsPace_;
 };
 
 }  // namespace ui

@@ -152,7 +152,8 @@ void WindowSession::addShortcut(const QList<QKeySequence>& keys, std::function<v
 void WindowSession::connectWindow() {
   host.onRepaint = [this] {
     window.refresh(game);
-    if (!options_.scripted) window.repaint();
+    // What a run shows is painted as it comes, at a pace the text's length allows.
+    if (!options_.scripted) repaintPace_.runWhenDue([this] { window.repaint(); });
   };
   host.onQuit = [this] { window.close(); };
   window.onCloseRequested = [this] {

@@ -13,6 +13,7 @@
 #include "ui/main_window.h"
 #include "ui/player_actions.h"
 #include "ui/qt_host.h"
+#include "ui/work_pace.h"
 
 namespace ui {
 
@@ -75,6 +76,7 @@ class WindowSession {
   WindowOptions options_;
   std::unique_ptr<std::ofstream> trace_;
   std::unique_ptr<PlayerActions> actions_;
+  WorkPace repaintPace_;
   bool shutDown_ = false;
   bool titleMusicStarted_ = false;
   bool starting_ = false;
