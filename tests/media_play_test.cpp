@@ -22,10 +22,7 @@ synth::Samples tone(int frames) {
 
 struct MediaPlayTest : ::testing::Test {
   MediaPlayTest() {
-    game.writeBytes("mirandel.ini", base::joinLines(shell::DefinitionsTable::builtInRows()));
-    game.write("mirandel.rgs", "a\n");
-    game.write("mirandel.obz", "");
-    game.write("mirandel.obx", "");
+    writeGameFiles(game, {"a"});
     game.write("abertura.scx", "modo= 1\nmsg= Olá.");
     game.write("chuva.scx",
                "cleartela 202020\nchuva= gotas.bmp\nchuva= time,40\nchuva= on\nvolume= 250\nplaysnd sino.wav,off\n"

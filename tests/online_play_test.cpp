@@ -88,9 +88,8 @@ TEST(OnlinePlay, TheDemoGamePlaysANewerScriptAndUpdatesItselfThroughOurUpdater) 
 
 TEST(OnlinePlay, TheTerminalShowsTheDownloadPageAndABulkDownloadLineByLine) {
   TempFolder game;
-  game.writeBytes("mirandel.ini", base::joinLines(shell::DefinitionsTable::builtInRows()));
+  writeGameFiles(game);
   game.write("abertura.scx", "modo= 0\nmsg= Olá!\ndownload");
-  for (const char* file : {"mirandel.rgs", "mirandel.obz", "mirandel.obx"}) game.writeBytes(file, "");
   TestServer server;
   server.serveList({"a.scx", "01/01/2024", "10:00:00", "x", "b.scx", "01/01/2024", "10:00:00", "x", "c.scx"});
   server.serve("/mrd2023/mrd/a.scx", "A");

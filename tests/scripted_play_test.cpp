@@ -31,10 +31,7 @@ std::string readState(const TempFolder& folder, const std::string& dump, const s
 
 TEST(ScriptedPlay, RunsScriptsDumpsStateAndSavesAtTheEnd) {
   TempFolder game;
-  game.writeBytes("mirandel.ini", base::joinLines(shell::DefinitionsTable::builtInRows()));
-  game.write("mirandel.rgs", "a\nb\nc\nd\n");
-  game.write("mirandel.obz", "");
-  game.write("mirandel.obx", "");
+  writeGameFiles(game, {"a", "b", "c", "d"});
   game.write("sala.scx", "modo= 1\nsetpos= sala\nmsg= Você está na sala.\nparam= 3,prm\n");
   game.write("erro.scx", "getvar= nada,Posic\n");
   std::string dump = (game.path() / "fim").string();

@@ -24,10 +24,7 @@ namespace {
 struct StopSignalsTest : ::testing::Test {
   StopSignalsTest() { writeGame(); }
   void writeGame() {
-    game.writeBytes("mirandel.ini", base::joinLines(shell::DefinitionsTable::builtInRows()));
-    game.write("mirandel.rgs", "a\nb\nc\n");
-    game.write("mirandel.obz", "");
-    game.write("mirandel.obx", "");
+    writeGameFiles(game, {"a", "b", "c"});
     game.write("abertura.scx", "modo= 0\nmsg= Olá");
     game.write("andar.scx", "setpos= quarto\nreg= 1,andou");
   }

@@ -27,10 +27,7 @@ namespace {
 
 struct TerminalTest : ::testing::Test {
   TerminalTest() {
-    game.writeBytes("mirandel.ini", base::joinLines(shell::DefinitionsTable::builtInRows()));
-    game.write("mirandel.rgs", "a\nb\nc\n");
-    game.write("mirandel.obz", "");
-    game.write("mirandel.obx", "");
+    writeGameFiles(game, {"a", "b", "c"});
     game.write("abertura.scx", "modo= 0\nmsg= Olá, aventureiro!");
     game.write("pontos.scx", "modo= 1\nlnktel= Abrir a porta,acao,10,10\nlnkfnc= ,norte,0,0,20,20\n"
                              "display= Ou @volte|norte| depois.,fnc,0,100");

@@ -35,9 +35,7 @@ struct WindowExperienceTest : ::testing::Test {
   WindowExperienceTest() {
     table = shell::DefinitionsTable::builtInRows();
     table[93] = "*";  // keeps the window rectangular
-    folder.writeBytes("mirandel.rgs", base::joinLines(base::Lines(60)));
-    folder.writeBytes("mirandel.obz", "");
-    folder.writeBytes("mirandel.obx", "");
+    writeGameFiles(folder, base::Lines(60), table);  // open() writes the table a test changed
     folder.write("abertura.scx", "modo= 1\nsetpos= sala\nnorte= norte\nmsg= Bem-vindo à sala.");
     folder.write("sala.scx", "modo= 1\nsetpos= sala\ncleartela 000000\nlnktel= ,norte,100,50,40,30\nmsg= Você está na sala.");
     folder.write("norte.scx", "modo= 1\nsetpos= norte\nmsg= Ao norte.");

@@ -22,10 +22,7 @@ struct WindowPlayTest : ::testing::Test {
   WindowPlayTest() {
     base::Lines table = shell::DefinitionsTable::builtInRows();
     table[93] = "*";  // keeps the window rectangular
-    folder.writeBytes("mirandel.ini", base::joinLines(table));
-    folder.writeBytes("mirandel.rgs", base::joinLines(base::Lines(60)));
-    folder.writeBytes("mirandel.obz", "");
-    folder.writeBytes("mirandel.obx", "");
+    writeGameFiles(folder, base::Lines(60), table);
     folder.write("abertura.scx", "modo= 1\nsetpos= sala\nnorte= norte\nmsg= Bem-vindo à sala.");
     folder.write("sala.scx", "modo= 1\nsetpos= sala\nnorte= norte\nmsg= Você está na sala.");
     folder.write("norte.scx", "modo= 1\nsetpos= norte\nmsg= Ao norte.");

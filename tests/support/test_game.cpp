@@ -38,6 +38,16 @@ void TempFolder::write(const std::string& name, const std::string& utf8Text) con
   writeBytes(name, base::joinLines(lines));
 }
 
+void writeGameFiles(const TempFolder& folder, const std::vector<std::string>& registers,
+                    const std::vector<std::string>& table) {
+  folder.writeBytes("mirandel.ini", base::joinLines(table.empty() ? shell::DefinitionsTable::builtInRows() : table));
+  base::Lines values;
+  for (const auto& value : registers) values.push_back(base::utf8ToCp1252(value));
+  folder.writeBytes("mirandel.rgs", base::joinLines(values));
+  folder.writeBytes("mirandel.obz", "");
+  folder.writeBytes("mirandel.obx", "");
+}
+
 std::string TempFolder::read(const std::string& name) const {
   return base::readFileBytes(path_ / name).value_or("<missing>");
 }

@@ -29,6 +29,12 @@ class TempFolder {
   std::filesystem::path path_;
 };
 
+// The files every game folder holds: the table "mirandel.ini" (the built-in
+// rows unless given), the registers "mirandel.rgs" (UTF-8 values) and empty
+// object files.
+void writeGameFiles(const TempFolder& folder, const std::vector<std::string>& registers = {},
+                    const std::vector<std::string>& table = {});
+
 // A game on a temporary folder holding an empty table file (the built-in rows).
 struct TestGame {
   explicit TestGame(bool startNow = true);
