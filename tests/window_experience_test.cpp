@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QScreen>
 #include <QShortcut>
 #include <QTextDocument>
@@ -16,8 +17,10 @@
 
 #include "shell/defs.h"
 #include "shell/startup.h"
+#include "support/picture_files.h"
 #include "support/test_game.h"
 #include "ui/window_scale.h"
+#include "view/map_state.h"
 #include "ui/window_session.h"
 
 using namespace testing_support;
@@ -73,6 +76,13 @@ struct WindowExperienceTest : ::testing::Test {
                         type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
       QApplication::sendEvent(target, &event);
     }
+  }
+
+  // A button event at a point of the window, sent to the widget given.
+  void mouse(QWidget* target, QEvent::Type type, QPoint at) {
+    QMouseEvent event(type, target->mapFrom(&window(), at), window().mapToGlobal(QPointF(at)), Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
   }
 
   QShortcut* shortcut(const QKeySequence& keys) {
@@ -234,6 +244,40 @@ TEST_F(WindowExperienceTest, AtScaleTwoAClickAtTwiceAHotSpotsPlaceHitsIt) {
   clickWindowAt(2 * spot);
   EXPECT_EQ(strip(), "Ao norte.");
   EXPECT_EQ(session->game.world.Posic, "norte");
+}
+
+TEST_F(WindowExperienceTest, AtScaleTwoTheMapAndThePagesPicturesTakeTwiceTheRoomAndStillAnswerThePointer) {
+  writeRgbPng(folder.path() / "grande.png", testPattern(1000, 900));
+  writeRgbPng(folder.path() / "foto.png", testPattern(40, 30));
+  folder.write("mapa.scx", "modo= 1\nsetpos= sala\nloadmap= grande.png,\nposmap= 500,100,0,0\nshowmap on");
+  folder.write("foto.scx", "modo= 2\n'<img src=foto.png>'");
+  options.scale = 2;
+  open();
+  session->deliver({shell::PlayerInput::Kind::Start, {}});
+  session->deliver({shell::PlayerInput::Kind::Run, "foto"});
+  // The page's picture, 30 pixels high, takes 60 of the page.
+  EXPECT_GE(page().WebB->document()->size().height(), 60);
+
+  session->deliver({shell::PlayerInput::Kind::Run, "mapa"});
+  const auto& map = session->game.map;
+  EXPECT_EQ(page().MapJog->size(), QSize(2000, 1800));
+  EXPECT_EQ(page().Voce->geometry(), QRect(1000, 200, 2 * view::kMarkerWidth, 2 * view::kMarkerHeight));
+  EXPECT_EQ(page().Sbc1->horizontalScrollBar()->value(), 2 * map.scrollX);
+  EXPECT_EQ(page().Sbc1->verticalScrollBar()->value(), 2 * map.scrollY);
+
+  // A drag of (+60, -40) screen pixels moves the map by (+30, -20) of its own.
+  const int scrollX = map.scrollX, scrollY = map.scrollY;
+  const QPoint from = page().MapJog->mapTo(&window(), QPoint(2 * (scrollX + 100), 2 * (scrollY + 100)));
+  ASSERT_EQ(window().childAt(from), page().MapJog);
+  mouse(page().MapJog, QEvent::MouseButtonPress, from);
+  mouse(page().MapJog, QEvent::MouseMove, from + QPoint(60, -40));
+  mouse(page().MapJog, QEvent::MouseButtonRelease, from + QPoint(60, -40));
+  EXPECT_EQ(map.scrollX, scrollX - 30);
+  EXPECT_EQ(map.scrollY, scrollY + 20);
+
+  // The marker, where it is drawn, takes the player back to the place.
+  clickWindowAt(page().Voce->mapTo(&window(), page().Voce->rect().center()));
+  EXPECT_EQ(strip(), "Você está na sala.");
 }
 
 TEST_F(WindowExperienceTest, AtScaleTwoTheTextIsDrawnAtTheLargerSizeNotEnlarged) {

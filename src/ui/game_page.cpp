@@ -126,13 +126,10 @@ GamePage::GamePage(const Publisher& publisher, QWidget* parent) : QWidget(parent
   Sbc1Contents->setAutoFillBackground(true);
   MapJog = new PictureWidget(Sbc1Contents);
   MapJog->setObjectName("MapJog");
-  MapJog->setStretched(false);
   MapJog->setCursor(Qt::OpenHandCursor);
   Voce = new PictureWidget(Sbc1Contents);
   Voce->setObjectName("Voce");
-  Voce->setStretched(false);
   Voce->setPicture(markerPicture());
-  Voce->resize(view::kMarkerWidth, view::kMarkerHeight);
   Voce->setCursor(Qt::PointingHandCursor);
   Sbc1->setWidget(Sbc1Contents);
   pageDown = new DownPageView;
@@ -252,7 +249,8 @@ void GamePage::showPage(const view::ScreenModel& screen) {
   const std::string& path = screen.pageShown;
   if (path.empty()) {
     // A page loaded without a file (the blank page).
-    if (screen.pageHtml == pageHtml_ && pageShown_.empty()) return;
+    if (!pageStale_ && screen.pageHtml == pageHtml_ && pageShown_.empty()) return;
+    pageStale_ = false;
     pageShown_.clear();
     pageHtml_ = screen.pageHtml;
     setPageStyle(screen.style);
@@ -261,7 +259,8 @@ void GamePage::showPage(const view::ScreenModel& screen) {
   }
   QFileInfo info(QString::fromStdString(path));
   qint64 stamp = info.exists() ? info.lastModified().toMSecsSinceEpoch() * 1000 + info.size() : -1;
-  if (path == pageShown_ && stamp == pageStamp_) return;
+  if (!pageStale_ && path == pageShown_ && stamp == pageStamp_) return;
+  pageStale_ = false;
   pageShown_ = path;
   pageStamp_ = stamp;
   QFile file(info.filePath());
@@ -348,7 +347,10 @@ void GamePage::refresh(const shell::Game& game) {
 }
 
 void GamePage::setScale(const Scale& scale) {
+  // The page is laid out again: its pictures take their room at the new scale.
+  if (scale.factor != scale_.factor) pageStale_ = true;
   scale_ = scale;
+  WebB->setScale(scale.factor);
   pageDown->setScale(scale);
   pagePix->setScale(scale);
 }
@@ -396,17 +398,21 @@ void GamePage::tellScreenReaders(const QString& before, const shell::Game& game)
 }
 
 void GamePage::showMap(const shell::Game& game) {
+  // The map, the marker and the scroll positions are in game pixels: at a larger
+  // scale the map is drawn larger and its clicks come back in map pixels.
   const auto& map = game.map;
+  const Scale& k = scale_;
   Sbc1Contents->setPalette(Sbc1->palette());
   showPicture(MapJog, map.MapJog);
-  if (MapJog->size() != map.MapJog.size()) {
-    MapJog->resize(map.MapJog.size());
-    Sbc1Contents->resize(map.MapJog.size());
+  const QSize shown = k.size(map.MapJog.size());
+  if (MapJog->size() != shown) {
+    MapJog->resize(shown);
+    Sbc1Contents->resize(shown);
   }
-  Voce->move(map.voceX, map.voceY);
+  Voce->setGeometry(k.rect(QRect(map.voceX, map.voceY, view::kMarkerWidth, view::kMarkerHeight)));
   Voce->raise();
-  if (Sbc1->horizontalScrollBar()->value() != map.scrollX) Sbc1->horizontalScrollBar()->setValue(map.scrollX);
-  if (Sbc1->verticalScrollBar()->value() != map.scrollY) Sbc1->verticalScrollBar()->setValue(map.scrollY);
+  if (Sbc1->horizontalScrollBar()->value() != k.px(map.scrollX)) Sbc1->horizontalScrollBar()->setValue(k.px(map.scrollX));
+  if (Sbc1->verticalScrollBar()->value() != k.px(map.scrollY)) Sbc1->verticalScrollBar()->setValue(k.px(map.scrollY));
 }
 
 void GamePage::applyFocus(const shell::Game& game) {

@@ -101,6 +101,7 @@ class GamePage : public QWidget {
   std::map<QWidget*, int> cursorShown_;
   MemoShown MsgMd0Shown_, MsgShown_;
   std::string pageShown_, pageHtml_;
+  bool pageStale_ = false;  // shown at another scale
   qint64 pageStamp_ = -1;
 };
 

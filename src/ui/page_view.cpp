@@ -26,6 +26,12 @@ QVariant PageView::loadResource(int type, const QUrl& name) {
   auto fileName = gameFileName(name, folder_.root().lexically_normal());
   auto path = fileName ? folder_.find(*fileName) : std::nullopt;
   auto bytes = path ? base::readFileBytes(*path) : std::nullopt;
+  if (bytes && type == QTextDocument::ImageResource) {
+    QImage picture = QImage::fromData(reinterpret_cast<const uchar*>(bytes->data()), static_cast<int>(bytes->size()));
+    // Drawn from its own pixels over the larger room a larger window gives it.
+    picture.setDevicePixelRatio(1.0 / scale_);
+    return picture;
+  }
   if (bytes) return QByteArray(bytes->data(), static_cast<qsizetype>(bytes->size()));
   // An empty resource, not a null one: a null one would let the document load
   // the address itself.

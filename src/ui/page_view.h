@@ -15,11 +15,14 @@ class PageView : public QTextBrowser {
  public:
   using QTextBrowser::QTextBrowser;
   void setGameFolder(const base::GameFolder& folder) { folder_ = folder; }
+  // The window's scale: the page's pictures take that many times their room.
+  void setScale(double factor) { scale_ = factor; }
 
   QVariant loadResource(int type, const QUrl& name) override;
 
  private:
   base::GameFolder folder_;
+  double scale_ = 1.0;
 };
 
 }  // namespace ui

@@ -232,9 +232,9 @@ void WindowSession::connectMap() {
   QObject::connect(page->Voce, &PictureWidget::released, &window,
                    [this](QPoint at) { post({Kind::Click, "voce", at.x(), at.y()}); });
   QObject::connect(page->Sbc1->horizontalScrollBar(), &QScrollBar::valueChanged, &window,
-                   [this](int value) { game.map.scrollX = value; });
+                   [this](int value) { game.map.scrollX = window.scale().toGame(QPoint(value, 0)).x(); });
   QObject::connect(page->Sbc1->verticalScrollBar(), &QScrollBar::valueChanged, &window,
-                   [this](int value) { game.map.scrollY = value; });
+                   [this](int value) { game.map.scrollY = window.scale().toGame(QPoint(0, value)).y(); });
 }
 
 // The pictures' mouse events go to the engine as pointer input; the window only
