@@ -12,6 +12,7 @@
 #include "check/name_checks.h"
 #include "check/reachability.h"
 #include "check/script_check.h"
+#include "check/words.h"
 #include "shell/definitions_rows.h"
 #include "shell/dispatch_table.h"
 
@@ -22,15 +23,20 @@ namespace {
 base::Lines readGameFile(Context& context, const std::string& name) {
   auto found = context.files.lookup(name);
   if (found.kind == NameLookup::CaseOnly)
-    context.findings.warning(found.onDisk, 0, "the game file \"" + name + "\" is found only by ignoring case");
+    context.findings.warning(found.onDisk, 0,
+                             say(Check::tr("the game file \"%1\" is found only by ignoring case"), name));
   if (found.kind == NameLookup::Missing || found.kind == NameLookup::Refused) {
-    context.findings.error(name, 0, "the game file is missing; the game cannot start");
+    context.findings.error(name, 0, say(Check::tr("the game file is missing; the game cannot start")));
     return {};
   }
   auto lines = context.files.read(found.onDisk);
-  if (!lines) context.findings.error(found.onDisk, 0, "the game file cannot be read; the game cannot start");
+  if (!lines)
+    context.findings.error(found.onDisk, 0, say(Check::tr("the game file cannot be read; the game cannot start")));
   return lines ? *lines : base::Lines();
 }
+
+// The folder as the command line gave it (UTF-8, like every path here).
+QString pathText(const std::filesystem::path& folder) { return QString::fromStdString(folder.string()); }
 
 }  // namespace
 
@@ -38,7 +44,7 @@ int checkGame(const std::filesystem::path& folder, const std::string& exeBaseNam
               std::ostream& err) {
   std::error_code error;
   if (!std::filesystem::is_directory(folder, error)) {
-    err << "mirandel: the game folder " << folder.string() << " does not exist\n";
+    err << "mirandel: " << say(Check::tr("the game folder %1 does not exist"), pathText(folder)) << "\n";
     return 2;
   }
   Context context{GameFiles(folder), {}, {}, {}};
@@ -46,7 +52,10 @@ int checkGame(const std::filesystem::path& folder, const std::string& exeBaseNam
   auto playerTable = context.files.lookup(exeBaseName + ".ini");
   auto playerRows = playerTable.kind == NameLookup::Missing ? std::nullopt : context.files.read(playerTable.onDisk);
   if (!playerRows) {
-    err << "mirandel: " << folder.string() << " holds no table " << exeBaseName << ".ini; is it a game folder?\n";
+    err << "mirandel: "
+        << say(Check::tr("%1 holds no table %2; is it a game folder?"), pathText(folder),
+               QString::fromStdString(exeBaseName + ".ini"))
+        << "\n";
     return 2;
   }
   const size_t gameNameRow = shell::row::GameName;
@@ -91,9 +100,11 @@ int checkGame(const std::filesystem::path& folder, const std::string& exeBaseNam
   if (auto opening = context.files.lookup("abertura.scx"); !opening.onDisk.empty())
     context.refs.rootScripts.insert(opening.onDisk);
   if (auto opening = context.files.lookup("abertura.scx"); opening.kind == NameLookup::CaseOnly)
-    context.findings.warning(opening.onDisk, 0, "the opening script \"abertura\" is found only by ignoring case");
+    context.findings.warning(opening.onDisk, 0,
+                             say(Check::tr("the opening script \"abertura\" is found only by ignoring case")));
   else if (opening.kind != NameLookup::Exact)
-    context.findings.error("abertura.scx", 0, "there is no opening script \"abertura\"; every game starts with it");
+    context.findings.error("abertura.scx", 0,
+                           say(Check::tr("there is no opening script \"abertura\"; every game starts with it")));
   noteUnreachable(context);
 
   context.findings.report(out, facts.gameName);

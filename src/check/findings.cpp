@@ -4,22 +4,22 @@
 #include <algorithm>
 
 #include "base/cp1252.h"
+#include "check/words.h"
 
 namespace check {
 namespace {
 
-const char* levelName(Level level) {
+QString levelName(Level level) {
   switch (level) {
-    case Level::Error: return "error";
-    case Level::Warning: return "warning";
-    case Level::Note: return "note";
+    case Level::Error: return Check::tr("error");
+    case Level::Warning: return Check::tr("warning");
+    case Level::Note: return Check::tr("note");
   }
-  return "";
+  return {};
 }
 
-std::string counted(size_t n, const char* what) {
-  return std::to_string(n) + " " + what + (n == 1 ? "" : "s");
-}
+// "1 error", "2 errors": the singular for exactly one, the plural otherwise.
+std::string counted(size_t n, const QString& one, const QString& many) { return say(n == 1 ? one : many, n); }
 
 }  // namespace
 
@@ -34,7 +34,7 @@ size_t Findings::count(Level level) const {
 
 std::string formatFinding(const Finding& f) {
   std::string place = f.file + (f.line > 0 ? ":" + std::to_string(f.line) : "");
-  return base::cp1252ToUtf8(place + ": " + levelName(f.level) + ": " + f.message);
+  return base::cp1252ToUtf8(place) + ": " + levelName(f.level).toStdString() + ": " + f.message;
 }
 
 void Findings::report(std::ostream& out, const std::string& gameName) const {
@@ -45,11 +45,12 @@ void Findings::report(std::ostream& out, const std::string& gameName) const {
   for (const auto& finding : sorted) out << formatFinding(finding) << "\n";
   out << base::cp1252ToUtf8(gameName) << ": ";
   if (sorted.empty()) {
-    out << "no findings\n";
+    out << say(Check::tr("no findings")) << "\n";
     return;
   }
-  out << counted(count(Level::Error), "error") << ", " << counted(count(Level::Warning), "warning") << ", "
-      << counted(count(Level::Note), "note") << "\n";
+  out << counted(count(Level::Error), Check::tr("%1 error"), Check::tr("%1 errors")) << ", "
+      << counted(count(Level::Warning), Check::tr("%1 warning"), Check::tr("%1 warnings")) << ", "
+      << counted(count(Level::Note), Check::tr("%1 note"), Check::tr("%1 notes")) << "\n";
 }
 
 int Findings::exitStatus() const { return count(Level::Error) + count(Level::Warning) > 0 ? 1 : 0; }

@@ -13,7 +13,7 @@ struct Finding {
   std::string file;  // relative to the game folder
   int line = 0;      // 1-based; 0 for the file as a whole
   Level level = Level::Error;
-  std::string message;  // Windows-1252, like the game text it quotes
+  std::string message;  // UTF-8, in the interface language (see check/words.h)
 };
 
 class Findings {
@@ -28,7 +28,8 @@ class Findings {
   const std::vector<Finding>& all() const { return findings_; }
   size_t count(Level level) const;
 
-  // Every finding sorted by file and line (in UTF-8), then "<game>: N errors, ...".
+  // Every finding sorted by file and line (in UTF-8), then "<game>: N errors, ...",
+  // in the interface language.
   void report(std::ostream& out, const std::string& gameName) const;
   // 0 when there is no error or warning (notes alone keep a game clean), else 1.
   int exitStatus() const;
@@ -37,7 +38,8 @@ class Findings {
   std::vector<Finding> findings_;
 };
 
-// "file:line: level: message" (or "file: level: message"), in UTF-8.
+// "file:line: level: message" (or "file: level: message"), in UTF-8; the level
+// word in the interface language.
 std::string formatFinding(const Finding& finding);
 
 }  // namespace check

@@ -6,6 +6,7 @@
 #include "base/text.h"
 #include "check/game_checks.h"
 #include "check/name_checks.h"
+#include "check/words.h"
 
 namespace check {
 
@@ -18,29 +19,33 @@ void checkPhraseFile(Context& context, const std::string& file, const base::Line
     size_t bar = trimmed.find('|');
     if (bar == std::string::npos) {
       if (!trimmed.empty() && trimmed[0] != '/' && trimmed[0] != ';')
-        findings.warning(file, line, "the line has no \"|\", so it matches nothing");
+        findings.warning(file, line, say(Check::tr("the line has no \"|\", so it matches nothing")));
       continue;
     }
     const std::string phrase = base::trim(trimmed.substr(0, bar));
     const std::string script = base::trim(trimmed.substr(bar + 1));
     if (phrase.empty()) {
-      findings.warning(file, line, "the line has no phrase before \"|\"");
+      findings.warning(file, line, say(Check::tr("the line has no phrase before \"|\"")));
       continue;
     }
     const std::string typed = phrase[0] == '/' ? phrase.substr(1) : phrase;
     if (base::upperCaseLetters(typed) != typed)
       findings.error(file, line,
-                     "the phrase \"" + phrase + "\" has small letters; what the player types is in capitals, so it never matches");
+                     say(Check::tr("the phrase \"%1\" has small letters; what the player types is in capitals, so it "
+                                   "never matches"),
+                         phrase));
     if (auto [earlier, added] = firstLine.emplace(phrase, line); !added)
-      findings.warning(file, line,
-                       "the phrase \"" + phrase + "\" is already on line " + std::to_string(earlier->second) +
-                           "; this line is never used");
+      findings.warning(
+          file, line,
+          say(Check::tr("the phrase \"%1\" is already on line %2; this line is never used"), phrase, earlier->second));
     else if (phrase.size() > 1 && phrase[0] == '/')
-      findings.note(file, line, "the hidden phrase \"" + phrase +
-                                    "\" matches only when the player types it with its \"/\"; it is never suggested");
-    if (phrase == "/") findings.warning(file, line, "the hidden phrase \"/\" has no words");
+      findings.note(file, line,
+                    say(Check::tr("the hidden phrase \"%1\" matches only when the player types it with its \"/\"; it "
+                                  "is never suggested"),
+                        phrase));
+    if (phrase == "/") findings.warning(file, line, say(Check::tr("the hidden phrase \"/\" has no words")));
     if (script.empty()) {
-      findings.error(file, line, "the phrase \"" + phrase + "\" has no script after \"|\"");
+      findings.error(file, line, say(Check::tr("the phrase \"%1\" has no script after \"|\""), phrase));
       continue;
     }
     if (auto target = checkScriptName(context, {file, line}, script)) context.refs.scripts[file].insert(*target);

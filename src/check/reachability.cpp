@@ -5,6 +5,7 @@
 
 #include "base/letter_case.h"
 #include "check/game_files.h"
+#include "check/words.h"
 
 namespace check {
 namespace {
@@ -42,14 +43,15 @@ void noteUnreachable(Context& context) {
   }
   for (const auto& script : facts.scripts)
     if (!reached.count(script))
-      context.findings.note(script, 0, "no path of play reaches the script \"" + withoutExtension(script) + "\"");
+      context.findings.note(script, 0,
+                            say(Check::tr("no path of play reaches the script \"%1\""), withoutExtension(script)));
 
   std::set<std::string> shown = refs.rootPictures;
   for (const auto& file : reached)
     if (auto it = refs.pictures.find(file); it != refs.pictures.end()) shown.insert(it->second.begin(), it->second.end());
   for (const auto& name : context.files.names())
     if (isPictureFile(name) && !shown.count(name))
-      context.findings.note(name, 0, "nothing in reach shows this picture");
+      context.findings.note(name, 0, say(Check::tr("nothing in reach shows this picture")));
 }
 
 }  // namespace check

@@ -8,6 +8,7 @@
 #include "check/script_walk.h"
 #include "check/statement_shapes.h"
 #include "check/value_checks.h"
+#include "check/words.h"
 #include "script/line_syntax.h"
 #include "view/pictures.h"
 
@@ -22,8 +23,6 @@ bool oneOf(const std::string& value, std::initializer_list<const char*> words) {
   return false;
 }
 
-std::string quoted(const std::string& text) { return "\"" + text + "\""; }
-
 class ScriptChecker {
  public:
   ScriptChecker(Context& context, const std::string& file, const base::Lines& lines)
@@ -37,18 +36,27 @@ class ScriptChecker {
   void check(const ScriptItem& item) {
     line_ = item.line + 1;
     if (!item.closed)
-      findings_.error(file_, line_, "the quoted text never closes with \"'\": it takes the rest of the script");
+      findings_.error(file_, line_,
+                      say(Check::tr("the quoted text never closes with \"'\": it takes the rest of the script")));
     if (item.kind == ScriptItem::QuotedText) return checkText(item.text);
     if (item.cutAtComma)
-      findings_.warning(file_, line_,
-                        "a comma ends the text of " + item.keyword + " before its closing \"'\"; write ^ for a comma");
+      findings_.warning(
+          file_, line_,
+          say(Check::tr("a comma ends the text of %1 before its closing \"'\"; write ^ for a comma"), item.keyword));
     std::vector<std::string> args(item.args.begin(), item.args.begin() + item.argCount);
     checkStatement(item.keyword, args, item, 0);
   }
 
  private:
-  void error(const std::string& message) { findings_.error(file_, line_, message); }
-  void warning(const std::string& message) { findings_.warning(file_, line_, message); }
+  // A finding on the current line: the sentence with its pieces (see check/words.h).
+  template <typename... Pieces>
+  void error(const QString& sentence, const Pieces&... pieces) {
+    findings_.error(file_, line_, say(sentence, pieces...));
+  }
+  template <typename... Pieces>
+  void warning(const QString& sentence, const Pieces&... pieces) {
+    findings_.warning(file_, line_, say(sentence, pieces...));
+  }
   Place place() const { return {file_, line_}; }
 
   void checkStatement(const std::string& keyword, const std::vector<std::string>& args, const ScriptItem& item,
@@ -68,13 +76,20 @@ class ScriptChecker {
 
   void unknownKeyword(const std::string& keyword) {
     const auto& known = context_.facts.keywords;
-    std::string hint;
     const std::string lower = lowerCase(keyword);
-    if (known.count(keyword + "=")) hint = " (did you mean \"" + keyword + "=\"?)";
-    else if (lower != keyword && known.count(lower)) hint = " (keywords are written in small letters: \"" + lower + "\")";
-    else if (!keyword.empty() && keyword.back() == '=' && known.count(keyword.substr(0, keyword.size() - 1)))
-      hint = " (did you mean \"" + keyword.substr(0, keyword.size() - 1) + "\"?)";
-    error("unknown statement " + quoted(keyword) + "; the line does nothing" + hint);
+    const std::string withoutEquals = keyword.empty() ? "" : keyword.substr(0, keyword.size() - 1);
+    if (known.count(keyword + "="))
+      error(Check::tr("unknown statement \"%1\"; the line does nothing (did you mean \"%2\"?)"), keyword,
+            keyword + "=");
+    else if (lower != keyword && known.count(lower))
+      error(
+          Check::tr("unknown statement \"%1\"; the line does nothing (keywords are written in small letters: \"%2\")"),
+          keyword, lower);
+    else if (!keyword.empty() && keyword.back() == '=' && known.count(withoutEquals))
+      error(Check::tr("unknown statement \"%1\"; the line does nothing (did you mean \"%2\"?)"), keyword,
+            withoutEquals);
+    else
+      error(Check::tr("unknown statement \"%1\"; the line does nothing"), keyword);
   }
 
   // "#n": register n when 0 <= n < the register count, the text n otherwise.
@@ -83,17 +98,16 @@ class ScriptChecker {
     int n = base::readNumberOr(std::string_view(argument).substr(1), 0);
     bool wholeLine = keyword == "msg=" || keyword == "msg+";
     if (!wholeLine && (n < 0 || n >= context_.facts.registerCount)) {
-      warning(argument + " is outside the register count (row 5 is " + std::to_string(context_.facts.registerCount) +
-              "), so it stands for the text " + quoted(argument.substr(1)));
+      warning(Check::tr("%1 is outside the register count (row 5 is %2), so it stands for the text \"%3\""), argument,
+              context_.facts.registerCount, argument.substr(1));
       return;
     }
     if (n < 0 || static_cast<size_t>(n) >= context_.facts.registers)
-      error("register " + std::to_string(n) + " does not exist (the register file has " +
-            std::to_string(context_.facts.registers) + ")");
+      error(Check::tr("register %1 does not exist (the register file has %2)"), n, context_.facts.registers);
   }
 
   void checkMessage(const std::string& keyword, const std::vector<std::string>& args) {
-    if (keyword == "msg=" && (args.empty() || args[0].empty())) warning("msg= without a text");
+    if (keyword == "msg=" && (args.empty() || args[0].empty())) warning(Check::tr("msg= without a text"));
     if (!args.empty()) checkText(args[0]);
   }
 
@@ -110,7 +124,7 @@ class ScriptChecker {
       if (text.find('@', at + 1) < bar) continue;  // the link starts at a later "@"
       size_t close = text.find('|', bar + 1);
       if (close == std::string::npos) {
-        warning("the link " + quoted(text.substr(at, bar - at)) + " has no closing \"|\" after its script");
+        warning(Check::tr("the link \"%1\" has no closing \"|\" after its script"), text.substr(at, bar - at));
         break;
       }
       if (auto target = checkScriptName(context_, place(), text.substr(bar + 1, close - bar - 1)))
@@ -125,19 +139,24 @@ class ScriptChecker {
     const int letters = static_cast<int>(shape.kinds.size());
     const bool carries = shape.kinds.find('k') != std::string_view::npos;
     if (given < shape.required)
-      error(keyword + " needs " + std::to_string(shape.required) + " argument" + (shape.required == 1 ? "" : "s") +
-            ", the line gives " + std::to_string(given));
-    else if (given > letters && !shape.open && !carries)
-      warning(letters == 0 ? keyword + " takes no arguments; the rest of the line is ignored"
-                           : keyword + " takes " + std::to_string(letters) + " argument" + (letters == 1 ? "" : "s") +
-                                 "; the rest is ignored");
+      error(shape.required == 1 ? Check::tr("%1 needs %2 argument, the line gives %3")
+                                : Check::tr("%1 needs %2 arguments, the line gives %3"),
+            keyword, shape.required, given);
+    else if (given > letters && !shape.open && !carries) {
+      if (letters == 0)
+        warning(Check::tr("%1 takes no arguments; the rest of the line is ignored"), keyword);
+      else
+        warning(letters == 1 ? Check::tr("%1 takes %2 argument; the rest is ignored")
+                             : Check::tr("%1 takes %2 arguments; the rest is ignored"),
+                keyword, letters);
+    }
     for (int k = 0; k < given && k < letters; ++k) {
       char kind = shape.kinds[static_cast<size_t>(k)];
       if (kind == 'k') return checkCarried(args, static_cast<size_t>(k), item, depth);
       const std::string& value = args[static_cast<size_t>(k)];
       if (value.empty()) {
         if (k < shape.required && (kind == 'l' || kind == 's' || kind == 'G' || kind == 'q'))
-          error(keyword + " has an empty argument " + std::to_string(k + 1));
+          error(Check::tr("%1 has an empty argument %2"), keyword, k + 1);
         continue;
       }
       if (value[0] == '#') continue;  // known only while playing
@@ -148,7 +167,7 @@ class ScriptChecker {
   // The statement a test carries: its keyword and the arguments after it.
   void checkCarried(const std::vector<std::string>& args, size_t at, const ScriptItem& item, int depth) {
     const std::string& keyword = args[at];
-    if (keyword.empty()) return error("the test carries no statement");
+    if (keyword.empty()) return error(Check::tr("the test carries no statement"));
     if (depth > 8) return;
     std::vector<std::string> rest(args.begin() + static_cast<long>(at) + 1, args.end());
     checkStatement(keyword, rest, item, depth + 1);
@@ -160,19 +179,22 @@ class ScriptChecker {
     switch (kind) {
       case 'r': {
         auto n = base::readNumber(value);
-        if (!n) return error(quoted(value) + " is not a register number");
+        if (!n) return error(Check::tr("\"%1\" is not a register number"), value);
         if (*n < 0 || static_cast<size_t>(*n) >= facts.registers)
-          error("register " + value + " does not exist (the register file has " + std::to_string(facts.registers) + ")");
+          error(Check::tr("register %1 does not exist (the register file has %2)"), value, facts.registers);
         return;
       }
       case 'i':
-        if (!base::readNumber(value)) error(quoted(value) + " is not a number; " + keyword + " stops the run there");
+        if (!base::readNumber(value))
+          error(Check::tr("\"%1\" is not a number; %2 stops the run there"), value, keyword);
         return;
       case 'j':
-        if (!base::readNumber(value)) warning(quoted(value) + " is not a number; " + keyword + " takes its default");
+        if (!base::readNumber(value))
+          warning(Check::tr("\"%1\" is not a number; %2 takes its default"), value, keyword);
         return;
       case 'a':
-        if (value != "$" && !base::readNumber(value)) warning(quoted(value) + " is not a number or $; 0 is used");
+        if (value != "$" && !base::readNumber(value))
+          warning(Check::tr("\"%1\" is not a number or $; 0 is used"), value);
         return;
       case 'c':
         return checkColour(keyword, value);
@@ -205,48 +227,52 @@ class ScriptChecker {
         checkSoundName(context_, place(), value);
         return;
       case 't':
-        if (!oneOf(value, {"tel", "fnc", "pan"})) error(quoted(value) + " is not a surface (tel, fnc or pan)");
+        if (!oneOf(value, {"tel", "fnc", "pan"})) error(Check::tr("\"%1\" is not a surface (tel, fnc or pan)"), value);
         return;
       case 'o':
-        if (!facts.objectKeys.count(value)) error("there is no object " + quoted(value));
+        if (!facts.objectKeys.count(value)) error(Check::tr("there is no object \"%1\""), value);
         return;
       case 'f':
         if (!oneOf(value, {"nom", "dsc", "loc", "shp", "tag"}))
-          error(quoted(value) + " is not an object field (nom, dsc, loc, shp, tag)");
+          error(Check::tr("\"%1\" is not an object field (nom, dsc, loc, shp, tag)"), value);
         return;
       case 'd':
         if (!kExitKeywords.count(value + "="))
-          error(quoted(value) + " is not an exit (norte, sul, leste, oeste, subir, descer, entrar, sair)");
+          error(Check::tr("\"%1\" is not an exit (norte, sul, leste, oeste, subir, descer, entrar, sair)"), value);
         return;
       case 'm':
-        if (!oneOf(value, {"0", "1", "2", "3"})) error(quoted(value) + " is not a display mode (0, 1, 2 or 3)");
+        if (!oneOf(value, {"0", "1", "2", "3"})) error(Check::tr("\"%1\" is not a display mode (0, 1, 2 or 3)"), value);
         return;
       case 'e':
-        if (!oneOf(value, {"on", "off"})) warning(quoted(value) + " is neither on nor off; nothing changes");
+        if (!oneOf(value, {"on", "off"})) warning(Check::tr("\"%1\" is neither on nor off; nothing changes"), value);
         return;
       case 'E':
-        if (!oneOf(value, {"on", "off", "stop"})) warning(quoted(value) + " is not a playsnd mode (on, off or stop)");
+        if (!oneOf(value, {"on", "off", "stop"}))
+          warning(Check::tr("\"%1\" is not a playsnd mode (on, off or stop)"), value);
         return;
       case 'S':
         if (value.size() > 3 || value.find_first_not_of("BbIiUu") != std::string::npos)
-          warning(quoted(value) + " is not a style (three letters such as Biu)");
+          warning(Check::tr("\"%1\" is not a style (three letters such as Biu)"), value);
         return;
       case 'v':
         if (!oneOf(value, {"Modelo", "Script", "IniScp", "RetScp", "Posic", "Objeto"}))
-          error(quoted(value) + " is not an engine variable (Modelo, Script, IniScp, RetScp, Posic, Objeto)");
+          error(Check::tr("\"%1\" is not an engine variable (Modelo, Script, IniScp, RetScp, Posic, Objeto)"), value);
         return;
       case 'y':
-        if (!oneOf(value, {"prm", "prx", "pry"})) error(quoted(value) + " is not a link parameter (prm, prx or pry)");
+        if (!oneOf(value, {"prm", "prx", "pry"}))
+          error(Check::tr("\"%1\" is not a link parameter (prm, prx or pry)"), value);
         return;
       case 'z':
-        if (!oneOf(value, {"tit", "dsc", "shp"})) error(quoted(value) + " is not a part of an object (tit, dsc or shp)");
+        if (!oneOf(value, {"tit", "dsc", "shp"}))
+          error(Check::tr("\"%1\" is not a part of an object (tit, dsc or shp)"), value);
         return;
       case 'F':
         if (!oneOf(value, {"web", "inp", "fnc", "vsr", "msg"}))
-          warning(quoted(value) + " is not a focus target (web, inp, fnc, vsr, msg)");
+          warning(Check::tr("\"%1\" is not a focus target (web, inp, fnc, vsr, msg)"), value);
         return;
       case 'g':
-        if (!oneOf(value, {"tel", "fnc", "pan", "md3"})) warning(quoted(value) + " is not a hot-spot group (tel, fnc, pan, md3)");
+        if (!oneOf(value, {"tel", "fnc", "pan", "md3"}))
+          warning(Check::tr("\"%1\" is not a hot-spot group (tel, fnc, pan, md3)"), value);
         return;
       case 'T':
         if (value != "$") checkText(value);
@@ -259,21 +285,21 @@ class ScriptChecker {
   void checkColour(const std::string& keyword, const std::string& value) {
     auto reading = readColourText(value);
     if (reading.kind == ColourReading::Unreadable)
-      error(quoted(value) + " is not a colour (six hex digits RRGGBB); " + keyword + " stops the run there");
+      error(Check::tr("\"%1\" is not a colour (six hex digits RRGGBB); %2 stops the run there"), value, keyword);
     else if (reading.kind == ColourReading::Readable)
-      warning(quoted(value) + " is not six hex digits RRGGBB; the player reads it as " + reading.asRead);
+      warning(Check::tr("\"%1\" is not six hex digits RRGGBB; the player reads it as %2"), value, reading.asRead);
   }
 
   void checkLabel(const std::string& keyword, const std::string& name) {
     if (labels_.count(name)) return;
     if (!name.empty() && name[0] == ':' && labels_.count(name.substr(1)))
-      return error(keyword + " names " + quoted(name) + "; write the label without its colon");
+      return error(Check::tr("%1 names \"%2\"; write the label without its colon"), keyword, name);
     for (const auto& label : labels_)
       if (label.rfind(name, 0) == 0 && label.size() > name.size() && base::trim(label.substr(name.size())) != "" &&
           (label[name.size()] == ' ' || label[name.size()] == '\t'))
-        return error("the label line " + quoted(":" + label) + " has text after its name, so " + keyword +
-                     " cannot reach it");
-    error(keyword + " to the label " + quoted(name) + ", which this script does not have");
+        return error(Check::tr("the label line \"%1\" has text after its name, so %2 cannot reach it"), ":" + label,
+                     keyword);
+    error(Check::tr("%1 to the label \"%2\", which this script does not have"), keyword, name);
   }
 
   void checkReset(const std::vector<std::string>& args) {
@@ -281,30 +307,30 @@ class ScriptChecker {
     const std::string name = args.size() > 1 ? args[1] : "";
     if (what == "objs") {
       if (!name.empty() && name[0] != '#' && name != "todos" && !context_.facts.objectKeys.count(name))
-        error("there is no object " + quoted(name) + " to restore");
+        error(Check::tr("there is no object \"%1\" to restore"), name);
       return;
     }
     if (what == "regs") {
       if (static_cast<size_t>(std::max(0, context_.facts.registerCount)) > context_.facts.registers)
-        error("reset regs empties " + std::to_string(context_.facts.registerCount) +
-              " registers (row 5) but the register file has " + std::to_string(context_.facts.registers) +
-              "; the run stops at the first missing one");
+        error(Check::tr("reset regs empties %1 registers (row 5) but the register file has %2; the run stops at the "
+                        "first missing one"),
+              context_.facts.registerCount, context_.facts.registers);
       return;
     }
     if (what == "mapa") {
-      if (name.empty()) warning("reset mapa without a file name does nothing");
+      if (name.empty()) warning(Check::tr("reset mapa without a file name does nothing"));
       return;
     }
     if (!what.empty() && what[0] == '#') return;
-    warning("reset " + what + " does nothing (reset takes objs, regs or mapa)");
+    warning(Check::tr("reset %1 does nothing (reset takes objs, regs or mapa)"), what);
   }
 
   void checkDisplay(const std::string& keyword, const std::vector<std::string>& args) {
-    if (args.empty() || args[0].empty()) return error(keyword + " without a picture or text");
+    if (args.empty() || args[0].empty()) return error(Check::tr("%1 without a picture or text"), keyword);
     static const Shape picture{"Ptjjjjx", 2};
     static const Shape text{"xtjjjcS", 2};
     if (!view::isPictureName(args[0]) && view::isPictureName(lowerCase(args[0])))
-      warning("\"" + args[0] + "\" has its extension in capitals, so " + keyword + " shows it as a text");
+      warning(Check::tr("\"%1\" has its extension in capitals, so %2 shows it as a text"), args[0], keyword);
     ScriptItem none;
     checkShape(keyword, view::isPictureName(args[0]) ? picture : text, args, none, 0);
   }
@@ -318,12 +344,12 @@ class ScriptChecker {
       if (base::contains(value, ".bmp")) {
         if (auto target = checkPictureName(context_, place(), value)) context_.refs.pictures[file_].insert(*target);
       } else if (!value.empty() && value != "off") {
-        warning("chuva= mask takes a .bmp file or off");
+        warning(Check::tr("chuva= mask takes a .bmp file or off"));
       }
     } else if (what == "time" || what == "wgotas") {
-      if (!base::readNumber(value)) warning(quoted(value) + " is not a number; chuva= takes its default");
+      if (!base::readNumber(value)) warning(Check::tr("\"%1\" is not a number; %2 takes its default"), value, "chuva=");
     } else if (what != "on" && what != "off" && (what.empty() || what[0] != '#')) {
-      warning("chuva= " + what + " does nothing (a .bmp file, on, off, mask, time or wgotas)");
+      warning(Check::tr("chuva= %1 does nothing (a .bmp file, on, off, mask, time or wgotas)"), what);
     }
   }
 
@@ -361,9 +387,9 @@ void checkFirstLines(Context& context, const std::map<std::string, base::Lines>&
     auto kind = script::readLineSyntax(it->second[0]).kind;
     if (kind == script::LineKind::Statement || kind == script::LineKind::QuotedText)
       context.findings.warning(target, 1,
-                               "a run that continues here with \"script\" (" + from.first + ":" +
-                                   std::to_string(from.second) +
-                                   ") skips this first line; start the script with a comment or a label");
+                               say(Check::tr("a run that continues here with \"script\" (%1:%2) skips this first line; "
+                                             "start the script with a comment or a label"),
+                                   from.first, from.second));
   }
 }
 

@@ -6,6 +6,7 @@
 #include "check/game_checks.h"
 #include "check/name_checks.h"
 #include "check/value_checks.h"
+#include "check/words.h"
 #include "shell/definitions_rows.h"
 
 namespace check {
@@ -13,39 +14,77 @@ namespace {
 
 struct Row {
   int row;
-  const char* meaning;
+  const char* meaning;  // in English, marked for translation
 };
 
 using namespace shell::row;
 
 constexpr std::array<Row, 36> kNumberRows = {{
-    {WindowLeft, "window left"}, {WindowTop, "window top"}, {RegisterCount, "register count"},
-    {GameWidth, "game area width"}, {GameHeight, "game area height"}, {MessageFontSize, "message font size"},
-    {ViewerLeft, "viewer left"}, {ViewerTop, "viewer top"}, {ViewerWidth, "viewer width"},
-    {ViewerHeight, "viewer height"}, {MsgLeft, "message strip left"}, {MsgTop, "message strip top"},
-    {MsgWidth, "message strip width"}, {MsgHeight, "message strip height"}, {MsgMd0FontSize, "mode-0 font size"},
-    {InputLeft, "command box left"}, {InputTop, "command box top"}, {InputWidth, "command box width"},
-    {InputHeight, "command box height"}, {InputFontSize, "command box font size"},
-    {PanelLeft, "function panel left"}, {PanelTop, "function panel top"}, {PanelWidth, "function panel width"},
-    {PanelHeight, "function panel height"}, {CanvasViewerWidth, "mode-3 viewer width"},
-    {CanvasViewerHeight, "mode-3 viewer height"}, {PageViewerWidth, "mode-2 viewer width"},
-    {PageViewerHeight, "mode-2 viewer height"}, {PictureWidth, "picture width"}, {PictureHeight, "picture height"},
-    {EndButtonLeft, "end button left"}, {EndButtonTop, "end button top"}, {EndLabelFontSize, "end button label size"},
-    {MapWidth, "map page width"}, {MapHeight, "map page height"}, {StartDisplayMode, "display mode"},
+    {WindowLeft, QT_TRANSLATE_NOOP("Check", "window left")},
+    {WindowTop, QT_TRANSLATE_NOOP("Check", "window top")},
+    {RegisterCount, QT_TRANSLATE_NOOP("Check", "register count")},
+    {GameWidth, QT_TRANSLATE_NOOP("Check", "game area width")},
+    {GameHeight, QT_TRANSLATE_NOOP("Check", "game area height")},
+    {MessageFontSize, QT_TRANSLATE_NOOP("Check", "message font size")},
+    {ViewerLeft, QT_TRANSLATE_NOOP("Check", "viewer left")},
+    {ViewerTop, QT_TRANSLATE_NOOP("Check", "viewer top")},
+    {ViewerWidth, QT_TRANSLATE_NOOP("Check", "viewer width")},
+    {ViewerHeight, QT_TRANSLATE_NOOP("Check", "viewer height")},
+    {MsgLeft, QT_TRANSLATE_NOOP("Check", "message strip left")},
+    {MsgTop, QT_TRANSLATE_NOOP("Check", "message strip top")},
+    {MsgWidth, QT_TRANSLATE_NOOP("Check", "message strip width")},
+    {MsgHeight, QT_TRANSLATE_NOOP("Check", "message strip height")},
+    {MsgMd0FontSize, QT_TRANSLATE_NOOP("Check", "mode-0 font size")},
+    {InputLeft, QT_TRANSLATE_NOOP("Check", "command box left")},
+    {InputTop, QT_TRANSLATE_NOOP("Check", "command box top")},
+    {InputWidth, QT_TRANSLATE_NOOP("Check", "command box width")},
+    {InputHeight, QT_TRANSLATE_NOOP("Check", "command box height")},
+    {InputFontSize, QT_TRANSLATE_NOOP("Check", "command box font size")},
+    {PanelLeft, QT_TRANSLATE_NOOP("Check", "function panel left")},
+    {PanelTop, QT_TRANSLATE_NOOP("Check", "function panel top")},
+    {PanelWidth, QT_TRANSLATE_NOOP("Check", "function panel width")},
+    {PanelHeight, QT_TRANSLATE_NOOP("Check", "function panel height")},
+    {CanvasViewerWidth, QT_TRANSLATE_NOOP("Check", "mode-3 viewer width")},
+    {CanvasViewerHeight, QT_TRANSLATE_NOOP("Check", "mode-3 viewer height")},
+    {PageViewerWidth, QT_TRANSLATE_NOOP("Check", "mode-2 viewer width")},
+    {PageViewerHeight, QT_TRANSLATE_NOOP("Check", "mode-2 viewer height")},
+    {PictureWidth, QT_TRANSLATE_NOOP("Check", "picture width")},
+    {PictureHeight, QT_TRANSLATE_NOOP("Check", "picture height")},
+    {EndButtonLeft, QT_TRANSLATE_NOOP("Check", "end button left")},
+    {EndButtonTop, QT_TRANSLATE_NOOP("Check", "end button top")},
+    {EndLabelFontSize, QT_TRANSLATE_NOOP("Check", "end button label size")},
+    {MapWidth, QT_TRANSLATE_NOOP("Check", "map page width")},
+    {MapHeight, QT_TRANSLATE_NOOP("Check", "map page height")},
+    {StartDisplayMode, QT_TRANSLATE_NOOP("Check", "display mode")},
 }};
 constexpr std::array<Row, 8> kColourRows = {{
-    {PanelColour, "background colour"}, {TextColour, "text colour"}, {LinkColour, "link colour"},
-    {VisitedLinkColour, "visited-link colour"}, {MsgMd0FontColour, "mode-0 text colour"},
-    {InputColour, "command box colour"}, {InputFontColour, "command box text colour"},
-    {EndLabelFontColour, "end button label colour"},
+    {PanelColour, QT_TRANSLATE_NOOP("Check", "background colour")},
+    {TextColour, QT_TRANSLATE_NOOP("Check", "text colour")},
+    {LinkColour, QT_TRANSLATE_NOOP("Check", "link colour")},
+    {VisitedLinkColour, QT_TRANSLATE_NOOP("Check", "visited-link colour")},
+    {MsgMd0FontColour, QT_TRANSLATE_NOOP("Check", "mode-0 text colour")},
+    {InputColour, QT_TRANSLATE_NOOP("Check", "command box colour")},
+    {InputFontColour, QT_TRANSLATE_NOOP("Check", "command box text colour")},
+    {EndLabelFontColour, QT_TRANSLATE_NOOP("Check", "end button label colour")},
 }};
 constexpr std::array<Row, 8> kSwitchRows = {{
-    {MsgShown, "message strip shown"}, {InputShown, "command box shown"}, {PanelShown, "function panel shown"},
-    {KeepRectangular, "rectangular window"}, {OnlineGame, "on-line play"}, {FullDownload, "download everything"},
-    {UpdatedDownload, "download newer files"}, {Multiplayer, "multiplayer"},
+    {MsgShown, QT_TRANSLATE_NOOP("Check", "message strip shown")},
+    {InputShown, QT_TRANSLATE_NOOP("Check", "command box shown")},
+    {PanelShown, QT_TRANSLATE_NOOP("Check", "function panel shown")},
+    {KeepRectangular, QT_TRANSLATE_NOOP("Check", "rectangular window")},
+    {OnlineGame, QT_TRANSLATE_NOOP("Check", "on-line play")},
+    {FullDownload, QT_TRANSLATE_NOOP("Check", "download everything")},
+    {UpdatedDownload, QT_TRANSLATE_NOOP("Check", "download newer files")},
+    {Multiplayer, QT_TRANSLATE_NOOP("Check", "multiplayer")},
 }};
-constexpr std::array<Row, 3> kStyleRows = {
-    {{MsgMd0FontStyle, "mode-0 font style"}, {MessageFontStyle, "message style"}, {InputFontStyle, "command box style"}}};
+constexpr std::array<Row, 3> kStyleRows = {{
+    {MsgMd0FontStyle, QT_TRANSLATE_NOOP("Check", "mode-0 font style")},
+    {MessageFontStyle, QT_TRANSLATE_NOOP("Check", "message style")},
+    {InputFontStyle, QT_TRANSLATE_NOOP("Check", "command box style")},
+}};
+// The display mode row, read apart for its values.
+constexpr Row kDisplayModeRow = kNumberRows.back();
+static_assert(kDisplayModeRow.row == StartDisplayMode);
 
 }  // namespace
 
@@ -56,31 +95,40 @@ void checkTable(Context& context) {
   const std::string& file = facts.tableFile;
   if (rows.empty()) return;  // the player uses its built-in rows
   auto row = [&](int n) -> std::string { return static_cast<size_t>(n) < rows.size() ? rows[static_cast<size_t>(n)] : ""; };
-  auto describe = [](const Row& r) { return "row " + std::to_string(r.row) + " (" + r.meaning + ")"; };
+  // "row %1 (%2) ...": the row's number, its meaning and what it holds, then any more pieces.
+  auto rowSays = [&](const QString& sentence, const Row& r, const auto&... more) {
+    return say(sentence, r.row, Check::tr(r.meaning), row(r.row), more...);
+  };
   for (const auto& r : kNumberRows)
     if (!base::readNumber(row(r.row)))
-      findings.error(file, r.row + 1, describe(r) + " is not a number: \"" + row(r.row) + "\"");
+      findings.error(file, r.row + 1, rowSays(Check::tr("row %1 (%2) is not a number: \"%3\""), r));
   if (auto mode = row(StartDisplayMode); base::readNumber(mode) && (mode.size() != 1 || mode[0] < '0' || mode[0] > '3'))
-    findings.error(file, StartDisplayMode + 1, "row 26 (display mode) is not a display mode (0, 1, 2 or 3): \"" + mode + "\"");
+    findings.error(file, StartDisplayMode + 1,
+                   rowSays(Check::tr("row %1 (%2) is not a display mode (0, 1, 2 or 3): \"%3\""), kDisplayModeRow));
   for (const auto& r : kColourRows) {
     auto reading = readColourText(row(r.row));
     if (reading.kind == ColourReading::Unreadable)
-      findings.error(file, r.row + 1, describe(r) + " is not a colour (six hex digits RRGGBB): \"" + row(r.row) + "\"");
+      findings.error(file, r.row + 1,
+                     rowSays(Check::tr("row %1 (%2) is not a colour (six hex digits RRGGBB): \"%3\""), r));
     else if (reading.kind == ColourReading::Readable)
-      findings.warning(file, r.row + 1, describe(r) + " is not six hex digits RRGGBB: \"" + row(r.row) +
-                                            "\" reads as " + reading.asRead);
+      findings.warning(
+          file, r.row + 1,
+          rowSays(Check::tr("row %1 (%2) is not six hex digits RRGGBB: \"%3\" reads as %4"), r, reading.asRead));
   }
   for (const auto& r : kSwitchRows)
     if (!row(r.row).empty() && row(r.row) != "*")
-      findings.warning(file, r.row + 1, describe(r) + " is a switch, on only when it holds exactly *: \"" + row(r.row) + "\"");
+      findings.warning(file, r.row + 1,
+                       rowSays(Check::tr("row %1 (%2) is a switch, on only when it holds exactly *: \"%3\""), r));
   for (const auto& r : kStyleRows)
     if (row(r.row).size() > 3 || row(r.row).find_first_not_of("BbIiUu") != std::string::npos)
-      findings.warning(file, r.row + 1, describe(r) + " is not a style (three letters such as Biu): \"" + row(r.row) + "\"");
-  if (row(GameName).empty()) findings.error(file, GameName + 1, "row 4 (the game's name) is empty");
+      findings.warning(file, r.row + 1,
+                       rowSays(Check::tr("row %1 (%2) is not a style (three letters such as Biu): \"%3\""), r));
+  if (row(GameName).empty()) findings.error(file, GameName + 1, say(Check::tr("row 4 (the game's name) is empty")));
 
   // Names the rows give.
   const std::string phrases = row(CommandsScript);
-  if (phrases.empty()) findings.error(file, CommandsScript + 1, "row 17 (phrase file) is empty");
+  if (phrases.empty())
+    findings.error(file, CommandsScript + 1, say(Check::tr("row 17 (phrase file) is empty")));
   else if (auto found = checkPhraseFileName(context, {file, CommandsScript + 1}, phrases)) context.refs.rootScripts.insert(*found);
   if (!row(ErrorScript).empty())
     if (auto script = checkScriptName(context, {file, ErrorScript + 1}, row(ErrorScript)))
