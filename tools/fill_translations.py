@@ -24,6 +24,10 @@ PT_BR = {
     "Check the game for faults without running it (exit 0 clean, 1 findings, 2 unreadable).":
         "Verifica o jogo sem executá-lo (sai com 0 se limpo, 1 com achados, 2 se ilegível).",
     "Play without sound (in the window Ctrl+M turns it on and off).": "Joga sem som (na janela, Ctrl+M liga e desliga).",
+    "Show the window N times larger, N from 1 to 4 (1.5 too); Ctrl+plus and Ctrl+minus change it while playing, and "
+    "the window remembers that choice.":
+        "Mostra a janela N vezes maior, N de 1 a 4 (1.5 também); Ctrl+mais e Ctrl+menos a mudam durante o jogo, e a "
+        "janela guarda essa escolha.",
     "%1 (see --help)": "%1 (veja --help)",
     "unexpected argument %1 (see --help)": "argumento inesperado %1 (veja --help)",
     "cannot read the events file %1": "não consigo ler o arquivo de eventos %1",
@@ -93,6 +97,203 @@ PT_BR = {
         "  :baixar CONTROLE       clica num controle dela (TicLine, btAtual, btDEG, btDWNtudo...)\n"
         "  :ajuda                 esta lista (também :help ou help)\n"
         "  :sair                  encerra e salva o jogo (o fim da entrada também; ou :quit)\n",
+    # The game checker's report (mirandel --check).
+    "error": "erro",
+    "warning": "aviso",
+    "note": "nota",
+    "no findings": "nenhum achado",
+    "%1 error": "%1 erro",
+    "%1 errors": "%1 erros",
+    "%1 warning": "%1 aviso",
+    "%1 warnings": "%1 avisos",
+    "%1 note": "%1 nota",
+    "%1 notes": "%1 notas",
+    "%1 holds no table %2; is it a game folder?": "%1 não contém a tabela %2; é uma pasta de jogo?",
+    'the game file "%1" is found only by ignoring case':
+        'o arquivo do jogo "%1" só é encontrado ignorando maiúsculas e minúsculas',
+    "the game file is missing; the game cannot start": "o arquivo do jogo está faltando; o jogo não pode começar",
+    "the game file cannot be read; the game cannot start": "o arquivo do jogo não pode ser lido; o jogo não pode começar",
+    'the opening script "abertura" is found only by ignoring case':
+        'o script de abertura "abertura" só é encontrado ignorando maiúsculas e minúsculas',
+    'there is no opening script "abertura"; every game starts with it':
+        'não existe o script de abertura "abertura"; todo jogo começa por ele',
+    'the script "%1" is found only by ignoring case (the file is "%2")':
+        'o script "%1" só é encontrado ignorando maiúsculas e minúsculas (o arquivo é "%2")',
+    'the script "%1" names a file outside the game folder': 'o script "%1" aponta para um arquivo fora da pasta do jogo',
+    'there is no script "%1"': 'não existe o script "%1"',
+    'the picture "%1" is found only by ignoring case (the file is "%2")':
+        'a imagem "%1" só é encontrada ignorando maiúsculas e minúsculas (o arquivo é "%2")',
+    'the picture "%1" names a file outside the game folder': 'a imagem "%1" aponta para um arquivo fora da pasta do jogo',
+    'there is no picture "%1"': 'não existe a imagem "%1"',
+    'the sound "%1" is found only by ignoring case (the file is "%2")':
+        'o som "%1" só é encontrado ignorando maiúsculas e minúsculas (o arquivo é "%2")',
+    'the sound "%1" names a file outside the game folder': 'o som "%1" aponta para um arquivo fora da pasta do jogo',
+    'there is no sound "%1"': 'não existe o som "%1"',
+    'the phrase file "%1" is found only by ignoring case (the file is "%2")':
+        'o arquivo de frases "%1" só é encontrado ignorando maiúsculas e minúsculas (o arquivo é "%2")',
+    'the phrase file "%1" names a file outside the game folder':
+        'o arquivo de frases "%1" aponta para um arquivo fora da pasta do jogo',
+    'there is no phrase file "%1"': 'não existe o arquivo de frases "%1"',
+    '"%1" stands for the exit %2=, which no script sets': '"%1" representa a saída %2=, que nenhum script define',
+    '"%1" is not a placeholder (@norte, @sul, @leste, @oeste, @subir, @descer, @entrar, @sair, @pos, @obj, @xvlt) '
+    'and no script has that name':
+        '"%1" não é um marcador (@norte, @sul, @leste, @oeste, @subir, @descer, @entrar, @sair, @pos, @obj, @xvlt) '
+        'e nenhum script tem esse nome',
+    'the picture "%1" has its extension in capitals; the player reads only .png, .jpg, .bmp and .gif':
+        'a imagem "%1" tem a extensão em maiúsculas; o programa só lê .png, .jpg, .bmp e .gif',
+    'the object "%1" has no pristine file; reset objs stops the run there':
+        'o objeto "%1" não tem arquivo original; reset objs interrompe a execução ali',
+    'the object "%1" finds its pristine file only by ignoring case':
+        'o objeto "%1" só encontra seu arquivo original ignorando maiúsculas e minúsculas',
+    "a pristine object file needs 8 lines; this one has %1": "um arquivo original de objeto precisa de 8 linhas; este tem %1",
+    'the record\'s key is "%1", not "%2"': 'a chave da entrada é "%1", não "%2"',
+    'the object "%1" is listed twice': 'o objeto "%1" aparece duas vezes na lista',
+    "the object table has %1 lines; %2 objects need %3": "a tabela de objetos tem %1 linhas; %2 objetos precisam de %3",
+    'record %1 holds "%2" where the sorted keys put "%3"':
+        'a entrada %1 contém "%2" onde as chaves em ordem põem "%3"',
+    'the line has no "|", so it matches nothing': 'a linha não tem "|", então não corresponde a nada',
+    'the line has no phrase before "|"': 'a linha não tem frase antes do "|"',
+    'the phrase "%1" has small letters; what the player types is in capitals, so it never matches':
+        'a frase "%1" tem letras minúsculas; o que o jogador digita vai em maiúsculas, então ela nunca corresponde',
+    'the phrase "%1" is already on line %2; this line is never used':
+        'a frase "%1" já está na linha %2; esta linha nunca é usada',
+    'the hidden phrase "%1" matches only when the player types it with its "/"; it is never suggested':
+        'a frase oculta "%1" só corresponde quando o jogador a digita com a "/"; ela nunca é sugerida',
+    'the hidden phrase "/" has no words': 'a frase oculta "/" não tem palavras',
+    'the phrase "%1" has no script after "|"': 'a frase "%1" não tem script depois do "|"',
+    'no path of play reaches the script "%1"': 'nenhum caminho do jogo chega ao script "%1"',
+    "nothing in reach shows this picture": "nada ao alcance mostra esta imagem",
+    'the quoted text never closes with "\'": it takes the rest of the script':
+        'o texto entre aspas nunca se fecha com "\'": ele toma o resto do script',
+    'a comma ends the text of %1 before its closing "\'"; write ^ for a comma':
+        'uma vírgula encerra o texto de %1 antes do "\'" que o fecha; escreva ^ para ter uma vírgula',
+    'unknown statement "%1"; the line does nothing (did you mean "%2"?)':
+        'comando desconhecido "%1"; a linha não faz nada (você quis dizer "%2"?)',
+    'unknown statement "%1"; the line does nothing (keywords are written in small letters: "%2")':
+        'comando desconhecido "%1"; a linha não faz nada (as palavras-chave se escrevem em minúsculas: "%2")',
+    'unknown statement "%1"; the line does nothing': 'comando desconhecido "%1"; a linha não faz nada',
+    '%1 is outside the register count (row 5 is %2), so it stands for the text "%3"':
+        '%1 está fora do número de registros (a linha 5 diz %2), então representa o texto "%3"',
+    "register %1 does not exist (the register file has %2)": "o registro %1 não existe (o arquivo de registros tem %2)",
+    "msg= without a text": "msg= sem texto",
+    'the link "%1" has no closing "|" after its script': 'o link "%1" não tem o "|" que fecha depois do seu script',
+    "%1 needs %2 argument, the line gives %3": "%1 precisa de %2 argumento, a linha dá %3",
+    "%1 needs %2 arguments, the line gives %3": "%1 precisa de %2 argumentos, a linha dá %3",
+    "%1 takes no arguments; the rest of the line is ignored": "%1 não recebe argumentos; o resto da linha é ignorado",
+    "%1 takes %2 argument; the rest is ignored": "%1 recebe %2 argumento; o resto é ignorado",
+    "%1 takes %2 arguments; the rest is ignored": "%1 recebe %2 argumentos; o resto é ignorado",
+    "%1 has an empty argument %2": "%1 tem o argumento %2 vazio",
+    "the test carries no statement": "o teste não traz nenhum comando",
+    '"%1" is not a register number': '"%1" não é um número de registro',
+    '"%1" is not a number; %2 stops the run there': '"%1" não é um número; %2 interrompe a execução ali',
+    '"%1" is not a number; %2 takes its default': '"%1" não é um número; %2 usa seu valor padrão',
+    '"%1" is not a number or $; 0 is used': '"%1" não é um número nem $; vale 0',
+    '"%1" is not a surface (tel, fnc or pan)': '"%1" não é uma superfície (tel, fnc ou pan)',
+    'there is no object "%1"': 'não existe o objeto "%1"',
+    '"%1" is not an object field (nom, dsc, loc, shp, tag)': '"%1" não é um campo de objeto (nom, dsc, loc, shp, tag)',
+    '"%1" is not an exit (norte, sul, leste, oeste, subir, descer, entrar, sair)':
+        '"%1" não é uma saída (norte, sul, leste, oeste, subir, descer, entrar, sair)',
+    '"%1" is not a display mode (0, 1, 2 or 3)': '"%1" não é um modo de exibição (0, 1, 2 ou 3)',
+    '"%1" is neither on nor off; nothing changes': '"%1" não é on nem off; nada muda',
+    '"%1" is not a playsnd mode (on, off or stop)': '"%1" não é um modo de playsnd (on, off ou stop)',
+    '"%1" is not a style (three letters such as Biu)': '"%1" não é um estilo (três letras como Biu)',
+    '"%1" is not an engine variable (Modelo, Script, IniScp, RetScp, Posic, Objeto)':
+        '"%1" não é uma variável do motor (Modelo, Script, IniScp, RetScp, Posic, Objeto)',
+    '"%1" is not a link parameter (prm, prx or pry)': '"%1" não é um parâmetro de link (prm, prx ou pry)',
+    '"%1" is not a part of an object (tit, dsc or shp)': '"%1" não é uma parte de objeto (tit, dsc ou shp)',
+    '"%1" is not a focus target (web, inp, fnc, vsr, msg)': '"%1" não é um alvo de foco (web, inp, fnc, vsr, msg)',
+    '"%1" is not a hot-spot group (tel, fnc, pan, md3)': '"%1" não é um grupo de pontos clicáveis (tel, fnc, pan, md3)',
+    '"%1" is not a colour (six hex digits RRGGBB); %2 stops the run there':
+        '"%1" não é uma cor (seis dígitos hexadecimais RRGGBB); %2 interrompe a execução ali',
+    '"%1" is not six hex digits RRGGBB; the player reads it as %2':
+        '"%1" não tem seis dígitos hexadecimais RRGGBB; o programa o lê como %2',
+    '%1 names "%2"; write the label without its colon': '%1 indica "%2"; escreva o rótulo sem os dois-pontos',
+    'the label line "%1" has text after its name, so %2 cannot reach it':
+        'a linha do rótulo "%1" tem texto depois do nome, então %2 não chega a ela',
+    '%1 to the label "%2", which this script does not have': '%1 para o rótulo "%2", que este script não tem',
+    'there is no object "%1" to restore': 'não existe o objeto "%1" para restaurar',
+    "reset regs empties %1 registers (row 5) but the register file has %2; the run stops at the first missing one":
+        "reset regs esvazia %1 registros (linha 5), mas o arquivo de registros tem %2; a execução para no primeiro "
+        "que falta",
+    "reset mapa without a file name does nothing": "reset mapa sem nome de arquivo não faz nada",
+    "reset %1 does nothing (reset takes objs, regs or mapa)": "reset %1 não faz nada (reset recebe objs, regs ou mapa)",
+    "%1 without a picture or text": "%1 sem imagem nem texto",
+    '"%1" has its extension in capitals, so %2 shows it as a text':
+        '"%1" tem a extensão em maiúsculas, então %2 o mostra como texto',
+    "chuva= mask takes a .bmp file or off": "chuva= mask recebe um arquivo .bmp ou off",
+    "chuva= %1 does nothing (a .bmp file, on, off, mask, time or wgotas)":
+        "chuva= %1 não faz nada (um arquivo .bmp, on, off, mask, time ou wgotas)",
+    'a run that continues here with "script" (%1:%2) skips this first line; start the script with a comment or a label':
+        'uma execução que continua aqui com "script" (%1:%2) pula esta primeira linha; comece o script com um '
+        'comentário ou um rótulo',
+    'row %1 (%2) is not a number: "%3"': 'a linha %1 (%2) não é um número: "%3"',
+    'row %1 (%2) is not a display mode (0, 1, 2 or 3): "%3"': 'a linha %1 (%2) não é um modo de exibição (0, 1, 2 ou 3): "%3"',
+    'row %1 (%2) is not a colour (six hex digits RRGGBB): "%3"':
+        'a linha %1 (%2) não é uma cor (seis dígitos hexadecimais RRGGBB): "%3"',
+    'row %1 (%2) is not six hex digits RRGGBB: "%3" reads as %4':
+        'a linha %1 (%2) não tem seis dígitos hexadecimais RRGGBB: "%3" é lido como %4',
+    'row %1 (%2) is a switch, on only when it holds exactly *: "%3"':
+        'a linha %1 (%2) é um interruptor, ligado só quando contém exatamente *: "%3"',
+    'row %1 (%2) is not a style (three letters such as Biu): "%3"':
+        'a linha %1 (%2) não é um estilo (três letras como Biu): "%3"',
+    "row 4 (the game's name) is empty": "a linha 4 (o nome do jogo) está vazia",
+    "row 17 (phrase file) is empty": "a linha 17 (arquivo de frases) está vazia",
+    # What the rows of the definitions table mean, put into the sentences above.
+    "window left": "esquerda da janela",
+    "window top": "topo da janela",
+    "register count": "número de registros",
+    "game area width": "largura da área do jogo",
+    "game area height": "altura da área do jogo",
+    "message font size": "tamanho da fonte das mensagens",
+    "viewer left": "esquerda do visor",
+    "viewer top": "topo do visor",
+    "viewer width": "largura do visor",
+    "viewer height": "altura do visor",
+    "message strip left": "esquerda da faixa de mensagens",
+    "message strip top": "topo da faixa de mensagens",
+    "message strip width": "largura da faixa de mensagens",
+    "message strip height": "altura da faixa de mensagens",
+    "mode-0 font size": "tamanho da fonte do modo 0",
+    "command box left": "esquerda da caixa de comando",
+    "command box top": "topo da caixa de comando",
+    "command box width": "largura da caixa de comando",
+    "command box height": "altura da caixa de comando",
+    "command box font size": "tamanho da fonte da caixa de comando",
+    "function panel left": "esquerda do painel de funções",
+    "function panel top": "topo do painel de funções",
+    "function panel width": "largura do painel de funções",
+    "function panel height": "altura do painel de funções",
+    "mode-3 viewer width": "largura do visor do modo 3",
+    "mode-3 viewer height": "altura do visor do modo 3",
+    "mode-2 viewer width": "largura do visor do modo 2",
+    "mode-2 viewer height": "altura do visor do modo 2",
+    "picture width": "largura da imagem",
+    "picture height": "altura da imagem",
+    "end button left": "esquerda do botão de fim",
+    "end button top": "topo do botão de fim",
+    "end button label size": "tamanho da legenda do botão de fim",
+    "map page width": "largura da página do mapa",
+    "map page height": "altura da página do mapa",
+    "display mode": "modo de exibição",
+    "background colour": "cor de fundo",
+    "text colour": "cor do texto",
+    "link colour": "cor dos links",
+    "visited-link colour": "cor dos links visitados",
+    "mode-0 text colour": "cor do texto do modo 0",
+    "command box colour": "cor da caixa de comando",
+    "command box text colour": "cor do texto da caixa de comando",
+    "end button label colour": "cor da legenda do botão de fim",
+    "message strip shown": "faixa de mensagens visível",
+    "command box shown": "caixa de comando visível",
+    "function panel shown": "painel de funções visível",
+    "rectangular window": "janela retangular",
+    "on-line play": "jogo online",
+    "download everything": "baixar tudo",
+    "download newer files": "baixar os arquivos mais novos",
+    "multiplayer": "multijogador",
+    "mode-0 font style": "estilo da fonte do modo 0",
+    "message style": "estilo das mensagens",
+    "command box style": "estilo da caixa de comando",
 }
 
 

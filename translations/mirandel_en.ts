@@ -2,6 +2,641 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>Check</name>
+    <message>
+        <source>the game file "%1" is found only by ignoring case</source>
+        <translation>the game file "%1" is found only by ignoring case</translation>
+    </message>
+    <message>
+        <source>the game file is missing; the game cannot start</source>
+        <translation>the game file is missing; the game cannot start</translation>
+    </message>
+    <message>
+        <source>the game file cannot be read; the game cannot start</source>
+        <translation>the game file cannot be read; the game cannot start</translation>
+    </message>
+    <message>
+        <source>the game folder %1 does not exist</source>
+        <translation>the game folder %1 does not exist</translation>
+    </message>
+    <message>
+        <source>%1 holds no table %2; is it a game folder?</source>
+        <translation>%1 holds no table %2; is it a game folder?</translation>
+    </message>
+    <message>
+        <source>the opening script "abertura" is found only by ignoring case</source>
+        <translation>the opening script "abertura" is found only by ignoring case</translation>
+    </message>
+    <message>
+        <source>there is no opening script "abertura"; every game starts with it</source>
+        <translation>there is no opening script "abertura"; every game starts with it</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>error</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>warning</translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation>note</translation>
+    </message>
+    <message>
+        <source>no findings</source>
+        <translation>no findings</translation>
+    </message>
+    <message>
+        <source>%1 error</source>
+        <translation>%1 error</translation>
+    </message>
+    <message>
+        <source>%1 errors</source>
+        <translation>%1 errors</translation>
+    </message>
+    <message>
+        <source>%1 warning</source>
+        <translation>%1 warning</translation>
+    </message>
+    <message>
+        <source>%1 warnings</source>
+        <translation>%1 warnings</translation>
+    </message>
+    <message>
+        <source>%1 note</source>
+        <translation>%1 note</translation>
+    </message>
+    <message>
+        <source>%1 notes</source>
+        <translation>%1 notes</translation>
+    </message>
+    <message>
+        <source>the script "%1" is found only by ignoring case (the file is "%2")</source>
+        <translation>the script "%1" is found only by ignoring case (the file is "%2")</translation>
+    </message>
+    <message>
+        <source>the script "%1" names a file outside the game folder</source>
+        <translation>the script "%1" names a file outside the game folder</translation>
+    </message>
+    <message>
+        <source>there is no script "%1"</source>
+        <translation>there is no script "%1"</translation>
+    </message>
+    <message>
+        <source>the picture "%1" is found only by ignoring case (the file is "%2")</source>
+        <translation>the picture "%1" is found only by ignoring case (the file is "%2")</translation>
+    </message>
+    <message>
+        <source>the picture "%1" names a file outside the game folder</source>
+        <translation>the picture "%1" names a file outside the game folder</translation>
+    </message>
+    <message>
+        <source>there is no picture "%1"</source>
+        <translation>there is no picture "%1"</translation>
+    </message>
+    <message>
+        <source>the sound "%1" is found only by ignoring case (the file is "%2")</source>
+        <translation>the sound "%1" is found only by ignoring case (the file is "%2")</translation>
+    </message>
+    <message>
+        <source>the sound "%1" names a file outside the game folder</source>
+        <translation>the sound "%1" names a file outside the game folder</translation>
+    </message>
+    <message>
+        <source>there is no sound "%1"</source>
+        <translation>there is no sound "%1"</translation>
+    </message>
+    <message>
+        <source>the phrase file "%1" is found only by ignoring case (the file is "%2")</source>
+        <translation>the phrase file "%1" is found only by ignoring case (the file is "%2")</translation>
+    </message>
+    <message>
+        <source>the phrase file "%1" names a file outside the game folder</source>
+        <translation>the phrase file "%1" names a file outside the game folder</translation>
+    </message>
+    <message>
+        <source>there is no phrase file "%1"</source>
+        <translation>there is no phrase file "%1"</translation>
+    </message>
+    <message>
+        <source>"%1" stands for the exit %2=, which no script sets</source>
+        <translation>"%1" stands for the exit %2=, which no script sets</translation>
+    </message>
+    <message>
+        <source>"%1" is not a placeholder (@norte, @sul, @leste, @oeste, @subir, @descer, @entrar, @sair, @pos, @obj, @xvlt) and no script has that name</source>
+        <translation>"%1" is not a placeholder (@norte, @sul, @leste, @oeste, @subir, @descer, @entrar, @sair, @pos, @obj, @xvlt) and no script has that name</translation>
+    </message>
+    <message>
+        <source>the picture "%1" has its extension in capitals; the player reads only .png, .jpg, .bmp and .gif</source>
+        <translation>the picture "%1" has its extension in capitals; the player reads only .png, .jpg, .bmp and .gif</translation>
+    </message>
+    <message>
+        <source>the object "%1" has no pristine file; reset objs stops the run there</source>
+        <translation>the object "%1" has no pristine file; reset objs stops the run there</translation>
+    </message>
+    <message>
+        <source>the object "%1" finds its pristine file only by ignoring case</source>
+        <translation>the object "%1" finds its pristine file only by ignoring case</translation>
+    </message>
+    <message>
+        <source>a pristine object file needs 8 lines; this one has %1</source>
+        <translation>a pristine object file needs 8 lines; this one has %1</translation>
+    </message>
+    <message>
+        <source>the record's key is "%1", not "%2"</source>
+        <translation>the record's key is "%1", not "%2"</translation>
+    </message>
+    <message>
+        <source>the object "%1" is listed twice</source>
+        <translation>the object "%1" is listed twice</translation>
+    </message>
+    <message>
+        <source>the object table has %1 lines; %2 objects need %3</source>
+        <translation>the object table has %1 lines; %2 objects need %3</translation>
+    </message>
+    <message>
+        <source>record %1 holds "%2" where the sorted keys put "%3"</source>
+        <translation>record %1 holds "%2" where the sorted keys put "%3"</translation>
+    </message>
+    <message>
+        <source>the line has no "|", so it matches nothing</source>
+        <translation>the line has no "|", so it matches nothing</translation>
+    </message>
+    <message>
+        <source>the line has no phrase before "|"</source>
+        <translation>the line has no phrase before "|"</translation>
+    </message>
+    <message>
+        <source>the phrase "%1" has small letters; what the player types is in capitals, so it never matches</source>
+        <translation>the phrase "%1" has small letters; what the player types is in capitals, so it never matches</translation>
+    </message>
+    <message>
+        <source>the phrase "%1" is already on line %2; this line is never used</source>
+        <translation>the phrase "%1" is already on line %2; this line is never used</translation>
+    </message>
+    <message>
+        <source>the hidden phrase "%1" matches only when the player types it with its "/"; it is never suggested</source>
+        <translation>the hidden phrase "%1" matches only when the player types it with its "/"; it is never suggested</translation>
+    </message>
+    <message>
+        <source>the hidden phrase "/" has no words</source>
+        <translation>the hidden phrase "/" has no words</translation>
+    </message>
+    <message>
+        <source>the phrase "%1" has no script after "|"</source>
+        <translation>the phrase "%1" has no script after "|"</translation>
+    </message>
+    <message>
+        <source>no path of play reaches the script "%1"</source>
+        <translation>no path of play reaches the script "%1"</translation>
+    </message>
+    <message>
+        <source>nothing in reach shows this picture</source>
+        <translation>nothing in reach shows this picture</translation>
+    </message>
+    <message>
+        <source>the quoted text never closes with "'": it takes the rest of the script</source>
+        <translation>the quoted text never closes with "'": it takes the rest of the script</translation>
+    </message>
+    <message>
+        <source>a comma ends the text of %1 before its closing "'"; write ^ for a comma</source>
+        <translation>a comma ends the text of %1 before its closing "'"; write ^ for a comma</translation>
+    </message>
+    <message>
+        <source>unknown statement "%1"; the line does nothing (did you mean "%2"?)</source>
+        <translation>unknown statement "%1"; the line does nothing (did you mean "%2"?)</translation>
+    </message>
+    <message>
+        <source>unknown statement "%1"; the line does nothing (keywords are written in small letters: "%2")</source>
+        <translation>unknown statement "%1"; the line does nothing (keywords are written in small letters: "%2")</translation>
+    </message>
+    <message>
+        <source>unknown statement "%1"; the line does nothing</source>
+        <translation>unknown statement "%1"; the line does nothing</translation>
+    </message>
+    <message>
+        <source>%1 is outside the register count (row 5 is %2), so it stands for the text "%3"</source>
+        <translation>%1 is outside the register count (row 5 is %2), so it stands for the text "%3"</translation>
+    </message>
+    <message>
+        <source>register %1 does not exist (the register file has %2)</source>
+        <translation>register %1 does not exist (the register file has %2)</translation>
+    </message>
+    <message>
+        <source>msg= without a text</source>
+        <translation>msg= without a text</translation>
+    </message>
+    <message>
+        <source>the link "%1" has no closing "|" after its script</source>
+        <translation>the link "%1" has no closing "|" after its script</translation>
+    </message>
+    <message>
+        <source>%1 needs %2 argument, the line gives %3</source>
+        <translation>%1 needs %2 argument, the line gives %3</translation>
+    </message>
+    <message>
+        <source>%1 needs %2 arguments, the line gives %3</source>
+        <translation>%1 needs %2 arguments, the line gives %3</translation>
+    </message>
+    <message>
+        <source>%1 takes no arguments; the rest of the line is ignored</source>
+        <translation>%1 takes no arguments; the rest of the line is ignored</translation>
+    </message>
+    <message>
+        <source>%1 takes %2 argument; the rest is ignored</source>
+        <translation>%1 takes %2 argument; the rest is ignored</translation>
+    </message>
+    <message>
+        <source>%1 takes %2 arguments; the rest is ignored</source>
+        <translation>%1 takes %2 arguments; the rest is ignored</translation>
+    </message>
+    <message>
+        <source>%1 has an empty argument %2</source>
+        <translation>%1 has an empty argument %2</translation>
+    </message>
+    <message>
+        <source>the test carries no statement</source>
+        <translation>the test carries no statement</translation>
+    </message>
+    <message>
+        <source>"%1" is not a register number</source>
+        <translation>"%1" is not a register number</translation>
+    </message>
+    <message>
+        <source>"%1" is not a number; %2 stops the run there</source>
+        <translation>"%1" is not a number; %2 stops the run there</translation>
+    </message>
+    <message>
+        <source>"%1" is not a number; %2 takes its default</source>
+        <translation>"%1" is not a number; %2 takes its default</translation>
+    </message>
+    <message>
+        <source>"%1" is not a number or $; 0 is used</source>
+        <translation>"%1" is not a number or $; 0 is used</translation>
+    </message>
+    <message>
+        <source>"%1" is not a surface (tel, fnc or pan)</source>
+        <translation>"%1" is not a surface (tel, fnc or pan)</translation>
+    </message>
+    <message>
+        <source>there is no object "%1"</source>
+        <translation>there is no object "%1"</translation>
+    </message>
+    <message>
+        <source>"%1" is not an object field (nom, dsc, loc, shp, tag)</source>
+        <translation>"%1" is not an object field (nom, dsc, loc, shp, tag)</translation>
+    </message>
+    <message>
+        <source>"%1" is not an exit (norte, sul, leste, oeste, subir, descer, entrar, sair)</source>
+        <translation>"%1" is not an exit (norte, sul, leste, oeste, subir, descer, entrar, sair)</translation>
+    </message>
+    <message>
+        <source>"%1" is not a display mode (0, 1, 2 or 3)</source>
+        <translation>"%1" is not a display mode (0, 1, 2 or 3)</translation>
+    </message>
+    <message>
+        <source>"%1" is neither on nor off; nothing changes</source>
+        <translation>"%1" is neither on nor off; nothing changes</translation>
+    </message>
+    <message>
+        <source>"%1" is not a playsnd mode (on, off or stop)</source>
+        <translation>"%1" is not a playsnd mode (on, off or stop)</translation>
+    </message>
+    <message>
+        <source>"%1" is not a style (three letters such as Biu)</source>
+        <translation>"%1" is not a style (three letters such as Biu)</translation>
+    </message>
+    <message>
+        <source>"%1" is not an engine variable (Modelo, Script, IniScp, RetScp, Posic, Objeto)</source>
+        <translation>"%1" is not an engine variable (Modelo, Script, IniScp, RetScp, Posic, Objeto)</translation>
+    </message>
+    <message>
+        <source>"%1" is not a link parameter (prm, prx or pry)</source>
+        <translation>"%1" is not a link parameter (prm, prx or pry)</translation>
+    </message>
+    <message>
+        <source>"%1" is not a part of an object (tit, dsc or shp)</source>
+        <translation>"%1" is not a part of an object (tit, dsc or shp)</translation>
+    </message>
+    <message>
+        <source>"%1" is not a focus target (web, inp, fnc, vsr, msg)</source>
+        <translation>"%1" is not a focus target (web, inp, fnc, vsr, msg)</translation>
+    </message>
+    <message>
+        <source>"%1" is not a hot-spot group (tel, fnc, pan, md3)</source>
+        <translation>"%1" is not a hot-spot group (tel, fnc, pan, md3)</translation>
+    </message>
+    <message>
+        <source>"%1" is not a colour (six hex digits RRGGBB); %2 stops the run there</source>
+        <translation>"%1" is not a colour (six hex digits RRGGBB); %2 stops the run there</translation>
+    </message>
+    <message>
+        <source>"%1" is not six hex digits RRGGBB; the player reads it as %2</source>
+        <translation>"%1" is not six hex digits RRGGBB; the player reads it as %2</translation>
+    </message>
+    <message>
+        <source>%1 names "%2"; write the label without its colon</source>
+        <translation>%1 names "%2"; write the label without its colon</translation>
+    </message>
+    <message>
+        <source>the label line "%1" has text after its name, so %2 cannot reach it</source>
+        <translation>the label line "%1" has text after its name, so %2 cannot reach it</translation>
+    </message>
+    <message>
+        <source>%1 to the label "%2", which this script does not have</source>
+        <translation>%1 to the label "%2", which this script does not have</translation>
+    </message>
+    <message>
+        <source>there is no object "%1" to restore</source>
+        <translation>there is no object "%1" to restore</translation>
+    </message>
+    <message>
+        <source>reset regs empties %1 registers (row 5) but the register file has %2; the run stops at the first missing one</source>
+        <translation>reset regs empties %1 registers (row 5) but the register file has %2; the run stops at the first missing one</translation>
+    </message>
+    <message>
+        <source>reset mapa without a file name does nothing</source>
+        <translation>reset mapa without a file name does nothing</translation>
+    </message>
+    <message>
+        <source>reset %1 does nothing (reset takes objs, regs or mapa)</source>
+        <translation>reset %1 does nothing (reset takes objs, regs or mapa)</translation>
+    </message>
+    <message>
+        <source>%1 without a picture or text</source>
+        <translation>%1 without a picture or text</translation>
+    </message>
+    <message>
+        <source>"%1" has its extension in capitals, so %2 shows it as a text</source>
+        <translation>"%1" has its extension in capitals, so %2 shows it as a text</translation>
+    </message>
+    <message>
+        <source>chuva= mask takes a .bmp file or off</source>
+        <translation>chuva= mask takes a .bmp file or off</translation>
+    </message>
+    <message>
+        <source>chuva= %1 does nothing (a .bmp file, on, off, mask, time or wgotas)</source>
+        <translation>chuva= %1 does nothing (a .bmp file, on, off, mask, time or wgotas)</translation>
+    </message>
+    <message>
+        <source>a run that continues here with "script" (%1:%2) skips this first line; start the script with a comment or a label</source>
+        <translation>a run that continues here with "script" (%1:%2) skips this first line; start the script with a comment or a label</translation>
+    </message>
+    <message>
+        <source>window left</source>
+        <translation>window left</translation>
+    </message>
+    <message>
+        <source>window top</source>
+        <translation>window top</translation>
+    </message>
+    <message>
+        <source>register count</source>
+        <translation>register count</translation>
+    </message>
+    <message>
+        <source>game area width</source>
+        <translation>game area width</translation>
+    </message>
+    <message>
+        <source>game area height</source>
+        <translation>game area height</translation>
+    </message>
+    <message>
+        <source>message font size</source>
+        <translation>message font size</translation>
+    </message>
+    <message>
+        <source>viewer left</source>
+        <translation>viewer left</translation>
+    </message>
+    <message>
+        <source>viewer top</source>
+        <translation>viewer top</translation>
+    </message>
+    <message>
+        <source>viewer width</source>
+        <translation>viewer width</translation>
+    </message>
+    <message>
+        <source>viewer height</source>
+        <translation>viewer height</translation>
+    </message>
+    <message>
+        <source>message strip left</source>
+        <translation>message strip left</translation>
+    </message>
+    <message>
+        <source>message strip top</source>
+        <translation>message strip top</translation>
+    </message>
+    <message>
+        <source>message strip width</source>
+        <translation>message strip width</translation>
+    </message>
+    <message>
+        <source>message strip height</source>
+        <translation>message strip height</translation>
+    </message>
+    <message>
+        <source>mode-0 font size</source>
+        <translation>mode-0 font size</translation>
+    </message>
+    <message>
+        <source>command box left</source>
+        <translation>command box left</translation>
+    </message>
+    <message>
+        <source>command box top</source>
+        <translation>command box top</translation>
+    </message>
+    <message>
+        <source>command box width</source>
+        <translation>command box width</translation>
+    </message>
+    <message>
+        <source>command box height</source>
+        <translation>command box height</translation>
+    </message>
+    <message>
+        <source>command box font size</source>
+        <translation>command box font size</translation>
+    </message>
+    <message>
+        <source>function panel left</source>
+        <translation>function panel left</translation>
+    </message>
+    <message>
+        <source>function panel top</source>
+        <translation>function panel top</translation>
+    </message>
+    <message>
+        <source>function panel width</source>
+        <translation>function panel width</translation>
+    </message>
+    <message>
+        <source>function panel height</source>
+        <translation>function panel height</translation>
+    </message>
+    <message>
+        <source>mode-3 viewer width</source>
+        <translation>mode-3 viewer width</translation>
+    </message>
+    <message>
+        <source>mode-3 viewer height</source>
+        <translation>mode-3 viewer height</translation>
+    </message>
+    <message>
+        <source>mode-2 viewer width</source>
+        <translation>mode-2 viewer width</translation>
+    </message>
+    <message>
+        <source>mode-2 viewer height</source>
+        <translation>mode-2 viewer height</translation>
+    </message>
+    <message>
+        <source>picture width</source>
+        <translation>picture width</translation>
+    </message>
+    <message>
+        <source>picture height</source>
+        <translation>picture height</translation>
+    </message>
+    <message>
+        <source>end button left</source>
+        <translation>end button left</translation>
+    </message>
+    <message>
+        <source>end button top</source>
+        <translation>end button top</translation>
+    </message>
+    <message>
+        <source>end button label size</source>
+        <translation>end button label size</translation>
+    </message>
+    <message>
+        <source>map page width</source>
+        <translation>map page width</translation>
+    </message>
+    <message>
+        <source>map page height</source>
+        <translation>map page height</translation>
+    </message>
+    <message>
+        <source>display mode</source>
+        <translation>display mode</translation>
+    </message>
+    <message>
+        <source>background colour</source>
+        <translation>background colour</translation>
+    </message>
+    <message>
+        <source>text colour</source>
+        <translation>text colour</translation>
+    </message>
+    <message>
+        <source>link colour</source>
+        <translation>link colour</translation>
+    </message>
+    <message>
+        <source>visited-link colour</source>
+        <translation>visited-link colour</translation>
+    </message>
+    <message>
+        <source>mode-0 text colour</source>
+        <translation>mode-0 text colour</translation>
+    </message>
+    <message>
+        <source>command box colour</source>
+        <translation>command box colour</translation>
+    </message>
+    <message>
+        <source>command box text colour</source>
+        <translation>command box text colour</translation>
+    </message>
+    <message>
+        <source>end button label colour</source>
+        <translation>end button label colour</translation>
+    </message>
+    <message>
+        <source>message strip shown</source>
+        <translation>message strip shown</translation>
+    </message>
+    <message>
+        <source>command box shown</source>
+        <translation>command box shown</translation>
+    </message>
+    <message>
+        <source>function panel shown</source>
+        <translation>function panel shown</translation>
+    </message>
+    <message>
+        <source>rectangular window</source>
+        <translation>rectangular window</translation>
+    </message>
+    <message>
+        <source>on-line play</source>
+        <translation>on-line play</translation>
+    </message>
+    <message>
+        <source>download everything</source>
+        <translation>download everything</translation>
+    </message>
+    <message>
+        <source>download newer files</source>
+        <translation>download newer files</translation>
+    </message>
+    <message>
+        <source>multiplayer</source>
+        <translation>multiplayer</translation>
+    </message>
+    <message>
+        <source>mode-0 font style</source>
+        <translation>mode-0 font style</translation>
+    </message>
+    <message>
+        <source>message style</source>
+        <translation>message style</translation>
+    </message>
+    <message>
+        <source>command box style</source>
+        <translation>command box style</translation>
+    </message>
+    <message>
+        <source>row %1 (%2) is not a number: "%3"</source>
+        <translation>row %1 (%2) is not a number: "%3"</translation>
+    </message>
+    <message>
+        <source>row %1 (%2) is not a display mode (0, 1, 2 or 3): "%3"</source>
+        <translation>row %1 (%2) is not a display mode (0, 1, 2 or 3): "%3"</translation>
+    </message>
+    <message>
+        <source>row %1 (%2) is not a colour (six hex digits RRGGBB): "%3"</source>
+        <translation>row %1 (%2) is not a colour (six hex digits RRGGBB): "%3"</translation>
+    </message>
+    <message>
+        <source>row %1 (%2) is not six hex digits RRGGBB: "%3" reads as %4</source>
+        <translation>row %1 (%2) is not six hex digits RRGGBB: "%3" reads as %4</translation>
+    </message>
+    <message>
+        <source>row %1 (%2) is a switch, on only when it holds exactly *: "%3"</source>
+        <translation>row %1 (%2) is a switch, on only when it holds exactly *: "%3"</translation>
+    </message>
+    <message>
+        <source>row %1 (%2) is not a style (three letters such as Biu): "%3"</source>
+        <translation>row %1 (%2) is not a style (three letters such as Biu): "%3"</translation>
+    </message>
+    <message>
+        <source>row 4 (the game's name) is empty</source>
+        <translation>row 4 (the game's name) is empty</translation>
+    </message>
+    <message>
+        <source>row 17 (phrase file) is empty</source>
+        <translation>row 17 (phrase file) is empty</translation>
+    </message>
+</context>
+<context>
     <name>Options</name>
     <message>
         <source>mirandel: player for Quimera graphical text adventures.
@@ -72,6 +707,10 @@ Without options it plays the bundled demo game in a window (in the terminal when
     <message>
         <source>%1 is not a folder: --game takes the folder that holds the game</source>
         <translation>%1 is not a folder: --game takes the folder that holds the game</translation>
+    </message>
+    <message>
+        <source>Show the window N times larger, N from 1 to 4 (1.5 too); Ctrl+plus and Ctrl+minus change it while playing, and the window remembers that choice.</source>
+        <translation>Show the window N times larger, N from 1 to 4 (1.5 too); Ctrl+plus and Ctrl+minus change it while playing, and the window remembers that choice.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,641 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>Check</name>
+    <message>
+        <source>the game file "%1" is found only by ignoring case</source>
+        <translation>o arquivo do jogo "%1" só é encontrado ignorando maiúsculas e minúsculas</translation>
+    </message>
+    <message>
+        <source>the game file is missing; the game cannot start</source>
+        <translation>o arquivo do jogo está faltando; o jogo não pode começar</translation>
+    </message>
+    <message>
+        <source>the game file cannot be read; the game cannot start</source>
+        <translation>o arquivo do jogo não pode ser lido; o jogo não pode começar</translation>
+    </message>
+    <message>
+        <source>the game folder %1 does not exist</source>
+        <translation>a pasta de jogo %1 não existe</translation>
+    </message>
+    <message>
+        <source>%1 holds no table %2; is it a game folder?</source>
+        <translation>%1 não contém a tabela %2; é uma pasta de jogo?</translation>
+    </message>
+    <message>
+        <source>the opening script "abertura" is found only by ignoring case</source>
+        <translation>o script de abertura "abertura" só é encontrado ignorando maiúsculas e minúsculas</translation>
+    </message>
+    <message>
+        <source>there is no opening script "abertura"; every game starts with it</source>
+        <translation>não existe o script de abertura "abertura"; todo jogo começa por ele</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>erro</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>aviso</translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation>nota</translation>
+    </message>
+    <message>
+        <source>no findings</source>
+        <translation>nenhum achado</translation>
+    </message>
+    <message>
+        <source>%1 error</source>
+        <translation>%1 erro</translation>
+    </message>
+    <message>
+        <source>%1 errors</source>
+        <translation>%1 erros</translation>
+    </message>
+    <message>
+        <source>%1 warning</source>
+        <translation>%1 aviso</translation>
+    </message>
+    <message>
+        <source>%1 warnings</source>
+        <translation>%1 avisos</translation>
+    </message>
+    <message>
+        <source>%1 note</source>
+        <translation>%1 nota</translation>
+    </message>
+    <message>
+        <source>%1 notes</source>
+        <translation>%1 notas</translation>
+    </message>
+    <message>
+        <source>the script "%1" is found only by ignoring case (the file is "%2")</source>
+        <translation>o script "%1" só é encontrado ignorando maiúsculas e minúsculas (o arquivo é "%2")</translation>
+    </message>
+    <message>
+        <source>the script "%1" names a file outside the game folder</source>
+        <translation>o script "%1" aponta para um arquivo fora da pasta do jogo</translation>
+    </message>
+    <message>
+        <source>there is no script "%1"</source>
+        <translation>não existe o script "%1"</translation>
+    </message>
+    <message>
+        <source>the picture "%1" is found only by ignoring case (the file is "%2")</source>
+        <translation>a imagem "%1" só é encontrada ignorando maiúsculas e minúsculas (o arquivo é "%2")</translation>
+    </message>
+    <message>
+        <source>the picture "%1" names a file outside the game folder</source>
+        <translation>a imagem "%1" aponta para um arquivo fora da pasta do jogo</translation>
+    </message>
+    <message>
+        <source>there is no picture "%1"</source>
+        <translation>não existe a imagem "%1"</translation>
+    </message>
+    <message>
+        <source>the sound "%1" is found only by ignoring case (the file is "%2")</source>
+        <translation>o som "%1" só é encontrado ignorando maiúsculas e minúsculas (o arquivo é "%2")</translation>
+    </message>
+    <message>
+        <source>the sound "%1" names a file outside the game folder</source>
+        <translation>o som "%1" aponta para um arquivo fora da pasta do jogo</translation>
+    </message>
+    <message>
+        <source>there is no sound "%1"</source>
+        <translation>não existe o som "%1"</translation>
+    </message>
+    <message>
+        <source>the phrase file "%1" is found only by ignoring case (the file is "%2")</source>
+        <translation>o arquivo de frases "%1" só é encontrado ignorando maiúsculas e minúsculas (o arquivo é "%2")</translation>
+    </message>
+    <message>
+        <source>the phrase file "%1" names a file outside the game folder</source>
+        <translation>o arquivo de frases "%1" aponta para um arquivo fora da pasta do jogo</translation>
+    </message>
+    <message>
+        <source>there is no phrase file "%1"</source>
+        <translation>não existe o arquivo de frases "%1"</translation>
+    </message>
+    <message>
+        <source>"%1" stands for the exit %2=, which no script sets</source>
+        <translation>"%1" representa a saída %2=, que nenhum script define</translation>
+    </message>
+    <message>
+        <source>"%1" is not a placeholder (@norte, @sul, @leste, @oeste, @subir, @descer, @entrar, @sair, @pos, @obj, @xvlt) and no script has that name</source>
+        <translation>"%1" não é um marcador (@norte, @sul, @leste, @oeste, @subir, @descer, @entrar, @sair, @pos, @obj, @xvlt) e nenhum script tem esse nome</translation>
+    </message>
+    <message>
+        <source>the picture "%1" has its extension in capitals; the player reads only .png, .jpg, .bmp and .gif</source>
+        <translation>a imagem "%1" tem a extensão em maiúsculas; o programa só lê .png, .jpg, .bmp e .gif</translation>
+    </message>
+    <message>
+        <source>the object "%1" has no pristine file; reset objs stops the run there</source>
+        <translation>o objeto "%1" não tem arquivo original; reset objs interrompe a execução ali</translation>
+    </message>
+    <message>
+        <source>the object "%1" finds its pristine file only by ignoring case</source>
+        <translation>o objeto "%1" só encontra seu arquivo original ignorando maiúsculas e minúsculas</translation>
+    </message>
+    <message>
+        <source>a pristine object file needs 8 lines; this one has %1</source>
+        <translation>um arquivo original de objeto precisa de 8 linhas; este tem %1</translation>
+    </message>
+    <message>
+        <source>the record's key is "%1", not "%2"</source>
+        <translation>a chave da entrada é "%1", não "%2"</translation>
+    </message>
+    <message>
+        <source>the object "%1" is listed twice</source>
+        <translation>o objeto "%1" aparece duas vezes na lista</translation>
+    </message>
+    <message>
+        <source>the object table has %1 lines; %2 objects need %3</source>
+        <translation>a tabela de objetos tem %1 linhas; %2 objetos precisam de %3</translation>
+    </message>
+    <message>
+        <source>record %1 holds "%2" where the sorted keys put "%3"</source>
+        <translation>a entrada %1 contém "%2" onde as chaves em ordem põem "%3"</translation>
+    </message>
+    <message>
+        <source>the line has no "|", so it matches nothing</source>
+        <translation>a linha não tem "|", então não corresponde a nada</translation>
+    </message>
+    <message>
+        <source>the line has no phrase before "|"</source>
+        <translation>a linha não tem frase antes do "|"</translation>
+    </message>
+    <message>
+        <source>the phrase "%1" has small letters; what the player types is in capitals, so it never matches</source>
+        <translation>a frase "%1" tem letras minúsculas; o que o jogador digita vai em maiúsculas, então ela nunca corresponde</translation>
+    </message>
+    <message>
+        <source>the phrase "%1" is already on line %2; this line is never used</source>
+        <translation>a frase "%1" já está na linha %2; esta linha nunca é usada</translation>
+    </message>
+    <message>
+        <source>the hidden phrase "%1" matches only when the player types it with its "/"; it is never suggested</source>
+        <translation>a frase oculta "%1" só corresponde quando o jogador a digita com a "/"; ela nunca é sugerida</translation>
+    </message>
+    <message>
+        <source>the hidden phrase "/" has no words</source>
+        <translation>a frase oculta "/" não tem palavras</translation>
+    </message>
+    <message>
+        <source>the phrase "%1" has no script after "|"</source>
+        <translation>a frase "%1" não tem script depois do "|"</translation>
+    </message>
+    <message>
+        <source>no path of play reaches the script "%1"</source>
+        <translation>nenhum caminho do jogo chega ao script "%1"</translation>
+    </message>
+    <message>
+        <source>nothing in reach shows this picture</source>
+        <translation>nada ao alcance mostra esta imagem</translation>
+    </message>
+    <message>
+        <source>the quoted text never closes with "'": it takes the rest of the script</source>
+        <translation>o texto entre aspas nunca se fecha com "'": ele toma o resto do script</translation>
+    </message>
+    <message>
+        <source>a comma ends the text of %1 before its closing "'"; write ^ for a comma</source>
+        <translation>uma vírgula encerra o texto de %1 antes do "'" que o fecha; escreva ^ para ter uma vírgula</translation>
+    </message>
+    <message>
+        <source>unknown statement "%1"; the line does nothing (did you mean "%2"?)</source>
+        <translation>comando desconhecido "%1"; a linha não faz nada (você quis dizer "%2"?)</translation>
+    </message>
+    <message>
+        <source>unknown statement "%1"; the line does nothing (keywords are written in small letters: "%2")</source>
+        <translation>comando desconhecido "%1"; a linha não faz nada (as palavras-chave se escrevem em minúsculas: "%2")</translation>
+    </message>
+    <message>
+        <source>unknown statement "%1"; the line does nothing</source>
+        <translation>comando desconhecido "%1"; a linha não faz nada</translation>
+    </message>
+    <message>
+        <source>%1 is outside the register count (row 5 is %2), so it stands for the text "%3"</source>
+        <translation>%1 está fora do número de registros (a linha 5 diz %2), então representa o texto "%3"</translation>
+    </message>
+    <message>
+        <source>register %1 does not exist (the register file has %2)</source>
+        <translation>o registro %1 não existe (o arquivo de registros tem %2)</translation>
+    </message>
+    <message>
+        <source>msg= without a text</source>
+        <translation>msg= sem texto</translation>
+    </message>
+    <message>
+        <source>the link "%1" has no closing "|" after its script</source>
+        <translation>o link "%1" não tem o "|" que fecha depois do seu script</translation>
+    </message>
+    <message>
+        <source>%1 needs %2 argument, the line gives %3</source>
+        <translation>%1 precisa de %2 argumento, a linha dá %3</translation>
+    </message>
+    <message>
+        <source>%1 needs %2 arguments, the line gives %3</source>
+        <translation>%1 precisa de %2 argumentos, a linha dá %3</translation>
+    </message>
+    <message>
+        <source>%1 takes no arguments; the rest of the line is ignored</source>
+        <translation>%1 não recebe argumentos; o resto da linha é ignorado</translation>
+    </message>
+    <message>
+        <source>%1 takes %2 argument; the rest is ignored</source>
+        <translation>%1 recebe %2 argumento; o resto é ignorado</translation>
+    </message>
+    <message>
+        <source>%1 takes %2 arguments; the rest is ignored</source>
+        <translation>%1 recebe %2 argumentos; o resto é ignorado</translation>
+    </message>
+    <message>
+        <source>%1 has an empty argument %2</source>
+        <translation>%1 tem o argumento %2 vazio</translation>
+    </message>
+    <message>
+        <source>the test carries no statement</source>
+        <translation>o teste não traz nenhum comando</translation>
+    </message>
+    <message>
+        <source>"%1" is not a register number</source>
+        <translation>"%1" não é um número de registro</translation>
+    </message>
+    <message>
+        <source>"%1" is not a number; %2 stops the run there</source>
+        <translation>"%1" não é um número; %2 interrompe a execução ali</translation>
+    </message>
+    <message>
+        <source>"%1" is not a number; %2 takes its default</source>
+        <translation>"%1" não é um número; %2 usa seu valor padrão</translation>
+    </message>
+    <message>
+        <source>"%1" is not a number or $; 0 is used</source>
+        <translation>"%1" não é um número nem $; vale 0</translation>
+    </message>
+    <message>
+        <source>"%1" is not a surface (tel, fnc or pan)</source>
+        <translation>"%1" não é uma superfície (tel, fnc ou pan)</translation>
+    </message>
+    <message>
+        <source>there is no object "%1"</source>
+        <translation>não existe o objeto "%1"</translation>
+    </message>
+    <message>
+        <source>"%1" is not an object field (nom, dsc, loc, shp, tag)</source>
+        <translation>"%1" não é um campo de objeto (nom, dsc, loc, shp, tag)</translation>
+    </message>
+    <message>
+        <source>"%1" is not an exit (norte, sul, leste, oeste, subir, descer, entrar, sair)</source>
+        <translation>"%1" não é uma saída (norte, sul, leste, oeste, subir, descer, entrar, sair)</translation>
+    </message>
+    <message>
+        <source>"%1" is not a display mode (0, 1, 2 or 3)</source>
+        <translation>"%1" não é um modo de exibição (0, 1, 2 ou 3)</translation>
+    </message>
+    <message>
+        <source>"%1" is neither on nor off; nothing changes</source>
+        <translation>"%1" não é on nem off; nada muda</translation>
+    </message>
+    <message>
+        <source>"%1" is not a playsnd mode (on, off or stop)</source>
+        <translation>"%1" não é um modo de playsnd (on, off ou stop)</translation>
+    </message>
+    <message>
+        <source>"%1" is not a style (three letters such as Biu)</source>
+        <translation>"%1" não é um estilo (três letras como Biu)</translation>
+    </message>
+    <message>
+        <source>"%1" is not an engine variable (Modelo, Script, IniScp, RetScp, Posic, Objeto)</source>
+        <translation>"%1" não é uma variável do motor (Modelo, Script, IniScp, RetScp, Posic, Objeto)</translation>
+    </message>
+    <message>
+        <source>"%1" is not a link parameter (prm, prx or pry)</source>
+        <translation>"%1" não é um parâmetro de link (prm, prx ou pry)</translation>
+    </message>
+    <message>
+        <source>"%1" is not a part of an object (tit, dsc or shp)</source>
+        <translation>"%1" não é uma parte de objeto (tit, dsc ou shp)</translation>
+    </message>
+    <message>
+        <source>"%1" is not a focus target (web, inp, fnc, vsr, msg)</source>
+        <translation>"%1" não é um alvo de foco (web, inp, fnc, vsr, msg)</translation>
+    </message>
+    <message>
+        <source>"%1" is not a hot-spot group (tel, fnc, pan, md3)</source>
+        <translation>"%1" não é um grupo de pontos clicáveis (tel, fnc, pan, md3)</translation>
+    </message>
+    <message>
+        <source>"%1" is not a colour (six hex digits RRGGBB); %2 stops the run there</source>
+        <translation>"%1" não é uma cor (seis dígitos hexadecimais RRGGBB); %2 interrompe a execução ali</translation>
+    </message>
+    <message>
+        <source>"%1" is not six hex digits RRGGBB; the player reads it as %2</source>
+        <translation>"%1" não tem seis dígitos hexadecimais RRGGBB; o programa o lê como %2</translation>
+    </message>
+    <message>
+        <source>%1 names "%2"; write the label without its colon</source>
+        <translation>%1 indica "%2"; escreva o rótulo sem os dois-pontos</translation>
+    </message>
+    <message>
+        <source>the label line "%1" has text after its name, so %2 cannot reach it</source>
+        <translation>a linha do rótulo "%1" tem texto depois do nome, então %2 não chega a ela</translation>
+    </message>
+    <message>
+        <source>%1 to the label "%2", which this script does not have</source>
+        <translation>%1 para o rótulo "%2", que este script não tem</translation>
+    </message>
+    <message>
+        <source>there is no object "%1" to restore</source>
+        <translation>não existe o objeto "%1" para restaurar</translation>
+    </message>
+    <message>
+        <source>reset regs empties %1 registers (row 5) but the register file has %2; the run stops at the first missing one</source>
+        <translation>reset regs esvazia %1 registros (linha 5), mas o arquivo de registros tem %2; a execução para no primeiro que falta</translation>
+    </message>
+    <message>
+        <source>reset mapa without a file name does nothing</source>
+        <translation>reset mapa sem nome de arquivo não faz nada</translation>
+    </message>
+    <message>
+        <source>reset %1 does nothing (reset takes objs, regs or mapa)</source>
+        <translation>reset %1 não faz nada (reset recebe objs, regs ou mapa)</translation>
+    </message>
+    <message>
+        <source>%1 without a picture or text</source>
+        <translation>%1 sem imagem nem texto</translation>
+    </message>
+    <message>
+        <source>"%1" has its extension in capitals, so %2 shows it as a text</source>
+        <translation>"%1" tem a extensão em maiúsculas, então %2 o mostra como texto</translation>
+    </message>
+    <message>
+        <source>chuva= mask takes a .bmp file or off</source>
+        <translation>chuva= mask recebe um arquivo .bmp ou off</translation>
+    </message>
+    <message>
+        <source>chuva= %1 does nothing (a .bmp file, on, off, mask, time or wgotas)</source>
+        <translation>chuva= %1 não faz nada (um arquivo .bmp, on, off, mask, time ou wgotas)</translation>
+    </message>
+    <message>
+        <source>a run that continues here with "script" (%1:%2) skips this first line; start the script with a comment or a label</source>
+        <translation>uma execução que continua aqui com "script" (%1:%2) pula esta primeira linha; comece o script com um comentário ou um rótulo</translation>
+    </message>
+    <message>
+        <source>window left</source>
+        <translation>esquerda da janela</translation>
+    </message>
+    <message>
+        <source>window top</source>
+        <translation>topo da janela</translation>
+    </message>
+    <message>
+        <source>register count</source>
+        <translation>número de registros</translation>
+    </message>
+    <message>
+        <source>game area width</source>
+        <translation>largura da área do jogo</translation>
+    </message>
+    <message>
+        <source>game area height</source>
+        <translation>altura da área do jogo</translation>
+    </message>
+    <message>
+        <source>message font size</source>
+        <translation>tamanho da fonte das mensagens</translation>
+    </message>
+    <message>
+        <source>viewer left</source>
+        <translation>esquerda do visor</translation>
+    </message>
+    <message>
+        <source>viewer top</source>
+        <translation>topo do visor</translation>
+    </message>
+    <message>
+        <source>viewer width</source>
+        <translation>largura do visor</translation>
+    </message>
+    <message>
+        <source>viewer height</source>
+        <translation>altura do visor</translation>
+    </message>
+    <message>
+        <source>message strip left</source>
+        <translation>esquerda da faixa de mensagens</translation>
+    </message>
+    <message>
+        <source>message strip top</source>
+        <translation>topo da faixa de mensagens</translation>
+    </message>
+    <message>
+        <source>message strip width</source>
+        <translation>largura da faixa de mensagens</translation>
+    </message>
+    <message>
+        <source>message strip height</source>
+        <translation>altura da faixa de mensagens</translation>
+    </message>
+    <message>
+        <source>mode-0 font size</source>
+        <translation>tamanho da fonte do modo 0</translation>
+    </message>
+    <message>
+        <source>command box left</source>
+        <translation>esquerda da caixa de comando</translation>
+    </message>
+    <message>
+        <source>command box top</source>
+        <translation>topo da caixa de comando</translation>
+    </message>
+    <message>
+        <source>command box width</source>
+        <translation>largura da caixa de comando</translation>
+    </message>
+    <message>
+        <source>command box height</source>
+        <translation>altura da caixa de comando</translation>
+    </message>
+    <message>
+        <source>command box font size</source>
+        <translation>tamanho da fonte da caixa de comando</translation>
+    </message>
+    <message>
+        <source>function panel left</source>
+        <translation>esquerda do painel de funções</translation>
+    </message>
+    <message>
+        <source>function panel top</source>
+        <translation>topo do painel de funções</translation>
+    </message>
+    <message>
+        <source>function panel width</source>
+        <translation>largura do painel de funções</translation>
+    </message>
+    <message>
+        <source>function panel height</source>
+        <translation>altura do painel de funções</translation>
+    </message>
+    <message>
+        <source>mode-3 viewer width</source>
+        <translation>largura do visor do modo 3</translation>
+    </message>
+    <message>
+        <source>mode-3 viewer height</source>
+        <translation>altura do visor do modo 3</translation>
+    </message>
+    <message>
+        <source>mode-2 viewer width</source>
+        <translation>largura do visor do modo 2</translation>
+    </message>
+    <message>
+        <source>mode-2 viewer height</source>
+        <translation>altura do visor do modo 2</translation>
+    </message>
+    <message>
+        <source>picture width</source>
+        <translation>largura da imagem</translation>
+    </message>
+    <message>
+        <source>picture height</source>
+        <translation>altura da imagem</translation>
+    </message>
+    <message>
+        <source>end button left</source>
+        <translation>esquerda do botão de fim</translation>
+    </message>
+    <message>
+        <source>end button top</source>
+        <translation>topo do botão de fim</translation>
+    </message>
+    <message>
+        <source>end button label size</source>
+        <translation>tamanho da legenda do botão de fim</translation>
+    </message>
+    <message>
+        <source>map page width</source>
+        <translation>largura da página do mapa</translation>
+    </message>
+    <message>
+        <source>map page height</source>
+        <translation>altura da página do mapa</translation>
+    </message>
+    <message>
+        <source>display mode</source>
+        <translation>modo de exibição</translation>
+    </message>
+    <message>
+        <source>background colour</source>
+        <translation>cor de fundo</translation>
+    </message>
+    <message>
+        <source>text colour</source>
+        <translation>cor do texto</translation>
+    </message>
+    <message>
+        <source>link colour</source>
+        <translation>cor dos links</translation>
+    </message>
+    <message>
+        <source>visited-link colour</source>
+        <translation>cor dos links visitados</translation>
+    </message>
+    <message>
+        <source>mode-0 text colour</source>
+        <translation>cor do texto do modo 0</translation>
+    </message>
+    <message>
+        <source>command box colour</source>
+        <translation>cor da caixa de comando</translation>
+    </message>
+    <message>
+        <source>command box text colour</source>
+        <translation>cor do texto da caixa de comando</translation>
+    </message>
+    <message>
+        <source>end button label colour</source>
+        <translation>cor da legenda do botão de fim</translation>
+    </message>
+    <message>
+        <source>message strip shown</source>
+        <translation>faixa de mensagens visível</translation>
+    </message>
+    <message>
+        <source>command box shown</source>
+        <translation>caixa de comando visível</translation>
+    </message>
+    <message>
+        <source>function panel shown</source>
+        <translation>painel de funções visível</translation>
+    </message>
+    <message>
+        <source>rectangular window</source>
+        <translation>janela retangular</translation>
+    </message>
+    <message>
+        <source>on-line play</source>
+        <translation>jogo online</translation>
+    </message>
+    <message>
+        <source>download everything</source>
+        <translation>baixar tudo</translation>
+    </message>
+    <message>
+        <source>download newer files</source>
+        <translation>baixar os arquivos mais novos</translation>
+    </message>
+    <message>
+        <source>multiplayer</source>
+        <translation>multijogador</translation>
+    </message>
+    <message>
+        <source>mode-0 font style</source>
+        <translation>estilo da fonte do modo 0</translation>
+    </message>
+    <message>
+        <source>message style</source>
+        <translation>estilo das mensagens</translation>
+    </message>
+    <message>
+        <source>command box style</source>
+        <translation>estilo da caixa de comando</translation>
+    </message>
+    <message>
+        <source>row %1 (%2) is not a number: "%3"</source>
+        <translation>a linha %1 (%2) não é um número: "%3"</translation>
+    </message>
+    <message>
+        <source>row %1 (%2) is not a display mode (0, 1, 2 or 3): "%3"</source>
+        <translation>a linha %1 (%2) não é um modo de exibição (0, 1, 2 ou 3): "%3"</translation>
+    </message>
+    <message>
+        <source>row %1 (%2) is not a colour (six hex digits RRGGBB): "%3"</source>
+        <translation>a linha %1 (%2) não é uma cor (seis dígitos hexadecimais RRGGBB): "%3"</translation>
+    </message>
+    <message>
+        <source>row %1 (%2) is not six hex digits RRGGBB: "%3" reads as %4</source>
+        <translation>a linha %1 (%2) não tem seis dígitos hexadecimais RRGGBB: "%3" é lido como %4</translation>
+    </message>
+    <message>
+        <source>row %1 (%2) is a switch, on only when it holds exactly *: "%3"</source>
+        <translation>a linha %1 (%2) é um interruptor, ligado só quando contém exatamente *: "%3"</translation>
+    </message>
+    <message>
+        <source>row %1 (%2) is not a style (three letters such as Biu): "%3"</source>
+        <translation>a linha %1 (%2) não é um estilo (três letras como Biu): "%3"</translation>
+    </message>
+    <message>
+        <source>row 4 (the game's name) is empty</source>
+        <translation>a linha 4 (o nome do jogo) está vazia</translation>
+    </message>
+    <message>
+        <source>row 17 (phrase file) is empty</source>
+        <translation>a linha 17 (arquivo de frases) está vazia</translation>
+    </message>
+</context>
+<context>
     <name>Options</name>
     <message>
         <source>mirandel: player for Quimera graphical text adventures.
@@ -72,6 +707,10 @@ Sem opções, joga o jogo de demonstração numa janela (no terminal quando não
     <message>
         <source>%1 is not a folder: --game takes the folder that holds the game</source>
         <translation>%1 não é uma pasta: --game recebe a pasta que contém o jogo</translation>
+    </message>
+    <message>
+        <source>Show the window N times larger, N from 1 to 4 (1.5 too); Ctrl+plus and Ctrl+minus change it while playing, and the window remembers that choice.</source>
+        <translation>Mostra a janela N vezes maior, N de 1 a 4 (1.5 também); Ctrl+mais e Ctrl+menos a mudam durante o jogo, e a janela guarda essa escolha.</translation>
     </message>
 </context>
 <context>
