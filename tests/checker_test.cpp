@@ -1,6 +1,7 @@
 // The game checker: the bundled demo game checks clean; a game with one fault of
 // each kind gives exactly the expected lines; a folder that is no game is
-// unreadable; the command line prints the same report and exit status.
+// unreadable; the command line prints the same report and exit status, in the
+// language of the locale.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -30,6 +31,22 @@ Report runChecker(const std::filesystem::path& folder) {
   report.errors = err.str();
   return report;
 }
+
+// Runs "mirandel --check" under the locale's variables; standard output as
+// lines, standard error apart.
+Report runProgram(const std::string& locale, const std::string& arguments, const TempFolder& scratch) {
+  std::string command = locale + " " + MIRANDEL_BINARY + " --check " + arguments + " >" +
+                        (scratch.path() / "out.txt").string() + " 2>" + (scratch.path() / "err.txt").string();
+  int status = std::system(command.c_str());
+  Report report;
+  report.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  report.lines = scratch.readUtf8Lines("out.txt");
+  report.errors = scratch.read("err.txt");
+  return report;
+}
+
+const std::string kEnglish = "LANGUAGE= LC_ALL= LANG=C.UTF-8";
+const std::string kPortuguese = "LANGUAGE= LC_ALL= LANG=pt_BR.UTF-8";
 
 std::string joined(const std::vector<std::string>& lines) {
   std::string text;
@@ -186,14 +203,67 @@ TEST(GameChecker, AFolderThatIsNoGameCannotBeRead) {
 
 TEST(GameChecker, TheCommandLinePrintsTheReportAndItsStatus) {
   FaultyGame game;
-  std::string command = std::string(MIRANDEL_BINARY) + " --check --game " + game.folder.path().string() + " > " +
-                        (game.folder.path() / "report.txt").string() + " 2>&1";
-  int status = std::system(command.c_str());
-  ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), 1);
-  auto printed = game.folder.readUtf8Lines("report.txt");
-  EXPECT_EQ(joined(printed), joined(runChecker(game.folder.path()).lines));
-  std::string clean = std::string(MIRANDEL_BINARY) + " --check >/dev/null 2>&1";
-  status = std::system(clean.c_str());
-  EXPECT_EQ(WEXITSTATUS(status), 0) << "the bundled demo game";
+  TempFolder scratch;
+  auto printed = runProgram(kEnglish, "--game '" + game.folder.path().string() + "'", scratch);
+  EXPECT_EQ(printed.status, 1) << printed.errors;
+  EXPECT_EQ(joined(printed.lines), joined(runChecker(game.folder.path()).lines));
+  EXPECT_EQ(runProgram(kEnglish, "", scratch).status, 0) << "the bundled demo game";
+}
+
+// A small game with two errors (one quoting accented game text), a warning (on
+// a phrase holding "%2", which stays as the game wrote it) and a note; then the
+// same game without them.
+struct SmallGame {
+  SmallGame() {
+    writeGameFiles(folder);
+    for (const char* picture : {"U-bot1.bmp", "D-bot1.bmp"}) folder.writeBytes(picture, "picture");
+    folder.write("abertura.scx", "/ abertura\n");
+    folder.write("errocmd.scx", "/ não entendi\n");
+    folder.write("comandos.scx",
+                 "OLHAR %2 | abertura\n"
+                 "OLHAR %2 | abertura\n"  // 2 a phrase already on line 1
+                 "/XYZZY | abertura\n"    // 3 a hidden phrase
+                 "AÇÃO | ação\n"          // 4 no script of that name
+                 "PULAR | pulo\n");       // 5 nor of this one
+  }
+  void clean() const { folder.write("comandos.scx", "OLHAR | abertura\n"); }
+  std::string place() const { return "--game '" + folder.path().string() + "'"; }
+  TempFolder folder;
+};
+
+TEST(GameChecker, TheReportSpeaksTheLanguageOfTheLocale) {
+  SmallGame game;
+  TempFolder scratch;
+  auto portuguese = runProgram(kPortuguese, game.place(), scratch);
+  EXPECT_EQ(portuguese.status, 1) << portuguese.errors;
+  EXPECT_EQ(joined(portuguese.lines),
+            joined({
+                "comandos.scx:2: aviso: a frase \"OLHAR %2\" já está na linha 1; esta linha nunca é usada",
+                "comandos.scx:3: nota: a frase oculta \"/XYZZY\" só corresponde quando o jogador a digita com a "
+                "\"/\"; ela nunca é sugerida",
+                "comandos.scx:4: erro: não existe o script \"ação\"",
+                "comandos.scx:5: erro: não existe o script \"pulo\"",
+                "mirandel: 2 erros, 1 aviso, 1 nota",
+            }));
+  auto english = runProgram(kEnglish, game.place(), scratch);
+  EXPECT_EQ(english.status, 1) << english.errors;
+  EXPECT_EQ(joined(english.lines),
+            joined({
+                "comandos.scx:2: warning: the phrase \"OLHAR %2\" is already on line 1; this line is never used",
+                "comandos.scx:3: note: the hidden phrase \"/XYZZY\" matches only when the player types it with its "
+                "\"/\"; it is never suggested",
+                "comandos.scx:4: error: there is no script \"ação\"",
+                "comandos.scx:5: error: there is no script \"pulo\"",
+                "mirandel: 2 errors, 1 warning, 1 note",
+            }));
+
+  game.clean();
+  EXPECT_EQ(joined(runProgram(kPortuguese, game.place(), scratch).lines), "mirandel: nenhum achado\n");
+  EXPECT_EQ(joined(runProgram(kEnglish, game.place(), scratch).lines), "mirandel: no findings\n");
+
+  // A folder that is no game says so in the locale's language too.
+  auto noTable = runProgram(kPortuguese, "--game '" + scratch.path().string() + "'", scratch);
+  EXPECT_EQ(noTable.status, 2);
+  EXPECT_NE(noTable.errors.find(" não contém a tabela mirandel.ini; é uma pasta de jogo?"), std::string::npos)
+      << noTable.errors;
 }
