@@ -360,7 +360,7 @@ TEST_F(WindowExperienceTest, AScreenReaderFindsTheControlsByNameAndReadsTheGameT
   session->deliver({shell::PlayerInput::Kind::Start, {}});
   QAccessibleInterface* strip = QAccessible::queryAccessibleInterface(page().Msg);
   ASSERT_NE(strip, nullptr);
-  EXPECT_EQ(strip->text(QAccessible::Name), QStringLiteral("Texto do jogo"));
+  EXPECT_EQ(strip->text(QAccessible::Name), QStringLiteral("Game text"));
   ASSERT_NE(strip->textInterface(), nullptr);
   EXPECT_EQ(strip->textInterface()->text(0, strip->textInterface()->characterCount()),
             QString::fromUtf8("Bem-vindo à sala."));
@@ -368,15 +368,15 @@ TEST_F(WindowExperienceTest, AScreenReaderFindsTheControlsByNameAndReadsTheGameT
 
   QAccessibleInterface* box = QAccessible::queryAccessibleInterface(page().Input);
   EXPECT_EQ(box->role(), QAccessible::EditableText);
-  EXPECT_EQ(box->text(QAccessible::Name), QStringLiteral("Comando"));
+  EXPECT_EQ(box->text(QAccessible::Name), QStringLiteral("Command"));
   EXPECT_EQ(QAccessible::queryAccessibleInterface(page().Tela)->role(), QAccessible::Graphic);
   EXPECT_EQ(QAccessible::queryAccessibleInterface(page().MsgMd0)->text(QAccessible::Name),
-            QStringLiteral("Texto do jogo"));
+            QStringLiteral("Game text"));
 
   // The end button is a button a screen reader can press: it closes the game.
   QAccessibleInterface* end = QAccessible::queryAccessibleInterface(page().btFim);
   EXPECT_EQ(end->role(), QAccessible::Button);
-  EXPECT_EQ(end->text(QAccessible::Name), QStringLiteral("Encerrar"));
+  EXPECT_EQ(end->text(QAccessible::Name), QStringLiteral("End"));
   ASSERT_TRUE(end->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
   end->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
   EXPECT_TRUE(session->closed());

@@ -33,6 +33,7 @@ PT_BR = {
     "cannot read the events file %1": "não consigo ler o arquivo de eventos %1",
     "cannot write the dump into %1": "não consigo gravar o retrato em %1",
     "the game folder %1 does not exist": "a pasta de jogo %1 não existe",
+    "the bundled games folder was not found": "não encontrei a pasta dos jogos que acompanham o programa",
     "%1 is not a folder: --game takes the folder that holds the game":
         "%1 não é uma pasta: --game recebe a pasta que contém o jogo",
     "[error] %1": "[erro] %1",
@@ -294,6 +295,23 @@ PT_BR = {
     "mode-0 font style": "estilo da fonte do modo 0",
     "message style": "estilo das mensagens",
     "command box style": "estilo da caixa de comando",
+    # The window's names for screen readers and its tooltips.
+    "Game text": "Texto do jogo",
+    "Game page": "Página do jogo",
+    "Command": "Comando",
+    "Picture of the place": "Imagem do lugar",
+    "Game picture": "Imagem do jogo",
+    "Game frame": "Moldura do jogo",
+    "Function panel": "Painel de funções",
+    "End": "Encerrar",
+    "Closes the game, which stays saved": "Fecha o jogo, que fica salvo",
+    "Mirandel": "Mirandel",
+    "Press Enter or Space, or double-click, to start the game":
+        "Tecle Enter ou espaço, ou dê um duplo clique, para começar o jogo",
+    "Publisher's site": "Site do editor",
+    "About Quimera": "Sobre o Quimera",
+    "Other games": "Outros jogos",
+    "This game's page": "Página deste jogo",
 }
 
 

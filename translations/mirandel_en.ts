@@ -712,6 +712,10 @@ Without options it plays the bundled demo game in a window (in the terminal when
         <source>Show the window N times larger, N from 1 to 4 (1.5 too); Ctrl+plus and Ctrl+minus change it while playing, and the window remembers that choice.</source>
         <translation>Show the window N times larger, N from 1 to 4 (1.5 too); Ctrl+plus and Ctrl+minus change it while playing, and the window remembers that choice.</translation>
     </message>
+    <message>
+        <source>the bundled games folder was not found</source>
+        <translation>the bundled games folder was not found</translation>
+    </message>
 </context>
 <context>
     <name>Terminal</name>
@@ -854,6 +858,72 @@ Terminal commands:
   :ajuda                 this list (also :help or help)
   :sair                  ends and saves the game (so does the end of the input; also :quit)
 </translation>
+    </message>
+</context>
+<context>
+    <name>ui::GamePage</name>
+    <message>
+        <source>Game text</source>
+        <translation>Game text</translation>
+    </message>
+    <message>
+        <source>Game page</source>
+        <translation>Game page</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Command</translation>
+    </message>
+    <message>
+        <source>Picture of the place</source>
+        <translation>Picture of the place</translation>
+    </message>
+    <message>
+        <source>Game picture</source>
+        <translation>Game picture</translation>
+    </message>
+    <message>
+        <source>Game frame</source>
+        <translation>Game frame</translation>
+    </message>
+    <message>
+        <source>Function panel</source>
+        <translation>Function panel</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Closes the game, which stays saved</source>
+        <translation>Closes the game, which stays saved</translation>
+    </message>
+</context>
+<context>
+    <name>ui::OpeningPage</name>
+    <message>
+        <source>Mirandel</source>
+        <translation>Mirandel</translation>
+    </message>
+    <message>
+        <source>Press Enter or Space, or double-click, to start the game</source>
+        <translation>Press Enter or Space, or double-click, to start the game</translation>
+    </message>
+    <message>
+        <source>Publisher's site</source>
+        <translation>Publisher's site</translation>
+    </message>
+    <message>
+        <source>About Quimera</source>
+        <translation>About Quimera</translation>
+    </message>
+    <message>
+        <source>Other games</source>
+        <translation>Other games</translation>
+    </message>
+    <message>
+        <source>This game's page</source>
+        <translation>This game's page</translation>
     </message>
 </context>
 </TS>

@@ -712,6 +712,10 @@ Sem opções, joga o jogo de demonstração numa janela (no terminal quando não
         <source>Show the window N times larger, N from 1 to 4 (1.5 too); Ctrl+plus and Ctrl+minus change it while playing, and the window remembers that choice.</source>
         <translation>Mostra a janela N vezes maior, N de 1 a 4 (1.5 também); Ctrl+mais e Ctrl+menos a mudam durante o jogo, e a janela guarda essa escolha.</translation>
     </message>
+    <message>
+        <source>the bundled games folder was not found</source>
+        <translation>não encontrei a pasta dos jogos que acompanham o programa</translation>
+    </message>
 </context>
 <context>
     <name>Terminal</name>
@@ -854,6 +858,72 @@ Comandos do terminal:
   :ajuda                 esta lista (também :help ou help)
   :sair                  encerra e salva o jogo (o fim da entrada também; ou :quit)
 </translation>
+    </message>
+</context>
+<context>
+    <name>ui::GamePage</name>
+    <message>
+        <source>Game text</source>
+        <translation>Texto do jogo</translation>
+    </message>
+    <message>
+        <source>Game page</source>
+        <translation>Página do jogo</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Comando</translation>
+    </message>
+    <message>
+        <source>Picture of the place</source>
+        <translation>Imagem do lugar</translation>
+    </message>
+    <message>
+        <source>Game picture</source>
+        <translation>Imagem do jogo</translation>
+    </message>
+    <message>
+        <source>Game frame</source>
+        <translation>Moldura do jogo</translation>
+    </message>
+    <message>
+        <source>Function panel</source>
+        <translation>Painel de funções</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Encerrar</translation>
+    </message>
+    <message>
+        <source>Closes the game, which stays saved</source>
+        <translation>Fecha o jogo, que fica salvo</translation>
+    </message>
+</context>
+<context>
+    <name>ui::OpeningPage</name>
+    <message>
+        <source>Mirandel</source>
+        <translation>Mirandel</translation>
+    </message>
+    <message>
+        <source>Press Enter or Space, or double-click, to start the game</source>
+        <translation>Tecle Enter ou espaço, ou dê um duplo clique, para começar o jogo</translation>
+    </message>
+    <message>
+        <source>Publisher's site</source>
+        <translation>Site do editor</translation>
+    </message>
+    <message>
+        <source>About Quimera</source>
+        <translation>Sobre o Quimera</translation>
+    </message>
+    <message>
+        <source>Other games</source>
+        <translation>Outros jogos</translation>
+    </message>
+    <message>
+        <source>This game's page</source>
+        <translation>Página deste jogo</translation>
     </message>
 </context>
 </TS>

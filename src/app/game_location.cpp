@@ -174,7 +174,8 @@ std::filesystem::path bundledGamesFolder() {
   auto beside = std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
   for (auto candidate : {beside / "../share/mirandel/games", std::filesystem::path(MIRANDEL_GAMES_DIR)})
     if (std::filesystem::is_directory(candidate)) return std::filesystem::canonical(candidate);
-  throw std::runtime_error("the bundled games folder was not found");
+  throw std::runtime_error(
+      QCoreApplication::translate("Options", "the bundled games folder was not found").toStdString());
 }
 
 std::filesystem::path playFolder(const std::string& requested) {

@@ -162,15 +162,15 @@ GamePage::GamePage(const Publisher& publisher, QWidget* parent) : QWidget(parent
 // The names a screen reader says for the page's controls; the text controls
 // read out their own text and what is added to it.
 void GamePage::nameForScreenReaders() {
-  MsgMd0->setAccessibleName(tr("Texto do jogo"));
-  Msg->setAccessibleName(tr("Texto do jogo"));
-  WebB->setAccessibleName(tr("P\u00e1gina do jogo"));
-  Input->setAccessibleName(tr("Comando"));
-  describePicture(Tela, QAccessible::Graphic, tr("Imagem do lugar"));
-  describePicture(Tela3, QAccessible::Graphic, tr("Imagem do jogo"));
-  describePicture(Imp, QAccessible::Graphic, tr("Moldura do jogo"));
-  describePicture(TelCmd, QAccessible::Graphic, tr("Painel de fun\u00e7\u00f5es"));
-  describePicture(btFim, QAccessible::Button, tr("Encerrar"), tr("Fecha o jogo, que fica salvo"));
+  MsgMd0->setAccessibleName(tr("Game text"));
+  Msg->setAccessibleName(tr("Game text"));
+  WebB->setAccessibleName(tr("Game page"));
+  Input->setAccessibleName(tr("Command"));
+  describePicture(Tela, QAccessible::Graphic, tr("Picture of the place"));
+  describePicture(Tela3, QAccessible::Graphic, tr("Game picture"));
+  describePicture(Imp, QAccessible::Graphic, tr("Game frame"));
+  describePicture(TelCmd, QAccessible::Graphic, tr("Function panel"));
+  describePicture(btFim, QAccessible::Button, tr("End"), tr("Closes the game, which stays saved"));
 }
 
 bool GamePage::eventFilter(QObject* watched, QEvent* event) {

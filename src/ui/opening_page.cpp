@@ -16,7 +16,7 @@ OpeningPage::OpeningPage(const Publisher& publisher, QWidget* parent) : QWidget(
   TelAber->setObjectName("TelAber");
   connect(TelAber, &PictureWidget::doubleClicked, this, [this] { requestStart(); });
   describePicture(TelAber, QAccessible::Graphic, tr("Mirandel"),
-                  tr("Tecle Enter ou espa\u00e7o, ou d\u00ea um duplo clique, para come\u00e7ar o jogo"));
+                  tr("Press Enter or Space, or double-click, to start the game"));
 
   struct PublisherBadge {
     PictureWidget** widget;
@@ -28,10 +28,10 @@ OpeningPage::OpeningPage(const Publisher& publisher, QWidget* parent) : QWidget(
     bool link;
   };
   const PublisherBadge publisherBadges[] = {
-      {&Image1, "Image1", QStringLiteral("in\u00edcio"), tr("Site do editor"), qRgb(40, 110, 170), publisher.homePage(), true},
-      {&Image4, "Image4", QStringLiteral("Quimera"), tr("Sobre o Quimera"), qRgb(150, 60, 150), publisher.enginePage(), true},
-      {&Image3, "Image3", QStringLiteral("jogos"), tr("Outros jogos"), qRgb(40, 140, 80), publisher.gamesPage(), true},
-      {&Image5, "Image5", QStringLiteral("2023"), tr("P\u00e1gina deste jogo"), qRgb(180, 100, 30), publisher.gamePage(), true},
+      {&Image1, "Image1", QStringLiteral("in\u00edcio"), tr("Publisher's site"), qRgb(40, 110, 170), publisher.homePage(), true},
+      {&Image4, "Image4", QStringLiteral("Quimera"), tr("About Quimera"), qRgb(150, 60, 150), publisher.enginePage(), true},
+      {&Image3, "Image3", QStringLiteral("jogos"), tr("Other games"), qRgb(40, 140, 80), publisher.gamesPage(), true},
+      {&Image5, "Image5", QStringLiteral("2023"), tr("This game's page"), qRgb(180, 100, 30), publisher.gamePage(), true},
       {&Image2, "Image2", QStringLiteral("\u2605"), QString(), qRgb(90, 90, 110), QString(), false},
   };
   int x = 900 - 5 * 64 - 10;
