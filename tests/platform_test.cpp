@@ -58,3 +58,23 @@ TEST(HostSeams, AFrontEndChoosesTheSoundBackendAtRunTime) {
   host.sound().playEffect("clk3.wav", platform::EffectMode::Once);
   EXPECT_EQ(backend->effects, 2);
 }
+
+TEST(HostSeams, TheRecordKeepsTheMostRecentRequestsHoweverLongThePlay) {
+  // A game failing in a loop for hours: the record holds the latest requests,
+  // in order and without gaps, and never more than twice the number kept.
+  platform::HeadlessHost host;
+  const int total = 5 * static_cast<int>(platform::kRecentLinesKept) + 123;
+  for (int i = 0; i < total; ++i) {
+    host.errorBox("erro " + std::to_string(i));
+    host.sound().playEffect(std::to_string(i) + ".wav", platform::EffectMode::Once);
+    host.openWebPage("http://exemplo.net/" + std::to_string(i));
+  }
+  for (const auto* lines : {&host.requests().errors, &host.requests().sounds, &host.requests().opened}) {
+    ASSERT_GE(lines->size(), platform::kRecentLinesKept);
+    ASSERT_LT(lines->size(), 2 * platform::kRecentLinesKept);
+    const int first = total - static_cast<int>(lines->size());
+    for (size_t i = 0; i < lines->size(); i += 997)
+      EXPECT_NE((*lines)[i].find(std::to_string(first + static_cast<int>(i))), std::string::npos) << (*lines)[i];
+    EXPECT_NE(lines->back().find(std::to_string(total - 1)), std::string::npos);
+  }
+}

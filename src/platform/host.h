@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/http.h"
+#include "platform/recent_lines.h"
 #include "platform/sound.h"
 #include "platform/sound_device.h"
 
@@ -24,14 +25,15 @@ enum class TextSink { MsgMd0, Msg, WebTxt, Memo3, TelMod3, Picture, TextBox, Mus
 
 // What a host was asked to show or play, in order: the dump writes it out.
 struct HostRecord {
-  std::vector<std::string> errors;  // every error box message
-  std::vector<std::string> sounds;  // every effect and music request
-  std::vector<std::string> opened;  // every web address or program opened
+  // The most recent of each (see recent_lines.h).
+  std::vector<std::string> errors;  // error box messages
+  std::vector<std::string> sounds;  // effect and music requests
+  std::vector<std::string> opened;  // web addresses and programs opened
 
   void program(const std::string& program, const std::vector<std::string>& arguments) {
     std::string line = program;
     for (const auto& argument : arguments) line += " " + argument;
-    opened.push_back(line);
+    addRecentLine(opened, std::move(line));
   }
 };
 

@@ -28,8 +28,8 @@ class RecordingHost : public Host {
 
  protected:
   // Each host calls these before doing what it does with the request.
-  void recordError(const std::string& message) { record.errors.push_back(message); }
-  void recordOpened(const std::string& address) { record.opened.push_back(address); }
+  void recordError(const std::string& message) { addRecentLine(record.errors, message); }
+  void recordOpened(const std::string& address) { addRecentLine(record.opened, address); }
   void recordProgram(const std::string& program, const std::vector<std::string>& arguments) {
     record.program(program, arguments);
   }
