@@ -9,7 +9,6 @@
 #include <QImage>
 
 #include <algorithm>
-#include <cstdlib>
 #include <fstream>
 #include <set>
 
@@ -45,17 +44,9 @@ struct DemoGameTest : ::testing::Test {
   }
   // Plays the events and dumps into the named folder; returns the exit code.
   int play(const std::string& events, const std::string& dump) {
-    game.writeBytes("events.txt", events);
-    std::string command = std::string(MIRANDEL_BINARY) + " --game " + game.path().string() + " --events " +
-                          (game.path() / "events.txt").string() + " --dump " + (game.path() / dump).string() +
-                          " 2>" + (game.path() / "stderr.txt").string();
-    return WEXITSTATUS(std::system(command.c_str()));
+    return playEvents(game, events, "--dump " + (game.path() / dump).string());
   }
-  std::string state(const std::string& dump, const std::string& name) {
-    for (const auto& line : game.readUtf8Lines(dump + "/state.txt"))
-      if (line.rfind(name + "=", 0) == 0) return line.substr(name.size() + 1);
-    return "<absent>";
-  }
+  std::string state(const std::string& dump, const std::string& name) { return dumpedState(game, dump, name); }
   std::string errors(const std::string& dump) { return game.read(dump + "/errors.txt"); }
 
   // The places of the map and where their pieces lie on it.

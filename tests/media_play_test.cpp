@@ -35,21 +35,14 @@ struct MediaPlayTest : ::testing::Test {
     synth::writeWav(game.path() / "porta.wav", tone(2205));
   }
   int run(const std::string& command) { return WEXITSTATUS(std::system(command.c_str())); }
-  std::string state(const std::string& dump, const std::string& name) {
-    for (const auto& line : game.readUtf8Lines(dump + "/state.txt"))
-      if (line.rfind(name + "=", 0) == 0) return line.substr(name.size() + 1);
-    return "<absent>";
-  }
+  std::string state(const std::string& dump, const std::string& name) { return dumpedState(game, dump, name); }
   TempFolder game;
 };
 
 }  // namespace
 
 TEST_F(MediaPlayTest, ScriptedPlayDumpsTheSoundsAndTheRainFrame) {
-  game.writeBytes("events.txt", "start\nrun chuva\nwait 400\ndump " + (game.path() / "d").string() + "\n");
-  ASSERT_EQ(run(std::string(MIRANDEL_BINARY) + " --game " + game.path().string() + " --events " +
-                (game.path() / "events.txt").string() + " 2>" + (game.path() / "stderr.txt").string()),
-            0)
+  ASSERT_EQ(playEvents(game, "start\nrun chuva\nwait 400\ndump " + (game.path() / "d").string() + "\n"), 0)
       << game.read("stderr.txt");
   // Without the title theme the player says so and goes on.
   auto errors = game.readUtf8Lines("d/errors.txt");

@@ -17,12 +17,6 @@ using namespace testing_support;
 
 namespace {
 
-std::string readState(const TempFolder& folder, const std::string& dump, const std::string& name) {
-  for (const auto& line : folder.readUtf8Lines(dump + "/state.txt"))
-    if (line.rfind(name + "=", 0) == 0) return line.substr(name.size() + 1);
-  return "<absent>";
-}
-
 std::vector<std::string> words(const std::string& line) {
   std::istringstream in(line);
   std::vector<std::string> all;
@@ -51,18 +45,15 @@ TEST(OnlinePlay, TheDemoGamePlaysANewerScriptAndUpdatesItselfThroughOurUpdater) 
   server.serve("/mrd2023/mirandel.zpp", game.read("pacote.zip"));
   std::filesystem::remove(game.path() / "pacote.zip");
 
-  const std::string events = (game.path() / "events.txt").string();
-  game.writeBytes("events.txt", "start\nclick down btAtual\nclick down btDEG\n");
   const std::string dump = (game.path() / "fim").string();
-  std::string command = std::string(MIRANDEL_BINARY) + " --game " + game.path().string() + " --server " +
-                        server.url() + " --events " + events + " --dump " + dump + " 2>" +
-                        (game.path() / "stderr.txt").string();
-  ASSERT_EQ(WEXITSTATUS(std::system(command.c_str())), 0) << game.read("stderr.txt");
+  ASSERT_EQ(playEvents(game, "start\nclick down btAtual\nclick down btDEG\n", "--server " + server.url() + " --dump " + dump),
+            0)
+      << game.read("stderr.txt");
 
   // The newer opening script came from the server and ran.
   EXPECT_EQ(game.readUtf8Lines("fim/msgmd0.txt").at(0), "Nova abertura do servidor.");
   EXPECT_EQ(game.read("abertura.scx"), "modo= 0\r\nmsg= Nova abertura do servidor.\r\n");
-  EXPECT_EQ(readState(game, "fim", "lbAviso"), "Download completo!");
+  EXPECT_EQ(dumpedState(game, "fim", "lbAviso"), "Download completo!");
   EXPECT_TRUE(game.exists("mirandel.zpp"));
   EXPECT_FALSE(game.exists("novidade.scx"));
 
@@ -115,10 +106,7 @@ TEST(OnlinePlay, TheTerminalShowsTheDownloadPageAndABulkDownloadLineByLine) {
 TEST(OnlinePlay, AnEventsFileNamesOnlyControlsOfTheDownloadPage) {
   TempFolder game;
   game.writeBytes("mirandel.ini", "");
-  game.writeBytes("events.txt", "click down TicLine\nclick down Nada\n");
-  std::string command = std::string(MIRANDEL_BINARY) + " --game " + game.path().string() + " --events " +
-                        (game.path() / "events.txt").string() + " 2>" + (game.path() / "stderr.txt").string();
-  EXPECT_EQ(WEXITSTATUS(std::system(command.c_str())), 1);
+  EXPECT_EQ(playEvents(game, "click down TicLine\nclick down Nada\n"), 1);
   EXPECT_NE(game.read("stderr.txt").find("line 2: click down needs a control"), std::string::npos)
       << game.read("stderr.txt");
 }

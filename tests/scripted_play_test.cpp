@@ -11,37 +11,19 @@
 
 using namespace testing_support;
 
-namespace {
-
-int runPlayer(const TempFolder& game, const std::string& events, const std::string& extra = "") {
-  game.writeBytes("events.txt", events);
-  std::string command = std::string(MIRANDEL_BINARY) + " --game " + game.path().string() + " --events " +
-                        (game.path() / "events.txt").string() + " " + extra + " 2>" +
-                        (game.path() / "stderr.txt").string();
-  return WEXITSTATUS(std::system(command.c_str()));
-}
-
-std::string readState(const TempFolder& folder, const std::string& dump, const std::string& name) {
-  for (const auto& line : folder.readUtf8Lines(dump + "/state.txt"))
-    if (line.rfind(name + "=", 0) == 0) return line.substr(name.size() + 1);
-  return "<absent>";
-}
-
-}  // namespace
-
 TEST(ScriptedPlay, RunsScriptsDumpsStateAndSavesAtTheEnd) {
   TempFolder game;
   writeGameFiles(game, {"a", "b", "c", "d"});
   game.write("sala.scx", "modo= 1\nsetpos= sala\nmsg= Você está na sala.\nparam= 3,prm\n");
   game.write("erro.scx", "getvar= nada,Posic\n");
   std::string dump = (game.path() / "fim").string();
-  int code = runPlayer(game,
+  int code = playEvents(game,
                        "# a comment\n\nstart\nrun sala&Prm=7\nwait 500\ndump " + (game.path() / "meio").string() +
                            "\nrun erro\n",
                        "--dump " + dump + " --trace " + (game.path() / "trace.txt").string());
   ASSERT_EQ(code, 0) << game.read("stderr.txt");
-  EXPECT_EQ(readState(game, "meio", "Posic"), "sala");
-  EXPECT_EQ(readState(game, "meio", "Prm"), "7");
+  EXPECT_EQ(dumpedState(game, "meio", "Posic"), "sala");
+  EXPECT_EQ(dumpedState(game, "meio", "Prm"), "7");
   EXPECT_EQ(game.readUtf8Lines("meio/msg.txt"), std::vector<std::string>{"Você está na sala."});
   // The folder has no title theme: the player says so at start-up and goes on.
   EXPECT_EQ(game.readUtf8Lines("meio/errors.txt"), std::vector<std::string>{"Não encontrei a música mirandel.mp3"});
@@ -61,14 +43,14 @@ TEST(ScriptedPlay, RunsScriptsDumpsStateAndSavesAtTheEnd) {
 TEST(ScriptedPlay, BadEventsAndMissingTablesStopWithAMessage) {
   TempFolder game;
   game.writeBytes("mirandel.ini", "");
-  EXPECT_EQ(runPlayer(game, "voar alto\n"), 1);
+  EXPECT_EQ(playEvents(game, "voar alto\n"), 1);
   EXPECT_NE(game.read("stderr.txt").find("line 1: unknown event"), std::string::npos);
-  EXPECT_EQ(runPlayer(game, "click tel 1 2\nwheel md3 5 5\n"), 1);  // a wheel turn needs its delta
+  EXPECT_EQ(playEvents(game, "click tel 1 2\nwheel md3 5 5\n"), 1);  // a wheel turn needs its delta
   EXPECT_NE(game.read("stderr.txt").find("line 2: wheel needs"), std::string::npos);
-  EXPECT_EQ(runPlayer(game, "drag pan 1 2 3\n"), 1);
+  EXPECT_EQ(playEvents(game, "drag pan 1 2 3\n"), 1);
   EXPECT_NE(game.read("stderr.txt").find("line 1: drag needs"), std::string::npos);
   std::filesystem::remove(game.path() / "mirandel.ini");
-  EXPECT_EQ(runPlayer(game, "run sala\n"), 1);
+  EXPECT_EQ(playEvents(game, "run sala\n"), 1);
   EXPECT_NE(game.read("stderr.txt").find("mirandel.ini"), std::string::npos);
 }
 
@@ -84,7 +66,7 @@ TEST(ScriptedPlay, PointerEventsClickHotSpotsAndTheDumpShowsThem) {
                            "lnktel= Olá,alvo,10,10");
   game.write("alvo.scx", "setpos= alvo");
   const std::string d = game.path().string();
-  int code = runPlayer(game, "run painel\nmove fnc 10 10\npress fnc 10 10\ndump " + d + "/apertado\n"
+  int code = playEvents(game, "run painel\nmove fnc 10 10\npress fnc 10 10\ndump " + d + "/apertado\n"
                              "release fnc 10 10\ndump " + d + "/solto\nwheel md3 5 5 -120\n"
                              "drag pan 300 300 320 290\ndump " + d + "/arrastado\nclick map 1 1\n");
   EXPECT_EQ(code, 0) << game.read("stderr.txt");  // a click on a map page not on show does nothing
@@ -93,17 +75,17 @@ TEST(ScriptedPlay, PointerEventsClickHotSpotsAndTheDumpShowsThem) {
   EXPECT_EQ(spots[0].substr(0, 2), "0\t");
   EXPECT_EQ(spots[0].substr(spots[0].find("alvo")), "alvo\tOlá\t\t");
   EXPECT_EQ(spots[1], "20\t5\t5\t20\t20\t3\talvo\tnormal.bmp\tapertado.bmp\tclique.wav");
-  EXPECT_EQ(readState(game, "apertado", "hoveredSlot"), "20");
-  EXPECT_EQ(readState(game, "apertado", "cursor"), "3");
-  EXPECT_EQ(readState(game, "apertado", "cursorShape"), "rightArrow");
+  EXPECT_EQ(dumpedState(game, "apertado", "hoveredSlot"), "20");
+  EXPECT_EQ(dumpedState(game, "apertado", "cursor"), "3");
+  EXPECT_EQ(dumpedState(game, "apertado", "cursorShape"), "rightArrow");
   QImage shown(QString::fromStdString(d + "/apertado/telcmd.png"));
   EXPECT_EQ(shown.pixel(10, 10) & 0xFFFFFF, 0x0000FFu);
   EXPECT_EQ(game.readUtf8Lines("apertado/sounds.txt").back(), "effect clique.wav");
-  EXPECT_EQ(readState(game, "solto", "Posic"), "alvo");
+  EXPECT_EQ(dumpedState(game, "solto", "Posic"), "alvo");
   EXPECT_EQ(game.read("solto/hotspots.txt"), "");  // the run cleared them
   // Dragged by its skin, the window moved by the pointer's way.
   auto at = [&](const std::string& dump) {
-    std::string position = readState(game, dump, "windowPosition");
+    std::string position = dumpedState(game, dump, "windowPosition");
     return std::pair{std::stoi(position), std::stoi(position.substr(position.find(',') + 1))};
   };
   EXPECT_EQ(at("arrastado").first - at("solto").first, 20);

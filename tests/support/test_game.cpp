@@ -2,7 +2,9 @@
 #include "support/test_game.h"
 
 #include <atomic>
+#include <cstdlib>
 #include <fstream>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "base/cp1252.h"
@@ -46,6 +48,20 @@ void writeGameFiles(const TempFolder& folder, const std::vector<std::string>& re
   folder.writeBytes("mirandel.rgs", base::joinLines(values));
   folder.writeBytes("mirandel.obz", "");
   folder.writeBytes("mirandel.obx", "");
+}
+
+int playEvents(const TempFolder& game, const std::string& events, const std::string& options) {
+  game.writeBytes("events.txt", events);
+  const std::string command = std::string(MIRANDEL_BINARY) + " --game " + game.path().string() + " --events " +
+                              (game.path() / "events.txt").string() + " " + options + " 2>" +
+                              (game.path() / "stderr.txt").string();
+  return WEXITSTATUS(std::system(command.c_str()));
+}
+
+std::string dumpedState(const TempFolder& game, const std::string& dump, const std::string& name) {
+  for (const auto& line : game.readUtf8Lines(dump + "/state.txt"))
+    if (line.rfind(name + "=", 0) == 0) return line.substr(name.size() + 1);
+  return "<absent>";
 }
 
 std::string TempFolder::read(const std::string& name) const {

@@ -35,6 +35,14 @@ class TempFolder {
 void writeGameFiles(const TempFolder& folder, const std::vector<std::string>& registers = {},
                     const std::vector<std::string>& table = {});
 
+// Plays the events on the game folder with the player program (the events go into
+// "events.txt", the player's errors into "stderr.txt"), with any further options
+// written as on a command line; returns its exit status.
+int playEvents(const TempFolder& game, const std::string& events, const std::string& options = "");
+// A value a dump's "state.txt" holds (dump: the dump's folder inside the game
+// folder), or "<absent>".
+std::string dumpedState(const TempFolder& game, const std::string& dump, const std::string& name);
+
 // A game on a temporary folder holding an empty table file (the built-in rows).
 struct TestGame {
   explicit TestGame(bool startNow = true);
