@@ -37,6 +37,36 @@ PT_BR = {
     "%1 is not a folder: --game takes the folder that holds the game":
         "%1 não é uma pasta: --game recebe a pasta que contém o jogo",
     "[error] %1": "[erro] %1",
+    "[nothing to undo]": "[nada para desfazer]",
+    "[nothing to redo]": "[nada para refazer]",
+    "[undone: the game is as it was before your last turn]": "[desfeito: o jogo está como antes da sua última jogada]",
+    "[redone]": "[refeito]",
+    "Save the game": "Salvar o jogo",
+    "Name of the saved game:": "Nome do jogo salvo:",
+    "Saved games": "Jogos salvos",
+    "Restore": "Restaurar",
+    "Delete": "Apagar",
+    "Give the slot a name: %1 NAME (:jogos lists the saved games)": "Dê um nome ao jogo salvo: %1 NOME (:jogos lista os jogos salvos)",
+    "No saved game yet (:salvar NAME saves one).": "Ainda não há jogo salvo (:salvar NOME salva um).",
+    "(:carregar NAME restores one)": "(:carregar NOME restaura um)",
+    "Saved as \"%1\".": "Salvo como \"%1\".",
+    "Restored \"%1\".": "Restaurado \"%1\".",
+    "There is no game in play to save or restore yet.": "Ainda não há jogo em andamento para salvar ou restaurar.",
+    "A save slot needs a name.": "Um jogo salvo precisa de um nome.",
+    "There is no saved game named \"%1\".": "Não há jogo salvo com o nome \"%1\".",
+    "The saved game \"%1\" is damaged (%2): nothing was changed.": "O jogo salvo \"%1\" está danificado (%2): nada foi mudado.",
+    "Could not save \"%1\": %2 could not be written.": "Não consegui salvar \"%1\": não consegui gravar %2.",
+    "Could not restore \"%1\": %2 could not be written; nothing was changed.":
+        "Não consegui restaurar \"%1\": não consegui gravar %2; nada foi mudado.",
+    "Could not restore \"%1\" (%2): the game is as it was.": "Não consegui restaurar \"%1\" (%2): o jogo está como estava.",
+    "Transcript": "Transcrição",
+    "Find (Enter: next)": "Procurar (Enter: próximo)",
+    "Find": "Procurar",
+    "This session keeps no transcript file.": "Esta sessão não guarda arquivo de transcrição.",
+    "The transcript is in %1": "A transcrição está em %1",
+    "cannot keep the transcript in %1": "não consigo guardar a transcrição em %1",
+    "Keep this session's transcript (the game's text and your commands) in FILE.":
+        "Guarda a transcrição desta sessão (o texto do jogo e seus comandos) em FILE.",
     "This game has not shown a map yet.": "Este jogo ainda não mostrou um mapa.",
     "Could not write the map into %1": "Não consegui gravar o mapa em %1",
     "Map written into: %1": "Mapa gravado em: %1",
@@ -78,6 +108,10 @@ PT_BR = {
     "  :mapa                  writes the game's map into a PNG file and says where\n"
     "  :baixar                the download page (on-line game, updates)\n"
     "  :baixar CONTROL        clicks one of its controls (TicLine, btAtual, btDEG, btDWNtudo...)\n"
+    "  :desfazer              undoes your last turn (also :undo); :refazer redoes it (also :redo)\n"
+    "  :salvar NAME           saves the game in a slot of that name; :carregar NAME restores it\n"
+    "  :jogos                 the saved games\n"
+    "  :transcricao           where the transcript of your game is kept (also :transcript)\n"
     "  :ajuda                 this list (also :help or help)\n"
     "  :sair                  ends and saves the game (so does the end of the input; also :quit)\n":
         "Comandos do jogo: digite a frase e tecle Enter (por exemplo: norte, pegue a chave).\n"
@@ -96,6 +130,10 @@ PT_BR = {
         "  :mapa                  grava o mapa do jogo num arquivo PNG e mostra onde\n"
         "  :baixar                a página de download (jogo online, atualizações)\n"
         "  :baixar CONTROLE       clica num controle dela (TicLine, btAtual, btDEG, btDWNtudo...)\n"
+        "  :desfazer              desfaz sua última jogada (também :undo); :refazer a refaz (também :redo)\n"
+        "  :salvar NOME           salva o jogo com esse nome; :carregar NOME o restaura\n"
+        "  :jogos                 os jogos salvos\n"
+        "  :transcricao           onde fica a transcrição do seu jogo (também :transcript)\n"
         "  :ajuda                 esta lista (também :help ou help)\n"
         "  :sair                  encerra e salva o jogo (o fim da entrada também; ou :quit)\n",
     # The game checker's report (mirandel --check).

@@ -30,6 +30,17 @@ bool parseLine(const std::string& line, Event& event, std::string& error) {
   if (word == "type") return input(Kind::Type);
   if (word == "run") return input(Kind::Run);
   if (word == "link") return input(Kind::Link);
+  if (word == "undo") return input(Kind::Undo);
+  if (word == "redo") return input(Kind::Redo);
+  if (word == "save" || word == "load") {
+    if (rest.empty()) {
+      error = word + " needs the name of a slot";
+      return false;
+    }
+    input(word == "save" ? Kind::SaveSlot : Kind::LoadSlot);
+    event.input.text = rest;  // slot names stay UTF-8
+    return true;
+  }
   if (word == "key") {
     static const char* keys[] = {"F1", "F2", "F3", "F4", "Up", "Down", "Left", "Right", "Enter"};
     for (const char* key : keys)

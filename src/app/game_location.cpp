@@ -170,6 +170,22 @@ std::filesystem::path userDataFolder() {
   return std::filesystem::temp_directory_path() / "mirandel";
 }
 
+std::string folderKey(const std::filesystem::path& folder) {
+  std::error_code error;
+  auto canonical = std::filesystem::weakly_canonical(folder, error);
+  return copyName(error ? folder : canonical);
+}
+
+std::filesystem::path transcriptFile(const std::string& asked, const std::filesystem::path& folder, bool scripted) {
+  if (!asked.empty()) return asked;
+  if (scripted) return {};
+  return userDataFolder() / "transcripts" / (folderKey(folder) + ".txt");
+}
+
+std::filesystem::path slotsFolder(const std::filesystem::path& folder) {
+  return userDataFolder() / "saves" / folderKey(folder);
+}
+
 std::filesystem::path bundledGamesFolder() {
   auto beside = std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
   for (auto candidate : {beside / "../share/mirandel/games", std::filesystem::path(MIRANDEL_GAMES_DIR)})

@@ -11,6 +11,19 @@ namespace app {
 // what the terminal writes for the user to open (the map picture).
 std::filesystem::path userDataFolder();
 
+// A name for the game folder that no other folder shares: its own name and a
+// short hash of its canonical path (the per-user copies and transcripts use it).
+std::string folderKey(const std::filesystem::path& folder);
+
+// Where the game played in the folder keeps its transcript: the file asked for,
+// or the game's own in the user's data folder; in scripted play only the file
+// asked for.
+std::filesystem::path transcriptFile(const std::string& asked, const std::filesystem::path& folder, bool scripted);
+
+// Where the named save slots of the game played in the folder are kept, in the
+// user's data folder.
+std::filesystem::path slotsFolder(const std::filesystem::path& folder);
+
 // The bundled games folder (beside the source tree or the installed program).
 std::filesystem::path bundledGamesFolder();
 

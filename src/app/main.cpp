@@ -40,6 +40,8 @@ terminal::TerminalOptions terminalOptions(const app::Options& options, const std
   terminal.start.exeBaseName = options.exeBaseName;
   app::setOnlineOptions(options, terminal.start);
   terminal.traceFile = options.traceFile;
+  terminal.transcriptFile = app::transcriptFile(options.transcriptFile, folder, false);
+  terminal.slotsFolder = app::slotsFolder(folder);
   terminal.userFolder = app::userDataFolder();
   terminal.mute = options.mute;
   return terminal;

@@ -29,13 +29,14 @@ std::optional<Options> parseOptions() {
   QCommandLineOption events("events", translate("Options", "Scripted play: read events from FILE, no window needed."), "FILE");
   QCommandLineOption dump("dump", translate("Options", "After the last event, write a snapshot into DIR."), "DIR");
   QCommandLineOption trace("trace", translate("Options", "Write every statement trace line to FILE."), "FILE");
+  QCommandLineOption transcript("transcript", translate("Options", "Keep this session's transcript (the game's text and your commands) in FILE."), "FILE");
   QCommandLineOption check("check", translate("Options", "Check the game for faults without running it (exit 0 clean, 1 findings, 2 unreadable)."));
   QCommandLineOption mute("mute", translate("Options", "Play without sound (in the window Ctrl+M turns it on and off)."));
   QCommandLineOption scale("scale",
                            translate("Options", "Show the window N times larger, N from 1 to 4 (1.5 too); Ctrl+plus and "
                                                 "Ctrl+minus change it while playing, and the window remembers that choice."),
                            "N");
-  parser.addOptions({game, name, server, publisher, text, events, dump, trace, check, mute, scale});
+  parser.addOptions({game, name, server, publisher, text, events, dump, trace, transcript, check, mute, scale});
   // A mistake is reported here, pointing to --help; process() then handles
   // --help, --help-all and --version.
   if (!parser.parse(QCoreApplication::arguments())) {
@@ -59,6 +60,7 @@ std::optional<Options> parseOptions() {
   options.eventsFile = parser.value(events).toStdString();
   options.dumpFolder = parser.value(dump).toStdString();
   options.traceFile = parser.value(trace).toStdString();
+  options.transcriptFile = parser.value(transcript).toStdString();
   options.check = parser.isSet(check);
   if (parser.isSet(scale)) {
     auto factor = ui::readScale(parser.value(scale));

@@ -16,6 +16,7 @@ struct Options {
   std::string eventsFile;   // scripted play
   std::string dumpFolder;   // snapshot after the last event
   std::string traceFile;    // every statement trace line
+  std::string transcriptFile;  // the session's text and commands; empty: the game's own transcript
   bool check = false;       // check the game, run nothing
 };
 

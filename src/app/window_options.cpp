@@ -3,6 +3,7 @@
 
 #include <QStandardPaths>
 
+#include "app/game_location.h"
 #include "app/online_options.h"
 
 namespace app {
@@ -23,6 +24,8 @@ ui::WindowOptions windowOptions(const Options& options, const std::filesystem::p
   if (!scripted)
     window.settingsFile = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + QStringLiteral("/window.ini");
   window.traceFile = options.traceFile;
+  window.transcriptFile = transcriptFile(options.transcriptFile, folder, scripted);
+  window.slotsFolder = slotsFolder(folder);
   return window;
 }
 

@@ -21,7 +21,7 @@ void HeadlessHost::advance(int milliseconds) {
   clock_ = end;
 }
 
-void HeadlessHost::textProduced(TextSink sink, const std::string& text) {
+void HeadlessHost::showText(TextSink sink, const std::string& text) {
   if (onText) onText(sink, text);
 }
 

@@ -15,7 +15,6 @@ class HeadlessHost : public RecordingHost {
   void sleep(int milliseconds) override;
   int64_t now() const override { return clock_; }
   void repaint() override {}
-  void textProduced(TextSink sink, const std::string& text) override;
 
   void errorBox(const std::string& message) override;
   void openWebPage(const std::string& address) override;
@@ -39,6 +38,9 @@ class HeadlessHost : public RecordingHost {
   std::function<void(const std::string& message)> onError;
   // Called by processEvents: lets a driver deliver queued input.
   std::function<void()> onProcessEvents;
+
+ protected:
+  void showText(TextSink sink, const std::string& text) override;
 
  private:
   int64_t clock_ = 0;

@@ -50,8 +50,13 @@ class Host {
 
   // The screen model changed and should be shown now (typewriter, page loads).
   virtual void repaint() = 0;
-  // A text sink received text: the terminal prints it as it comes.
-  virtual void textProduced(TextSink sink, const std::string& text) = 0;
+  // A text sink received text: the terminal prints it as it comes, and the
+  // observer (the transcript, when one is kept) hears it first.
+  void textProduced(TextSink sink, const std::string& text) {
+    if (textObserver) textObserver(sink, text);
+    showText(sink, text);
+  }
+  std::function<void(TextSink sink, const std::string& text)> textObserver;
 
   // The application's error box; the player goes on afterwards.
   virtual void errorBox(const std::string& message) = 0;
@@ -86,6 +91,10 @@ class Host {
 
   // End the application (the shut-down sequence follows).
   virtual void quit() = 0;
+
+ protected:
+  // What this host does with a text a sink received.
+  virtual void showText(TextSink sink, const std::string& text) = 0;
 
  private:
   NullSoundDevice silence_{[this] { return now(); }};

@@ -27,6 +27,8 @@ struct RunnerState {
   // the bound at which it is stopped (kMaxStepsPerRun; tests lower it).
   long long stepsThisRun = 0;
   long long maxStepsPerRun = kMaxStepsPerRun;
+  // Runs started since the program began: tells whether an input started one.
+  long long runsStarted = 0;
 };
 
 }  // namespace script

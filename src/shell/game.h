@@ -25,18 +25,13 @@
 
 namespace shell {
 
-struct Game {
-  explicit Game(platform::Host& host);
-  ~Game();
-  Game(const Game&) = delete;
-  Game& operator=(const Game&) = delete;
-
-  platform::Host& host;
-
+// GameState: everything a game is at one moment, as plain values. It can be
+// copied (a snapshot for undo) and assigned back; pictures are shared between
+// copies until one of them changes, so a snapshot costs little more than its text.
+struct GameState {
   // Shell and configuration.
   Folders folders;
   DefinitionsTable Defs;
-  DebugLog debug;
 
   // Script engine.
   script::RunnerState runner;
@@ -45,7 +40,6 @@ struct Game {
   std::string IniScp = "start";
   std::string RetScp = "start";
   std::string commandsScript = "comandos";
-  script::Dispatch dispatch;
 
   // World model and presentation.
   world::WorldState world;
@@ -56,16 +50,34 @@ struct Game {
   view::HotSpots hotSpots;
   view::PointerState pointer;
 
-  // Media: music, effects, rain; the sound player serves the host's sound
-  // requests while the game exists.
+  // Media: music, effects, rain.
   media::MediaState media;
-  std::unique_ptr<platform::SoundOut> soundPlayer;
 
   // Player input: the typed-command parser's memory.
   input::ParserState parser;
 
   // On-line content: the server's file list, request headers, the "Down" page.
   online::OnlineState online;
+
+  // The program's random generator, seeded from the clock at start-up.
+  std::mt19937 random;
+};
+
+// Game: the state and what cannot be copied with it: the host, the dispatch
+// table, the debug log's file, the sound player and the hooks of the front ends.
+struct Game : GameState {
+  explicit Game(platform::Host& host);
+  ~Game();
+  Game(const Game&) = delete;
+  Game& operator=(const Game&) = delete;
+
+  platform::Host& host;
+  DebugLog debug;
+  script::Dispatch dispatch;
+
+  // The sound player serves the host's sound requests while the game exists.
+  std::unique_ptr<platform::SoundOut> soundPlayer;
+
   // Fetches a fresh copy of a content file from the server when one is due (set
   // at start-up by the on-line subsystem, which the readers below it cannot call).
   std::function<bool(const std::string& name)> resolveContentFile;
@@ -74,9 +86,6 @@ struct Game {
   void refreshBeforeReading(const std::string& name) {
     if (Defs.isOn(row::OnlineGame) && resolveContentFile) resolveContentFile(name);
   }
-
-  // The program's random generator, seeded from the clock at start-up.
-  std::mt19937 random;
 
   // The game position carried by table rows 6-10: initial script, current
   // script, return script, current object and location.
@@ -89,6 +98,9 @@ struct Game {
   void trace(const std::string& line) {
     if (traceHook) traceHook(line);
   }
+
+  GameState& state() { return *this; }
+  const GameState& state() const { return *this; }
 };
 
 }  // namespace shell

@@ -1,6 +1,7 @@
 // The input queue.
 #include "shell/input_queue.h"
 
+#include "shell/state_restore.h"
 #include "shell/turn.h"
 
 namespace shell {
@@ -28,6 +29,73 @@ void InputQueue::post(PlayerInput input) {
 
 void InputQueue::handle(const PlayerInput& input) {
   using Kind = PlayerInput::Kind;
+  if (onInput) onInput(game_, input);
+  switch (input.kind) {
+    case Kind::Undo:
+    case Kind::Redo:
+      recordPendingPress();
+      moveThroughHistory(input.kind == Kind::Undo);
+      return;
+    case Kind::SaveSlot:
+    case Kind::LoadSlot:
+      recordPendingPress();
+      useSlot(input);
+      return;
+    case Kind::Move:
+    case Kind::Quit: dispatch(input); return;
+    default: handleTurn(input);
+  }
+}
+
+// An input that may start a run: the state before it is kept for undo when it did.
+void InputQueue::handleTurn(const PlayerInput& input) {
+  using Kind = PlayerInput::Kind;
+  if (input.kind != Kind::Release) recordPendingPress();
+  const bool pressed = beforePress_.has_value();
+  GameState before = pressed ? std::move(*beforePress_) : settled_ ? std::move(*settled_) : GameState(game_.state());
+  bool ran = pressed && pressRan_;
+  beforePress_.reset();
+  const long long runs = game_.runner.runsStarted;
+  dispatch(input);
+  ran = ran || game_.runner.runsStarted != runs;
+  if (input.kind == Kind::Press) {
+    beforePress_ = std::move(before);
+    pressRan_ = ran;
+  } else if (ran) {
+    history.recordTurn(std::move(before));
+  }
+  settled_ = game_.state();
+}
+
+void InputQueue::recordPendingPress() {
+  if (beforePress_ && pressRan_) history.recordTurn(std::move(*beforePress_));
+  beforePress_.reset();
+}
+
+void InputQueue::moveThroughHistory(bool back) {
+  GameState current = game_.state();
+  auto target = back ? history.undo(std::move(current)) : history.redo(std::move(current));
+  if (target) restoreState(game_, std::move(*target));
+  settled_ = game_.state();
+  if (onHistoryMoved) onHistoryMoved(back, target.has_value());
+}
+
+// A load is a turn of its own: it can be undone.
+void InputQueue::useSlot(const PlayerInput& input) {
+  SlotOutcome outcome;
+  if (input.kind == PlayerInput::Kind::SaveSlot) {
+    outcome = saveSlots.save(game_, input.text, slotScreen ? slotScreen() : game_.surfaces.Tela);
+  } else {
+    GameState before = game_.state();
+    outcome = saveSlots.load(game_, input.text);
+    if (outcome.ok()) history.recordTurn(settled_ ? std::move(*settled_) : std::move(before));
+    settled_ = game_.state();
+  }
+  if (onSlotDone) onSlotDone(input, outcome);
+}
+
+void InputQueue::dispatch(const PlayerInput& input) {
+  using Kind = PlayerInput::Kind;
   auto delegate = [&](const std::function<void(Game&, const PlayerInput&)>& handler, const char* what) {
     if (handler)
       handler(game_, input);
@@ -47,6 +115,10 @@ void InputQueue::handle(const PlayerInput& input) {
     case Kind::Release:
     case Kind::Wheel: delegate(onPointer, "clicks"); break;
     case Kind::Down: delegate(onDown, "the download page"); break;
+    case Kind::Undo:
+    case Kind::Redo:
+    case Kind::SaveSlot:
+    case Kind::LoadSlot: break;
   }
 }
 

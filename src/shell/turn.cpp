@@ -20,6 +20,7 @@ void runScript(Game& game, std::string name) {
     game.host.repaint();
     return;
   }
+  ++runner.runsStarted;
   runner.gosubScript.clear();
   runner.gosubLine = -1;
   media::stopRainForRun(game);

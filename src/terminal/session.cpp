@@ -1,6 +1,9 @@
 // Session start-up.
 #include "terminal/session.h"
 
+#include <QCoreApplication>
+#include <cstdio>
+
 #include "base/cp1252.h"
 #include "media/sound_player.h"
 #include "online/curl_http.h"
@@ -17,7 +20,12 @@ void Session::start(const TerminalOptions& options) {
   // Input handlers are connected in shell/input_wiring.cpp, shared by every front end.
   shell::connectPlayerInput(queue);
   host.useHttp(std::make_unique<online::CurlHttp>([this] { host.processEvents(); }));
+  queue.saveSlots.setFolder(options.slotsFolder);
   shell::start(game, options.start);
+  if (!transcript.begin(game, queue, options.transcriptFile))
+    std::fprintf(stderr, "mirandel: %s\n",
+                 QCoreApplication::translate("Terminal", "cannot keep the transcript in %1")
+                     .arg(QString::fromStdString(options.transcriptFile.string())).toLocal8Bit().constData());
   if (!options.mute) {
     speakers = std::make_unique<media::QtSoundDevice>();
     host.setSoundDevice(speakers.get());

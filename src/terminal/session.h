@@ -11,6 +11,7 @@
 #include "platform/headless_host.h"
 #include "shell/game.h"
 #include "shell/input_queue.h"
+#include "shell/transcript.h"
 #include "terminal/terminal_play.h"
 
 namespace terminal {
@@ -20,6 +21,7 @@ struct Session {
   std::unique_ptr<media::QtSoundDevice> speakers;  // the sound device, unless muted
   shell::Game game{host};
   shell::InputQueue queue{game};
+  shell::Transcript transcript;
   std::ofstream traceFile;
 
   // Start-up on the folder, then the title theme; throws shell::StartupError

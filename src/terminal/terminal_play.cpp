@@ -16,13 +16,16 @@
 #include "terminal/line_input.h"
 #include "terminal/map_picture.h"
 #include "terminal/session.h"
-#include "terminal/terminal_page.h"
 #include "terminal/wrapped_output.h"
+#include "view/page_text.h"
 
 namespace terminal {
 namespace {
 
 using Kind = shell::PlayerInput::Kind;
+using view::PageLink;
+using view::pageLineText;
+using view::pageLinks;
 
 // The player's own words in the terminal, in the interface language; game text
 // is printed as the game wrote it.
@@ -46,6 +49,10 @@ std::string helpText() {
       "  :mapa                  writes the game's map into a PNG file and says where\n"
       "  :baixar                the download page (on-line game, updates)\n"
       "  :baixar CONTROL        clicks one of its controls (TicLine, btAtual, btDEG, btDWNtudo...)\n"
+      "  :desfazer              undoes your last turn (also :undo); :refazer redoes it (also :redo)\n"
+      "  :salvar NAME           saves the game in a slot of that name; :carregar NAME restores it\n"
+      "  :jogos                 the saved games\n"
+      "  :transcricao           where the transcript of your game is kept (also :transcript)\n"
       "  :ajuda                 this list (also :help or help)\n"
       "  :sair                  ends and saves the game (so does the end of the input; also :quit)\n"));
 }
@@ -108,6 +115,10 @@ class Terminal {
       out_.line(utf8(translate("Terminal", "[error] %1").arg(gameText(message))));
     };
     session.queue.onUnsupported = [this](const std::string& why) { out_.line("[" + why + "]"); };
+    session.queue.onHistoryMoved = [this](bool back, bool moved) { tellHistoryMoved(back, moved); };
+    session.queue.onSlotDone = [this](const shell::PlayerInput& input, const shell::SlotOutcome& outcome) {
+      tellSlotDone(input, outcome);
+    };
   }
 
   void greet() {
@@ -146,6 +157,22 @@ class Terminal {
       showDownPage();
     } else if (base::startsWith(line, ":baixar ")) {
       clickDownControl(base::trim(line.substr(8)));
+    } else if (line == ":transcricao" || line == ":transcript") {
+      const auto& file = session_.transcript.file();
+      out_.line(utf8(file.empty() ? translate("Terminal", "This session keeps no transcript file.")
+                                  : translate("Terminal", "The transcript is in %1").arg(QString::fromStdString(file.string()))));
+    } else if (line == ":salvar" || line == ":carregar") {
+      out_.line(utf8(translate("Terminal", "Give the slot a name: %1 NAME (:jogos lists the saved games)").arg(QString::fromStdString(line))));
+    } else if (base::startsWith(line, ":salvar ")) {
+      post(Kind::SaveSlot, base::trim(line.substr(8)));
+    } else if (base::startsWith(line, ":carregar ")) {
+      post(Kind::LoadSlot, base::trim(line.substr(10)));
+    } else if (line == ":jogos") {
+      listSlots();
+    } else if (line == ":desfazer" || line == ":undo") {
+      post(Kind::Undo, {});
+    } else if (line == ":refazer" || line == ":redo") {
+      post(Kind::Redo, {});
     } else if (base::startsWith(line, ":executar ")) {
       post(Kind::Run, base::utf8ToCp1252(base::trim(line.substr(10))));
     } else if (line[0] == ':') {
@@ -179,6 +206,49 @@ class Terminal {
     size_t before = page.empty() ? 0 : pageLinks(base::Lines(page.begin(), page.end() - 1)).size();
     std::string shown = pageLineText(text, before + 1);
     if (!base::trim(shown).empty()) out_.gameLine(shown);
+  }
+
+  // After an undo or redo the screen is another one: its text is shown again.
+  void tellHistoryMoved(bool back, bool moved) {
+    if (!moved)
+      return out_.line(utf8(back ? translate("Terminal", "[nothing to undo]") : translate("Terminal", "[nothing to redo]")));
+    const std::string said = utf8(back ? translate("Terminal", "[undone: the game is as it was before your last turn]")
+                                       : translate("Terminal", "[redone]"));
+    session_.transcript.mark(said);
+    out_.line(said);
+    showScreenText();
+  }
+
+  void tellSlotDone(const shell::PlayerInput& input, const shell::SlotOutcome& outcome) {
+    const bool saving = input.kind == Kind::SaveSlot;
+    const std::string said = utf8(translate("Slots", shell::slotOutcomeText(saving, outcome.result))
+                                      .arg(QString::fromStdString(input.text), QString::fromStdString(outcome.detail)));
+    out_.line(said);
+    if (saving || !outcome.ok()) return;
+    session_.transcript.mark(said);
+    if (!outcome.ranPlace) showScreenText();
+  }
+
+  void listSlots() {
+    const auto saved = session_.queue.saveSlots.list();
+    if (saved.empty()) return out_.line(utf8(translate("Terminal", "No saved game yet (:salvar NAME saves one).")));
+    for (const shell::SlotInfo& slot : saved)
+      out_.line("  " + slot.name + " \u2014 " + slot.place + ", " + slot.date);
+    out_.line(utf8(translate("Terminal", "(:carregar NAME restores one)")));
+  }
+
+  // The game text the screen shows now, in its display mode.
+  void showScreenText() {
+    const view::ScreenModel& screen = game_.screen;
+    if (screen.isTypewriterMode()) return out_.gameLine(screen.MsgMd0.text);
+    if (screen.isStripMode()) return out_.gameLine(screen.Msg.text);
+    const base::Lines& lines = screen.isPageMode() ? screen.WebTxt.lines() : screen.Memo3.lines();
+    size_t links = 0;
+    for (const std::string& line : lines) {
+      std::string shown = screen.isPageMode() ? pageLineText(line, links + 1) : line;
+      if (screen.isPageMode()) links += pageLinks({line}).size();
+      if (!base::trim(shown).empty()) out_.gameLine(shown);
+    }
   }
 
   // Whether the phrase file has a line for the command as typed.

@@ -19,6 +19,8 @@ namespace terminal {
 struct TerminalOptions {
   shell::StartOptions start;
   std::string traceFile;
+  std::filesystem::path transcriptFile;  // empty: no transcript file
+  std::filesystem::path slotsFolder;     // where the named save slots are kept
   std::filesystem::path userFolder;
   bool mute = false;  // no sound device: the music and sounds are only named
 };

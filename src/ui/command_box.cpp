@@ -41,6 +41,19 @@ QString CommandBox::commandKeyName(int key) {
   }
 }
 
+bool CommandBox::event(QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride && text().isEmpty()) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    const bool history = key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+                         key->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_Y);
+    if (history) {
+      event->ignore();
+      return true;
+    }
+  }
+  return QLineEdit::event(event);
+}
+
 void CommandBox::keyPressEvent(QKeyEvent* event) {
   // A key event may carry several letters (an input method's): each one clicks.
   const qsizetype letters = std::max<qsizetype>(1, event->text().size());

@@ -19,6 +19,9 @@ class CommandBox : public QLineEdit {
   void commandKeyReleased(const QString& name);
 
  protected:
+  // With an empty box, undo and redo are the window's (whole turns); while it
+  // holds text they undo and redo the typing.
+  bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
 };

@@ -22,7 +22,6 @@ class QtHost : public platform::RecordingHost {
   void sleep(int milliseconds) override;
   int64_t now() const override;
   void repaint() override;
-  void textProduced(platform::TextSink, const std::string&) override {}
 
   void errorBox(const std::string& message) override;
   void openWebPage(const std::string& address) override;
@@ -45,6 +44,9 @@ class QtHost : public platform::RecordingHost {
   // Opens an address in the user's browser; false when there is none. Scripted
   // play opens nothing.
   std::function<bool(const QString& address)> browser;
+
+ protected:
+  void showText(platform::TextSink, const std::string&) override {}
 
  private:
   bool virtualClock_;

@@ -2,6 +2,9 @@
 #include "ui/window_session.h"
 
 #include <QApplication>
+#include <QDateTime>
+#include <QInputDialog>
+#include <QMessageBox>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -87,6 +90,10 @@ void WindowSession::start() {
     window.show();
   };
   shell::start(game, start);
+  if (!transcript.begin(game, queue, options_.transcriptFile))
+    std::fprintf(stderr, "mirandel: %s\n",
+                 QCoreApplication::translate("Terminal", "cannot keep the transcript in %1")
+                     .arg(QString::fromStdString(options_.transcriptFile.string())).toLocal8Bit().constData());
   window.refresh(game);
   window.show();
   // The title theme starts when the window first becomes active; scripted play
@@ -177,6 +184,30 @@ void WindowSession::connectWindow() {
   addShortcut({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
               [this] { changeScale(largerScale(window.scale().factor)); });
   addShortcut({QKeySequence(Qt::CTRL | Qt::Key_Minus)}, [this] { changeScale(smallerScale(window.scale().factor)); });
+  // Undo and redo whole turns (the command box keeps Ctrl+Z for its own text
+  // while it holds some).
+  addShortcut({QKeySequence(Qt::CTRL | Qt::Key_Z)}, [this] { post({shell::PlayerInput::Kind::Undo, {}}); });
+  addShortcut({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
+              [this] { post({shell::PlayerInput::Kind::Redo, {}}); });
+  queue.onHistoryMoved = [this](bool back, bool moved) {
+    if (!moved) return QApplication::beep();
+    transcript.mark(back ? QCoreApplication::translate("Terminal", "[undone: the game is as it was before your last turn]").toStdString()
+                         : QCoreApplication::translate("Terminal", "[redone]").toStdString());
+  };
+  queue.saveSlots.setFolder(options_.slotsFolder);
+  queue.slotScreen = [this] { return window.grab().toImage(); };
+  queue.onSlotDone = [this](const shell::PlayerInput& input, const shell::SlotOutcome& outcome) { tellSlotDone(input, outcome); };
+  slotsDialog_ = new SlotsDialog(queue.saveSlots, &window);
+  slotsDialog_->onRestore = [this](const std::string& name) { post({shell::PlayerInput::Kind::LoadSlot, name}); };
+  addShortcut({QKeySequence(Qt::CTRL | Qt::Key_S)}, [this] { saveToSlot(); });
+  addShortcut({QKeySequence(Qt::CTRL | Qt::Key_O)}, [this] { openSlots(); });
+  // The scrollback opens from the game's window only: in its own window PageUp scrolls.
+  scrollback_ = new ScrollbackView(&window);
+  for (QKeySequence keys : {QKeySequence(Qt::Key_PageUp), QKeySequence(Qt::CTRL | Qt::Key_H)}) {
+    auto* shortcut = new QShortcut(keys, &window);
+    shortcut->setContext(Qt::WindowShortcut);
+    QObject::connect(shortcut, &QShortcut::activated, &window, [this] { openScrollback(); });
+  }
   addShortcut({QKeySequence(Qt::Key_F11)}, [this] {
     window.toggleFullScreen();
     window.refresh(game);
@@ -314,6 +345,43 @@ void WindowSession::releaseEndButton() {
   window.close();
 }
 
+void WindowSession::openScrollback() {
+  scrollback_->showText(QString::fromStdString(transcript.sessionText()));
+  scrollback_->show();
+  scrollback_->raise();
+  scrollback_->activateWindow();
+}
+
+void WindowSession::saveToSlot() {
+  const QString offered = unicode(game.world.Posic) + QStringLiteral(" ") +
+                          QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+  bool ok = false;
+  const QString name = QInputDialog::getText(&window, QCoreApplication::translate("Slots", "Save the game"),
+                                             QCoreApplication::translate("Slots", "Name of the saved game:"),
+                                             QLineEdit::Normal, offered, &ok);
+  if (ok && !name.trimmed().isEmpty()) post({shell::PlayerInput::Kind::SaveSlot, name.trimmed().toStdString()});
+}
+
+void WindowSession::openSlots() {
+  slotsDialog_->reload();
+  slotsDialog_->show();
+  slotsDialog_->raise();
+  slotsDialog_->activateWindow();
+}
+
+void WindowSession::tellSlotDone(const shell::PlayerInput& input, const shell::SlotOutcome& outcome) {
+  const bool saving = input.kind == shell::PlayerInput::Kind::SaveSlot;
+  const QString said = QCoreApplication::translate("Slots", shell::slotOutcomeText(saving, outcome.result))
+                           .arg(QString::fromStdString(input.text), QString::fromStdString(outcome.detail));
+  if (outcome.ok()) {
+    if (!saving) transcript.mark(said.toStdString());
+  } else if (options_.scripted) {
+    std::fprintf(stderr, "mirandel: %s\n", said.toLocal8Bit().constData());
+  } else {
+    QMessageBox::warning(&window, QCoreApplication::translate("Slots", "Saved games"), said);
+  }
+}
+
 void WindowSession::close() { window.close(); }
 
 void WindowSession::stop() {
@@ -397,6 +465,10 @@ void WindowSession::deliver(const shell::PlayerInput& input) {
       sendMouse(page->btFim, QEvent::MouseButtonRelease, QPoint(1, 1));
       break;
     case Kind::Run:
+    case Kind::Undo:
+    case Kind::Redo:
+    case Kind::SaveSlot:
+    case Kind::LoadSlot:
       post(input);
       break;
   }

@@ -10,9 +10,12 @@
 #include "shell/game.h"
 #include "shell/input_queue.h"
 #include "shell/startup.h"
+#include "shell/transcript.h"
 #include "ui/main_window.h"
 #include "ui/player_actions.h"
 #include "ui/qt_host.h"
+#include "ui/scrollback_view.h"
+#include "ui/slots_dialog.h"
 #include "ui/work_pace.h"
 
 namespace ui {
@@ -25,6 +28,8 @@ struct WindowOptions {
   double scale = 0;       // screen pixels per game pixel; 0: the remembered scale
   QString settingsFile;   // where the window remembers its scale; empty: nowhere
   std::string traceFile;
+  std::filesystem::path transcriptFile;  // empty: no transcript file
+  std::filesystem::path slotsFolder;     // where the named save slots are kept
 };
 
 class WindowSession {
@@ -45,6 +50,13 @@ class WindowSession {
   void toggleMute();
   // Ctrl+plus, Ctrl+minus: the window larger or smaller, remembered for the user.
   void changeScale(double factor);
+  // PageUp, Ctrl+H: the session's transcript in the scrollback window.
+  void openScrollback();
+  ScrollbackView* scrollback() const { return scrollback_; }
+  // Ctrl+S: a name for a save slot (the place and date offered), then the save;
+  // Ctrl+O: the saved games, one of which may be restored.
+  void saveToSlot();
+  void openSlots();
   // Closes the window the way the end button does (shut-down sequence once).
   void close();
   // A stop signal (a logout, a kill, Ctrl-C), at any moment: open boxes close,
@@ -56,6 +68,7 @@ class WindowSession {
   std::unique_ptr<media::QtSoundDevice> speakers;  // the sound device of window play
   shell::Game game;
   shell::InputQueue queue;
+  shell::Transcript transcript;
   MainWindow window;
 
  private:
@@ -76,6 +89,9 @@ class WindowSession {
   WindowOptions options_;
   std::unique_ptr<std::ofstream> trace_;
   std::unique_ptr<PlayerActions> actions_;
+  ScrollbackView* scrollback_ = nullptr;  // owned by the window
+  SlotsDialog* slotsDialog_ = nullptr;    // owned by the window
+  void tellSlotDone(const shell::PlayerInput& input, const shell::SlotOutcome& outcome);
   WorkPace repaintPace_;
   bool shutDown_ = false;
   bool titleMusicStarted_ = false;

@@ -13,6 +13,7 @@ constexpr int kMarkerWidth = 29, kMarkerHeight = 46;
 
 struct MapState {
   QImage MapJog;  // the map picture; null until loadmap=
+  std::string savedFile;  // where addmap= last saved it (a name in the game folder)
 
   // The map window (defpicmap=): target "tel", "fnc" or "pan" and its rectangle
   // there; the origin, the map point shown at its top left (picmap=).

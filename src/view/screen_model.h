@@ -26,6 +26,12 @@ class ControlText {
   ControlText() = default;
   ControlText(std::string text) : text_(std::move(text)) {}
   ControlText(const char* text) : text_(text) {}
+  // A copy is a text of its own: the window cannot take it for additions to
+  // the original (a snapshot put back is shown afresh). A move keeps the edition.
+  ControlText(const ControlText& other) : text_(other.text_) {}
+  ControlText& operator=(const ControlText& other) { return *this = other.text_; }
+  ControlText(ControlText&&) = default;
+  ControlText& operator=(ControlText&&) = default;
   ControlText& operator=(std::string text) {
     text_ = std::move(text);
     edition_ = nextEdition();

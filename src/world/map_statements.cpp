@@ -59,6 +59,7 @@ void addToMap(shell::Game& game, Statement& s) {
                                 piece.pixel(0, piece.height() - 1));
   game.host.repaint();
   if (!writeSavedMap(*path, map.MapJog)) throw script::ScriptError("addmap=: n\xE3o consegui gravar " + saved);
+  map.savedFile = saved;
 }
 
 // defpicmap= target, x, y, width, height

@@ -94,4 +94,16 @@ void saveAtShutDown(shell::Game& game) {
   });
 }
 
+std::vector<std::pair<std::string, std::string>> savedSetFiles(shell::Game& game) {
+  if (!gameInMemory(game)) return {};
+  game.writePositionRows();
+  const std::string& gameName = game.folders.gameName;
+  std::vector<std::pair<std::string, std::string>> files = {
+      {gameName + ".ini", base::joinLines(game.Defs.rows())},
+      {gameName + ".rgs", base::joinLines(encodeRegisterFile(game.Regs.values()))},
+      {gameName + ".obx", base::joinLines(game.world.Objx)}};
+  if (!game.world.Objs.empty()) files.emplace_back(gameName + ".obz", base::joinLines(game.world.Objs));
+  return files;
+}
+
 }  // namespace world

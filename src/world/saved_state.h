@@ -3,6 +3,9 @@
 // Each save is one set of files replaced together, and nothing is saved over the
 // game's files before a game was loaded.
 #pragma once
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace shell { struct Game; }
 
@@ -18,5 +21,10 @@ void saveObjectTable(shell::Game& game);
 // At shut-down: the table under the player's own name and, once a game was
 // loaded, table, registers, objects and object keys under the game's name.
 void saveAtShutDown(shell::Game& game);
+
+// The game's saved set as it would be written now (table with the position
+// rows, registers, objects, object keys), file name and bytes, for a copy kept
+// elsewhere (a save slot); empty before a game was loaded.
+std::vector<std::pair<std::string, std::string>> savedSetFiles(shell::Game& game);
 
 }  // namespace world

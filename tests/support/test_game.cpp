@@ -58,6 +58,13 @@ int playEvents(const TempFolder& game, const std::string& events, const std::str
   return WEXITSTATUS(std::system(command.c_str()));
 }
 
+std::string dumpsInGame(const TempFolder& game, const std::string& events) {
+  std::string placed;
+  for (const std::string& line : base::splitLines(events))
+    placed += (line.rfind("dump ", 0) == 0 ? "dump " + (game.path() / line.substr(5)).string() : line) + "\n";
+  return placed;
+}
+
 std::string dumpedState(const TempFolder& game, const std::string& dump, const std::string& name) {
   for (const auto& line : game.readUtf8Lines(dump + "/state.txt"))
     if (line.rfind(name + "=", 0) == 0) return line.substr(name.size() + 1);

@@ -39,6 +39,8 @@ void writeGameFiles(const TempFolder& folder, const std::vector<std::string>& re
 // "events.txt", the player's errors into "stderr.txt"), with any further options
 // written as on a command line; returns its exit status.
 int playEvents(const TempFolder& game, const std::string& events, const std::string& options = "");
+// The events with each "dump DIR" naming DIR inside the game folder.
+std::string dumpsInGame(const TempFolder& game, const std::string& events);
 // A value a dump's "state.txt" holds (dump: the dump's folder inside the game
 // folder), or "<absent>".
 std::string dumpedState(const TempFolder& game, const std::string& dump, const std::string& name);

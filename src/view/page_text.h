@@ -1,13 +1,13 @@
-// The mode-"2" page as the terminal shows it: page lines as plain text, with
-// each link followed by its number ("Abrir a porta [2]"), and the list of the
-// page's links so that one can be followed by number.
+// The mode-"2" page as plain text (the terminal, the transcript): page lines
+// with each link followed by its number ("Abrir a porta [2]"), and the list of
+// the page's links so that one can be followed by number.
 #pragma once
 #include <string>
 #include <vector>
 
 #include "base/text.h"
 
-namespace terminal {
+namespace view {
 
 struct PageLink {
   std::string address;  // as written in the anchor, e.g. "Scp=sala&Prm=3"
@@ -21,4 +21,4 @@ std::vector<PageLink> pageLinks(const base::Lines& lines);
 // each link's text followed by " [n]", numbering from firstLink.
 std::string pageLineText(const std::string& line, size_t firstLink);
 
-}  // namespace terminal
+}  // namespace view

@@ -1,9 +1,9 @@
-// Page lines as plain text for the terminal.
-#include "terminal/terminal_page.h"
+// Page lines as plain text.
+#include "view/page_text.h"
 
 #include "base/letter_case.h"
 
-namespace terminal {
+namespace view {
 namespace {
 
 // The tag starting at text[at] ('<'): its lower-case name and where it ends.
@@ -111,4 +111,4 @@ std::string pageLineText(const std::string& line, size_t firstLink) {
   return text;
 }
 
-}  // namespace terminal
+}  // namespace view

@@ -1,0 +1,54 @@
+// Restoring a snapshot.
+#include "shell/state_restore.h"
+
+#include "media/rain.h"
+#include "script/script_error.h"
+#include "shell/game.h"
+#include "world/saved_map.h"
+#include "world/saved_state.h"
+
+namespace shell {
+namespace {
+
+// The music channel and the volume follow the restored state; the rain starts
+// again over the restored picture when it fell then.
+void resumeMedia(Game& game, const media::MediaState& before) {
+  const media::MediaState& now = game.media;
+  try {
+    if (now.volume != before.volume) game.soundPlayer->setVolume(now.volume);
+    if (now.music != before.music) {
+      if (now.music.empty())
+        game.soundPlayer->stopMusic();
+      else
+        game.soundPlayer->playMusic(now.music);
+    }
+    if (game.media.rain.running()) {
+      game.media.rain.timer = 0;  // the restored timer is gone
+      media::startRain(game);
+    }
+  } catch (const script::ScriptError& error) {
+    game.host.errorBox(error.what());
+  }
+}
+
+// The saved map follows the map shown, in the file the game saves it to.
+void saveMap(Game& game, const std::string& fileBefore) {
+  const std::string& file = game.map.savedFile.empty() ? fileBefore : game.map.savedFile;
+  if (file.empty() || game.map.MapJog.isNull()) return;
+  if (auto path = game.folders.dataFolder.pathForWriting(file)) world::writeSavedMap(*path, game.map.MapJog);
+}
+
+}  // namespace
+
+void restoreState(Game& game, GameState state) {
+  const media::MediaState mediaBefore = game.media;
+  const std::string mapFileBefore = game.map.savedFile;
+  media::stopRain(game);
+  game.state() = std::move(state);
+  resumeMedia(game, mediaBefore);
+  world::saveAfterRun(game);
+  saveMap(game, mapFileBefore);
+  game.host.repaint();
+}
+
+}  // namespace shell
