@@ -23,6 +23,7 @@ ui::WindowOptions windowOptions(const Options& options, const std::filesystem::p
   if (!scripted)
     window.settingsFile = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + QStringLiteral("/window.ini");
   window.traceFile = options.traceFile;
+  window.start.runObserver = options.runObserver;
   return window;
 }
 

@@ -7,6 +7,8 @@
 
 namespace script {
 
+class RunObserver;
+
 // A run stops with an error after this many statements: no real game comes near
 // it, and a script that loops forever must not hang the player.
 constexpr long long kMaxStepsPerRun = 20'000'000;
@@ -27,6 +29,8 @@ struct RunnerState {
   // the bound at which it is stopped (kMaxStepsPerRun; tests lower it).
   long long stepsThisRun = 0;
   long long maxStepsPerRun = kMaxStepsPerRun;
+  // An author's record of play (--steps, --coverage), or none.
+  RunObserver* observer = nullptr;
 };
 
 }  // namespace script
