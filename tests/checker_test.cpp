@@ -305,3 +305,16 @@ TEST(GameChecker, ATableLessGameReadsAsThePlayerPlaysIt) {
   // phrase "olhar" never matched: no error box, and nothing else ran.
   EXPECT_EQ(dumpedState(folder, "fim", "commandsScript"), "comandos");
 }
+
+// The map a play saves (addmap=, loadmap=, reset mapa) is a picture the map
+// page shows, not one nothing shows.
+TEST(GameChecker, TheSavedMapCountsAsShown) {
+  SmallGame game;
+  game.clean();
+  game.folder.write("abertura.scx", "/ abertura\nloadmap= mapa.png,mapa.bmp\naddmap= 1,1,peca.png,mapa.bmp\n");
+  for (const char* picture : {"mapa.png", "peca.png", "mapa.bmp", "solto.bmp"}) game.folder.writeBytes(picture, "picture");
+  auto report = runChecker(game.folder.path());
+  EXPECT_EQ(joined(report.lines), joined({"solto.bmp: note: nothing in reach shows this picture",
+                                          "mirandel: 0 errors, 0 warnings, 1 note"}))
+      << report.errors;
+}
