@@ -267,3 +267,54 @@ TEST(GameChecker, TheReportSpeaksTheLanguageOfTheLocale) {
   EXPECT_NE(noTable.errors.find(" não contém a tabela mirandel.ini; é uma pasta de jogo?"), std::string::npos)
       << noTable.errors;
 }
+
+// A game whose table file is empty: the player plays it with the built-in rows
+// (row 17: the phrase file "comandos"), and the checker reads it the same way:
+// comandos.scx is the phrase file, its faults are found, and "sala", reached
+// only through it, is reachable.
+TEST(GameChecker, ATableLessGameReadsAsThePlayerPlaysIt) {
+  TempFolder folder;
+  folder.writeBytes("mirandel.ini", "");
+  folder.writeBytes("mirandel.rgs", "0\r\n1\r\n2\r\n");
+  folder.writeBytes("mirandel.obz", "");
+  folder.writeBytes("mirandel.obx", "");
+  for (const char* picture : {"U-bot1.bmp", "D-bot1.bmp"}) folder.writeBytes(picture, "picture");
+  folder.write("abertura.scx", "/ abertura\nmodo= 1\n");
+  folder.write("errocmd.scx", "/ não entendi\n");
+  folder.write("sala.scx", "/ sala\nsetpos= sala\nreg= 2,visitada\n");
+  folder.write("comandos.scx",
+               "ENTRAR | sala\n"
+               "olhar | sala\n"       // 2 small letters
+               "ENTRAR | abertura\n"); // 3 already on line 1
+
+  auto report = runChecker(folder.path());
+  EXPECT_EQ(joined(report.lines),
+            joined({
+                "comandos.scx:2: error: the phrase \"olhar\" has small letters; what the player types is in capitals, "
+                "so it never matches",
+                "comandos.scx:3: warning: the phrase \"ENTRAR\" is already on line 1; this line is never used",
+                "mirandel: 1 error, 1 warning, 0 notes",
+            }))
+      << report.errors;
+
+  ASSERT_EQ(playEvents(folder, "start\ntype ENTRAR\ntype olhar\n", "--dump " + (folder.path() / "fim").string()), 0)
+      << folder.read("stderr.txt");
+  EXPECT_EQ(dumpedState(folder, "fim", "Posic"), "sala");
+  EXPECT_EQ(folder.readLines("mirandel.rgs").at(2), "visitada");
+  // The command in small letters is upper-cased before the look-up, so the
+  // phrase "olhar" never matched: no error box, and nothing else ran.
+  EXPECT_EQ(dumpedState(folder, "fim", "commandsScript"), "comandos");
+}
+
+// The map a play saves (addmap=, loadmap=, reset mapa) is a picture the map
+// page shows, not one nothing shows.
+TEST(GameChecker, TheSavedMapCountsAsShown) {
+  SmallGame game;
+  game.clean();
+  game.folder.write("abertura.scx", "/ abertura\nloadmap= mapa.png,mapa.bmp\naddmap= 1,1,peca.png,mapa.bmp\n");
+  for (const char* picture : {"mapa.png", "peca.png", "mapa.bmp", "solto.bmp"}) game.folder.writeBytes(picture, "picture");
+  auto report = runChecker(game.folder.path());
+  EXPECT_EQ(joined(report.lines), joined({"solto.bmp: note: nothing in reach shows this picture",
+                                          "mirandel: 0 errors, 0 warnings, 1 note"}))
+      << report.errors;
+}

@@ -350,6 +350,36 @@ PT_BR = {
     "About Quimera": "Sobre o Quimera",
     "Other games": "Outros jogos",
     "This game's page": "Página deste jogo",
+    "Play on a temporary copy of the game folder, removed at exit: nothing in the folder changes.":
+        "Joga numa cópia temporária da pasta do jogo, apagada ao sair: nada na pasta muda.",
+    "Write the smallest complete game into the new folder DIR (its name: the argument after DIR, default mirandel).":
+        "Grava o menor jogo completo na pasta nova DIR (seu nome: o argumento depois de DIR, mirandel se omitido).",
+    "Write every statement run to FILE: script, line, statement, the registers it changed.":
+        "Grava em FILE cada instrução executada: script, linha, instrução, os registros que mudou.",
+    "At exit, write to FILE which lines of each script ran and which phrases matched.":
+        "Ao sair, grava em FILE que linhas de cada script foram executadas e que frases corresponderam.",
+    "cannot write the steps file %1": "não consigo gravar o arquivo de passos %1",
+    "cannot write the coverage file %1": "não consigo gravar o arquivo de cobertura %1",
+    "cannot make a temporary folder in %1": "não consigo criar uma pasta temporária em %1",
+    "cannot copy the game folder %1 for --scratch": "não consigo copiar a pasta do jogo %1 para --scratch",
+    "the game's name \"%1\" must be letters, digits, - and _ only":
+        "o nome do jogo \"%1\" deve ter só letras, algarismos, - e _",
+    "%1 already holds files; --new writes only into a new or empty folder":
+        "%1 já contém arquivos; --new grava só numa pasta nova ou vazia",
+    "cannot write the game into %1": "não consigo gravar o jogo em %1",
+    "wrote the game %1 into %2; play it with: mirandel --game %2":
+        "gravei o jogo %1 em %2; jogue com: mirandel --game %2",
+    "the file is read as UTF-8": "o arquivo é lido como UTF-8",
+    "the file mixes UTF-8 and Windows-1252 letters; it is read as Windows-1252, so its UTF-8 letters show wrong":
+        "o arquivo mistura letras UTF-8 e Windows-1252; ele é lido como Windows-1252, e suas letras UTF-8 aparecem "
+        "erradas",
+    "error: %1": "erro: %1",
+    "never matched: %1": "nunca correspondeu: %1",
+    "never ran: %1": "nunca executada: %1",
+    "never ran (%1 lines)": "nunca executado (%1 linhas)",
+    "%1 of %2 lines ran": "%1 de %2 linhas executadas",
+    "coverage: %1 of %2 lines ran (%3%), %4 scripts never run%5; %6 of %7 phrases matched":
+        "cobertura: %1 de %2 linhas executadas (%3%), %4 scripts nunca executados%5; %6 de %7 frases corresponderam",
 }
 
 

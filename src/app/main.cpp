@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,11 +12,15 @@
 #include "app/game_check.h"
 #include "app/game_location.h"
 #include "app/interface_language.h"
+#include "app/new_game.h"
 #include "app/online_options.h"
 #include "app/options.h"
+#include "app/scratch_folder.h"
 #include "app/scripted_play.h"
 #include "app/window_play.h"
 #include "base/cp1252.h"
+#include "base/file_io.h"
+#include "check/play_record.h"
 #include "platform/stop_signals.h"
 #include "shell/startup.h"
 #include "terminal/terminal_play.h"
@@ -44,7 +49,36 @@ terminal::TerminalOptions terminalOptions(const app::Options& options, const std
   terminal.slotsFolder = app::slotsFolder(folder);
   terminal.userFolder = app::userDataFolder();
   terminal.mute = options.mute;
+  terminal.start.runObserver = options.runObserver;
   return terminal;
+}
+
+int play(const app::Options& options, const std::filesystem::path& folder, bool headless) {
+  if (!options.eventsFile.empty()) return app::playEventsFile(options, folder);
+  if (options.text || headless) return terminal::playInTerminal(terminalOptions(options, folder));
+  return app::playInWindow(options, folder);
+}
+
+// Play with the author's record (--steps, --coverage) when one was asked for.
+int playRecorded(app::Options& options, const std::filesystem::path& folder, bool headless) {
+  if (options.stepsFile.empty() && options.coverageFile.empty()) return play(options, folder, headless);
+  check::PlayRecord record(options.stepsFile);
+  if (!record.ready()) {
+    std::fprintf(stderr, "mirandel: %s\n",
+                 QCoreApplication::translate("Options", "cannot write the steps file %1")
+                     .arg(QString::fromStdString(options.stepsFile)).toLocal8Bit().constData());
+    return 1;
+  }
+  options.runObserver = &record;
+  const int status = play(options, folder, headless);
+  options.runObserver = nullptr;
+  if (!options.coverageFile.empty() && !base::writeFileAtomically(options.coverageFile, record.coverage(folder))) {
+    std::fprintf(stderr, "mirandel: %s\n",
+                 QCoreApplication::translate("Options", "cannot write the coverage file %1")
+                     .arg(QString::fromStdString(options.coverageFile)).toLocal8Bit().constData());
+    return status == 0 ? 1 : status;
+  }
+  return status;
 }
 
 }  // namespace
@@ -53,7 +87,7 @@ int main(int argc, char** argv) {
   // Play watches for stop signals from the first moment on, so a stop that comes
   // during the start-up still ends the player with its shut-down sequence. The
   // checker has nothing to save and keeps the signals' usual effect.
-  const bool check = argumentGiven(argc, argv, "--check");
+  const bool check = argumentGiven(argc, argv, "--check") || argumentGiven(argc, argv, "--new");
   if (!check) platform::installStopSignals();
   bool headless = argumentGiven(argc, argv, "--text") || argumentGiven(argc, argv, "--events") ||
                   check || !hasDisplay();
@@ -72,11 +106,13 @@ int main(int argc, char** argv) {
   auto options = app::parseOptions();
   if (!options) return 1;
   try {
+    if (!options->newGameFolder.empty()) return app::newGameCommand(options->newGameFolder, options->newGameName);
     if (options->check) return app::checkGameFolder(*options);
     auto folder = app::playFolder(options->gameFolder);
-    if (!options->eventsFile.empty()) return app::playEventsFile(*options, folder);
-    if (options->text || headless) return terminal::playInTerminal(terminalOptions(*options, folder));
-    return app::playInWindow(*options, folder);
+    // --scratch: the copy is removed when play ends, however it ends.
+    std::optional<app::ScratchFolder> scratch;
+    if (options->scratch) folder = scratch.emplace(folder).folder();
+    return playRecorded(*options, folder, headless);
   } catch (const shell::StartupError& error) {
     // The start-up's message is game text (Windows-1252); the terminal reads UTF-8.
     std::fprintf(stderr, "mirandel: %s\n", base::cp1252ToUtf8(error.what()).c_str());

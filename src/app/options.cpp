@@ -36,7 +36,12 @@ std::optional<Options> parseOptions() {
                            translate("Options", "Show the window N times larger, N from 1 to 4 (1.5 too); Ctrl+plus and "
                                                 "Ctrl+minus change it while playing, and the window remembers that choice."),
                            "N");
+  QCommandLineOption scratch("scratch", translate("Options", "Play on a temporary copy of the game folder, removed at exit: nothing in the folder changes."));
+  QCommandLineOption newGame("new", translate("Options", "Write the smallest complete game into the new folder DIR (its name: the argument after DIR, default mirandel)."), "DIR");
+  QCommandLineOption steps("steps", translate("Options", "Write every statement run to FILE: script, line, statement, the registers it changed."), "FILE");
+  QCommandLineOption coverage("coverage", translate("Options", "At exit, write to FILE which lines of each script ran and which phrases matched."), "FILE");
   parser.addOptions({game, name, server, publisher, text, events, dump, trace, transcript, check, mute, scale});
+  parser.addOptions({scratch, newGame, steps, coverage});
   // A mistake is reported here, pointing to --help; process() then handles
   // --help, --help-all and --version.
   if (!parser.parse(QCoreApplication::arguments())) {
@@ -44,9 +49,11 @@ std::optional<Options> parseOptions() {
     return std::nullopt;
   }
   parser.process(QCoreApplication::arguments());
-  if (!parser.positionalArguments().isEmpty()) {
+  // --new DIR takes the game's name as its one further argument.
+  const qsizetype allowedArguments = parser.isSet(newGame) ? 1 : 0;
+  if (parser.positionalArguments().size() > allowedArguments) {
     std::fprintf(stderr, "mirandel: %s\n",
-                 translate("Options", "unexpected argument %1 (see --help)").arg(parser.positionalArguments().first())
+                 translate("Options", "unexpected argument %1 (see --help)").arg(parser.positionalArguments().last())
                      .toLocal8Bit().constData());
     return std::nullopt;
   }
@@ -62,6 +69,11 @@ std::optional<Options> parseOptions() {
   options.traceFile = parser.value(trace).toStdString();
   options.transcriptFile = parser.value(transcript).toStdString();
   options.check = parser.isSet(check);
+  options.scratch = parser.isSet(scratch);
+  options.newGameFolder = parser.value(newGame).toStdString();
+  if (!parser.positionalArguments().isEmpty()) options.newGameName = parser.positionalArguments().first().toStdString();
+  options.stepsFile = parser.value(steps).toStdString();
+  options.coverageFile = parser.value(coverage).toStdString();
   if (parser.isSet(scale)) {
     auto factor = ui::readScale(parser.value(scale));
     if (!factor) {

@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+namespace script { class RunObserver; }
+
 namespace app {
 
 struct Options {
@@ -18,6 +20,13 @@ struct Options {
   std::string traceFile;    // every statement trace line
   std::string transcriptFile;  // the session's text and commands; empty: the game's own transcript
   bool check = false;       // check the game, run nothing
+  bool scratch = false;     // play on a temporary copy of the game folder
+  std::string newGameFolder;  // --new: write a new game there, run nothing
+  std::string newGameName = "mirandel";
+  std::string stepsFile;     // one line per statement run
+  std::string coverageFile;  // the lines and phrases a play reached
+  // The author's record of the play, set by main() (not by the command line).
+  script::RunObserver* runObserver = nullptr;
 };
 
 // Parses argv with Qt's parser (after the application object exists); --help and

@@ -14,6 +14,8 @@
 #include "check/script_check.h"
 #include "check/words.h"
 #include "shell/definitions_rows.h"
+#include "input/phrase_file.h"
+#include "shell/defs.h"
 #include "shell/dispatch_table.h"
 
 namespace check {
@@ -33,6 +35,18 @@ base::Lines readGameFile(Context& context, const std::string& name) {
   if (!lines)
     context.findings.error(found.onDisk, 0, say(Check::tr("the game file cannot be read; the game cannot start")));
   return lines ? *lines : base::Lines();
+}
+
+// Files read as UTF-8 are noted; a file that mixes both encodings is read as
+// Windows-1252, so its UTF-8 letters show as two or three odd ones.
+void noteEncodings(Context& context) {
+  for (const auto& [name, how] : context.files.encodings())
+    if (how.mixed)
+      context.findings.warning(name, 0,
+                               say(Check::tr("the file mixes UTF-8 and Windows-1252 letters; it is read as "
+                                             "Windows-1252, so its UTF-8 letters show wrong")));
+    else if (how.encoding != base::TextEncoding::Windows1252)
+      context.findings.note(name, 0, say(Check::tr("the file is read as UTF-8")));
 }
 
 // The folder as the command line gave it (UTF-8, like every path here).
@@ -58,11 +72,12 @@ int checkGame(const std::filesystem::path& folder, const std::string& exeBaseNam
         << "\n";
     return 2;
   }
-  const size_t gameNameRow = shell::row::GameName;
-  facts.gameName = playerRows->size() > gameNameRow && !(*playerRows)[gameNameRow].empty() ? (*playerRows)[gameNameRow]
-                                                                                            : exeBaseName;
+  // The tables as the player reads them: an empty one gives the built-in rows.
+  const auto playerDefs = shell::DefinitionsTable::fromFileRows(*playerRows);
+  const std::string& gameName = playerDefs.defsRow(shell::row::GameName);
+  facts.gameName = gameName.empty() ? exeBaseName : gameName;
   facts.tableFile = facts.gameName + ".ini";
-  facts.table = readGameFile(context, facts.tableFile);
+  facts.table = shell::DefinitionsTable::fromFileRows(readGameFile(context, facts.tableFile)).rows();
   const size_t countRow = shell::row::RegisterCount;
   facts.registerCount = facts.table.size() > countRow ? base::readNumberOr(facts.table[countRow], 0) : 250;
   facts.registers = readGameFile(context, facts.gameName + ".rgs").size();
@@ -73,13 +88,15 @@ int checkGame(const std::filesystem::path& folder, const std::string& exeBaseNam
   std::set<std::string> phraseNames;
   if (facts.table.size() > static_cast<size_t>(shell::row::CommandsScript))
     phraseNames.insert(facts.table[shell::row::CommandsScript]);
+  else
+    phraseNames.insert("");  // the player looks for ".scx"
   std::map<std::string, base::Lines> scx;
   for (const auto& name : context.files.names())
     if (hasExtension(name, ".scx"))
       if (auto lines = context.files.read(name)) scx[name] = *lines;
   for (const auto& [name, lines] : scx) surveyScript(context, lines, phraseNames);
   for (const auto& phrase : phraseNames) {
-    auto found = context.files.lookup(phrase + ".scx");
+    auto found = context.files.lookup(input::phraseFileName(phrase));
     if (found.kind == NameLookup::Exact || found.kind == NameLookup::CaseOnly) facts.phraseFiles.insert(found.onDisk);
   }
   for (const auto& [name, lines] : scx)
@@ -106,6 +123,7 @@ int checkGame(const std::filesystem::path& folder, const std::string& exeBaseNam
     context.findings.error("abertura.scx", 0,
                            say(Check::tr("there is no opening script \"abertura\"; every game starts with it")));
   noteUnreachable(context);
+  noteEncodings(context);
 
   context.findings.report(out, facts.gameName);
   return context.findings.exitStatus();

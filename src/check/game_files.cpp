@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "base/file_io.h"
 #include "check/value_checks.h"
 
 namespace check {
@@ -27,7 +26,11 @@ NameLookup GameFiles::lookup(std::string_view name) const {
 
 std::optional<base::Lines> GameFiles::read(std::string_view name) const {
   auto path = folder_.find(name);
-  return path ? base::readTextLines(*path) : std::nullopt;
+  if (!path) return std::nullopt;
+  base::DecodedText how;
+  auto lines = base::readContentLines(*path, &how);
+  if (lines) encodings_[path->lexically_relative(folder_.root()).generic_string()] = std::move(how);
+  return lines;
 }
 
 bool hasExtension(const std::string& name, const std::string& extension) {

@@ -7,6 +7,7 @@
 #include "check/game_checks.h"
 #include "check/name_checks.h"
 #include "check/words.h"
+#include "input/phrase_file.h"
 
 namespace check {
 
@@ -16,19 +17,19 @@ void checkPhraseFile(Context& context, const std::string& file, const base::Line
   for (size_t i = 0; i < lines.size(); ++i) {
     const int line = static_cast<int>(i) + 1;
     const std::string trimmed = base::trim(lines[i]);
-    size_t bar = trimmed.find('|');
-    if (bar == std::string::npos) {
+    auto phraseLine = input::readPhraseLine(trimmed);
+    if (!phraseLine) {
       if (!trimmed.empty() && trimmed[0] != '/' && trimmed[0] != ';')
         findings.warning(file, line, say(Check::tr("the line has no \"|\", so it matches nothing")));
       continue;
     }
-    const std::string phrase = base::trim(trimmed.substr(0, bar));
-    const std::string script = base::trim(trimmed.substr(bar + 1));
+    const std::string& phrase = phraseLine->phrase;
+    const std::string& script = phraseLine->script;
     if (phrase.empty()) {
       findings.warning(file, line, say(Check::tr("the line has no phrase before \"|\"")));
       continue;
     }
-    const std::string typed = phrase[0] == '/' ? phrase.substr(1) : phrase;
+    const std::string typed = input::isHiddenPhrase(phrase) ? phrase.substr(1) : phrase;
     if (base::upperCaseLetters(typed) != typed)
       findings.error(file, line,
                      say(Check::tr("the phrase \"%1\" has small letters; what the player types is in capitals, so it "
@@ -38,7 +39,7 @@ void checkPhraseFile(Context& context, const std::string& file, const base::Line
       findings.warning(
           file, line,
           say(Check::tr("the phrase \"%1\" is already on line %2; this line is never used"), phrase, earlier->second));
-    else if (phrase.size() > 1 && phrase[0] == '/')
+    else if (phrase.size() > 1 && input::isHiddenPhrase(phrase))
       findings.note(file, line,
                     say(Check::tr("the hidden phrase \"%1\" matches only when the player types it with its \"/\"; it "
                                   "is never suggested"),

@@ -223,6 +223,8 @@ class ScriptChecker {
         if (auto target = checkPictureName(context_, place(), value)) refs.pictures[file_].insert(*target);
         return;
       }
+      case 'M':
+        return noteSavedMap(value);
       case 'w':
         checkSoundName(context_, place(), value);
         return;
@@ -319,10 +321,18 @@ class ScriptChecker {
     }
     if (what == "mapa") {
       if (name.empty()) warning(Check::tr("reset mapa without a file name does nothing"));
+      else noteSavedMap(name);
       return;
     }
     if (!what.empty() && what[0] == '#') return;
     warning(Check::tr("reset %1 does nothing (reset takes objs, regs or mapa)"), what);
+  }
+
+  // The saved map is shown on the map page once a play has written it.
+  void noteSavedMap(const std::string& name) {
+    auto found = context_.files.lookup(name);
+    if (found.kind == NameLookup::Exact || found.kind == NameLookup::CaseOnly)
+      context_.refs.pictures[file_].insert(found.onDisk);
   }
 
   void checkDisplay(const std::string& keyword, const std::vector<std::string>& args) {

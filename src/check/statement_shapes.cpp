@@ -44,7 +44,7 @@ const std::map<std::string_view, Shape>& shapes() {
       {"ifnor", {"k", 1}}, {"ifsul", {"k", 1}}, {"ifles", {"k", 1}}, {"ifoes", {"k", 1}},
       {"ifloc=", {"xl", 2}}, {"ifpos=", {"xl", 2}}, {"ifloc#", {"xl", 2}},
       // map
-      {"loadmap=", {"px", 1}}, {"addmap=", {"iipx", 4}}, {"defpicmap=", {"tjjjj", 5}}, {"picmap=", {"jj", 0}},
+      {"loadmap=", {"pM", 1}}, {"addmap=", {"iipM", 4}}, {"defpicmap=", {"tjjjj", 5}}, {"picmap=", {"jj", 0}},
       {"showmap", {"e", 1}}, {"showmap=", {"e", 1}}, {"posmap=", {"jjjj", 0}}, {"linksoff=", {"g", 0}},
       // game state (reset has its own check)
       {"recall=", {"", 0, true}}, {"saveregs", {"", 0, true}},

@@ -19,6 +19,7 @@ namespace check {
 //   v engine variable      y link parameter               z showobj part
 //   F focus target         g hot-spot group               T text with link tokens
 //   k a statement, carried with the arguments after it (the statement-form tests)
+//   M the saved map (a picture the player writes and reads back)
 //   x anything
 struct Shape {
   std::string_view kinds;

@@ -107,7 +107,7 @@ ScriptToRun enterCommand(shell::Game& game) {
     game.host.errorBox(missingPhraseFileMessage(game));
     return std::nullopt;
   }
-  std::string script = findCommandScript(*phrases, command);
+  std::string script = matchTypedCommand(game, *phrases, command);
   setInput(game, "");
   if (view::isTypewriterMode(mode)) clearTypewriterPage(game);
   if (!script.empty()) return script;

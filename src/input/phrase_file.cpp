@@ -2,7 +2,8 @@
 #include "input/phrase_file.h"
 
 #include "base/cp1252.h"
-#include "base/file_io.h"
+#include "base/text_encoding.h"
+#include "script/run_observer.h"
 #include "shell/game.h"
 
 namespace input {
@@ -10,14 +11,22 @@ namespace {
 
 constexpr size_t kMaxSuggestions = 12;
 
-std::string phraseFileName(const shell::Game& game) { return game.commandsScript + ".scx"; }
+std::string phraseFileName(const shell::Game& game) { return input::phraseFileName(game.commandsScript); }
 
 }  // namespace
+
+std::string phraseFileName(const std::string& commandsScript) { return commandsScript + ".scx"; }
+
+std::optional<PhraseLine> readPhraseLine(std::string_view line) {
+  size_t bar = line.find('|');
+  if (bar == std::string_view::npos) return std::nullopt;
+  return PhraseLine{std::string(base::trimView(line.substr(0, bar))), std::string(base::trimView(line.substr(bar + 1)))};
+}
 
 std::optional<base::Lines> readPhraseFile(shell::Game& game) {
   game.refreshBeforeReading(phraseFileName(game));
   auto path = game.folders.dataFolder.find(phraseFileName(game));
-  return path ? base::readTextLines(*path) : std::nullopt;
+  return path ? base::readContentLines(*path) : std::nullopt;
 }
 
 std::string missingPhraseFileMessage(const shell::Game& game) {
@@ -25,14 +34,26 @@ std::string missingPhraseFileMessage(const shell::Game& game) {
          base::pathToCp1252(game.folders.exeFolder) + ".";
 }
 
-std::string findCommandScript(const base::Lines& phrases, const std::string& command) {
+std::optional<size_t> findCommandLine(const base::Lines& phrases, const std::string& command) {
   const std::string_view wanted = base::trimView(command);
-  for (const auto& line : phrases) {
+  for (size_t i = 0; i < phrases.size(); ++i) {
+    const std::string& line = phrases[i];
     size_t bar = line.find('|');
-    if (bar == std::string::npos) continue;
-    if (base::trimView(std::string_view(line).substr(0, bar)) == wanted) return base::trim(line.substr(bar + 1));
+    if (bar != std::string::npos && base::trimView(std::string_view(line).substr(0, bar)) == wanted) return i;
   }
-  return "";
+  return std::nullopt;
+}
+
+std::string findCommandScript(const base::Lines& phrases, const std::string& command) {
+  auto found = findCommandLine(phrases, command);
+  return found ? readPhraseLine(phrases[*found])->script : "";
+}
+
+std::string matchTypedCommand(shell::Game& game, const base::Lines& phrases, const std::string& command) {
+  auto found = findCommandLine(phrases, command);
+  if (!found) return "";
+  if (game.runner.observer) game.runner.observer->phraseMatched(phraseFileName(game), static_cast<int>(*found) + 1);
+  return readPhraseLine(phrases[*found])->script;
 }
 
 std::string suggestCommands(const base::Lines& phrases, const CommandWords& words) {
@@ -46,7 +67,7 @@ std::string suggestCommands(const base::Lines& phrases, const CommandWords& word
     size_t bar = line.find('|');
     if (bar == std::string::npos || bar == 0) continue;
     std::string_view phrase = std::string_view(line).substr(0, bar);
-    if (phrase[0] == '/') continue;
+    if (isHiddenPhrase(phrase)) continue;
     bool near = base::contains(phrase, word1) && (word2.empty() || base::contains(phrase, word2));
     if (!near) continue;
     suggestions += std::string(phrase) + "\r\n";

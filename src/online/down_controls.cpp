@@ -2,6 +2,7 @@
 #include "online/down_controls.h"
 
 #include "base/file_io.h"
+#include "base/text_encoding.h"
 #include "online/content_files.h"
 #include "online/down_notices.h"
 #include "online/updates.h"
@@ -31,7 +32,7 @@ void showOnlineOptions(DownPage& page, bool visible) {
 
 void saveTable(shell::Game& game) {
   auto path = game.folders.exeFile(game.folders.exeBaseName + ".ini");
-  if (!base::writeTextLines(path, game.Defs.rows())) game.host.errorBox("N\xE3o consegui gravar " + path.string());
+  if (!base::writeFileAtomically(path, base::contentBytesFor(path, game.Defs.rows()))) game.host.errorBox("N\xE3o consegui gravar " + path.string());
 }
 
 void switchOnline(shell::Game& game) {

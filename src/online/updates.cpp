@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "base/file_io.h"
+#include "base/text_encoding.h"
 #include "online/content_files.h"
 #include "online/down_notices.h"
 #include "shell/game.h"
@@ -109,7 +110,7 @@ void downloadPackage(shell::Game& game) {
       return fail(game, "Erro ao baixar arquivos ou internet fora do ar!");
     if (name == ownTable)
       if (auto path = game.folders.dataFolder.find(name))
-        if (auto rows = base::readTextLines(*path)) game.Defs.rows() = std::move(*rows);
+        if (auto rows = base::readContentLines(*path)) game.Defs.rows() = std::move(*rows);
   }
   setNotice(game, "Arquivos baixados!!!");
   base::writeTextLines(game.folders.exeFile(kVersionFile), files);

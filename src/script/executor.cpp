@@ -4,6 +4,7 @@
 #include "base/number.h"
 #include "script/line_syntax.h"
 #include "script/markers.h"
+#include "script/run_observer.h"
 #include "script/script_error.h"
 #include "shell/game.h"
 
@@ -118,7 +119,9 @@ void executeStatement(shell::Game& game) {
   auto& runner = game.runner;
   for (;;) {
     runner.executeAtOnce = false;
+    if (runner.observer) runner.observer->lineStarting(game);
     executeLine(game);
+    if (runner.observer) runner.observer->lineDone(game);
     if (!runner.executeAtOnce) return;
     if (runner.currentLine < 0 || runner.currentLine >= static_cast<int>(runner.Script.size())) return;
   }

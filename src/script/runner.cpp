@@ -1,8 +1,9 @@
 // Loading a script and running its lines.
 #include "script/runner.h"
 
-#include "base/file_io.h"
+#include "base/text_encoding.h"
 #include "script/executor.h"
+#include "script/run_observer.h"
 #include "script/script_error.h"
 #include "shell/game.h"
 
@@ -30,7 +31,7 @@ void executeAllLines(shell::Game& game) {
 void loadScript(shell::Game& game, const std::string& name) {
   game.refreshBeforeReading(scriptFileName(name));
   auto path = game.folders.dataFolder.find(scriptFileName(name));
-  auto lines = path ? base::readTextLines(*path) : std::nullopt;
+  auto lines = path ? base::readContentLines(*path) : std::nullopt;
   if (!lines) throw ScriptError("n\xE3o encontrei o script " + scriptFileName(name));
   game.runner.Script = std::move(*lines);
 }
@@ -79,7 +80,12 @@ void runLines(shell::Game& game, const std::string& name) {
     game.trace("N\xE3o encontrei o script: " + name + ".scx");
     game.trace("");
   }
-  executeAllLines(game);
+  try {
+    executeAllLines(game);
+  } catch (const std::exception& error) {
+    if (game.runner.observer) game.runner.observer->runStopped(game, error.what());
+    throw;
+  }
 }
 
 }  // namespace script

@@ -7,6 +7,8 @@
 
 namespace script {
 
+class RunObserver;
+
 // A run stops with an error after this many statements: no real game comes near
 // it, and a script that loops forever must not hang the player.
 constexpr long long kMaxStepsPerRun = 20'000'000;
@@ -29,6 +31,8 @@ struct RunnerState {
   long long maxStepsPerRun = kMaxStepsPerRun;
   // Runs started since the program began: tells whether an input started one.
   long long runsStarted = 0;
+  // An author's record of play (--steps, --coverage), or none.
+  RunObserver* observer = nullptr;
 };
 
 }  // namespace script

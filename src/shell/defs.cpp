@@ -2,6 +2,7 @@
 #include "shell/defs.h"
 
 #include "base/number.h"
+#include "base/text_encoding.h"
 
 namespace shell {
 
@@ -21,6 +22,18 @@ const base::Lines& DefinitionsTable::builtInRows() {
       "", "", "", "", "", "", "670", "400", "", "- 99 -",
       "---"};
   return rows;
+}
+
+DefinitionsTable DefinitionsTable::fromFileRows(base::Lines rows) {
+  DefinitionsTable table;
+  table.rows_ = rows.empty() ? builtInRows() : std::move(rows);
+  return table;
+}
+
+std::optional<DefinitionsTable> DefinitionsTable::readFile(const std::filesystem::path& path) {
+  auto rows = base::readContentLines(path);
+  if (!rows) return std::nullopt;
+  return fromFileRows(std::move(*rows));
 }
 
 const std::string& DefinitionsTable::defsRow(int n) const {

@@ -3,6 +3,7 @@
 // the end reads as empty.
 #pragma once
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -15,6 +16,12 @@ class DefinitionsTable {
  public:
   // The 101 built-in rows used when the table file is empty.
   static const base::Lines& builtInRows();
+  // The table a file holds: an empty file gives the built-in rows, and rows
+  // missing at the end of a short table read as empty. The player and the
+  // checker both read every table through here, so they see the same game.
+  static DefinitionsTable fromFileRows(base::Lines rows);
+  // The table file read (in either encoding); nothing when it cannot be read.
+  static std::optional<DefinitionsTable> readFile(const std::filesystem::path& path);
 
   const base::Lines& rows() const { return rows_; }
   base::Lines& rows() { return rows_; }

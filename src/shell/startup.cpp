@@ -32,6 +32,7 @@ void setUpFolders(Game& game, const StartOptions& options) {
   game.online.updaterProgram = options.updaterProgram;
   game.online.restartCommand = options.restartCommand;
   game.debug.setFile(folders.exeFolder / "debug.txt");
+  game.runner.observer = options.runObserver;
 }
 
 // A game kept in a subfolder (row 4 with a folder part) has its temporaries there.
@@ -43,13 +44,12 @@ void tidyGameSubfolder(const Folders& folders) {
 void loadDefinitions(Game& game) {
   const std::string tableName = game.folders.exeBaseName + ".ini";
   auto path = game.folders.dataFolder.find(tableName);
-  auto rows = path ? base::readTextLines(*path) : std::nullopt;
-  if (!rows)
+  auto table = path ? DefinitionsTable::readFile(*path) : std::nullopt;
+  if (!table)
     throw StartupError("N\xE3o encontrei a tabela de defini\xE7\xF5" "es " + tableName + " em " +
                        base::pathToCp1252(game.folders.exeFolder) + ".");
-  game.Defs.rows() = std::move(*rows);
+  game.Defs = std::move(*table);
   game.debug.logDebug("Defs criado com sucesso");
-  if (game.Defs.size() == 0) game.Defs.rows() = DefinitionsTable::builtInRows();
 }
 
 void readEngineVariables(Game& game) {

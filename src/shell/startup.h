@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace script { class RunObserver; }
+
 namespace shell {
 
 struct Game;
@@ -27,6 +29,8 @@ struct StartOptions {
   // Called once the opening screen is ready, before the server list is asked
   // for: the window shows itself, so the player is seen while it waits.
   std::function<void()> openingScreenReady;
+  // An author's record of play (--steps, --coverage), attached before any run.
+  script::RunObserver* runObserver = nullptr;
 };
 
 // The start-up sequence, run once.

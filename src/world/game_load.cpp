@@ -3,6 +3,7 @@
 
 #include "base/cp1252.h"
 #include "base/file_io.h"
+#include "base/text_encoding.h"
 #include "shell/game.h"
 #include "view/layout.h"
 #include "world/key_order.h"
@@ -18,7 +19,7 @@ namespace {
 base::Lines readGameFile(shell::Game& game, const std::string& fileName, bool fetchFirst) {
   if (fetchFirst && game.resolveContentFile) game.resolveContentFile(fileName);
   auto path = game.folders.dataFolder.find(fileName);
-  auto lines = path ? base::readTextLines(*path) : std::nullopt;
+  auto lines = path ? base::readContentLines(*path) : std::nullopt;
   if (!lines)
     throw GameLoadError("n\xE3o consegui abrir o arquivo " + fileName + " em " +
                         base::pathToCp1252(game.folders.exeFolder) + ".");
@@ -30,8 +31,8 @@ base::Lines readGameFile(shell::Game& game, const std::string& fileName, bool fe
 void loadGame(shell::Game& game, const std::string& name) {
   // On-line play (row 103) fetches each file before it is read; the game's own
   // table, once read, decides for the files after it.
-  shell::DefinitionsTable table;
-  table.rows() = readGameFile(game, name + ".ini", game.Defs.isOn(row::OnlineGame));
+  shell::DefinitionsTable table =
+      shell::DefinitionsTable::fromFileRows(readGameFile(game, name + ".ini", game.Defs.isOn(row::OnlineGame)));
   const bool fetchFirst = table.isOn(row::OnlineGame);
   base::Lines registers = decodeRegisterFile(readGameFile(game, name + ".rgs", fetchFirst));
   base::Lines keys = sortedKeys(readGameFile(game, name + ".obz", fetchFirst));

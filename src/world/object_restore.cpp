@@ -2,6 +2,7 @@
 #include "world/object_restore.h"
 
 #include "base/file_io.h"
+#include "base/text_encoding.h"
 #include "script/script_error.h"
 #include "shell/game.h"
 #include "world/object_table.h"
@@ -15,7 +16,7 @@ base::Lines pristineRecord(shell::Game& game, const std::string& key) {
   const std::string fileName = key + ".obj";
   game.refreshBeforeReading(fileName);
   auto path = game.folders.dataFolder.find(fileName);
-  auto lines = path ? base::readTextLines(*path) : std::nullopt;
+  auto lines = path ? base::readContentLines(*path) : std::nullopt;
   if (!lines) throw script::ScriptError("n\xE3o encontrei o objeto " + fileName);
   if (lines->size() < kRecordLines)
     throw script::ScriptError("o objeto " + fileName + " tem " + std::to_string(lines->size()) +

@@ -3,6 +3,7 @@
 
 #include "base/cp1252.h"
 #include "base/file_io.h"
+#include "base/text_encoding.h"
 #include "shell/game.h"
 #include "world/register_file.h"
 
@@ -19,9 +20,11 @@ class GameSave {
   void add(const std::string& fileName, const base::Lines& lines) {
     auto path = game_.folders.dataFolder.pathForWriting(fileName);
     if (!path) refused_ = refused_.empty() ? fileName : refused_;
-    else set_.addLines(*path, lines);
+    else set_.add(*path, base::contentBytesFor(*path, lines));
   }
-  void addOutsideTheResolver(const std::filesystem::path& path, const base::Lines& lines) { set_.addLines(path, lines); }
+  void addOutsideTheResolver(const std::filesystem::path& path, const base::Lines& lines) {
+    set_.add(path, base::contentBytesFor(path, lines));
+  }
 
   void write() {
     std::string failed = refused_;
