@@ -36,6 +36,7 @@ std::optional<Options> parseOptions() {
                                                 "Ctrl+minus change it while playing, and the window remembers that choice."),
                            "N");
   parser.addOptions({game, name, server, publisher, text, events, dump, trace, check, mute, scale});
+  parser.addPositionalArgument("DIR", translate("Options", "The game folder to play (the same as --game DIR)."), "[DIR]");
   // A mistake is reported here, pointing to --help; process() then handles
   // --help, --help-all and --version.
   if (!parser.parse(QCoreApplication::arguments())) {
@@ -43,14 +44,16 @@ std::optional<Options> parseOptions() {
     return std::nullopt;
   }
   parser.process(QCoreApplication::arguments());
-  if (!parser.positionalArguments().isEmpty()) {
+  // `mirandel DIR` plays the game in DIR, as --game DIR does (a desktop opening a folder).
+  const QStringList positional = parser.positionalArguments();
+  if (positional.size() > 1 || (positional.size() == 1 && parser.isSet(game))) {
     std::fprintf(stderr, "mirandel: %s\n",
-                 translate("Options", "unexpected argument %1 (see --help)").arg(parser.positionalArguments().first())
+                 translate("Options", "unexpected argument %1 (see --help)").arg(positional.back())
                      .toLocal8Bit().constData());
     return std::nullopt;
   }
   Options options;
-  options.gameFolder = parser.value(game).toStdString();
+  options.gameFolder = (positional.isEmpty() ? parser.value(game) : positional.first()).toStdString();
   if (parser.isSet(name)) options.exeBaseName = parser.value(name).toStdString();
   options.serverBaseUrl = parser.value(server).toStdString();
   options.publisherUrl = parser.value(publisher).toStdString();

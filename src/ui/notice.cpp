@@ -1,0 +1,43 @@
+// The window's notes.
+#include "ui/notice.h"
+
+#include <QAccessible>
+#include <algorithm>
+
+#include "ui/accessibility.h"
+
+namespace ui {
+
+Notice::Notice(QWidget* window, bool corner) : QLabel(window), corner_(corner) {
+  setObjectName(corner ? QStringLiteral("cornerNotice") : QStringLiteral("notice"));
+  setStyleSheet(QStringLiteral("QLabel { background: rgba(0, 0, 0, 190); color: white; border-radius: 6px; padding: 4px 10px; }"));
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  describePicture(this, QAccessible::AlertMessage, {});
+  timer_.setSingleShot(true);
+  connect(&timer_, &QTimer::timeout, this, &QWidget::hide);
+  hide();
+}
+
+void Notice::say(const QString& text, int milliseconds) {
+  setText(text);
+  setAccessibleName(text);
+  adjustSize();
+  place();
+  show();
+  raise();
+  QAccessibleEvent shown(this, QAccessible::Alert);
+  QAccessible::updateAccessibility(&shown);
+  if (milliseconds > 0)
+    timer_.start(milliseconds);
+  else
+    timer_.stop();
+}
+
+void Notice::place() {
+  const QWidget* window = parentWidget();
+  const int margin = 8;
+  const int x = corner_ ? window->width() - width() - margin : (window->width() - width()) / 2;
+  move(std::max(0, x), std::max(0, window->height() - height() - margin));
+}
+
+}  // namespace ui

@@ -1,0 +1,25 @@
+// A note of the window itself over the game (the sound is off, the page takes no
+// typed commands): a small label at the foot of the window, said to a screen
+// reader as it appears, that stays a few seconds or until taken away.
+#pragma once
+#include <QLabel>
+#include <QTimer>
+
+namespace ui {
+
+class Notice : public QLabel {
+  Q_OBJECT
+ public:
+  // corner: the note sits at the bottom right, else in the middle of the foot.
+  Notice(QWidget* window, bool corner);
+  // Shows the text; after `milliseconds` it goes (0: it stays until hidden).
+  void say(const QString& text, int milliseconds = 0);
+  // Keeps its place at the foot of the window as the window changes size.
+  void place();
+
+ private:
+  QTimer timer_;
+  bool corner_;
+};
+
+}  // namespace ui
