@@ -29,7 +29,6 @@ struct WindowAccessibilityTest : ::testing::Test {
   WindowAccessibilityTest() {
     base::Lines table = shell::DefinitionsTable::builtInRows();
     table[93] = "*";
-    table[73] = "Encerrar";
     writeGameFiles(folder, base::Lines(60), table);
     writeRgbPng(folder.path() / "bussola.png", testPattern(20, 20));
     folder.write("abertura.scx",

@@ -19,7 +19,7 @@
 #include "terminal/terminal_page.h"
 #include "terminal/wrapped_output.h"
 #include "view/pictures.h"
-#include "view/spot_names.h"
+#include "shell/spot_names.h"
 
 namespace terminal {
 namespace {
@@ -252,7 +252,7 @@ class Terminal {
     for (int slot : activeSlots()) {
       const view::HotSpot& spot = game_.hotSpots.spots[static_cast<size_t>(slot)];
       if (!spot.picture.empty() && !view::isPictureName(spot.picture) && !spot.script.empty())
-        links.push_back({view::spotName(game_, spot), spot.script, slot});
+        links.push_back({shell::spotName(game_, spot), spot.script, slot});
     }
     return links;
   }
@@ -298,9 +298,9 @@ class Terminal {
     if (listed.empty()) return out_.line(utf8(translate("Terminal", "No clickable spot on this screen.")));
     for (size_t i = 0; i < listed.size(); ++i) {
       const view::HotSpot& spot = game_.hotSpots.spots[static_cast<size_t>(listed[i])];
-      const std::string name = view::spotName(game_, spot);
+      const std::string name = shell::spotName(game_, spot);
       const QString shown = !name.empty()              ? gameText(name)
-                            : view::isMapSwitch(spot) ? translate("Terminal", "the map")
+                            : shell::isMapSwitch(spot) ? translate("Terminal", "the map")
                                                       : translate("Terminal", "(no name)");
       out_.line(utf8(QStringLiteral("  %1. %2 (%3)").arg(i + 1).arg(shown, surfaceCaption(listed[i]))));
     }

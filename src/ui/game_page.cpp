@@ -19,7 +19,7 @@
 #include "ui/colours.h"
 #include "ui/cursor_shapes.h"
 #include "view/cursors.h"
-#include "view/spot_names.h"
+#include "shell/spot_names.h"
 #include "view/page_markup.h"
 #include "ui/pix_page.h"
 #include "ui/qt_text.h"
@@ -233,9 +233,9 @@ void GamePage::listSpots(const shell::Game& game) {
     const view::HotSpot& spot = game.hotSpots.spots[static_cast<size_t>(slot)];
     if (!spot.active || spot.width <= 0 || spot.height <= 0) continue;
     const PictureWidget* picture = pictureOf(view::surfaceName(view::surfaceOfSlot(slot)));
-    const std::string name = view::spotName(game, spot);
+    const std::string name = shell::spotName(game, spot);
     QString shown = !name.empty()          ? unicode(name)
-                    : view::isMapSwitch(spot) ? tr("Map")
+                    : shell::isMapSwitch(spot) ? tr("Map")
                                               : tr("Spot %1").arg(spotsShown_[picture].size() + 1);
     spotsShown_[picture].push_back({shown, scale_.rect(QRect(spot.x, spot.y, spot.width, spot.height))});
   }
