@@ -29,6 +29,12 @@ bool hasDisplay() {
   return false;
 }
 
+// An empty variable counts as none, as Qt counts it.
+bool unset(const char* name) {
+  const char* value = std::getenv(name);
+  return !value || !*value;
+}
+
 bool argumentGiven(int argc, char** argv, const char* option) {
   for (int i = 1; i < argc; ++i)
     if (std::string(argv[i]) == option) return true;
@@ -58,10 +64,10 @@ int main(int argc, char** argv) {
   bool headless = argumentGiven(argc, argv, "--text") || argumentGiven(argc, argv, "--events") ||
                   check || !hasDisplay();
   // Pictures and fonts need Qt's GUI layer even without a window.
-  if (headless && !std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  if (headless && unset("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   // An X display that does not answer (a stale DISPLAY) leaves the window
   // nowhere to go: Qt then starts without one, and the game plays in the terminal.
-  const bool displayFallback = !headless && !std::getenv("QT_QPA_PLATFORM") && !std::getenv("WAYLAND_DISPLAY");
+  const bool displayFallback = !headless && unset("QT_QPA_PLATFORM") && unset("WAYLAND_DISPLAY");
   if (displayFallback) setenv("QT_QPA_PLATFORM", "xcb;offscreen", 1);
   app::filterQtMessages();
   if (!std::getenv("XDG_RUNTIME_DIR")) {
