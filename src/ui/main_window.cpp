@@ -31,8 +31,9 @@ MainWindow::MainWindow(const Publisher& publisher, QWidget* parent) : QWidget(pa
   Abok0->addWidget(imagesPage);
   Abok0->addWidget(openingPage);
   Abok0->setCurrentWidget(openingPage);
-  notice = new Notice(Abok0, false);
-  muteNote = new Notice(Abok0, true);
+  // Over the pages (which the notebook raises as it shows them), at the foot of the game.
+  notice = new Notice(this, Abok0, false);
+  muteNote = new Notice(this, Abok0, true);
   if (QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
 }
@@ -188,8 +189,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 bool MainWindow::typedWithoutBox(const QKeyEvent* event) const {
   if (Abok0->currentWidget() != gamePage || gamePage->Input->isVisible() || event->isAutoRepeat()) return false;
   if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
-  const int key = event->key();
-  if (key == Qt::Key_Return || key == Qt::Key_Enter) return true;
+  // Enter alone on such a page is no command (the box would be empty).
   return event->text().size() == 1 && event->text().at(0).isLetterOrNumber();
 }
 

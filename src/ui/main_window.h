@@ -67,7 +67,7 @@ class MainWindow : public QWidget {
 
  private:
   bool handToCommandBox(QKeyEvent* event);
-  // A letter or Enter typed on the game page while the game hides the box.
+  // A letter or digit typed on the game page while the game hides the box.
   bool typedWithoutBox(const QKeyEvent* event) const;
   void showShapeAndRaise(const view::ScreenModel& screen);
 

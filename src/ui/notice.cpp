@@ -8,7 +8,7 @@
 
 namespace ui {
 
-Notice::Notice(QWidget* window, bool corner) : QLabel(window), corner_(corner) {
+Notice::Notice(QWidget* window, QWidget* over, bool corner) : QLabel(window), over_(over), corner_(corner) {
   setObjectName(corner ? QStringLiteral("cornerNotice") : QStringLiteral("notice"));
   setStyleSheet(QStringLiteral("QLabel { background: rgba(0, 0, 0, 190); color: white; border-radius: 6px; padding: 4px 10px; }"));
   setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -34,10 +34,10 @@ void Notice::say(const QString& text, int milliseconds) {
 }
 
 void Notice::place() {
-  const QWidget* window = parentWidget();
+  const QRect area = over_->geometry();
   const int margin = 8;
-  const int x = corner_ ? window->width() - width() - margin : (window->width() - width()) / 2;
-  move(std::max(0, x), std::max(0, window->height() - height() - margin));
+  const int x = corner_ ? area.right() - width() - margin : area.center().x() - width() / 2;
+  move(std::max(area.left(), x), std::max(area.top(), area.bottom() - height() - margin));
 }
 
 }  // namespace ui

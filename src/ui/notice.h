@@ -10,15 +10,16 @@ namespace ui {
 class Notice : public QLabel {
   Q_OBJECT
  public:
-  // corner: the note sits at the bottom right, else in the middle of the foot.
-  Notice(QWidget* window, bool corner);
+  // The note sits over `over`, at its bottom right (corner) or in the middle of its foot.
+  Notice(QWidget* window, QWidget* over, bool corner);
   // Shows the text; after `milliseconds` it goes (0: it stays until hidden).
   void say(const QString& text, int milliseconds = 0);
-  // Keeps its place at the foot of the window as the window changes size.
+  // Keeps its place at the foot of the game as the window changes size.
   void place();
 
  private:
   QTimer timer_;
+  QWidget* over_;
   bool corner_;
 };
 
