@@ -60,6 +60,7 @@ void WrappedOutput::putWord() {
       if (!characterStart) continue;
       if (column_ + taken >= width && taken > 0 && i < word_.size()) {
         out_ << word_.substr(start, i - start);
+        column_ += taken;
         newLine();
         start = i;
         taken = 0;

@@ -2,6 +2,7 @@
 #include "ui/key_colour.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace ui {
 namespace {
@@ -19,23 +20,30 @@ QImage withoutKeyColour(const QImage& picture) {
   const QImage source = picture.convertToFormat(QImage::Format_RGB32);
   QImage shown = source.convertToFormat(QImage::Format_ARGB32);
   const int width = source.width(), height = source.height();
-  auto isKey = [&](int x, int y) {
-    return x >= 0 && y >= 0 && x < width && y < height && (source.pixel(x, y) | 0xFF000000) == kKeyColour;
-  };
+  // From every key pixel the cut spreads through the touching pixels that are
+  // still mostly magenta: a soft edge fades into the key colour over a pixel or two.
+  std::vector<QPoint> cut;
   for (int y = 0; y < height; ++y) {
     const QRgb* in = reinterpret_cast<const QRgb*>(source.constScanLine(y));
     QRgb* out = reinterpret_cast<QRgb*>(shown.scanLine(y));
-    for (int x = 0; x < width; ++x) {
+    for (int x = 0; x < width; ++x)
       if ((in[x] | 0xFF000000) == kKeyColour) {
         out[x] = 0;
-        continue;
+        cut.emplace_back(x, y);
       }
-      if (magentaShare(in[x]) <= kEdgeShare) continue;
-      bool besideKey = false;
-      for (int dy = -1; dy <= 1 && !besideKey; ++dy)
-        for (int dx = -1; dx <= 1 && !besideKey; ++dx) besideKey = isKey(x + dx, y + dy);
-      if (besideKey) out[x] = 0;
-    }
+  }
+  while (!cut.empty()) {
+    const QPoint at = cut.back();
+    cut.pop_back();
+    for (int dy = -1; dy <= 1; ++dy)
+      for (int dx = -1; dx <= 1; ++dx) {
+        const int x = at.x() + dx, y = at.y() + dy;
+        if (x < 0 || y < 0 || x >= width || y >= height) continue;
+        QRgb& pixel = reinterpret_cast<QRgb*>(shown.scanLine(y))[x];
+        if (pixel == 0 || magentaShare(source.pixel(x, y)) <= kEdgeShare) continue;
+        pixel = 0;
+        cut.emplace_back(x, y);
+      }
   }
   return shown;
 }
