@@ -101,16 +101,16 @@ class EditedLines : public LineInput {
       std::cout << '\n' << std::flush;
       return Next::Stop;
     }
-    if (read == nullptr || count <= 0) {
-      std::cout << '\n' << std::flush;  // Ctrl+D leaves the cursor after the prompt
-      return Next::End;
-    }
     if (functionKey_ > 0) {
       // F1 to F4 are the game's function keys, whatever the line held.
       line = ":f" + std::to_string(functionKey_);
       functionKey_ = 0;
       std::cout << '\n' << std::flush;
       return Next::Line;
+    }
+    if (read == nullptr || count <= 0) {
+      std::cout << '\n' << std::flush;  // Ctrl+D leaves the cursor after the prompt
+      return Next::End;
     }
     line.assign(read, static_cast<size_t>(count));
     while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
