@@ -36,8 +36,10 @@ void Notice::say(const QString& text, int milliseconds) {
 void Notice::place() {
   const QRect area = over_->geometry();
   const int margin = 8;
+  // The corner note stays clear of the command box and the end button below.
   const int x = corner_ ? area.right() - width() - margin : area.center().x() - width() / 2;
-  move(std::max(area.left(), x), std::max(area.top(), area.bottom() - height() - margin));
+  const int y = corner_ ? area.top() + margin : area.bottom() - height() - margin;
+  move(std::max(area.left(), x), std::max(area.top(), y));
 }
 
 }  // namespace ui
