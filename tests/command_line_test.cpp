@@ -104,8 +104,19 @@ TEST_F(CommandLineTest, HelpAndOptionErrorsSpeakTheLanguageOfTheLocale) {
   out = runIn(portuguese, "--text --game " + quoted(scratch.path() / "nenhum"));
   EXPECT_TRUE(has(out, "a pasta de jogo ")) << out;
   EXPECT_TRUE(has(out, " não existe")) << out;
-  out = runIn(english, "--text extra");
+  out = runIn(english, "--text extra more");
+  EXPECT_TRUE(has(out, "unexpected argument more (see --help)")) << out;
+  out = runIn(english, "--text --game " + quoted(scratch.path()) + " extra");
   EXPECT_TRUE(has(out, "unexpected argument extra (see --help)")) << out;
+}
+
+TEST_F(CommandLineTest, AFolderGivenAloneIsTheGameToPlay) {
+  scratch.writeBytes("mirandel.ini", "");
+  scratch.write("sala.scx", "modo= 1\nsetpos= sala\nmsg= Na sala.");
+  scratch.write("eventos.txt", "start\nrun sala\ndump " + (scratch.path() / "tela").string() + "\n");
+  std::string out = run(quoted(scratch.path()) + " --events " + quoted(scratch.path() / "eventos.txt"));
+  EXPECT_EQ(exitCode, 0) << out;
+  EXPECT_EQ(scratch.readUtf8Lines("tela/msg.txt"), std::vector<std::string>{"Na sala."});
 }
 
 TEST(InterfaceLanguageTest, AnyPortugueseReadsBrazilianAndEverythingElseEnglish) {

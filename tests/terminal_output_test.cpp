@@ -47,3 +47,36 @@ TEST(WrappedOutputTest, WidthZeroWritesTheTextUnchanged) {
   const std::string text = "uma linha bem comprida que n\xC3\xA3o quebra   com brancos  \r\noutra";
   EXPECT_EQ(wrapped(0, {text}), "uma linha bem comprida que n\xC3\xA3o quebra   com brancos  \noutra\n");
 }
+
+TEST(WrappedOutputTest, TextsThatMeetNeverMakeMoreThanOneEmptyLine) {
+  std::ostringstream out;
+  terminal::WrappedOutput output(out, [] { return 40; });
+  output.write("Ferraria");
+  output.endLine();
+  output.write("[imagem: bussola.png]");
+  output.endLine();
+  output.write("\r\n\r\nVoc\xC3\xAA v\xC3\xAA aqui uma p\xC3\xA1.");
+  output.endLine();
+  EXPECT_EQ(out.str(), "Ferraria\n[imagem: bussola.png]\n\nVoc\xC3\xAA v\xC3\xAA aqui uma p\xC3\xA1.\n");
+  // A line written by someone else (the prompt) counts as a line of text.
+  out.str("");
+  output.write("\r\n\r\n");
+  output.lineWrittenElsewhere();
+  output.write("\r\nB");
+  output.endLine();
+  EXPECT_EQ(out.str(), "\n\nB\n");
+}
+
+TEST(WrappedOutputTest, AListInColumnsGoesOnUnderItsText) {
+  std::ostringstream out;
+  terminal::WrappedOutput output(out, [] { return 30; });
+  output.setHangingIndent(true);
+  output.write("  :pontos    the clickable spots of the pictures\r\n  plain words that wrap at the end");
+  output.endLine();
+  EXPECT_EQ(out.str(),
+            "  :pontos    the clickable\n"
+            "             spots of the\n"
+            "             pictures\n"
+            "  plain words that wrap at the\n"
+            "  end\n");
+}

@@ -59,7 +59,7 @@ struct TerminalTest : ::testing::Test {
 // written to it and what it shows is read back.
 class TerminalOnPty {
  public:
-  TerminalOnPty(const std::filesystem::path& folder, unsigned short columns) {
+  TerminalOnPty(const std::filesystem::path& folder, unsigned short columns, bool mute = true) {
     // Everything the child needs is made before the fork.
     std::vector<std::string> environment = {"TERM=xterm", "LANG=pt_BR.UTF-8", "QT_QPA_PLATFORM=offscreen"};
     for (char** variable = environ; *variable; ++variable) {
@@ -73,6 +73,7 @@ class TerminalOnPty {
     envp.push_back(nullptr);
     const std::string binary = MIRANDEL_BINARY, game = folder.string();
     std::vector<const char*> argv = {binary.c_str(), "--text", "--mute", "--game", game.c_str(), nullptr};
+    if (!mute) argv.erase(argv.begin() + 2);
     winsize size{};
     size.ws_row = 24;
     size.ws_col = columns;
@@ -282,4 +283,65 @@ TEST_F(TerminalTest, ThePlayersOwnWordsFollowTheLocaleAndTheGamesTextNever) {
   EXPECT_TRUE(has(play(input, "LANGUAGE=en LC_ALL= LANG=pt_BR.UTF-8"), "This screen has no links."));
   EXPECT_TRUE(has(play(input, "LANGUAGE= LC_ALL= LANG=de_DE.UTF-8"), "This screen has no links."));
   EXPECT_TRUE(has(play(input, "LANGUAGE= LC_ALL=pt_PT.UTF-8 LANG=en_US.UTF-8"), "Esta tela não tem links."));
+}
+
+TEST_F(TerminalTest, OnATerminalTheSoundBackendIsQuietAndF1IsTheFunctionKey) {
+  game.write("instrucoes.scx", "modo= 0\nclearmsg\nmsg= Eis as instruções.");
+  game.write("comandos.scx", "INSTRUÇÕES | instrucoes\nNORTE | norte\n");
+  // With sound: whatever the machine's sound is (here most likely none), its
+  // backend's own messages never show; F1 (as xterm and the Linux console send it) is the key.
+  TerminalOnPty terminal(game.path(), 80, false);
+  ASSERT_TRUE(terminal.started());
+  size_t at = terminal.waitFor("> ", terminal.waitFor("Olá, aventureiro!"));
+  ASSERT_NE(at, std::string::npos) << terminal.shown();
+  terminal.type("\x1bOP");
+  at = terminal.waitFor("> ", terminal.waitFor("Eis as instruções.", at));
+  ASSERT_NE(at, std::string::npos) << terminal.shown();
+  terminal.type("nor\x1b[11~");
+  at = terminal.waitFor("> ", terminal.waitFor("Eis as instruções.", at));
+  ASSERT_NE(at, std::string::npos) << terminal.shown();
+  terminal.type(":sair\r");
+  EXPECT_EQ(terminal.exitStatus(), 0) << terminal.shown();
+  for (const char* backend : {"PulseAudio", "pa_context", "qt.multimedia", "ALSA"})
+    EXPECT_FALSE(has(terminal.shown(), backend)) << terminal.shown();
+  EXPECT_FALSE(has(terminal.shown(), "OP")) << terminal.shown();
+  EXPECT_FALSE(has(terminal.shown(), "Perdão, não entendi.")) << terminal.shown();
+  // A missing device is said once at most, in the player's words.
+  for (const std::string told : {"[nenhum dispositivo de som responde", "[no sound device answers"}) {
+    const size_t first = terminal.shown().find(told);
+    if (first != std::string::npos) EXPECT_EQ(terminal.shown().find(told, first + 1), std::string::npos) << terminal.shown();
+  }
+}
+
+TEST_F(TerminalTest, TheLinksOfPicturesAreLinksAndSpotsAreNamedForThePlayer) {
+  game.write("final.scx", "modo= 3\ndefinput= on\nbtxt= Digite NOVO ou @comece de novo|abertura|. Fim.\nlnkfnc= ,picFmap,0,0,20,20");
+  std::string out = play(":executar final\n:links\n:pontos\n:clicar\n:link\n:link 1\n", "LANGUAGE= LC_ALL= LANG=C.UTF-8");
+  EXPECT_EQ(exitCode, 0) << out;
+  EXPECT_TRUE(has(out, "  1. comece de novo -> abertura\n")) << out;
+  EXPECT_FALSE(has(out, "picFmap")) << out;
+  EXPECT_TRUE(has(out, "  1. the map (panel)\n  2. comece de novo (page)\n")) << out;
+  EXPECT_TRUE(has(out, "Type :clicar and the number of a spot (:pontos lists them), for example :clicar 1.")) << out;
+  EXPECT_TRUE(has(out, "Type :link and the number of a link (:links lists them), for example :link 1.")) << out;
+  EXPECT_TRUE(has(out, "> :link 1\nOlá, aventureiro!")) << out;  // following it clicks it
+}
+
+TEST_F(TerminalTest, TheHelpKeepsItsColumnsWhenItWraps) {
+  TerminalOnPty terminal(game.path(), 50);
+  ASSERT_TRUE(terminal.started());
+  size_t at = terminal.waitFor("> ", terminal.waitFor("Olá, aventureiro!"));
+  ASSERT_NE(at, std::string::npos) << terminal.shown();
+  terminal.type(":ajuda\r");
+  at = terminal.waitFor("> ", terminal.waitFor(":sair", at));
+  ASSERT_NE(at, std::string::npos) << terminal.shown();
+  terminal.type(":sair\r");
+  EXPECT_EQ(terminal.exitStatus(), 0);
+  // ":baixar CONTROL  clicks one of its controls (TicLine, ...)" goes on under
+  // its text (English or Portuguese, as the catalogue has it).
+  const std::string& shown = terminal.shown();
+  const bool english = has(shown, "  :baixar CONTROL ");
+  const size_t line = shown.find(english ? "  :baixar CONTROL " : "  :baixar CONTROLE ");
+  ASSERT_NE(line, std::string::npos) << shown;
+  const size_t column = shown.find(english ? "clicks" : "clica", line) - line;
+  const size_t next = shown.find('\n', line) + 1;
+  EXPECT_EQ(shown.substr(next, column), std::string(column, ' ')) << shown.substr(line, 200);
 }

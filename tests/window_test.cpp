@@ -184,7 +184,8 @@ TEST_F(WindowTest, CommandBoxUpperCasesSwallowsEnterAndReportsCommandKeys) {
     QApplication::sendEvent(box, &press);
     QApplication::sendEvent(box, &release);
   }
-  EXPECT_EQ(keys, (std::vector<std::string>{"Enter", "F3", "Left"}));
+  // Left over typed text only moves the cursor: it walks from an empty box alone.
+  EXPECT_EQ(keys, (std::vector<std::string>{"Enter", "F3"}));
   EXPECT_EQ(box->text(), QString::fromUtf8("AÇXÃ"));  // Enter added nothing; Left moved the cursor
 }
 

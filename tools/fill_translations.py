@@ -95,12 +95,12 @@ PT_BR = {
     "Game commands: type the phrase and press Enter (for example: norte, pegue a chave).\n"
     "An empty line presses Enter with an empty box: the place is described again.\n"
     "When the page shows numbered links, a bare number follows that link.\n"
-    "The arrow keys edit the line; Up and Down recall earlier commands.\n"
+    "The arrow keys edit the line; Up and Down recall earlier commands; F1 to F4 are the game's function keys.\n"
     "Terminal commands:\n"
     "  :f1 :f2 :f3 :f4        function keys (F3 brings back the last command)\n"
     "  :norte :sul :leste :oeste   (or :up :down :right :left) the arrow keys of the game\n"
     "  :saidas                the exits of the place\n"
-    "  :links                 the links of the page, numbered\n"
+    "  :links                 the links on show (of the page, and written into pictures), numbered\n"
     "  :link N                follows link N\n"
     "  :pontos                the clickable spots of the pictures, numbered\n"
     "  :clicar N              clicks spot N\n"
@@ -117,12 +117,12 @@ PT_BR = {
         "Comandos do jogo: digite a frase e tecle Enter (por exemplo: norte, pegue a chave).\n"
         "Uma linha vazia tecla Enter com a caixa vazia: descreve o local de novo.\n"
         "Quando a página mostra links numerados, um número sozinho segue aquele link.\n"
-        "As setas editam a linha; para cima e para baixo trazem de volta os comandos anteriores.\n"
+        "As setas editam a linha; para cima e para baixo trazem de volta os comandos anteriores; F1 a F4 são as teclas de função do jogo.\n"
         "Comandos do terminal:\n"
         "  :f1 :f2 :f3 :f4        teclas de função (F3 traz de volta o último comando)\n"
         "  :norte :sul :leste :oeste   (ou :up :down :right :left) as setas do jogo\n"
         "  :saidas                as saídas do local\n"
-        "  :links                 os links da página, numerados\n"
+        "  :links                 os links à vista (da página e escritos nas imagens), numerados\n"
         "  :link N                segue o link N\n"
         "  :pontos                os pontos clicáveis das imagens, numerados\n"
         "  :clicar N              clica no ponto N\n"
@@ -380,6 +380,21 @@ PT_BR = {
     "%1 of %2 lines ran": "%1 de %2 linhas executadas",
     "coverage: %1 of %2 lines ran (%3%), %4 scripts never run%5; %6 of %7 phrases matched":
         "cobertura: %1 de %2 linhas executadas (%3%), %4 scripts nunca executados%5; %6 de %7 frases corresponderam",
+    # The window's notes, scale and keys; the terminal's notes.
+    "The window is as large as this screen allows.": "A janela já está do maior tamanho que esta tela permite.",
+    "Sound off (Ctrl+M turns it on)": "Som desligado (Ctrl+M o liga)",
+    "cannot remember the window's settings in %1": "não consigo guardar as preferências da janela em %1",
+    "Map": "Mapa",
+    "Spot %1": "Ponto %1",
+    "the map": "o mapa",
+    "[no sound device answers: the game goes on without sound]":
+        "[nenhum dispositivo de som responde: o jogo continua sem som]",
+    "Type :clicar and the number of a spot (:pontos lists them), for example :clicar 1.":
+        "Digite :clicar e o número de um ponto (:pontos os lista), por exemplo :clicar 1.",
+    "Type :link and the number of a link (:links lists them), for example :link 1.":
+        "Digite :link e o número de um link (:links os lista), por exemplo :link 1.",
+    "the display %1 does not answer: playing in the terminal": "a tela %1 não responde: jogando no terminal",
+    "The game folder to play (the same as --game DIR).": "A pasta do jogo a jogar (o mesmo que --game DIR).",
 }
 
 

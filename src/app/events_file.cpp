@@ -41,11 +41,17 @@ bool parseLine(const std::string& line, Event& event, std::string& error) {
     event.input.text = rest;  // slot names stay UTF-8
     return true;
   }
+  if (word == "text") {
+    // Letters typed into the command box, without Enter.
+    input(Kind::Type);
+    event.kind = Event::Kind::Text;
+    return true;
+  }
   if (word == "key") {
-    static const char* keys[] = {"F1", "F2", "F3", "F4", "Up", "Down", "Left", "Right", "Enter"};
+    static const char* keys[] = {"F1", "F2", "F3", "F4", "Up", "Down", "Left", "Right", "Enter", "Escape", "Home", "End"};
     for (const char* key : keys)
       if (rest == key) return input(Kind::Key);
-    error = "unknown key \"" + rest + "\" (F1 F2 F3 F4 Up Down Left Right Enter)";
+    error = "unknown key \"" + rest + "\" (F1 F2 F3 F4 Up Down Left Right Enter Escape Home End)";
     return false;
   }
   if (word == "click" && rest.rfind("down ", 0) == 0) {

@@ -12,9 +12,9 @@
 namespace app {
 
 struct Event {
-  enum class Kind { Input, Wait, Dump };
+  enum class Kind { Input, Wait, Dump, Text };
   Kind kind = Kind::Input;
-  shell::PlayerInput input;  // for Input
+  shell::PlayerInput input;  // for Input; for Text, the letters typed into the command box
   int milliseconds = 0;      // for Wait
   std::string folder;        // for Dump
   int lineNumber = 0;

@@ -16,6 +16,7 @@
 #include "app/online_options.h"
 #include "app/options.h"
 #include "app/scratch_folder.h"
+#include "app/qt_messages.h"
 #include "app/scripted_play.h"
 #include "app/window_play.h"
 #include "base/cp1252.h"
@@ -31,6 +32,12 @@ bool hasDisplay() {
   for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"})
     if (const char* value = std::getenv(name); value && *value) return true;
   return false;
+}
+
+// An empty variable counts as none, as Qt counts it.
+bool unset(const char* name) {
+  const char* value = std::getenv(name);
+  return !value || !*value;
 }
 
 bool argumentGiven(int argc, char** argv, const char* option) {
@@ -50,6 +57,7 @@ terminal::TerminalOptions terminalOptions(const app::Options& options, const std
   terminal.userFolder = app::userDataFolder();
   terminal.mute = options.mute;
   terminal.start.runObserver = options.runObserver;
+  terminal.soundDeviceMissing = app::soundDeviceMissing;
   return terminal;
 }
 
@@ -92,19 +100,37 @@ int main(int argc, char** argv) {
   bool headless = argumentGiven(argc, argv, "--text") || argumentGiven(argc, argv, "--events") ||
                   check || !hasDisplay();
   // Pictures and fonts need Qt's GUI layer even without a window.
-  if (headless && !std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  if (headless && unset("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  // An X display that does not answer (a stale DISPLAY) leaves the window
+  // nowhere to go: Qt then starts without one, and the game plays in the terminal.
+  const bool displayFallback = !headless && unset("QT_QPA_PLATFORM") && unset("WAYLAND_DISPLAY");
+  if (displayFallback) setenv("QT_QPA_PLATFORM", "xcb;offscreen", 1);
+  app::filterQtMessages();
   if (!std::getenv("XDG_RUNTIME_DIR")) {
     std::string runtime = "/tmp/mirandel-runtime-" + std::to_string(getuid());
     mkdir(runtime.c_str(), 0700);
     setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
   }
   QApplication application(argc, argv);
+  app::endStartUpQuiet();
+  if (displayFallback) unsetenv("QT_QPA_PLATFORM");  // programs the player starts choose their own
   QApplication::setApplicationName("mirandel");
+  // Docks and task bars find the desktop entry, and with it the icon, by this name.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.mirandel.Mirandel"));
   QApplication::setApplicationVersion(MIRANDEL_VERSION);
   app::installInterfaceLanguage(application);
 
   auto options = app::parseOptions();
   if (!options) return 1;
+  if (!headless && QGuiApplication::platformName() == QStringLiteral("offscreen")) {
+    headless = true;
+    if (!options->check && options->eventsFile.empty())
+      std::fprintf(stderr, "mirandel: %s\n",
+                   QCoreApplication::translate("Options", "the display %1 does not answer: playing in the terminal")
+                       .arg(QString::fromLocal8Bit(std::getenv("DISPLAY") ? std::getenv("DISPLAY") : ""))
+                       .toLocal8Bit()
+                       .constData());
+  }
   try {
     if (!options->newGameFolder.empty()) return app::newGameCommand(options->newGameFolder, options->newGameName);
     if (options->check) return app::checkGameFolder(*options);

@@ -42,6 +42,7 @@ std::optional<Options> parseOptions() {
   QCommandLineOption coverage("coverage", translate("Options", "At exit, write to FILE which lines of each script ran and which phrases matched."), "FILE");
   parser.addOptions({game, name, server, publisher, text, events, dump, trace, transcript, check, mute, scale});
   parser.addOptions({scratch, newGame, steps, coverage});
+  parser.addPositionalArgument("DIR", translate("Options", "The game folder to play (the same as --game DIR)."), "[DIR]");
   // A mistake is reported here, pointing to --help; process() then handles
   // --help, --help-all and --version.
   if (!parser.parse(QCoreApplication::arguments())) {
@@ -49,16 +50,18 @@ std::optional<Options> parseOptions() {
     return std::nullopt;
   }
   parser.process(QCoreApplication::arguments());
-  // --new DIR takes the game's name as its one further argument.
-  const qsizetype allowedArguments = parser.isSet(newGame) ? 1 : 0;
-  if (parser.positionalArguments().size() > allowedArguments) {
+  // `mirandel DIR` plays the game in DIR, as --game DIR does (a desktop opening a
+  // folder); after --new DIR the one further argument is the new game's name.
+  const QStringList positional = parser.positionalArguments();
+  const bool newGameAsked = parser.isSet(newGame);
+  if (positional.size() > 1 || (positional.size() == 1 && parser.isSet(game) && !newGameAsked)) {
     std::fprintf(stderr, "mirandel: %s\n",
-                 translate("Options", "unexpected argument %1 (see --help)").arg(parser.positionalArguments().last())
+                 translate("Options", "unexpected argument %1 (see --help)").arg(positional.back())
                      .toLocal8Bit().constData());
     return std::nullopt;
   }
   Options options;
-  options.gameFolder = parser.value(game).toStdString();
+  options.gameFolder = (positional.isEmpty() || newGameAsked ? parser.value(game) : positional.first()).toStdString();
   if (parser.isSet(name)) options.exeBaseName = parser.value(name).toStdString();
   options.serverBaseUrl = parser.value(server).toStdString();
   options.publisherUrl = parser.value(publisher).toStdString();
@@ -71,7 +74,7 @@ std::optional<Options> parseOptions() {
   options.check = parser.isSet(check);
   options.scratch = parser.isSet(scratch);
   options.newGameFolder = parser.value(newGame).toStdString();
-  if (!parser.positionalArguments().isEmpty()) options.newGameName = parser.positionalArguments().first().toStdString();
+  if (newGameAsked && !positional.isEmpty()) options.newGameName = positional.first().toStdString();
   options.stepsFile = parser.value(steps).toStdString();
   options.coverageFile = parser.value(coverage).toStdString();
   if (parser.isSet(scale)) {

@@ -46,6 +46,7 @@ int playEventsFile(const Options& options, const std::filesystem::path& folder) 
     if (platform::stopSignalReceived()) break;
     switch (event.kind) {
       case Event::Kind::Input: session.deliver(event.input); break;
+      case Event::Kind::Text: session.typeIntoCommandBox(event.input.text); break;
       case Event::Kind::Wait: session.wait(event.milliseconds); break;
       case Event::Kind::Dump:
         if (!session.dump(event.folder)) report(QT_TRANSLATE_NOOP("Options", "cannot write the dump into %1"), event.folder);

@@ -84,6 +84,7 @@ class EditedLines : public LineInput {
     ::el_set(editor_, EL_PROMPT, &EditedLines::promptText);
     ::el_set(editor_, EL_HIST, ::history, history_);
     ::el_set(editor_, EL_GETCFN, &EditedLines::readCharacter);
+    bindFunctionKeys();
     ::el_source(editor_, nullptr);  // the user's ~/.editrc, as other libedit programs read it
   }
   ~EditedLines() override {
@@ -99,6 +100,13 @@ class EditedLines : public LineInput {
     if (stopped_ || platform::stopSignalReceived()) {
       std::cout << '\n' << std::flush;
       return Next::Stop;
+    }
+    if (functionKey_ > 0) {
+      // F1 to F4 are the game's function keys, whatever the line held.
+      line = ":f" + std::to_string(functionKey_);
+      functionKey_ = 0;
+      std::cout << '\n' << std::flush;
+      return Next::Line;
     }
     if (read == nullptr || count <= 0) {
       std::cout << '\n' << std::flush;  // Ctrl+D leaves the cursor after the prompt
@@ -120,6 +128,30 @@ class EditedLines : public LineInput {
   static void useUtf8Characters() {
     const char* codeset = ::nl_langinfo(CODESET);
     if (codeset == nullptr || std::strcmp(codeset, "UTF-8") != 0) std::setlocale(LC_CTYPE, "C.UTF-8");
+  }
+
+  // The sequences terminals send for F1 to F4 (xterm and its kin, the Linux
+  // console, rxvt) end the line as that function key.
+  void bindFunctionKeys() {
+    static const char* const names[] = {"mirandel-f1", "mirandel-f2", "mirandel-f3", "mirandel-f4"};
+    static const char* const sequences[][3] = {{"\033OP", "\033[11~", "\033[[A"},
+                                               {"\033OQ", "\033[12~", "\033[[B"},
+                                               {"\033OR", "\033[13~", "\033[[C"},
+                                               {"\033OS", "\033[14~", "\033[[D"}};
+    using Function = unsigned char (*)(EditLine*, int);
+    static const Function functions[] = {&functionKey<1>, &functionKey<2>, &functionKey<3>, &functionKey<4>};
+    for (int key = 0; key < 4; ++key) {
+      ::el_set(editor_, EL_ADDFN, names[key], "a function key of the game", functions[key]);
+      for (const char* sequence : sequences[key]) ::el_set(editor_, EL_BIND, sequence, names[key], nullptr);
+    }
+  }
+
+  template <int N>
+  static unsigned char functionKey(EditLine* editor, int) {
+    void* self = nullptr;
+    ::el_get(editor, EL_CLIENTDATA, &self);
+    static_cast<EditedLines*>(self)->functionKey_ = N;
+    return CC_NEWLINE;
   }
 
   static const char* promptText(EditLine* editor) {
@@ -162,6 +194,7 @@ class EditedLines : public LineInput {
   History* history_ = nullptr;
   std::string prompt_;
   bool stopped_ = false;
+  int functionKey_ = 0;  // the function key that ended the line, or 0
 };
 
 }  // namespace

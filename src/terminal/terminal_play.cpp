@@ -18,6 +18,8 @@
 #include "terminal/session.h"
 #include "terminal/wrapped_output.h"
 #include "view/page_text.h"
+#include "view/pictures.h"
+#include "shell/spot_names.h"
 
 namespace terminal {
 namespace {
@@ -36,12 +38,12 @@ std::string helpText() {
   return utf8(translate("Terminal", "Game commands: type the phrase and press Enter (for example: norte, pegue a chave).\n"
       "An empty line presses Enter with an empty box: the place is described again.\n"
       "When the page shows numbered links, a bare number follows that link.\n"
-      "The arrow keys edit the line; Up and Down recall earlier commands.\n"
+      "The arrow keys edit the line; Up and Down recall earlier commands; F1 to F4 are the game's function keys.\n"
       "Terminal commands:\n"
       "  :f1 :f2 :f3 :f4        function keys (F3 brings back the last command)\n"
       "  :norte :sul :leste :oeste   (or :up :down :right :left) the arrow keys of the game\n"
       "  :saidas                the exits of the place\n"
-      "  :links                 the links of the page, numbered\n"
+      "  :links                 the links on show (of the page, and written into pictures), numbered\n"
       "  :link N                follows link N\n"
       "  :pontos                the clickable spots of the pictures, numbered\n"
       "  :clicar N              clicks spot N\n"
@@ -88,7 +90,14 @@ class Output {
   void gameLine(const std::string& cp1252) { game(cp1252, true); }
   // The player's own text (UTF-8), a line of its own.
   void line(const std::string& utf8Text) { write(utf8Text, true); }
+  // A list in columns (the help): wrapped lines go on under their text.
+  void columns(const std::string& utf8Text) {
+    out_.setHangingIndent(true);
+    write(utf8Text, true);
+    out_.setHangingIndent(false);
+  }
   void endLine() { out_.endLine(); }
+  void afterPrompt() { out_.lineWrittenElsewhere(); }
   void raw(const std::string& utf8Text) {
     out_.flush();
     std::cout << utf8Text << std::flush;
@@ -126,17 +135,26 @@ class Terminal {
               utf8(translate("Terminal", "(:ajuda lists the terminal's commands)")));
   }
 
-  // Before a prompt: whatever is written starts a line of its own.
-  void endLine() { out_.endLine(); }
+  // Before a prompt: whatever is written starts a line of its own, and what the
+  // sound backend found out is said once.
+  void endLine() {
+    out_.endLine();
+    if (!soundTold_ && soundDeviceMissing_ && soundDeviceMissing_()) {
+      soundTold_ = true;
+      out_.line(utf8(translate("Terminal", "[no sound device answers: the game goes on without sound]")));
+    }
+  }
+  void watchSound(std::function<bool()> soundDeviceMissing) { soundDeviceMissing_ = std::move(soundDeviceMissing); }
   // Piped commands are echoed after the prompt.
   void echo(const std::string& utf8Line) { out_.raw(utf8Line + "\n"); }
 
   // One line typed by the user; false when the player is to close.
   bool handle(const std::string& utf8Line) {
+    out_.afterPrompt();
     std::string line = base::trim(utf8Line);
     if (line == ":sair" || line == ":quit") return false;
     if (line == ":ajuda" || line == ":help" || line == "help") {
-      out_.line(helpText());
+      out_.columns(helpText());
     } else if (line.empty()) {
       key("Enter");
     } else if (auto named = keyNames().find(line); named != keyNames().end()) {
@@ -153,6 +171,9 @@ class Terminal {
       out_.line(writeMapPicture(game_, userFolder_));
     } else if (base::startsWith(line, ":clicar ")) {
       clickHotSpot(line.substr(8));
+    } else if (line == ":clicar" || line == ":link") {
+      out_.line(utf8(line == ":clicar" ? translate("Terminal", "Type :clicar and the number of a spot (:pontos lists them), for example :clicar 1.")
+                                       : translate("Terminal", "Type :link and the number of a link (:links lists them), for example :link 1.")));
     } else if (line == ":baixar") {
       showDownPage();
     } else if (base::startsWith(line, ":baixar ")) {
@@ -177,7 +198,7 @@ class Terminal {
       post(Kind::Run, base::utf8ToCp1252(base::trim(line.substr(10))));
     } else if (line[0] == ':') {
       out_.line(utf8(translate("Terminal", "[unknown terminal command: %1; :ajuda lists the commands]").arg(QString::fromStdString(line))));
-    } else if (isBareNumber(line) && !currentLinks().empty()) {
+    } else if (isBareNumber(line) && !pageModeLinks().empty()) {
       followLink(line);
     } else {
       // Each line is a whole command: the box starts empty.
@@ -281,18 +302,36 @@ class Terminal {
                                 : translate("Terminal", "Exits: %1.").arg(gameText(list))));
   }
 
-  // The links of the page on show (the links of text boxes drawn into pictures
-  // are hot spots: :pontos lists them).
-  std::vector<PageLink> currentLinks() const {
+  // A link on show: a link of the mode-"2" page, or a text link written into a
+  // picture (a hot spot: following it clicks it).
+  struct ShownLink {
+    std::string text, address;  // Windows-1252
+    int slot = -1;
+  };
+
+  // The links of the mode-"2" page, which a bare number follows.
+  std::vector<PageLink> pageModeLinks() const {
     if (!game_.screen.isPageMode()) return {};
     return pageLinks(game_.screen.WebTxt);
+  }
+
+  // Every link on show: the page's, then the text links of the pictures.
+  std::vector<ShownLink> currentLinks() const {
+    std::vector<ShownLink> links;
+    for (const PageLink& link : pageModeLinks()) links.push_back({pageLineText(link.text, 0), link.address, -1});
+    for (int slot : activeSlots()) {
+      const view::HotSpot& spot = game_.hotSpots.spots[static_cast<size_t>(slot)];
+      if (!spot.picture.empty() && !view::isPictureName(spot.picture) && !spot.script.empty())
+        links.push_back({shell::spotName(game_, spot), spot.script, slot});
+    }
+    return links;
   }
 
   void listLinks() {
     auto links = currentLinks();
     if (links.empty()) return out_.line(utf8(translate("Terminal", "This screen has no links.")));
     for (size_t i = 0; i < links.size(); ++i)
-      out_.line("  " + std::to_string(i + 1) + ". " + base::cp1252ToUtf8(pageLineText(links[i].text, 0)) + " -> " +
+      out_.line("  " + std::to_string(i + 1) + ". " + base::cp1252ToUtf8(links[i].text) + " -> " +
                 base::cp1252ToUtf8(links[i].address));
   }
 
@@ -301,7 +340,9 @@ class Terminal {
     auto n = base::readNumber(number);
     if (!n || *n < 1 || static_cast<size_t>(*n) > links.size())
       return out_.line(utf8(translate("Terminal", "There is no link %1; :links lists the links.").arg(QString::fromStdString(base::trim(number)))));
-    post(Kind::Link, links[static_cast<size_t>(*n - 1)].address);
+    const ShownLink& link = links[static_cast<size_t>(*n - 1)];
+    if (link.slot >= 0) return clickSlot(link.slot);
+    post(Kind::Link, link.address);
   }
 
   // The active hot spots of every picture, in slot order.
@@ -327,8 +368,10 @@ class Terminal {
     if (listed.empty()) return out_.line(utf8(translate("Terminal", "No clickable spot on this screen.")));
     for (size_t i = 0; i < listed.size(); ++i) {
       const view::HotSpot& spot = game_.hotSpots.spots[static_cast<size_t>(listed[i])];
-      const std::string& name = !spot.picture.empty() ? spot.picture : spot.script;
-      const QString shown = name.empty() ? translate("Terminal", "(no name)") : gameText(name);
+      const std::string name = shell::spotName(game_, spot);
+      const QString shown = !name.empty()              ? gameText(name)
+                            : shell::isMapSwitch(spot) ? translate("Terminal", "the map")
+                                                      : translate("Terminal", "(no name)");
       out_.line(utf8(QStringLiteral("  %1. %2 (%3)").arg(i + 1).arg(shown, surfaceCaption(listed[i]))));
     }
     out_.line(utf8(translate("Terminal", "(:clicar N clicks spot N)")));
@@ -340,7 +383,10 @@ class Terminal {
     auto n = base::readNumber(number);
     if (!n || *n < 1 || static_cast<size_t>(*n) > listed.size())
       return out_.line(utf8(translate("Terminal", "There is no spot %1; :pontos lists the spots.").arg(QString::fromStdString(base::trim(number)))));
-    const int slot = listed[static_cast<size_t>(*n - 1)];
+    clickSlot(listed[static_cast<size_t>(*n - 1)]);
+  }
+
+  void clickSlot(int slot) {
     const view::HotSpot& spot = game_.hotSpots.spots[static_cast<size_t>(slot)];
     shell::PlayerInput click{Kind::Click, view::surfaceName(view::surfaceOfSlot(slot)), spot.x + spot.width / 2,
                              spot.y + spot.height / 2};
@@ -378,6 +424,8 @@ class Terminal {
   shell::Game& game_;
   std::filesystem::path userFolder_;
   Output out_;
+  std::function<bool()> soundDeviceMissing_;
+  bool soundTold_ = false;
 };
 
 }  // namespace
@@ -385,6 +433,7 @@ class Terminal {
 int playInTerminal(const TerminalOptions& options) {
   Session session;
   Terminal terminal(session, options.userFolder);
+  terminal.watchSound(options.soundDeviceMissing);
   session.start(options);
   terminal.greet();
   session.queue.post({Kind::Start, {}});

@@ -7,6 +7,7 @@
 // the input closes the player as the end button does, saving the game.
 #pragma once
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "shell/startup.h"
@@ -23,6 +24,8 @@ struct TerminalOptions {
   std::filesystem::path slotsFolder;     // where the named save slots are kept
   std::filesystem::path userFolder;
   bool mute = false;  // no sound device: the music and sounds are only named
+  // Whether the sound backend found no device; said once, between game texts.
+  std::function<bool()> soundDeviceMissing;
 };
 
 int playInTerminal(const TerminalOptions& options);

@@ -21,7 +21,7 @@ void WrappedOutput::write(const std::string& utf8) {
     if (c == '\r' || c == '\n') {
       putWord();
       blanks_ = 0;  // blanks at the end of a line are not written when wrapping
-      newLine();
+      lineBreak();
     } else if (c == ' ') {
       putWord();
       ++blanks_;
@@ -38,9 +38,17 @@ void WrappedOutput::putWord() {
     out_ << std::string(static_cast<size_t>(blanks_), ' ') << word_;
     column_ += blanks_ + wordChars_;
   } else if (!word_.empty()) {
+    if (hanging_ && !indentFound_) {
+      if (column_ == 0) indent_ = blanks_;
+      if (column_ > 0 && blanks_ >= 2) {
+        indent_ = column_ + blanks_;
+        indentFound_ = true;
+      }
+      if (indent_ > width / 2) indent_ = 2;
+    }
     if (column_ > 0 && column_ + blanks_ + wordChars_ > width) {
       newLine();
-      blanks_ = 0;  // the blanks that led to the break are the break
+      blanks_ = hanging_ ? indent_ : 0;  // the blanks that led to the break are the break
     }
     out_ << std::string(static_cast<size_t>(blanks_), ' ');
     column_ += blanks_;
@@ -52,6 +60,7 @@ void WrappedOutput::putWord() {
       if (!characterStart) continue;
       if (column_ + taken >= width && taken > 0 && i < word_.size()) {
         out_ << word_.substr(start, i - start);
+        column_ += taken;
         newLine();
         start = i;
         taken = 0;
@@ -69,14 +78,26 @@ void WrappedOutput::putWord() {
 }
 
 void WrappedOutput::newLine() {
+  if (column_ > 0)
+    emptyLines_ = 0;
+  else if (++emptyLines_ > 1)
+    return;
   out_ << '\n';
   column_ = 0;
+}
+
+void WrappedOutput::lineBreak() {
+  newLine();
+  indent_ = 0;
+  indentFound_ = false;
 }
 
 void WrappedOutput::endLine() {
   putWord();
   blanks_ = 0;
   if (column_ > 0) newLine();
+  indent_ = 0;
+  indentFound_ = false;
   out_.flush();
 }
 

@@ -2,8 +2,12 @@
 #include "ui/game_page.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -15,6 +19,7 @@
 #include "ui/colours.h"
 #include "ui/cursor_shapes.h"
 #include "view/cursors.h"
+#include "shell/spot_names.h"
 #include "view/page_markup.h"
 #include "ui/pix_page.h"
 #include "ui/qt_text.h"
@@ -70,6 +75,9 @@ void showPicture(PictureWidget* widget, const QImage& picture) {
 GamePage::GamePage(const Publisher& publisher, QWidget* parent) : QWidget(parent) {
   Imp = new PictureWidget(this);
   Imp->setObjectName("Imp");
+  // What the skin cuts out shows the black behind the page (in full screen, or
+  // where the window has no outline), never the key colour.
+  Imp->setMagentaTransparent(true);
   Imp->setGeometry(0, 0, 900, 420);
 
   // The viewer shows one page, the page of the mode, on its own colour: the
@@ -155,8 +163,49 @@ GamePage::GamePage(const Publisher& publisher, QWidget* parent) : QWidget(parent
   btFim->setCursor(Qt::PointingHandCursor);
   lbFim = new QLabel(this);
   lbFim->setObjectName("lbFim");
-  lbFim->setAttribute(Qt::WA_TransparentForMouseEvents);
+  news = new Announcer(this);
+  connect(Input, &CommandBox::emptied, this, [this] {
+    if (!boxLent_) return;
+    endLending();
+    Input->hide();
+  });
+  connect(Input, &CommandBox::copyOutsideBox, this, [this] {
+    if (const QString selected = selectedGameText(); !selected.isEmpty()) QGuiApplication::clipboard()->setText(selected);
+  });
+  makeEndButtonPressable();
   nameForScreenReaders();
+}
+
+void GamePage::makeEndButtonPressable() {
+  btFim->setFocusPolicy(Qt::TabFocus);
+  btFim->installEventFilter(this);
+  lbFim->setCursor(Qt::PointingHandCursor);
+  lbFim->installEventFilter(this);
+}
+
+bool GamePage::endButtonEvent(QObject* watched, QEvent* event) {
+  const auto type = event->type();
+  if (watched == lbFim && (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease)) {
+    if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) return false;
+    if (type == QEvent::MouseButtonPress)
+      emit btFim->pressed({});
+    else
+      emit btFim->released({});
+    return true;
+  }
+  if (watched == btFim && (type == QEvent::KeyPress || type == QEvent::KeyRelease)) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    const bool press = key->key() == Qt::Key_Space || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (!press) return false;
+    if (!key->isAutoRepeat()) {
+      if (type == QEvent::KeyPress)
+        emit btFim->pressed({});
+      else
+        emit btFim->released({});
+    }
+    return true;
+  }
+  return false;
 }
 
 // The names a screen reader says for the page's controls; the text controls
@@ -171,10 +220,30 @@ void GamePage::nameForScreenReaders() {
   describePicture(Imp, QAccessible::Graphic, tr("Game frame"));
   describePicture(TelCmd, QAccessible::Graphic, tr("Function panel"));
   describePicture(btFim, QAccessible::Button, tr("End"), tr("Closes the game, which stays saved"));
+  for (PictureWidget* picture : {Tela, TelCmd, Imp, Tela3})
+    describeSpots(picture, [this, picture] {
+      auto it = spotsShown_.find(picture);
+      return it == spotsShown_.end() ? std::vector<AccessibleSpot>{} : it->second;
+    });
+}
+
+void GamePage::listSpots(const shell::Game& game) {
+  spotsShown_.clear();
+  for (int slot = 0; slot < view::kHotSpotSlots; ++slot) {
+    const view::HotSpot& spot = game.hotSpots.spots[static_cast<size_t>(slot)];
+    if (!spot.active || spot.width <= 0 || spot.height <= 0) continue;
+    const PictureWidget* picture = pictureOf(view::surfaceName(view::surfaceOfSlot(slot)));
+    const std::string name = shell::spotName(game, spot);
+    QString shown = !name.empty()          ? unicode(name)
+                    : shell::isMapSwitch(spot) ? tr("Map")
+                                              : tr("Spot %1").arg(spotsShown_[picture].size() + 1);
+    spotsShown_[picture].push_back({shown, scale_.rect(QRect(spot.x, spot.y, spot.width, spot.height))});
+  }
 }
 
 bool GamePage::eventFilter(QObject* watched, QEvent* event) {
   if (!Input) return QWidget::eventFilter(watched, event);  // still being built
+  if (endButtonEvent(watched, event)) return true;
   // The engine scrolls the mode-"3" page by the wheel's turn (120 a notch).
   if (watched == Sbox2->viewport() && event->type() == QEvent::Wheel) {
     auto* wheel = static_cast<QWheelEvent*>(event);
@@ -327,6 +396,10 @@ void GamePage::refresh(const shell::Game& game) {
   showPicture(TelCmd, f.TelCmd);
 
   applyControl(Input, s.Input, k);
+  if (boxLent_ && !s.Input.visible) {
+    Input->show();
+    Input->raise();
+  }
   QString command = unicode(s.Input.text);
   if (Input->text() != command) Input->setText(command);
 
@@ -338,6 +411,11 @@ void GamePage::refresh(const shell::Game& game) {
   lbFim->setText(unicode(s.lbFim.text));
   lbFim->adjustSize();
   lbFim->raise();
+  // The end button is called what the game writes beside it.
+  const QString caption = lbFim->text().trimmed();
+  const QString endName = caption.isEmpty() ? tr("End") : caption;
+  if (btFim->accessibleName() != endName) btFim->setAccessibleName(endName);
+  if (!game.runner.running) listSpots(game);
 
   if (s.front == view::FrontPanel::FunctionPanel)
     Abok2->raise();
@@ -389,12 +467,37 @@ QString GamePage::gameText(const shell::Game& game) const {
   return lines.join(QLatin1Char('\n'));
 }
 
+void GamePage::lendCommandBox() {
+  if (Input->isVisibleTo(this)) return;
+  boxLent_ = true;
+  Input->show();
+  Input->raise();
+  Input->setFocus();
+}
+
+void GamePage::endLending() {
+  if (!boxLent_) return;
+  boxLent_ = false;
+  // The next refresh hides it again if the game still does.
+}
+
+QString GamePage::selectedGameText() const {
+  QString selected;
+  if (Abok1->currentWidget() == page0) selected = MsgMd0->textCursor().selectedText();
+  else if (Abok1->currentWidget() == page1) selected = Msg->textCursor().selectedText();
+  else if (Abok1->currentWidget() == WebB) selected = WebB->textCursor().selectedText();
+  // A selection across lines holds paragraph marks.
+  return selected.replace(QChar::ParagraphSeparator, QLatin1Char('\n')).replace(QChar::LineSeparator, QLatin1Char('\n'));
+}
+
 void GamePage::tellScreenReaders(const QString& before, const shell::Game& game) {
   const QString now = gameText(game);
   if (now == before) return;
   // Text added to what was there is news; text in place of it is news whole.
   const QString news = (now.startsWith(before) ? now.mid(before.size()) : now).trimmed();
-  if (!news.isEmpty()) Input->setAccessibleDescription(news);
+  if (news.isEmpty()) return;
+  Input->setAccessibleDescription(news);
+  this->news->announce(news);
 }
 
 void GamePage::showMap(const shell::Game& game) {

@@ -8,6 +8,7 @@
 #include <QStackedWidget>
 #include <map>
 
+#include "ui/accessibility.h"
 #include "ui/command_box.h"
 #include "ui/page_view.h"
 #include "ui/down_page_view.h"
@@ -39,6 +40,13 @@ class GamePage : public QWidget {
   // After an input: what the game wrote since `before` becomes the command box's
   // description, which a screen reader says, as the box keeps the focus.
   void tellScreenReaders(const QString& before, const shell::Game& game);
+  // Shows the command box the game hides, for one command, over the page; the
+  // box follows the game's layout again when the command has run (or Esc empties it).
+  void lendCommandBox();
+  void endLending();
+  // The game text selected in the memo or the page on show; Ctrl+C in the
+  // command box copies it when the box has nothing selected.
+  QString selectedGameText() const;
   // Each picture shows the cursor the engine chose for it.
   void showCursors(const shell::Game& game);
   // The picture control of a pointer surface ("tel", "fnc", "pan", "md3").
@@ -68,6 +76,8 @@ class GamePage : public QWidget {
   CommandBox* Input = nullptr;
   PictureWidget* btFim = nullptr;
   QLabel* lbFim = nullptr;
+  // Says the game's news to a screen reader as it comes.
+  Announcer* news = nullptr;
 
  signals:
   // A page link was followed; the address as the page view reports it.
@@ -80,6 +90,12 @@ class GamePage : public QWidget {
 
  private:
   void nameForScreenReaders();
+  // The hot spots of each picture, named, for a screen reader.
+  void listSpots(const shell::Game& game);
+  // The end button and its caption work as one button: a click on either, or
+  // Space or Enter while the button has the focus.
+  void makeEndButtonPressable();
+  bool endButtonEvent(QObject* watched, QEvent* event);
   void showPage(const std::string& caption);
   void showPage(const view::ScreenModel& screen);
   // What a memo shows of a model text: the edition and how many of its bytes.
@@ -97,6 +113,8 @@ class GamePage : public QWidget {
   void showMap(const shell::Game& game);
 
   Scale scale_;
+  bool boxLent_ = false;
+  std::map<const QWidget*, std::vector<AccessibleSpot>> spotsShown_;
   std::map<std::string, QWidget*> pagesByCaption_;
   std::map<QWidget*, int> cursorShown_;
   MemoShown MsgMd0Shown_, MsgShown_;

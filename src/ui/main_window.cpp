@@ -6,8 +6,10 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QWindow>
 
 #include "shell/game.h"
+#include "ui/window_place.h"
 
 namespace ui {
 
@@ -29,6 +31,9 @@ MainWindow::MainWindow(const Publisher& publisher, QWidget* parent) : QWidget(pa
   Abok0->addWidget(imagesPage);
   Abok0->addWidget(openingPage);
   Abok0->setCurrentWidget(openingPage);
+  // Over the pages (which the notebook raises as it shows them), at the foot of the game.
+  notice = new Notice(this, Abok0, false);
+  muteNote = new Notice(this, Abok0, true);
   if (QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
 }
@@ -38,7 +43,7 @@ void MainWindow::refresh(const shell::Game& game) {
   const QSize size(area.width > 0 ? area.width : 900, area.height > 0 ? area.height : 420);
   if (gameSize_ != size) {
     gameSize_ = size;
-    fitGame();
+    if (!showScale()) fitGame();
   }
   // Without a real display there is nothing to shape or raise.
   static const bool offscreen = QGuiApplication::platformName() == QStringLiteral("offscreen");
@@ -73,7 +78,24 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::setScale(double factor) {
-  if (factor == scale_.factor) return;
+  chosen_ = factor;
+  showScale();
+}
+
+QScreen* MainWindow::currentScreen() const {
+  if (QScreen* under = QGuiApplication::screenAt(geometry().center())) return under;
+  return screen() ? screen() : QGuiApplication::primaryScreen();
+}
+
+double MainWindow::largestScale() const {
+  QScreen* on = currentScreen();
+  if (!followsScreen_ || !on) return kLargestScale;
+  return largestScaleThatFits(gameSize_, on->availableGeometry().size());
+}
+
+bool MainWindow::showScale() {
+  const double factor = isFullScreen() ? fullScreenScale(gameSize_, size(), exactFit_) : windowedScale();
+  if (factor == scale_.factor) return false;
   scale_.factor = factor;
   // Whole-number scales show each pixel of a picture as a square block: the
   // pictures stay as sharp as they were drawn (pixel art, text drawn into
@@ -82,7 +104,29 @@ void MainWindow::setScale(double factor) {
   for (PictureWidget* picture : findChildren<PictureWidget*>()) picture->setSmooth(!scale_.whole());
   openingPage->setScale(scale_);
   gamePage->setScale(scale_);
-  fitGame();
+  if (isFullScreen()) {
+    fitGame();
+  } else {
+    // The window grows or shrinks about its middle and stays on the screen.
+    const QPoint middle = geometry().center();
+    fitGame();
+    if (isVisible()) keepOnScreen(middle - QPoint(width() / 2, height() / 2));
+  }
+  if (onScaleChanged) onScaleChanged();
+  return true;
+}
+
+void MainWindow::keepOnScreen(QPoint wanted) {
+  QList<QRect> screens;
+  if (QScreen* primary = QGuiApplication::primaryScreen()) screens << primary->availableGeometry();
+  for (QScreen* other : QGuiApplication::screens())
+    if (other != QGuiApplication::primaryScreen()) screens << other->availableGeometry();
+  move(placeOnScreens(wanted, size(), screens));
+}
+
+void MainWindow::setExactFit(bool exact) {
+  exactFit_ = exact;
+  showScale();
 }
 
 void MainWindow::toggleFullScreen() {
@@ -92,9 +136,11 @@ void MainWindow::toggleFullScreen() {
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     clearMask();
+    // Full screen on the screen the window is on.
+    if (QWindow* handle = windowHandle(); handle && currentScreen()) handle->setScreen(currentScreen());
     showFullScreen();
   }
-  fitGame();
+  if (!showScale()) fitGame();
 }
 
 // The window takes the game's size at the scale; in full screen the game sits
@@ -105,11 +151,20 @@ void MainWindow::fitGame() {
   const QRect area = isFullScreen() ? QRect(QPoint((width() - scaled.width()) / 2, (height() - scaled.height()) / 2), scaled)
                                     : QRect(QPoint(0, 0), scaled);
   if (Abok0->geometry() != area) Abok0->setGeometry(area);
+  notice->place();
+  muteNote->place();
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  // On another screen the window may have to step down (or may go back up).
+  if (!isFullScreen()) showScale();
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  fitGame();
+  // Full screen fits the game to the screen's size once the window has it.
+  if (!isFullScreen() || !showScale()) fitGame();
 }
 
 bool MainWindow::event(QEvent* event) {
@@ -124,7 +179,18 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     return;
   }
   if (Abok0->currentWidget() == openingPage && openingPage->startKey(event)) return;
+  // Where the game hides the box (a page read by its links, the map), typing
+  // shows it for that command: the engine takes commands on every page, and
+  // what the player types is never lost.
+  if (typedWithoutBox(event)) gamePage->lendCommandBox();
   if (!handToCommandBox(event)) QWidget::keyPressEvent(event);
+}
+
+bool MainWindow::typedWithoutBox(const QKeyEvent* event) const {
+  if (Abok0->currentWidget() != gamePage || gamePage->Input->isVisible() || event->isAutoRepeat()) return false;
+  if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+  // Enter alone on such a page is no command (the box would be empty).
+  return event->text().size() == 1 && event->text().at(0).isLetterOrNumber();
 }
 
 void MainWindow::keyReleaseEvent(QKeyEvent* event) {

@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "ui/key_colour.h"
+
 namespace ui {
 
 PictureWidget::PictureWidget(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }
@@ -11,11 +13,7 @@ PictureWidget::PictureWidget(QWidget* parent) : QWidget(parent) { setMouseTracki
 void PictureWidget::setPicture(const QImage& picture) {
   picture_ = picture;
   shown_ = picture;
-  if (magentaTransparent_ && !picture.isNull()) {
-    shown_ = picture.convertToFormat(QImage::Format_ARGB32);
-    QImage mask = picture.createMaskFromColor(qRgb(255, 0, 255), Qt::MaskOutColor);
-    shown_.setAlphaChannel(mask);
-  }
+  if (magentaTransparent_) shown_ = withoutKeyColour(picture);
   update();
 }
 

@@ -20,7 +20,7 @@ class PictureWidget : public QWidget {
     if (smooth_ != smooth) update();
     smooth_ = smooth;
   }
-  // Magenta pixels are not drawn (pictures laid over the skin).
+  // The key colour is not drawn (the skin and the pictures laid over it).
   void setMagentaTransparent(bool transparent) { magentaTransparent_ = transparent; }
   // Pressing and moving drags the top-level window (the title picture).
   void setDragsWindow(bool drags) { dragsWindow_ = drags; }

@@ -9,6 +9,12 @@ namespace ui {
 namespace {
 
 const QString kScaleKey = QStringLiteral("window/scale");
+const QString kFitKey = QStringLiteral("window/fullScreenFit");
+
+bool fits(QSize game, double scale, QSize area) {
+  const QSize shown = Scale{scale}.size(game);
+  return shown.width() <= area.width() && shown.height() <= area.height();
+}
 
 }  // namespace
 
@@ -48,6 +54,20 @@ double smallerScale(double scale) {
   return std::max(kSmallestScale, std::ceil(scale * 2 - 1e-9) / 2 - 0.5);
 }
 
+double largestScaleThatFits(QSize game, QSize area) {
+  double scale = kLargestScale;
+  while (scale > kSmallestScale && !fits(game, scale, area)) scale = smallerScale(scale);
+  return scale;
+}
+
+double fullScreenScale(QSize game, QSize screen, bool exactFit) {
+  if (game.isEmpty() || screen.isEmpty()) return kSmallestScale;
+  double exact = std::min(double(screen.width()) / game.width(), double(screen.height()) / game.height());
+  // Rounding to whole pixels must not take the game past an edge.
+  while (exact > 0.01 && !fits(game, exact, screen)) exact -= 1e-6;
+  return exactFit ? exact : std::max(kSmallestScale, std::floor(exact + 1e-9));
+}
+
 double rememberedScale(const QString& settingsFile) {
   if (settingsFile.isEmpty()) return kSmallestScale;
   QSettings settings(settingsFile, QSettings::IniFormat);
@@ -58,6 +78,19 @@ bool rememberScale(const QString& settingsFile, double scale) {
   if (settingsFile.isEmpty()) return true;
   QSettings settings(settingsFile, QSettings::IniFormat);
   settings.setValue(kScaleKey, QString::number(scale));
+  settings.sync();
+  return settings.status() == QSettings::NoError;
+}
+
+bool rememberedExactFit(const QString& settingsFile) {
+  if (settingsFile.isEmpty()) return true;
+  return QSettings(settingsFile, QSettings::IniFormat).value(kFitKey).toString() != QStringLiteral("whole");
+}
+
+bool rememberExactFit(const QString& settingsFile, bool exactFit) {
+  if (settingsFile.isEmpty()) return true;
+  QSettings settings(settingsFile, QSettings::IniFormat);
+  settings.setValue(kFitKey, exactFit ? QStringLiteral("exact") : QStringLiteral("whole"));
   settings.sync();
   return settings.status() == QSettings::NoError;
 }

@@ -1,6 +1,7 @@
 // The window's scale: how many screen pixels one pixel of the game takes. The
 // player picks it with --scale or Ctrl+plus and Ctrl+minus, in half steps from 1
-// to 4, and the window keeps it for the user in a small settings file.
+// to 4, and the window keeps it for the user in a small settings file. The
+// window never grows past its screen, and full screen fits the game to it.
 #pragma once
 #include <QFont>
 #include <QRect>
@@ -34,10 +35,21 @@ std::optional<double> readScale(const QString& text);
 double largerScale(double scale);
 double smallerScale(double scale);
 
+// The largest half step from 1 to 4 at which a game of the given size fits the
+// area (a screen's free area); 1 when even that does not fit.
+double largestScaleThatFits(QSize game, QSize area);
+// Full screen: the largest scale at which the game fits the screen, a whole
+// number (each game pixel a square block, never below 1) or the exact fit.
+double fullScreenScale(QSize game, QSize screen, bool exactFit);
+
 // The scale remembered in the settings file; 1 when it holds none (or no
 // readable one). An empty file name remembers nothing.
 double rememberedScale(const QString& settingsFile);
 // Remembers the scale; false when the settings file cannot be written.
 bool rememberScale(const QString& settingsFile, double scale);
+// How full screen fits the game (true: exactly; false: in whole steps), as the
+// player last chose; exactly when the file says nothing.
+bool rememberedExactFit(const QString& settingsFile);
+bool rememberExactFit(const QString& settingsFile, bool exactFit);
 
 }  // namespace ui

@@ -36,7 +36,8 @@ namespace {
 Qt::Key keyCode(const std::string& name) {
   static const std::pair<const char*, Qt::Key> keys[] = {
       {"F1", Qt::Key_F1}, {"F2", Qt::Key_F2},     {"F3", Qt::Key_F3},     {"F4", Qt::Key_F4},      {"Up", Qt::Key_Up},
-      {"Down", Qt::Key_Down}, {"Left", Qt::Key_Left}, {"Right", Qt::Key_Right}, {"Enter", Qt::Key_Return}};
+      {"Down", Qt::Key_Down}, {"Left", Qt::Key_Left}, {"Right", Qt::Key_Right}, {"Enter", Qt::Key_Return},
+      {"Escape", Qt::Key_Escape}, {"Home", Qt::Key_Home}, {"End", Qt::Key_End}};
   for (const auto& [keyName, code] : keys)
     if (name == keyName) return code;
   return Qt::Key_unknown;
@@ -82,6 +83,8 @@ void WindowSession::start() {
     bool& starting;
     ~Started() { starting = false; }
   } started{starting_};
+  window.setFollowsScreen(!options_.scripted);
+  window.setExactFit(rememberedExactFit(options_.settingsFile));
   window.setScale(options_.scale > 0 ? options_.scale : rememberedScale(options_.settingsFile));
   shell::StartOptions start = options_.start;
   start.openingScreenReady = [this] {
@@ -96,6 +99,7 @@ void WindowSession::start() {
                      .arg(QString::fromStdString(options_.transcriptFile.string())).toLocal8Bit().constData());
   window.refresh(game);
   window.show();
+  showMuteNote();
   // The title theme starts when the window first becomes active; scripted play
   // has no active window and starts it at once.
   if (options_.scripted)
@@ -108,18 +112,17 @@ void WindowSession::start() {
 // screen the player can see; without a saved place it stays centred.
 void WindowSession::placeWindow() {
   if (!game.Defs.number(shell::row::WindowLeft) || !game.Defs.number(shell::row::WindowTop)) {
-    keepOnScreen(window.pos());  // centred at scale 1; larger, it may not fit
+    // The first start: in the middle of the main screen, at the scale it opens at.
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    keepOnScreen(primary ? primary->availableGeometry().center() - QPoint(window.width() / 2, window.height() / 2)
+                         : window.pos());
     return;
   }
   keepOnScreen(QPoint(game.window.left, game.window.top));
 }
 
 void WindowSession::keepOnScreen(QPoint wanted) {
-  QList<QRect> screens;
-  if (QScreen* primary = QGuiApplication::primaryScreen()) screens << primary->availableGeometry();
-  for (QScreen* screen : QGuiApplication::screens())
-    if (screen != QGuiApplication::primaryScreen()) screens << screen->availableGeometry();
-  window.move(placeOnScreens(wanted, window.size(), screens));
+  window.keepOnScreen(wanted);
   game.window.left = window.pos().x();
   game.window.top = window.pos().y();
 }
@@ -130,22 +133,50 @@ void WindowSession::startTitleMusic() {
   media::playTitleMusic(game);
 }
 
-void WindowSession::toggleMute() { host.soundDevice().setMuted(!host.soundDevice().muted()); }
+void WindowSession::toggleMute() {
+  host.soundDevice().setMuted(!host.soundDevice().muted());
+  showMuteNote();
+}
+
+// While the sound is off a note in the corner says so, and how to turn it on.
+void WindowSession::showMuteNote() {
+  if (host.soundDevice().muted())
+    window.muteNote->say(QCoreApplication::translate("Window", "Sound off (Ctrl+M turns it on)"));
+  else
+    window.muteNote->hide();
+}
 
 void WindowSession::changeScale(double factor) {
-  if (factor == window.scale().factor) return;
-  if (window.isFullScreen()) {
-    window.setScale(factor);
-  } else {
-    // The window grows from its middle and stays on the screen.
-    const QPoint middle = window.pos() + QPoint(window.width() / 2, window.height() / 2);
-    window.setScale(factor);
-    keepOnScreen(middle - QPoint(window.width() / 2, window.height() / 2));
+  // Past the largest that fits the screen the window stays as it is.
+  if (factor > window.largestScale()) {
+    window.notice->say(QCoreApplication::translate("Window", "The window is as large as this screen allows."), 3000);
+    return;
   }
+  if (window.isFullScreen()) toggleFullScreen();  // a scale is the window's
+  if (factor == window.chosenScale() && factor == window.scale().factor) return;  // Ctrl+0 at 1x
+  window.setScale(factor);
+  keepOnScreen(window.pos());
   window.refresh(game);
-  if (!rememberScale(options_.settingsFile, factor))
-    std::fprintf(stderr, "mirandel: cannot remember the window's scale in %s\n",
-                 options_.settingsFile.toLocal8Bit().constData());
+  if (!rememberScale(options_.settingsFile, factor)) cannotRemember();
+}
+
+void WindowSession::toggleFullScreen() {
+  window.toggleFullScreen();
+  window.refresh(game);
+}
+
+void WindowSession::toggleExactFit() {
+  window.setExactFit(!window.exactFit());
+  window.refresh(game);
+  if (!rememberExactFit(options_.settingsFile, window.exactFit())) cannotRemember();
+}
+
+void WindowSession::cannotRemember() const {
+  std::fprintf(stderr, "mirandel: %s\n",
+               QCoreApplication::translate("Window", "cannot remember the window's settings in %1")
+                   .arg(options_.settingsFile)
+                   .toLocal8Bit()
+                   .constData());
 }
 
 void WindowSession::addShortcut(const QList<QKeySequence>& keys, std::function<void()> action) {
@@ -182,8 +213,9 @@ void WindowSession::connectWindow() {
   });
   addShortcut({QKeySequence(Qt::CTRL | Qt::Key_M)}, [this] { toggleMute(); });
   addShortcut({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
-              [this] { changeScale(largerScale(window.scale().factor)); });
-  addShortcut({QKeySequence(Qt::CTRL | Qt::Key_Minus)}, [this] { changeScale(smallerScale(window.scale().factor)); });
+              [this] { changeScale(largerScale(window.windowedScale())); });
+  addShortcut({QKeySequence(Qt::CTRL | Qt::Key_Minus)}, [this] { changeScale(smallerScale(window.windowedScale())); });
+  addShortcut({QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { changeScale(kSmallestScale); });
   // Undo and redo whole turns (the command box keeps Ctrl+Z for its own text
   // while it holds some).
   addShortcut({QKeySequence(Qt::CTRL | Qt::Key_Z)}, [this] { post({shell::PlayerInput::Kind::Undo, {}}); });
@@ -208,10 +240,9 @@ void WindowSession::connectWindow() {
     shortcut->setContext(Qt::WindowShortcut);
     QObject::connect(shortcut, &QShortcut::activated, &window, [this] { openScrollback(); });
   }
-  addShortcut({QKeySequence(Qt::Key_F11)}, [this] {
-    window.toggleFullScreen();
-    window.refresh(game);
-  });
+  addShortcut({QKeySequence(Qt::Key_F11)}, [this] { toggleFullScreen(); });
+  addShortcut({QKeySequence(Qt::SHIFT | Qt::Key_F11)}, [this] { toggleExactFit(); });
+  window.onScaleChanged = [this] { window.refresh(game); };
 
   OpeningPage* opening = window.openingPage;
   QObject::connect(opening, &OpeningPage::startRequested, &window,
@@ -313,6 +344,8 @@ void WindowSession::postPointer(const shell::PlayerInput& input) {
 void WindowSession::post(shell::PlayerInput input) {
   const QString textBefore = window.gamePage->gameText(game);
   queue.post(std::move(input));
+  // A box shown for one command goes when the command has run: the game's layout is back.
+  if (!queue.busy()) window.gamePage->endLending();
   window.refresh(game);
   if (!queue.busy()) {
     window.gamePage->applyFocus(game);
@@ -415,6 +448,8 @@ void WindowSession::deliver(const shell::PlayerInput& input) {
       sendMouse(window.openingPage->TelAber, QEvent::MouseButtonDblClick, QPoint(450, 210));
       break;
     case Kind::Type:
+      // Typing where the game hides the box shows it for the command, as in the window.
+      page->lendCommandBox();
       // One key event carrying the letters, as an input method delivers them
       // (every letter clicks; the box takes the text in once, not letter by
       // letter with the whole line laid out again each time), then Enter.
@@ -472,6 +507,12 @@ void WindowSession::deliver(const shell::PlayerInput& input) {
       post(input);
       break;
   }
+  QCoreApplication::processEvents();
+}
+
+void WindowSession::typeIntoCommandBox(const std::string& cp1252Text) {
+  window.gamePage->lendCommandBox();
+  sendKey(window.gamePage->Input, Qt::Key_unknown, unicode(cp1252Text));
   QCoreApplication::processEvents();
 }
 

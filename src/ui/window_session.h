@@ -42,13 +42,16 @@ class WindowSession {
 
   // Scripted input, delivered through the window's own handlers.
   void deliver(const shell::PlayerInput& input);
+  // Letters typed into the command box where its cursor is, without Enter.
+  void typeIntoCommandBox(const std::string& cp1252Text);
   void wait(int milliseconds);
   bool dump(const std::filesystem::path& folder);
 
   bool closed() const { return shutDown_; }
   // Ctrl+M: sound off and on again.
   void toggleMute();
-  // Ctrl+plus, Ctrl+minus: the window larger or smaller, remembered for the user.
+  // Ctrl+plus, Ctrl+minus, Ctrl+0: the window larger or smaller (never larger
+  // than its screen), remembered for the user.
   void changeScale(double factor);
   // PageUp, Ctrl+H: the session's transcript in the scrollback window.
   void openScrollback();
@@ -57,6 +60,10 @@ class WindowSession {
   // Ctrl+O: the saved games, one of which may be restored.
   void saveToSlot();
   void openSlots();
+  // F11: full screen and back; Shift+F11: full screen fits exactly or in whole
+  // steps, remembered for the user.
+  void toggleFullScreen();
+  void toggleExactFit();
   // Closes the window the way the end button does (shut-down sequence once).
   void close();
   // A stop signal (a logout, a kill, Ctrl-C), at any moment: open boxes close,
@@ -75,6 +82,8 @@ class WindowSession {
   void connectWindow();
   void placeWindow();
   void keepOnScreen(QPoint wanted);
+  void cannotRemember() const;
+  void showMuteNote();
   void addShortcut(const QList<QKeySequence>& keys, std::function<void()> action);
   void connectMap();
   void startTitleMusic();

@@ -1,0 +1,51 @@
+// Names of hot spots.
+#include "shell/spot_names.h"
+
+#include "base/letter_case.h"
+#include "base/text.h"
+#include "script/markers.h"
+#include "shell/game.h"
+#include "view/pictures.h"
+#include "world/world_state.h"
+
+namespace shell {
+namespace {
+
+// A file's name without its folder and its extension.
+std::string bareName(const std::string& file) {
+  std::string name = file.substr(file.find_last_of("/\\") + 1);
+  const size_t dot = name.rfind('.');
+  return dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
+}
+
+// The name of the object whose key the script is, or empty.
+std::string objectName(const Game& game, const std::string& key) {
+  const auto& records = game.world.Objx;
+  for (size_t at = 0; at + 8 <= records.size(); at += 8)
+    if (base::upperCaseLetters(records[at]) == base::upperCaseLetters(key)) return base::trim(records[at + 1]);
+  return {};
+}
+
+// The direction whose exit the script is (an arrow of the compass), or empty.
+std::string exitDirection(const Game& game, const std::string& script) {
+  const auto& exits = game.world.exits;
+  for (size_t slot = 0; slot < exits.size(); ++slot)
+    if (!script.empty() && exits[slot] == script) return world::directionWords()[slot];
+  return {};
+}
+
+}  // namespace
+
+bool isMapSwitch(const view::HotSpot& spot) { return spot.script == "picFmap"; }
+
+std::string spotName(const Game& game, const view::HotSpot& spot) {
+  const std::string text = base::trim(spot.picture);
+  if (!text.empty() && !view::isPictureName(text)) return base::trim(script::convertAllMarkers(game.screen.Modelo, text));
+  if (isMapSwitch(spot)) return {};
+  if (std::string object = objectName(game, spot.script); !object.empty()) return object;
+  if (std::string direction = exitDirection(game, spot.script); !direction.empty()) return direction;
+  if (!text.empty()) return bareName(text);
+  return bareName(base::trim(spot.script));
+}
+
+}  // namespace shell
