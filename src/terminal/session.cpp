@@ -16,7 +16,8 @@ void Session::start(const TerminalOptions& options) {
   }
   // Input handlers are connected in shell/input_wiring.cpp, shared by every front end.
   shell::connectPlayerInput(queue);
-  host.useHttp(std::make_unique<online::CurlHttp>([this] { host.processEvents(); }));
+  host.useHttp(std::make_unique<online::CurlHttp>([this] { host.processEvents(); },
+                                                  [this] { return host.closing(); }));
   shell::start(game, options.start);
   if (!options.mute) {
     speakers = std::make_unique<media::QtSoundDevice>();
