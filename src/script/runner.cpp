@@ -1,6 +1,10 @@
 // Loading a script and running its lines.
 #include "script/runner.h"
 
+#include <sys/stat.h>
+
+#include <optional>
+
 #include "base/file_io.h"
 #include "script/executor.h"
 #include "script/script_error.h"
@@ -18,21 +22,51 @@ void traceScriptStart(shell::Game& game, const std::string& name) {
   game.trace("");
 }
 
+// Every kStepsBetweenEvents statements the window repaints and hears a close;
+// a player closing ends the run (the shut-down then saves as always).
+void keepWindowAlive(shell::Game& game, long long& nextEvents) {
+  if (game.runner.stepsThisRun < nextEvents) return;
+  nextEvents = game.runner.stepsThisRun + kStepsBetweenEvents;
+  game.host.processEvents();
+  if (game.host.closing()) throw ScriptError("a execu\xE7\xE3o parou: o jogador est\xE1 fechando");
+}
+
 void executeAllLines(shell::Game& game) {
   auto& runner = game.runner;
+  long long nextEvents = runner.stepsThisRun + kStepsBetweenEvents;
   for (runner.currentLine = 0; runner.currentLine < static_cast<int>(runner.Script.size());
-       ++runner.currentLine)
+       ++runner.currentLine) {
     executeStatement(game);
+    keepWindowAlive(game, nextEvents);
+  }
+}
+
+std::optional<ScriptSource> sourceOf(const std::filesystem::path& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) return std::nullopt;
+  return ScriptSource{path.string(), static_cast<long long>(info.st_size),
+                      static_cast<long long>(info.st_mtim.tv_sec) * 1'000'000'000LL + info.st_mtim.tv_nsec,
+                      static_cast<long long>(info.st_ino)};
 }
 
 }  // namespace
 
 void loadScript(shell::Game& game, const std::string& name) {
+  auto& runner = game.runner;
   game.refreshBeforeReading(scriptFileName(name));
   auto path = game.folders.dataFolder.find(scriptFileName(name));
-  auto lines = path ? base::readTextLines(*path) : std::nullopt;
+  auto source = path ? sourceOf(*path) : std::nullopt;
+  if (!source) throw ScriptError("n\xE3o encontrei o script " + scriptFileName(name));
+  // The script that is loaded already, unchanged: its lines stay.
+  if (*source == runner.scriptSource) return;
+  if (runner.scriptBytesThisRun + source->size > kMaxScriptBytesPerRun)
+    throw ScriptError("a execu\xE7\xE3o leu mais de " + std::to_string(kMaxScriptBytesPerRun >> 20) +
+                      " MB de scripts (um script que se carrega sem fim?)");
+  auto lines = base::readTextLines(*path);
   if (!lines) throw ScriptError("n\xE3o encontrei o script " + scriptFileName(name));
-  game.runner.Script = std::move(*lines);
+  runner.scriptBytesThisRun += source->size;
+  runner.Script = std::move(*lines);
+  runner.scriptSource = *source;
 }
 
 std::string parseLinkParameters(shell::Game& game, const std::string& name) {
@@ -67,6 +101,11 @@ std::string describeRunError(const shell::Game& game, const std::string& cause) 
 }
 
 void runLines(shell::Game& game, const std::string& name) {
+  // A run reads its first script afresh: only a script loaded again within the
+  // run may keep its lines (a file rewritten within the file system's time
+  // granularity keeps its stamp).
+  game.runner.scriptBytesThisRun = 0;
+  game.runner.scriptSource = {};
   // On-line play fetches the script before looking for it, so a script only
   // the server has runs too; loading it asks the server once more.
   game.refreshBeforeReading(scriptFileName(name));
