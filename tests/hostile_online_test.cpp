@@ -25,7 +25,7 @@ TEST(HostileOnline, AReplyThatDripsIsGivenUpUnderTheMinimumRate) {
     online::CurlHttp http;
     platform::HttpRequest request;
     request.url = url;
-    request.readTimeoutMs = 1000;  // every byte comes well within it
+    request.readTimeoutMs = 2000;  // every byte comes well within it
     request.totalTimeoutMs = 0;    // as for the game's files
     const auto started = Clock::now();
     const auto reply = http.get(request);

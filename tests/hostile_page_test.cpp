@@ -38,12 +38,12 @@ double laidOutHeight(const std::filesystem::path& gameFolder, const std::string&
   view.resize(640, 480);
   view.document()->setTextWidth(640);
   view.setHtml(QString::fromLatin1(view::boundMarkupNesting(html)));
-  const double height = view.document()->documentLayout()->documentSize().height();
-  view.grab();  // painting too
-  return height;
+  // Laid out only: painting in a forked child would wait for the painting
+  // threads of the parent, which the child does not have.
+  return view.document()->documentLayout()->documentSize().height();
 }
 
-// Whether the page view lays out and paints the page within a generous time
+// Whether the page view lays out the page within a generous time
 // (the address sanitizer build is many times slower), without crashing.
 bool laysOutInTime(const std::string& html) {
   TempFolder folder;

@@ -22,23 +22,11 @@ void traceScriptStart(shell::Game& game, const std::string& name) {
   game.trace("");
 }
 
-// Every kStepsBetweenEvents statements the window repaints and hears a close;
-// a player closing ends the run (the shut-down then saves as always).
-void keepWindowAlive(shell::Game& game, long long& nextEvents) {
-  if (game.runner.stepsThisRun < nextEvents) return;
-  nextEvents = game.runner.stepsThisRun + kStepsBetweenEvents;
-  game.host.processEvents();
-  if (game.host.closing()) throw ScriptError("a execu\xE7\xE3o parou: o jogador est\xE1 fechando");
-}
-
 void executeAllLines(shell::Game& game) {
   auto& runner = game.runner;
-  long long nextEvents = runner.stepsThisRun + kStepsBetweenEvents;
   for (runner.currentLine = 0; runner.currentLine < static_cast<int>(runner.Script.size());
-       ++runner.currentLine) {
+       ++runner.currentLine)
     executeStatement(game);
-    keepWindowAlive(game, nextEvents);
-  }
 }
 
 std::optional<ScriptSource> sourceOf(const std::filesystem::path& path) {
