@@ -3,6 +3,9 @@
 
 #include <QCoreApplication>
 #include <cctype>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <cinttypes>
 #include <cstdio>
 #include <cstdlib>
@@ -91,15 +94,100 @@ bool insideFolder(const fs::path& file, const fs::path& folder) {
   return !error && !inside.empty() && *inside.begin() != "..";
 }
 
+// The largest file the copy takes: a game file past it is refused, never cut short.
+constexpr std::uintmax_t kMaxCopiedFileBytes = std::uintmax_t(1) << 30;
+constexpr size_t kCopyChunk = size_t(1) << 20;
+
+// A file read piece by piece; every piece read whole or the reading fails.
+class FileReader {
+ public:
+  explicit FileReader(const fs::path& file) : fd_(::open(file.c_str(), O_RDONLY | O_CLOEXEC)) {}
+  ~FileReader() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  FileReader(const FileReader&) = delete;
+  FileReader& operator=(const FileReader&) = delete;
+  bool opened() const { return fd_ >= 0; }
+  int fd() const { return fd_; }
+  // The next piece (empty at the end), or nothing when a read fails.
+  std::optional<std::string> next() {
+    std::string piece(kCopyChunk, '\0');
+    size_t filled = 0;
+    while (filled < piece.size()) {
+      const ssize_t got = ::read(fd_, piece.data() + filled, piece.size() - filled);
+      if (got < 0 && errno == EINTR) continue;
+      if (got < 0) return std::nullopt;
+      if (got == 0) break;
+      filled += static_cast<size_t>(got);
+    }
+    piece.resize(filled);
+    return piece;
+  }
+
+ private:
+  int fd_;
+};
+
 bool sameContent(const fs::path& a, const fs::path& b) {
-  auto first = base::readFileBytes(a);
-  return first && first == base::readFileBytes(b);
+  std::error_code error;
+  if (fs::file_size(a, error) != fs::file_size(b, error) || error) return false;
+  FileReader first(a), second(b);
+  if (!first.opened() || !second.opened()) return false;
+  for (;;) {
+    auto one = first.next(), other = second.next();
+    if (!one || !other || *one != *other) return false;
+    if (one->empty()) return true;
+  }
 }
 
+bool writeAll(int fd, const std::string& bytes) {
+  for (size_t done = 0; done < bytes.size();) {
+    const ssize_t wrote = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (wrote < 0 && errno == EINTR) continue;
+    if (wrote == 0) errno = ENOSPC;
+    if (wrote <= 0) return false;
+    done += static_cast<size_t>(wrote);
+  }
+  return true;
+}
+
+// Copies the file whole into a temporary beside the target, then renames it
+// into place: a failed read or write, or a file that ends early, is an error
+// and leaves the target as it was.
 void copyFile(const fs::path& from, const fs::path& to) {
-  auto bytes = base::readFileBytes(from);
-  if (!bytes || !base::writeFileAtomically(to, *bytes))
-    throw std::runtime_error("cannot copy " + from.string() + " to " + to.string());
+  const std::string failure = "cannot copy " + from.string() + " to " + to.string();
+  FileReader source(from);
+  struct stat info {};
+  if (!source.opened() || ::fstat(source.fd(), &info) != 0) throw std::runtime_error(failure);
+  const auto size = static_cast<std::uintmax_t>(info.st_size);
+  if (size > kMaxCopiedFileBytes)
+    throw std::runtime_error(failure + ": it is larger than " + std::to_string(kMaxCopiedFileBytes >> 20) + " MB");
+  std::string temporary = to.string() + ".copy-XXXXXX";
+  const int out = ::mkstemp(temporary.data());
+  if (out < 0) throw std::runtime_error(failure + ": " + std::strerror(errno));
+  std::uintmax_t copied = 0;
+  std::string why;
+  for (;;) {
+    auto piece = source.next();
+    if (!piece) {
+      why = std::string("cannot read: ") + std::strerror(errno);
+      break;
+    }
+    if (piece->empty()) break;
+    if (!writeAll(out, *piece)) {
+      why = std::strerror(errno);
+      break;
+    }
+    copied += piece->size();
+  }
+  if (why.empty() && copied != size)
+    why = "read " + std::to_string(copied) + " of " + std::to_string(size) + " bytes";
+  if (why.empty() && (::fchmod(out, 0644) != 0 || ::fsync(out) != 0)) why = std::strerror(errno);
+  if (::close(out) != 0 && why.empty()) why = std::strerror(errno);
+  if (why.empty() && ::rename(temporary.c_str(), to.c_str()) != 0) why = std::strerror(errno);
+  if (why.empty()) return;
+  ::unlink(temporary.c_str());
+  throw std::runtime_error(failure + ": " + why);
 }
 
 // Brings the copy up to date: files it lacks are copied, files the installed

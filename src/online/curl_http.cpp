@@ -2,6 +2,7 @@
 #include "online/curl_http.h"
 
 #include <curl/curl.h>
+#include <poll.h>
 
 #include <algorithm>
 #include <chrono>
@@ -9,6 +10,8 @@
 #include <memory>
 
 #include <cctype>
+
+#include "platform/stop_signals.h"
 
 namespace online {
 namespace {
@@ -69,7 +72,8 @@ bool sameServer(const std::string& a, const std::string& b) {
          first.port == second.port;
 }
 
-CurlHttp::CurlHttp(std::function<void()> whileWaiting) : whileWaiting_(std::move(whileWaiting)) {
+CurlHttp::CurlHttp(std::function<void()> whileWaiting, std::function<bool()> closing)
+    : whileWaiting_(std::move(whileWaiting)), closing_(std::move(closing)) {
   curl_global_init(CURL_GLOBAL_DEFAULT);
   CURLSH* share = curl_share_init();
   curl_share_setopt(share, CURLSHOPT_SHARE, CURL_LOCK_DATA_COOKIE);
@@ -78,6 +82,13 @@ CurlHttp::CurlHttp(std::function<void()> whileWaiting) : whileWaiting_(std::move
 
 CurlHttp::~CurlHttp() {
   curl_share_cleanup(static_cast<CURLSH*>(share_));
+}
+
+bool CurlHttp::stopAsked() const {
+  if (closing_ && closing_()) return true;
+  // The signal stays in the pipe for the front end, which ends the player.
+  pollfd stop{platform::stopSignalFd(), POLLIN, 0};
+  return stop.fd >= 0 && ::poll(&stop, 1, 0) > 0 && (stop.revents & POLLIN);
 }
 
 platform::HttpResult CurlHttp::get(const platform::HttpRequest& request) {
@@ -135,28 +146,46 @@ platform::HttpResult CurlHttp::transfer(const platform::HttpRequest& request, co
   curl_multi_add_handle(multi, easy);
   // The read time-out counts from the connection or the last byte received;
   // curl's low-speed limit above averages over seconds and would wait longer.
+  // Over each span of the read time-out, the transfer must also move at least
+  // kMinBytesPerSecond.
   using Clock = std::chrono::steady_clock;
-  std::optional<Clock::time_point> lastByte;
-  curl_off_t bytesSeen = -1;
-  bool stalled = false;
+  const auto readTimeout = std::chrono::milliseconds(std::max(1, request.readTimeoutMs));
+  const curl_off_t leastPerSpan = kMinBytesPerSecond * readTimeout.count() / 1000;
+  std::optional<Clock::time_point> lastByte, spanStart;
+  curl_off_t bytesSeen = -1, spanBytes = 0;
+  bool stalled = false, tooSlow = false, stopped = false;
   int running = 1;
   while (running) {
     if (curl_multi_perform(multi, &running) != CURLM_OK) break;
     if (!running) break;
     curl_multi_poll(multi, nullptr, 0, kPollMs, nullptr);
     if (whileWaiting_) whileWaiting_();
+    if (stopAsked()) {
+      stopped = true;
+      break;
+    }
     curl_off_t connected = 0, received = 0;
     long headerBytes = 0;
     curl_easy_getinfo(easy, CURLINFO_CONNECT_TIME_T, &connected);
     curl_easy_getinfo(easy, CURLINFO_SIZE_DOWNLOAD_T, &received);
     curl_easy_getinfo(easy, CURLINFO_HEADER_SIZE, &headerBytes);
     if (connected <= 0) continue;
-    if (received + headerBytes != bytesSeen) {
-      bytesSeen = received + headerBytes;
-      lastByte = Clock::now();
-    } else if (Clock::now() - *lastByte > std::chrono::milliseconds(request.readTimeoutMs)) {
+    const auto now = Clock::now();
+    const curl_off_t seen = received + headerBytes;
+    if (seen != bytesSeen) {
+      bytesSeen = seen;
+      lastByte = now;
+    } else if (now - *lastByte > readTimeout) {
       stalled = true;
       break;
+    }
+    if (!spanStart) spanStart = now, spanBytes = seen;
+    if (now - *spanStart >= readTimeout) {
+      if (seen - spanBytes < leastPerSpan) {
+        tooSlow = true;
+        break;
+      }
+      spanStart = now, spanBytes = seen;
     }
   }
   CURLcode result = CURLE_FAILED_INIT;
@@ -173,8 +202,13 @@ platform::HttpResult CurlHttp::transfer(const platform::HttpRequest& request, co
     char* location = nullptr;
     if (curl_easy_getinfo(easy, CURLINFO_REDIRECT_URL, &location) == CURLE_OK && location) redirect = location;
   }
-  if (stalled)
+  if (stopped)
+    reply.failure = "transfer\xEAncia interrompida: o jogador est\xE1 fechando";
+  else if (stalled)
     reply.failure = "nenhum byte em " + std::to_string(request.readTimeoutMs) + " ms";
+  else if (tooSlow)
+    reply.failure = "menos de " + std::to_string(kMinBytesPerSecond) + " bytes por segundo em " +
+                    std::to_string(request.readTimeoutMs) + " ms";
   else if (body.tooLarge || result == CURLE_FILESIZE_EXCEEDED)
     reply.failure = "resposta maior que " + std::to_string(request.maxBodyBytes) + " bytes";
   else if (result != CURLE_OK)

@@ -57,6 +57,12 @@ void executeLine(shell::Game& game) {
   if (++runner.stepsThisRun > runner.maxStepsPerRun)
     throw ScriptError("o script n\xE3o terminou depois de " + std::to_string(runner.maxStepsPerRun) +
                       " instru\xE7\xF5" "es (um la\xE7o sem fim?)");
+  // A long run keeps the window painting and hears a close, which ends it (the
+  // shut-down then saves as always).
+  if (runner.stepsThisRun % kStepsBetweenEvents == 0) {
+    game.host.processEvents();
+    if (game.host.closing()) throw ScriptError("a execu\xE7\xE3o parou: o jogador est\xE1 fechando");
+  }
   const bool tracing = static_cast<bool>(game.traceHook);
   // The line is read in place: everything a handler needs is copied out of it
   // before the handler runs (and may replace the script).

@@ -1,6 +1,11 @@
 // Loading a script and running its lines.
 #include "script/runner.h"
 
+#include <sys/stat.h>
+
+#include <optional>
+
+#include "base/file_io.h"
 #include "base/text_encoding.h"
 #include "script/executor.h"
 #include "script/run_observer.h"
@@ -26,14 +31,32 @@ void executeAllLines(shell::Game& game) {
     executeStatement(game);
 }
 
+std::optional<ScriptSource> sourceOf(const std::filesystem::path& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) return std::nullopt;
+  return ScriptSource{path.string(), static_cast<long long>(info.st_size),
+                      static_cast<long long>(info.st_mtim.tv_sec) * 1'000'000'000LL + info.st_mtim.tv_nsec,
+                      static_cast<long long>(info.st_ino)};
+}
+
 }  // namespace
 
 void loadScript(shell::Game& game, const std::string& name) {
+  auto& runner = game.runner;
   game.refreshBeforeReading(scriptFileName(name));
   auto path = game.folders.dataFolder.find(scriptFileName(name));
-  auto lines = path ? base::readContentLines(*path) : std::nullopt;
+  auto source = path ? sourceOf(*path) : std::nullopt;
+  if (!source) throw ScriptError("n\xE3o encontrei o script " + scriptFileName(name));
+  // The script that is loaded already, unchanged: its lines stay.
+  if (*source == runner.scriptSource) return;
+  if (runner.scriptBytesThisRun + source->size > kMaxScriptBytesPerRun)
+    throw ScriptError("a execu\xE7\xE3o leu mais de " + std::to_string(kMaxScriptBytesPerRun >> 20) +
+                      " MB de scripts (um script que se carrega sem fim?)");
+  auto lines = base::readContentLines(*path);
   if (!lines) throw ScriptError("n\xE3o encontrei o script " + scriptFileName(name));
-  game.runner.Script = std::move(*lines);
+  runner.scriptBytesThisRun += source->size;
+  runner.Script = std::move(*lines);
+  runner.scriptSource = *source;
 }
 
 std::string parseLinkParameters(shell::Game& game, const std::string& name) {
@@ -68,6 +91,11 @@ std::string describeRunError(const shell::Game& game, const std::string& cause) 
 }
 
 void runLines(shell::Game& game, const std::string& name) {
+  // A run reads its first script afresh: only a script loaded again within the
+  // run may keep its lines (a file rewritten within the file system's time
+  // granularity keeps its stamp).
+  game.runner.scriptBytesThisRun = 0;
+  game.runner.scriptSource = {};
   // On-line play fetches the script before looking for it, so a script only
   // the server has runs too; loading it asks the server once more.
   game.refreshBeforeReading(scriptFileName(name));

@@ -12,6 +12,19 @@ class RunObserver;
 // A run stops with an error after this many statements: no real game comes near
 // it, and a script that loops forever must not hang the player.
 constexpr long long kMaxStepsPerRun = 20'000'000;
+// Nor may it read more script bytes than this: a script that loads scripts
+// again and again would otherwise take hours within its steps.
+constexpr long long kMaxScriptBytesPerRun = 256ll << 20;
+// The window is kept alive (repainted, a close heard) every so many statements.
+constexpr long long kStepsBetweenEvents = 100'000;
+
+// Which file, in which state, the lines of Script were read from: a script
+// loaded again while its file is unchanged keeps the lines it has.
+struct ScriptSource {
+  std::string path;
+  long long size = -1, modified = 0, inode = 0;
+  bool operator==(const ScriptSource&) const = default;
+};
 
 struct RunnerState {
   ScriptLines Script;  // replaced whole, never edited in place (see script_lines.h)
@@ -33,6 +46,9 @@ struct RunnerState {
   long long runsStarted = 0;
   // An author's record of play (--steps, --coverage), or none.
   RunObserver* observer = nullptr;
+  // Script bytes read from files by the current run.
+  long long scriptBytesThisRun = 0;
+  ScriptSource scriptSource;
 };
 
 }  // namespace script

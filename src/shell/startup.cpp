@@ -3,6 +3,7 @@
 
 #include <ctime>
 
+#include "base/content_range.h"
 #include "base/cp1252.h"
 #include "base/file_io.h"
 #include "base/number.h"
@@ -63,8 +64,8 @@ void readEngineVariables(Game& game) {
   game.readPositionRows();
   // Where the window was closed; a front end without a window writes it back as it was.
   if (auto left = defs.number(row::WindowLeft), top = defs.number(row::WindowTop); left && top) {
-    game.window.left = *left;
-    game.window.top = *top;
+    game.window.left = base::coordinateInRange(*left);
+    game.window.top = base::coordinateInRange(*top);
   }
 }
 

@@ -19,7 +19,8 @@ void Session::start(const TerminalOptions& options) {
   }
   // Input handlers are connected in shell/input_wiring.cpp, shared by every front end.
   shell::connectPlayerInput(queue);
-  host.useHttp(std::make_unique<online::CurlHttp>([this] { host.processEvents(); }));
+  host.useHttp(std::make_unique<online::CurlHttp>([this] { host.processEvents(); },
+                                                  [this] { return host.closing(); }));
   queue.saveSlots.setFolder(options.slotsFolder);
   shell::start(game, options.start);
   if (!transcript.begin(game, queue, options.transcriptFile))

@@ -15,6 +15,7 @@
 #include "shell/startup.h"
 #include "terminal/line_input.h"
 #include "terminal/map_picture.h"
+#include "terminal/printable_text.h"
 #include "terminal/session.h"
 #include "terminal/wrapped_output.h"
 #include "view/page_text.h"
@@ -79,6 +80,9 @@ bool isBareNumber(const std::string& line) {
   return !line.empty() && line.size() <= 4 && line.find_first_not_of("0123456789") == std::string::npos;
 }
 
+// Game text (Windows-1252) as the terminal shows it: UTF-8 without control characters.
+std::string shownGameText(const std::string& cp1252) { return printableText(base::cp1252ToUtf8(cp1252)); }
+
 // Text to the terminal: UTF-8 with LF, wrapped to the terminal's width. Pieces
 // of one text (the typewriter, the strip under the picture) run on in one line;
 // other texts are lines.
@@ -86,7 +90,7 @@ class Output {
  public:
   Output() : out_(std::cout, standardOutputWidth) {}
   // Game text (Windows-1252).
-  void game(const std::string& cp1252, bool wholeLine) { write(base::cp1252ToUtf8(cp1252), wholeLine); }
+  void game(const std::string& cp1252, bool wholeLine) { write(shownGameText(cp1252), wholeLine); }
   void gameLine(const std::string& cp1252) { game(cp1252, true); }
   // The player's own text (UTF-8), a line of its own.
   void line(const std::string& utf8Text) { write(utf8Text, true); }
@@ -131,7 +135,7 @@ class Terminal {
   }
 
   void greet() {
-    out_.line("mirandel \u2014 " + base::cp1252ToUtf8(game_.folders.gameName) + " " +
+    out_.line("mirandel \u2014 " + shownGameText(game_.folders.gameName) + " " +
               utf8(translate("Terminal", "(:ajuda lists the terminal's commands)")));
   }
 
@@ -278,7 +282,7 @@ class Terminal {
     return phrases && !input::findCommandScript(*phrases, input::normaliseCommand(command)).empty();
   }
 
-  static QString gameText(const std::string& cp1252) { return QString::fromStdString(base::cp1252ToUtf8(cp1252)); }
+  static QString gameText(const std::string& cp1252) { return QString::fromStdString(shownGameText(cp1252)); }
 
   void post(Kind kind, std::string text) { session_.queue.post({kind, std::move(text)}); }
 
@@ -331,8 +335,8 @@ class Terminal {
     auto links = currentLinks();
     if (links.empty()) return out_.line(utf8(translate("Terminal", "This screen has no links.")));
     for (size_t i = 0; i < links.size(); ++i)
-      out_.line("  " + std::to_string(i + 1) + ". " + base::cp1252ToUtf8(links[i].text) + " -> " +
-                base::cp1252ToUtf8(links[i].address));
+      out_.line("  " + std::to_string(i + 1) + ". " + shownGameText(links[i].text) + " -> " +
+                shownGameText(links[i].address));
   }
 
   void followLink(const std::string& number) {

@@ -20,6 +20,14 @@ std::optional<std::string> gameFileName(const QUrl& address, const std::filesyst
   return base::utf8ToCp1252(inside.generic_string());
 }
 
+// What the page shows for a picture it may not load or cannot read: a null
+// picture would make the page view load the name itself, from any folder.
+QImage noPicture() {
+  QImage none(1, 1, QImage::Format_ARGB32);
+  none.fill(Qt::transparent);
+  return none;
+}
+
 }  // namespace
 
 QVariant PageView::loadResource(int type, const QUrl& name) {
@@ -28,6 +36,7 @@ QVariant PageView::loadResource(int type, const QUrl& name) {
   auto bytes = path ? base::readFileBytes(*path) : std::nullopt;
   if (bytes && type == QTextDocument::ImageResource) {
     QImage picture = QImage::fromData(reinterpret_cast<const uchar*>(bytes->data()), static_cast<int>(bytes->size()));
+    if (picture.isNull()) return noPicture();
     // Drawn from its own pixels over the larger room a larger window gives it.
     picture.setDevicePixelRatio(1.0 / scale_);
     return picture;
@@ -35,7 +44,7 @@ QVariant PageView::loadResource(int type, const QUrl& name) {
   if (bytes) return QByteArray(bytes->data(), static_cast<qsizetype>(bytes->size()));
   // An empty resource, not a null one: a null one would let the document load
   // the address itself.
-  if (type == QTextDocument::ImageResource) return QImage();
+  if (type == QTextDocument::ImageResource) return noPicture();
   return QByteArray("");
 }
 

@@ -3,6 +3,8 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
+#include <climits>
 
 #include "ui/key_colour.h"
 
@@ -35,9 +37,13 @@ QPoint PictureWidget::toPicture(QPointF at) const {
 
 QPoint PictureWidget::fromPicture(QPoint at) const {
   if (!stretched_ || picture_.isNull() || picture_.width() == 0 || picture_.height() == 0) return at;
-  // The middle of the picture's pixel, so that toPicture gives the same pixel back.
-  return QPoint((2 * at.x() + 1) * width() / (2 * picture_.width()),
-                (2 * at.y() + 1) * height() / (2 * picture_.height()));
+  // The middle of the picture's pixel, so that toPicture gives the same pixel
+  // back; in 64 bits, as a point far off the picture would overflow.
+  auto scaled = [](int value, int widgetSide, int pictureSide) {
+    const qint64 at = (2 * qint64(value) + 1) * widgetSide / (2 * qint64(pictureSide));
+    return static_cast<int>(std::clamp<qint64>(at, INT_MIN, INT_MAX));
+  };
+  return QPoint(scaled(at.x(), width(), picture_.width()), scaled(at.y(), height(), picture_.height()));
 }
 
 void PictureWidget::mousePressEvent(QMouseEvent* event) {

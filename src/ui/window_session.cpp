@@ -71,7 +71,8 @@ WindowSession::WindowSession(const WindowOptions& options)
     game.traceHook = [this](const std::string& line) { *trace_ << base::cp1252ToUtf8(line) << '\n'; };
   }
   shell::connectPlayerInput(queue);
-  host.useHttp(std::make_unique<online::CurlHttp>([this] { host.processEvents(); }));
+  host.useHttp(std::make_unique<online::CurlHttp>([this] { host.processEvents(); },
+                                                  [this] { return host.closing(); }));
   connectWindow();
 }
 

@@ -94,7 +94,7 @@ int main(int argc, char** argv) {
       std::error_code ignored;
       std::filesystem::remove(folder / package, ignored);  // installed: never again
     } else {
-      std::fprintf(stderr, "mirandel-update: %s (the game folder is as it was)\n", error.c_str());
+      std::fprintf(stderr, "mirandel-update: %s\n", error.c_str());
       result = 1;
     }
   }

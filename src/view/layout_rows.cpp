@@ -1,6 +1,9 @@
 // Table rows to controls.
 #include "view/layout_rows.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "base/content_range.h"
 #include "base/number.h"
 #include "graphics/fonts.h"
@@ -27,6 +30,13 @@ std::optional<std::string> validColour(const std::string& text) {
 const int kNumberRows[] = {row::GameWidth, row::GameHeight, row::MessageFontSize, row::ViewerLeft, row::ViewerTop, row::ViewerWidth, row::ViewerHeight, row::MsgLeft, row::MsgTop, row::MsgWidth, row::MsgHeight, row::MsgMd0FontSize, row::InputLeft, row::InputTop, row::InputWidth, row::InputHeight, row::InputFontSize, row::PanelLeft, row::PanelTop, row::PanelWidth, row::PanelHeight, row::CanvasViewerWidth, row::CanvasViewerHeight, row::PageViewerWidth, row::PageViewerHeight, row::PictureWidth, row::PictureHeight, row::EndButtonLeft, row::EndButtonTop, row::EndLabelFontSize, row::MapWidth, row::MapHeight};
 const int kColourRows[] = {row::PanelColour, row::TextColour, row::MsgMd0FontColour, row::InputColour, row::InputFontColour, row::EndLabelFontColour};
 
+const int kSizeRows[] = {row::GameWidth, row::GameHeight, row::ViewerWidth, row::ViewerHeight, row::MsgWidth,
+                         row::MsgHeight, row::InputWidth, row::InputHeight, row::PanelWidth, row::PanelHeight,
+                         row::CanvasViewerWidth, row::CanvasViewerHeight, row::PageViewerWidth,
+                         row::PageViewerHeight, row::PictureWidth, row::PictureHeight, row::MapWidth, row::MapHeight};
+
+bool isSizeRow(int row) { return std::find(std::begin(kSizeRows), std::end(kSizeRows), row) != std::end(kSizeRows); }
+
 std::string rowLabel(int row) { return "Linha " + std::to_string(row + 1) + " da tabela de defini\xE7\xF5" "es "; }
 
 }  // namespace
@@ -34,7 +44,8 @@ std::string rowLabel(int row) { return "Linha " + std::to_string(row + 1) + " da
 // Every number row is a position, a size or a font size: brought into the
 // coordinate range, no sum of them overflows.
 int rowNumber(const shell::Game& game, int row) {
-  if (auto number = game.Defs.number(row)) return base::coordinateInRange(*number);
+  if (auto number = game.Defs.number(row))
+    return isSizeRow(row) ? std::min(base::coordinateInRange(*number), kMaxLayoutSide) : base::coordinateInRange(*number);
   return base::readNumberOr(builtInRow(row), 0);
 }
 
@@ -48,6 +59,10 @@ void logBadLayoutRows(shell::Game& game) {
     if (!game.Defs.number(row))
       game.debug.logDebug(rowLabel(row) + "n\xE3o \xE9 um n\xFAmero: \"" + game.Defs.defsRow(row) + "\"; usei " +
                           std::to_string(rowNumber(game, row)));
+  for (int row : kSizeRows)
+    if (auto number = game.Defs.number(row); number && *number > kMaxLayoutSide)
+      game.debug.logDebug(rowLabel(row) + "pede " + std::to_string(*number) + " pixels, mais que o limite de " +
+                          std::to_string(kMaxLayoutSide) + "; usei " + std::to_string(kMaxLayoutSide));
   for (int row : kColourRows)
     if (!validColour(game.Defs.defsRow(row)))
       game.debug.logDebug(rowLabel(row) + "n\xE3o \xE9 uma cor RRGGBB: \"" + game.Defs.defsRow(row) + "\"; usei " +

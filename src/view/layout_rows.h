@@ -10,16 +10,21 @@ namespace shell { struct Game; }
 
 namespace view {
 
+// The largest width or height a size row may give a control (and so the
+// surface that shows it): larger, a few rows would take gigabytes.
+constexpr int kMaxLayoutSide = 4096;
+
 // A numeric row. Every run lays the screen out again from the table, so a bad
 // row must not stop play: a row that is not a number reads as its built-in
-// default (0 past the built-in rows).
+// default (0 past the built-in rows), and a size row past kMaxLayoutSide as
+// kMaxLayoutSide.
 int rowNumber(const shell::Game& game, int row);
 // A colour row checked and written in full (RRGGBB); a bad colour reads as the
 // built-in default of the row (black past the built-in rows).
 std::string rowColour(const shell::Game& game, int row);
 
-// Notes in the debug log every layout row that is not what the layout needs,
-// with the value used instead.
+// Notes in the debug log every layout row that is not what the layout needs
+// (not a number, a size too large), with the value used instead.
 void logBadLayoutRows(shell::Game& game);
 
 // The control's font from a face, a size in points, a colour text and style letters.

@@ -1,6 +1,8 @@
 // Game load.
 #include "world/game_load.h"
 
+#include <filesystem>
+
 #include "base/cp1252.h"
 #include "base/file_io.h"
 #include "base/text_encoding.h"
@@ -15,10 +17,18 @@ namespace row = shell::row;
 
 namespace {
 
+// The largest table, register or object file a game may have: each is read
+// whole and written back whole at every save.
+constexpr std::uintmax_t kMaxGameFileBytes = std::uintmax_t(64) << 20;
+
 // fetchFirst: on-line play fetches the file from the server before it is read.
 base::Lines readGameFile(shell::Game& game, const std::string& fileName, bool fetchFirst) {
   if (fetchFirst && game.resolveContentFile) game.resolveContentFile(fileName);
   auto path = game.folders.dataFolder.find(fileName);
+  std::error_code error;
+  if (path && std::filesystem::file_size(*path, error) > kMaxGameFileBytes && !error)
+    throw GameLoadError("o arquivo " + fileName + " tem mais de " + std::to_string(kMaxGameFileBytes >> 20) +
+                        " MB: n\xE3o \xE9 um arquivo do jogo.");
   auto lines = path ? base::readContentLines(*path) : std::nullopt;
   if (!lines)
     throw GameLoadError("n\xE3o consegui abrir o arquivo " + fileName + " em " +

@@ -1,6 +1,7 @@
 // Map statements. A number that is not one counts as 0.
 #include "world/map_statements.h"
 
+#include "base/content_range.h"
 #include "base/number.h"
 #include "graphics/bitmap_file.h"
 #include "script/dispatch.h"
@@ -16,7 +17,8 @@ namespace {
 
 using script::Statement;
 
-int number(const std::string& text) { return base::readNumberOr(text, 0); }
+// Every number of the map statements is a position or a size in pixels.
+int number(const std::string& text) { return base::coordinateOr(text, 0); }
 
 // loadmap= picture, saved map: the picture, then the saved map in its place
 // when there is one. A saved map that cannot be read leaves the picture and is

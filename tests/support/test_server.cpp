@@ -120,6 +120,20 @@ void TestServer::stallAt(const std::string& path) {
   });
 }
 
+void TestServer::dripAt(const std::string& path, size_t bytes) {
+  special(path, [this, bytes](const httplib::Request&, httplib::Response& response) {
+    response.set_content_provider(bytes, "application/octet-stream",
+                                  [this](size_t, size_t, httplib::DataSink& sink) {
+                                    {
+                                      std::lock_guard lock(mutex_);
+                                      if (stopping_) return false;
+                                    }
+                                    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+                                    return sink.write("x", 1);
+                                  });
+  });
+}
+
 void TestServer::hugeAt(const std::string& path, size_t bytes, bool announceLength) {
   special(path, [bytes, announceLength](const httplib::Request&, httplib::Response& response) {
     static const std::string block(1 << 20, '\0');

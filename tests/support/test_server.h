@@ -52,6 +52,8 @@ class TestServer {
   void redirect(const std::string& path, const std::string& location);
   // A reply that announces 1000 bytes and breaks off after the first ten.
   void truncatedAt(const std::string& path);
+  // A reply of the given length that drips two bytes a second.
+  void dripAt(const std::string& path, size_t bytes);
 
  private:
   TestServer(std::unique_ptr<httplib::Server> server, const std::string& scheme);
