@@ -8,6 +8,7 @@ const std::vector<Target>& allTargets() {
       {"script", script},   {"defs", defs},     {"registers", registers},
       {"objects", objects}, {"phrases", phrases}, {"events", events},
       {"pictures", pictures}, {"page", page},   {"page_view", pageView},
+      {"bmp", bmp},
   };
   return targets;
 }

@@ -16,6 +16,7 @@ void events(std::string_view input);      // an events file
 void pictures(std::string_view input);    // a PNG, JPEG, GIF or BMP picture file
 void page(std::string_view input);        // the mode-"2" page writer, with markers
 void pageView(std::string_view input);    // the window's page view, given a page
+void bmp(std::string_view input);         // the BMP reader alone
 
 struct Target {
   const char* name;  // also the folder of its corpus under tests/fuzz/

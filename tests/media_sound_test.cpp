@@ -3,7 +3,11 @@
 // the click sounds; and the decoders on files we wrote ourselves.
 #include <gtest/gtest.h>
 
+#include <sndfile.h>
+
 #include <cmath>
+
+#include "base/file_io.h"
 
 #include "input/command_keys.h"
 #include "media/sound_decoders.h"
@@ -80,19 +84,55 @@ TEST_F(SoundTest, OnLoopsUntilItsFileIsStopped) {
   EXPECT_EQ(sounds(), (std::vector<std::string>{"effect curto.wav loop", "effect longo.wav stop", "effect curto.wav stop"}));
 }
 
-TEST_F(SoundTest, MissingEffectsPlayNothingAndAreLoggedOnceUnderTheCutName) {
+TEST_F(SoundTest, MissingEffectsPlayTheDefaultSoundAndAreNotLogged) {
   const std::string longName = std::string(80, 'a') + ".wav";
-  runTime("playsnd " + longName + "\nplaysnd " + longName + ",off\nplaysnd nada.wav");
+  const int64_t chime = media::defaultSound()->milliseconds();
+  ASSERT_GT(chime, 0);
+  // ",off" waits for the default sound; ",on" plays it once.
+  EXPECT_EQ(runTime("playsnd " + longName + "\nplaysnd " + longName + ",off\nplaysnd nada.wav,on"), chime);
   const std::string cut = longName.substr(0, 79);
-  EXPECT_EQ(sounds(), (std::vector<std::string>{"effect " + cut, "effect " + cut + " wait", "effect nada.wav"}));
-  const auto& log = t.game->debug.lines();
-  EXPECT_EQ(std::count(log.begin(), log.end(), "N\xE3o encontrei arquivo: " + cut), 1);
-  EXPECT_EQ(std::count(log.begin(), log.end(), "N\xE3o encontrei arquivo: nada.wav"), 1);
+  EXPECT_EQ(sounds(), (std::vector<std::string>{"effect " + cut, "effect " + cut + " wait", "effect nada.wav loop"}));
+  EXPECT_TRUE(output().playing(SoundChannel::Effect));
+  EXPECT_EQ(output().length(SoundChannel::Effect), chime);
+  t.host.advance(chime);
   EXPECT_FALSE(output().playing(SoundChannel::Effect));
+  // The end button's clicks of a game without them: the default sound, nothing in debug.txt.
+  t.game->host.sound().playEffect("clk0a.wav", platform::EffectMode::Once);
+  EXPECT_TRUE(output().playing(SoundChannel::Effect));
+  t.game->host.sound().playEffect("clk0b.wav", platform::EffectMode::Once);
+  for (const std::string& line : t.game->debug.lines()) EXPECT_EQ(line.find(".wav"), std::string::npos) << line;
+  const auto written = base::readFileBytes(t.game->folders.exeFolder / "debug.txt");
+  EXPECT_TRUE(!written || written->find(".wav") == std::string::npos) << *written;
 
   // The cut name is the file that plays.
   synth::writeWav(t.folder.path() / cut, tone(2205));
   EXPECT_EQ(runTime("playsnd " + longName + ",off"), 100);
+}
+
+// GSM 6.10 holds 320 samples a block: a sound of 900 samples fills three
+// blocks (195 bytes, an odd count padded in the file) and the fact chunk says 900.
+TEST_F(SoundTest, CompressedWavesPlayTheLengthTheirFactChunkGives) {
+  const auto path = t.folder.path() / "gsm.wav";
+  SF_INFO info{};
+  info.samplerate = 8000;
+  info.channels = 1;
+  info.format = SF_FORMAT_WAV | SF_FORMAT_GSM610;
+  SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
+  ASSERT_NE(file, nullptr);
+  const synth::Samples sound = tone(900);
+  ASSERT_EQ(sf_writef_short(file, sound.data.data(), 900), 900);
+  sf_close(file);
+  std::string error;
+  auto decoded = media::openSound(path, error);
+  ASSERT_TRUE(decoded) << error;
+  EXPECT_EQ(decoded->frames(), 900);
+  std::vector<int16_t> samples(4096);
+  int64_t total = 0;
+  for (int64_t got; (got = decoded->read(samples.data(), 256)) > 0;) total += got;
+  EXPECT_EQ(total, 900);
+  ASSERT_TRUE(decoded->rewind());
+  EXPECT_EQ(decoded->read(samples.data(), 4096), 900);
+  EXPECT_EQ(decoded->milliseconds(), 112);
 }
 
 TEST_F(SoundTest, UnplayableEffectsAreLoggedAndTheRunGoesOn) {

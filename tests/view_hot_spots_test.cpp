@@ -216,6 +216,33 @@ TEST_F(HotSpotTest, TheWholePictureLinkRunsOnPressBeforeTheSlot) {
   EXPECT_EQ(posic(), "alvo");  // the slot as the first run left it
 }
 
+// One click, two runs: the whole-picture script on the press, then on the
+// release the script of the slot the press went down on, even when the first
+// run registered no hot spot at all.
+TEST_F(HotSpotTest, TheReleaseRunsThePressedSlotTheWholePictureRunDidNotRegisterAgain) {
+  t.script("fundo", "retscp= fundo");
+  t.script("figura", "/ line 0 is skipped by script\ntelpos= seta.bmp,fundo\nlnktel= ,outro,0,0,50,50,,seta2.bmp");
+  runIn("1", "script figura");
+  t.game->world.Posic.clear();
+  pointer(Kind::Move, "tel", 10, 10);
+  pointer(Kind::Press, "tel", 10, 10);
+  EXPECT_EQ(t.game->RetScp, "fundo");
+  EXPECT_EQ(pixel(f().Tela, 10, 10), 0x0000FFu);  // the slot's pressed picture
+  EXPECT_EQ(posic(), "");
+  pointer(Kind::Release, "tel", 12, 12);
+  EXPECT_EQ(posic(), "outro");
+  EXPECT_EQ(pixel(f().Tela, 10, 10), 0xFF0000u);  // its normal picture back
+
+  // Released outside the slot: the whole-picture script only.
+  t.game->world.Posic.clear();
+  runIn("1", "script figura");
+  t.game->RetScp.clear();
+  pointer(Kind::Press, "tel", 10, 10);
+  pointer(Kind::Release, "tel", 200, 200);
+  EXPECT_EQ(t.game->RetScp, "fundo");
+  EXPECT_EQ(posic(), "");
+}
+
 TEST_F(HotSpotTest, TheSkinDragsTheWindowOutsideItsHotSpots) {
   runIn("1", "lnkpan= ,alvo,0,0,20,20");
   t.game->window.left = 100, t.game->window.top = 100;

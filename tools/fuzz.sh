@@ -13,7 +13,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-600}
 shift || true
-all=(script defs registers objects phrases events pictures page page_view)
+all=(script defs registers objects phrases events pictures page page_view bmp)
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=("${all[@]}")
 dir=build-fuzz

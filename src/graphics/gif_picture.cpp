@@ -1,5 +1,6 @@
 // GIF decoding with giflib: the first image of the file only, read record by
-// record so the frames after it are never decoded.
+// record so the frames after it are never decoded. Its transparent pixels
+// become the key colour magenta, so they leave the destination unchanged.
 #include <gif_lib.h>
 
 #include <memory>
@@ -19,23 +20,29 @@ struct GifCloser {
 };
 using GifFile = std::unique_ptr<GifFileType, GifCloser>;
 
-bool skipExtension(GifFileType* gif) {
+// Skips an extension; the one giving the next image's transparent index sets `transparent`.
+bool readExtension(GifFileType* gif, int& transparent) {
   int code = 0;
   GifByteType* block = nullptr;
   if (DGifGetExtension(gif, &code, &block) != GIF_OK) return false;
+  GraphicsControlBlock control;
+  if (code == GRAPHICS_EXT_FUNC_CODE && block && DGifExtensionToGCB(block[0], block + 1, &control) == GIF_OK)
+    transparent = control.TransparentColor;
   while (block)
     if (DGifGetExtensionNext(gif, &block) != GIF_OK) return false;
   return true;
 }
 
 // Moves to the first image descriptor; false when the file has none or breaks.
-bool findFirstImage(GifFileType* gif) {
+// transparent: its transparent index (NO_TRANSPARENT_COLOR for none).
+bool findFirstImage(GifFileType* gif, int& transparent) {
+  transparent = NO_TRANSPARENT_COLOR;
   for (;;) {
     GifRecordType record = UNDEFINED_RECORD_TYPE;
     if (DGifGetRecordType(gif, &record) != GIF_OK) return false;
     if (record == IMAGE_DESC_RECORD_TYPE) return DGifGetImageDesc(gif) == GIF_OK;
     if (record == EXTENSION_RECORD_TYPE) {
-      if (!skipExtension(gif)) return false;
+      if (!readExtension(gif, transparent)) return false;
     } else if (record == TERMINATE_RECORD_TYPE) {
       return false;
     }
@@ -67,7 +74,8 @@ std::vector<int> rowOrder(int height, bool interlaced) {
 std::optional<QImage> decodeGif(const std::filesystem::path& path) {
   int error = 0;
   GifFile gif(DGifOpenFileName(path.c_str(), &error));
-  if (!gif || !findFirstImage(gif.get())) return std::nullopt;
+  int transparent = NO_TRANSPARENT_COLOR;
+  if (!gif || !findFirstImage(gif.get(), transparent)) return std::nullopt;
   const GifImageDesc& frame = gif->Image;
   const int screenWidth = gif->SWidth > 0 ? gif->SWidth : frame.Width;
   const int screenHeight = gif->SHeight > 0 ? gif->SHeight : frame.Height;
@@ -77,7 +85,8 @@ std::optional<QImage> decodeGif(const std::filesystem::path& path) {
   const ColorMapObject* map = frame.ColorMap ? frame.ColorMap : gif->SColorMap;
   QImage picture(screenWidth, screenHeight, QImage::Format_RGB32);
   if (picture.isNull()) return std::nullopt;
-  picture.fill(colourAt(gif->SColorMap, gif->SBackGroundColor));
+  // A background of the transparent index is transparent too.
+  picture.fill(gif->SBackGroundColor == transparent ? kMagenta : colourAt(gif->SColorMap, gif->SBackGroundColor));
   std::vector<GifPixelType> line(static_cast<size_t>(frame.Width));
   for (int row : rowOrder(frame.Height, frame.Interlace)) {
     if (DGifGetLine(gif.get(), line.data(), frame.Width) != GIF_OK) return std::nullopt;
@@ -86,7 +95,8 @@ std::optional<QImage> decodeGif(const std::filesystem::path& path) {
     auto* pixels = reinterpret_cast<QRgb*>(picture.scanLine(y));
     for (int x = 0; x < frame.Width; ++x) {
       const int column = frame.Left + x;
-      if (column >= 0 && column < screenWidth) pixels[column] = colourAt(map, line[static_cast<size_t>(x)]);
+      const int index = line[static_cast<size_t>(x)];
+      if (column >= 0 && column < screenWidth) pixels[column] = index == transparent ? kMagenta : colourAt(map, index);
     }
   }
   return picture;

@@ -1,4 +1,7 @@
 // JPEG decoding with libjpeg, straight into the rows of a 24-bit surface.
+// CMYK and YCCK files (as Adobe programs write them, inverted) are converted to
+// RGB; a file of more scans than any encoder writes is refused, so a file that
+// repeats a scan thousands of times cannot hold the player for minutes.
 #include <cstdio>
 #include <csetjmp>
 // jpeglib.h needs size_t and FILE declared first.
@@ -9,27 +12,57 @@
 namespace graphics {
 namespace {
 
+// Progressive encoders write about ten scans; even one scan per coefficient of
+// each of three components stays below this.
+constexpr int kMaxScans = 256;
+
 struct JpegErrors {
   jpeg_error_mgr manager;
+  jpeg_progress_mgr progress;
   std::jmp_buf jump;
 };
 
 [[noreturn]] void onJpegError(j_common_ptr info) { std::longjmp(reinterpret_cast<JpegErrors*>(info->err)->jump, 1); }
+void onJpegProgress(j_common_ptr info) {
+  if (info->is_decompressor && reinterpret_cast<j_decompress_ptr>(info)->input_scan_number > kMaxScans)
+    onJpegError(info);
+}
 void onJpegMessage(j_common_ptr, int) {}  // warnings (a truncated file among them) are not failures
 
 #ifdef JCS_EXTENSIONS
 constexpr J_COLOR_SPACE kSurfaceColourSpace = JCS_EXT_BGRX;  // an RGB32 pixel in memory order
 #endif
 
+bool isCmyk(const jpeg_decompress_struct& info) {
+  return info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
+}
+
+// A row of CMYK pixels to RGB32 in place. Adobe files store the inks inverted
+// (255 is no ink); others store them as they are.
+void cmykToRgb(JSAMPROW row, int width, bool inverted) {
+  auto* pixels = reinterpret_cast<QRgb*>(row);
+  for (int x = 0; x < width; ++x) {
+    int c = row[4 * x], m = row[4 * x + 1], y = row[4 * x + 2], k = row[4 * x + 3];
+    if (!inverted) c = 255 - c, m = 255 - m, y = 255 - y, k = 255 - k;
+    pixels[x] = qRgb(c * k / 255, m * k / 255, y * k / 255);
+  }
+}
+
+void startReading(jpeg_decompress_struct& info, JpegErrors& errors) {
+  info.err = jpeg_std_error(&errors.manager);
+  errors.manager.error_exit = onJpegError;
+  errors.manager.emit_message = onJpegMessage;
+  errors.progress.progress_monitor = onJpegProgress;
+  jpeg_create_decompress(&info);
+  info.progress = &errors.progress;
+}
+
 // libjpeg reports errors with longjmp, so nothing in this frame has a destructor;
 // the picture lives in the caller.
 bool readJpeg(FILE* file, QImage& picture) {
   jpeg_decompress_struct info;
   JpegErrors errors;
-  info.err = jpeg_std_error(&errors.manager);
-  errors.manager.error_exit = onJpegError;
-  errors.manager.emit_message = onJpegMessage;
-  jpeg_create_decompress(&info);
+  startReading(info, errors);
   if (setjmp(errors.jump)) {
     jpeg_destroy_decompress(&info);
     return false;
@@ -41,10 +74,11 @@ bool readJpeg(FILE* file, QImage& picture) {
   jpeg_read_header(&info, TRUE);
   // The declared size decides before anything of the picture is allocated.
   if (!acceptablePictureSize(info.image_width, info.image_height)) std::longjmp(errors.jump, 1);
+  const bool cmyk = isCmyk(info);
 #ifdef JCS_EXTENSIONS
-  info.out_color_space = kSurfaceColourSpace;
+  info.out_color_space = cmyk ? JCS_CMYK : kSurfaceColourSpace;
 #else
-  info.out_color_space = JCS_RGB;
+  info.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
 #endif
   jpeg_start_decompress(&info);
   const auto width = static_cast<int>(info.output_width), height = static_cast<int>(info.output_height);
@@ -55,6 +89,10 @@ bool readJpeg(FILE* file, QImage& picture) {
   while (info.output_scanline < info.output_height) {
     JSAMPROW row = picture.scanLine(static_cast<int>(info.output_scanline));
     jpeg_read_scanlines(&info, &row, 1);
+    if (cmyk) {
+      cmykToRgb(row, width, info.saw_Adobe_marker);
+      continue;
+    }
 #ifndef JCS_EXTENSIONS
     // RGB triples spread backwards into RGB32 pixels in place.
     auto* pixels = reinterpret_cast<QRgb*>(row);
@@ -66,7 +104,33 @@ bool readJpeg(FILE* file, QImage& picture) {
   return true;
 }
 
+// The header only: the size, without a scan read.
+bool readJpegSize(FILE* file, QSize& size) {
+  jpeg_decompress_struct info;
+  JpegErrors errors;
+  startReading(info, errors);
+  if (setjmp(errors.jump)) {
+    jpeg_destroy_decompress(&info);
+    return false;
+  }
+  jpeg_stdio_src(&info, file);
+  jpeg_read_header(&info, TRUE);
+  size = QSize(static_cast<int>(info.image_width), static_cast<int>(info.image_height));
+  jpeg_destroy_decompress(&info);
+  return acceptablePictureSize(size.width(), size.height());
+}
+
 }  // namespace
+
+std::optional<QSize> declaredJpegSize(const std::filesystem::path& path) {
+  FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) return std::nullopt;
+  QSize size;
+  const bool read = readJpegSize(file, size);
+  std::fclose(file);
+  if (!read) return std::nullopt;
+  return size;
+}
 
 std::optional<QImage> decodeJpeg(const std::filesystem::path& path, QImage storage) {
   FILE* file = std::fopen(path.c_str(), "rb");

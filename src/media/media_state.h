@@ -20,7 +20,7 @@ struct MediaState {
   std::string music;    // the music file the last playmusica started
   int volume = 1000;    // the last volume= level, as the script gave it
   std::string effect;   // the effect file last started (a loop plays until stopped)
-  std::set<std::string> missingLogged;  // sound files already logged as missing
+  std::set<std::string> missingLogged;  // sound files already logged as unplayable
   RainState rain;
 };
 

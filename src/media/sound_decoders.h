@@ -18,4 +18,8 @@ std::unique_ptr<platform::PcmSource> openPcmFile(const std::filesystem::path& fi
 // libsndfile first and libmpg123 when libsndfile cannot read it.
 std::unique_ptr<platform::PcmSource> openSound(const std::filesystem::path& file, std::string& error);
 
+// The sound that plays for an effect whose file is missing or cannot be
+// played: a short chime of our own, as the desktop's alert sound would.
+std::unique_ptr<platform::PcmSource> defaultSound();
+
 }  // namespace media

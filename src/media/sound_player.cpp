@@ -58,11 +58,12 @@ void SoundPlayer::playEffect(const std::string& name, EffectMode mode) {
   std::string error;
   auto sound = decodeGameFile(game_, file, error);
   if (!sound) {
-    // The original played the platform's default sound; here nothing plays and
-    // the (possibly cut) name is logged once.
-    logOnce(game_, file,
-            error.empty() ? "N\xE3o encontrei arquivo: " + file : "N\xE3o consegui tocar o som " + file + ": " + error);
-    return;
+    // A missing effect is not logged (click sounds a game leaves out among
+    // them); one that cannot be played is, once. Both play the default sound,
+    // once even when a loop was asked for.
+    if (!error.empty()) logOnce(game_, file, "N\xE3o consegui tocar o som " + file + ": " + error);
+    sound = defaultSound();
+    if (mode == EffectMode::Loop) mode = EffectMode::Once;
   }
   const int64_t length = sound->milliseconds();
   game_.media.effect = file;

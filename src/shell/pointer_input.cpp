@@ -10,11 +10,13 @@ namespace shell {
 namespace {
 
 void press(Game& game, view::PointerSurface surface, int x, int y) {
-  // The whole-picture link of the main picture runs first; the press then finds
-  // its slot among the hot spots as that run left them.
+  // The whole-picture link of the main picture runs first; the press goes down
+  // on the slot under the pointer before that run, as that run left it (one
+  // click, two runs).
+  const int slot = view::slotUnderPress(game, surface, x, y);
   const std::string first = view::pressRuns(game, surface);
   if (!first.empty()) runScript(game, first);
-  view::pointerPressed(game, surface, x, y);
+  view::pointerPressed(game, surface, slot, x, y);
 }
 
 void release(Game& game, view::PointerSurface surface, int x, int y) {

@@ -4,6 +4,8 @@
 
 #include "base/content_range.h"
 #include "base/number.h"
+#include "base/text.h"
+#include "graphics/picture_decoders.h"
 #include "graphics/fonts.h"
 #include "script/statement.h"
 #include "shell/game.h"
@@ -25,13 +27,25 @@ Target targetOf(const std::string& name) {
   return Target::None;
 }
 
-// The page line of a picture in mode "2"; the picture is read to learn its size.
+// The size of a picture shown on the page. The page decodes the picture to show
+// it, so only its header is read here; a PNG is loaded as every picture is, so
+// one that cannot be read aborts the run as it does elsewhere.
+QSize pagePictureSize(shell::Game& game, const std::string& file) {
+  if (base::contains(file, ".png")) {
+    loadPicture(game, file, graphics::SurfaceId::BufShp);
+    return game.surfaces.BufShp.size();
+  }
+  const auto path = game.folders.dataFolder.find(file);
+  const auto size = path ? graphics::declaredPictureSize(*path) : std::nullopt;
+  return size ? *size : QSize(0, 0);
+}
+
+// The page line of a picture in mode "2".
 std::string pictureTag(shell::Game& game, const Statement& s) {
   const std::string& file = s.arg(1);
-  loadPicture(game, file, graphics::SurfaceId::BufShp);
-  const QImage& picture = game.surfaces.BufShp;
-  const std::string width = " width=" + (s.arg(5).empty() ? std::to_string(picture.width()) : s.arg(5));
-  const std::string height = " height=" + (s.arg(6).empty() ? std::to_string(picture.height()) : s.arg(6));
+  const QSize size = pagePictureSize(game, file);
+  const std::string width = " width=" + (s.arg(5).empty() ? std::to_string(size.width()) : s.arg(5));
+  const std::string height = " height=" + (s.arg(6).empty() ? std::to_string(size.height()) : s.arg(6));
   std::string tag = "<img src=" + game.folders.exeFolderUrl + file + width + height + " border=0 ";
   const std::string& align = s.arg(7);
   if (align == "left" || align == "right") tag += "align=" + align;

@@ -64,8 +64,7 @@ int HotSpots::hitTest(PointerSurface surface, int x, int y) const {
   const SlotGroup group = slotGroup(surface);
   for (int slot = group.last; slot >= group.first; --slot) {
     const HotSpot& spot = spots[static_cast<size_t>(slot)];
-    if (spot.active && x >= spot.x && x <= spot.x + spot.width && y >= spot.y && y <= spot.y + spot.height)
-      return slot;
+    if (spot.active && spot.holds(x, y)) return slot;
   }
   return -1;
 }

@@ -16,6 +16,9 @@ struct HotSpot {
   std::string script;          // a script name, a web address, "picFmap", or empty
   std::string pressedPicture;  // shown while the button is down; empty: no press effect
   std::string clickSound;      // played on press; empty: none
+
+  // Whether the rectangle holds the point (its edges included).
+  bool holds(int px, int py) const { return px >= x && px <= x + width && py >= y && py <= y + height; }
 };
 
 // The four surfaces that carry hot spots; each owns a fixed group of slots.

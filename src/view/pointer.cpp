@@ -93,15 +93,17 @@ std::string pressRuns(const shell::Game& game, PointerSurface surface) {
   return surface == PointerSurface::Tela ? game.screen.pictureLinkScript : std::string();
 }
 
-void pointerPressed(shell::Game& game, PointerSurface surface, int x, int y) {
+int slotUnderPress(const shell::Game& game, PointerSurface surface, int x, int y) {
+  return game.hotSpots.hitTest(surface, x, y);
+}
+
+void pointerPressed(shell::Game& game, PointerSurface surface, int slot, int x, int y) {
   auto& pointer = game.pointer;
   if (surface == PointerSurface::Imp) {
     pointer.buttonHeldOnSkin = true;
     pointer.pressX = x;
     pointer.pressY = y;
   }
-  // The slot under the press point itself, not the one the last move found.
-  const int slot = game.hotSpots.hitTest(surface, x, y);
   pointer.hoveredSlot = slot;
   pointer.pressedSlot = slot;
   pointer.pressedOn = surface;
@@ -124,8 +126,10 @@ std::string pointerReleased(shell::Game& game, PointerSurface surface, int x, in
   if (pressed < 0) return {};
   const HotSpot spot = game.hotSpots.spots[static_cast<size_t>(pressed)];
   if (!spot.pressedPicture.empty()) restoreSlot(game, surface, spot);
-  // A release outside the slot the button went down on does nothing.
-  if (slot != pressed) return {};
+  // A release outside the slot the button went down on does nothing. A slot
+  // the whole-picture link's run left unregistered keeps its script and
+  // rectangle until a registration overwrites them: the click still acts.
+  if (spot.active ? slot != pressed : !spot.holds(x, y)) return {};
   return action(game, surface, spot.script);
 }
 

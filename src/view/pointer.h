@@ -18,9 +18,13 @@ void pointerMoved(shell::Game& game, PointerSurface surface, int x, int y);
 // The script a press runs before anything else: Tela's whole-picture link.
 std::string pressRuns(const shell::Game& game, PointerSurface surface);
 
-// A press (after that run): the slot under the press point is the one the
-// button went down on; its click sound plays and its pressed picture shows.
-void pointerPressed(shell::Game& game, PointerSurface surface, int x, int y);
+// The slot a press goes down on: the one under the press point, found before
+// the whole-picture link's run changes the hot spots (-1 for none).
+int slotUnderPress(const shell::Game& game, PointerSurface surface, int x, int y);
+
+// A press (after that run) on the slot: its click sound plays and its pressed
+// picture shows, from what the slot holds now.
+void pointerPressed(shell::Game& game, PointerSurface surface, int slot, int x, int y);
 
 // A release: the normal picture comes back; when the release falls in the slot
 // the press went down on, its action: nothing, a web address opened, the map

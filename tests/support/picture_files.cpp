@@ -91,7 +91,7 @@ void writeRgbaPng(const std::filesystem::path& file, const QImage& picture, uint
   writePng(file, rgbLayout(picture, true, alpha));
 }
 
-void writeGif(const std::filesystem::path& file, const QImage& picture, bool interlaced) {
+void writeGif(const std::filesystem::path& file, const QImage& picture, bool interlaced, std::optional<QRgb> transparent) {
   std::map<QRgb, int> indices;
   std::vector<GifColorType> colours;
   std::vector<GifPixelType> pixels;
@@ -112,6 +112,13 @@ void writeGif(const std::filesystem::path& file, const QImage& picture, bool int
   if (!gif) throw std::runtime_error("cannot write " + file.string());
   ColorMapObject* map = GifMakeMapObject(size, colours.data());
   EGifPutScreenDesc(gif, picture.width(), picture.height(), 8, 0, map);
+  if (transparent) {
+    GraphicsControlBlock control{};
+    control.TransparentColor = indices.at(*transparent | 0xFF000000u);
+    GifByteType extension[4];
+    EGifGCBToExtension(&control, extension);
+    EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, 4, extension);
+  }
   EGifPutImageDesc(gif, 0, 0, picture.width(), picture.height(), interlaced, nullptr);
   std::vector<int> order;
   if (interlaced) {

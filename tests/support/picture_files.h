@@ -5,6 +5,7 @@
 #include <QImage>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,8 +31,10 @@ void writePng(const std::filesystem::path& file, const PngLayout& layout);
 void writeRgbPng(const std::filesystem::path& file, const QImage& picture);
 void writeRgbaPng(const std::filesystem::path& file, const QImage& picture, uint8_t alpha);
 
-// The picture as a GIF with a palette of its colours (at most 256); interlaced on request.
-void writeGif(const std::filesystem::path& file, const QImage& picture, bool interlaced = false);
+// The picture as a GIF with a palette of its colours (at most 256); interlaced
+// on request; with a transparent colour, whose index the file marks transparent.
+void writeGif(const std::filesystem::path& file, const QImage& picture, bool interlaced = false,
+              std::optional<QRgb> transparent = std::nullopt);
 
 // JPEG and BMP through Qt's own writers.
 void writeJpeg(const std::filesystem::path& file, const QImage& picture, int quality = 95);
