@@ -6,6 +6,8 @@
 
 #include "base/cp1252.h"
 #include "base/file_io.h"
+#include "graphics/bitmap_file.h"
+#include "graphics/picture_decoders.h"
 
 namespace ui {
 namespace {
@@ -28,6 +30,18 @@ QImage noPicture() {
   return none;
 }
 
+// A page picture decoded by the same readers as the game's pictures where they
+// bound the work a file may ask for (JPEG scans) or read what the platform
+// reads (every bitmap layout); other formats through Qt, which keeps a GIF's
+// transparency as transparency.
+QImage decodePagePicture(const std::filesystem::path& path, const std::string& bytes) {
+  switch (graphics::formatOf(bytes)) {
+    case graphics::PictureFormat::Jpeg: return graphics::decodeJpeg(path).value_or(QImage());
+    case graphics::PictureFormat::Bitmap: return graphics::decodeBmpBytes(bytes).value_or(QImage());
+    default: return QImage::fromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size()));
+  }
+}
+
 }  // namespace
 
 QVariant PageView::loadResource(int type, const QUrl& name) {
@@ -35,7 +49,7 @@ QVariant PageView::loadResource(int type, const QUrl& name) {
   auto path = fileName ? folder_.find(*fileName) : std::nullopt;
   auto bytes = path ? base::readFileBytes(*path) : std::nullopt;
   if (bytes && type == QTextDocument::ImageResource) {
-    QImage picture = QImage::fromData(reinterpret_cast<const uchar*>(bytes->data()), static_cast<int>(bytes->size()));
+    QImage picture = decodePagePicture(*path, *bytes);
     if (picture.isNull()) return noPicture();
     // Drawn from its own pixels over the larger room a larger window gives it.
     picture.setDevicePixelRatio(1.0 / scale_);
