@@ -4,12 +4,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <iostream>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "app/game_check.h"
+#include "app/game_choice.h"
 #include "app/game_location.h"
+#include "app/games_library.h"
 #include "app/interface_language.h"
 #include "app/online_options.h"
 #include "app/options.h"
@@ -71,8 +74,26 @@ int main(int argc, char** argv) {
   if (!options) return 1;
   try {
     if (options->check) return app::checkGameFolder(*options);
-    auto folder = app::playFolder(options->gameFolder);
-    if (!options->eventsFile.empty()) return app::playEventsFile(*options, folder);
+    auto library = app::userGamesLibrary(options->exeBaseName);
+    if (options->listGames) {
+      app::printGames(library.games(), std::cout);
+      return 0;
+    }
+    // Scripted play never reads or changes the library; play without a game
+    // named chooses one of the library's when it knows more than one.
+    const bool scripted = !options->eventsFile.empty();
+    std::optional<app::KnownGame> chosen;
+    if (!scripted && options->gameFolder.empty())
+      if (auto games = library.games(); games.size() > 1) {
+        chosen = options->text || headless ? app::askForGame(games, app::readInputLine, std::cout) : app::chooseInWindow(library);
+        if (!chosen) return 0;
+      }
+    // An installed game is played from its per-user copy, as the bundled one is.
+    auto folder = chosen && chosen->installed ? app::userCopy(chosen->folder, app::userDataFolder())
+                  : chosen                    ? app::playFolder(chosen->folder.string())
+                                              : app::playFolder(options->gameFolder);
+    if (scripted) return app::playEventsFile(*options, folder);
+    app::recordPlayedGame(library, chosen ? chosen->folder.string() : options->gameFolder, folder, options->exeBaseName);
     if (options->text || headless) return terminal::playInTerminal(terminalOptions(*options, folder));
     return app::playInWindow(*options, folder);
   } catch (const shell::StartupError& error) {

@@ -35,7 +35,9 @@ std::optional<Options> parseOptions() {
                            translate("Options", "Show the window N times larger, N from 1 to 4 (1.5 too); Ctrl+plus and "
                                                 "Ctrl+minus change it while playing, and the window remembers that choice."),
                            "N");
+  QCommandLineOption games("games", translate("Options", "List the games the player knows (name, folder, last played) and end."));
   parser.addOptions({game, name, server, publisher, text, events, dump, trace, check, mute, scale});
+  parser.addOption(games);
   // A mistake is reported here, pointing to --help; process() then handles
   // --help, --help-all and --version.
   if (!parser.parse(QCoreApplication::arguments())) {
@@ -60,6 +62,7 @@ std::optional<Options> parseOptions() {
   options.dumpFolder = parser.value(dump).toStdString();
   options.traceFile = parser.value(trace).toStdString();
   options.check = parser.isSet(check);
+  options.listGames = parser.isSet(games);
   if (parser.isSet(scale)) {
     auto factor = ui::readScale(parser.value(scale));
     if (!factor) {

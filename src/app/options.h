@@ -17,6 +17,7 @@ struct Options {
   std::string dumpFolder;   // snapshot after the last event
   std::string traceFile;    // every statement trace line
   bool check = false;       // check the game, run nothing
+  bool listGames = false;   // list the games the player knows, play nothing
 };
 
 // Parses argv with Qt's parser (after the application object exists); --help and
