@@ -262,3 +262,23 @@ TEST(GamesLibrary, ThePlayerListsTheGamesOfTheConfigAndAsksForANumberInTheTermin
   listed = runPlayer(config, "--games", "", scratch);
   EXPECT_NE(listed.find("4. aldeia  " + fs::canonical(aldeia.path()).string()), std::string::npos) << listed;
 }
+
+TEST(GamesLibrary, ThePlayerOpensOnTheLauncherWithoutAGameAndAStopSignalClosesIt) {
+  Config config;
+  TempFolder vila, serra, scratch;
+  writeNamedGame(vila, "vila", "praca");
+  writeNamedGame(serra, "serra", "cume");
+  config.name({{kDemo, "2026-11-01 20:00"}, {vila.path(), "2026-12-01 10:00"}, {serra.path(), ""}});
+  const std::string before = config.home.read("mirandel/games.ini");
+  // The window drawn offscreen; the launcher waits for a choice, so the player
+  // still runs after a while, and SIGTERM ends it without playing anything.
+  std::string command = "cd " + scratch.path().string() + " && XDG_CONFIG_HOME=" + config.home.path().string() +
+                        " XDG_DATA_HOME=" + (scratch.path() / "data").string() +
+                        " DISPLAY=:mirandel-test QT_QPA_PLATFORM=offscreen " + MIRANDEL_BINARY +
+                        " >out.txt 2>&1 & pid=$!; sleep 2; kill -0 $pid || exit 3; kill -TERM $pid; "
+                        "for i in $(seq 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done; "
+                        "kill -0 $pid 2>/dev/null && { kill -KILL $pid; exit 4; }; wait $pid";
+  EXPECT_EQ(WEXITSTATUS(std::system(("sh -c '" + command + "'").c_str())), 0) << scratch.read("out.txt");
+  EXPECT_EQ(config.home.read("mirandel/games.ini"), before);
+  EXPECT_FALSE(fs::exists(scratch.path() / "data" / "mirandel" / "games"));  // no game copy made
+}

@@ -3,12 +3,15 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QSocketNotifier>
+#include <memory>
 #include <cerrno>
 #include <iostream>
 #include <string>
 #include <unistd.h>
 
 #include "graphics/picture_decoders.h"
+#include "platform/stop_signals.h"
 
 namespace app {
 namespace {
@@ -108,6 +111,14 @@ ui::Launcher::Actions launcherActions(GamesLibrary& library, std::vector<KnownGa
 std::optional<KnownGame> chooseInWindow(GamesLibrary& library) {
   auto games = library.games();
   ui::Launcher launcher(launcherActions(library, games), static_cast<int>(GamesLibrary::lastPlayedIndex(games)));
+  // A stop signal closes the launcher without playing, as closing it does.
+  std::unique_ptr<QSocketNotifier> stop;
+  if (platform::stopSignalFd() >= 0) {
+    stop = std::make_unique<QSocketNotifier>(platform::stopSignalFd(), QSocketNotifier::Read);
+    QObject::connect(stop.get(), &QSocketNotifier::activated, &launcher, [&launcher] {
+      if (platform::stopSignalReceived()) launcher.reject();
+    });
+  }
   if (launcher.exec() != QDialog::Accepted) return std::nullopt;
   int chosen = launcher.chosenIndex();
   if (chosen < 0 || static_cast<size_t>(chosen) >= games.size()) return std::nullopt;
