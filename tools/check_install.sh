@@ -19,6 +19,13 @@ metainfo="$share/metainfo/org.mirandel.mirandel.metainfo.xml"
 findings=$(appstreamcli validate --pedantic --no-net "$metainfo" 2>&1) || fail "the metainfo does not validate: $findings"
 grep -q '^[EWIP]: ' <<<"$findings" && fail "the metainfo has findings: $findings"
 grep -q '@[A-Z_]*@' "$metainfo" && fail "the metainfo has an unfilled placeholder"
+# Every screenshot it names is in the repository, at the size it gives.
+source=$(sed -n 's/^CMAKE_HOME_DIRECTORY:INTERNAL=//p' "$build/CMakeCache.txt")
+while read -r width height name; do
+  shot="$source/data/screenshots/$name"
+  file "$shot" | grep -q "PNG image data, $width x $height" || fail "the screenshot $name is not a $width x $height picture"
+done < <(sed -n 's|.*<image type="source" width="\([0-9]*\)" height="\([0-9]*\)">.*/data/screenshots/\([^<]*\)</image>.*|\1 \2 \3|p' "$metainfo")
+[ "$(grep -c '<screenshot' "$metainfo")" -ge 1 ] || fail "the metainfo shows no screenshot"
 for size in 16 22 24 32 48 64 128 256 512; do
   icon="$share/icons/hicolor/${size}x${size}/apps/mirandel.png"
   [ -f "$icon" ] || fail "no ${size}x${size} icon"
