@@ -1,11 +1,16 @@
-# Installation and the Debian package: the player, the bundled demo game (read-only;
-# the player plays it from a per-user copy), the desktop entry, the icon in every
-# size, the AppStream metainfo, the man page and the script guide.
+# Installation and the Debian package: the player and its updater, the bundled
+# demo game (read-only; the player plays it from a per-user copy), the desktop
+# entry, the icon in every size, the AppStream metainfo, the man pages, the
+# script guide and the licences.
 include(GNUInstallDirs)
 
-set(MIRANDEL_APP_ID org.mirandel.Mirandel)
+# The id every desktop names the program by (lower case, as AppStream asks).
+set(MIRANDEL_APP_ID org.mirandel.mirandel)
+set(MIRANDEL_HOMEPAGE_URL "https://github.com/mirandel/mirandel" CACHE STRING
+    "The project's repository page (metainfo, package, copyright file)")
 
-install(TARGETS mirandel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The player starts its updater from its own folder, never from the game's.
+install(TARGETS mirandel mirandel-update RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The player finds its games at ../share/mirandel/games beside its own folder.
 install(DIRECTORY games/ DESTINATION ${CMAKE_INSTALL_DATADIR}/mirandel/games
         FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
@@ -18,10 +23,16 @@ endforeach()
 
 # Files that carry the version or the install folders are filled in at configure time.
 configure_file(data/${MIRANDEL_APP_ID}.metainfo.xml ${PROJECT_BINARY_DIR}/data/${MIRANDEL_APP_ID}.metainfo.xml @ONLY)
-configure_file(data/mirandel.6 ${PROJECT_BINARY_DIR}/data/mirandel.6 @ONLY)
+foreach(page mirandel.6 mirandel-update.6)
+  configure_file(data/${page} ${PROJECT_BINARY_DIR}/data/${page} @ONLY)
+  install(FILES ${PROJECT_BINARY_DIR}/data/${page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+endforeach()
+configure_file(data/copyright ${PROJECT_BINARY_DIR}/data/copyright @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/data/${MIRANDEL_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES ${PROJECT_BINARY_DIR}/data/mirandel.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES README.md docs/script-guide.md games/mirandel/WALKTHROUGH.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# The licences: the code's (GPL-3.0-or-later), the demo game's pictures and
+# sounds' (CC-BY-SA-4.0), and both in the machine-readable form Debian reads.
+install(FILES LICENSE COPYING.assets ${PROJECT_BINARY_DIR}/data/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 # The Debian package (tools/package.sh builds it with cpack).
 set(CPACK_GENERATOR DEB)
@@ -33,6 +44,10 @@ set(CPACK_PACKAGE_DESCRIPTION
   "Mirandel plays graphical text adventures in Portuguese made with the authoring engine Quimera, in a window or in the terminal. A small original adventure comes with it.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${MIRANDEL_HOMEPAGE_URL})
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+# The libraries the installed programs link, computed by dpkg-shlibdeps from the
+# built binaries (the player and the updater).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, so the library scan cannot see them: Qt's platform plugins
 # and the metric-compatible fonts the games name.
@@ -43,7 +58,7 @@ include(CPack)
 
 # The installed files and the package, checked in scratch folders (not in the
 # sanitizer build: they check packaging, not the program's memory).
-if(NOT MIRANDEL_SANITIZE)
+if(MIRANDEL_BUILD_TESTS AND NOT MIRANDEL_SANITIZE)
   add_test(NAME install_files COMMAND bash ${PROJECT_SOURCE_DIR}/tools/check_install.sh ${PROJECT_BINARY_DIR})
   add_test(NAME package_deb
            COMMAND bash -c "rm -rf package-test && cpack -G DEB -B package-test >/dev/null && bash '${PROJECT_SOURCE_DIR}/tools/check_package.sh' package-test/mirandel_*.deb"

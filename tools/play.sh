@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Sets everything up and plays the bundled demo game: in a window when there is a
-# display, in the terminal otherwise. Extra arguments go to the player.
+# Sets up what building and playing need (no test packages) and plays: in a
+# window when there is a display, in the terminal otherwise. Extra arguments go
+# to the player. The tests are built only where their packages are installed
+# (tools/test.sh installs them).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash tools/install-deps.sh
+bash tools/install-deps.sh player
 bash tools/build.sh build
 exec build/mirandel "$@"

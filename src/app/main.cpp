@@ -5,12 +5,15 @@
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
+#include <iostream>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "app/game_check.h"
+#include "app/game_choice.h"
 #include "app/game_location.h"
+#include "app/games_library.h"
 #include "app/interface_language.h"
 #include "app/new_game.h"
 #include "app/online_options.h"
@@ -116,7 +119,7 @@ int main(int argc, char** argv) {
   if (displayFallback) unsetenv("QT_QPA_PLATFORM");  // programs the player starts choose their own
   QApplication::setApplicationName("mirandel");
   // Docks and task bars find the desktop entry, and with it the icon, by this name.
-  QGuiApplication::setDesktopFileName(QStringLiteral("org.mirandel.Mirandel"));
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.mirandel.mirandel"));
   QApplication::setApplicationVersion(MIRANDEL_VERSION);
   app::installInterfaceLanguage(application);
 
@@ -134,7 +137,26 @@ int main(int argc, char** argv) {
   try {
     if (!options->newGameFolder.empty()) return app::newGameCommand(options->newGameFolder, options->newGameName);
     if (options->check) return app::checkGameFolder(*options);
-    auto folder = app::playFolder(options->gameFolder);
+    auto library = app::userGamesLibrary(options->exeBaseName);
+    if (options->listGames) {
+      app::printGames(library.games(), std::cout);
+      return 0;
+    }
+    // Scripted play never reads or changes the library; play without a game
+    // named chooses one of the library's when it knows more than one.
+    const bool scripted = !options->eventsFile.empty();
+    std::optional<app::KnownGame> chosen;
+    if (!scripted && options->gameFolder.empty())
+      if (auto games = library.games(); games.size() > 1) {
+        chosen = options->text || headless ? app::askForGame(games, app::readInputLine, std::cout) : app::chooseInWindow(library);
+        if (!chosen) return 0;
+      }
+    // An installed game is played from its per-user copy, as the bundled one is.
+    auto folder = chosen && chosen->installed ? app::userCopy(chosen->folder, app::userDataFolder())
+                  : chosen                    ? app::playFolder(chosen->folder.string())
+                                              : app::playFolder(options->gameFolder);
+    if (!scripted)
+      app::recordPlayedGame(library, chosen ? chosen->folder.string() : options->gameFolder, folder, options->exeBaseName);
     // --scratch: the copy is removed when play ends, however it ends.
     std::optional<app::ScratchFolder> scratch;
     if (options->scratch) folder = scratch.emplace(folder).folder();

@@ -42,6 +42,8 @@ std::optional<Options> parseOptions() {
   QCommandLineOption coverage("coverage", translate("Options", "At exit, write to FILE which lines of each script ran and which phrases matched."), "FILE");
   parser.addOptions({game, name, server, publisher, text, events, dump, trace, transcript, check, mute, scale});
   parser.addOptions({scratch, newGame, steps, coverage});
+  QCommandLineOption games("games", translate("Options", "List the games the player knows (name, folder, last played) and end."));
+  parser.addOption(games);
   parser.addPositionalArgument("DIR", translate("Options", "The game folder to play (the same as --game DIR)."), "[DIR]");
   // A mistake is reported here, pointing to --help; process() then handles
   // --help, --help-all and --version.
@@ -77,6 +79,7 @@ std::optional<Options> parseOptions() {
   if (newGameAsked && !positional.isEmpty()) options.newGameName = positional.first().toStdString();
   options.stepsFile = parser.value(steps).toStdString();
   options.coverageFile = parser.value(coverage).toStdString();
+  options.listGames = parser.isSet(games);
   if (parser.isSet(scale)) {
     auto factor = ui::readScale(parser.value(scale));
     if (!factor) {

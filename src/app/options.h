@@ -27,6 +27,7 @@ struct Options {
   std::string coverageFile;  // the lines and phrases a play reached
   // The author's record of the play, set by main() (not by the command line).
   script::RunObserver* runObserver = nullptr;
+  bool listGames = false;   // list the games the player knows, play nothing
 };
 
 // Parses argv with Qt's parser (after the application object exists); --help and
