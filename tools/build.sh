@@ -9,6 +9,9 @@ shift || true
 launcher=()
 if command -v ccache >/dev/null; then
   export CCACHE_BASEDIR="$PWD"
+  # Debug information names the build folder; leaving it out of the hash lets
+  # two checkouts share what was compiled.
+  export CCACHE_NOHASHDIR=1
   launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
 cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@" >/dev/null
