@@ -1,7 +1,7 @@
 // Adding a piece to a large map: addmap= on a 2000 x 2000 map — the piece loaded
-// and drawn, the whole map written as a bitmap through a temporary file and a
-// rename — against writing the same bitmap bytes with one fwrite. The addition
-// should stay within 3 times the bare write.
+// and drawn (the map itself now reaches the disk with the run's save, and only
+// when it changed: bench/save_bench.cpp) — against writing the same bitmap bytes
+// with one fwrite. The addition should stay within 3 times the bare write.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>

@@ -3,6 +3,7 @@
 // symlinks or folder parts cannot leave.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 
 #include "base/file_io.h"
@@ -147,4 +148,67 @@ TEST(FileSafety, APlayerNeverRunsOrSavesThroughALinkThatLeadsOutside) {
   t.run("s");
   EXPECT_EQ(namesIn(elsewhere.path()), (std::vector<std::string>{"fora.scx"}));
   EXPECT_NE(t.errors().find("sub/evil"), std::string::npos) << t.errors();
+}
+
+namespace {
+
+// A journal line that vouches for a temporary's bytes.
+std::string vouchedLine(const std::string& temporary, const std::string& file, const std::string& bytes) {
+  std::uint64_t hash = 0xCBF29CE484222325ULL;
+  for (unsigned char c : bytes) hash = (hash ^ c) * 0x100000001B3ULL;
+  char sum[17];
+  std::snprintf(sum, sizeof sum, "%016llx", static_cast<unsigned long long>(hash));
+  return temporary + "\t" + file + "\t" + std::to_string(bytes.size()) + "\t" + sum + "\n";
+}
+
+}  // namespace
+
+TEST(FileSafety, AJournalRenamesOnlyTemporariesThatHoldTheBytesItVouchesFor) {
+  // Cut by a power loss before the set reached the disk: the journal did, one
+  // temporary came back short. The old set stays, whole.
+  TempFolder game;
+  game.writeBytes("j.rgs", "turno 1");
+  game.writeBytes("j.obx", "turno 1");
+  game.writeBytes("j.rgs.AAAAAA.tmp~", "turno 2");
+  game.writeBytes("j.obx.BBBBBB.tmp~", "tur");
+  game.writeBytes("save-set.journal~", "save-set 2\n" + vouchedLine("j.rgs.AAAAAA.tmp~", "j.rgs", "turno 2") +
+                                           vouchedLine("j.obx.BBBBBB.tmp~", "j.obx", "turno 2") + "end\n");
+  base::finishInterruptedSaves(game.path());
+  EXPECT_EQ(game.read("j.rgs"), "turno 1");
+  EXPECT_EQ(game.read("j.obx"), "turno 1");
+  EXPECT_EQ(namesIn(game.path()), (std::vector<std::string>{"j.obx", "j.rgs"}));
+
+  // A journal cut short (no last line) names no set either.
+  game.writeBytes("j.rgs.CCCCCC.tmp~", "turno 2");
+  game.writeBytes("save-set.journal~", "save-set 2\n" + vouchedLine("j.rgs.CCCCCC.tmp~", "j.rgs", "turno 2"));
+  base::finishInterruptedSaves(game.path());
+  EXPECT_EQ(game.read("j.rgs"), "turno 1");
+
+  // Whole temporaries, one already renamed by the kill: the set is finished.
+  game.writeBytes("j.rgs", "turno 2");
+  game.writeBytes("j.obx.DDDDDD.tmp~", "turno 2");
+  game.writeBytes("save-set.journal~", "save-set 2\n" + vouchedLine("j.rgs.EEEEEE.tmp~", "j.rgs", "turno 2") +
+                                           vouchedLine("j.obx.DDDDDD.tmp~", "j.obx", "turno 2") + "end\n");
+  base::finishInterruptedSaves(game.path());
+  EXPECT_EQ(game.read("j.rgs"), "turno 2");
+  EXPECT_EQ(game.read("j.obx"), "turno 2");
+  EXPECT_EQ(namesIn(game.path()), (std::vector<std::string>{"j.obx", "j.rgs"}));
+}
+
+TEST(FileSafety, ASetCostsTwoFlushesWhateverItsSizeAndAnUnchangedSetNone) {
+  TempFolder game;
+  auto commit = [&](const std::string& turn, int files) {
+    base::FileSet set(game.path());
+    for (int i = 0; i < files; ++i) set.add(game.path() / ("f" + std::to_string(i)), turn);
+    const auto before = base::diskFlushCount();
+    EXPECT_TRUE(set.commit());
+    return base::diskFlushCount() - before;
+  };
+  EXPECT_EQ(commit("1", 5), 2u);
+  EXPECT_EQ(commit("2", 2), 2u);
+  EXPECT_EQ(commit("2", 2), 0u);  // both files hold these bytes already
+  EXPECT_EQ(game.read("f0"), "2");
+  EXPECT_EQ(game.read("f4"), "1");
+  EXPECT_EQ(commit("3", 1), 2u);  // one file: its temporary, then its folder
+  EXPECT_FALSE(game.exists("save-set.journal~"));
 }

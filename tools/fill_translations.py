@@ -9,6 +9,8 @@ import sys
 import xml.etree.ElementTree as ET
 
 PT_BR = {
+    "This game is already open in another mirandel (%1). Close that one to play it here.":
+        "Este jogo já está aberto em outro mirandel (%1). Feche aquele para jogar aqui.",
     "mirandel: player for Quimera graphical text adventures.\n"
     "Without options it plays the bundled demo game in a window (in the terminal when there is no display).":
         "mirandel: jogador de aventuras de texto gráficas do Quimera.\n"

@@ -1,6 +1,7 @@
 // mirandel: reads the command line and chooses the front end — scripted play,
 // the terminal, or the window.
 #include <QApplication>
+#include <QMessageBox>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -92,6 +93,17 @@ int playRecorded(app::Options& options, const std::filesystem::path& folder, boo
   return status;
 }
 
+// A second player on a game folder says so and ends; the window, when there
+// would have been one, shows it in a box as well.
+void reportGameAlreadyOpen(const std::filesystem::path& folder, bool inWindow) {
+  const QString message =
+      QCoreApplication::translate("Startup", "This game is already open in another mirandel (%1). "
+                                             "Close that one to play it here.")
+          .arg(QString::fromStdString(folder.string()));
+  std::fprintf(stderr, "mirandel: %s\n", message.toUtf8().constData());
+  if (inWindow) QMessageBox::critical(nullptr, QStringLiteral("mirandel"), message);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -161,6 +173,8 @@ int main(int argc, char** argv) {
     std::optional<app::ScratchFolder> scratch;
     if (options->scratch) folder = scratch.emplace(folder).folder();
     return playRecorded(*options, folder, headless);
+  } catch (const shell::GameAlreadyOpen& open) {
+    reportGameAlreadyOpen(open.folder, !headless);
   } catch (const shell::StartupError& error) {
     // The start-up's message is game text (Windows-1252); the terminal reads UTF-8.
     std::fprintf(stderr, "mirandel: %s\n", base::cp1252ToUtf8(error.what()).c_str());

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <cstdint>
+#include <cstdio>
 #include <fcntl.h>
 #include <fstream>
 #include <random>
@@ -20,6 +22,38 @@ namespace fs = std::filesystem;
 
 constexpr const char* kJournalName = "save-set.journal~";
 constexpr std::string_view kTemporaryEnding = ".tmp~";
+// A journal that can vouch for its temporaries: a first line, one line per file
+// with the size and check sum of its bytes, and a last line.
+constexpr std::string_view kJournalHeader = "save-set 2";
+constexpr std::string_view kJournalEnd = "end";
+
+std::atomic<std::uint64_t> flushes{0};
+
+// Every flush to the disk goes through these two, so the flushes are counted.
+bool flushFile(int fd) {
+  flushes.fetch_add(1, std::memory_order_relaxed);
+  return ::fsync(fd) == 0;
+}
+
+// The whole file system holding fd in one flush: the data of every file written
+// so far reaches the disk before it returns.
+bool flushFileSystem(int fd) {
+  flushes.fetch_add(1, std::memory_order_relaxed);
+#ifdef __linux__
+  return ::syncfs(fd) == 0;
+#else
+  ::sync();
+  return true;
+#endif
+}
+
+// FNV-1a over the bytes: enough to tell a temporary that did not reach the disk
+// whole from one that did.
+std::uint64_t checkSum(std::string_view bytes) {
+  std::uint64_t hash = 0xCBF29CE484222325ULL;
+  for (unsigned char c : bytes) hash = (hash ^ c) * 0x100000001B3ULL;
+  return hash;
+}
 
 bool endsWith(std::string_view text, std::string_view ending) {
   return text.size() >= ending.size() && text.substr(text.size() - ending.size()) == ending;
@@ -55,7 +89,7 @@ fs::path writeTemporary(const fs::path& path, std::string_view bytes, Durability
     if (fd < 0 && errno == EEXIST) continue;
     if (fd < 0) return {};
     bool ok = writeAll(fd, bytes);
-    if (durability == Durability::Flushed) ok = ::fsync(fd) == 0 && ok;
+    if (durability == Durability::Flushed) ok = flushFile(fd) && ok;
     ok = ::close(fd) == 0 && ok;
     if (ok) return temporary;
     ::unlink(temporary.c_str());
@@ -65,30 +99,97 @@ fs::path writeTemporary(const fs::path& path, std::string_view bytes, Durability
 }
 
 // Renames are made durable by flushing the folder that holds them.
-void flushFolder(const fs::path& folder) {
+void flushFolder(const fs::path& folder, bool wholeFileSystem = false) {
   int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return;
-  ::fsync(fd);
+  wholeFileSystem ? flushFileSystem(fd) : flushFile(fd);
   ::close(fd);
 }
 
-// Renames what a journal lists (temporaries that are still there) to their files.
+std::vector<std::string_view> splitTabs(std::string_view line) {
+  std::vector<std::string_view> fields;
+  for (size_t tab; (tab = line.find('\t')) != std::string_view::npos; line.remove_prefix(tab + 1))
+    fields.push_back(line.substr(0, tab));
+  fields.push_back(line);
+  return fields;
+}
+
+// One file of a journal: the temporary that holds its new bytes, where they go
+// and, in a journal that vouches for them, their size and check sum.
+struct JournalEntry {
+  fs::path temporary, file;
+  std::optional<std::pair<std::uint64_t, std::uint64_t>> sizeAndSum;
+};
+
+// The entries of a journal; nothing when it is unfinished (cut short by a
+// crash before it reached the disk whole). Both names go through the folder's
+// own rules: nothing outside it is ever named.
+std::optional<std::vector<JournalEntry>> readJournal(const fs::path& folder, const Lines& lines) {
+  const GameFolder inside(folder);
+  const bool vouched = !lines.empty() && lines.front() == kJournalHeader;
+  if (vouched && lines.back() != kJournalEnd) return std::nullopt;
+  std::vector<JournalEntry> entries;
+  for (size_t i = vouched ? 1 : 0; i < lines.size() - (vouched ? 1 : 0); ++i) {
+    auto fields = splitTabs(lines[i]);
+    if (fields.size() != (vouched ? 4u : 2u)) {
+      if (vouched) return std::nullopt;
+      continue;
+    }
+    auto temporary = inside.find(std::string(fields[0]));
+    auto file = inside.pathForWriting(std::string(fields[1]));
+    if (!temporary || !file || !endsWith(temporary->filename().string(), kTemporaryEnding)) continue;
+    JournalEntry entry{*temporary, *file, std::nullopt};
+    if (vouched) {
+      std::uint64_t size = 0, sum = 0;
+      try {
+        size = std::stoull(std::string(fields[2]));
+        sum = std::stoull(std::string(fields[3]), nullptr, 16);
+      } catch (const std::exception&) {
+        return std::nullopt;
+      }
+      entry.sizeAndSum = std::make_pair(size, sum);
+    }
+    entries.push_back(std::move(entry));
+  }
+  return entries;
+}
+
+bool isRegularFile(const fs::path& path) {
+  struct stat info {};
+  return ::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+// A temporary still there holds the bytes its journal line vouches for.
+bool holdsItsBytes(const JournalEntry& entry) {
+  if (!entry.sizeAndSum) return true;
+  auto bytes = readFileBytes(entry.temporary);
+  return bytes && bytes->size() == entry.sizeAndSum->first && checkSum(*bytes) == entry.sizeAndSum->second;
+}
+
+// Renames what a journal lists (temporaries that are still there) to their
+// files. When one of them did not reach the disk whole (a power cut before the
+// set was flushed, so no file was renamed yet) the set is dropped instead and
+// the old files stay.
 void finishJournal(const fs::path& folder) {
   auto journal = folder / kJournalName;
   auto lines = readTextLines(journal);
   if (!lines) return;
-  const GameFolder inside(folder);
-  for (const auto& line : *lines) {
-    auto tab = line.find('\t');
-    if (tab == std::string::npos) continue;
-    // Both names go through the folder's own rules: nothing outside it is renamed.
-    auto temporary = inside.find(line.substr(0, tab));
-    auto file = inside.pathForWriting(line.substr(tab + 1));
-    if (!temporary || !file || !endsWith(temporary->filename().string(), kTemporaryEnding)) continue;
-    struct stat info {};
-    if (::lstat(temporary->c_str(), &info) != 0 || !S_ISREG(info.st_mode)) continue;
-    if (::rename(temporary->c_str(), file->c_str()) == 0) flushFolder(file->parent_path());
+  auto entries = readJournal(folder, *lines);
+  std::vector<JournalEntry> present;
+  for (auto& entry : entries ? *entries : std::vector<JournalEntry>{})
+    if (isRegularFile(entry.temporary)) present.push_back(std::move(entry));
+  const bool whole = entries && std::all_of(present.begin(), present.end(), holdsItsBytes);
+  std::vector<fs::path> folders;
+  for (const auto& entry : present) {
+    if (!whole) {
+      ::unlink(entry.temporary.c_str());
+      continue;
+    }
+    if (::rename(entry.temporary.c_str(), entry.file.c_str()) == 0 &&
+        std::find(folders.begin(), folders.end(), entry.file.parent_path()) == folders.end())
+      folders.push_back(entry.file.parent_path());
   }
+  for (const auto& renamed : folders) flushFolder(renamed);
   ::unlink(journal.c_str());
   flushFolder(folder);
 }
@@ -136,13 +237,42 @@ void FileSet::add(const fs::path& path, std::string bytes) {
   files_.emplace_back(path, std::move(bytes));
 }
 
+namespace {
+
+// A file that already holds the bytes needs no write.
+bool alreadyHolds(const fs::path& path, const std::string& bytes) {
+  struct stat info {};
+  if (::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || static_cast<size_t>(info.st_size) != bytes.size())
+    return false;
+  auto held = readFileBytes(path);
+  return held && *held == bytes;
+}
+
+}  // namespace
+
+// The order that keeps a set whole through a kill or a power cut, with two
+// flushes whatever the number of files:
+//   1. every file's bytes into its temporary, and the journal naming them with
+//      their sizes and check sums (a temporary that was cut short does not match);
+//   2. one flush of the file system: temporaries and journal are on the disk;
+//   3. the renames, then one flush of the folder: the new files are on the disk;
+//   4. the journal is removed (should that removal be lost, the journal names
+//      temporaries that are no longer there and the next start drops it).
+// A set of one file needs no journal: its temporary is flushed, then renamed.
 bool FileSet::commit(std::string* failedFile, Durability durability) {
+  std::vector<std::pair<fs::path, std::string>> changed;
+  for (auto& [path, bytes] : files_)
+    if (!alreadyHolds(path, bytes)) changed.emplace_back(path, bytes);
+  if (changed.empty()) return true;
+  const bool journaled = changed.size() > 1;
+  const bool flushed = durability == Durability::Flushed;
   std::vector<fs::path> temporaries;
   auto discard = [&] {
     for (const auto& temporary : temporaries) ::unlink(temporary.c_str());
   };
-  for (const auto& [path, bytes] : files_) {
-    temporaries.push_back(writeTemporary(path, bytes, durability));
+  for (const auto& [path, bytes] : changed) {
+    const auto temporaryDurability = flushed && !journaled ? Durability::Flushed : Durability::Unflushed;
+    temporaries.push_back(writeTemporary(path, bytes, temporaryDurability));
     if (temporaries.back().empty()) {
       temporaries.pop_back();
       discard();
@@ -150,37 +280,45 @@ bool FileSet::commit(std::string* failedFile, Durability durability) {
       return false;
     }
   }
-  // One file needs no journal: its rename is the whole commit.
-  const bool journaled = files_.size() > 1;
   if (journaled) {
-    std::string journal;
-    for (size_t i = 0; i < files_.size(); ++i)
+    std::string journal = std::string(kJournalHeader) + "\n";
+    for (size_t i = 0; i < changed.size(); ++i) {
+      char sum[17];
+      std::snprintf(sum, sizeof sum, "%016llx", static_cast<unsigned long long>(checkSum(changed[i].second)));
       journal += temporaries[i].lexically_relative(folder_).generic_string() + "\t" +
-                 files_[i].first.lexically_relative(folder_).generic_string() + "\n";
-    if (!writeFileAtomically(folder_ / kJournalName, journal, durability)) {
+                 changed[i].first.lexically_relative(folder_).generic_string() + "\t" +
+                 std::to_string(changed[i].second.size()) + "\t" + sum + "\n";
+    }
+    journal += std::string(kJournalEnd) + "\n";
+    if (!writeFileAtomically(folder_ / kJournalName, journal, Durability::Unflushed)) {
       discard();
       if (failedFile) *failedFile = kJournalName;
       return false;
     }
+    if (flushed) flushFolder(folder_, true);
   }
   // From here on the set counts as written: a rename that fails now is left to
   // the journal (the next start completes it).
   bool ok = true;
-  for (size_t i = 0; i < files_.size(); ++i)
-    if (::rename(temporaries[i].c_str(), files_[i].first.c_str()) != 0) {
+  std::vector<fs::path> folders;
+  for (size_t i = 0; i < changed.size(); ++i) {
+    if (::rename(temporaries[i].c_str(), changed[i].first.c_str()) != 0) {
       ok = false;
-      if (failedFile && failedFile->empty()) *failedFile = files_[i].first.filename().string();
+      if (failedFile && failedFile->empty()) *failedFile = changed[i].first.filename().string();
     }
-  if (durability == Durability::Flushed) {
-    std::vector<fs::path> folders;
-    for (const auto& file : files_)
-      if (std::find(folders.begin(), folders.end(), file.first.parent_path()) == folders.end())
-        folders.push_back(file.first.parent_path());
-    for (const auto& folder : folders) flushFolder(folder);
+    if (std::find(folders.begin(), folders.end(), changed[i].first.parent_path()) == folders.end())
+      folders.push_back(changed[i].first.parent_path());
+  }
+  if (flushed) {
+    // The journal's folder holds the renames too unless a file lies in a subfolder.
+    const bool oneFolder = folders.size() == 1 && (!journaled || folders.front() == folder_);
+    flushFolder(folders.front(), !oneFolder);
   }
   if (journaled && ok) ::unlink((folder_ / kJournalName).c_str());
   return ok;
 }
+
+std::uint64_t diskFlushCount() { return flushes.load(std::memory_order_relaxed); }
 
 void finishInterruptedSaves(const fs::path& folder) {
   finishJournal(folder);

@@ -7,9 +7,13 @@
 // On-disk shapes (what a later start finds after a crash):
 // - a temporary is "<file name>.<six letters>.tmp~" in the folder of its file;
 // - while a set is being renamed, "save-set.journal~" in the set's folder lists
-//   its files, one line each: the temporary's name, a tab, the file's name, both
-//   relative to that folder with "/" separators.
+//   its files: a line "save-set 2", then one line each: the temporary's name, a
+//   tab, the file's name (both relative to that folder with "/" separators), a
+//   tab, the size of its bytes, a tab, their 64-bit FNV-1a sum in hexadecimal;
+//   and a last line "end". (A journal without the first line, from an older
+//   player, has the two names alone.)
 #pragma once
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -37,6 +41,9 @@ bool writeTextLines(const std::filesystem::path& path, const Lines& lines,
 // first, then the journal names them, then all are renamed. A kill before the
 // journal exists leaves the old set; a kill after it is finished by
 // finishInterruptedSaves at the next start. Every file must lie inside the folder.
+// A file that already holds its bytes is left alone, so a set that changed
+// nothing writes nothing; a flushed set costs two flushes however many files
+// it has.
 class FileSet {
  public:
   explicit FileSet(std::filesystem::path folder);
@@ -52,6 +59,10 @@ class FileSet {
   std::filesystem::path folder_;
   std::vector<std::pair<std::filesystem::path, std::string>> files_;
 };
+
+// How many times the file layer has flushed to the disk so far in this process
+// (files, folders and whole file systems alike): what a save costs.
+std::uint64_t diskFlushCount();
 
 // At start-up: completes a set whose journal is in the folder, then removes
 // every temporary ("*.tmp~") a write that never finished left in the folder

@@ -12,6 +12,7 @@
 #include "script/script_error.h"
 #include "shell/game.h"
 #include "graphics/surfaces.h"
+#include "view/picture_cache.h"
 
 namespace media {
 namespace {
@@ -25,10 +26,14 @@ QImage readRainPicture(shell::Game& game, const std::string& name) {
     game.debug.logDebug("N\xE3o encontrei arquivo: " + name);
     throw script::ScriptError("n\xE3o encontrei o arquivo " + name);
   }
-  QImage picture(QString::fromStdString(path->string()));
+  // Every start of the rain reads the same two pictures: they are decoded once.
+  QImage picture = view::decodedOnce(*path, "rain", [&] {
+    QImage read(QString::fromStdString(path->string()));
+    return read.isNull() ? read : graphics::toSurfaceFormat(read);
+  });
   if (picture.isNull() || picture.width() > graphics::kMaxSurfaceSide || picture.height() > graphics::kMaxSurfaceSide)
     throw script::ScriptError("n\xE3o consegui ler a imagem " + name);
-  return graphics::toSurfaceFormat(picture);
+  return picture;
 }
 
 // A surface of the given size showing the picture at its top-left corner, the

@@ -5,7 +5,7 @@
 #include <chrono>
 #include <thread>
 
-#include "media/sound_decoders.h"
+#include "media/sound_cache.h"
 #include "script/script_error.h"
 #include "shell/game.h"
 
@@ -19,7 +19,7 @@ using platform::SoundChannel;
 std::shared_ptr<platform::PcmSource> decodeGameFile(shell::Game& game, const std::string& file, std::string& error) {
   const auto path = game.folders.dataFolder.find(file);
   if (!path) return nullptr;
-  std::shared_ptr<platform::PcmSource> sound = openSound(*path, error);
+  std::shared_ptr<platform::PcmSource> sound = openSoundOnce(*path, error);
   if (!sound && error.empty()) error = "formato de som desconhecido";
   return sound;
 }

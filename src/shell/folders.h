@@ -3,8 +3,10 @@
 // from (dataFolder, the same folder), the base names and the file:// address.
 #pragma once
 #include <filesystem>
+#include <memory>
 #include <string>
 
+#include "base/folder_lock.h"
 #include "base/game_folder.h"
 
 namespace shell {
@@ -16,6 +18,9 @@ struct Folders {
   std::string exeFolderUrl;
   std::string gameName;
   std::string serverBaseUrl;  // empty: no server, nothing is fetched
+  // This player's hold on exeFolder from the start-up on; none when the start-up
+  // found the game open in another player (then nothing is written at exit).
+  std::shared_ptr<base::FolderLock> lock;
 
   // exeFolder + name, resolved like every game file.
   std::filesystem::path exeFile(const std::string& name) const;

@@ -226,8 +226,12 @@ SlotOutcome SaveSlots::load(Game& game, const std::string& name) {
     return {SlotResult::LoadFailed, error.what()};
   }
   if (!slot->manifest.map.empty()) {
-    if (auto path = game.folders.dataFolder.find(slot->manifest.map))
-      if (auto map = world::readSavedMap(*path)) game.map.MapJog = std::move(*map);
+    if (auto path = game.folders.dataFolder.find(slot->manifest.map)) {
+      if (auto map = world::readSavedMap(*path)) {
+        game.map.MapJog = std::move(*map);
+        game.map.mapInFile = *path;
+      }
+    }
     game.map.savedFile = slot->manifest.map;
   }
   // The game page shows the place the slot was saved in, as a resumed game does.

@@ -26,6 +26,11 @@ void setUpFolders(Game& game, const StartOptions& options) {
   folders.dataFolder = base::GameFolder(folders.exeFolder);
   folders.exeFolderUrl = folderUrl(folders.exeFolder);
   folders.serverBaseUrl = options.serverBaseUrl;
+  // One player per folder: a second one ends here, before it reads, finishes
+  // or writes anything, so it never touches a save the first has in flight.
+  auto lock = std::make_shared<base::FolderLock>(folders.exeFolder);
+  if (lock->outcome() == base::FolderLock::Outcome::HeldElsewhere) throw GameAlreadyOpen(folders.exeFolder);
+  folders.lock = std::move(lock);
   // A save the last session was killed in is finished (or dropped) before any
   // file is read.
   base::finishInterruptedSaves(folders.exeFolder);
@@ -125,6 +130,8 @@ void start(Game& game, const StartOptions& options) {
 }
 
 void shutDown(Game& game) {
+  // A start-up that found the game open elsewhere leaves its files to that player.
+  if (!game.folders.lock) return;
   // Whatever a failed run left behind (no memory to spare), the saves still happen.
   try {
     DefinitionsTable& defs = game.Defs;

@@ -2,6 +2,7 @@
 // table, the working lists and bitmaps with their debug lines, and at exit the
 // position written into the table and every game file saved.
 #pragma once
+#include <filesystem>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -20,6 +21,14 @@ class StartupError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// Another live player holds the game folder: this one writes nothing and ends.
+class GameAlreadyOpen : public StartupError {
+ public:
+  explicit GameAlreadyOpen(const std::filesystem::path& folder)
+      : StartupError("O jogo j\xE1 est\xE1 aberto em outro mirandel."), folder(folder) {}
+  std::filesystem::path folder;
+};
+
 struct StartOptions {
   std::string gameFolder;   // the game folder (exeFolder and dataFolder)
   std::string exeBaseName = "mirandel";
@@ -33,10 +42,13 @@ struct StartOptions {
   script::RunObserver* runObserver = nullptr;
 };
 
-// The start-up sequence, run once.
+// The start-up sequence, run once. It first takes the game folder (one player
+// per folder), before anything there is read, finished or written; throws
+// GameAlreadyOpen when another player has it.
 void start(Game& game, const StartOptions& options);
 
-// The shut-down sequence, run once when the player closes.
+// The shut-down sequence, run once when the player closes; nothing when the
+// start-up did not take the folder.
 void shutDown(Game& game);
 
 }  // namespace shell

@@ -4,7 +4,6 @@
 #include "media/rain.h"
 #include "script/script_error.h"
 #include "shell/game.h"
-#include "world/saved_map.h"
 #include "world/saved_state.h"
 
 namespace shell {
@@ -31,11 +30,15 @@ void resumeMedia(Game& game, const media::MediaState& before) {
   }
 }
 
-// The saved map follows the map shown, in the file the game saves it to.
-void saveMap(Game& game, const std::string& fileBefore) {
+// The saved map follows the map shown, in the file the game saves it to: it
+// goes with the saved set (a file that holds it already is left alone).
+void mapWithTheSave(Game& game, const std::string& fileBefore) {
   const std::string& file = game.map.savedFile.empty() ? fileBefore : game.map.savedFile;
   if (file.empty() || game.map.MapJog.isNull()) return;
-  if (auto path = game.folders.dataFolder.pathForWriting(file)) world::writeSavedMap(*path, game.map.MapJog);
+  if (auto path = game.folders.dataFolder.pathForWriting(file)) {
+    game.map.unsavedMap = view::MapState::UnsavedMap{*path, game.map.MapJog};
+    game.map.mapInFile = *path;
+  }
 }
 
 }  // namespace
@@ -46,8 +49,8 @@ void restoreState(Game& game, GameState state) {
   media::stopRain(game);
   game.state() = std::move(state);
   resumeMedia(game, mediaBefore);
+  mapWithTheSave(game, mapFileBefore);
   world::saveAfterRun(game);
-  saveMap(game, mapFileBefore);
   game.host.repaint();
 }
 

@@ -4,6 +4,8 @@
 // are the map's points at the top-left corner of Sbc1.
 #pragma once
 #include <QImage>
+#include <filesystem>
+#include <optional>
 #include <string>
 
 namespace view {
@@ -14,6 +16,16 @@ constexpr int kMarkerWidth = 29, kMarkerHeight = 46;
 struct MapState {
   QImage MapJog;  // the map picture; null until loadmap=
   std::string savedFile;  // where addmap= last saved it (a name in the game folder)
+
+  // The saved map: the file MapJog was last read from or saved to while it is
+  // unchanged since (empty when none), and a map addmap= drew that goes to the
+  // disk with the run's save.
+  std::filesystem::path mapInFile;
+  struct UnsavedMap {
+    std::filesystem::path file;
+    QImage picture;
+  };
+  std::optional<UnsavedMap> unsavedMap;
 
   // The map window (defpicmap=): target "tel", "fnc" or "pan" and its rectangle
   // there; the origin, the map point shown at its top left (picmap=).

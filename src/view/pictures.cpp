@@ -9,6 +9,7 @@
 #include "script/script_error.h"
 #include "shell/game.h"
 #include "view/colour.h"
+#include "view/picture_cache.h"
 
 namespace view {
 namespace {
@@ -65,7 +66,17 @@ void loadPicture(shell::Game& game, const std::string& name, graphics::SurfaceId
     // memory may still be reused by a decoder that fills every pixel.
     QImage storage;
     if (into == graphics::SurfaceId::BufShp) storage = std::exchange(picture, QImage());
-    readFormats(path, name, picture, std::move(storage));
+    // Over an empty surface the picture is the file's alone, so the same file
+    // gives the same picture: it is decoded once. (A PNG over a picture mixes
+    // its clear pixels with it and is decoded every time.)
+    if (picture.isNull() && path)
+      picture = decodedOnce(*path, name, [&] {
+        QImage decoded;
+        readFormats(path, name, decoded, std::move(storage));
+        return decoded;
+      });
+    else
+      readFormats(path, name, picture, std::move(storage));
   }
   game.host.processEvents();
   if (buffer) graphics::drawTransparent(surfaces.image(*buffer), surfaces.BufShp, 0, 0);

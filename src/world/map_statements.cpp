@@ -32,20 +32,28 @@ void loadMap(shell::Game& game, Statement& s) {
     view::loadPicture(game, picture, graphics::SurfaceId::BufShp);
     if (!game.surfaces.BufShp.isNull()) map.MapJog = game.surfaces.BufShp;
   }
+  map.mapInFile.clear();
   const std::string& saved = s.arg(2);
   if (saved.empty()) return;
-  if (auto path = game.folders.dataFolder.find(saved)) {
-    if (auto savedMap = readSavedMap(*path))
+  if (map.unsavedMap && game.folders.dataFolder.pathForWriting(saved) == map.unsavedMap->file) {
+    // Drawn in this run and not on the disk yet: the map as it was drawn.
+    map.MapJog = map.unsavedMap->picture;
+    map.mapInFile = map.unsavedMap->file;
+  } else if (auto path = game.folders.dataFolder.find(saved)) {
+    if (auto savedMap = readSavedMap(*path)) {
       map.MapJog = std::move(*savedMap);
-    else
+      map.mapInFile = *path;
+    } else {
       game.debug.logDebug("N\xE3o consegui ler o mapa salvo: " + saved);
+    }
   }
   game.host.repaint();
 }
 
 // addmap= x, y, piece, saved map: the piece drawn on the map with the colour
-// of its bottom-left pixel left out, and the whole map saved. The file name is
-// checked first, so a run that cannot save changes nothing.
+// of its bottom-left pixel left out, and the whole map saved with the run's
+// other files. The file name is checked first, so a run that cannot save
+// changes nothing. A piece already on a map that the file holds writes nothing.
 void addToMap(shell::Game& game, Statement& s) {
   auto& map = game.map;
   const std::string& saved = s.arg(4);
@@ -56,12 +64,19 @@ void addToMap(shell::Game& game, Statement& s) {
     throw script::ScriptError("addmap=: n\xE3o h\xE1 mapa carregado (loadmap= vem antes de addmap=)");
   view::loadPicture(game, s.arg(3), graphics::SurfaceId::BufShp);
   const QImage& piece = game.surfaces.BufShp;
+  const QImage before = map.MapJog;
   if (!piece.isNull())
     graphics::drawWithKeyColour(map.MapJog, piece, number(s.arg(1)), number(s.arg(2)),
                                 piece.pixel(0, piece.height() - 1));
   game.host.repaint();
-  if (!writeSavedMap(*path, map.MapJog)) throw script::ScriptError("addmap=: n\xE3o consegui gravar " + saved);
   map.savedFile = saved;
+  std::error_code ignored;
+  if (map.mapInFile == *path && map.MapJog == before && std::filesystem::exists(*path, ignored)) return;
+  // A map drawn for another file in the same run goes to its file first.
+  if (map.unsavedMap && map.unsavedMap->file != *path && !writeSavedMap(map.unsavedMap->file, map.unsavedMap->picture))
+    throw script::ScriptError("addmap=: n\xE3o consegui gravar " + map.unsavedMap->file.filename().string());
+  map.unsavedMap = view::MapState::UnsavedMap{*path, map.MapJog};
+  map.mapInFile = *path;
 }
 
 // defpicmap= target, x, y, width, height

@@ -4,6 +4,7 @@
 #include "base/cp1252.h"
 #include "base/file_io.h"
 #include "base/text_encoding.h"
+#include "graphics/bitmap_file.h"
 #include "shell/game.h"
 #include "world/register_file.h"
 
@@ -25,10 +26,21 @@ class GameSave {
   void addOutsideTheResolver(const std::filesystem::path& path, const base::Lines& lines) {
     set_.add(path, base::contentBytesFor(path, lines));
   }
+  void addOutsideTheResolver(const std::filesystem::path& path, const base::Lines& lines) { set_.addLines(path, lines); }
+  // The map addmap= drew in the run, as a bitmap whatever the file's name.
+  void addUnsavedMap() {
+    if (!game_.map.unsavedMap) return;
+    set_.add(game_.map.unsavedMap->file, graphics::encodeBitmap(game_.map.unsavedMap->picture));
+    carriesMap_ = true;
+  }
 
   void write() {
     std::string failed = refused_;
-    if (failed.empty() && (set_.empty() || set_.commit(&failed))) return;
+    if (failed.empty() && (set_.empty() || set_.commit(&failed))) {
+      // The map is on the disk now; one that failed is tried again with the next save.
+      if (carriesMap_) game_.map.unsavedMap.reset();
+      return;
+    }
     game_.host.errorBox("N\xE3o consegui gravar " + failed + ": o progresso do jogo n\xE3o foi salvo.");
   }
 
@@ -36,6 +48,7 @@ class GameSave {
   shell::Game& game_;
   base::FileSet set_;
   std::string refused_;
+  bool carriesMap_ = false;
 };
 
 // Builds and writes one save; anything that goes wrong on the way is reported
@@ -60,14 +73,20 @@ bool gameInMemory(const shell::Game& game) { return !game.folders.gameName.empty
 }  // namespace
 
 void saveAfterRun(shell::Game& game) {
+  GameSave save(game);
+  // The map goes with the registers and objects: a map piece drawn in a run
+  // and the run's registers reach the disk together.
+  save.addUnsavedMap();
   // Before a game was loaded (or after a start that failed) the registers are
   // the built-in ones and the objects none: they must not replace the saved game.
-  if (!gameInMemory(game)) return;
+  if (!gameInMemory(game)) {
+    save.write();
+    return;
+  }
   // The position goes with the registers and objects, so a resume after a kill
   // is one moment of the game.
   game.writePositionRows();
   const std::string& gameName = game.folders.gameName;
-  GameSave save(game);
   save.add(gameName + ".ini", game.Defs.rows());
   save.add(gameName + ".rgs", encodeRegisterFile(game.Regs.values()));
   save.add(gameName + ".obx", game.world.Objx);
@@ -87,6 +106,7 @@ void saveAtShutDown(shell::Game& game) {
   saveSeparately(game, "o arquivo de configura\xE7\xE3o do jogador", [&](GameSave& save) {
     save.addOutsideTheResolver(game.folders.exeFile(game.folders.exeBaseName + ".ini"), game.Defs.rows());
   });
+  saveSeparately(game, "o mapa", [&](GameSave& save) { save.addUnsavedMap(); });
   if (!gameInMemory(game)) return;
   const std::string& gameName = game.folders.gameName;
   saveSeparately(game, gameName, [&](GameSave& save) {

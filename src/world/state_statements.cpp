@@ -21,6 +21,11 @@ void resetRegisters(shell::Game& game) {
 // The saved map picture, a file of the game folder only.
 void deleteSavedMap(shell::Game& game, const std::string& fileName) {
   if (fileName.empty()) return;
+  auto& map = game.map;
+  if (auto drawn = game.folders.dataFolder.pathForWriting(fileName)) {
+    if (map.unsavedMap && map.unsavedMap->file == *drawn) map.unsavedMap.reset();
+    if (map.mapInFile == *drawn) map.mapInFile.clear();
+  }
   if (auto path = game.folders.dataFolder.find(fileName)) {
     std::error_code ignored;
     std::filesystem::remove(*path, ignored);
