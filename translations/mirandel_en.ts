@@ -635,6 +635,14 @@
         <source>row 17 (phrase file) is empty</source>
         <translation>row 17 (phrase file) is empty</translation>
     </message>
+    <message>
+        <source>the file mixes UTF-8 and Windows-1252 letters; it is read as Windows-1252, so its UTF-8 letters show wrong</source>
+        <translation>the file mixes UTF-8 and Windows-1252 letters; it is read as Windows-1252, so its UTF-8 letters show wrong</translation>
+    </message>
+    <message>
+        <source>the file is read as UTF-8</source>
+        <translation>the file is read as UTF-8</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>
@@ -715,6 +723,112 @@ Without options it plays the bundled demo game in a window (in the terminal when
     <message>
         <source>the bundled games folder was not found</source>
         <translation>the bundled games folder was not found</translation>
+    </message>
+    <message>
+        <source>cannot write the steps file %1</source>
+        <translation>cannot write the steps file %1</translation>
+    </message>
+    <message>
+        <source>cannot write the coverage file %1</source>
+        <translation>cannot write the coverage file %1</translation>
+    </message>
+    <message>
+        <source>the display %1 does not answer: playing in the terminal</source>
+        <translation>the display %1 does not answer: playing in the terminal</translation>
+    </message>
+    <message>
+        <source>Keep this session's transcript (the game's text and your commands) in FILE.</source>
+        <translation>Keep this session's transcript (the game's text and your commands) in FILE.</translation>
+    </message>
+    <message>
+        <source>Play on a temporary copy of the game folder, removed at exit: nothing in the folder changes.</source>
+        <translation>Play on a temporary copy of the game folder, removed at exit: nothing in the folder changes.</translation>
+    </message>
+    <message>
+        <source>Write the smallest complete game into the new folder DIR (its name: the argument after DIR, default mirandel).</source>
+        <translation>Write the smallest complete game into the new folder DIR (its name: the argument after DIR, default mirandel).</translation>
+    </message>
+    <message>
+        <source>Write every statement run to FILE: script, line, statement, the registers it changed.</source>
+        <translation>Write every statement run to FILE: script, line, statement, the registers it changed.</translation>
+    </message>
+    <message>
+        <source>At exit, write to FILE which lines of each script ran and which phrases matched.</source>
+        <translation>At exit, write to FILE which lines of each script ran and which phrases matched.</translation>
+    </message>
+    <message>
+        <source>List the games the player knows (name, folder, last played) and end.</source>
+        <translation>List the games the player knows (name, folder, last played) and end.</translation>
+    </message>
+    <message>
+        <source>The game folder to play (the same as --game DIR).</source>
+        <translation>The game folder to play (the same as --game DIR).</translation>
+    </message>
+    <message>
+        <source>cannot make a temporary folder in %1</source>
+        <translation>cannot make a temporary folder in %1</translation>
+    </message>
+    <message>
+        <source>cannot copy the game folder %1 for --scratch</source>
+        <translation>cannot copy the game folder %1 for --scratch</translation>
+    </message>
+</context>
+<context>
+    <name>Slots</name>
+    <message>
+        <source>Saved as "%1".</source>
+        <translation>Saved as "%1".</translation>
+    </message>
+    <message>
+        <source>Restored "%1".</source>
+        <translation>Restored "%1".</translation>
+    </message>
+    <message>
+        <source>There is no game in play to save or restore yet.</source>
+        <translation>There is no game in play to save or restore yet.</translation>
+    </message>
+    <message>
+        <source>A save slot needs a name.</source>
+        <translation>A save slot needs a name.</translation>
+    </message>
+    <message>
+        <source>There is no saved game named "%1".</source>
+        <translation>There is no saved game named "%1".</translation>
+    </message>
+    <message>
+        <source>The saved game "%1" is damaged (%2): nothing was changed.</source>
+        <translation>The saved game "%1" is damaged (%2): nothing was changed.</translation>
+    </message>
+    <message>
+        <source>Could not save "%1": %2 could not be written.</source>
+        <translation>Could not save "%1": %2 could not be written.</translation>
+    </message>
+    <message>
+        <source>Could not restore "%1": %2 could not be written; nothing was changed.</source>
+        <translation>Could not restore "%1": %2 could not be written; nothing was changed.</translation>
+    </message>
+    <message>
+        <source>Could not restore "%1" (%2): the game is as it was.</source>
+        <translation>Could not restore "%1" (%2): the game is as it was.</translation>
+    </message>
+    <message>
+        <source>Save the game</source>
+        <translation>Save the game</translation>
+    </message>
+    <message>
+        <source>Name of the saved game:</source>
+        <translation>Name of the saved game:</translation>
+    </message>
+    <message>
+        <source>Saved games</source>
+        <translation>Saved games</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>This game is already open in another mirandel (%1). Close that one to play it here.</source>
+        <translation>This game is already open in another mirandel (%1). Close that one to play it here.</translation>
     </message>
 </context>
 <context>
@@ -820,15 +934,19 @@ Without options it plays the bundled demo game in a window (in the terminal when
         <translation>Map written into: %1</translation>
     </message>
     <message>
+        <source>cannot keep the transcript in %1</source>
+        <translation>cannot keep the transcript in %1</translation>
+    </message>
+    <message>
         <source>Game commands: type the phrase and press Enter (for example: norte, pegue a chave).
 An empty line presses Enter with an empty box: the place is described again.
 When the page shows numbered links, a bare number follows that link.
-The arrow keys edit the line; Up and Down recall earlier commands.
+The arrow keys edit the line; Up and Down recall earlier commands; F1 to F4 are the game's function keys.
 Terminal commands:
   :f1 :f2 :f3 :f4        function keys (F3 brings back the last command)
   :norte :sul :leste :oeste   (or :up :down :right :left) the arrow keys of the game
   :saidas                the exits of the place
-  :links                 the links of the page, numbered
+  :links                 the links on show (of the page, and written into pictures), numbered
   :link N                follows link N
   :pontos                the clickable spots of the pictures, numbered
   :clicar N              clicks spot N
@@ -836,18 +954,22 @@ Terminal commands:
   :mapa                  writes the game's map into a PNG file and says where
   :baixar                the download page (on-line game, updates)
   :baixar CONTROL        clicks one of its controls (TicLine, btAtual, btDEG, btDWNtudo...)
+  :desfazer              undoes your last turn (also :undo); :refazer redoes it (also :redo)
+  :salvar NAME           saves the game in a slot of that name; :carregar NAME restores it
+  :jogos                 the saved games
+  :transcricao           where the transcript of your game is kept (also :transcript)
   :ajuda                 this list (also :help or help)
   :sair                  ends and saves the game (so does the end of the input; also :quit)
 </source>
         <translation>Game commands: type the phrase and press Enter (for example: norte, pegue a chave).
 An empty line presses Enter with an empty box: the place is described again.
 When the page shows numbered links, a bare number follows that link.
-The arrow keys edit the line; Up and Down recall earlier commands.
+The arrow keys edit the line; Up and Down recall earlier commands; F1 to F4 are the game's function keys.
 Terminal commands:
   :f1 :f2 :f3 :f4        function keys (F3 brings back the last command)
   :norte :sul :leste :oeste   (or :up :down :right :left) the arrow keys of the game
   :saidas                the exits of the place
-  :links                 the links of the page, numbered
+  :links                 the links on show (of the page, and written into pictures), numbered
   :link N                follows link N
   :pontos                the clickable spots of the pictures, numbered
   :clicar N              clicks spot N
@@ -855,9 +977,130 @@ Terminal commands:
   :mapa                  writes the game's map into a PNG file and says where
   :baixar                the download page (on-line game, updates)
   :baixar CONTROL        clicks one of its controls (TicLine, btAtual, btDEG, btDWNtudo...)
+  :desfazer              undoes your last turn (also :undo); :refazer redoes it (also :redo)
+  :salvar NAME           saves the game in a slot of that name; :carregar NAME restores it
+  :jogos                 the saved games
+  :transcricao           where the transcript of your game is kept (also :transcript)
   :ajuda                 this list (also :help or help)
   :sair                  ends and saves the game (so does the end of the input; also :quit)
 </translation>
+    </message>
+    <message>
+        <source>[no sound device answers: the game goes on without sound]</source>
+        <translation>[no sound device answers: the game goes on without sound]</translation>
+    </message>
+    <message>
+        <source>Type :clicar and the number of a spot (:pontos lists them), for example :clicar 1.</source>
+        <translation>Type :clicar and the number of a spot (:pontos lists them), for example :clicar 1.</translation>
+    </message>
+    <message>
+        <source>Type :link and the number of a link (:links lists them), for example :link 1.</source>
+        <translation>Type :link and the number of a link (:links lists them), for example :link 1.</translation>
+    </message>
+    <message>
+        <source>This session keeps no transcript file.</source>
+        <translation>This session keeps no transcript file.</translation>
+    </message>
+    <message>
+        <source>The transcript is in %1</source>
+        <translation>The transcript is in %1</translation>
+    </message>
+    <message>
+        <source>Give the slot a name: %1 NAME (:jogos lists the saved games)</source>
+        <translation>Give the slot a name: %1 NAME (:jogos lists the saved games)</translation>
+    </message>
+    <message>
+        <source>[nothing to undo]</source>
+        <translation>[nothing to undo]</translation>
+    </message>
+    <message>
+        <source>[nothing to redo]</source>
+        <translation>[nothing to redo]</translation>
+    </message>
+    <message>
+        <source>[undone: the game is as it was before your last turn]</source>
+        <translation>[undone: the game is as it was before your last turn]</translation>
+    </message>
+    <message>
+        <source>[redone]</source>
+        <translation>[redone]</translation>
+    </message>
+    <message>
+        <source>No saved game yet (:salvar NAME saves one).</source>
+        <translation>No saved game yet (:salvar NAME saves one).</translation>
+    </message>
+    <message>
+        <source>(:carregar NAME restores one)</source>
+        <translation>(:carregar NAME restores one)</translation>
+    </message>
+    <message>
+        <source>the map</source>
+        <translation>the map</translation>
+    </message>
+</context>
+<context>
+    <name>Window</name>
+    <message>
+        <source>Sound off (Ctrl+M turns it on)</source>
+        <translation>Sound off (Ctrl+M turns it on)</translation>
+    </message>
+    <message>
+        <source>The window is as large as this screen allows.</source>
+        <translation>The window is as large as this screen allows.</translation>
+    </message>
+    <message>
+        <source>cannot remember the window's settings in %1</source>
+        <translation>cannot remember the window's settings in %1</translation>
+    </message>
+</context>
+<context>
+    <name>app</name>
+    <message>
+        <source>never played</source>
+        <translation>never played</translation>
+    </message>
+    <message>
+        <source>last played %1</source>
+        <translation>last played %1</translation>
+    </message>
+    <message>
+        <source>%1, in %2</source>
+        <translation>%1, in %2</translation>
+    </message>
+    <message>
+        <source>Number of the game to play (1-%1, Enter for %2): </source>
+        <translation>Number of the game to play (1-%1, Enter for %2): </translation>
+    </message>
+    <message>
+        <source>There is no game %1.</source>
+        <translation>There is no game %1.</translation>
+    </message>
+</context>
+<context>
+    <name>check::PlayRecord</name>
+    <message>
+        <source>error: %1</source>
+        <translation>error: %1</translation>
+    </message>
+    <message>
+        <source>never matched: %1</source>
+        <translation>never matched: %1</translation>
+    </message>
+    <message>
+        <source>never ran: %1</source>
+        <translation>never ran: %1</translation>
+    </message>
+    <message>
+        <source>never ran (%1 lines)</source>
+        <translation>never ran (%1 lines)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 lines ran</source>
+        <translation>%1 of %2 lines ran</translation>
+    </message>
+    <message>
+        <source>coverage: %1 of %2 lines ran (%3%), %4 scripts never run%5; %6 of %7 phrases matched</source>
+        <translation>coverage: %1 of %2 lines ran (%3%), %4 scripts never run%5; %6 of %7 phrases matched</translation>
     </message>
 </context>
 <context>
@@ -898,6 +1141,49 @@ Terminal commands:
         <source>Closes the game, which stays saved</source>
         <translation>Closes the game, which stays saved</translation>
     </message>
+    <message>
+        <source>Map</source>
+        <translation>Map</translation>
+    </message>
+    <message>
+        <source>Spot %1</source>
+        <translation>Spot %1</translation>
+    </message>
+</context>
+<context>
+    <name>ui::Launcher</name>
+    <message>
+        <source>Mirandel: choose a game</source>
+        <translation>Mirandel: choose a game</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Games</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Add game...</source>
+        <translation>Add game...</translation>
+    </message>
+    <message>
+        <source>Remove from list</source>
+        <translation>Remove from list</translation>
+    </message>
+    <message>
+        <source>Takes the game off this list; its files stay where they are</source>
+        <translation>Takes the game off this list; its files stay where they are</translation>
+    </message>
+    <message>
+        <source>Add a game folder</source>
+        <translation>Add a game folder</translation>
+    </message>
+    <message>
+        <source>%1 was not added: %2</source>
+        <translation>%1 was not added: %2</translation>
+    </message>
 </context>
 <context>
     <name>ui::OpeningPage</name>
@@ -924,6 +1210,36 @@ Terminal commands:
     <message>
         <source>This game's page</source>
         <translation>This game's page</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ScrollbackView</name>
+    <message>
+        <source>Transcript</source>
+        <translation>Transcript</translation>
+    </message>
+    <message>
+        <source>Find (Enter: next)</source>
+        <translation>Find (Enter: next)</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Find</translation>
+    </message>
+</context>
+<context>
+    <name>ui::SlotsDialog</name>
+    <message>
+        <source>Saved games</source>
+        <translation>Saved games</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
     </message>
 </context>
 </TS>

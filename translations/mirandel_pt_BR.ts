@@ -635,6 +635,14 @@
         <source>row 17 (phrase file) is empty</source>
         <translation>a linha 17 (arquivo de frases) está vazia</translation>
     </message>
+    <message>
+        <source>the file mixes UTF-8 and Windows-1252 letters; it is read as Windows-1252, so its UTF-8 letters show wrong</source>
+        <translation>o arquivo mistura letras UTF-8 e Windows-1252; ele é lido como Windows-1252, e suas letras UTF-8 aparecem erradas</translation>
+    </message>
+    <message>
+        <source>the file is read as UTF-8</source>
+        <translation>o arquivo é lido como UTF-8</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>
@@ -715,6 +723,112 @@ Sem opções, joga o jogo de demonstração numa janela (no terminal quando não
     <message>
         <source>the bundled games folder was not found</source>
         <translation>não encontrei a pasta dos jogos que acompanham o programa</translation>
+    </message>
+    <message>
+        <source>cannot write the steps file %1</source>
+        <translation>não consigo gravar o arquivo de passos %1</translation>
+    </message>
+    <message>
+        <source>cannot write the coverage file %1</source>
+        <translation>não consigo gravar o arquivo de cobertura %1</translation>
+    </message>
+    <message>
+        <source>the display %1 does not answer: playing in the terminal</source>
+        <translation>a tela %1 não responde: jogando no terminal</translation>
+    </message>
+    <message>
+        <source>Keep this session's transcript (the game's text and your commands) in FILE.</source>
+        <translation>Guarda a transcrição desta sessão (o texto do jogo e seus comandos) em FILE.</translation>
+    </message>
+    <message>
+        <source>Play on a temporary copy of the game folder, removed at exit: nothing in the folder changes.</source>
+        <translation>Joga numa cópia temporária da pasta do jogo, apagada ao sair: nada na pasta muda.</translation>
+    </message>
+    <message>
+        <source>Write the smallest complete game into the new folder DIR (its name: the argument after DIR, default mirandel).</source>
+        <translation>Grava o menor jogo completo na pasta nova DIR (seu nome: o argumento depois de DIR, mirandel se omitido).</translation>
+    </message>
+    <message>
+        <source>Write every statement run to FILE: script, line, statement, the registers it changed.</source>
+        <translation>Grava em FILE cada instrução executada: script, linha, instrução, os registros que mudou.</translation>
+    </message>
+    <message>
+        <source>At exit, write to FILE which lines of each script ran and which phrases matched.</source>
+        <translation>Ao sair, grava em FILE que linhas de cada script foram executadas e que frases corresponderam.</translation>
+    </message>
+    <message>
+        <source>List the games the player knows (name, folder, last played) and end.</source>
+        <translation>Lista os jogos que o jogador conhece (nome, pasta, última vez jogado) e termina.</translation>
+    </message>
+    <message>
+        <source>The game folder to play (the same as --game DIR).</source>
+        <translation>A pasta do jogo a jogar (o mesmo que --game DIR).</translation>
+    </message>
+    <message>
+        <source>cannot make a temporary folder in %1</source>
+        <translation>não consigo criar uma pasta temporária em %1</translation>
+    </message>
+    <message>
+        <source>cannot copy the game folder %1 for --scratch</source>
+        <translation>não consigo copiar a pasta do jogo %1 para --scratch</translation>
+    </message>
+</context>
+<context>
+    <name>Slots</name>
+    <message>
+        <source>Saved as "%1".</source>
+        <translation>Salvo como "%1".</translation>
+    </message>
+    <message>
+        <source>Restored "%1".</source>
+        <translation>Restaurado "%1".</translation>
+    </message>
+    <message>
+        <source>There is no game in play to save or restore yet.</source>
+        <translation>Ainda não há jogo em andamento para salvar ou restaurar.</translation>
+    </message>
+    <message>
+        <source>A save slot needs a name.</source>
+        <translation>Um jogo salvo precisa de um nome.</translation>
+    </message>
+    <message>
+        <source>There is no saved game named "%1".</source>
+        <translation>Não há jogo salvo com o nome "%1".</translation>
+    </message>
+    <message>
+        <source>The saved game "%1" is damaged (%2): nothing was changed.</source>
+        <translation>O jogo salvo "%1" está danificado (%2): nada foi mudado.</translation>
+    </message>
+    <message>
+        <source>Could not save "%1": %2 could not be written.</source>
+        <translation>Não consegui salvar "%1": não consegui gravar %2.</translation>
+    </message>
+    <message>
+        <source>Could not restore "%1": %2 could not be written; nothing was changed.</source>
+        <translation>Não consegui restaurar "%1": não consegui gravar %2; nada foi mudado.</translation>
+    </message>
+    <message>
+        <source>Could not restore "%1" (%2): the game is as it was.</source>
+        <translation>Não consegui restaurar "%1" (%2): o jogo está como estava.</translation>
+    </message>
+    <message>
+        <source>Save the game</source>
+        <translation>Salvar o jogo</translation>
+    </message>
+    <message>
+        <source>Name of the saved game:</source>
+        <translation>Nome do jogo salvo:</translation>
+    </message>
+    <message>
+        <source>Saved games</source>
+        <translation>Jogos salvos</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>This game is already open in another mirandel (%1). Close that one to play it here.</source>
+        <translation>Este jogo já está aberto em outro mirandel (%1). Feche aquele para jogar aqui.</translation>
     </message>
 </context>
 <context>
@@ -820,15 +934,19 @@ Sem opções, joga o jogo de demonstração numa janela (no terminal quando não
         <translation>Mapa gravado em: %1</translation>
     </message>
     <message>
+        <source>cannot keep the transcript in %1</source>
+        <translation>não consigo guardar a transcrição em %1</translation>
+    </message>
+    <message>
         <source>Game commands: type the phrase and press Enter (for example: norte, pegue a chave).
 An empty line presses Enter with an empty box: the place is described again.
 When the page shows numbered links, a bare number follows that link.
-The arrow keys edit the line; Up and Down recall earlier commands.
+The arrow keys edit the line; Up and Down recall earlier commands; F1 to F4 are the game's function keys.
 Terminal commands:
   :f1 :f2 :f3 :f4        function keys (F3 brings back the last command)
   :norte :sul :leste :oeste   (or :up :down :right :left) the arrow keys of the game
   :saidas                the exits of the place
-  :links                 the links of the page, numbered
+  :links                 the links on show (of the page, and written into pictures), numbered
   :link N                follows link N
   :pontos                the clickable spots of the pictures, numbered
   :clicar N              clicks spot N
@@ -836,18 +954,22 @@ Terminal commands:
   :mapa                  writes the game's map into a PNG file and says where
   :baixar                the download page (on-line game, updates)
   :baixar CONTROL        clicks one of its controls (TicLine, btAtual, btDEG, btDWNtudo...)
+  :desfazer              undoes your last turn (also :undo); :refazer redoes it (also :redo)
+  :salvar NAME           saves the game in a slot of that name; :carregar NAME restores it
+  :jogos                 the saved games
+  :transcricao           where the transcript of your game is kept (also :transcript)
   :ajuda                 this list (also :help or help)
   :sair                  ends and saves the game (so does the end of the input; also :quit)
 </source>
         <translation>Comandos do jogo: digite a frase e tecle Enter (por exemplo: norte, pegue a chave).
 Uma linha vazia tecla Enter com a caixa vazia: descreve o local de novo.
 Quando a página mostra links numerados, um número sozinho segue aquele link.
-As setas editam a linha; para cima e para baixo trazem de volta os comandos anteriores.
+As setas editam a linha; para cima e para baixo trazem de volta os comandos anteriores; F1 a F4 são as teclas de função do jogo.
 Comandos do terminal:
   :f1 :f2 :f3 :f4        teclas de função (F3 traz de volta o último comando)
   :norte :sul :leste :oeste   (ou :up :down :right :left) as setas do jogo
   :saidas                as saídas do local
-  :links                 os links da página, numerados
+  :links                 os links à vista (da página e escritos nas imagens), numerados
   :link N                segue o link N
   :pontos                os pontos clicáveis das imagens, numerados
   :clicar N              clica no ponto N
@@ -855,9 +977,130 @@ Comandos do terminal:
   :mapa                  grava o mapa do jogo num arquivo PNG e mostra onde
   :baixar                a página de download (jogo online, atualizações)
   :baixar CONTROLE       clica num controle dela (TicLine, btAtual, btDEG, btDWNtudo...)
+  :desfazer              desfaz sua última jogada (também :undo); :refazer a refaz (também :redo)
+  :salvar NOME           salva o jogo com esse nome; :carregar NOME o restaura
+  :jogos                 os jogos salvos
+  :transcricao           onde fica a transcrição do seu jogo (também :transcript)
   :ajuda                 esta lista (também :help ou help)
   :sair                  encerra e salva o jogo (o fim da entrada também; ou :quit)
 </translation>
+    </message>
+    <message>
+        <source>[no sound device answers: the game goes on without sound]</source>
+        <translation>[nenhum dispositivo de som responde: o jogo continua sem som]</translation>
+    </message>
+    <message>
+        <source>Type :clicar and the number of a spot (:pontos lists them), for example :clicar 1.</source>
+        <translation>Digite :clicar e o número de um ponto (:pontos os lista), por exemplo :clicar 1.</translation>
+    </message>
+    <message>
+        <source>Type :link and the number of a link (:links lists them), for example :link 1.</source>
+        <translation>Digite :link e o número de um link (:links os lista), por exemplo :link 1.</translation>
+    </message>
+    <message>
+        <source>This session keeps no transcript file.</source>
+        <translation>Esta sessão não guarda arquivo de transcrição.</translation>
+    </message>
+    <message>
+        <source>The transcript is in %1</source>
+        <translation>A transcrição está em %1</translation>
+    </message>
+    <message>
+        <source>Give the slot a name: %1 NAME (:jogos lists the saved games)</source>
+        <translation>Dê um nome ao jogo salvo: %1 NOME (:jogos lista os jogos salvos)</translation>
+    </message>
+    <message>
+        <source>[nothing to undo]</source>
+        <translation>[nada para desfazer]</translation>
+    </message>
+    <message>
+        <source>[nothing to redo]</source>
+        <translation>[nada para refazer]</translation>
+    </message>
+    <message>
+        <source>[undone: the game is as it was before your last turn]</source>
+        <translation>[desfeito: o jogo está como antes da sua última jogada]</translation>
+    </message>
+    <message>
+        <source>[redone]</source>
+        <translation>[refeito]</translation>
+    </message>
+    <message>
+        <source>No saved game yet (:salvar NAME saves one).</source>
+        <translation>Ainda não há jogo salvo (:salvar NOME salva um).</translation>
+    </message>
+    <message>
+        <source>(:carregar NAME restores one)</source>
+        <translation>(:carregar NOME restaura um)</translation>
+    </message>
+    <message>
+        <source>the map</source>
+        <translation>o mapa</translation>
+    </message>
+</context>
+<context>
+    <name>Window</name>
+    <message>
+        <source>Sound off (Ctrl+M turns it on)</source>
+        <translation>Som desligado (Ctrl+M o liga)</translation>
+    </message>
+    <message>
+        <source>The window is as large as this screen allows.</source>
+        <translation>A janela já está do maior tamanho que esta tela permite.</translation>
+    </message>
+    <message>
+        <source>cannot remember the window's settings in %1</source>
+        <translation>não consigo guardar as preferências da janela em %1</translation>
+    </message>
+</context>
+<context>
+    <name>app</name>
+    <message>
+        <source>never played</source>
+        <translation>nunca jogado</translation>
+    </message>
+    <message>
+        <source>last played %1</source>
+        <translation>jogado pela última vez em %1</translation>
+    </message>
+    <message>
+        <source>%1, in %2</source>
+        <translation>%1, em %2</translation>
+    </message>
+    <message>
+        <source>Number of the game to play (1-%1, Enter for %2): </source>
+        <translation>Número do jogo a jogar (1-%1, Enter para %2): </translation>
+    </message>
+    <message>
+        <source>There is no game %1.</source>
+        <translation>Não há o jogo %1.</translation>
+    </message>
+</context>
+<context>
+    <name>check::PlayRecord</name>
+    <message>
+        <source>error: %1</source>
+        <translation>erro: %1</translation>
+    </message>
+    <message>
+        <source>never matched: %1</source>
+        <translation>nunca correspondeu: %1</translation>
+    </message>
+    <message>
+        <source>never ran: %1</source>
+        <translation>nunca executada: %1</translation>
+    </message>
+    <message>
+        <source>never ran (%1 lines)</source>
+        <translation>nunca executado (%1 linhas)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 lines ran</source>
+        <translation>%1 de %2 linhas executadas</translation>
+    </message>
+    <message>
+        <source>coverage: %1 of %2 lines ran (%3%), %4 scripts never run%5; %6 of %7 phrases matched</source>
+        <translation>cobertura: %1 de %2 linhas executadas (%3%), %4 scripts nunca executados%5; %6 de %7 frases corresponderam</translation>
     </message>
 </context>
 <context>
@@ -898,6 +1141,49 @@ Comandos do terminal:
         <source>Closes the game, which stays saved</source>
         <translation>Fecha o jogo, que fica salvo</translation>
     </message>
+    <message>
+        <source>Map</source>
+        <translation>Mapa</translation>
+    </message>
+    <message>
+        <source>Spot %1</source>
+        <translation>Ponto %1</translation>
+    </message>
+</context>
+<context>
+    <name>ui::Launcher</name>
+    <message>
+        <source>Mirandel: choose a game</source>
+        <translation>Mirandel: escolha um jogo</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Jogos</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Jogar</translation>
+    </message>
+    <message>
+        <source>Add game...</source>
+        <translation>Adicionar jogo...</translation>
+    </message>
+    <message>
+        <source>Remove from list</source>
+        <translation>Tirar da lista</translation>
+    </message>
+    <message>
+        <source>Takes the game off this list; its files stay where they are</source>
+        <translation>Tira o jogo desta lista; seus arquivos ficam onde estão</translation>
+    </message>
+    <message>
+        <source>Add a game folder</source>
+        <translation>Adicionar uma pasta de jogo</translation>
+    </message>
+    <message>
+        <source>%1 was not added: %2</source>
+        <translation>%1 não foi adicionada: %2</translation>
+    </message>
 </context>
 <context>
     <name>ui::OpeningPage</name>
@@ -924,6 +1210,36 @@ Comandos do terminal:
     <message>
         <source>This game's page</source>
         <translation>Página deste jogo</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ScrollbackView</name>
+    <message>
+        <source>Transcript</source>
+        <translation>Transcrição</translation>
+    </message>
+    <message>
+        <source>Find (Enter: next)</source>
+        <translation>Procurar (Enter: próximo)</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Procurar</translation>
+    </message>
+</context>
+<context>
+    <name>ui::SlotsDialog</name>
+    <message>
+        <source>Saved games</source>
+        <translation>Jogos salvos</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Apagar</translation>
     </message>
 </context>
 </TS>

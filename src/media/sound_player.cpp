@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "media/sound_cache.h"
+#include "media/sound_decoders.h"
 #include "script/script_error.h"
 #include "shell/game.h"
 

@@ -26,7 +26,6 @@ class GameSave {
   void addOutsideTheResolver(const std::filesystem::path& path, const base::Lines& lines) {
     set_.add(path, base::contentBytesFor(path, lines));
   }
-  void addOutsideTheResolver(const std::filesystem::path& path, const base::Lines& lines) { set_.addLines(path, lines); }
   // The map addmap= drew in the run, as a bitmap whatever the file's name.
   void addUnsavedMap() {
     if (!game_.map.unsavedMap) return;
@@ -121,11 +120,17 @@ std::vector<std::pair<std::string, std::string>> savedSetFiles(shell::Game& game
   if (!gameInMemory(game)) return {};
   game.writePositionRows();
   const std::string& gameName = game.folders.gameName;
-  std::vector<std::pair<std::string, std::string>> files = {
-      {gameName + ".ini", base::joinLines(game.Defs.rows())},
-      {gameName + ".rgs", base::joinLines(encodeRegisterFile(game.Regs.values()))},
-      {gameName + ".obx", base::joinLines(game.world.Objx)}};
-  if (!game.world.Objs.empty()) files.emplace_back(gameName + ".obz", base::joinLines(game.world.Objs));
+  std::vector<std::pair<std::string, base::Lines>> sets = {
+      {gameName + ".ini", game.Defs.rows()},
+      {gameName + ".rgs", encodeRegisterFile(game.Regs.values())},
+      {gameName + ".obx", game.world.Objx}};
+  if (!game.world.Objs.empty()) sets.emplace_back(gameName + ".obz", game.world.Objs);
+  // Each in the encoding the game's own file has, as the saves write it.
+  std::vector<std::pair<std::string, std::string>> files;
+  for (auto& [name, lines] : sets) {
+    auto path = game.folders.dataFolder.pathForWriting(name);
+    files.emplace_back(name, path ? base::contentBytesFor(*path, lines) : base::joinLines(lines));
+  }
   return files;
 }
 
