@@ -140,3 +140,16 @@ TEST_F(CommandLineTest, ScaleTakesANumberFromOneToFourAndScalesTheScreenOfScript
   EXPECT_EQ(exitCode, 0) << out;
   EXPECT_EQ(QImage(QString::fromStdString((scratch.path() / "tela" / "screen.png").string())).size(), QSize(1350, 630));
 }
+
+// A display that does not answer leaves the window nowhere to go: one line says
+// so and the game plays in the terminal, where a display that was chosen on
+// purpose (the offscreen platform) keeps the window.
+TEST_F(CommandLineTest, AStaleDisplayPlaysInTheTerminalWithOneLine) {
+  writeGameFiles(scratch);
+  scratch.write("abertura.scx", "modo= 1\nmsg= Bem-vindo.");
+  std::string out = runIn("env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY DISPLAY=:97 LANGUAGE= LC_ALL= LANG=C.UTF-8 ",
+                          "--mute --game " + quoted(scratch.path()));
+  EXPECT_EQ(exitCode, 0) << out;
+  EXPECT_TRUE(has(out, "mirandel: the display :97 does not answer: playing in the terminal")) << out;
+  EXPECT_TRUE(has(out, "Bem-vindo.")) << out;
+}

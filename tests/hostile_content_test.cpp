@@ -21,6 +21,7 @@
 #include "shell/definitions_rows.h"
 #include "shell/startup.h"
 #include "support/picture_files.h"
+#include "support/child_process.h"
 #include "support/test_game.h"
 #include "ui/window_session.h"
 #include "view/layout.h"
@@ -55,25 +56,7 @@ constexpr size_t kMegabyte = size_t(1) << 20;
 // `extra` bytes past what it uses at the fork; true when the child ran it to the
 // end and it returned true (false: it returned false, threw, crashed or ran out).
 bool passesUnderMemoryLimit(size_t extra, const std::function<bool()>& work) {
-  const pid_t child = fork();
-  if (child == 0) {
-    long pages = 0;
-    std::ifstream("/proc/self/statm") >> pages;
-    rlimit limit{};
-    limit.rlim_cur = limit.rlim_max = static_cast<rlim_t>(pages) * static_cast<rlim_t>(sysconf(_SC_PAGESIZE)) + extra;
-    bool ok = false;
-    if (setrlimit(RLIMIT_AS, &limit) == 0) {
-      try {
-        ok = work();
-      } catch (...) {
-        ok = false;
-      }
-    }
-    _exit(ok ? 0 : 1);
-  }
-  int status = 0;
-  waitpid(child, &status, 0);
-  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  return testing_support::finishesInChild(300, work, extra);
 }
 
 bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }

@@ -137,7 +137,7 @@ int main(int argc, char** argv) {
 
   auto options = app::parseOptions();
   if (!options) return 1;
-  if (!headless && QGuiApplication::platformName() == QStringLiteral("offscreen")) {
+  if (displayFallback && QGuiApplication::platformName() == QStringLiteral("offscreen")) {
     headless = true;
     if (!options->check && options->eventsFile.empty())
       std::fprintf(stderr, "mirandel: %s\n",
