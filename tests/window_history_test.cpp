@@ -9,9 +9,11 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QShortcut>
+#include <QTimer>
 
 #include "shell/defs.h"
 #include "support/test_game.h"
+#include "ui/raise_request.h"
 #include "ui/window_session.h"
 
 using namespace testing_support;
@@ -108,4 +110,20 @@ TEST_F(WindowHistoryTest, PageUpOpensTheScrollbackWhereCtrlFFindsAWordAndEscClos
   EXPECT_FALSE(scrollback->isVisible());
   // The game's screen is as it was.
   EXPECT_EQ(utf(session->game.screen.Msg.text), "Voc\xC3\xAA est\xC3\xA1 na sala.");
+}
+
+// A second player started on an open game asks the first to raise its window:
+// the request reaches the listener of that folder, and no other.
+TEST(RaiseRequestTest, TheFirstPlayerOfAFolderHearsTheSecondAndOnlyThatFolder) {
+  TempFolder game, other;
+  QObject owner;
+  int raised = 0;
+  ui::listenForRaise(&owner, game.path(), [&] { ++raised; });
+  EXPECT_FALSE(ui::askToRaise(other.path()));
+  // The asking side waits for its line to go out; the listener hears it as events run.
+  bool asked = false;
+  QTimer::singleShot(0, [&] { asked = ui::askToRaise(game.path() / "." ); });
+  for (int i = 0; i < 200 && raised == 0; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  EXPECT_TRUE(asked);
+  EXPECT_EQ(raised, 1);
 }

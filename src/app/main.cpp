@@ -29,6 +29,7 @@
 #include "platform/stop_signals.h"
 #include "shell/startup.h"
 #include "terminal/terminal_play.h"
+#include "ui/raise_request.h"
 
 namespace {
 
@@ -101,6 +102,8 @@ void reportGameAlreadyOpen(const std::filesystem::path& folder, bool inWindow) {
                                              "Close that one to play it here.")
           .arg(QString::fromStdString(folder.string()));
   std::fprintf(stderr, "mirandel: %s\n", message.toUtf8().constData());
+  // The first player's window comes to the front, where it has one.
+  if (ui::askToRaise(folder)) return;
   if (inWindow) QMessageBox::critical(nullptr, QStringLiteral("mirandel"), message);
 }
 

@@ -26,6 +26,7 @@
 #include "shell/input_wiring.h"
 #include "shell/definitions_rows.h"
 #include "ui/qt_text.h"
+#include "ui/raise_request.h"
 #include "ui/window_place.h"
 #include "ui/window_scale.h"
 #include "view/end_button.h"
@@ -94,6 +95,13 @@ void WindowSession::start() {
     window.show();
   };
   shell::start(game, start);
+  // A second player started on this game brings this window to the front.
+  if (!options_.scripted)
+    listenForRaise(&window, options_.start.gameFolder, [this] {
+      window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+      window.raise();
+      window.activateWindow();
+    });
   if (!transcript.begin(game, queue, options_.transcriptFile))
     std::fprintf(stderr, "mirandel: %s\n",
                  QCoreApplication::translate("Terminal", "cannot keep the transcript in %1")
