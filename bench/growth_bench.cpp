@@ -63,7 +63,7 @@ struct BenchWindow {
     session->game.screen.Modelo = mode;
     return [this] { shell::runScript(session->game, "s"); };
   }
-  BenchGame bench;
+  BenchGame bench{false};  // the folder; the window plays it
   std::unique_ptr<ui::WindowSession> session;
 };
 
@@ -79,6 +79,29 @@ void BM_Growth_QuotedTextsThroughWindow(benchmark::State& state) {
   measureGrowth(state, 1000, [&](int n) { return window.runOf("1", "clearmsg\n" + repeated("'texto'", n)); });
 }
 BENCHMARK(BM_Growth_QuotedTextsThroughWindow)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The same from 10 000 to 100 000 texts and from 100 000 to 1 000 000 (three
+// letters each, so a million stay under the text cap): the strip's memo shows
+// the end of a text that long, and the run stays linear.
+void BM_Growth_QuotedTextsThroughWindowLarge(benchmark::State& state) {
+  BenchWindow window;
+  measureGrowth(state, static_cast<int>(state.range(0)),
+                [&](int n) { return window.runOf("1", "clearmsg\n" + repeated("'abc'", n)); });
+}
+BENCHMARK(BM_Growth_QuotedTextsThroughWindowLarge)->Arg(10'000)->Arg(100'000)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+
+void BM_Growth_AppendedMessagesThroughWindowLarge(benchmark::State& state) {
+  BenchWindow window;
+  measureGrowth(state, 10'000, [&](int n) { return window.runOf("1", "clearmsg\n" + repeated("msg+ x", n)); });
+}
+BENCHMARK(BM_Growth_AppendedMessagesThroughWindowLarge)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+
+void BM_Growth_TypewriterThroughWindowLarge(benchmark::State& state) {
+  BenchWindow window;
+  measureGrowth(state, 10'000,
+                [&](int n) { return window.runOf("0", "clearmsg\nveltec= 0\n" + repeated("'texto'", n)); });
+}
+BENCHMARK(BM_Growth_TypewriterThroughWindowLarge)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // msg+ adds to the strip (mode "1").
 void BM_Growth_AppendedMessagesThroughWindow(benchmark::State& state) {

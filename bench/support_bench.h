@@ -9,10 +9,13 @@
 #include "shell/startup.h"
 
 struct BenchGame {
-  BenchGame() {
+  // startGame false: only the folder, for a window that starts its own game on
+  // it (a folder is played by one game at a time).
+  explicit BenchGame(bool startGame = true) {
     folder = std::filesystem::temp_directory_path() / ("mirandel-bench-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
     std::ofstream(folder / "mirandel.ini", std::ios::binary);
+    if (!startGame) return;
     shell::StartOptions options;
     options.gameFolder = folder.string();
     shell::start(game, options);

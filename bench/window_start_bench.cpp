@@ -32,7 +32,7 @@ void BM_BareQtWindow(benchmark::State& state) {
 BENCHMARK(BM_BareQtWindow)->Unit(benchmark::kMillisecond);
 
 void BM_OpeningScreen(benchmark::State& state) {
-  BenchGame bench;  // a game folder with its table
+  BenchGame bench{false};  // a game folder with its table, played by the window
   for (auto _ : state) {
     ui::WindowOptions options;
     options.start.gameFolder = bench.folder.string();

@@ -273,20 +273,33 @@ static QString memoText(const std::string& cp1252Text) {
   return unicode(cp1252Text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }
 
+// Where the part of the text a memo shows starts: the start while the text
+// fits in kMemoTail, then the same place while the part still fits, then half a
+// tail back from the end, at the start of a word.
+static size_t shownFrom(const std::string& bytes, size_t upTo, size_t current) {
+  if (upTo <= GamePage::kMemoTail) return 0;
+  if (current > 0 && upTo - current <= GamePage::kMemoTail) return current;
+  const size_t from = upTo - GamePage::kMemoTail / 2;
+  const size_t blank = bytes.find_first_of(" \n", from);
+  return blank == std::string::npos || blank + 1 >= upTo ? from : blank + 1;
+}
+
 void GamePage::followText(QPlainTextEdit* memo, const view::ControlText& text, MemoShown& shown) {
   const std::string& bytes = text.str();
   // A line break (CR LF) is added whole: a CR at the end waits for what follows it.
   size_t upTo = bytes.size();
   if (upTo > 0 && bytes[upTo - 1] == '\r') --upTo;
-  if (text.edition() == shown.edition && upTo >= shown.bytes) {
+  const bool added = text.edition() == shown.edition && upTo >= shown.bytes;
+  const size_t from = shownFrom(bytes, upTo, added ? shown.from : 0);
+  if (added && from == shown.from) {
     if (upTo == shown.bytes) return;
     QTextCursor cursor(memo->document());
     cursor.movePosition(QTextCursor::End);
     cursor.insertText(memoText(bytes.substr(shown.bytes, upTo - shown.bytes)));
   } else {
-    memo->setPlainText(memoText(bytes.substr(0, upTo)));
+    memo->setPlainText(memoText(bytes.substr(from, upTo - from)));
   }
-  shown = {text.edition(), upTo};
+  shown = {text.edition(), upTo, from};
 }
 
 void GamePage::followEnd(QPlainTextEdit* memo) {

@@ -27,6 +27,10 @@ class PixPage;
 class GamePage : public QWidget {
   Q_OBJECT
  public:
+  // The most of one text a memo shows (its end): Qt lays a paragraph out again
+  // whole at every addition, at a cost that grows faster than the paragraph;
+  // the whole text is in the transcript's scrollback.
+  static constexpr size_t kMemoTail = 64 * 1024;
   GamePage(const Publisher& publisher, QWidget* parent = nullptr);
 
   void refresh(const shell::Game& game);
@@ -102,9 +106,11 @@ class GamePage : public QWidget {
   struct MemoShown {
     uint64_t edition = 0;
     size_t bytes = 0;
+    size_t from = 0;  // where the part the memo shows starts
   };
   // The memo follows the model text: text added at the end is added to the
-  // memo, anything else replaces the memo's text.
+  // memo, anything else replaces the memo's text. Of a text longer than
+  // kMemoTail it shows the end.
   static void followText(QPlainTextEdit* memo, const view::ControlText& text, MemoShown& shown);
   // The typewriter page keeps its newest line in sight.
   static void followEnd(QPlainTextEdit* memo);
