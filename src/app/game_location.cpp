@@ -29,11 +29,7 @@ bool isWritableFolder(const std::filesystem::path& folder) { return ::access(fol
 // The copy's folder name: the game folder's own name and a short hash of its
 // canonical path, so two games whose folders share a name never share a copy.
 std::string copyName(const fs::path& installed) {
-  std::uint64_t hash = 14695981039346656037ULL;  // FNV-1a
-  for (unsigned char c : installed.string()) hash = (hash ^ c) * 1099511628211ULL;
-  char hex[17];
-  std::snprintf(hex, sizeof hex, "%016" PRIx64, hash);
-  return installed.filename().string() + "-" + std::string(hex, 8);
+  return installed.filename().string() + "-" + base::checkSumHex(installed.string()).substr(0, 8);
 }
 
 // A file's size, modification time and inode: enough to see that it changed

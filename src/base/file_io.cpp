@@ -1,6 +1,9 @@
 // Whole-file reads, atomic writes and sets of files replaced together.
 #include "base/file_io.h"
 
+#include <cinttypes>
+#include <cstdio>
+
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
@@ -45,14 +48,6 @@ bool flushFileSystem(int fd) {
   ::sync();
   return true;
 #endif
-}
-
-// FNV-1a over the bytes: enough to tell a temporary that did not reach the disk
-// whole from one that did.
-std::uint64_t checkSum(std::string_view bytes) {
-  std::uint64_t hash = 0xCBF29CE484222325ULL;
-  for (unsigned char c : bytes) hash = (hash ^ c) * 0x100000001B3ULL;
-  return hash;
 }
 
 bool endsWith(std::string_view text, std::string_view ending) {
@@ -329,6 +324,18 @@ void finishInterruptedSaves(const fs::path& folder) {
         it->symlink_status(error).type() != fs::file_type::directory)
       stale.push_back(it->path());
   for (const auto& path : stale) ::unlink(path.c_str());
+}
+
+std::uint64_t checkSum(std::string_view bytes) {
+  std::uint64_t hash = 0xCBF29CE484222325ULL;  // FNV-1a
+  for (unsigned char c : bytes) hash = (hash ^ c) * 0x100000001B3ULL;
+  return hash;
+}
+
+std::string checkSumHex(std::string_view bytes) {
+  char hex[17];
+  std::snprintf(hex, sizeof hex, "%016" PRIx64, checkSum(bytes));
+  return hex;
 }
 
 }  // namespace base

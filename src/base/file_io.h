@@ -67,6 +67,12 @@ std::uint64_t diskFlushCount();
 // At start-up: completes a set whose journal is in the folder, then removes
 // every temporary ("*.tmp~") a write that never finished left in the folder
 // (not in its subfolders). Symlinks are removed themselves, never followed.
+// FNV-1a over the bytes, and the same as 16 hexadecimal digits: enough to tell
+// a file that did not reach the disk whole from one that did, or to give a path
+// a short name of its own.
+std::uint64_t checkSum(std::string_view bytes);
+std::string checkSumHex(std::string_view bytes);
+
 void finishInterruptedSaves(const std::filesystem::path& folder);
 
 }  // namespace base

@@ -1,6 +1,8 @@
 // Trimming, line splitting and joining.
 #include "base/text.h"
 
+#include <ctime>
+
 namespace base {
 
 std::string_view trimView(std::string_view text) {
@@ -44,6 +46,13 @@ bool startsWith(std::string_view text, std::string_view prefix) {
 
 bool contains(std::string_view text, std::string_view part) {
   return text.find(part) != std::string_view::npos;
+}
+
+std::string localTimeText() {
+  char when[32] = "";
+  const std::time_t now = std::time(nullptr);
+  std::strftime(when, sizeof when, "%Y-%m-%d %H:%M", std::localtime(&now));
+  return when;
 }
 
 }  // namespace base

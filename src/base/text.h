@@ -17,6 +17,9 @@ std::string trim(std::string_view text);
 // an empty text has no lines.
 Lines splitLines(std::string_view text);
 
+// The local time to the minute, as "2026-12-09 14:30" (transcripts, save slots).
+std::string localTimeText();
+
 // Every line followed by CR LF.
 std::string joinLines(const Lines& lines);
 

@@ -8,7 +8,6 @@
 #include <charconv>
 #include <cinttypes>
 #include <cstdio>
-#include <ctime>
 #include <optional>
 
 #include "base/cp1252.h"
@@ -30,14 +29,6 @@ constexpr const char* kManifest = "slot.txt";
 constexpr const char* kThumbnail = "screen.png";
 constexpr const char* kManifestHeader = "mirandel-slot 1";
 constexpr int kThumbnailWidth = 240;
-
-std::string checksum(std::string_view bytes) {
-  std::uint64_t hash = 14695981039346656037ULL;  // FNV-1a
-  for (unsigned char c : bytes) hash = (hash ^ c) * 1099511628211ULL;
-  char hex[17];
-  std::snprintf(hex, sizeof hex, "%016" PRIx64, hash);
-  return hex;
-}
 
 std::vector<std::string> splitTabs(const std::string& text) {
   std::vector<std::string> parts(1);
@@ -95,13 +86,6 @@ struct Manifest {
   }
 };
 
-std::string localTime() {
-  char when[32] = "";
-  const std::time_t now = std::time(nullptr);
-  std::strftime(when, sizeof when, "%Y-%m-%d %H:%M", std::localtime(&now));
-  return when;
-}
-
 std::string thumbnailPng(const QImage& screen) {
   if (screen.isNull()) return {};
   QByteArray png;
@@ -133,7 +117,7 @@ std::optional<ReadSlot> readSlot(const fs::path& folder, SlotOutcome& outcome) {
   ReadSlot slot{*text, *manifest, {}};
   for (const SlotFile& file : manifest->files) {
     auto bytes = base::readFileBytes(folder / file.stored);
-    if (!bytes || bytes->size() != file.size || checksum(*bytes) != file.sum) {
+    if (!bytes || bytes->size() != file.size || base::checkSumHex(*bytes) != file.sum) {
       outcome = {SlotResult::Damaged, file.original};
       return std::nullopt;
     }
@@ -166,14 +150,14 @@ fs::path SaveSlots::slotFolder(const std::string& name) const {
   // A folder name any file system takes, distinct for distinct slot names.
   std::string safe;
   for (unsigned char c : name) safe += std::isalnum(c) ? char(c) : '_';
-  return folder_ / (safe.substr(0, 40) + "-" + checksum(name).substr(0, 8));
+  return folder_ / (safe.substr(0, 40) + "-" + base::checkSumHex(name).substr(0, 8));
 }
 
 SlotOutcome SaveSlots::save(Game& game, const std::string& name, const QImage& screen) {
   if (base::trim(name).empty() || folder_.empty()) return {SlotResult::NoName, {}};
   auto files = world::savedSetFiles(game);
   if (files.empty()) return {SlotResult::NoGame, {}};
-  Manifest manifest{name, base::cp1252ToUtf8(game.world.Posic), localTime(), {}, {}};
+  Manifest manifest{name, base::cp1252ToUtf8(game.world.Posic), base::localTimeText(), {}, {}};
   if (!game.map.savedFile.empty() && !game.map.MapJog.isNull()) {
     files.emplace_back(game.map.savedFile, graphics::encodeBitmap(game.map.MapJog));
     manifest.map = game.map.savedFile;
@@ -184,7 +168,7 @@ SlotOutcome SaveSlots::save(Game& game, const std::string& name, const QImage& s
   base::FileSet set(folder);
   for (size_t i = 0; i < files.size(); ++i) {
     auto& [original, bytes] = files[i];
-    SlotFile file{std::to_string(i + 1) + ".dat", original, bytes.size(), checksum(bytes)};
+    SlotFile file{std::to_string(i + 1) + ".dat", original, bytes.size(), base::checkSumHex(bytes)};
     set.add(folder / file.stored, std::move(bytes));
     manifest.files.push_back(std::move(file));
   }

@@ -1,7 +1,6 @@
 // The transcript of a session.
 #include "shell/transcript.h"
 
-#include <ctime>
 
 #include "base/cp1252.h"
 #include "base/text.h"
@@ -47,10 +46,7 @@ void Transcript::attach(Game& game, InputQueue& queue) {
 bool Transcript::begin(Game& game, InputQueue& queue, const std::filesystem::path& file) {
   attach(game, queue);
   const bool opened = file.empty() || open(file);
-  char when[32] = "";
-  const std::time_t now = std::time(nullptr);
-  std::strftime(when, sizeof when, "%Y-%m-%d %H:%M", std::localtime(&now));
-  mark("=== " + base::cp1252ToUtf8(game.folders.gameName) + " \xC2\xB7 " + when + " ===");
+  mark("=== " + base::cp1252ToUtf8(game.folders.gameName) + " \xC2\xB7 " + base::localTimeText() + " ===");
   return opened;
 }
 
