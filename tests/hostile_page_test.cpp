@@ -8,11 +8,15 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QImage>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
 
 #include "support/child_process.h"
 #include "support/picture_files.h"
 #include "support/test_game.h"
 #include "ui/page_view.h"
+#include "ui/page_view_html.h"
 #include "view/page_markup.h"
 
 using namespace testing_support;
@@ -37,10 +41,23 @@ double laidOutHeight(const std::filesystem::path& gameFolder, const std::string&
   view.setGameFolder(base::GameFolder(gameFolder));
   view.resize(640, 480);
   view.document()->setTextWidth(640);
-  view.setHtml(QString::fromLatin1(view::boundMarkupNesting(html)));
+  view.setHtml(ui::pageViewHtml(html));
   // Laid out only: painting in a forked child would wait for the painting
   // threads of the parent, which the child does not have.
   return view.document()->documentLayout()->documentSize().height();
+}
+
+// How deep the page view nests tables in the page it is given.
+int tableDepth(const QTextFrame* frame) {
+  int deepest = 0;
+  for (const QTextFrame* child : frame->childFrames())
+    deepest = std::max(deepest, tableDepth(child) + (qobject_cast<const QTextTable*>(child) ? 1 : 0));
+  return deepest;
+}
+int tableDepthInView(const std::string& html) {
+  QTextDocument document;
+  document.setHtml(ui::pageViewHtml(html));
+  return tableDepth(document.rootFrame());
 }
 
 // Whether the page view lays out the page within a generous time
@@ -88,6 +105,40 @@ TEST(HostilePage, NestedTablesAreCutToAFewLevelsAndTheirTextStays) {
   EXPECT_EQ(count(cells, "<b>"), 3000u);
   EXPECT_TRUE(laysOutInTime(repeated("<b><td>", 3000)));
   EXPECT_TRUE(laysOutInTime(repeated("<ul><li><table><tbody><tr><td><div>", 3000)));
+}
+
+TEST(HostilePage, TablesAreCountedAsThePageViewNestsThem) {
+  std::string tables;
+  for (int i = 0; i < 22; ++i) tables += "<table><tr><td>nivel" + std::to_string(i);
+  // A quote is a letter where no "=" comes before it, and a key's value only
+  // after one: neither hides the tables that follow inside a tag that never ends.
+  EXPECT_EQ(tableDepthInView("<g\"><td>" + tables), view::kMaxTableDepth);
+  EXPECT_EQ(tableDepthInView("<v=\"><td>" + tables), view::kMaxTableDepth);
+  // A row in a row group outside any table makes a table of its own.
+  EXPECT_EQ(tableDepthInView("<tbody><tr><td>" + tables), view::kMaxTableDepth);
+  EXPECT_NE(ui::pageViewHtml("<tbody><tr><td>" + tables).indexOf(QStringLiteral("nivel21")), -1);
+  // A value quoted after its "=" may hold ">": the tag goes on to its end.
+  const std::string quoted = "<a href=\"Scp=sala>Prm=1\">sala</a><table><tr><td>x</td></tr></table>";
+  EXPECT_EQ(view::boundMarkupNesting(quoted), quoted);
+}
+
+TEST(HostilePage, PagesWhoseTablesWouldTakeAgesToLayOutLoseTheirTablesButNotTheirText) {
+  // A grid of 300 rows by 300 cells, each laid out again for every pass of the
+  // tables around it: the page view would take minutes.
+  const std::string grid = "<table>" + repeated("<tr>", 300) + repeated("<td>celula", 300) + "</table>fim";
+  const QString shown = ui::pageViewHtml(grid);
+  EXPECT_EQ(shown.indexOf(QStringLiteral("<table")), -1);
+  EXPECT_EQ(shown.count(QStringLiteral("celula")), 300);
+  EXPECT_NE(shown.indexOf(QStringLiteral("fim")), -1);
+  EXPECT_TRUE(laysOutInTime(grid));
+  std::string nested;
+  for (int i = 0; i < 4; ++i) nested += "<table><tr><td><div>";
+  nested += repeated("<tr>" + repeated("<td>x", 40), 60);  // 2400 cells, each laid out 8 times
+  EXPECT_EQ(ui::pageViewHtml(nested).indexOf(QStringLiteral("<table")), -1);
+  EXPECT_TRUE(laysOutInTime(nested));
+  // A game's own tables stay as they are.
+  const std::string page = "<table border=1>" + repeated("<tr><td>a</td><td>b</td><td>c</td></tr>", 50) + "</table>";
+  EXPECT_EQ(ui::pageViewHtml(page).count(QStringLiteral("<td>")), 150);
 }
 
 TEST(HostilePage, CellsThatLeaveTheirFontsOpenKeepThem) {

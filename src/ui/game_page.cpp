@@ -8,7 +8,6 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QRegularExpression>
 #include <QScrollBar>
 #include <QWheelEvent>
 #include <utility>
@@ -20,7 +19,7 @@
 #include "ui/cursor_shapes.h"
 #include "view/cursors.h"
 #include "shell/spot_names.h"
-#include "view/page_markup.h"
+#include "ui/page_view_html.h"
 #include "ui/pix_page.h"
 #include "ui/qt_text.h"
 #include "ui/work_pace.h"
@@ -311,21 +310,6 @@ void GamePage::showPage(const std::string& caption) {
   if (it != pagesByCaption_.end() && Abok1->currentWidget() != it->second) Abok1->setCurrentWidget(it->second);
 }
 
-namespace {
-
-// Game pages are written for old browsers, which take an unquoted attribute up
-// to the next blank or ">" (links such as href=Scp=sala&Prm=3) and colours without
-// their "#". Qt's page view needs the quotes and the marks.
-QString forPageView(const std::string& cp1252Html) {
-  QString html = unicode(view::boundMarkupNesting(cp1252Html));
-  static const QRegularExpression unquoted(QStringLiteral("\\b(href|src)=([^\\s\"'>]+)"));
-  static const QRegularExpression bareColour(
-      QStringLiteral("\\b(bgcolor|text|link|vlink|alink|color)=([0-9A-Fa-f]{6})\\b"));
-  html.replace(unquoted, QStringLiteral("\\1=\"\\2\""));
-  return html.replace(bareColour, QStringLiteral("\\1=#\\2"));
-}
-
-}  // namespace
 
 void GamePage::showPage(const view::ScreenModel& screen) {
   const std::string& path = screen.pageShown;
@@ -336,7 +320,7 @@ void GamePage::showPage(const view::ScreenModel& screen) {
     pageShown_.clear();
     pageHtml_ = screen.pageHtml;
     setPageStyle(screen.style);
-    WebB->setHtml(forPageView(pageHtml_));
+    WebB->setHtml(pageViewHtml(pageHtml_));
     return;
   }
   QFileInfo info(QString::fromStdString(path));
@@ -351,7 +335,7 @@ void GamePage::showPage(const view::ScreenModel& screen) {
   // Pictures of the page are found beside it (tmp.htm: in the game folder).
   WebB->document()->setBaseUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
   setPageStyle(screen.style);
-  WebB->setHtml(forPageView(bytes));
+  WebB->setHtml(pageViewHtml(bytes));
 }
 
 void GamePage::setPageStyle(const view::TextStyle& style) {

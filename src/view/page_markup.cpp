@@ -32,21 +32,51 @@ bool isNameCharacter(char c) {
 }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Where the tag starting at `open` ends (just past its ">"), quoted attribute
-// values included; the end of the page when it never closes.
-size_t tagEnd(std::string_view html, size_t open) {
-  char quote = 0;
-  for (size_t i = open + 1; i < html.size(); ++i) {
-    const char c = html[i];
-    if (quote) {
-      if (c == quote) quote = 0;
-    } else if (c == '"' || c == '\'') {
-      quote = c;
-    } else if (c == '>') {
-      return i + 1;
-    }
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
+
+// The end of a word of a tag starting at `at`, read as the page view reads it: a
+// quoted word runs to its closing quote; another stops before a blank, "=", "<",
+// ">" or "/>".
+size_t wordEnd(std::string_view html, size_t at) {
+  if (at < html.size() && (html[at] == '"' || html[at] == '\'')) {
+    const size_t close = html.find(html[at], at + 1);
+    return close == std::string_view::npos ? html.size() : close + 1;
   }
-  return html.size();
+  while (at < html.size()) {
+    const char c = html[at];
+    if (isBlank(c) || c == '=' || c == '<' || c == '>' || (c == '/' && html.substr(at, 2) == "/>")) break;
+    ++at;
+  }
+  return at;
+}
+
+// Just past the next ">" from `at`; the end of the page when there is none.
+size_t pastNextClose(std::string_view html, size_t at) {
+  const size_t close = html.find('>', at);
+  return close == std::string_view::npos ? html.size() : close + 1;
+}
+
+size_t blanksEnd(std::string_view html, size_t at) {
+  while (at < html.size() && isBlank(html[at])) ++at;
+  return at;
+}
+
+// Where the tag whose name starts at `name` ends (just past its ">"), read as
+// the page view reads it: the name, then attributes (key, "=", value) as long as
+// there are keys, and whatever follows up to the next ">". A quote is a value's
+// only where a key and its "=" come before it; the end of the page when the tag
+// never closes.
+size_t tagEnd(std::string_view html, size_t name, bool closing) {
+  size_t at = wordEnd(html, name);
+  while (!closing) {
+    at = blanksEnd(html, at);
+    if (at >= html.size() || html[at] == '>' || html[at] == '/') break;
+    const size_t keyEnd = wordEnd(html, at);
+    if (keyEnd == at) break;
+    at = blanksEnd(html, keyEnd);
+    if (at < html.size() && html[at] == '=') at = wordEnd(html, blanksEnd(html, at + 1));
+  }
+  return pastNextClose(html, at);
 }
 
 // The elements open at a point of the page, as the page view nests them: an end
@@ -58,12 +88,13 @@ class OpenElements {
   // Whether `name` may open here; when it may, it is opened.
   bool open(const std::string& name) {
     const bool part = isTablePart(name);
-    // A cell or a row outside any table makes one of its own.
-    const bool implicitTable = (name == "td" || name == "th" || name == "tr") && !holderOf(name);
+    // A cell outside any row, or a row outside any table, makes a table of its own
+    // where it stands.
+    const bool implicitTable = ((name == "td" || name == "th") && !holderOf(name)) || (name == "tr" && !isOpen("table"));
     const int depthAdded = (implicitTable ? 1 : 0) + (part ? 0 : 1);
     const int tablesAdded = (implicitTable ? 1 : 0) + (name == "table" ? 1 : 0);
     if (depth_ + depthAdded > kMaxMarkupDepth || tables_ + tablesAdded > kMaxTableDepth) return false;
-    if (part) closePartsFor(name);
+    if (part && !implicitTable) closePartsFor(name);
     if (implicitTable) push("table");
     if (implicitTable && name != "tr") push("tr");
     push(name);
@@ -90,6 +121,9 @@ class OpenElements {
     if (elements_.back() == "table") --tables_;
     if (!isTablePart(elements_.back())) --depth_;
     elements_.pop_back();
+  }
+  bool isOpen(const std::string& name) const {
+    return std::find(elements_.begin(), elements_.end(), name) != elements_.end();
   }
   // The innermost open element that may hold the table part, from the end.
   std::optional<size_t> holderOf(const std::string& part) const {
@@ -186,13 +220,13 @@ std::string boundMarkupNesting(std::string_view html) {
     while (nameEnd < html.size() && isNameCharacter(html[nameEnd])) ++nameEnd;
     if (nameEnd == nameStart) {  // not a tag: "<" as text, "<!DOCTYPE", "<?"
       const size_t end = nameStart < html.size() && (html[nameStart] == '!' || html[nameStart] == '?')
-                             ? tagEnd(html, start)
+                             ? pastNextClose(html, start)
                              : start + 1;
       out.append(html.substr(start, end - start));
       at = end;
       continue;
     }
-    const size_t end = tagEnd(html, start);
+    const size_t end = tagEnd(html, nameStart, closing);
     const std::string_view tag = html.substr(start, end - start);
     std::string name;
     for (char c : html.substr(nameStart, nameEnd - nameStart)) name += base::lowerCaseLetter(c);
