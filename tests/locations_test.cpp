@@ -86,7 +86,7 @@ TEST_F(LocationsTest, IfdirHandsTheExitToLnkfnc) {
   script::registerCoreStatements(dispatch);
   dispatch.add("lnkfnc=", capture);
   world::registerLocationStatements(dispatch);
-  t.game->dispatch = dispatch;
+  t.game->dispatch = std::move(dispatch);
   t.script("s", "leste= jardim\nifdir= leste,7,a,b,c,d,e,f,g\nifdir= norte,8\nifdir= fora,9");
   captured = {};
   auto trace = t.run("s");

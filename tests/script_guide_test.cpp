@@ -4,11 +4,13 @@
 // branches are still building.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <set>
 #include <string>
 
 #include "check/statement_shapes.h"
+#include "script/dispatch.h"
 #include "shell/dispatch_table.h"
 
 namespace {
@@ -50,6 +52,60 @@ TEST(ScriptGuide, DescribesEveryStatementOfTheDispatchTableAndNoOther) {
   for (const auto& keyword : kNotYetBuilt) {
     EXPECT_FALSE(built.count(keyword)) << "\"" << keyword << "\" is built now: take it off the not-yet-built list";
     EXPECT_TRUE(guide.count(keyword)) << "\"" << keyword << "\" waits to be built but the guide lacks it";
+  }
+}
+
+namespace {
+
+// The guide's statement headings: the keywords of each, and the first
+// paragraph under it as one line.
+struct GuideHeading {
+  std::set<std::string> keywords;
+  std::string firstParagraph;
+};
+std::vector<GuideHeading> guideHeadings() {
+  std::ifstream guide(std::string(MIRANDEL_SOURCE_DIR) + "/docs/script-guide.md");
+  std::vector<GuideHeading> headings;
+  std::string line;
+  bool inParagraph = false;
+  while (std::getline(guide, line)) {
+    if (line.rfind("### `", 0) == 0) {
+      headings.push_back({});
+      for (size_t open = line.find('`'); open != std::string::npos; open = line.find('`', open)) {
+        const size_t close = line.find('`', open + 1);
+        if (close == std::string::npos) break;
+        headings.back().keywords.insert(line.substr(open + 1, close - open - 1));
+        open = close + 1;
+      }
+      inParagraph = true;
+    } else if (!headings.empty() && inParagraph) {
+      std::string& paragraph = headings.back().firstParagraph;
+      if (line.empty() && !paragraph.empty()) inParagraph = false;
+      else if (line.rfind("#", 0) == 0 || line.rfind("```", 0) == 0) inParagraph = false;
+      else if (!line.empty()) paragraph += (paragraph.empty() ? "" : " ") + line;
+    }
+  }
+  return headings;
+}
+
+}  // namespace
+
+TEST(ScriptGuide, DescribesEachStatementRowUnderOneHeadingThatBeginsWithItsSummary) {
+  const auto headings = guideHeadings();
+  const auto dispatch = shell::buildDispatch();
+  for (const script::StatementRow* row : dispatch.rows()) {
+    std::set<std::string> names = {std::string(row->keyword)};
+    for (std::string_view alias : row->aliases) names.insert(std::string(alias));
+    const auto heading = std::find_if(headings.begin(), headings.end(),
+                                      [&](const GuideHeading& h) { return h.keywords.count(*names.begin()) > 0; });
+    ASSERT_NE(heading, headings.end()) << row->keyword;
+    // A heading may group statements of one kind with handlers of their own
+    // (the exits); the aliases of a row are always under its heading.
+    for (const std::string& name : names)
+      EXPECT_TRUE(heading->keywords.count(name)) << name << " is an alias of " << row->keyword << " but not under its heading";
+    EXPECT_FALSE(row->summary.empty()) << row->keyword;
+    const std::string summary(row->summary.substr(0, row->summary.size() - (row->summary.ends_with("…") ? 3 : 0)));
+    EXPECT_EQ(heading->firstParagraph.substr(0, summary.size()), summary) << row->keyword;
   }
 }
 

@@ -35,6 +35,12 @@ void rain(shell::Game& game, script::Statement& s) {
 
 }  // namespace
 
-void registerRainStatement(script::Dispatch& dispatch) { dispatch.add("chuva=", rain); }
+void registerRainStatement(script::Dispatch& dispatch) {
+  static const script::StatementRow rows[] = {
+      {"chuva=", {}, rain, std::nullopt,
+       "`keyword, value`."},
+  };
+  dispatch.add(rows);
+}
 
 }  // namespace media

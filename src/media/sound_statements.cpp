@@ -36,10 +36,15 @@ void sound(shell::Game& game, Statement& s) {
 }  // namespace
 
 void registerSoundStatements(script::Dispatch& dispatch) {
-  dispatch.add("playmusica", music);
-  dispatch.add("play", music);
-  dispatch.add("volume=", volume);
-  dispatch.add("playsnd", sound);
+  static const script::StatementRow rows[] = {
+      {"playmusica", {"play"}, music, {{"w", 1}},
+       "`file`. Plays music (`.mp3`, `.wav`) from the game folder, replacing the music playing."},
+      {"volume=", {}, volume, {{"j", 1}},
+       "`level`, from 0 (silent) to 1000 (full). The music's volume (not a number gives 0)."},
+      {"playsnd", {}, sound, {{"wE", 0}},
+       "`file, mode`."},
+  };
+  dispatch.add(rows);
 }
 
 }  // namespace media

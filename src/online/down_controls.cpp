@@ -131,6 +131,12 @@ bool actOnDownControl(shell::Game& game, const std::string& name) {
   return true;
 }
 
-void registerOnlineStatements(script::Dispatch& dispatch) { dispatch.add("download", showDownPage); }
+void registerOnlineStatements(script::Dispatch& dispatch) {
+  static const script::StatementRow rows[] = {
+      {"download", {}, showDownPage, {{"", 0}},
+       "Shows the download page: the on-line switches, the version check and the update."},
+  };
+  dispatch.add(rows);
+}
 
 }  // namespace online

@@ -84,19 +84,35 @@ void dispatchCarried(shell::Game& game, Statement& carrier, Statement carried) {
 }
 
 void registerConditionStatements(Dispatch& dispatch) {
-  dispatch.add("ifreg=", ifRegEqual);
-  dispatch.add("ifreg#", ifRegDiffers);
-  dispatch.add("ifreg>", ifRegGreater);
-  dispatch.add("ifreg<", ifRegLess);
-  dispatch.add("ifmod0", ifMode<'0'>);
-  dispatch.add("ifmod1", ifMode<'1'>);
-  dispatch.add("ifmod2", ifMode<'2'>);
-  dispatch.add("ifmod3", ifMode<'3'>);
-  dispatch.add("if=", ifEqual);
-  dispatch.add("if#", ifDiffers);
-  dispatch.add("if>", ifGreater);
-  dispatch.add("if<", ifLess);
-  dispatch.add("if~", ifBetween);
+  static const script::StatementRow rows[] = {
+      {"ifreg=", {}, ifRegEqual, {{"rxl", 3}},
+       "`n, value, label`. Jumps to the label when register n equals the value (exact text, case matters)."},
+      {"ifreg#", {}, ifRegDiffers, {{"rxl", 3}},
+       "`n, value, label`. Jumps when register n differs from the value."},
+      {"ifreg>", {}, ifRegGreater, {{"rjl", 3}},
+       "`n, m, label`. Jumps when register n is greater than m as numbers (anything that is not a number counts as 0)."},
+      {"ifreg<", {}, ifRegLess, {{"rjl", 3}},
+       "`n, m, label`. Jumps when register n is less than m."},
+      {"ifmod0", {}, ifMode<'0'>, {{"k", 1}},
+       "`keyword, arguments…`. Runs the statement when the display mode is \"0\", \"1\", \"2\" or \"3\"."},
+      {"ifmod1", {}, ifMode<'1'>, {{"k", 1}},
+       "`keyword, arguments…`. Runs the statement when the display mode is \"0\", \"1\", \"2\" or \"3\"."},
+      {"ifmod2", {}, ifMode<'2'>, {{"k", 1}},
+       "`keyword, arguments…`. Runs the statement when the display mode is \"0\", \"1\", \"2\" or \"3\"."},
+      {"ifmod3", {}, ifMode<'3'>, {{"k", 1}},
+       "`keyword, arguments…`. Runs the statement when the display mode is \"0\", \"1\", \"2\" or \"3\"."},
+      {"if=", {}, ifEqual, {{"rxk", 3}},
+       "`n, value, keyword, arguments…`. Runs the statement when register n equals the value."},
+      {"if#", {}, ifDiffers, {{"rxk", 3}},
+       "`n, value, keyword, arguments…`. Runs the statement when register n differs from the value."},
+      {"if>", {}, ifGreater, {{"rik", 3}},
+       "`n, m, keyword, arguments…`. Runs the statement when register n > m as numbers."},
+      {"if<", {}, ifLess, {{"rik", 3}},
+       "`n, m, keyword, arguments…`. Runs the statement when register n < m as numbers."},
+      {"if~", {}, ifBetween, {{"jxxk", 4}},
+       "`n, low, high, keyword, arguments…`."},
+  };
+  dispatch.add(rows);
 }
 
 }  // namespace script

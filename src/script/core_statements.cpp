@@ -46,12 +46,19 @@ void engineVariable(shell::Game& game, Statement& s) {
 }  // namespace
 
 void registerCoreStatements(Dispatch& dispatch) {
-  dispatch.add("fim", endRun);
-  dispatch.add("end", endRun);
-  dispatch.add("pausa=", pause);
-  dispatch.add("param=", linkParameter);
-  dispatch.add("setpos=", setPosition);
-  dispatch.add("getvar=", engineVariable);
+  static const script::StatementRow rows[] = {
+      {"fim", {"end"}, endRun, {{"", 0}},
+       "Ends the run; the end-of-run steps (screen copy, save) still happen."},
+      {"pausa=", {}, pause, {{"", 0, true}},
+       "Accepted and does nothing (kept for old games)."},
+      {"param=", {}, linkParameter, {{"ry", 2}},
+       "`n, selector`. Register n gets the link parameter `Prm`, `Prx` or `Pry` (selector `prm`, `prx` or `pry`, in lower case)."},
+      {"setpos=", {}, setPosition, {{"s", 0}},
+       "`name`."},
+      {"getvar=", {}, engineVariable, {{"rv", 2}},
+       "`n, variable`."},
+  };
+  dispatch.add(rows);
 }
 
 }  // namespace script

@@ -110,14 +110,21 @@ void goToLabel(shell::Game& game, std::string_view name) {
 }
 
 void registerJumpStatements(Dispatch& dispatch) {
-  dispatch.add("script", continueInScript);
-  dispatch.add("retscp=", returnScript);
-  dispatch.add("gosub", callSubroutine);
-  dispatch.add("return", returnFromSubroutine);
-  dispatch.add("ret", returnFromSubroutine);
-  dispatch.add("scriptcmd=", commandsScript);
-  dispatch.add("scpcmd=", commandsScript);
-  dispatch.add("goto", jump);
+  static const script::StatementRow rows[] = {
+      {"script", {}, continueInScript, {{"s", 1}},
+       "`name` (with link parameters or a placeholder, if you like)."},
+      {"retscp=", {}, returnScript, {{"s", 0}},
+       "`name`. Sets the return script that the placeholder `xvlt`/`@xvlt` names."},
+      {"gosub", {}, callSubroutine, {{"G", 1}},
+       "`:label` or `script`."},
+      {"return", {"ret"}, returnFromSubroutine, {{"", 0}},
+       "Returns from the active subroutine; without one it does nothing."},
+      {"scriptcmd=", {"scpcmd="}, commandsScript, {{"q", 1}},
+       "`name`. The phrase file becomes `name.scx` (an empty name does nothing)."},
+      {"goto", {}, jump, {{"l", 1}},
+       "`label`. Jumps to the line after the first `:label` of the script. A missing label does nothing. Write the name without its `:`."},
+  };
+  dispatch.add(rows);
 }
 
 }  // namespace script

@@ -187,17 +187,31 @@ char systemDecimalSeparator() {
 }
 
 void registerRegisterStatements(Dispatch& dispatch) {
-  dispatch.add("reg=", set);
-  dispatch.add("reg$", append);
-  dispatch.add("trim", trimRegister);
-  dispatch.add("regtxt=", setText);
-  dispatch.add("regtxt+", appendText);
-  dispatch.add("reg-", compute<subtract>);
-  dispatch.add("reg+", compute<add>);
-  dispatch.add("reg*", compute<multiply>);
-  dispatch.add("reg/", divideDecimal);
-  dispatch.add("reg:", compute<divide>);
-  dispatch.add("reg?", compute<addRandom>);
+  static const script::StatementRow rows[] = {
+      {"reg=", {}, set, {{"rx", 1}},
+       "`n, value`. Register n becomes the value."},
+      {"reg$", {}, append, {{"rx", 1}},
+       "`n, text`. The text is appended to register n."},
+      {"trim", {}, trimRegister, {{"r", 1}},
+       "`n`. Register n loses its leading and trailing blanks."},
+      {"regtxt=", {}, setText, {{"rx", 2, true}},
+       "`n, 'text…'`."},
+      {"regtxt+", {}, appendText, {{"rx", 2, true}},
+       "`n, 'text…'`. As `regtxt=`, appended to the register's value."},
+      {"reg-", {}, compute<subtract>, {{"ri", 2}},
+       "`n, m`. Register n becomes n − m."},
+      {"reg+", {}, compute<add>, {{"ri", 2}},
+       "`n, m`. Register n becomes n + m (whole numbers; both must be numbers)."},
+      {"reg*", {}, compute<multiply>, {{"ri", 2}},
+       "`n, m`. Register n becomes n × m."},
+      {"reg/", {}, divideDecimal, {{"rx", 2}},
+       "`n, m`. Register n becomes the decimal quotient (up to 15 digits, the system's decimal separator)."},
+      {"reg:", {}, compute<divide>, {{"ri", 2}},
+       "`n, m`. Register n becomes n ÷ m, truncated toward zero; dividing by 0 stops the run."},
+      {"reg?", {}, compute<addRandom>, {{"ri", 2}},
+       "`n, m`. Register n grows by a random whole number from 0 to m."},
+  };
+  dispatch.add(rows);
 }
 
 }  // namespace script

@@ -1,5 +1,5 @@
-// The executor's fixed order: each subsystem adds its statements in turn. A
-// keyword registered twice keeps its first handler.
+// The executor's fixed order: each subsystem adds the rows of its statements in
+// turn; a keyword two subsystems both claim stops the player at its start.
 #include "shell/dispatch_table.h"
 
 #include "media/rain_statement.h"

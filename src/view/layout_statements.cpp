@@ -172,26 +172,43 @@ void greyOrTint(shell::Game& game, Statement& s) {
 }  // namespace
 
 void registerLayoutStatements(script::Dispatch& dispatch) {
-  dispatch.add("modo=", displayMode);
-  dispatch.add("setmode=", displayMode);
-  dispatch.add("defini=", tableRow);
-  dispatch.add("setfoco=", focusTarget);
-  dispatch.add("loadpainel=", loadPanel);
-  dispatch.add("ldpan=", loadPanel);
-  dispatch.add("defmsg=", stripDefinition);
-  dispatch.add("deffnc=", functionPanelDefinition);
-  dispatch.add("deftela=", pictureDefinition);
-  dispatch.add("definput=", inputDefinition);
-  dispatch.add("defvisor=", viewerDefinition);
-  dispatch.add("defpainel=", panelDefinition);
-  dispatch.add("defweb=", pageViewDefinition);
-  dispatch.add("barratop", topBar);
-  dispatch.add("defcom=", commandsFile);
-  dispatch.add("cinza=", greyOrTint);
-  dispatch.add("altura=", pageHeight);
-  dispatch.add("retmode", returnToMode);
-  dispatch.add("retmodo", returnToMode);
-  dispatch.add("veltec=", typewriterSpeed);
+  static const script::StatementRow rows[] = {
+      {"modo=", {"setmode="}, displayMode, {{"m", 1}},
+       "`mode`. Switches the display mode: \"0\", \"1\", \"2\" or \"3\"."},
+      {"defini=", {}, tableRow, {{"jx", 1}},
+       "`row, value`. Changes row `row` of the definitions table (saved with the game); `~` and `^` in the value are converted."},
+      {"setfoco=", {}, focusTarget, {{"F", 1}},
+       "`target`."},
+      {"loadpainel=", {"ldpan="}, loadPanel, {{"p", 1}},
+       "`picture`. Loads the window's skin picture; the window takes its size and outline."},
+      {"defmsg=", {}, stripDefinition, {{"eiiiixicS", 1}},
+       "`on/off, top, left, width, height, font, size, colour, style`. The message strip of mode \"1\"."},
+      {"deffnc=", {}, functionPanelDefinition, {{"eiiiixicS", 1}},
+       "`on/off, top, left, width, height, font, size, colour, style`. The function panel."},
+      {"deftela=", {}, pictureDefinition, {{"eiiiixicS", 1}},
+       "`on/off, top, left, width, height, font, size, colour, style`. The location picture."},
+      {"definput=", {}, inputDefinition, {{"eiiiixicS", 1}},
+       "`on/off, top, left, width, height, font, size, colour, style`. The command box."},
+      {"defvisor=", {}, viewerDefinition, {{"eiiiixicS", 1}},
+       "`on/off, top, left, width, height, font, size, colour, style`. The viewer."},
+      {"defpainel=", {}, panelDefinition, {{"pxiixicS", 1}},
+       "`picture, top, width, height, font, size, colour, style`. The game area and its skin picture."},
+      {"defweb=", {}, pageViewDefinition, {{"iic", 0}},
+       "`width, height, colour`. The viewer size and page colour of mode \"2\"."},
+      {"barratop", {}, topBar, {{"e", 1}},
+       "`on` or `off`. The thin bar above the mode-0 page."},
+      {"defcom=", {}, commandsFile, {{"q", 1}},
+       "`name`. The phrase file becomes `name.scx` (also when empty)."},
+      {"cinza=", {}, greyOrTint, {{"tCjjjjj", 1}},
+       "`target, colour, level, x, y, width, height`."},
+      {"altura=", {}, pageHeight, {{"j", 0}},
+       "`pixels`. Height of the mode-3 page."},
+      {"retmode", {"retmodo"}, returnToMode, {{"", 0}},
+       "Shows the page of the current display mode again (after the map or another page)."},
+      {"veltec=", {}, typewriterSpeed, {{"j", 0}},
+       "`milliseconds` (default 7). The typewriter's pause per letter in mode \"0\"."},
+  };
+  dispatch.add(rows);
 }
 
 }  // namespace view

@@ -243,15 +243,19 @@ void switchLinksOff(shell::Game& game, Statement& s) {
 }  // namespace
 
 void registerLinkStatements(script::Dispatch& dispatch) {
-  dispatch.add("dispobj=", showObjectIcons);
-  dispatch.add("displayobjetos=", showObjectIcons);
-  dispatch.add("linktel=", linkOnMainPicture);
-  dispatch.add("lnktel=", linkOnMainPicture);
-  dispatch.add("linkfunc=", linkOnFunctionPanel);
-  dispatch.add("lnkfnc=", linkOnFunctionPanel);
-  dispatch.add("linkpainel=", linkOnSkin);
-  dispatch.add("lnkpan=", linkOnSkin);
-  dispatch.add("linksoff=", switchLinksOff);
+  static const script::StatementRow rows[] = {
+      {"dispobj=", {"displayobjetos="}, showObjectIcons, {{"xtjjjjj", 1}},
+       "`place, target, x, y, width, height, columns`."},
+      {"linktel=", {"lnktel="}, linkOnMainPicture, {{"Psiixxjpw", 1}},
+       "`picture or text, script, x, y, w, h, cursor, pressed picture, sound`."},
+      {"linkfunc=", {"lnkfnc="}, linkOnFunctionPanel, {{"Psiiiijpw", 1}},
+       "`picture or text, script, x, y, w, h, cursor, pressed picture, sound`. A link on the function panel."},
+      {"linkpainel=", {"lnkpan="}, linkOnSkin, {{"Psiiiijpw", 1}},
+       "The same, on the window's skin picture (text in the end button's font)."},
+      {"linksoff=", {}, switchLinksOff, {{"g", 0}},
+       "`group`. Switches off the hot spots of a group: `tel`, `fnc`, `pan` or `md3`; empty switches off `tel` and `fnc`."},
+  };
+  dispatch.add(rows);
 }
 
 }  // namespace view

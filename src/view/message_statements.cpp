@@ -27,9 +27,15 @@ void clearMessage(shell::Game& game, script::Statement& s) {
 }  // namespace
 
 void registerMessageStatements(script::Dispatch& dispatch) {
-  dispatch.add("msg+", appendMessage);
-  dispatch.add("msg=", replaceMessage);
-  dispatch.add("clearmsg", clearMessage);
+  static const script::StatementRow rows[] = {
+      {"msg+", {}, appendMessage, std::nullopt,
+       "`text`. Outputs the text in the mode's \"append\" way: in mode \"1\" it is added to the strip without a separator."},
+      {"msg=", {}, replaceMessage, std::nullopt,
+       "`text` (the whole rest of the line, commas included, or `#n`)."},
+      {"clearmsg", {}, clearMessage, {{"", 0}},
+       "Clears the text of the display mode."},
+  };
+  dispatch.add(rows);
 }
 
 }  // namespace view

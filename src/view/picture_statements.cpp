@@ -125,19 +125,31 @@ void pictureFontSize(shell::Game& game, Statement& s) { game.surfaces.canvas.Buf
 }  // namespace
 
 void registerPictureStatements(script::Dispatch& dispatch) {
-  dispatch.add("cleartela", clearPicture);
-  dispatch.add("clearfunc", clearFunctionPanel);
-  dispatch.add("display", display);
-  dispatch.add("display=", display);
-  dispatch.add("showobj=", showObject);
-  dispatch.add("hud=", headUpPicture);
-  dispatch.add("masktel=", headUpPicture);
-  dispatch.add("telpos=", pictureLink);
-  dispatch.add("telacorfnd=", pictureBrush);
-  dispatch.add("telacortxt=", pictureFontColour);
-  dispatch.add("telafntnome=", pictureFontFace);
-  dispatch.add("telafntalt=", pictureFontSize);
-  dispatch.add("cleartotal", clearScreens);
+  static const script::StatementRow rows[] = {
+      {"cleartela", {}, clearPicture, {{"c", 0}},
+       "`colour` (default the background colour). Clears the location picture and the mode-3 page."},
+      {"clearfunc", {}, clearFunctionPanel, {{"c", 0}},
+       "`colour`. Clears the function panel."},
+      {"display", {"display="}, display, std::nullopt,
+       "`file, target, x, y, w, h, align` for a picture (`.png`, `.jpg`, `.bmp`, `.gif`); `text, target, x, y, size, colour, style` for a text."},
+      {"showobj=", {}, showObject, {{"oz", 2, true}},
+       "`key, part, target, x, y, w, h, size, colour`. Shows an object's name (`tit`), description (`dsc`) or picture (`shp`), per mode."},
+      {"hud=", {"masktel="}, headUpPicture, std::nullopt,
+       "`on`, `off`, a `.bmp` file, or `x, y`."},
+      {"telpos=", {}, pictureLink, {{"ps", 1}},
+       "`picture, script`. Shows the picture as a whole-picture link: a click anywhere on it runs the script."},
+      {"telacorfnd=", {}, pictureBrush, {{"c", 1}},
+       "`colour`. Fill colour of the off-screen location picture."},
+      {"telacortxt=", {}, pictureFontColour, {{"c", 1}},
+       "`colour`. Font colour for text drawn on the location picture."},
+      {"telafntnome=", {}, pictureFontFace, {{"x", 1}},
+       "`name`. Font for text drawn on the location picture."},
+      {"telafntalt=", {}, pictureFontSize, {{"i", 1}},
+       "`size`. Font size for text drawn on the location picture."},
+      {"cleartotal", {}, clearScreens, {{"", 0}},
+       "Empties the texts and the visible pictures at once (the off-screen pictures come back at the end of the run)."},
+  };
+  dispatch.add(rows);
 }
 
 }  // namespace view

@@ -40,8 +40,11 @@ void drawBoxOnPage3(shell::Game& game, Statement& s) {
 }  // namespace
 
 void registerTextBoxStatements(script::Dispatch& dispatch) {
-  dispatch.add("btxt=", drawBoxOnPage3);
-  dispatch.add("boxtexto=", drawBoxOnPage3);
+  static const script::StatementRow rows[] = {
+      {"btxt=", {"boxtexto="}, drawBoxOnPage3, {{"TaajjcSCj", 0}},
+       "`text, x, y, w, h, colour, style, background, size`."},
+  };
+  dispatch.add(rows);
 }
 
 }  // namespace view

@@ -89,21 +89,33 @@ void lineFeed(shell::Game& game, Statement&) {
 }  // namespace
 
 void registerTextStatements(script::Dispatch& dispatch) {
-  dispatch.add("fonte=", font);
-  dispatch.add("corfnd=", backColour);
-  dispatch.add("fntsize=", fontSize);
-  dispatch.add("fntface=", fontFace);
-  dispatch.add("fntsty=", fontStyle);
-  dispatch.add("corlnk=", linkColour);
-  dispatch.add("corvzk=", visitedColour);
-  dispatch.add("cortxt=", textColour);
-  dispatch.add("cleartxt", clearAccumulatedText);
-  dispatch.add("clear$", clearAccumulatedText);
-  dispatch.add("postxt=", textPosition);
-  dispatch.add("postxt", textPosition);
-  dispatch.add("lnfeed=", lineFeedBy);
-  dispatch.add("linefeed", lineFeed);
-  dispatch.add("lf", lineFeed);
+  static const script::StatementRow rows[] = {
+      {"fonte=", {}, font, {{"xicxxx", 0}},
+       "`name, size, colour, bold, italic, underline`. Sets what is given; each of the last three is on when not empty."},
+      {"corfnd=", {}, backColour, {{"c", 0}},
+       "`colour`. Background colour; empty restores row 18."},
+      {"fntsize=", {}, fontSize, {{"j", 0}},
+       "`size`. The font size; not a number restores row 16."},
+      {"fntface=", {}, fontFace, {{"x", 0}},
+       "`name`. The font; empty restores row 15."},
+      {"fntsty=", {}, fontStyle, {{"S", 0}},
+       "`flags`. Three letters: `B`, `I`, `U` in the first, second, third place turn bold, italic, underline on (`biu` = plain)."},
+      {"corlnk=", {}, linkColour, {{"c", 0}},
+       "`colour`. Link colour; empty restores row 20."},
+      {"corvzk=", {}, visitedColour, {{"c", 0}},
+       "`colour`. Visited-link colour; empty restores row 21."},
+      {"cortxt=", {}, textColour, {{"c", 0}},
+       "`colour`. Text colour; empty restores row 19."},
+      {"cleartxt", {"clear$"}, clearAccumulatedText, {{"", 0}},
+       "Empties the mode-3 text memo (what `btxt= $` draws)."},
+      {"postxt=", {"postxt"}, textPosition, {{"aa", 0}},
+       "`x, y`. The mode-3 text position; `$` or empty keeps a value."},
+      {"lnfeed=", {}, lineFeedBy, {{"j", 0}},
+       "`pixels` (default 10). Mode \"3\": moves the text position down."},
+      {"linefeed", {"lf"}, lineFeed, {{"", 0}},
+       "A line break in the text of modes \"0\", \"1\" and \"2\"."},
+  };
+  dispatch.add(rows);
 }
 
 }  // namespace view

@@ -62,24 +62,43 @@ void ifNotAt(shell::Game& game, Statement& s) {
 }  // namespace
 
 void registerLocationStatements(script::Dispatch& dispatch) {
-  dispatch.add("cleardir", clearExits);
-  dispatch.add("norte=", setExit<Direction::North>);
-  dispatch.add("sul=", setExit<Direction::South>);
-  dispatch.add("leste=", setExit<Direction::East>);
-  dispatch.add("oeste=", setExit<Direction::West>);
-  dispatch.add("entrar=", setExit<Direction::In>);
-  dispatch.add("sair=", setExit<Direction::Out>);
-  dispatch.add("subir=", setExit<Direction::Up>);
-  dispatch.add("descer=", setExit<Direction::Down>);
-  dispatch.add("ifdir=", linkThroughExit);
-  dispatch.add("getdir", getExit);
-  dispatch.add("ifnor", ifExit<Direction::North>);
-  dispatch.add("ifsul", ifExit<Direction::South>);
-  dispatch.add("ifles", ifExit<Direction::East>);
-  dispatch.add("ifoes", ifExit<Direction::West>);
-  dispatch.add("ifloc=", ifAt);
-  dispatch.add("ifpos=", ifAt);
-  dispatch.add("ifloc#", ifNotAt);
+  static const script::StatementRow rows[] = {
+      {"cleardir", {}, clearExits, {{"", 0}},
+       "Clears the eight exits."},
+      {"norte=", {}, setExit<Direction::North>, {{"s", 0}},
+       "`script`. The exit in that direction leads to the script; empty clears it. The arrow keys use north, south, east and west."},
+      {"sul=", {}, setExit<Direction::South>, {{"s", 0}},
+       "`script`. The exit in that direction leads to the script; empty clears it. The arrow keys use north, south, east and west."},
+      {"leste=", {}, setExit<Direction::East>, {{"s", 0}},
+       "`script`. The exit in that direction leads to the script; empty clears it. The arrow keys use north, south, east and west."},
+      {"oeste=", {}, setExit<Direction::West>, {{"s", 0}},
+       "`script`. The exit in that direction leads to the script; empty clears it. The arrow keys use north, south, east and west."},
+      {"entrar=", {}, setExit<Direction::In>, {{"s", 0}},
+       "`script`. The exit in that direction leads to the script; empty clears it. The arrow keys use north, south, east and west."},
+      {"sair=", {}, setExit<Direction::Out>, {{"s", 0}},
+       "`script`. The exit in that direction leads to the script; empty clears it. The arrow keys use north, south, east and west."},
+      {"subir=", {}, setExit<Direction::Up>, {{"s", 0}},
+       "`script`. The exit in that direction leads to the script; empty clears it. The arrow keys use north, south, east and west."},
+      {"descer=", {}, setExit<Direction::Down>, {{"s", 0}},
+       "`script`. The exit in that direction leads to the script; empty clears it. The arrow keys use north, south, east and west."},
+      {"ifdir=", {}, linkThroughExit, {{"dPiiiijpw", 2}},
+       "`direction, picture or text, x, y, w, h, …`. When that exit is set, makes a function-panel link (as `lnkfnc=`) that leads through the exit."},
+      {"getdir", {}, getExit, {{"rd", 2}},
+       "`n, direction`. Register n gets the exit named by the word (`norte`, `sul`, `leste`, `oeste`, `subir`, `descer`, `entrar`, `sair`)."},
+      {"ifnor", {}, ifExit<Direction::North>, {{"k", 1}},
+       "`keyword, arguments…`. Runs the statement when the north, south, east or west exit is set."},
+      {"ifsul", {}, ifExit<Direction::South>, {{"k", 1}},
+       "`keyword, arguments…`. Runs the statement when the north, south, east or west exit is set."},
+      {"ifles", {}, ifExit<Direction::East>, {{"k", 1}},
+       "`keyword, arguments…`. Runs the statement when the north, south, east or west exit is set."},
+      {"ifoes", {}, ifExit<Direction::West>, {{"k", 1}},
+       "`keyword, arguments…`. Runs the statement when the north, south, east or west exit is set."},
+      {"ifloc=", {"ifpos="}, ifAt, {{"xl", 2}},
+       "`name, label`. Jumps when the current location is the name."},
+      {"ifloc#", {}, ifNotAt, {{"xl", 2}},
+       "`name, label`. Jumps when the current location is not the name."},
+  };
+  dispatch.add(rows);
 }
 
 }  // namespace world

@@ -116,13 +116,21 @@ void mapOpeningView(shell::Game& game, Statement& s) {
 }  // namespace
 
 void registerMapStatements(script::Dispatch& dispatch) {
-  dispatch.add("loadmap=", loadMap);
-  dispatch.add("defpicmap=", defineMapWindow);
-  dispatch.add("picmap=", drawMapWindow);
-  dispatch.add("showmap", showMap);
-  dispatch.add("showmap=", showMap);
-  dispatch.add("posmap=", mapOpeningView);
-  dispatch.add("addmap=", addToMap);
+  static const script::StatementRow rows[] = {
+      {"loadmap=", {}, loadMap, {{"pM", 1}},
+       "`picture, saved map`. Loads the map picture, or the saved map file when it exists."},
+      {"defpicmap=", {}, defineMapWindow, {{"tjjjj", 5}},
+       "`target, x, y, width, height`. Defines the map window on `tel`, `fnc` or `pan`."},
+      {"picmap=", {}, drawMapWindow, {{"jj", 0}},
+       "`map x, map y`."},
+      {"showmap", {"showmap="}, showMap, {{"e", 1}},
+       "`on` or `off`. Opens or closes the map page."},
+      {"posmap=", {}, mapOpeningView, {{"jjjj", 0}},
+       "`marker x, marker y, scroll x, scroll y`. Where the map page opens from the map window."},
+      {"addmap=", {}, addToMap, {{"iipM", 4}},
+       "`x, y, picture, saved map`."},
+  };
+  dispatch.add(rows);
 }
 
 }  // namespace world

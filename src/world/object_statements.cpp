@@ -102,37 +102,61 @@ constexpr char kNom[] = "nom", kDsc[] = "dsc", kLoc[] = "loc", kShp[] = "shp", k
 }  // namespace
 
 void registerObjectStatements(script::Dispatch& dispatch) {
-  dispatch.add("getobj=", getObject);
-  dispatch.add("getshpobj=", getFixedField<kShp>);
-  dispatch.add("getdscobj=", getFixedField<kDsc>);
-  dispatch.add("getnomobj=", getFixedField<kNom>);
-  dispatch.add("gettagobj=", getFixedField<kTag>);
-  dispatch.add("getlocobj=", getFixedField<kLoc>);
-  dispatch.add("setobj=", setObject);
-  dispatch.add("setshpobj=", setFixedField<kShp>);
-  dispatch.add("setdscobj=", setFixedField<kDsc>);
-  dispatch.add("setnomobj=", setFixedField<kNom>);
-  dispatch.add("settagobj=", setFixedField<kTag>);
-  dispatch.add("setlocobj=", setFixedField<kLoc>);
-  dispatch.add("tiratudo", moveEverything);
-  dispatch.add("poetudo", moveEverything);
-  dispatch.add("pegaobj=", takeObject);
-  dispatch.add("pegaobj", takeObject);
-  dispatch.add("soltaobj=", dropObject);
-  dispatch.add("soltaobj", dropObject);
-  dispatch.add("ifobj=", jumpIfObjectIsAt);
-  dispatch.add("ifobj#", jumpIfObjectIsNotAt);
-  dispatch.add("conta", countObjects);
-  dispatch.add("lstobj=", listObjects);
-  dispatch.add("lstobj", listObjects);
-  dispatch.add("lstobjlnk=", listObjectLinks);
-  dispatch.add("lstobjlnk", listObjectLinks);
-  dispatch.add("listaobjetos", gatherObjectIcons);
-  dispatch.add("tem?", jumpIfCarried);
-  dispatch.add("objeto=", setCurrentObject);
-  dispatch.add("getultobj=", getCurrentObject);
-  dispatch.add("poeobj=", putObject);
-  dispatch.add("temos?", jumpIfWeHave);
+  static const script::StatementRow rows[] = {
+      {"getobj=", {}, getObject, {{"rof", 3}},
+       "`n, key, field`. Register n gets the field of the object."},
+      {"getshpobj=", {}, getFixedField<kShp>, {{"ro", 2}},
+       "`n, key`. As `getobj=` with the field fixed by the keyword."},
+      {"getdscobj=", {}, getFixedField<kDsc>, {{"ro", 2}},
+       "`n, key`. As `getobj=` with the field fixed by the keyword."},
+      {"getnomobj=", {}, getFixedField<kNom>, {{"ro", 2}},
+       "`n, key`. As `getobj=` with the field fixed by the keyword."},
+      {"gettagobj=", {}, getFixedField<kTag>, {{"ro", 2}},
+       "`n, key`. As `getobj=` with the field fixed by the keyword."},
+      {"getlocobj=", {}, getFixedField<kLoc>, {{"ro", 2}},
+       "`n, key`. As `getobj=` with the field fixed by the keyword."},
+      {"setobj=", {}, setObject, {{"ofx", 2}},
+       "`key, field, value`. Sets the field; the value `loc`, `@loc` or `@pos` stores the current location."},
+      {"setshpobj=", {}, setFixedField<kShp>, {{"ox", 1}},
+       "`key, value`. As `setobj=` with the field fixed by the keyword."},
+      {"setdscobj=", {}, setFixedField<kDsc>, {{"ox", 1}},
+       "`key, value`. As `setobj=` with the field fixed by the keyword."},
+      {"setnomobj=", {}, setFixedField<kNom>, {{"ox", 1}},
+       "`key, value`. As `setobj=` with the field fixed by the keyword."},
+      {"settagobj=", {}, setFixedField<kTag>, {{"ox", 1}},
+       "`key, value`. As `setobj=` with the field fixed by the keyword."},
+      {"setlocobj=", {}, setFixedField<kLoc>, {{"ox", 1}},
+       "`key, value`. As `setobj=` with the field fixed by the keyword."},
+      {"tiratudo", {"poetudo"}, moveEverything, {{"xx", 2}},
+       "`from, to`. Moves every object at one place to another (`loc`, `@loc`, `@pos` = here)."},
+      {"pegaobj=", {"pegaobj"}, takeObject, {{"o", 1}},
+       "`key`. The player takes the object (its place becomes `jog`)."},
+      {"soltaobj=", {"soltaobj"}, dropObject, {{"o", 1}},
+       "`key`. The player drops the object here (its place becomes the current location)."},
+      {"ifobj=", {}, jumpIfObjectIsAt, {{"oxl", 3}},
+       "`key, place, label`. Jumps when the object is at the place (`loc`/`@loc`/`@pos` = here)."},
+      {"ifobj#", {}, jumpIfObjectIsNotAt, {{"oxl", 3}},
+       "`key, place, label`. Jumps when the object is not at the place."},
+      {"conta", {}, countObjects, {{"xr", 2}},
+       "`place, n`. Register n gets the number of objects at the place (`loc` = here)."},
+      {"lstobj=", {"lstobj"}, listObjects, {{"xr", 2}},
+       "`place, n`. Register n gets the list of the objects' `dsc` phrases at the place, as \"C, B e A.\" (empty when there is none)."},
+      {"lstobjlnk=", {"lstobjlnk"}, listObjectLinks, {{"xr", 2}},
+       "`place, n`. As `lstobj=`, each item a page link `<a href=Scp=key>dsc</a>` that runs the script named like the object."},
+      {"listaobjetos", {}, gatherObjectIcons, {{"x", 1}},
+       "`loc` or `jog`. Gathers the objects there for the icon grid (at most 12); changes nothing else. Does nothing in mode \"0\"."},
+      {"tem?", {}, jumpIfCarried, {{"ol", 2}},
+       "`key, label`. Jumps when the player carries the object."},
+      {"objeto=", {}, setCurrentObject, {{"o", 1}},
+       "`key`. The current object `Objeto` becomes the key (used by `@obj` and `temos?`)."},
+      {"getultobj=", {}, getCurrentObject, {{"r", 1}},
+       "`n`. Register n gets the current object."},
+      {"poeobj=", {}, putObject, {{"ox", 1}},
+       "`key, place`. Puts the object at the place (`loc`, `@loc`, `@pos` = here; empty = nowhere)."},
+      {"temos?", {}, jumpIfWeHave, {{"ol", 2}},
+       "`key, label`. As `tem?`; an empty key means the current object `Objeto`."},
+  };
+  dispatch.add(rows);
 }
 
 }  // namespace world

@@ -46,9 +46,13 @@ void reset(shell::Game& game, script::Statement& s) {
 }  // namespace
 
 void registerGameStateStatements(script::Dispatch& dispatch) {
-  dispatch.add("recall=", noEffect);
-  dispatch.add("saveregs", noEffect);
-  dispatch.add("reset", reset);
+  static const script::StatementRow rows[] = {
+      {"recall=", {"saveregs"}, noEffect, {{"", 0, true}},
+       "Accepted and do nothing (the game is saved after every run anyway)."},
+      {"reset", {}, reset, std::nullopt,
+       "`objs, key` — restores every object (`key` empty or `todos`) or one object from its `.obj` file."},
+  };
+  dispatch.add(rows);
 }
 
 }  // namespace world
