@@ -27,7 +27,8 @@ if [ ! -f "$dir/CMakeCache.txt" ]; then
   CC=clang CXX=clang++ cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DMIRANDEL_FUZZ=ON -DMIRANDEL_BENCH=OFF "${launcher[@]}" >/dev/null
 fi
-nice cmake --build "$dir" --target fuzzers --parallel "$(nproc)"
+# Only the programs this run needs.
+nice cmake --build "$dir" --parallel "$(nproc)" --target "${targets[@]/#/fuzz_}"
 
 export QT_QPA_PLATFORM=offscreen
 # Qt's own allocations kept for the life of the program are not the game's leaks.
