@@ -6,6 +6,7 @@
 #include "script/executor.h"
 #include "script/jump_statements.h"
 #include "script/register_statements.h"
+#include "model/display_mode.h"
 #include "shell/game.h"
 
 namespace script {
@@ -32,10 +33,9 @@ void ifRegLess(shell::Game& game, Statement& s) {
   applyLabelForm(game, registerOrZero(game, s.arg(1)) < base::readNumberOr(s.arg(2), 0), s.arg(3));
 }
 
-template <char Mode>
+template <model::DisplayMode Mode>
 void ifMode(shell::Game& game, Statement& s) {
-  const std::string& mode = game.screen.Modelo;
-  applyStatementForm(game, mode.size() == 1 && mode[0] == Mode, s, 1);
+  applyStatementForm(game, game.screen.Modelo == Mode, s, 1);
 }
 
 void ifEqual(shell::Game& game, Statement& s) { applyStatementForm(game, namedRegister(game, s) == s.arg(2), s, 3); }
@@ -88,10 +88,10 @@ void registerConditionStatements(Dispatch& dispatch) {
   dispatch.add("ifreg#", ifRegDiffers);
   dispatch.add("ifreg>", ifRegGreater);
   dispatch.add("ifreg<", ifRegLess);
-  dispatch.add("ifmod0", ifMode<'0'>);
-  dispatch.add("ifmod1", ifMode<'1'>);
-  dispatch.add("ifmod2", ifMode<'2'>);
-  dispatch.add("ifmod3", ifMode<'3'>);
+  dispatch.add("ifmod0", ifMode<model::DisplayMode::Typewriter>);
+  dispatch.add("ifmod1", ifMode<model::DisplayMode::Strip>);
+  dispatch.add("ifmod2", ifMode<model::DisplayMode::Page>);
+  dispatch.add("ifmod3", ifMode<model::DisplayMode::Canvas>);
   dispatch.add("if=", ifEqual);
   dispatch.add("if#", ifDiffers);
   dispatch.add("if>", ifGreater);
