@@ -35,7 +35,7 @@ struct PictureBench {
     picture.save(QString::fromStdString((bench.folder / "foto.png").string()), "PNG");
     picture.save(QString::fromStdString((bench.folder / "foto.jpg").string()), "JPG", 90);
     view::applyStartLayout(bench.game);
-    bench.game.screen.Modelo = "1";
+    bench.game.screen.Modelo = view::DisplayMode::Strip;
   }
   std::string path(const char* name) const { return (bench.folder / name).string(); }
   BenchGame bench;

@@ -89,19 +89,19 @@ TEST_F(ConditionsTest, IfmodTestsTheDisplayMode) {
   t.script("s", "ifmod2 msg=,Olá\nifmod1 reg=,2,um\nifmod3 reg=,3,três");
   t.setReg(2, "");
   t.setReg(3, "");
-  t.game->screen.Modelo = "1";
+  t.game->screen.Modelo = view::DisplayMode::Strip;
   t.run("s");
   EXPECT_EQ(utf(t.game->screen.Msg.text), "");
   EXPECT_EQ(t.reg(2), "um");
   EXPECT_EQ(t.reg(3), "");
-  t.game->screen.Modelo = "2";
+  t.game->screen.Modelo = view::DisplayMode::Page;
   t.run("s");
   const auto& page = t.game->screen.WebTxt;
   EXPECT_NE(std::find(page.begin(), page.end(), cp("Olá")), page.end());
 }
 
 TEST_F(ConditionsTest, StatementFormShiftsTheArgumentsDown) {
-  t.game->screen.Modelo = "1";
+  t.game->screen.Modelo = view::DisplayMode::Strip;
   t.setReg(2, "1");
   t.script("s", "if= 2,1,msg=,Olá, mundo");
   t.run("s");

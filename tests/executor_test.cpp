@@ -62,7 +62,7 @@ TEST_F(ExecutorTest, ReferenceBelowTheCountButOutsideTheStoreAbortsTheRun) {
 }
 
 TEST_F(ExecutorTest, MessageTakesTheWholeRestOfTheLineWithCommas) {
-  t.game->screen.Modelo = "1";
+  t.game->screen.Modelo = view::DisplayMode::Strip;
   t.script("s", "msg= Olá, mundo");
   t.run("s");
   EXPECT_EQ(utf(t.game->screen.Msg.text), "Olá, mundo");
@@ -100,7 +100,7 @@ TEST_F(ExecutorTest, LabelSummaryCountsEveryLineThatNamesIt) {
 }
 
 TEST_F(ExecutorTest, QuotedTextJoinsLinesAndRunsTheNextLineAtOnce) {
-  t.game->screen.Modelo = "1";
+  t.game->screen.Modelo = view::DisplayMode::Strip;
   t.script("s", "'Primeira linha\n:não é label\nfim' resto ignorado\nsetpos= aqui");
   auto trace = t.run("s");
   EXPECT_EQ(utf(t.game->screen.Msg.text), "Primeira linha :não é label fim");
@@ -110,7 +110,7 @@ TEST_F(ExecutorTest, QuotedTextJoinsLinesAndRunsTheNextLineAtOnce) {
 }
 
 TEST_F(ExecutorTest, QuotedTextWithoutClosingEndsTheRun) {
-  t.game->screen.Modelo = "3";
+  t.game->screen.Modelo = view::DisplayMode::Canvas;
   t.script("s", "'um\ndois\nsetpos= nunca");
   t.run("s");
   ASSERT_EQ(t.game->screen.Memo3.size(), 1u);
@@ -122,7 +122,7 @@ TEST_F(ExecutorTest, HundredThousandQuotedTextsRunWithoutGrowingTheStack) {
   std::string lines;
   for (int i = 0; i < 100000; ++i) lines += "'x'\n";
   lines += "setpos= fim";
-  t.game->screen.Modelo = "3";
+  t.game->screen.Modelo = view::DisplayMode::Canvas;
   t.script("s", lines);
   t.run("s");
   EXPECT_EQ(t.game->screen.Memo3.size(), 100000u);
@@ -131,19 +131,19 @@ TEST_F(ExecutorTest, HundredThousandQuotedTextsRunWithoutGrowingTheStack) {
 
 TEST(Markers, ConvertPerDisplayMode) {
   const std::string text = base::utf8ToCp1252("a§b~c^d");
-  EXPECT_EQ(script::convertAllMarkers("2", text), "a<br>b&nbsp;c,d");
-  EXPECT_EQ(script::convertAllMarkers("1", text), "a\r\nb c,d");
-  EXPECT_EQ(script::convertAllMarkers("0", text), "a\r\nb c,d");
-  EXPECT_EQ(script::convertAllMarkers("3", text), base::utf8ToCp1252("a§b c,d"));
-  EXPECT_EQ(script::convertMarkers("1", 'x', "axbx"), "ab");
+  EXPECT_EQ(script::convertAllMarkers(model::DisplayMode::Page, text), "a<br>b&nbsp;c,d");
+  EXPECT_EQ(script::convertAllMarkers(model::DisplayMode::Strip, text), "a\r\nb c,d");
+  EXPECT_EQ(script::convertAllMarkers(model::DisplayMode::Typewriter, text), "a\r\nb c,d");
+  EXPECT_EQ(script::convertAllMarkers(model::DisplayMode::Canvas, text), base::utf8ToCp1252("a§b c,d"));
+  EXPECT_EQ(script::convertMarkers(model::DisplayMode::Strip, 'x', "axbx"), "ab");
 }
 
 TEST_F(ExecutorTest, MessageSinksPerMode) {
   t.script("s", "msg= um^dois~três§fim");
-  t.game->screen.Modelo = "2";
+  t.game->screen.Modelo = view::DisplayMode::Page;
   t.run("s");
   EXPECT_EQ(utf(t.game->screen.WebTxt.at(9)), "um,dois&nbsp;três<br>fim");
-  t.game->screen.Modelo = "0";
+  t.game->screen.Modelo = view::DisplayMode::Typewriter;
   t.host.record = {};
   t.run("s");
   EXPECT_EQ(utf(t.game->screen.MsgMd0.text), "um,dois três\r\nfim");

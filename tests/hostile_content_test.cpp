@@ -65,7 +65,7 @@ bool contains(const std::string& text, const std::string& part) { return text.fi
 bool runOutgrowsTheMode(const std::string& mode, const std::string& statement) {
   TestGame t;
   t.script("s", "reg= 1," + std::string(10000, 'x') + "\nveltec= 0\n:volta\n" + statement + "\ngoto volta");
-  t.game->screen.Modelo = mode;
+  t.game->screen.Modelo = view::DisplayModeSetting::parse(mode);
   t.run("s");
   const auto& s = t.game->screen;
   const size_t held = s.WebTxt.bytes() + s.Memo3.bytes() + s.Msg.text.size() + s.MsgMd0.text.size();

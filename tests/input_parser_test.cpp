@@ -66,7 +66,7 @@ struct CommandStepTest : ::testing::Test {
     t.game->world.Posic = "sala";
     t.setReg(20, "");
   }
-  void mode(const std::string& m) { t.game->screen.Modelo = m; }
+  void mode(const std::string& m) { t.game->screen.Modelo = view::DisplayModeSetting::parse(m); }
   std::string ran() {
     std::string name = t.reg(20);
     t.setReg(20, "");

@@ -221,7 +221,7 @@ std::string engineVariable(const shell::Game& game, const std::string& name) {
   if (name == "Posic") return game.world.Posic;
   if (name == "RetScp") return game.RetScp;
   if (name == "Objeto") return game.world.Objeto;
-  if (name == "Modelo") return game.screen.Modelo;
+  if (name == "Modelo") return game.screen.Modelo.text();
   return "<no variable " + name + ">";
 }
 
@@ -230,8 +230,7 @@ std::vector<std::string> outcome(const shell::Game& game, const platform::Headle
                                  const std::vector<std::string>& expected) {
   using testing_support::utf;
   std::vector<std::string> found;
-  const std::string& mode = game.screen.Modelo;
-  const std::string shown = mode == "0" ? game.screen.MsgMd0.text : game.screen.Msg.text;
+  const std::string shown = game.screen.isTypewriterMode() ? game.screen.MsgMd0.text : game.screen.Msg.text;
   for (const auto& line : base::splitLines(shown))
     if (!line.empty()) found.push_back("shows: " + utf(line));
   for (const auto& line : expected) {

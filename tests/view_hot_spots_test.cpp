@@ -28,7 +28,7 @@ struct HotSpotTest : ::testing::Test {
     t.script("outro", "setpos= outro");
   }
   std::vector<std::string> runIn(const std::string& mode, const std::string& lines) {
-    view::setDisplayMode(*t.game, mode);
+    view::setDisplayMode(*t.game, view::DisplayModeSetting::parse(mode));
     t.script("s", lines);
     return t.run("s");
   }

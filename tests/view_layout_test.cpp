@@ -17,7 +17,7 @@ struct LayoutTest : ::testing::Test {
   LayoutTest() { view::applyStartLayout(*t.game); }
   view::ScreenModel& screen() { return t.game->screen; }
   void runIn(const std::string& mode, const std::string& lines) {
-    view::setDisplayMode(*t.game, mode);
+    view::setDisplayMode(*t.game, view::DisplayModeSetting::parse(mode));
     t.script("s", lines);
     t.run("s");
   }
@@ -32,7 +32,7 @@ TEST_F(LayoutTest, TheStartLayoutComesFromTheTable) {
   const auto& s = screen();
   const auto& f = t.game->surfaces;
   EXPECT_EQ(s.outerPage, view::OuterPage::Default);
-  EXPECT_EQ(s.Modelo, "1");
+  EXPECT_EQ(s.Modelo.text(), "1");
   EXPECT_EQ(s.viewerPage, "1");
   EXPECT_EQ(placeOf(s.Abok1), QRect(10, 10, 670, 365));
   EXPECT_EQ(placeOf(s.MsgMd0).size(), QSize(660, 355));
@@ -102,7 +102,7 @@ TEST_F(LayoutTest, BadLayoutRowsAreLoggedAndReadAsTheirDefaults) {
 
 TEST_F(LayoutTest, DisplayModesLayOutTheirPages) {
   auto& s = screen();
-  view::setDisplayMode(*t.game, "2");
+  view::setDisplayMode(*t.game, view::DisplayModeSetting::parse("2"));
   EXPECT_EQ(s.viewerPage, "2");
   EXPECT_FALSE(s.Input.visible);
   EXPECT_EQ(placeOf(s.Abok1).size(), QSize(670, 400));  // down to the command box's bottom edge
@@ -110,7 +110,7 @@ TEST_F(LayoutTest, DisplayModesLayOutTheirPages) {
   EXPECT_EQ(s.focus, view::Focus::WebB);
   EXPECT_EQ(s.WebTxt.size(), 9u);  // a fresh page head
 
-  view::setDisplayMode(*t.game, "3");
+  view::setDisplayMode(*t.game, view::DisplayModeSetting::parse("3"));
   EXPECT_EQ(placeOf(s.Abok1).size(), QSize(670, 400));
   EXPECT_EQ(t.game->surfaces.TelMod3.size(), QSize(652, 390));
   EXPECT_EQ(s.focus, view::Focus::Sbox2);
@@ -119,13 +119,13 @@ TEST_F(LayoutTest, DisplayModesLayOutTheirPages) {
   EXPECT_EQ(t.game->surfaces.TelMod3.size(), QSize(649, 390));  // a run uses the table's margins
 
   s.MsgMd0.text = "velho";
-  view::setDisplayMode(*t.game, "0");
+  view::setDisplayMode(*t.game, view::DisplayModeSetting::parse("0"));
   EXPECT_EQ(s.viewerPage, "0");
   EXPECT_EQ(s.MsgMd0.text, "");
   EXPECT_TRUE(s.Input.visible);
   s.Input.text = "digitado";
-  view::setDisplayMode(*t.game, "9");
-  EXPECT_EQ(s.Modelo, "9");
+  view::setDisplayMode(*t.game, view::DisplayModeSetting::parse("9"));
+  EXPECT_EQ(s.Modelo.text(), "9");
   EXPECT_EQ(s.viewerPage, "0");
   EXPECT_EQ(s.Input.text, "");
 }
@@ -186,7 +186,7 @@ TEST_F(LayoutTest, SmallLayoutStatements) {
   EXPECT_EQ(t.game->commandsScript, "outros");
 
   const int raised = s.windowRaises;
-  view::setDisplayMode(*t.game, "1");
+  view::setDisplayMode(*t.game, view::DisplayModeSetting::parse("1"));
   script::Statement focusMsg{"setfoco=", {"msg"}, ""};
   t.game->dispatch.find("setfoco=")(*t.game, focusMsg);
   EXPECT_EQ(s.focus, view::Focus::Window);  // "msg" only counts in mode "0"
@@ -247,7 +247,7 @@ TEST_F(LayoutTest, CinzaGreysAndTintsAsComputed) {
   EXPECT_EQ(lighter.pixel(0, 0) & 0xFFFFFF, 0xFFFFFFu);
 
   // On the picture of mode "1", through BufTela; the rectangle 10, 10, 100, 50 only.
-  view::setDisplayMode(*t.game, "1");
+  view::setDisplayMode(*t.game, view::DisplayModeSetting::parse("1"));
   QImage& buffer = t.game->surfaces.BufTela;
   buffer = testPattern(670, 280);
   t.script("s", "cinza= tel,800000,60,10,10,100,50");

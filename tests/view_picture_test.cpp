@@ -219,7 +219,7 @@ TEST_F(PictureTest, APictureIsStretchedUnlessPlacedAtItsOwnSize) {
     for (int x = 0; x < 100; ++x) picture.setPixel(x, y, y < 25 ? qRgb(255, 0, 0) : qRgb(0, 0, 255));
   picture.setPixel(99, 49, graphics::kMagenta);
   writeBmp(file("faixa.bmp"), picture);
-  t.game->screen.Modelo = "1";
+  t.game->screen.Modelo = view::DisplayMode::Strip;
   QImage& buffer = surfaces().BufTela;
   graphics::fillSurface(buffer, 0x00FF00);
 
@@ -255,7 +255,7 @@ TEST_F(PictureTest, PicturesOnThePageOfModeThreeGrowItAndMoveTheTextDown) {
 
 TEST_F(PictureTest, TheEndOfARunCopiesTheBuffersAndLaysTheHeadUpPicture) {
   auto& screen = t.game->screen;
-  screen.Modelo = "1";
+  screen.Modelo = view::DisplayMode::Strip;
   surfaces().Hud = fewColours(6, 4, true);
   screen.hudOn = true;
   screen.hudX = 30;
@@ -269,7 +269,7 @@ TEST_F(PictureTest, TheEndOfARunCopiesTheBuffersAndLaysTheHeadUpPicture) {
   EXPECT_EQ(surfaces().TelCmd, surfaces().BufFunc);
 
   // Mode "3" shows TelMod3 in Tela3 and leaves Tela alone.
-  screen.Modelo = "3";
+  screen.Modelo = view::DisplayMode::Canvas;
   graphics::fillSurface(surfaces().BufTela, 0x111111);
   view::endOfRunScreen(*t.game);
   view::endOfRunPage(*t.game);
@@ -279,7 +279,7 @@ TEST_F(PictureTest, TheEndOfARunCopiesTheBuffersAndLaysTheHeadUpPicture) {
 
 TEST_F(PictureTest, CleartotalClearsThePicturesUntilTheEndOfTheRun) {
   t.script("s", "cleartela 112233\ncleartotal");
-  t.game->screen.Modelo = "1";
+  t.game->screen.Modelo = view::DisplayMode::Strip;
   t.script("vazio", "cleartotal\nsetpos= x");
   t.run("s");
   EXPECT_EQ(at(surfaces().Tela, 5, 5), 0x112233u);

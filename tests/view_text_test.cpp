@@ -1,6 +1,6 @@
 // The text window: the text style statements and their reset at every run, the
 // page lines of display mode "2", the blank page, page links, and the text
-// position of mode "3".
+// position of mode "3", and a mode no digit names.
 #include <gtest/gtest.h>
 
 #include "shell/input_queue.h"
@@ -19,7 +19,7 @@ struct TextTest : ::testing::Test {
   const view::TextStyle& style() const { return t.game->screen.style; }
   // Runs the lines in a script of their own, in the display mode.
   void runIn(const std::string& mode, const std::string& lines) {
-    t.game->screen.Modelo = mode;
+    t.game->screen.Modelo = view::DisplayModeSetting::parse(mode);
     t.game->screen.viewerPage = mode;
     t.script("s", lines);
     t.run("s");
@@ -121,7 +121,7 @@ TEST_F(TextTest, TheBlankPageIsOneLineInTheBackgroundColour) {
 
 TEST_F(TextTest, PageLinksRunTheirScriptWithParameters) {
   t.script("sala", "param= 1,prm\nsetpos= sala");
-  t.game->screen.Modelo = "2";
+  t.game->screen.Modelo = view::DisplayMode::Page;
   shell::followLink(*t.game, "Scp=sala&Prm=7");
   EXPECT_EQ(t.game->world.Posic, "sala");
   EXPECT_EQ(t.reg(1), "7");
@@ -185,3 +185,31 @@ TEST_F(TextTest, MessagesOfModeThreeAreDrawnAtTheTextPosition) {
   runIn("3", "cortxt= GG0000\nmsg= x");
   EXPECT_NE(t.errors().find("GG0000"), std::string::npos);
 }
+
+namespace {
+
+// A mode no digit names (modo= with any other text) keeps its text and shows
+// nothing: no sink takes the run's text, no page is laid out, and the run goes on.
+TEST(OtherDisplayModeTest, AModeThatIsNotADigitShowsNothingAndKeepsItsText) {
+  TestGame t;
+  view::applyStartLayout(*t.game);
+  auto& screen = t.game->screen;
+  t.script("s",
+           "modo= texto\n'citado'\nmsg= trocada\nmsg+ mais\nlinefeed\nclearmsg\ngetvar= 3,Modelo\n"
+           "ifmod1 setpos= um\nsetpos= fim");
+  const auto trace = t.run("s");
+  EXPECT_EQ(t.errors(), "");
+  EXPECT_EQ(screen.Modelo, view::DisplayMode::Other);
+  EXPECT_EQ(screen.Modelo.text(), "texto");
+  EXPECT_EQ(t.game->Regs.values().at(3), "texto");
+  EXPECT_EQ(t.game->world.Posic, "fim");
+  EXPECT_EQ(screen.Msg.text, "");
+  EXPECT_EQ(screen.MsgMd0.text, "");
+  EXPECT_TRUE(screen.Memo3.empty());
+  EXPECT_TRUE(screen.WebTxt.empty());
+  bool clearTraced = false;
+  for (const auto& line : trace) clearTraced = clearTraced || line.find("<-mod= texto") != std::string::npos;
+  EXPECT_TRUE(clearTraced);
+}
+
+}  // namespace

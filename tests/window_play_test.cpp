@@ -132,7 +132,7 @@ TEST_F(WindowPlayTest, TypedCommandsFunctionKeysAndArrowsRunTheirScripts) {
 TEST_F(WindowPlayTest, ClickingAPageLinkRunsItsScriptWithItsParameters) {
   doubleClickTitle();
   type(QStringLiteral("leia o livro"));
-  ASSERT_EQ(session->game.screen.Modelo, "2");
+  ASSERT_EQ(session->game.screen.Modelo.text(), "2");
   EXPECT_EQ(page().Abok1->currentWidget(), page().WebB);
   EXPECT_TRUE(page().WebB->toPlainText().contains(QStringLiteral("Um livro.")));
   ASSERT_TRUE(clickLink(QStringLiteral("Voltar")));

@@ -20,17 +20,18 @@ rank() {
     base) echo 0 ;;
     graphics) echo 1 ;;
     platform) echo 2 ;;
-    script) echo 3 ;;
-    view) echo 4 ;;
-    world) echo 5 ;;
-    input | media | online) echo 6 ;;
-    shell) echo 7 ;;
-    ui | terminal | check) echo 8 ;;
-    app | updater) echo 9 ;;
+    model) echo 3 ;;
+    script) echo 4 ;;
+    view) echo 5 ;;
+    world) echo 6 ;;
+    input | media | online) echo 7 ;;
+    shell) echo 8 ;;
+    ui | terminal | check) echo 9 ;;
+    app | updater) echo 10 ;;
     *) echo "" ;;
   esac
 }
-readonly scriptRank=3 shellRank=7 frontRank=8
+readonly scriptRank=4 shellRank=8 frontRank=9
 readonly widgets='^#include <(QtWidgets|QApplication|QWidget|QMainWindow|QMessageBox|QLabel|QPushButton|QLineEdit|QTextBrowser|QPlainTextEdit|QScrollArea|QStackedWidget|QScrollBar)'
 
 violations=0

@@ -4,6 +4,7 @@
 #include "base/letter_case.h"
 #include "input/command_text.h"
 #include "input/phrase_file.h"
+#include "model/display_mode.h"
 #include "shell/game.h"
 #include "view/text_sink.h"
 
@@ -89,11 +90,11 @@ ScriptToRun typeCommand(shell::Game& game, const std::string& text) {
 }
 
 ScriptToRun enterCommand(shell::Game& game) {
-  const std::string& mode = game.screen.Modelo;
+  const model::DisplayMode mode = game.screen.Modelo;
   // Only a box with nothing in it describes the place again; a box of blanks is
   // the command "", looked up like any other.
   if (game.screen.Input.text.empty()) {
-    if (view::isTypewriterMode(mode)) clearTypewriterPage(game);
+    if (mode == model::DisplayMode::Typewriter) clearTypewriterPage(game);
     std::string position = game.world.Posic;
     if (!position.empty()) return position;
     return std::nullopt;
@@ -109,11 +110,11 @@ ScriptToRun enterCommand(shell::Game& game) {
   }
   std::string script = matchTypedCommand(game, *phrases, command);
   setInput(game, "");
-  if (view::isTypewriterMode(mode)) clearTypewriterPage(game);
+  if (mode == model::DisplayMode::Typewriter) clearTypewriterPage(game);
   if (!script.empty()) return script;
-  if (view::isTypewriterMode(mode)) answerWithSuggestions(game, *phrases);
-  else if (view::isStripMode(mode)) answerInStrip(game);
-  else if (view::isPageMode(mode)) return game.Defs.defsRow(row::ErrorScript);
+  if (mode == model::DisplayMode::Typewriter) answerWithSuggestions(game, *phrases);
+  else if (mode == model::DisplayMode::Strip) answerInStrip(game);
+  else if (mode == model::DisplayMode::Page) return game.Defs.defsRow(row::ErrorScript);
   return std::nullopt;
 }
 

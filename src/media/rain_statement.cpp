@@ -12,7 +12,7 @@ namespace media {
 namespace {
 
 void rain(shell::Game& game, script::Statement& s) {
-  if (game.screen.Modelo != "1") return;
+  if (!game.screen.isStripMode()) return;
   auto& rain = game.media.rain;
   const std::string& keyword = s.arg(1);
   const std::string& value = s.arg(2);

@@ -6,6 +6,7 @@
 #include "script/executor.h"
 #include "script/jump_statements.h"
 #include "script/register_statements.h"
+#include "model/display_mode.h"
 #include "shell/game.h"
 
 namespace script {
@@ -32,10 +33,9 @@ void ifRegLess(shell::Game& game, Statement& s) {
   applyLabelForm(game, registerOrZero(game, s.arg(1)) < base::readNumberOr(s.arg(2), 0), s.arg(3));
 }
 
-template <char Mode>
+template <model::DisplayMode Mode>
 void ifMode(shell::Game& game, Statement& s) {
-  const std::string& mode = game.screen.Modelo;
-  applyStatementForm(game, mode.size() == 1 && mode[0] == Mode, s, 1);
+  applyStatementForm(game, game.screen.Modelo == Mode, s, 1);
 }
 
 void ifEqual(shell::Game& game, Statement& s) { applyStatementForm(game, namedRegister(game, s) == s.arg(2), s, 3); }
@@ -93,13 +93,13 @@ void registerConditionStatements(Dispatch& dispatch) {
        "`n, m, label`. Jumps when register n is greater than m as numbers (anything that is not a number counts as 0)."},
       {"ifreg<", {}, ifRegLess, {{"rjl", 3}},
        "`n, m, label`. Jumps when register n is less than m."},
-      {"ifmod0", {}, ifMode<'0'>, {{"k", 1}},
+      {"ifmod0", {}, ifMode<model::DisplayMode::Typewriter>, {{"k", 1}},
        "`keyword, arguments…`. Runs the statement when the display mode is \"0\", \"1\", \"2\" or \"3\"."},
-      {"ifmod1", {}, ifMode<'1'>, {{"k", 1}},
+      {"ifmod1", {}, ifMode<model::DisplayMode::Strip>, {{"k", 1}},
        "`keyword, arguments…`. Runs the statement when the display mode is \"0\", \"1\", \"2\" or \"3\"."},
-      {"ifmod2", {}, ifMode<'2'>, {{"k", 1}},
+      {"ifmod2", {}, ifMode<model::DisplayMode::Page>, {{"k", 1}},
        "`keyword, arguments…`. Runs the statement when the display mode is \"0\", \"1\", \"2\" or \"3\"."},
-      {"ifmod3", {}, ifMode<'3'>, {{"k", 1}},
+      {"ifmod3", {}, ifMode<model::DisplayMode::Canvas>, {{"k", 1}},
        "`keyword, arguments…`. Runs the statement when the display mode is \"0\", \"1\", \"2\" or \"3\"."},
       {"if=", {}, ifEqual, {{"rxk", 3}},
        "`n, value, keyword, arguments…`. Runs the statement when register n equals the value."},

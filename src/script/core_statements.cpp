@@ -33,8 +33,11 @@ void engineVariable(shell::Game& game, Statement& s) {
   if (!n) throw ScriptError("getvar=: \"" + s.arg(1) + "\" n\xE3o \xE9 um n\xFAmero");
   if (*n < 0 || *n >= game.registerCount) return;
   const std::string& name = s.arg(2);
-  const std::string* value = name == "Modelo"   ? &game.screen.Modelo
-                             : name == "Script" ? &game.runner.currentScript
+  if (name == "Modelo") {
+    game.Regs.at(*n) = game.screen.Modelo.text();
+    return;
+  }
+  const std::string* value = name == "Script"   ? &game.runner.currentScript
                              : name == "IniScp" ? &game.IniScp
                              : name == "RetScp" ? &game.RetScp
                              : name == "Posic"  ? &game.world.Posic

@@ -30,7 +30,7 @@ void outputQuotedText(shell::Game& game, const std::string& text) {
 // as it takes, output as one text; the line after it runs at once.
 void quotedText(shell::Game& game, std::string_view firstLine, std::string& trace) {
   auto& runner = game.runner;
-  const std::string& mode = game.screen.Modelo;
+  const model::DisplayMode mode = game.screen.Modelo;
   std::string piece = convertAllMarkers(mode, std::string(firstLine.substr(1)));
   std::string collected;
   while (piece.find('\'') == std::string::npos) {

@@ -1,21 +1,21 @@
 // Marker conversion per display mode.
 #include "script/markers.h"
 
-#include "shell/game.h"
+#include "model/display_mode.h"
 
 namespace script {
 namespace {
 
 constexpr char kLineBreak = '\xA7';  // "§" in Windows-1252
 
-std::string replacementFor(const std::string& mode, char marker) {
+std::string replacementFor(model::DisplayMode mode, char marker) {
   switch (marker) {
     case kLineBreak:
-      if (view::isPageMode(mode)) return "<br>";
-      if (view::isCanvasMode(mode)) return std::string(1, kLineBreak);
+      if (mode == model::DisplayMode::Page) return "<br>";
+      if (mode == model::DisplayMode::Canvas) return std::string(1, kLineBreak);
       return "\r\n";
     case '~':
-      return view::isPageMode(mode) ? "&nbsp;" : " ";
+      return mode == model::DisplayMode::Page ? "&nbsp;" : " ";
     case '^':
       return ",";
     default:
@@ -25,7 +25,7 @@ std::string replacementFor(const std::string& mode, char marker) {
 
 }  // namespace
 
-std::string convertMarkers(const std::string& mode, char marker, const std::string& text) {
+std::string convertMarkers(model::DisplayMode mode, char marker, const std::string& text) {
   const std::string replacement = replacementFor(mode, marker);
   std::string out;
   out.reserve(text.size());
@@ -38,7 +38,7 @@ std::string convertMarkers(const std::string& mode, char marker, const std::stri
   return out;
 }
 
-std::string convertAllMarkers(const std::string& mode, const std::string& text) {
+std::string convertAllMarkers(model::DisplayMode mode, const std::string& text) {
   std::string out = text;
   for (char marker : {kLineBreak, '~', '^'})
     if (out.find(marker) != std::string::npos) out = convertMarkers(mode, marker, out);

@@ -3,13 +3,15 @@
 #pragma once
 #include <string>
 
+#include "model/display_mode.h"
+
 namespace script {
 
 // Replaces every occurrence of one marker according to the display mode; any
 // other character given as the marker is removed from the text.
-std::string convertMarkers(const std::string& mode, char marker, const std::string& text);
+std::string convertMarkers(model::DisplayMode mode, char marker, const std::string& text);
 
 // convertMarkers for "§", then "~", then "^", each only when present.
-std::string convertAllMarkers(const std::string& mode, const std::string& text);
+std::string convertAllMarkers(model::DisplayMode mode, const std::string& text);
 
 }  // namespace script

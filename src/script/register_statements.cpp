@@ -45,7 +45,7 @@ void collectQuotedText(shell::Game& game, Statement& s, bool appending) {
   std::string& value = namedRegister(game, s);
   if (s.arg(2).empty()) throw ScriptError(s.keyword + ": falta o texto");
   auto& runner = game.runner;
-  const std::string& mode = game.screen.Modelo;
+  const model::DisplayMode mode = game.screen.Modelo;
   std::string_view first = s.arg(2);
   if (first[0] == '\'') first.remove_prefix(1);
   std::string piece = convertAllMarkers(mode, base::trim(first));

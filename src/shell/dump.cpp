@@ -33,7 +33,7 @@ std::string joined(const std::vector<std::string>& lines) {
 std::string stateLines(const Game& game) {
   const auto& s = game.screen;
   std::vector<std::pair<std::string, std::string>> rows = {
-      {"Modelo", s.Modelo},
+      {"Modelo", s.Modelo.text()},
       {"Posic", game.world.Posic},
       {"currentScript", game.runner.currentScript},
       {"IniScp", game.IniScp},

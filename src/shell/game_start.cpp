@@ -29,7 +29,7 @@ void startGame(Game& game) {
     return;
   }
   game.runner.currentScript = "abertura";
-  game.screen.Modelo = "3";
+  game.screen.Modelo = view::DisplayMode::Canvas;
   game.screen.viewerPage = "3";
   runScript(game, "abertura");
 }

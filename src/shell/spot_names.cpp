@@ -3,6 +3,7 @@
 
 #include "base/letter_case.h"
 #include "base/text.h"
+#include "model/object_table.h"
 #include "script/markers.h"
 #include "shell/game.h"
 #include "view/pictures.h"
@@ -20,10 +21,9 @@ std::string bareName(const std::string& file) {
 
 // The name of the object whose key the script is, or empty.
 std::string objectName(const Game& game, const std::string& key) {
-  const auto& records = game.world.Objx;
-  for (size_t at = 0; at + 8 <= records.size(); at += 8)
-    if (base::upperCaseLetters(records[at]) == base::upperCaseLetters(key)) return base::trim(records[at + 1]);
-  return {};
+  const model::ObjectTable table(game.world.Objx);
+  const auto record = table.find(key, table.wholeRecords(), model::KeyMatch::IgnoringCase);
+  return record ? base::trim(*table.line(*record, model::Field::Nom)) : std::string();
 }
 
 // The direction whose exit the script is (an arrow of the compass), or empty.

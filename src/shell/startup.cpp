@@ -110,7 +110,7 @@ void createBitmaps(Game& game) {
 void start(Game& game, const StartOptions& options) {
   setUpFolders(game, options);
   game.registerCount = 250;
-  game.screen.Modelo = "1";
+  game.screen.Modelo = view::DisplayMode::Strip;
   game.screen.viewerPage = "1";
   game.runner.currentScript = game.IniScp = game.RetScp = "start";
   game.screen.typewriterDelay = 7;

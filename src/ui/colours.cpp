@@ -2,14 +2,17 @@
 #include "ui/colours.h"
 
 #include "base/content_range.h"
+#include "graphics/colour.h"
 #include "graphics/fonts.h"
 
 namespace ui {
 
+// The picture library reads the text (graphics/colour.h); the window takes only
+// the six digits a checked colour has.
 QColor colourOf(const std::string& rrggbb, QColor fallback) {
   if (rrggbb.size() != 6) return fallback;
-  QColor colour(QString::fromStdString("#" + rrggbb));
-  return colour.isValid() ? colour : fallback;
+  const auto colour = graphics::readColour(rrggbb);
+  return colour ? QColor(QRgb(*colour)) : fallback;
 }
 
 QFont fontOf(const view::Control& control) {

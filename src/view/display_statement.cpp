@@ -64,8 +64,8 @@ void displayPicture(shell::Game& game, Statement& s) {
     s.trace += "??? <---N\xE3o indicou o local tel/fnc/tel!";
     return;
   }
-  const std::string& mode = game.screen.Modelo;
-  if (isPageMode(mode) && target == Target::Tel) {
+  const DisplayMode mode = game.screen.Modelo;
+  if (mode == DisplayMode::Page && target == Target::Tel) {
     addPageLine(game, pictureTag(game, s));
     return;
   }
@@ -73,8 +73,8 @@ void displayPicture(shell::Game& game, Statement& s) {
   const int w = base::coordinateOr(s.arg(5), 0), h = base::coordinateOr(s.arg(6), 0);
   switch (target) {
     case Target::Tel:
-      if (isStripMode(mode)) placePicture(game, file, x, y, w, h, graphics::SurfaceId::Tela);
-      if (isCanvasMode(mode)) placePicture(game, file, game.screen.textX + x, game.screen.textY + y, w, h, graphics::SurfaceId::TelMod3);
+      if (mode == DisplayMode::Strip) placePicture(game, file, x, y, w, h, graphics::SurfaceId::Tela);
+      if (mode == DisplayMode::Canvas) placePicture(game, file, game.screen.textX + x, game.screen.textY + y, w, h, graphics::SurfaceId::TelMod3);
       break;
     case Target::Fnc: placePicture(game, file, x, y, w, h, graphics::SurfaceId::TelCmd); break;
     case Target::Pan: placePicture(game, file, x, y, w, h, graphics::SurfaceId::Imp); break;
@@ -108,7 +108,7 @@ void displayText(shell::Game& game, Statement& s) {
     return;
   }
   const auto& screen = game.screen;
-  const std::string& mode = screen.Modelo;
+  const DisplayMode mode = screen.Modelo;
   TextBox box;
   box.text = text;  // "§" and the other markers reach the text box as written
   box.x = base::coordinateOr(s.arg(3), 0);
@@ -118,17 +118,17 @@ void displayText(shell::Game& game, Statement& s) {
   box.style = s.arg(9).empty() ? "biu" : s.arg(9);
   box.background = screen.style.textBackColour;
   box.height = box.size;
-  if (target == Target::Tel && isPageMode(mode)) {
+  if (target == Target::Tel && mode == DisplayMode::Page) {
     addPageLine(game, textLine(game, text, box.size, box.colour, box.style));
     return;
   }
   auto& surfaces = game.surfaces;
   graphics::SurfaceId surface;
   int available;
-  if (target == Target::Tel && isCanvasMode(mode)) {
+  if (target == Target::Tel && mode == DisplayMode::Canvas) {
     surface = graphics::SurfaceId::TelMod3;
     available = telMod3(game).width() - screen.textX;
-  } else if (target == Target::Tel && isStripMode(mode)) {
+  } else if (target == Target::Tel && mode == DisplayMode::Strip) {
     surface = graphics::SurfaceId::Tela;
     available = surfaces.BufTela.width();
   } else if (target == Target::Fnc) {

@@ -2,7 +2,7 @@
 #include "view/end_of_run.h"
 
 #include "shell/game.h"
-#include "view/page.h"
+#include "view/mode_presenter.h"
 
 namespace view {
 
@@ -16,11 +16,7 @@ void endOfRunScreen(shell::Game& game) {
 }
 
 void endOfRunPage(shell::Game& game) {
-  auto& screen = game.screen;
-  const std::string& mode = screen.Modelo;
-  if ((isTypewriterMode(mode) || isStripMode(mode)) && screen.Input.visible) screen.focus = Focus::Input;
-  if (isCanvasMode(mode) && !game.surfaces.TelMod3.isNull()) game.surfaces.Tela3 = game.surfaces.TelMod3;
-  if (isPageMode(mode) && !screen.WebTxt.empty()) finishPage(game);
+  presenterFor(game.screen.Modelo).endOfRun(game);
   game.host.repaint();
 }
 

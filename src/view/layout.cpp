@@ -124,8 +124,8 @@ void applyStartLayout(shell::Game& game) {
   // The viewer and the page of the start mode.
   setGeometry(screen.Abok1, rowNumber(game, row::ViewerLeft), rowNumber(game, row::ViewerTop), rowNumber(game, row::ViewerWidth), rowNumber(game, row::ViewerHeight));
   screen.Abok1.background = panelColour;
-  screen.Modelo = defs.defsRow(row::StartDisplayMode);
-  screen.viewerPage = screen.Modelo;
+  screen.Modelo = DisplayModeSetting::parse(defs.defsRow(row::StartDisplayMode));
+  screen.viewerPage = screen.Modelo.text();
 
   layOutTypewriterPage(game);
 

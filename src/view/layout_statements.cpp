@@ -22,10 +22,10 @@ namespace {
 
 using script::Statement;
 
-void displayMode(shell::Game& game, Statement& s) { setDisplayMode(game, s.arg(1)); }
+void displayMode(shell::Game& game, Statement& s) { setDisplayMode(game, DisplayModeSetting::parse(s.arg(1))); }
 
 void returnToMode(shell::Game& game, Statement&) {
-  game.screen.viewerPage = game.screen.Modelo;
+  game.screen.viewerPage = game.screen.Modelo.text();
   game.host.repaint();
 }
 

@@ -10,6 +10,7 @@
 #include "script/statement.h"
 #include "shell/game.h"
 #include "graphics/canvas_text.h"
+#include "model/object_table.h"
 #include "view/canvas_style.h"
 #include "view/colour.h"
 #include "view/control_arguments.h"
@@ -131,17 +132,20 @@ void linkOnWebPage(shell::Game& game, const Statement& s) {
     if (style.textItalic) off += "</em>";
     if (style.textBold) off += "</b>";
     line = "<font face=" + style.textFontName + " color=#" + style.textForeColour + " style=\"Font-Size:" +
-           std::to_string(style.textFontSize) + "\">" + on + open + script::convertAllMarkers("2", shown) + off + "</font>" +
+           std::to_string(style.textFontSize) + "\">" + on + open + script::convertAllMarkers(DisplayMode::Page, shown) + off + "</font>" +
            close;
   }
   addPageLine(game, line);
 }
 
 void linkOnMainPicture(shell::Game& game, Statement& s) {
-  const std::string& mode = game.screen.Modelo;
-  if (mode == "1") drawLink(game, s, PointerSurface::Tela, game.surfaces.BufTela, styleCanvas(game));
-  if (mode == "3") linkOnPage3(game, s);
-  if (mode == "2") linkOnWebPage(game, s);
+  switch (game.screen.Modelo.mode()) {
+    case DisplayMode::Strip: drawLink(game, s, PointerSurface::Tela, game.surfaces.BufTela, styleCanvas(game)); break;
+    case DisplayMode::Page: linkOnWebPage(game, s); break;
+    case DisplayMode::Canvas: linkOnPage3(game, s); break;
+    case DisplayMode::Typewriter:
+    case DisplayMode::Other: break;
+  }
 }
 
 void linkOnFunctionPanel(shell::Game& game, Statement& s) {
@@ -179,7 +183,7 @@ void showObjectIcons(shell::Game& game, Statement& s) {
   for (int* number : {&grid.x, &grid.y, &grid.width, &grid.height}) *number = graphics::clampCoordinate(*number);
   const int columns = std::max(1, grid.columns);
   const int icon = std::max(0, grid.width) / columns;
-  const std::string& mode = game.screen.Modelo;
+  const DisplayMode mode = game.screen.Modelo;
 
   PointerSurface group;
   QImage* onto = nullptr;
@@ -187,21 +191,19 @@ void showObjectIcons(shell::Game& game, Statement& s) {
   else if (target == "fnc") group = PointerSurface::TelCmd, onto = &game.surfaces.BufFunc;
   else if (target == "pan") group = PointerSurface::Imp, onto = &game.surfaces.Imp;
   else return;
-  if (target == "tel" && mode == "0") return;
-  const bool page = target == "tel" && mode == "2";
+  if (target == "tel" && mode == DisplayMode::Typewriter) return;
+  const bool page = target == "tel" && mode == DisplayMode::Page;
   if (page)
     addPageLine(game, "<div style=\"width:" + std::to_string(grid.width) + "px; height:" + std::to_string(grid.height) +
                     "px; position:absolute; top:" + std::to_string(grid.y) + "px; left:" + std::to_string(grid.x) +
                     "px;\">");
   int column = 0, row = 0;
-  // The object records, eight lines each in the order of the object list: key,
-  // name, description, place, picture, ...
-  const auto& records = game.world.Objx;
-  for (size_t at = 0; at + 8 <= records.size() && at / 8 < game.world.Objs.size(); at += 8) {
-    if (records[at + 3] != place) continue;
+  // The whole records the object keys reach, in table order.
+  const model::ObjectTable table(game.world.Objx);
+  for (size_t record : table.at(place, std::min(table.wholeRecords(), game.world.Objs.size()))) {
     if (row >= grid.height) break;
-    const std::string name = records[at];
-    const std::string picture = records[at + 4];
+    const std::string name = *table.line(record, model::Field::Key);
+    const std::string picture = *table.line(record, model::Field::Shp);
     if (page) {
       game.world.ObjtsClk.push_back(name);
       addPageLine(game, "<a href=Scp=" + name + "><img src=" + game.folders.exeFolderUrl + picture + " width=" +

@@ -22,7 +22,7 @@ void setScroll(shell::Game& game, int64_t x, int64_t y) {
   game.map.scrollY = clampScroll(y, mapScrollRangeY(game));
 }
 
-void showModePage(shell::Game& game) { game.screen.viewerPage = game.screen.Modelo; }
+void showModePage(shell::Game& game) { game.screen.viewerPage = game.screen.Modelo.text(); }
 
 }  // namespace
 

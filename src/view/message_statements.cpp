@@ -20,7 +20,7 @@ void replaceMessage(shell::Game& game, script::Statement& s) {
 }
 
 void clearMessage(shell::Game& game, script::Statement& s) {
-  s.trace += "<-mod= " + game.screen.Modelo;
+  s.trace += "<-mod= " + game.screen.Modelo.text();
   clearMessages(game);
 }
 

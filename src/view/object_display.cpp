@@ -6,6 +6,7 @@
 #include "base/content_range.h"
 #include "base/number.h"
 #include "graphics/canvas_text.h"
+#include "model/object_table.h"
 #include "script/markers.h"
 #include "script/statement.h"
 #include "shell/game.h"
@@ -19,16 +20,8 @@ namespace {
 
 using script::Statement;
 
-constexpr size_t kRecordLines = 8;
-constexpr size_t kTitleLine = 1, kDescriptionLine = 2, kPictureLine = 4;
+using model::Field;
 
-// The first object record whose key is the name.
-std::optional<size_t> findRecord(const shell::Game& game, const std::string& name) {
-  const auto& records = game.world.Objx;
-  for (size_t at = 0; at + kRecordLines <= records.size(); at += kRecordLines)
-    if (records[at] == name) return at;
-  return std::nullopt;
-}
 
 // A number argument, or the fallback when it is empty or not a number.
 int numberOr(const Statement& s, int k, int fallback) {
@@ -93,23 +86,24 @@ void showInPage(shell::Game& game, const Statement& s, const std::string& part, 
 }  // namespace
 
 void showObject(shell::Game& game, Statement& s) {
-  const auto record = findRecord(game, s.arg(1));
+  // Any whole record of the table, whatever the keys say.
+  const model::ObjectTable table(game.world.Objx);
+  const auto record = table.find(s.arg(1), table.wholeRecords());
   if (!record) {
     s.trace += "<---Este objeto n\xE3o existe!";
     return;
   }
-  const auto& lines = game.world.Objx;
-  const std::string& mode = game.screen.Modelo;
+  const DisplayMode mode = game.screen.Modelo;
   const std::string& part = s.arg(2);
-  const size_t line = part == "tit" ? kTitleLine : part == "dsc" ? kDescriptionLine : kPictureLine;
-  std::string text = lines[*record + line];
+  const Field shown = part == "tit" ? Field::Nom : part == "dsc" ? Field::Dsc : Field::Shp;
+  std::string text = *table.line(*record, shown);
   if (part == "tit" || part == "dsc") text = script::convertAllMarkers(mode, text);
-  const std::string& picture = lines[*record + kPictureLine];
-  if (isTypewriterMode(mode)) {
+  const std::string& picture = *table.line(*record, Field::Shp);
+  if (mode == DisplayMode::Typewriter) {
     if (part == "tit" || part == "dsc") typeOut(game, text + "\r\n");
-  } else if (isStripMode(mode)) {
+  } else if (mode == DisplayMode::Strip) {
     showInStrip(game, s, part, text, picture);
-  } else if (isPageMode(mode)) {
+  } else if (mode == DisplayMode::Page) {
     showInPage(game, s, part, text, picture);
   }
 }

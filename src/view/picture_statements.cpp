@@ -101,15 +101,15 @@ void pictureLink(shell::Game& game, Statement& s) {
   const std::string& picture = s.arg(1);
   const std::string script = script::resolvePlaceholder(game, s.arg(2));
   screen.pictureLinkScript = script;
-  const std::string& mode = screen.Modelo;
-  if (isStripMode(mode)) {
+  const DisplayMode mode = screen.Modelo;
+  if (mode == DisplayMode::Strip) {
     loadPicture(game, picture, graphics::SurfaceId::Tela);
     screen.telaCursor = script.empty() ? 0 : 1;
-  } else if (isPageMode(mode)) {
+  } else if (mode == DisplayMode::Page) {
     const std::string image =
         "<img src=" + game.folders.exeFolderUrl + picture + " width=" + game.Defs.defsRow(row::ViewerWidth) + "px border=0>";
     addPageLine(game, script.empty() ? image : "<a href=Scp=" + script + ">" + image + "</a>");
-  } else if (isCanvasMode(mode)) {
+  } else if (mode == DisplayMode::Canvas) {
     loadPicture(game, picture, graphics::SurfaceId::TelMod3);
   }
   game.host.repaint();

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "base/text.h"
+#include "model/display_mode.h"
 
 namespace view {
 
@@ -157,20 +158,15 @@ enum class FrontPanel { Viewer, FunctionPanel };
 // Where Tela3 (the visible copy of TelMod3) sits inside the scroll box Sbox2.
 constexpr int kTela3Left = 5, kTela3Top = 5;
 
-// The display modes Modelo names: "0" the typewriter page (MsgMd0), "1" the
-// picture with the text strip under it (Msg), "2" the page of text and links
-// (WebTxt), "3" text drawn into the picture (TelMod3, the list Memo3).
-inline bool isTypewriterMode(const std::string& mode) { return mode == "0"; }
-inline bool isStripMode(const std::string& mode) { return mode == "1"; }
-inline bool isPageMode(const std::string& mode) { return mode == "2"; }
-inline bool isCanvasMode(const std::string& mode) { return mode == "3"; }
+using model::DisplayMode;
+using model::DisplayModeSetting;
 
 struct ScreenModel {
-  std::string Modelo = "1";  // display mode "0".."3"
-  bool isTypewriterMode() const { return view::isTypewriterMode(Modelo); }
-  bool isStripMode() const { return view::isStripMode(Modelo); }
-  bool isPageMode() const { return view::isPageMode(Modelo); }
-  bool isCanvasMode() const { return view::isCanvasMode(Modelo); }
+  DisplayModeSetting Modelo = DisplayMode::Strip;
+  bool isTypewriterMode() const { return Modelo == DisplayMode::Typewriter; }
+  bool isStripMode() const { return Modelo == DisplayMode::Strip; }
+  bool isPageMode() const { return Modelo == DisplayMode::Page; }
+  bool isCanvasMode() const { return Modelo == DisplayMode::Canvas; }
 
   OuterPage outerPage = OuterPage::Abertura;
   std::string viewerPage = "1";  // caption of the Abok1 page on show: "0".."3", "Mapa", "Down", "Pix"

@@ -3,23 +3,17 @@
 
 #include "base/text.h"
 #include "shell/game.h"
+#include "view/mode_presenter.h"
 #include "view/page.h"
-#include "view/picture_text.h"
 
 namespace view {
 namespace {
 
-void showOnPage(shell::Game& game, const std::string& text) {
-  addPageLine(game, text);
-  game.host.textProduced(platform::TextSink::WebTxt, text);
-}
-
 const char* const kStripName = "o texto da faixa de mensagens";
 const char* const kTypewriterName = "o texto da p\xE1gina de m\xE1quina de escrever";
-const char* const kMemo3Name = "a lista de textos do modo 3";
 
-// The strip only ever grows at its end or is replaced: adding to it costs the
-// added text, however long the strip already is.
+}  // namespace
+
 void appendToStrip(shell::Game& game, const std::string& text) {
   checkRoomForText(game.screen.Msg.text.size(), text.size(), kStripName);
   game.screen.Msg.text += text;
@@ -31,8 +25,6 @@ void setStrip(shell::Game& game, std::string text) {
   game.screen.Msg.text = std::move(text);
   game.host.repaint();
 }
-
-}  // namespace
 
 void typeOut(shell::Game& game, const std::string& text) {
   game.host.processEvents();
@@ -51,45 +43,13 @@ void typeOut(shell::Game& game, const std::string& text) {
   }
 }
 
-void outputQuotedText(shell::Game& game, const std::string& text) {
-  const std::string& mode = game.screen.Modelo;
-  if (isTypewriterMode(mode)) {
-    typeOut(game, text);
-  } else if (isStripMode(mode)) {
-    game.host.textProduced(platform::TextSink::Msg, text);
-    appendToStrip(game, text);
-  } else if (isPageMode(mode)) {
-    showOnPage(game, text);
-  } else if (isCanvasMode(mode)) {
-    auto& memo = game.screen.Memo3;
-    checkRoomForText(memo.bytes() + memo.size() * 2, text.size() + 2, kMemo3Name);
-    memo.push_back(text);
-    game.host.textProduced(platform::TextSink::Memo3, text);
-  }
-}
+void outputQuotedText(shell::Game& game, const std::string& text) { presenterFor(game.screen.Modelo).output(game, text); }
 
 void outputAppendedMessage(shell::Game& game, const std::string& text) {
-  if (game.screen.isCanvasMode()) {
-    prepareTextCanvas(game);
-    return;
-  }
-  outputQuotedText(game, text);
+  presenterFor(game.screen.Modelo).append(game, text);
 }
 
-void outputMessage(shell::Game& game, const std::string& text) {
-  const std::string& mode = game.screen.Modelo;
-  if (isTypewriterMode(mode)) {
-    typeOut(game, text);
-  } else if (isStripMode(mode)) {
-    game.host.textProduced(platform::TextSink::Msg, text);
-    setStrip(game, text);
-  } else if (isPageMode(mode)) {
-    showOnPage(game, text);
-  } else if (isCanvasMode(mode)) {
-    game.host.textProduced(platform::TextSink::TelMod3, text);
-    drawTextAtTextPosition(game, text);
-  }
-}
+void outputMessage(shell::Game& game, const std::string& text) { presenterFor(game.screen.Modelo).replace(game, text); }
 
 void addStripLine(shell::Game& game, const std::string& text) {
   const std::string& shown = game.screen.Msg.text;
@@ -100,16 +60,6 @@ void addStripLine(shell::Game& game, const std::string& text) {
     appendToStrip(game, "\r\n" + text);
 }
 
-void clearMessages(shell::Game& game) {
-  const std::string& mode = game.screen.Modelo;
-  if (isTypewriterMode(mode)) {
-    game.screen.MsgMd0.text.clear();
-    game.host.repaint();
-  } else if (isStripMode(mode)) {
-    setStrip(game, "");
-  } else if (isPageMode(mode)) {
-    beginPage(game);
-  }
-}
+void clearMessages(shell::Game& game) { presenterFor(game.screen.Modelo).clear(game); }
 
 }  // namespace view

@@ -1,6 +1,7 @@
-// The text sinks: where script text goes in each display mode. Mode "0" types
-// into MsgMd0, mode "1" writes the strip Msg, mode "2" adds lines to the page,
-// mode "3" collects quoted texts in Memo3 and draws msg= texts on TelMod3.
+// The text sinks: where script text goes in each display mode (the mode's
+// presenter, view/mode_presenter.h). Mode "0" types into MsgMd0, mode "1" writes
+// the strip Msg, mode "2" adds lines to the page, mode "3" collects quoted texts
+// in Memo3 and draws msg= texts on TelMod3.
 #pragma once
 #include <string>
 
@@ -18,6 +19,10 @@ void outputQuotedText(shell::Game& game, const std::string& text);
 void outputAppendedMessage(shell::Game& game, const std::string& text);
 // msg= ("replace"; mode "3" draws at the text position).
 void outputMessage(shell::Game& game, const std::string& text);
+// The strip only ever grows at its end or is replaced: adding to it costs the
+// added text, however long the strip already is.
+void appendToStrip(shell::Game& game, const std::string& text);
+void setStrip(shell::Game& game, std::string text);
 // Adds the text as a line of the strip Msg, as a memo adds lines: after a line
 // break the line comes with its own, after other text it starts a new line.
 void addStripLine(shell::Game& game, const std::string& text);

@@ -82,8 +82,8 @@ void lineFeedBy(shell::Game& game, Statement& s) {
 
 // A line break in the sink of the mode; mode "3" leaves the text position alone.
 void lineFeed(shell::Game& game, Statement&) {
-  const std::string& mode = game.screen.Modelo;
-  if (!isCanvasMode(mode)) outputQuotedText(game, isPageMode(mode) ? "<br>" : "\r\n");
+  const DisplayMode mode = game.screen.Modelo;
+  if (mode != DisplayMode::Canvas) outputQuotedText(game, mode == DisplayMode::Page ? "<br>" : "\r\n");
 }
 
 }  // namespace

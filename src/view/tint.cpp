@@ -46,10 +46,10 @@ struct TintSurfaces {
 
 TintSurfaces surfacesFor(shell::Game& game, const std::string& target) {
   auto& f = game.surfaces;
-  const std::string& mode = game.screen.Modelo;
-  if (target == "tel" && isStripMode(mode)) return {&f.BufTela, &f.BufTela};
+  const DisplayMode mode = game.screen.Modelo;
+  if (target == "tel" && mode == DisplayMode::Strip) return {&f.BufTela, &f.BufTela};
   // In mode "3" the picture is the mode-"3" page; the end of the run shows it.
-  if (target == "tel" && isCanvasMode(mode)) return {&f.TelMod3, &f.TelMod3};
+  if (target == "tel" && mode == DisplayMode::Canvas) return {&f.TelMod3, &f.TelMod3};
   if (target == "fnc") return {&f.BufFunc, &f.BufFunc};
   if (target == "pan") return {&f.Imp, &f.Imp};
   return {};

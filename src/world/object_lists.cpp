@@ -32,7 +32,7 @@ void listObjects(shell::Game& game, script::Statement& s) {
 
 void listObjectLinks(shell::Game& game, script::Statement& s) {
   listWith(game, s, [&](size_t record) {
-    return "<a href=Scp=" + recordLine(game.world, record, 0) + ">" + field(game.world, record, Field::Dsc) + "</a>";
+    return "<a href=Scp=" + field(game.world, record, Field::Key) + ">" + field(game.world, record, Field::Dsc) + "</a>";
   });
 }
 
@@ -43,7 +43,7 @@ void gatherObjectIcons(shell::Game& game, script::Statement& s) {
   icons.clear();
   for (size_t record : objectsAt(game.world, resolveLocAlias(game, which))) {
     if (icons.size() == kMaxIcons) break;
-    icons.push_back(recordLine(game.world, record, 0));
+    icons.push_back(field(game.world, record, Field::Key));
     // The icon's picture goes through the picture loader into the scratch
     // surface and is not shown: the load only logs a missing file (and, in
     // on-line play, fetches it).

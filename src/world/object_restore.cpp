@@ -41,10 +41,10 @@ base::Lines restoreOne(shell::Game& game, const std::string& key) {
   const base::Lines& keys = game.world.Objs;
   for (size_t i = 0; i < keys.size(); ++i) {
     if (keys[i] != key) continue;
-    size_t first = i * kRecordLines;
-    if (first + kRecordLines > table.size())
+    if (i >= model::ObjectTable(table).wholeRecords())
       throw script::ScriptError("a tabela de objetos n\xE3o tem o registro de " + key +
                                 " (arquivo .obx incompleto); use reset objs,todos");
+    const size_t first = model::ObjectTable::lineIndex(i, Field::Key);
     std::copy(record.begin(), record.end(), table.begin() + static_cast<std::ptrdiff_t>(first));
   }
   return table;

@@ -86,7 +86,7 @@ void moveEverything(shell::Game& game, Statement& s) {
   s.trace = "  ";
   for (size_t record : objectsAt(game.world, from)) {
     field(game.world, record, Field::Loc) = to;
-    s.trace += recordLine(game.world, record, 0) + " ";
+    s.trace += field(game.world, record, Field::Key) + " ";
   }
 }
 

@@ -1,6 +1,8 @@
 // Object records, lookup and place aliases.
 #include "world/object_table.h"
 
+#include <utility>
+
 #include "base/number.h"
 #include "script/script_error.h"
 #include "shell/game.h"
@@ -16,30 +18,37 @@ std::optional<Field> fieldNamed(const std::string& name) {
   return std::nullopt;
 }
 
-std::string& recordLine(WorldState& world, size_t record, size_t line) {
-  size_t index = record * kRecordLines + line;
-  if (index >= world.Objx.size())
-    throw script::ScriptError("a tabela de objetos tem " + std::to_string(world.Objx.size()) +
-                              " linhas e n\xE3o tem o registro " + std::to_string(record + 1) + " de " +
-                              std::to_string(world.Objs.size()) + " objetos (arquivo .obx incompleto)");
-  return world.Objx[index];
+namespace {
+
+[[noreturn]] void missingRecord(const WorldState& world, size_t record) {
+  throw script::ScriptError("a tabela de objetos tem " + std::to_string(world.Objx.size()) +
+                            " linhas e n\xE3o tem o registro " + std::to_string(record + 1) + " de " +
+                            std::to_string(world.Objs.size()) + " objetos (arquivo .obx incompleto)");
 }
 
-const std::string& recordLine(const WorldState& world, size_t record, size_t line) {
-  return recordLine(const_cast<WorldState&>(world), record, line);
+}  // namespace
+
+const std::string& field(const WorldState& world, size_t record, Field f) {
+  const std::string* line = model::ObjectTable(world.Objx).line(record, f);
+  if (!line) missingRecord(world, record);
+  return *line;
+}
+
+std::string& field(WorldState& world, size_t record, Field f) {
+  return const_cast<std::string&>(field(std::as_const(world), record, f));
 }
 
 std::optional<size_t> findObject(const WorldState& world, const std::string& key) {
-  for (size_t record = 0; record < world.Objs.size(); ++record)
-    if (recordLine(world, record, 0) == key) return record;
+  const model::ObjectTable table(world.Objx);
+  if (auto record = table.find(key, world.Objs.size())) return record;
+  if (auto missing = table.firstRecordWithout(Field::Key, world.Objs.size())) missingRecord(world, *missing);
   return std::nullopt;
 }
 
 std::vector<size_t> objectsAt(const WorldState& world, const std::string& place) {
-  std::vector<size_t> records;
-  for (size_t record = 0; record < world.Objs.size(); ++record)
-    if (recordLine(world, record, static_cast<size_t>(Field::Loc)) == place) records.push_back(record);
-  return records;
+  const model::ObjectTable table(world.Objx);
+  if (auto missing = table.firstRecordWithout(Field::Loc, world.Objs.size())) missingRecord(world, *missing);
+  return table.at(place, world.Objs.size());
 }
 
 std::string resolvePlaceAliases(const shell::Game& game, const std::string& place) {

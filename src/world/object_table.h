@@ -1,13 +1,15 @@
-// The object table: Objx holds one record of 8 lines per key of Objs, in the same
-// order (key, nom, dsc, loc, shp, tag, two reserved lines). Statements find an
+// The object statements' view of the object table (model/object_table.h):
+// Objx holds one record per key of Objs, in the same order. Statements find an
 // object by the first record whose key line equals the key, read and change its
 // fields, and select objects by their place; "jog" is the player's inventory.
+// A table shorter than its keys say aborts the run that reaches a missing line.
 #pragma once
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "base/text.h"
+#include "model/object_table.h"
 
 namespace shell { struct Game; }
 
@@ -15,21 +17,17 @@ namespace world {
 
 struct WorldState;
 
-constexpr size_t kRecordLines = 8;
+constexpr size_t kRecordLines = model::ObjectTable::kRecordLines;
 constexpr const char* kInventory = "jog";
 
-// Lines of a record that scripts name.
-enum class Field { Nom = 1, Dsc = 2, Loc = 3, Shp = 4, Tag = 5 };
+using model::Field;
 
 // The field of a name as scripts write it: "nom", "dsc", "loc", "shp", "tag".
 std::optional<Field> fieldNamed(const std::string& name);
 
-// Line k of record i. A table shorter than its keys say aborts the run.
-std::string& recordLine(WorldState& world, size_t record, size_t line);
-const std::string& recordLine(const WorldState& world, size_t record, size_t line);
-inline std::string& field(WorldState& world, size_t record, Field f) {
-  return recordLine(world, record, static_cast<size_t>(f));
-}
+// A field of a record.
+std::string& field(WorldState& world, size_t record, Field f);
+const std::string& field(const WorldState& world, size_t record, Field f);
 
 // The first record whose key is exactly the key, among as many records as Objs has keys.
 std::optional<size_t> findObject(const WorldState& world, const std::string& key);

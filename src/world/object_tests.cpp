@@ -15,7 +15,7 @@ constexpr const char* kNotJumped = " <-N\xC3O saltou...";
 std::optional<std::string> placeOf(const shell::Game& game, const std::string& key) {
   auto record = findObject(game.world, key);
   if (!record) return std::nullopt;
-  return recordLine(game.world, *record, static_cast<size_t>(Field::Loc));
+  return field(game.world, *record, Field::Loc);
 }
 
 // The common part of ifobj= and ifobj#: trace, then jump when the test holds.

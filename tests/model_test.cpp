@@ -1,0 +1,84 @@
+// The model's plain values: the display mode read from a script's text and
+// written back, and the object table's lookups by key and by place on whole,
+// cut and case-differing tables.
+#include <gtest/gtest.h>
+
+#include "model/display_mode.h"
+#include "model/object_table.h"
+
+namespace {
+
+using model::DisplayMode;
+using model::DisplayModeSetting;
+using model::Field;
+using model::KeyMatch;
+using model::ObjectTable;
+
+TEST(DisplayModeTest, TheFourModesAreReadFromTheirDigitsAndAnyOtherTextIsKeptAsWritten) {
+  const DisplayMode modes[] = {DisplayMode::Typewriter, DisplayMode::Strip, DisplayMode::Page, DisplayMode::Canvas};
+  for (int digit = 0; digit < 4; ++digit) {
+    const std::string text = std::to_string(digit);
+    const DisplayModeSetting setting = DisplayModeSetting::parse(text);
+    EXPECT_EQ(setting.mode(), modes[digit]) << text;
+    EXPECT_EQ(setting.text(), text);
+    EXPECT_EQ(DisplayModeSetting(modes[digit]).text(), text);
+  }
+  // Only the digit alone names a mode: blanks, a second digit, a word do not.
+  for (const char* other : {"9", " 1", "1 ", "01", "", "texto"}) {
+    const DisplayModeSetting setting = DisplayModeSetting::parse(other);
+    EXPECT_EQ(setting.mode(), DisplayMode::Other) << '"' << other << '"';
+    EXPECT_EQ(setting.text(), other);
+  }
+  EXPECT_EQ(DisplayModeSetting().mode(), DisplayMode::Strip);
+}
+
+// Records of eight lines: key, nom, dsc, loc, shp, tag and two reserved.
+base::Lines records(const std::vector<std::pair<std::string, std::string>>& keysAndPlaces) {
+  base::Lines lines;
+  for (const auto& [key, place] : keysAndPlaces)
+    for (const std::string& line : {key, "N" + key, "D" + key, place, key + ".png", std::string(), std::string(), std::string()})
+      lines.push_back(line);
+  return lines;
+}
+
+TEST(ObjectTableTest, FindGivesTheFirstRecordOfTheKeyAmongTheRecordsAsked) {
+  const base::Lines lines = records({{"bau", "sala"}, {"chave", "jog"}, {"bau", "porao"}, {"Pa", "sala"}});
+  const ObjectTable table(lines);
+  EXPECT_EQ(table.wholeRecords(), 4u);
+  EXPECT_EQ(table.find("bau", 4), 0u);
+  EXPECT_EQ(table.find("chave", 4), 1u);
+  EXPECT_EQ(table.find("chave", 1), std::nullopt);  // past the records the keys reach
+  EXPECT_EQ(table.find("pa", 4), std::nullopt);
+  EXPECT_EQ(table.find("pa", 4, KeyMatch::IgnoringCase), 3u);
+  EXPECT_EQ(*table.line(3, Field::Nom), "NPa");
+  EXPECT_EQ(*table.line(2, Field::Loc), "porao");
+  EXPECT_EQ(table.line(4, Field::Key), nullptr);
+  EXPECT_EQ(ObjectTable::lineIndex(2, Field::Shp), 20u);
+}
+
+TEST(ObjectTableTest, AtGivesEveryRecordOfThePlaceInTableOrder) {
+  const base::Lines lines = records({{"bau", "sala"}, {"chave", "jog"}, {"pa", "sala"}, {"saco", "sala"}});
+  const ObjectTable table(lines);
+  EXPECT_EQ(table.at("sala", 4), (std::vector<size_t>{0, 2, 3}));
+  EXPECT_EQ(table.at("sala", 3), (std::vector<size_t>{0, 2}));
+  EXPECT_EQ(table.at("jog", 4), (std::vector<size_t>{1}));
+  EXPECT_TRUE(table.at("porao", 4).empty());
+}
+
+TEST(ObjectTableTest, ACutTableEndsTheLookupsAtItsFirstMissingLine) {
+  base::Lines lines = records({{"bau", "sala"}, {"chave", "sala"}, {"pa", "sala"}});
+  lines.resize(12);  // the second record keeps its key and place, the third is gone
+  const ObjectTable table(lines);
+  EXPECT_EQ(table.wholeRecords(), 1u);
+  EXPECT_EQ(table.find("chave", 3), 1u);
+  EXPECT_EQ(table.find("pa", 3), std::nullopt);
+  EXPECT_EQ(table.at("sala", 3), (std::vector<size_t>{0, 1}));
+  EXPECT_EQ(table.firstRecordWithout(Field::Key, 3), 2u);
+  EXPECT_EQ(table.firstRecordWithout(Field::Loc, 3), 2u);
+  EXPECT_EQ(table.firstRecordWithout(Field::Shp, 3), 1u);
+  EXPECT_EQ(table.firstRecordWithout(Field::Key, 2), std::nullopt);  // the keys reach no further
+  EXPECT_EQ(ObjectTable(base::Lines{}).firstRecordWithout(Field::Key, 1), 0u);
+  EXPECT_EQ(ObjectTable(base::Lines{}).firstRecordWithout(Field::Key, 0), std::nullopt);
+}
+
+}  // namespace
