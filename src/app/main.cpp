@@ -61,6 +61,7 @@ terminal::TerminalOptions terminalOptions(const app::Options& options, const std
   terminal.slotsFolder = app::slotsFolder(folder);
   terminal.userFolder = app::userDataFolder();
   terminal.mute = options.mute;
+  terminal.watch = options.watch;
   terminal.start.runObserver = options.runObserver;
   terminal.soundDeviceMissing = app::soundDeviceMissing;
   return terminal;

@@ -42,6 +42,8 @@ std::optional<Options> parseOptions() {
   QCommandLineOption coverage("coverage", translate("Options", "At exit, write to FILE which lines of each script ran and which phrases matched."), "FILE");
   parser.addOptions({game, name, server, publisher, text, events, dump, trace, transcript, check, mute, scale});
   parser.addOptions({scratch, newGame, steps, coverage});
+  QCommandLineOption watch("watch", translate("Options", "While playing, reload a script, picture or table row whose file changed and run the current place again (registers and objects kept)."));
+  parser.addOption(watch);
   QCommandLineOption games("games", translate("Options", "List the games the player knows (name, folder, last played) and end."));
   parser.addOption(games);
   parser.addPositionalArgument("DIR", translate("Options", "The game folder to play (the same as --game DIR)."), "[DIR]");
@@ -75,6 +77,7 @@ std::optional<Options> parseOptions() {
   options.transcriptFile = parser.value(transcript).toStdString();
   options.check = parser.isSet(check);
   options.scratch = parser.isSet(scratch);
+  options.watch = parser.isSet(watch);
   options.newGameFolder = parser.value(newGame).toStdString();
   if (newGameAsked && !positional.isEmpty()) options.newGameName = positional.first().toStdString();
   options.stepsFile = parser.value(steps).toStdString();

@@ -21,6 +21,7 @@ struct Options {
   std::string transcriptFile;  // the session's text and commands; empty: the game's own transcript
   bool check = false;       // check the game, run nothing
   bool scratch = false;     // play on a temporary copy of the game folder
+  bool watch = false;       // reload a changed script, picture or table row and run the place again
   std::string newGameFolder;  // --new: write a new game there, run nothing
   std::string newGameName = "mirandel";
   std::string stepsFile;     // one line per statement run

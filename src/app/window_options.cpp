@@ -26,6 +26,7 @@ ui::WindowOptions windowOptions(const Options& options, const std::filesystem::p
   window.traceFile = options.traceFile;
   window.transcriptFile = transcriptFile(options.transcriptFile, folder, scripted);
   window.slotsFolder = slotsFolder(folder);
+  window.watch = options.watch;
   window.start.runObserver = options.runObserver;
   return window;
 }

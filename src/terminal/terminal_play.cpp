@@ -2,6 +2,8 @@
 #include "terminal/terminal_play.h"
 
 #include <QCoreApplication>
+#include <chrono>
+#include <thread>
 #include <iostream>
 #include <map>
 
@@ -12,6 +14,8 @@
 #include "input/phrase_file.h"
 #include "online/down_controls.h"
 #include "online/down_page.h"
+#include "shell/debug_console.h"
+#include "shell/live_reload.h"
 #include "shell/startup.h"
 #include "terminal/line_input.h"
 #include "terminal/map_picture.h"
@@ -56,6 +60,7 @@ std::string helpText() {
       "  :salvar NAME           saves the game in a slot of that name; :carregar NAME restores it\n"
       "  :jogos                 the saved games\n"
       "  :transcricao           where the transcript of your game is kept (also :transcript)\n"
+      "  :console               the debug console for authors (registers, objects, goto, trace)\n"
       "  :ajuda                 this list (also :help or help)\n"
       "  :sair                  ends and saves the game (so does the end of the input; also :quit)\n"));
 }
@@ -156,6 +161,13 @@ class Terminal {
   bool handle(const std::string& utf8Line) {
     out_.afterPrompt();
     std::string line = base::trim(utf8Line);
+    if (inConsole_) return useConsole(line);
+    if (line == ":console") {
+      inConsole_ = true;
+      out_.line(utf8(translate("Terminal", "Debug console: reg N, reg N = text, obj, goto SCRIPT, trace on, trace off, error; "
+                                           "an empty line or :sair leaves it.")));
+      return true;
+    }
     if (line == ":sair" || line == ":quit") return false;
     if (line == ":ajuda" || line == ":help" || line == "help") {
       out_.columns(helpText());
@@ -216,7 +228,37 @@ class Terminal {
     return !session_.queue.quitRequested() && !session_.host.quitRequested();
   }
 
+  const char* prompt() const { return inConsole_ ? "console> " : "> "; }
+
+  // --watch: before a prompt, a changed file of the game reloads the place. A
+  // change seen still going on (an editor's save) gets one short wait to settle.
+  void watch() { liveReload_ = std::make_unique<shell::LiveReload>(game_); }
+  void lookForChanges() {
+    if (!liveReload_ || !game_.world.gameLoaded) return;
+    auto reload = liveReload_->look(game_);
+    if (!reload && liveReload_->changing()) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(200));
+      reload = liveReload_->look(game_);
+    }
+    if (!reload) return;
+    out_.line(utf8(translate("Terminal", "[reloaded %1; %2 runs again]")
+                       .arg(QString::fromStdString(shell::reloadedNames(*reload)), gameText(reload->place))));
+    post(Kind::Run, reload->place);
+    showCommandBox();
+  }
+
  private:
+  // A line of the debug console; an empty line, :sair or :exit goes back to the game.
+  bool useConsole(const std::string& line) {
+    if (line.empty() || line == ":sair" || line == ":exit") {
+      inConsole_ = false;
+      out_.line(utf8(translate("Terminal", "(back in the game)")));
+      return true;
+    }
+    console_.command(line);
+    return !session_.queue.quitRequested() && !session_.host.quitRequested();
+  }
+
   void show(platform::TextSink sink, const std::string& text) {
     using platform::TextSink;
     const QString name = gameText(text);
@@ -430,6 +472,9 @@ class Terminal {
   Output out_;
   std::function<bool()> soundDeviceMissing_;
   bool soundTold_ = false;
+  shell::DebugConsole console_{game_, session_.queue, [this](const std::string& line) { out_.line(line); }};
+  bool inConsole_ = false;
+  std::unique_ptr<shell::LiveReload> liveReload_;
 };
 
 }  // namespace
@@ -441,12 +486,14 @@ int playInTerminal(const TerminalOptions& options) {
   session.start(options);
   terminal.greet();
   session.queue.post({Kind::Start, {}});
+  if (options.watch) terminal.watch();
   auto input = openLineInput();
   std::string line;
   while (!session.queue.quitRequested()) {
+    terminal.lookForChanges();
     terminal.endLine();
     // The end of the input and a stop signal close the player like :sair.
-    if (input->next("> ", line) != LineInput::Next::Line) break;
+    if (input->next(terminal.prompt(), line) != LineInput::Next::Line) break;
     if (input->piped()) terminal.echo(line);
     if (!terminal.handle(line)) break;
   }

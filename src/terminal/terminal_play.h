@@ -24,6 +24,7 @@ struct TerminalOptions {
   std::filesystem::path slotsFolder;     // where the named save slots are kept
   std::filesystem::path userFolder;
   bool mute = false;  // no sound device: the music and sounds are only named
+  bool watch = false;  // --watch: a changed file reloads the place, told before the next prompt
   // Whether the sound backend found no device; said once, between game texts.
   std::function<bool()> soundDeviceMissing;
 };

@@ -34,6 +34,9 @@
 namespace ui {
 namespace {
 
+// --watch looks at the game folder this often; a change is taken when it held for one look.
+constexpr int kWatchLookMilliseconds = 200;
+
 Qt::Key keyCode(const std::string& name) {
   static const std::pair<const char*, Qt::Key> keys[] = {
       {"F1", Qt::Key_F1}, {"F2", Qt::Key_F2},     {"F3", Qt::Key_F3},     {"F4", Qt::Key_F4},      {"Up", Qt::Key_Up},
@@ -109,6 +112,12 @@ void WindowSession::start() {
   window.refresh(game);
   window.show();
   showMuteNote();
+  if (options_.watch) {
+    liveReload_ = std::make_unique<shell::LiveReload>(game);
+    auto* looks = new QTimer(&window);
+    QObject::connect(looks, &QTimer::timeout, &window, [this] { lookForChanges(); });
+    looks->start(kWatchLookMilliseconds);
+  }
   // The title theme starts when the window first becomes active; scripted play
   // has no active window and starts it at once.
   if (options_.scripted)
@@ -249,6 +258,7 @@ void WindowSession::connectWindow() {
     shortcut->setContext(Qt::WindowShortcut);
     QObject::connect(shortcut, &QShortcut::activated, &window, [this] { openScrollback(); });
   }
+  addShortcut({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D)}, [this] { openConsole(); });
   addShortcut({QKeySequence(Qt::Key_F11)}, [this] { toggleFullScreen(); });
   addShortcut({QKeySequence(Qt::SHIFT | Qt::Key_F11)}, [this] { toggleExactFit(); });
   window.onScaleChanged = [this] { window.refresh(game); };
@@ -361,6 +371,27 @@ void WindowSession::post(shell::PlayerInput input) {
     window.gamePage->tellScreenReaders(textBefore, game);
   }
   if (queue.quitRequested() && !queue.busy()) window.close();
+}
+
+void WindowSession::openConsole() {
+  if (!console_) console_ = new DebugConsoleView(game, queue, [this] { window.refresh(game); }, &window);
+  console_->show();
+  console_->raise();
+  console_->activateWindow();
+  console_->input->setFocus();
+}
+
+// Never inside a run (a run lets events through) nor before a game was started.
+void WindowSession::lookForChanges() {
+  if (!liveReload_ || queue.busy() || shutDown_ || !game.world.gameLoaded) return;
+  auto reload = liveReload_->look(game);
+  if (!reload) return;
+  const QString line = QCoreApplication::translate("Window", "Reloaded %1; %2 runs again.")
+                           .arg(QString::fromStdString(shell::reloadedNames(*reload)),
+                                QString::fromStdString(base::cp1252ToUtf8(reload->place)));
+  window.notice->say(line, 4000);
+  std::fprintf(stderr, "mirandel: %s\n", line.toLocal8Bit().constData());
+  post({shell::PlayerInput::Kind::Run, reload->place});
 }
 
 bool WindowSession::shutDownOnce() {

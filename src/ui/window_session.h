@@ -9,8 +9,10 @@
 #include "media/qt_sound_device.h"
 #include "shell/game.h"
 #include "shell/input_queue.h"
+#include "shell/live_reload.h"
 #include "shell/startup.h"
 #include "shell/transcript.h"
+#include "ui/debug_console_view.h"
 #include "ui/main_window.h"
 #include "ui/player_actions.h"
 #include "ui/qt_host.h"
@@ -30,6 +32,7 @@ struct WindowOptions {
   std::string traceFile;
   std::filesystem::path transcriptFile;  // empty: no transcript file
   std::filesystem::path slotsFolder;     // where the named save slots are kept
+  bool watch = false;  // --watch: a changed script, picture or table row reloads the place
 };
 
 class WindowSession {
@@ -64,6 +67,11 @@ class WindowSession {
   // steps, remembered for the user.
   void toggleFullScreen();
   void toggleExactFit();
+  // Ctrl+Shift+D: the debug console for authors.
+  void openConsole();
+  DebugConsoleView* console() const { return console_; }
+  // --watch: one look at the game folder; a settled change reloads and runs the place again.
+  void lookForChanges();
   // Closes the window the way the end button does (shut-down sequence once).
   void close();
   // A stop signal (a logout, a kill, Ctrl-C), at any moment: open boxes close,
@@ -100,6 +108,8 @@ class WindowSession {
   std::unique_ptr<PlayerActions> actions_;
   ScrollbackView* scrollback_ = nullptr;  // owned by the window
   SlotsDialog* slotsDialog_ = nullptr;    // owned by the window
+  DebugConsoleView* console_ = nullptr;   // owned by the window, made when first opened
+  std::unique_ptr<shell::LiveReload> liveReload_;
   void tellSlotDone(const shell::PlayerInput& input, const shell::SlotOutcome& outcome);
   WorkPace repaintPace_;
   bool shutDown_ = false;
