@@ -9,6 +9,24 @@ import sys
 import xml.etree.ElementTree as ET
 
 PT_BR = {
+    "Commands: reg N, reg N = text, obj, goto SCRIPT, trace on, trace off, error":
+        "Comandos: reg N, reg N = texto, obj, goto SCRIPT, trace on, trace off, error",
+    "There is no register %1 (the game has 0 to %2).": "Não há registro %1 (o jogo tem de 0 a %2).",
+    "The game has no objects.": "O jogo não tem objetos.",
+    "There is no script %1.scx in the game folder.": "Não há script %1.scx na pasta do jogo.",
+    "Trace on.": "Rastro ligado.",
+    "Trace off.": "Rastro desligado.",
+    "No error was shown yet.": "Nenhum erro foi mostrado ainda.",
+    "Debug console": "Console de depuração",
+    "reg N, reg N = text, obj, goto SCRIPT, trace on, trace off, error":
+        "reg N, reg N = texto, obj, goto SCRIPT, trace on, trace off, error",
+    "While playing, reload a script, picture or table row whose file changed and run the current place again (registers and objects kept).":
+        "Durante o jogo, recarrega um script, figura ou linha da tabela cujo arquivo mudou e roda de novo o lugar atual (registros e objetos mantidos).",
+    "Debug console: reg N, reg N = text, obj, goto SCRIPT, trace on, trace off, error; an empty line or :sair leaves it.":
+        "Console de depuração: reg N, reg N = texto, obj, goto SCRIPT, trace on, trace off, error; uma linha vazia ou :sair volta ao jogo.",
+    "[reloaded %1; %2 runs again]": "[recarregado %1; %2 roda de novo]",
+    "(back in the game)": "(de volta ao jogo)",
+    "Reloaded %1; %2 runs again.": "Recarregado %1; %2 roda de novo.",
     "This game is already open in another mirandel (%1). Close that one to play it here.":
         "Este jogo já está aberto em outro mirandel (%1). Feche aquele para jogar aqui.",
     "mirandel: player for Quimera graphical text adventures.\n"
@@ -130,6 +148,7 @@ PT_BR = {
     "  :salvar NAME           saves the game in a slot of that name; :carregar NAME restores it\n"
     "  :jogos                 the saved games\n"
     "  :transcricao           where the transcript of your game is kept (also :transcript)\n"
+    "  :console               the debug console for authors (registers, objects, goto, trace)\n"
     "  :ajuda                 this list (also :help or help)\n"
     "  :sair                  ends and saves the game (so does the end of the input; also :quit)\n":
         "Comandos do jogo: digite a frase e tecle Enter (por exemplo: norte, pegue a chave).\n"
@@ -152,6 +171,7 @@ PT_BR = {
         "  :salvar NOME           salva o jogo com esse nome; :carregar NOME o restaura\n"
         "  :jogos                 os jogos salvos\n"
         "  :transcricao           onde fica a transcrição do seu jogo (também :transcript)\n"
+        "  :console               o console de depuração para autores (registros, objetos, goto, rastro)\n"
         "  :ajuda                 esta lista (também :help ou help)\n"
         "  :sair                  encerra e salva o jogo (o fim da entrada também; ou :quit)\n",
     # The game checker's report (mirandel --check).

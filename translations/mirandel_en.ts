@@ -645,6 +645,37 @@
     </message>
 </context>
 <context>
+    <name>Console</name>
+    <message>
+        <source>Commands: reg N, reg N = text, obj, goto SCRIPT, trace on, trace off, error</source>
+        <translation>Commands: reg N, reg N = text, obj, goto SCRIPT, trace on, trace off, error</translation>
+    </message>
+    <message>
+        <source>There is no register %1 (the game has 0 to %2).</source>
+        <translation>There is no register %1 (the game has 0 to %2).</translation>
+    </message>
+    <message>
+        <source>The game has no objects.</source>
+        <translation>The game has no objects.</translation>
+    </message>
+    <message>
+        <source>There is no script %1.scx in the game folder.</source>
+        <translation>There is no script %1.scx in the game folder.</translation>
+    </message>
+    <message>
+        <source>Trace on.</source>
+        <translation>Trace on.</translation>
+    </message>
+    <message>
+        <source>Trace off.</source>
+        <translation>Trace off.</translation>
+    </message>
+    <message>
+        <source>No error was shown yet.</source>
+        <translation>No error was shown yet.</translation>
+    </message>
+</context>
+<context>
     <name>Options</name>
     <message>
         <source>mirandel: player for Quimera graphical text adventures.
@@ -771,6 +802,10 @@ Without options it plays the bundled demo game in a window (in the terminal when
     <message>
         <source>cannot copy the game folder %1 for --scratch</source>
         <translation>cannot copy the game folder %1 for --scratch</translation>
+    </message>
+    <message>
+        <source>While playing, reload a script, picture or table row whose file changed and run the current place again (registers and objects kept).</source>
+        <translation>While playing, reload a script, picture or table row whose file changed and run the current place again (registers and objects kept).</translation>
     </message>
 </context>
 <context>
@@ -938,54 +973,6 @@ Without options it plays the bundled demo game in a window (in the terminal when
         <translation>cannot keep the transcript in %1</translation>
     </message>
     <message>
-        <source>Game commands: type the phrase and press Enter (for example: norte, pegue a chave).
-An empty line presses Enter with an empty box: the place is described again.
-When the page shows numbered links, a bare number follows that link.
-The arrow keys edit the line; Up and Down recall earlier commands; F1 to F4 are the game's function keys.
-Terminal commands:
-  :f1 :f2 :f3 :f4        function keys (F3 brings back the last command)
-  :norte :sul :leste :oeste   (or :up :down :right :left) the arrow keys of the game
-  :saidas                the exits of the place
-  :links                 the links on show (of the page, and written into pictures), numbered
-  :link N                follows link N
-  :pontos                the clickable spots of the pictures, numbered
-  :clicar N              clicks spot N
-  :executar NAME         runs the script NAME (as a click would)
-  :mapa                  writes the game's map into a PNG file and says where
-  :baixar                the download page (on-line game, updates)
-  :baixar CONTROL        clicks one of its controls (TicLine, btAtual, btDEG, btDWNtudo...)
-  :desfazer              undoes your last turn (also :undo); :refazer redoes it (also :redo)
-  :salvar NAME           saves the game in a slot of that name; :carregar NAME restores it
-  :jogos                 the saved games
-  :transcricao           where the transcript of your game is kept (also :transcript)
-  :ajuda                 this list (also :help or help)
-  :sair                  ends and saves the game (so does the end of the input; also :quit)
-</source>
-        <translation>Game commands: type the phrase and press Enter (for example: norte, pegue a chave).
-An empty line presses Enter with an empty box: the place is described again.
-When the page shows numbered links, a bare number follows that link.
-The arrow keys edit the line; Up and Down recall earlier commands; F1 to F4 are the game's function keys.
-Terminal commands:
-  :f1 :f2 :f3 :f4        function keys (F3 brings back the last command)
-  :norte :sul :leste :oeste   (or :up :down :right :left) the arrow keys of the game
-  :saidas                the exits of the place
-  :links                 the links on show (of the page, and written into pictures), numbered
-  :link N                follows link N
-  :pontos                the clickable spots of the pictures, numbered
-  :clicar N              clicks spot N
-  :executar NAME         runs the script NAME (as a click would)
-  :mapa                  writes the game's map into a PNG file and says where
-  :baixar                the download page (on-line game, updates)
-  :baixar CONTROL        clicks one of its controls (TicLine, btAtual, btDEG, btDWNtudo...)
-  :desfazer              undoes your last turn (also :undo); :refazer redoes it (also :redo)
-  :salvar NAME           saves the game in a slot of that name; :carregar NAME restores it
-  :jogos                 the saved games
-  :transcricao           where the transcript of your game is kept (also :transcript)
-  :ajuda                 this list (also :help or help)
-  :sair                  ends and saves the game (so does the end of the input; also :quit)
-</translation>
-    </message>
-    <message>
         <source>[no sound device answers: the game goes on without sound]</source>
         <translation>[no sound device answers: the game goes on without sound]</translation>
     </message>
@@ -1037,6 +1024,68 @@ Terminal commands:
         <source>the map</source>
         <translation>the map</translation>
     </message>
+    <message>
+        <source>Game commands: type the phrase and press Enter (for example: norte, pegue a chave).
+An empty line presses Enter with an empty box: the place is described again.
+When the page shows numbered links, a bare number follows that link.
+The arrow keys edit the line; Up and Down recall earlier commands; F1 to F4 are the game's function keys.
+Terminal commands:
+  :f1 :f2 :f3 :f4        function keys (F3 brings back the last command)
+  :norte :sul :leste :oeste   (or :up :down :right :left) the arrow keys of the game
+  :saidas                the exits of the place
+  :links                 the links on show (of the page, and written into pictures), numbered
+  :link N                follows link N
+  :pontos                the clickable spots of the pictures, numbered
+  :clicar N              clicks spot N
+  :executar NAME         runs the script NAME (as a click would)
+  :mapa                  writes the game's map into a PNG file and says where
+  :baixar                the download page (on-line game, updates)
+  :baixar CONTROL        clicks one of its controls (TicLine, btAtual, btDEG, btDWNtudo...)
+  :desfazer              undoes your last turn (also :undo); :refazer redoes it (also :redo)
+  :salvar NAME           saves the game in a slot of that name; :carregar NAME restores it
+  :jogos                 the saved games
+  :transcricao           where the transcript of your game is kept (also :transcript)
+  :console               the debug console for authors (registers, objects, goto, trace)
+  :ajuda                 this list (also :help or help)
+  :sair                  ends and saves the game (so does the end of the input; also :quit)
+</source>
+        <translation>Game commands: type the phrase and press Enter (for example: norte, pegue a chave).
+An empty line presses Enter with an empty box: the place is described again.
+When the page shows numbered links, a bare number follows that link.
+The arrow keys edit the line; Up and Down recall earlier commands; F1 to F4 are the game's function keys.
+Terminal commands:
+  :f1 :f2 :f3 :f4        function keys (F3 brings back the last command)
+  :norte :sul :leste :oeste   (or :up :down :right :left) the arrow keys of the game
+  :saidas                the exits of the place
+  :links                 the links on show (of the page, and written into pictures), numbered
+  :link N                follows link N
+  :pontos                the clickable spots of the pictures, numbered
+  :clicar N              clicks spot N
+  :executar NAME         runs the script NAME (as a click would)
+  :mapa                  writes the game's map into a PNG file and says where
+  :baixar                the download page (on-line game, updates)
+  :baixar CONTROL        clicks one of its controls (TicLine, btAtual, btDEG, btDWNtudo...)
+  :desfazer              undoes your last turn (also :undo); :refazer redoes it (also :redo)
+  :salvar NAME           saves the game in a slot of that name; :carregar NAME restores it
+  :jogos                 the saved games
+  :transcricao           where the transcript of your game is kept (also :transcript)
+  :console               the debug console for authors (registers, objects, goto, trace)
+  :ajuda                 this list (also :help or help)
+  :sair                  ends and saves the game (so does the end of the input; also :quit)
+</translation>
+    </message>
+    <message>
+        <source>Debug console: reg N, reg N = text, obj, goto SCRIPT, trace on, trace off, error; an empty line or :sair leaves it.</source>
+        <translation>Debug console: reg N, reg N = text, obj, goto SCRIPT, trace on, trace off, error; an empty line or :sair leaves it.</translation>
+    </message>
+    <message>
+        <source>[reloaded %1; %2 runs again]</source>
+        <translation>[reloaded %1; %2 runs again]</translation>
+    </message>
+    <message>
+        <source>(back in the game)</source>
+        <translation>(back in the game)</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>
@@ -1051,6 +1100,10 @@ Terminal commands:
     <message>
         <source>cannot remember the window's settings in %1</source>
         <translation>cannot remember the window's settings in %1</translation>
+    </message>
+    <message>
+        <source>Reloaded %1; %2 runs again.</source>
+        <translation>Reloaded %1; %2 runs again.</translation>
     </message>
 </context>
 <context>
@@ -1101,6 +1154,17 @@ Terminal commands:
     <message>
         <source>coverage: %1 of %2 lines ran (%3%), %4 scripts never run%5; %6 of %7 phrases matched</source>
         <translation>coverage: %1 of %2 lines ran (%3%), %4 scripts never run%5; %6 of %7 phrases matched</translation>
+    </message>
+</context>
+<context>
+    <name>ui::DebugConsoleView</name>
+    <message>
+        <source>Debug console</source>
+        <translation>Debug console</translation>
+    </message>
+    <message>
+        <source>reg N, reg N = text, obj, goto SCRIPT, trace on, trace off, error</source>
+        <translation>reg N, reg N = text, obj, goto SCRIPT, trace on, trace off, error</translation>
     </message>
 </context>
 <context>

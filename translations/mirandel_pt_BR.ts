@@ -645,6 +645,37 @@
     </message>
 </context>
 <context>
+    <name>Console</name>
+    <message>
+        <source>Commands: reg N, reg N = text, obj, goto SCRIPT, trace on, trace off, error</source>
+        <translation>Comandos: reg N, reg N = texto, obj, goto SCRIPT, trace on, trace off, error</translation>
+    </message>
+    <message>
+        <source>There is no register %1 (the game has 0 to %2).</source>
+        <translation>Não há registro %1 (o jogo tem de 0 a %2).</translation>
+    </message>
+    <message>
+        <source>The game has no objects.</source>
+        <translation>O jogo não tem objetos.</translation>
+    </message>
+    <message>
+        <source>There is no script %1.scx in the game folder.</source>
+        <translation>Não há script %1.scx na pasta do jogo.</translation>
+    </message>
+    <message>
+        <source>Trace on.</source>
+        <translation>Rastro ligado.</translation>
+    </message>
+    <message>
+        <source>Trace off.</source>
+        <translation>Rastro desligado.</translation>
+    </message>
+    <message>
+        <source>No error was shown yet.</source>
+        <translation>Nenhum erro foi mostrado ainda.</translation>
+    </message>
+</context>
+<context>
     <name>Options</name>
     <message>
         <source>mirandel: player for Quimera graphical text adventures.
@@ -771,6 +802,10 @@ Sem opções, joga o jogo de demonstração numa janela (no terminal quando não
     <message>
         <source>cannot copy the game folder %1 for --scratch</source>
         <translation>não consigo copiar a pasta do jogo %1 para --scratch</translation>
+    </message>
+    <message>
+        <source>While playing, reload a script, picture or table row whose file changed and run the current place again (registers and objects kept).</source>
+        <translation>Durante o jogo, recarrega um script, figura ou linha da tabela cujo arquivo mudou e roda de novo o lugar atual (registros e objetos mantidos).</translation>
     </message>
 </context>
 <context>
@@ -938,54 +973,6 @@ Sem opções, joga o jogo de demonstração numa janela (no terminal quando não
         <translation>não consigo guardar a transcrição em %1</translation>
     </message>
     <message>
-        <source>Game commands: type the phrase and press Enter (for example: norte, pegue a chave).
-An empty line presses Enter with an empty box: the place is described again.
-When the page shows numbered links, a bare number follows that link.
-The arrow keys edit the line; Up and Down recall earlier commands; F1 to F4 are the game's function keys.
-Terminal commands:
-  :f1 :f2 :f3 :f4        function keys (F3 brings back the last command)
-  :norte :sul :leste :oeste   (or :up :down :right :left) the arrow keys of the game
-  :saidas                the exits of the place
-  :links                 the links on show (of the page, and written into pictures), numbered
-  :link N                follows link N
-  :pontos                the clickable spots of the pictures, numbered
-  :clicar N              clicks spot N
-  :executar NAME         runs the script NAME (as a click would)
-  :mapa                  writes the game's map into a PNG file and says where
-  :baixar                the download page (on-line game, updates)
-  :baixar CONTROL        clicks one of its controls (TicLine, btAtual, btDEG, btDWNtudo...)
-  :desfazer              undoes your last turn (also :undo); :refazer redoes it (also :redo)
-  :salvar NAME           saves the game in a slot of that name; :carregar NAME restores it
-  :jogos                 the saved games
-  :transcricao           where the transcript of your game is kept (also :transcript)
-  :ajuda                 this list (also :help or help)
-  :sair                  ends and saves the game (so does the end of the input; also :quit)
-</source>
-        <translation>Comandos do jogo: digite a frase e tecle Enter (por exemplo: norte, pegue a chave).
-Uma linha vazia tecla Enter com a caixa vazia: descreve o local de novo.
-Quando a página mostra links numerados, um número sozinho segue aquele link.
-As setas editam a linha; para cima e para baixo trazem de volta os comandos anteriores; F1 a F4 são as teclas de função do jogo.
-Comandos do terminal:
-  :f1 :f2 :f3 :f4        teclas de função (F3 traz de volta o último comando)
-  :norte :sul :leste :oeste   (ou :up :down :right :left) as setas do jogo
-  :saidas                as saídas do local
-  :links                 os links à vista (da página e escritos nas imagens), numerados
-  :link N                segue o link N
-  :pontos                os pontos clicáveis das imagens, numerados
-  :clicar N              clica no ponto N
-  :executar NOME         executa o script NOME (como um clique o faria)
-  :mapa                  grava o mapa do jogo num arquivo PNG e mostra onde
-  :baixar                a página de download (jogo online, atualizações)
-  :baixar CONTROLE       clica num controle dela (TicLine, btAtual, btDEG, btDWNtudo...)
-  :desfazer              desfaz sua última jogada (também :undo); :refazer a refaz (também :redo)
-  :salvar NOME           salva o jogo com esse nome; :carregar NOME o restaura
-  :jogos                 os jogos salvos
-  :transcricao           onde fica a transcrição do seu jogo (também :transcript)
-  :ajuda                 esta lista (também :help ou help)
-  :sair                  encerra e salva o jogo (o fim da entrada também; ou :quit)
-</translation>
-    </message>
-    <message>
         <source>[no sound device answers: the game goes on without sound]</source>
         <translation>[nenhum dispositivo de som responde: o jogo continua sem som]</translation>
     </message>
@@ -1037,6 +1024,68 @@ Comandos do terminal:
         <source>the map</source>
         <translation>o mapa</translation>
     </message>
+    <message>
+        <source>Game commands: type the phrase and press Enter (for example: norte, pegue a chave).
+An empty line presses Enter with an empty box: the place is described again.
+When the page shows numbered links, a bare number follows that link.
+The arrow keys edit the line; Up and Down recall earlier commands; F1 to F4 are the game's function keys.
+Terminal commands:
+  :f1 :f2 :f3 :f4        function keys (F3 brings back the last command)
+  :norte :sul :leste :oeste   (or :up :down :right :left) the arrow keys of the game
+  :saidas                the exits of the place
+  :links                 the links on show (of the page, and written into pictures), numbered
+  :link N                follows link N
+  :pontos                the clickable spots of the pictures, numbered
+  :clicar N              clicks spot N
+  :executar NAME         runs the script NAME (as a click would)
+  :mapa                  writes the game's map into a PNG file and says where
+  :baixar                the download page (on-line game, updates)
+  :baixar CONTROL        clicks one of its controls (TicLine, btAtual, btDEG, btDWNtudo...)
+  :desfazer              undoes your last turn (also :undo); :refazer redoes it (also :redo)
+  :salvar NAME           saves the game in a slot of that name; :carregar NAME restores it
+  :jogos                 the saved games
+  :transcricao           where the transcript of your game is kept (also :transcript)
+  :console               the debug console for authors (registers, objects, goto, trace)
+  :ajuda                 this list (also :help or help)
+  :sair                  ends and saves the game (so does the end of the input; also :quit)
+</source>
+        <translation>Comandos do jogo: digite a frase e tecle Enter (por exemplo: norte, pegue a chave).
+Uma linha vazia tecla Enter com a caixa vazia: descreve o local de novo.
+Quando a página mostra links numerados, um número sozinho segue aquele link.
+As setas editam a linha; para cima e para baixo trazem de volta os comandos anteriores; F1 a F4 são as teclas de função do jogo.
+Comandos do terminal:
+  :f1 :f2 :f3 :f4        teclas de função (F3 traz de volta o último comando)
+  :norte :sul :leste :oeste   (ou :up :down :right :left) as setas do jogo
+  :saidas                as saídas do local
+  :links                 os links à vista (da página e escritos nas imagens), numerados
+  :link N                segue o link N
+  :pontos                os pontos clicáveis das imagens, numerados
+  :clicar N              clica no ponto N
+  :executar NOME         executa o script NOME (como um clique o faria)
+  :mapa                  grava o mapa do jogo num arquivo PNG e mostra onde
+  :baixar                a página de download (jogo online, atualizações)
+  :baixar CONTROLE       clica num controle dela (TicLine, btAtual, btDEG, btDWNtudo...)
+  :desfazer              desfaz sua última jogada (também :undo); :refazer a refaz (também :redo)
+  :salvar NOME           salva o jogo com esse nome; :carregar NOME o restaura
+  :jogos                 os jogos salvos
+  :transcricao           onde fica a transcrição do seu jogo (também :transcript)
+  :console               o console de depuração para autores (registros, objetos, goto, rastro)
+  :ajuda                 esta lista (também :help ou help)
+  :sair                  encerra e salva o jogo (o fim da entrada também; ou :quit)
+</translation>
+    </message>
+    <message>
+        <source>Debug console: reg N, reg N = text, obj, goto SCRIPT, trace on, trace off, error; an empty line or :sair leaves it.</source>
+        <translation>Console de depuração: reg N, reg N = texto, obj, goto SCRIPT, trace on, trace off, error; uma linha vazia ou :sair volta ao jogo.</translation>
+    </message>
+    <message>
+        <source>[reloaded %1; %2 runs again]</source>
+        <translation>[recarregado %1; %2 roda de novo]</translation>
+    </message>
+    <message>
+        <source>(back in the game)</source>
+        <translation>(de volta ao jogo)</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>
@@ -1051,6 +1100,10 @@ Comandos do terminal:
     <message>
         <source>cannot remember the window's settings in %1</source>
         <translation>não consigo guardar as preferências da janela em %1</translation>
+    </message>
+    <message>
+        <source>Reloaded %1; %2 runs again.</source>
+        <translation>Recarregado %1; %2 roda de novo.</translation>
     </message>
 </context>
 <context>
@@ -1101,6 +1154,17 @@ Comandos do terminal:
     <message>
         <source>coverage: %1 of %2 lines ran (%3%), %4 scripts never run%5; %6 of %7 phrases matched</source>
         <translation>cobertura: %1 de %2 linhas executadas (%3%), %4 scripts nunca executados%5; %6 de %7 frases corresponderam</translation>
+    </message>
+</context>
+<context>
+    <name>ui::DebugConsoleView</name>
+    <message>
+        <source>Debug console</source>
+        <translation>Console de depuração</translation>
+    </message>
+    <message>
+        <source>reg N, reg N = text, obj, goto SCRIPT, trace on, trace off, error</source>
+        <translation>reg N, reg N = texto, obj, goto SCRIPT, trace on, trace off, error</translation>
     </message>
 </context>
 <context>

@@ -7,7 +7,7 @@
 #include "base/number.h"
 #include "shell/game.h"
 #include "shell/input_queue.h"
-#include "world/object_table.h"
+#include "model/object_table.h"
 
 namespace shell {
 namespace {
@@ -64,13 +64,14 @@ void DebugConsole::setRegister(const std::string& number, const std::string& utf
 void DebugConsole::listObjects() {
   const auto& world = game_.world;
   if (world.Objs.empty()) return print_(said(QT_TRANSLATE_NOOP("Console", "The game has no objects.")));
-  auto line = [&](size_t record, world::Field field) {
-    const size_t at = record * world::kRecordLines + static_cast<size_t>(field);
-    return at < world.Objx.size() ? base::cp1252ToUtf8(world.Objx[at]) : std::string();
+  const model::ObjectTable table(world.Objx);
+  auto line = [&](size_t record, model::Field field) {
+    const std::string* text = table.line(record, field);
+    return text ? base::cp1252ToUtf8(*text) : std::string();
   };
   for (size_t record = 0; record < world.Objs.size(); ++record)
-    print_(base::cp1252ToUtf8(world.Objs[record]) + "  " + line(record, world::Field::Loc) + "  " +
-           line(record, world::Field::Nom));
+    print_(base::cp1252ToUtf8(world.Objs[record]) + "  " + line(record, model::Field::Loc) + "  " +
+           line(record, model::Field::Nom));
 }
 
 void DebugConsole::goTo(const std::string& utf8Script) {
