@@ -59,22 +59,35 @@ PictureFormat formatOf(std::string_view b) {
   return PictureFormat::Unknown;
 }
 
-void drawWithKeyColour(QImage& surface, const QImage& picture, int x, int y, QRgb key) {
-  if (surface.isNull() || picture.isNull()) return;
+bool drawWithKeyColour(QImage& surface, const QImage& picture, int x, int y, QRgb key) {
+  if (surface.isNull() || picture.isNull()) return false;
   const QRect area = QRect(x, y, picture.width(), picture.height()).intersected(surface.rect());
-  if (area.isEmpty()) return;
+  if (area.isEmpty()) return false;
   const QImage source = toSurfaceFormat(picture);
   key &= 0xFFFFFFu;
   const int width = area.width();
-  for (int row = area.top(); row <= area.bottom(); ++row) {
-    const auto* from = reinterpret_cast<const QRgb*>(source.constScanLine(row - y)) + (area.left() - x);
-    auto* to = reinterpret_cast<QRgb*>(surface.scanLine(row)) + area.left();
+  auto sourceRow = [&](int row) { return reinterpret_cast<const QRgb*>(source.constScanLine(row - y)) + (area.left() - x); };
+  // Rows the picture leaves as they are are only read.
+  const QImage& shown = surface;
+  int row = area.top();
+  for (; row <= area.bottom(); ++row) {
+    const QRgb* from = sourceRow(row);
+    const auto* to = reinterpret_cast<const QRgb*>(shown.constScanLine(row)) + area.left();
+    bool same = true;
+    for (int i = 0; i < width; ++i) same &= (from[i] & 0xFFFFFFu) == key || (from[i] | 0xFF000000u) == to[i];
+    if (!same) break;
+  }
+  if (row > area.bottom()) return false;
+  for (; row <= area.bottom(); ++row) {
+    const QRgb* __restrict from = sourceRow(row);
+    QRgb* __restrict to = reinterpret_cast<QRgb*>(surface.scanLine(row)) + area.left();
     // Branch-free, so the compiler can do several pixels at a time.
     for (int i = 0; i < width; ++i) {
       const QRgb pixel = from[i];
       to[i] = (pixel & 0xFFFFFFu) == key ? to[i] : pixel | 0xFF000000u;
     }
   }
+  return true;
 }
 
 }  // namespace graphics

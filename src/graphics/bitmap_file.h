@@ -17,6 +17,8 @@ PictureFormat formatOf(std::string_view leadingBytes);
 
 // Draws the picture over the surface with its top-left corner at (x, y); its
 // pixels of the key colour (0xRRGGBB) leave the surface unchanged. Clipped.
-void drawWithKeyColour(QImage& surface, const QImage& picture, int x, int y, QRgb key);
+// Returns whether a pixel changed; a drawing that changes nothing leaves the
+// surface untouched (a surface shared with a snapshot is not copied for it).
+bool drawWithKeyColour(QImage& surface, const QImage& picture, int x, int y, QRgb key);
 
 }  // namespace graphics

@@ -2,6 +2,8 @@
 #include "graphics/surfaces.h"
 
 #include <algorithm>
+#include <mutex>
+#include <unordered_map>
 
 #include "base/content_range.h"
 #include "graphics/bitmap_file.h"
@@ -12,6 +14,29 @@ namespace {
 bool isMagenta(QRgb pixel) { return (pixel & 0xFFFFFF) == (kMagenta & 0xFFFFFF); }
 
 QRgb opaque(uint32_t colour) { return 0xFF000000u | (colour & 0xFFFFFF); }
+
+// Whether every pixel of the picture (24-bit) is opaque and none is magenta:
+// drawn over a whole surface of its size, such a picture is that surface. The
+// answer is kept by the picture's cache key, which changes with its pixels, so
+// a kept picture drawn on every location change is looked at once.
+bool opaqueWithoutKeyColour(const QImage& picture) {
+  static std::mutex mutex;
+  static std::unordered_map<qint64, bool> known;
+  {
+    std::lock_guard lock(mutex);
+    if (auto it = known.find(picture.cacheKey()); it != known.end()) return it->second;
+  }
+  bool plain = true;
+  for (int y = 0; y < picture.height() && plain; ++y) {
+    const auto* row = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+    for (int x = 0; x < picture.width(); ++x)
+      plain &= (row[x] & 0xFF000000u) == 0xFF000000u && !isMagenta(row[x]);
+  }
+  std::lock_guard lock(mutex);
+  if (known.size() >= 4096) known.clear();
+  known[picture.cacheKey()] = plain;
+  return plain;
+}
 
 }  // namespace
 
@@ -76,6 +101,14 @@ void fillSurface(QImage& surface, uint32_t colour) {
 }
 
 void drawTransparent(QImage& surface, const QImage& picture, int x, int y) {
+  // A picture that covers the whole surface with no transparent pixel takes
+  // its place: the surface shares its pixels, nothing is drawn or copied.
+  if (x == 0 && y == 0 && !surface.isNull() && surface.size() == picture.size() &&
+      surface.format() == QImage::Format_RGB32 && picture.format() == QImage::Format_RGB32 &&
+      opaqueWithoutKeyColour(picture)) {
+    surface = picture;
+    return;
+  }
   drawWithKeyColour(surface, picture, x, y, 0xFF00FFu);
 }
 

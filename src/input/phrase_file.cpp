@@ -1,7 +1,11 @@
 // Phrase lookup and suggestions.
 #include "input/phrase_file.h"
 
+#include <ctime>
+#include <mutex>
+
 #include "base/cp1252.h"
+#include "base/file_stamp.h"
 #include "base/text_encoding.h"
 #include "script/run_observer.h"
 #include "shell/game.h"
@@ -12,6 +16,23 @@ namespace {
 constexpr size_t kMaxSuggestions = 12;
 
 std::string phraseFileName(const shell::Game& game) { return input::phraseFileName(game.commandsScript); }
+
+// The phrase file is read for every typed command: its lines are kept while the
+// file keeps its stamp. A file changed in the last seconds is read afresh each
+// time, since a rewrite within the file system's time granularity may keep it.
+std::optional<base::Lines> readKeptLines(const std::filesystem::path& file) {
+  static std::mutex mutex;
+  static std::filesystem::path keptFile;
+  static base::FileStamp keptStamp;
+  static base::Lines keptLines;
+  const auto stamp = base::stampOf(file);
+  const bool settled = stamp && stamp->modifiedSeconds + 2 < static_cast<std::int64_t>(std::time(nullptr));
+  std::lock_guard lock(mutex);
+  if (settled && keptFile == file && keptStamp == *stamp) return keptLines;
+  auto lines = base::readContentLines(file);
+  if (settled && lines) keptFile = file, keptStamp = *stamp, keptLines = *lines;
+  return lines;
+}
 
 }  // namespace
 
@@ -26,7 +47,7 @@ std::optional<PhraseLine> readPhraseLine(std::string_view line) {
 std::optional<base::Lines> readPhraseFile(shell::Game& game) {
   game.refreshBeforeReading(phraseFileName(game));
   auto path = game.folders.dataFolder.find(phraseFileName(game));
-  return path ? base::readContentLines(*path) : std::nullopt;
+  return path ? readKeptLines(*path) : std::nullopt;
 }
 
 std::string missingPhraseFileMessage(const shell::Game& game) {

@@ -1,6 +1,7 @@
 // The media subsystem's state: what the music channel plays, the music volume,
 // the effect playing, the missing sound files already logged, and the rain.
 #pragma once
+#include <QImage>
 #include <set>
 #include <string>
 
@@ -13,6 +14,7 @@ struct RainState {
   int rainStep = 20;        // rows the drops fall each tick
   int timer = 0;            // the host's timer while it rains, 0 when stopped
   int fallen = 0;           // rows the drops have fallen since the start, modulo the height
+  QImage maskToApply;       // the mask, until the first tick lays it over the background (Msk2)
   bool running() const { return timer != 0; }
 };
 

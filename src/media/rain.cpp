@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 #if defined(__x86_64__) || defined(__SSE2__)
 #include <immintrin.h>
 #endif
@@ -37,8 +38,10 @@ QImage readRainPicture(shell::Game& game, const std::string& name) {
 }
 
 // A surface of the given size showing the picture at its top-left corner, the
-// rest of it in the colour (0xRRGGBB).
+// rest of it in the colour (0xRRGGBB). A picture of that size is that surface
+// (shared, not copied).
 QImage framed(const QImage& picture, int width, int height, uint32_t colour) {
+  if (picture.size() == QSize(width, height) && picture.format() == QImage::Format_RGB32) return picture;
   QImage layer = graphics::makeSurface(width, height, colour);
   const int w = std::min(width, picture.width());
   for (int y = 0; y < std::min(height, picture.height()); ++y)
@@ -164,10 +167,14 @@ void startRain(shell::Game& game) {
   auto& f = game.surfaces;
   const int width = std::clamp(game.screen.Tela.width, 1, graphics::kMaxSurfaceSide);
   const int height = std::clamp(game.screen.Tela.height, 1, graphics::kMaxSurfaceSide);
+  // The layers share the pictures' pixels; the masked scene and the frame are
+  // made by the first tick, so a rain nobody sees a frame of (the terminal, a
+  // run that follows at once) costs no pass over the pixels.
   f.BkTel = framed(f.BufTela, width, height, 0);
-  f.Msk2 = mask.isNull() ? f.BkTel : maskedScene(f.BkTel, mask);
+  f.Msk2 = mask.isNull() ? f.BkTel : QImage();
+  rain.maskToApply = mask;
   f.Msk1 = framed(drops, width, height, 0xFF00FF);
-  f.BfDst = graphics::makeSurface(width, height);
+  f.BfDst = QImage();
   rain.fallen = 0;
   startTimer(game);
 }
@@ -196,6 +203,7 @@ void rainTick(shell::Game& game) {
   auto& f = game.surfaces;
   const int height = f.BkTel.height();
   if (height == 0) return;
+  if (!rain.maskToApply.isNull()) f.Msk2 = maskedScene(f.BkTel, std::exchange(rain.maskToApply, QImage()));
   if (f.BfDst.size() != f.BkTel.size()) f.BfDst = graphics::makeSurface(f.BkTel.width(), height);
   composeRainFrame(rain.rainMask.empty() ? f.BkTel : f.Msk2, f.Msk1, rain.fallen, f.BfDst);
   rain.fallen = ((rain.fallen + rain.rainStep) % height + height) % height;

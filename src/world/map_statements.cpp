@@ -64,14 +64,12 @@ void addToMap(shell::Game& game, Statement& s) {
     throw script::ScriptError("addmap=: n\xE3o h\xE1 mapa carregado (loadmap= vem antes de addmap=)");
   view::loadPicture(game, s.arg(3), graphics::SurfaceId::BufShp);
   const QImage& piece = game.surfaces.BufShp;
-  const QImage before = map.MapJog;
-  if (!piece.isNull())
-    graphics::drawWithKeyColour(map.MapJog, piece, number(s.arg(1)), number(s.arg(2)),
-                                piece.pixel(0, piece.height() - 1));
+  const bool changed = !piece.isNull() && graphics::drawWithKeyColour(map.MapJog, piece, number(s.arg(1)), number(s.arg(2)),
+                                                                      piece.pixel(0, piece.height() - 1));
   game.host.repaint();
   map.savedFile = saved;
   std::error_code ignored;
-  if (map.mapInFile == *path && map.MapJog == before && std::filesystem::exists(*path, ignored)) return;
+  if (map.mapInFile == *path && !changed && std::filesystem::exists(*path, ignored)) return;
   // A map drawn for another file in the same run goes to its file first.
   if (map.unsavedMap && map.unsavedMap->file != *path && !writeSavedMap(map.unsavedMap->file, map.unsavedMap->picture))
     throw script::ScriptError("addmap=: n\xE3o consegui gravar " + map.unsavedMap->file.filename().string());
