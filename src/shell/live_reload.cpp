@@ -16,7 +16,7 @@ constexpr int kMaxWatchedFiles = 20000;
 
 std::string extensionOf(const fs::path& file) {
   std::string extension = file.extension().string();
-  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  for (char& c : extension) c = base::lowerCaseLetter(c);
   return extension;
 }
 
