@@ -3,7 +3,7 @@
 // endless loop the player closes the window on.
 #include <gtest/gtest.h>
 
-#include "script/runner_state.h"
+#include "model/runner_state.h"
 #include "support/child_process.h"
 #include "support/test_game.h"
 
@@ -61,6 +61,6 @@ TEST(HostileScript, ClosingThePlayerEndsAnEndlessRun) {
     t.script("s", ":volta\ngoto volta");
     t.run("s");
     const long long steps = t.game->runner.stepsThisRun;
-    return t.host.quitRequested() && steps > 0 && steps < 10 * script::kStepsBetweenEvents;
+    return t.host.quitRequested() && steps > 0 && steps < 10 * model::kStepsBetweenEvents;
   }));
 }

@@ -50,7 +50,7 @@ TEST(InputQueue, QuitStopsTheQueueAndUnknownInputIsReported) {
 TEST(InputQueue, AnInputThatFailsUnexpectedlyIsReportedAndTheQueueGoesOn) {
   TestGame t;
   shell::InputQueue queue(*t.game);
-  queue.onStart = [](shell::Game&, const shell::PlayerInput&) { throw std::runtime_error("falhou"); };
+  queue.onStart = [](model::Game&, const shell::PlayerInput&) { throw std::runtime_error("falhou"); };
   queue.post({shell::PlayerInput::Kind::Start, {}});
   ASSERT_EQ(t.host.record.errors.size(), 1u);
   EXPECT_NE(t.host.record.errors[0].find("falhou"), std::string::npos);
@@ -62,7 +62,7 @@ TEST(InputQueue, AnInputThatFailsUnexpectedlyIsReportedAndTheQueueGoesOn) {
 
 TEST(Runner, AnUnexpectedFailureInsideARunEndsOnlyTheRun) {
   TestGame t;
-  t.game->dispatch.add("quebra", [](shell::Game&, script::Statement&) { throw std::length_error("grande demais"); });
+  t.game->dispatch.add("quebra", [](model::Game&, model::Statement&) { throw std::length_error("grande demais"); });
   t.script("s", "setpos= antes\nquebra\nsetpos= depois");
   t.run("s");
   EXPECT_EQ(t.game->world.Posic, "antes");

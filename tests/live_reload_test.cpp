@@ -10,7 +10,7 @@
 #include <thread>
 
 #include "shell/debug_console.h"
-#include "shell/defs.h"
+#include "model/defs.h"
 #include "shell/input_queue.h"
 #include "shell/live_reload.h"
 #include "base/text.h"
@@ -62,7 +62,7 @@ TEST(LiveReload, AChangeIsTakenOnceItHeldForOneLookAndThePlayersOwnSavesStartNon
 
 TEST(LiveReload, ATableRowTheAuthorChangedGoesIntoTheGameButOneThePlayerSavedDoesNot) {
   TestGame t;
-  base::Lines table = shell::DefinitionsTable::builtInRows();
+  base::Lines table = model::DefinitionsTable::builtInRows();
   const std::string file = t.game->folders.exeBaseName + ".ini";
   t.folder.writeBytes(file, base::joinLines(table));
   shell::LiveReload watch(*t.game);
@@ -103,7 +103,7 @@ TEST(DebugConsole, ReadsAndSetsRegistersListsObjectsAndGoesToAScript) {
   EXPECT_EQ(t.game->world.Posic, "jardim");
 
   EXPECT_NE(c.answer("error").find(' '), std::string::npos);  // no error yet, said so
-  t.game->dispatch.add("quebra", [](shell::Game&, script::Statement&) { throw std::runtime_error("falhou"); });
+  t.game->dispatch.add("quebra", [](model::Game&, model::Statement&) { throw std::runtime_error("falhou"); });
   t.script("quebra", "quebra");
   c.answer("goto quebra");
   ASSERT_FALSE(t.errors().empty());
@@ -130,7 +130,7 @@ TEST(DebugConsole, TheTraceGoesToTheConsoleWhileItIsOn) {
 
 TEST(LiveReload, TheWindowTakesAnEditedScriptAndKeepsTheRegisters) {
   TempFolder folder;
-  base::Lines table = shell::DefinitionsTable::builtInRows();
+  base::Lines table = model::DefinitionsTable::builtInRows();
   table[93] = "*";
   writeGameFiles(folder, base::Lines(60), table);
   folder.write("abertura.scx", "modo= 1\nsetpos= sala\nreg= 7,lembrado\nmsg= Bem-vindo.");

@@ -6,7 +6,7 @@
 #include <QPainter>
 
 #include "media/rain.h"
-#include "script/dispatch.h"
+#include "model/dispatch.h"
 #include "support/test_game.h"
 
 using namespace testing_support;
@@ -40,9 +40,9 @@ struct RainTest : ::testing::Test {
   }
   const QImage& tela() { return t.game->surfaces.Tela; }
   QRgb background(int x, int y) { return qRgb(y % 256, x % 256, 40); }
-  const media::RainState& rain() { return t.game->media.rain; }
+  const model::RainState& rain() { return t.game->media.rain; }
   void statement(const std::string& a1, const std::string& a2) {
-    script::Statement s;
+    model::Statement s;
     s.keyword = "chuva=";
     s.args[0] = a1;
     s.args[1] = a2;

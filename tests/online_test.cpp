@@ -17,7 +17,7 @@
 #include "script/runner.h"
 #include "world/game_load.h"
 #include "world/object_restore.h"
-#include "shell/defs.h"
+#include "model/defs.h"
 #include "support/test_game.h"
 #include "support/test_server.h"
 
@@ -44,7 +44,7 @@ void touchLocal(const std::filesystem::path& file, int year, int month, int day,
 // A game whose table has the given on-line switches, played against the server.
 struct OnlineGame {
   explicit OnlineGame(std::initializer_list<int> switchesOn, bool startNow = true) {
-    base::Lines rows = shell::DefinitionsTable::builtInRows();
+    base::Lines rows = model::DefinitionsTable::builtInRows();
     rows.resize(107);
     for (int row : switchesOn) rows[static_cast<size_t>(row)] = "*";
     test.folder.writeBytes("mirandel.ini", base::joinLines(rows));
@@ -58,7 +58,7 @@ struct OnlineGame {
     test.host.useHttp(std::make_unique<online::CurlHttp>());
     test.start();
   }
-  shell::Game& game() { return *test.game; }
+  model::Game& game() { return *test.game; }
   std::string msg() { return utf(game().screen.Msg.text); }
 
   TestServer server;
@@ -156,7 +156,7 @@ TEST(OnlineContent, ServerStampsAreReadInTheRegionalForm) {
 TEST(OnlineContent, EveryReaderFetchesItsFileOnLine) {
   OnlineGame online({103}, false);
   online.server.serve(std::string(kContent) + "mirandel.ini", [] {
-    base::Lines rows = shell::DefinitionsTable::builtInRows();
+    base::Lines rows = model::DefinitionsTable::builtInRows();
     rows.resize(107);
     rows[103] = "*";
     rows[10] = "sala";
@@ -370,7 +370,7 @@ TEST(OnlineVersion, TheVersionCheckOffersAPackageOnlyForAnotherVersion) {
 
 TEST(OnlineVersion, ThePackageFetchesItsFilesReloadsTheTableAndStartsOnlyOurUpdater) {
   OnlineGame online({});
-  base::Lines table = shell::DefinitionsTable::builtInRows();
+  base::Lines table = model::DefinitionsTable::builtInRows();
   table[72] = "Sair";
   online.server.serve("//mrd2023/vrsmrd.txt", "1.1\r\nsala.scx\r\nmirandel.ini\r\n");
   online.server.serve("/mrd2023/sala.scx", "msg= nova\r\n");

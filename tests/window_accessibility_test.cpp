@@ -10,7 +10,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-#include "shell/defs.h"
+#include "model/defs.h"
 #include "support/picture_files.h"
 #include "support/test_game.h"
 #include "ui/window_session.h"
@@ -21,7 +21,7 @@ namespace {
 
 struct WindowAccessibilityTest : ::testing::Test {
   WindowAccessibilityTest() {
-    base::Lines table = shell::DefinitionsTable::builtInRows();
+    base::Lines table = model::DefinitionsTable::builtInRows();
     table[93] = "*";
     writeGameFiles(folder, base::Lines(60), table);
     writeRgbPng(folder.path() / "bussola.png", testPattern(20, 20));

@@ -9,7 +9,7 @@
 #include <QMouseEvent>
 #include <QTextBlock>
 
-#include "shell/defs.h"
+#include "model/defs.h"
 #include "support/test_game.h"
 #include "ui/cursor_shapes.h"
 #include "ui/window_session.h"
@@ -20,7 +20,7 @@ namespace {
 
 struct WindowPlayTest : ::testing::Test {
   WindowPlayTest() {
-    base::Lines table = shell::DefinitionsTable::builtInRows();
+    base::Lines table = model::DefinitionsTable::builtInRows();
     table[93] = "*";  // keeps the window rectangular
     writeGameFiles(folder, base::Lines(60), table);
     folder.write("abertura.scx", "modo= 1\nsetpos= sala\nnorte= norte\nmsg= Bem-vindo à sala.");

@@ -169,7 +169,7 @@ TEST_F(WindowTest, AStopClosesAnOpenBoxAndThenTheWindowWithTheShutDownSequence) 
 
 TEST_F(WindowTest, CommandBoxUpperCasesSwallowsEnterAndReportsCommandKeys) {
   std::vector<std::string> keys;
-  session->queue.onKey = [&](shell::Game&, const shell::PlayerInput& input) { keys.push_back(input.text); };
+  session->queue.onKey = [&](model::Game&, const shell::PlayerInput& input) { keys.push_back(input.text); };
   auto* box = session->window.gamePage->Input;
   QKeyEvent typed(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
   QApplication::sendEvent(box, &typed);

@@ -22,7 +22,7 @@ std::string registerLine(int n, const std::string& cp1252Value) {
 
 }  // namespace
 
-DebugConsole::DebugConsole(Game& game, InputQueue& queue, std::function<void(const std::string&)> print)
+DebugConsole::DebugConsole(model::Game& game, InputQueue& queue, std::function<void(const std::string&)> print)
     : game_(game), queue_(queue), print_(std::move(print)) {}
 
 DebugConsole::~DebugConsole() {

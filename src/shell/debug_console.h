@@ -8,16 +8,17 @@
 #include <functional>
 #include <string>
 
+namespace model { struct Game; }
+
 namespace shell {
 
-struct Game;
 class InputQueue;
 
 class DebugConsole {
  public:
   // print receives each line of the answers (UTF-8), and the trace lines while
   // the trace is on.
-  DebugConsole(Game& game, InputQueue& queue, std::function<void(const std::string&)> print);
+  DebugConsole(model::Game& game, InputQueue& queue, std::function<void(const std::string&)> print);
   ~DebugConsole();
   DebugConsole(const DebugConsole&) = delete;
   DebugConsole& operator=(const DebugConsole&) = delete;
@@ -34,7 +35,7 @@ class DebugConsole {
   void trace(bool on);
   void lastError();
 
-  Game& game_;
+  model::Game& game_;
   InputQueue& queue_;
   std::function<void(const std::string&)> print_;
   std::function<void(const std::string&)> traceBefore_;  // the hook the trace had (--trace)

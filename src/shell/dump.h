@@ -4,12 +4,12 @@
 #pragma once
 #include <filesystem>
 
-namespace shell {
+namespace model { struct Game; }
 
-struct Game;
+namespace shell {
 
 // Writes the snapshot into the folder (created when missing). Returns false when
 // the folder cannot be written.
-bool writeDump(const Game& game, const std::filesystem::path& folder);
+bool writeDump(const model::Game& game, const std::filesystem::path& folder);
 
 }  // namespace shell

@@ -7,7 +7,7 @@
 
 namespace ui {
 
-DebugConsoleView::DebugConsoleView(shell::Game& game, shell::InputQueue& queue, std::function<void()> afterCommand,
+DebugConsoleView::DebugConsoleView(model::Game& game, shell::InputQueue& queue, std::function<void()> afterCommand,
                                    QWidget* parent)
     : QDialog(parent), input(new QLineEdit(this)), output(new QPlainTextEdit(this)), afterCommand_(std::move(afterCommand)) {
   setWindowTitle(tr("Debug console"));

@@ -24,7 +24,7 @@
 #include "online/down_controls.h"
 #include "shell/dump.h"
 #include "shell/input_wiring.h"
-#include "shell/definitions_rows.h"
+#include "model/definitions_rows.h"
 #include "ui/qt_text.h"
 #include "ui/raise_request.h"
 #include "ui/window_place.h"
@@ -129,7 +129,7 @@ void WindowSession::start() {
 // The window reopens where it was closed (rows 0 and 1 of the table), on a
 // screen the player can see; without a saved place it stays centred.
 void WindowSession::placeWindow() {
-  if (!game.Defs.number(shell::row::WindowLeft) || !game.Defs.number(shell::row::WindowTop)) {
+  if (!game.Defs.number(model::row::WindowLeft) || !game.Defs.number(model::row::WindowTop)) {
     // The first start: in the middle of the main screen, at the scale it opens at.
     const QScreen* primary = QGuiApplication::primaryScreen();
     keepOnScreen(primary ? primary->availableGeometry().center() - QPoint(window.width() / 2, window.height() / 2)
