@@ -38,7 +38,7 @@ struct DemoInPlay {
   ~DemoInPlay() { std::filesystem::remove_all(folder); }
 
   std::filesystem::path folder;
-  platform::HeadlessHost host;
+  backends::HeadlessHost host;
   shell::Game game{host};
   shell::InputQueue queue;
 };

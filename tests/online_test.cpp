@@ -10,7 +10,7 @@
 
 #include "base/file_io.h"
 #include "online/content_files.h"
-#include "online/curl_http.h"
+#include "backends/curl_http.h"
 #include "online/down_controls.h"
 #include "online/file_stamp.h"
 #include "shell/input_wiring.h"
@@ -55,7 +55,7 @@ struct OnlineGame {
   }
   void start(const std::string& serverUrl = "") {
     test.serverBaseUrl = serverUrl.empty() ? server.url() : serverUrl;
-    test.host.useHttp(std::make_unique<online::CurlHttp>());
+    test.host.useHttp(std::make_unique<backends::CurlHttp>());
     test.start();
   }
   model::Game& game() { return *test.game; }
@@ -200,7 +200,7 @@ TEST(OnlineTransport, AnUnreachableServerLeavesTheLocalCopyAndIsReportedAtStartU
 TEST(OnlineTransport, AStalledReplyIsGivenUpAfterTheReadTimeOut) {
   TestServer server;
   server.stallAt("/parado");
-  online::CurlHttp http;
+  backends::CurlHttp http;
   platform::HttpRequest request;
   request.url = server.url() + "parado";
   request.readTimeoutMs = 5000;
@@ -227,7 +227,7 @@ TEST(OnlineTransport, HugeAndBrokenRepliesAreRefusedAndNeverWritten) {
   EXPECT_FALSE(online::resolveContentFile(online.game(), "grande.scx"));
   EXPECT_EQ(online.test.folder.read("grande.scx"), "msg= local\r\n");
   // The client stops at its cap: the reply is never held whole.
-  online::CurlHttp http;
+  backends::CurlHttp http;
   platform::HttpRequest request;
   online.server.hugeAt(std::string(kContent) + "grande.scx", 100u << 20, false);
   request.url = online.server.url() + "mrd2023/mrd/grande.scx";
@@ -243,7 +243,7 @@ TEST(OnlineTransport, RedirectsStayOnTheSameServerAndCookiesLastTheSession) {
   server.redirect("/mesmo", "/destino");
   other.serve("/destino", "outro");
   server.redirect("/fora", other.url() + "destino");
-  online::CurlHttp http;
+  backends::CurlHttp http;
   platform::HttpRequest request;
   request.url = server.url() + "mesmo";
   auto reply = http.get(request);
@@ -273,7 +273,7 @@ TEST(OnlineTransport, HttpsIsSpokenAndAnUnvouchedCertificateIsRefused) {
   TestServer server(certificate, key);
   server.serve("/x", "segredo");
   ASSERT_EQ(server.url().rfind("https://", 0), 0u);
-  online::CurlHttp http;
+  backends::CurlHttp http;
   platform::HttpRequest request;
   request.url = server.url() + "x";
   auto reply = http.get(request);

@@ -3,7 +3,7 @@
 // put a real backend in place of either.
 #include <gtest/gtest.h>
 
-#include "platform/headless_host.h"
+#include "backends/headless_host.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ struct CountingSound : platform::SoundOut {
 }  // namespace
 
 TEST(HostSeams, TheNullSoundRecordsEveryRequestWithItsMode) {
-  platform::HeadlessHost host;
+  backends::HeadlessHost host;
   auto& sound = host.sound();
   sound.playEffect("clk3.wav", platform::EffectMode::Once);
   sound.playEffect("sino.wav", platform::EffectMode::Wait);
@@ -33,7 +33,7 @@ TEST(HostSeams, TheNullSoundRecordsEveryRequestWithItsMode) {
 }
 
 TEST(HostSeams, TheNullNetworkFailsEveryRequestAndKeepsItsAddress) {
-  platform::HeadlessHost host;
+  backends::HeadlessHost host;
   platform::HttpRequest request;
   request.url = "http://127.0.0.1:1/lista.txt";
   request.headers = {{"User-Agent", "mirandel"}};
@@ -47,7 +47,7 @@ TEST(HostSeams, TheNullNetworkFailsEveryRequestAndKeepsItsAddress) {
 }
 
 TEST(HostSeams, AFrontEndChoosesTheSoundBackendAtRunTime) {
-  platform::HeadlessHost host;
+  backends::HeadlessHost host;
   auto counting = std::make_unique<CountingSound>();
   CountingSound* backend = counting.get();
   host.useSound(std::move(counting));
@@ -62,7 +62,7 @@ TEST(HostSeams, AFrontEndChoosesTheSoundBackendAtRunTime) {
 TEST(HostSeams, TheRecordKeepsTheMostRecentRequestsHoweverLongThePlay) {
   // A game failing in a loop for hours: the record holds the latest requests,
   // in order and without gaps, and never more than twice the number kept.
-  platform::HeadlessHost host;
+  backends::HeadlessHost host;
   const int total = 5 * static_cast<int>(platform::kRecentLinesKept) + 123;
   for (int i = 0; i < total; ++i) {
     host.errorBox("erro " + std::to_string(i));

@@ -160,7 +160,7 @@ TEST_F(WindowTest, AStopClosesAnOpenBoxAndThenTheWindowWithTheShutDownSequence) 
   fallback.start(3000);
   session->host.errorBox("outro erro");
   EXPECT_LT(answered.elapsed(), 2500);
-  ui::QtHost clock(false);
+  backends::QtHost clock(false);
   clock.setClosing();
   answered.restart();
   clock.sleep(3000);

@@ -3,7 +3,10 @@
 #   - a folder includes only its own headers and those of folders below it
 #     (the game's state is in model/, below every subsystem);
 #   - below shell/, no file starts a run (calls runScript);
-#   - the engine (everything below ui/ and terminal/) never includes QtWidgets.
+#   - the backends (the Qt host, sound device, HTTP client, headless host)
+#     implement the platform's seams: they include only base/, graphics/ and
+#     platform/, and only the front ends and main() include them;
+#   - the engine (everything below backends/) never includes QtWidgets.
 # Usage: tools/check_layering.sh [SRC_DIR]. Prints each violation; exits 1 if any.
 set -uo pipefail
 src=${1:-"$(dirname "$0")/../src"}
@@ -25,12 +28,13 @@ rank() {
     world) echo 6 ;;
     input | media | online) echo 7 ;;
     shell) echo 8 ;;
-    ui | terminal | check) echo 9 ;;
-    app | updater) echo 10 ;;
+    backends) echo 9 ;;
+    ui | terminal | check) echo 10 ;;
+    app | updater) echo 11 ;;
     *) echo "" ;;
   esac
 }
-readonly shellRank=8 frontRank=9
+readonly shellRank=8 backendsRank=9 platformRank=2
 readonly widgets='^#include <(QtWidgets|QApplication|QWidget|QMainWindow|QMessageBox|QLabel|QPushButton|QLineEdit|QTextBrowser|QPlainTextEdit|QScrollArea|QStackedWidget|QScrollBar)'
 
 violations=0
@@ -53,11 +57,13 @@ while IFS= read -r file; do
     their=$(rank "$target")
     [ -z "$their" ] && continue
     [ "$target" = "$folder" ] && continue
-    if [ "$their" -ge "$own" ]; then
+    if [ "$folder" = backends ] && [ "$their" -gt "$platformRank" ]; then
+      report "$relative: includes $header (a backend sees only base/, graphics/ and platform/)"
+    elif [ "$their" -ge "$own" ]; then
       report "$relative: includes $header ($folder may include only folders below it)"
     fi
   done < <(sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"\([^"]*\)".*/\1/p' "$file")
-  if [ "$own" -lt "$frontRank" ]; then
+  if [ "$own" -lt "$backendsRank" ]; then
     while IFS= read -r line; do
       report "$relative: $line (the engine never includes QtWidgets)"
     done < <(grep -E "$widgets" "$file")

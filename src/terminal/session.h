@@ -7,8 +7,8 @@
 
 #include <memory>
 
-#include "media/qt_sound_device.h"
-#include "platform/headless_host.h"
+#include "backends/qt_sound_device.h"
+#include "backends/headless_host.h"
 #include "shell/game.h"
 #include "shell/input_queue.h"
 #include "shell/transcript.h"
@@ -17,8 +17,8 @@
 namespace terminal {
 
 struct Session {
-  platform::HeadlessHost host;
-  std::unique_ptr<media::QtSoundDevice> speakers;  // the sound device, unless muted
+  backends::HeadlessHost host;
+  std::unique_ptr<backends::QtSoundDevice> speakers;  // the sound device, unless muted
   shell::Game game{host};
   shell::InputQueue queue{game};
   shell::Transcript transcript;

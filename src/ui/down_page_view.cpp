@@ -1,7 +1,7 @@
 // The "Down" page view.
 #include "ui/down_page_view.h"
 
-#include "base/cp1252.h"
+#include "backends/qt_text.h"
 #include "ui/artwork.h"
 
 #include <algorithm>
@@ -9,10 +9,8 @@
 namespace ui {
 namespace {
 
-QString unicode(const std::string& cp1252) { return QString::fromStdString(base::cp1252ToUtf8(cp1252)); }
-
 void applyLabel(QLabel* label, const model::DownLabel& model) {
-  QString caption = unicode(model.caption);
+  QString caption = backends::unicode(model.caption);
   if (label->text() != caption) label->setText(caption);
   label->setVisible(model.visible);
 }

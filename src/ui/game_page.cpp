@@ -21,8 +21,8 @@
 #include "shell/spot_names.h"
 #include "ui/page_view_html.h"
 #include "ui/pix_page.h"
-#include "ui/qt_text.h"
-#include "ui/work_pace.h"
+#include "backends/qt_text.h"
+#include "backends/work_pace.h"
 
 namespace ui {
 namespace {
@@ -50,8 +50,8 @@ QPlainTextEdit* makeMemo(QWidget* parent) {
 }
 
 // How the memos keep pace with a run (see GamePage::refresh); the program has one game page.
-WorkPace& memoPace() {
-  static WorkPace pace;
+backends::WorkPace& memoPace() {
+  static backends::WorkPace pace;
   return pace;
 }
 
@@ -233,7 +233,7 @@ void GamePage::listSpots(const model::Game& game) {
     if (!spot.active || spot.width <= 0 || spot.height <= 0) continue;
     const PictureWidget* picture = pictureOf(model::surfaceName(model::surfaceOfSlot(slot)));
     const std::string name = shell::spotName(game, spot);
-    QString shown = !name.empty()          ? unicode(name)
+    QString shown = !name.empty()          ? backends::unicode(name)
                     : shell::isMapSwitch(spot) ? tr("Map")
                                               : tr("Spot %1").arg(spotsShown_[picture].size() + 1);
     spotsShown_[picture].push_back({shown, scale_.rect(QRect(spot.x, spot.y, spot.width, spot.height))});
@@ -269,7 +269,7 @@ bool GamePage::eventFilter(QObject* watched, QEvent* event) {
 
 // Game text breaks lines with CR LF, the memo with one line feed.
 static QString memoText(const std::string& cp1252Text) {
-  return unicode(cp1252Text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return backends::unicode(cp1252Text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }
 
 // Where the part of the text a memo shows starts: the start while the text
@@ -364,7 +364,7 @@ void GamePage::refresh(const model::Game& game) {
   // During a run it therefore catches up only after four times as long as its
   // last update took, so following the text never takes more than a fifth of
   // the run's time; between runs it always shows the whole text.
-  WorkPace& pace = memoPace();
+  backends::WorkPace& pace = memoPace();
   if (!game.runner.running || pace.due()) {
     pace.run([&] {
       followText(MsgMd0, s.MsgMd0.text, MsgMd0Shown_);
@@ -397,7 +397,7 @@ void GamePage::refresh(const model::Game& game) {
     Input->show();
     Input->raise();
   }
-  QString command = unicode(s.Input.text);
+  QString command = backends::unicode(s.Input.text);
   if (Input->text() != command) Input->setText(command);
 
   btFim->setGeometry(k.rect(QRect(QPoint(s.btFim.x, s.btFim.y),
@@ -405,7 +405,7 @@ void GamePage::refresh(const model::Game& game) {
   btFim->setVisible(s.btFim.visible);
   showPicture(btFim, f.btFim);
   applyControl(lbFim, s.lbFim, k);
-  lbFim->setText(unicode(s.lbFim.text));
+  lbFim->setText(backends::unicode(s.lbFim.text));
   lbFim->adjustSize();
   lbFim->raise();
   // The end button is called what the game writes beside it.
@@ -460,7 +460,7 @@ QString GamePage::gameText(const model::Game& game) const {
   if (screen.isStripMode()) return Msg->toPlainText();
   if (screen.isPageMode()) return WebB->toPlainText();
   QStringList lines;
-  for (const std::string& line : screen.Memo3) lines << unicode(line);
+  for (const std::string& line : screen.Memo3) lines << backends::unicode(line);
   return lines.join(QLatin1Char('\n'));
 }
 

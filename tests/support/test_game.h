@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/headless_host.h"
+#include "backends/headless_host.h"
 #include "shell/game.h"
 
 namespace testing_support {
@@ -63,7 +63,7 @@ struct TestGame {
 
   TempFolder folder;
   std::string serverBaseUrl;  // set before start() for on-line play
-  platform::HeadlessHost host;
+  backends::HeadlessHost host;
   std::unique_ptr<shell::Game> game;
 };
 

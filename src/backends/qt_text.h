@@ -6,10 +6,10 @@
 
 #include "base/cp1252.h"
 
-namespace ui {
+namespace backends {
 
 inline QString unicode(const std::string& cp1252) { return QString::fromStdString(base::cp1252ToUtf8(cp1252)); }
 
 inline std::string cp1252(const QString& text) { return base::utf8ToCp1252(text.toStdString()); }
 
-}  // namespace ui
+}  // namespace backends

@@ -1,5 +1,5 @@
 // QtMultimedia sound output.
-#include "media/qt_sound_device.h"
+#include "backends/qt_sound_device.h"
 
 #include <QAudioSink>
 #include <QIODevice>
@@ -7,7 +7,7 @@
 #include <QMetaObject>
 #include <vector>
 
-namespace media {
+namespace backends {
 
 using platform::PcmSource;
 using platform::SoundChannel;
@@ -160,4 +160,4 @@ void QtSoundDevice::setMuted(bool muted) {
 
 int64_t QtSoundDevice::bytesTaken(SoundChannel channel) const { return shared_->taken[index(channel)]; }
 
-}  // namespace media
+}  // namespace backends

@@ -1,7 +1,7 @@
 // The windowless Host with a virtual clock and recorded side effects.
-#include "platform/headless_host.h"
+#include "backends/headless_host.h"
 
-namespace platform {
+namespace backends {
 
 void HeadlessHost::processEvents() {
   if (onProcessEvents) onProcessEvents();
@@ -21,7 +21,7 @@ void HeadlessHost::advance(int milliseconds) {
   clock_ = end;
 }
 
-void HeadlessHost::showText(TextSink sink, const std::string& text) {
+void HeadlessHost::showText(platform::TextSink sink, const std::string& text) {
   if (onText) onText(sink, text);
 }
 
@@ -36,4 +36,4 @@ void HeadlessHost::startProgram(const std::string& program, const std::vector<st
   recordProgram(program, arguments);
 }
 
-}  // namespace platform
+}  // namespace backends

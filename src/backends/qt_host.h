@@ -10,9 +10,9 @@
 
 #include "platform/recording_host.h"
 #include "platform/virtual_timers.h"
-#include "ui/work_pace.h"
+#include "backends/work_pace.h"
 
-namespace ui {
+namespace backends {
 
 class QtHost : public platform::RecordingHost {
  public:
@@ -59,4 +59,4 @@ class QtHost : public platform::RecordingHost {
   WorkPace eventsPace_;
 };
 
-}  // namespace ui
+}  // namespace backends

@@ -1,5 +1,5 @@
 // The desktop Host.
-#include "ui/qt_host.h"
+#include "backends/qt_host.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -11,9 +11,9 @@
 #include <cstdio>
 
 #include "base/cp1252.h"
-#include "ui/qt_text.h"
+#include "backends/qt_text.h"
 
-namespace ui {
+namespace backends {
 
 QtHost::QtHost(bool virtualClock) : virtualClock_(virtualClock) {
   clock_.start();
@@ -107,4 +107,4 @@ void QtHost::quit() {
   if (onQuit) onQuit();
 }
 
-}  // namespace ui
+}  // namespace backends

@@ -9,7 +9,7 @@
 
 #include "platform/http.h"
 
-namespace online {
+namespace backends {
 
 class CurlHttp : public platform::HttpClient {
  public:
@@ -41,4 +41,4 @@ constexpr long kMinBytesPerSecond = 256;
 // Whether two addresses name the same server: scheme, host and port.
 bool sameServer(const std::string& a, const std::string& b);
 
-}  // namespace online
+}  // namespace backends

@@ -1,5 +1,5 @@
 // The libcurl client.
-#include "online/curl_http.h"
+#include "backends/curl_http.h"
 
 #include <curl/curl.h>
 #include <poll.h>
@@ -13,7 +13,7 @@
 
 #include "platform/stop_signals.h"
 
-namespace online {
+namespace backends {
 namespace {
 
 constexpr int kMaxRedirects = 10;
@@ -224,4 +224,4 @@ platform::HttpResult CurlHttp::transfer(const platform::HttpRequest& request, co
   return reply;
 }
 
-}  // namespace online
+}  // namespace backends

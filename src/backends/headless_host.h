@@ -7,9 +7,9 @@
 #include "platform/recording_host.h"
 #include "platform/virtual_timers.h"
 
-namespace platform {
+namespace backends {
 
-class HeadlessHost : public RecordingHost {
+class HeadlessHost : public platform::RecordingHost {
  public:
   void processEvents() override;
   void sleep(int milliseconds) override;
@@ -34,19 +34,19 @@ class HeadlessHost : public RecordingHost {
   bool quitRequested() const { return quitRequested_; }
 
   // Called for every text a sink receives, and for every error box.
-  std::function<void(TextSink sink, const std::string& text)> onText;
+  std::function<void(platform::TextSink sink, const std::string& text)> onText;
   std::function<void(const std::string& message)> onError;
   // Called by processEvents: lets a driver deliver queued input.
   std::function<void()> onProcessEvents;
 
  protected:
-  void showText(TextSink sink, const std::string& text) override;
+  void showText(platform::TextSink sink, const std::string& text) override;
 
  private:
   int64_t clock_ = 0;
-  VirtualTimers timers_;
+  platform::VirtualTimers timers_;
   int64_t sleptTotal_ = 0;
   bool quitRequested_ = false;
 };
 
-}  // namespace platform
+}  // namespace backends

@@ -5,7 +5,7 @@
 #pragma once
 #include <QElapsedTimer>
 
-namespace ui {
+namespace backends {
 
 class WorkPace {
  public:
@@ -29,4 +29,4 @@ class WorkPace {
   qint64 lastNs_ = 0;    // how long it took then
 };
 
-}  // namespace ui
+}  // namespace backends

@@ -10,7 +10,7 @@
 
 #include "platform/sound_device.h"
 
-namespace media {
+namespace backends {
 
 class SoundWorker;
 
@@ -44,4 +44,4 @@ class QtSoundDevice : public platform::SoundDevice {
   SoundWorker* worker_;
 };
 
-}  // namespace media
+}  // namespace backends
