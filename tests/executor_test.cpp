@@ -147,7 +147,7 @@ TEST_F(ExecutorTest, MessageSinksPerMode) {
   t.host.record = {};
   t.run("s");
   EXPECT_EQ(utf(t.game->screen.MsgMd0.text), "um,dois três\r\nfim");
-  EXPECT_EQ(t.host.sleptTotal(), 7 * 17);  // CR LF counts as two  // the typewriter pauses per character
+  EXPECT_EQ(t.headless.sleptTotal(), 7 * 17);  // CR LF counts as two  // the typewriter pauses per character
   t.script("s", "clearmsg\nmsg=");
   auto trace = t.run("s");
   EXPECT_EQ(t.game->screen.MsgMd0.text, "");

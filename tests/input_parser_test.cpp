@@ -119,7 +119,7 @@ TEST_F(CommandStepTest, TypesOutSuggestionsOrTheNotUnderstoodReplyInModeZero) {
   type("pegue");
   EXPECT_EQ(msgMd0(),
             "Não entendi mas conheço algumas ações que podem servir.\r\n\r\nPEGUE A CHAVE \r\nPEGUE A FACA \r\n");
-  EXPECT_GT(t.host.sleptTotal(), 0);  // typed out letter by letter
+  EXPECT_GT(t.headless.sleptTotal(), 0);  // typed out letter by letter
   type("voar");
   EXPECT_EQ(msgMd0(), "Perdão, não entendi.");
   type("pegue faca");  // both words inside, in any order

@@ -15,7 +15,7 @@ TEST(InputQueue, InputDuringARunIsHandledAfterTheRunInOrder) {
   t.script("curto", "setpos= curto");
   std::vector<std::string> started;
   int nested = 0;
-  t.host.onProcessEvents = [&] {
+  t.headless.onProcessEvents = [&] {
     // A click arrives while "longo" lets pending events run (once).
     if (t.game->runner.currentScript == "longo" && nested++ == 0) {
       queue.post({shell::PlayerInput::Kind::Run, "curto"});
@@ -36,7 +36,7 @@ TEST(InputQueue, QuitStopsTheQueueAndUnknownInputIsReported) {
   queue.post({shell::PlayerInput::Kind::Click, "tel", 3, 4});
   EXPECT_NE(refused.find("clicks"), std::string::npos);
   t.script("s", "setpos= s");
-  t.host.onProcessEvents = [&] {
+  t.headless.onProcessEvents = [&] {
     if (!queue.quitRequested()) {
       queue.post({shell::PlayerInput::Kind::Quit, {}});
       queue.post({shell::PlayerInput::Kind::Run, "s"});

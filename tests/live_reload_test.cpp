@@ -29,7 +29,7 @@ void rewrite(const TempFolder& folder, const std::string& name, const std::strin
 }
 
 struct Console {
-  explicit Console(TestGame& t) : queue(*t.game), console(*t.game, queue, [this](const std::string& line) { said.push_back(line); }) {}
+  explicit Console(TestGame& t) : queue(*t.game), console(*t.game, queue, t.host.record, [this](const std::string& line) { said.push_back(line); }) {}
   std::string answer(const std::string& command) {
     said.clear();
     console.command(command);

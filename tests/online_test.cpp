@@ -48,14 +48,14 @@ struct OnlineGame {
     rows.resize(107);
     for (int row : switchesOn) rows[static_cast<size_t>(row)] = "*";
     test.folder.writeBytes("mirandel.ini", base::joinLines(rows));
-    test.host.onText = [this](platform::TextSink sink, const std::string& text) {
+    test.headless.onText = [this](platform::TextSink sink, const std::string& text) {
       produced.push_back(std::string(sink == platform::TextSink::DownProgress ? "progress" : "text") + ": " + utf(text));
     };
     if (startNow) start();
   }
   void start(const std::string& serverUrl = "") {
     test.serverBaseUrl = serverUrl.empty() ? server.url() : serverUrl;
-    test.host.useHttp(std::make_unique<backends::CurlHttp>());
+    test.headless.devices.useHttp(std::make_unique<backends::CurlHttp>());
     test.start();
   }
   model::Game& game() { return *test.game; }
@@ -290,7 +290,7 @@ TEST(OnlineList, BulkDownloadShowsProgressSkipsAnEntryWithoutItsTimeAndRefusesFo
   online.server.serve(std::string(kContent) + "b.scx", "B");
   online.server.serve(std::string(kContent) + "c.scx", "C");
   int maximumSeen = -1;
-  online.test.host.onProcessEvents = [&] {
+  online.test.headless.onProcessEvents = [&] {
     if (online.game().online.page.G1.visible) maximumSeen = online.game().online.page.G1.maximum;
   };
   online.produced.clear();
@@ -386,7 +386,7 @@ TEST(OnlineVersion, ThePackageFetchesItsFilesReloadsTheTableAndStartsOnlyOurUpda
   EXPECT_EQ(page.G1.progress, 2);
   // No package in the folder: no updater, the player goes on.
   EXPECT_TRUE(online.test.host.record.opened.empty());
-  EXPECT_FALSE(online.test.host.quitRequested());
+  EXPECT_FALSE(online.test.headless.quitRequested());
 
   // A version file with only its version line, and the package present: the
   // updater beside the player starts with the three arguments, and the player ends.
@@ -398,7 +398,7 @@ TEST(OnlineVersion, ThePackageFetchesItsFilesReloadsTheTableAndStartsOnlyOurUpda
   const std::string started = online.test.host.record.opened[0];
   EXPECT_EQ(started.rfind(std::string(MIRANDEL_UPDATER) + " --game ", 0), 0u) << started;
   EXPECT_NE(started.find(" q8m41xw mirandel mirandel.zpp"), std::string::npos) << started;
-  EXPECT_TRUE(online.test.host.quitRequested());
+  EXPECT_TRUE(online.test.headless.quitRequested());
 
   // Without an installed updater the package stays and the player goes on.
   OnlineGame bare({});
@@ -409,7 +409,7 @@ TEST(OnlineVersion, ThePackageFetchesItsFilesReloadsTheTableAndStartsOnlyOurUpda
   online::actOnDownControl(bare.game(), "btAtual");
   online::actOnDownControl(bare.game(), "btDEG");
   EXPECT_TRUE(bare.test.host.record.opened.empty());
-  EXPECT_FALSE(bare.test.host.quitRequested());
+  EXPECT_FALSE(bare.test.headless.quitRequested());
 }
 
 TEST(OnlineVersion, PackageNamesThatLeaveTheFolderStopTheDownload) {

@@ -226,7 +226,7 @@ std::string engineVariable(const model::Game& game, const std::string& name) {
 }
 
 // What the run gave, in the words of the output blocks, for the lines expected.
-std::vector<std::string> outcome(const model::Game& game, const backends::HeadlessHost& host,
+std::vector<std::string> outcome(const model::Game& game, const platform::RecordingHost& host,
                                  const std::vector<std::string>& expected) {
   using testing_support::utf;
   std::vector<std::string> found;
@@ -262,7 +262,8 @@ TEST(ScriptGuide, EveryExampleRunsAsWritten) {
     SCOPED_TRACE("the example at docs/script-guide.md:" + std::to_string(example.line));
     testing_support::TempFolder copy;
     std::filesystem::copy(pristine.path() / "jogo", copy.path(), std::filesystem::copy_options::recursive);
-    backends::HeadlessHost host;
+    backends::HeadlessHost headless;
+    platform::RecordingHost host(headless);
     shell::Game game(host);
     shell::StartOptions options;
     options.gameFolder = copy.path().string();

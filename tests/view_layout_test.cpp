@@ -75,7 +75,7 @@ TEST_F(LayoutTest, TheEndButtonTakesItsPictureAndItsLabelSitsBesideIt) {
 
 TEST_F(LayoutTest, TheSnapshotHoldsTheLayoutAndThePageText) {
   runIn("2", "corlnk= 00FF00\nmsg= Olá");
-  ASSERT_TRUE(shell::writeDump(*t.game, t.folder.path() / "foto"));
+  ASSERT_TRUE(shell::writeDump(*t.game, t.host.record, t.folder.path() / "foto"));
   const auto state = t.folder.readUtf8Lines("foto/state.txt");
   for (const char* line : {"viewer=10,10,670,400", "browser=-2,-2,690,404", "telmod3=649,390", "focus=WebB",
                            "linkColour=00FF00", "textStyle=biu", "hud=0,0,0", "functionPanel=709,45,180,300"})

@@ -79,8 +79,8 @@ TEST_F(WindowAccessibilityTest, TheEndButtonIsCalledByTheGamesCaptionAndIsReache
   QKeyEvent down(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
   QKeyEvent up(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
   QApplication::sendEvent(page().btFim, &down);
-  ASSERT_FALSE(session->host.record.sounds.empty());
-  EXPECT_EQ(session->host.record.sounds.back(), "effect clk0a.wav") << "Space holds the button down";
+  ASSERT_FALSE(session->recording.record.sounds.empty());
+  EXPECT_EQ(session->recording.record.sounds.back(), "effect clk0a.wav") << "Space holds the button down";
   QApplication::sendEvent(page().btFim, &up);
   EXPECT_TRUE(session->closed());
 }

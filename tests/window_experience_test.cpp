@@ -169,9 +169,9 @@ TEST_F(WindowExperienceTest, WithoutAPublisherTheLinksAreHiddenAndAMissingBrowse
   ASSERT_NE(link->actionInterface(), nullptr);
   link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
   EXPECT_EQ(asked, std::vector<QString>{QStringLiteral("https://jogos.exemplo.net/mrd2023")});
-  ASSERT_FALSE(session->host.record.errors.empty());
-  EXPECT_NE(session->host.record.errors.back().find("https://jogos.exemplo.net/mrd2023"), std::string::npos)
-      << ::testing::PrintToString(session->host.record.errors);
+  ASSERT_FALSE(session->recording.record.errors.empty());
+  EXPECT_NE(session->recording.record.errors.back().find("https://jogos.exemplo.net/mrd2023"), std::string::npos)
+      << ::testing::PrintToString(session->recording.record.errors);
 }
 
 TEST_F(WindowExperienceTest, TheWindowReopensWhereItWasClosedOnAScreenThePlayerCanSee) {

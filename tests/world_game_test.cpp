@@ -92,7 +92,7 @@ TEST_F(GameStartTest, AfterTheFirstStartAStartDoesNothing) {
   using Kind = shell::PlayerInput::Kind;
   // A double-click that arrives while the first start runs waits in the queue.
   bool clickedAgain = false;
-  t.host.onProcessEvents = [&] {
+  t.headless.onProcessEvents = [&] {
     if (!std::exchange(clickedAgain, true)) player.post({Kind::Start, {}});
   };
   player.post({Kind::Start, {}});

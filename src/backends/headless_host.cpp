@@ -1,4 +1,4 @@
-// The windowless Host with a virtual clock and recorded side effects.
+// The windowless Host with a virtual clock.
 #include "backends/headless_host.h"
 
 namespace backends {
@@ -21,19 +21,8 @@ void HeadlessHost::advance(int milliseconds) {
   clock_ = end;
 }
 
-void HeadlessHost::showText(platform::TextSink sink, const std::string& text) {
-  if (onText) onText(sink, text);
-}
-
 void HeadlessHost::errorBox(const std::string& message) {
-  recordError(message);
   if (onError) onError(message);
-}
-
-void HeadlessHost::openWebPage(const std::string& address) { recordOpened(address); }
-
-void HeadlessHost::startProgram(const std::string& program, const std::vector<std::string>& arguments) {
-  recordProgram(program, arguments);
 }
 
 }  // namespace backends

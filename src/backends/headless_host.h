@@ -1,24 +1,33 @@
 // HeadlessHost: the Host without a window. Its clock is virtual (sleeps advance it
-// at once), and it records every error box, sound and opened address so tests and
-// the dump can read them. Terminal play gives it a text listener.
+// at once); terminal play gives it a text and an error listener. A RecordingHost
+// around it keeps what it was asked for tests and the dump.
 #pragma once
 #include <functional>
 
-#include "platform/recording_host.h"
+#include "platform/host.h"
+#include "platform/host_devices.h"
 #include "platform/virtual_timers.h"
 
 namespace backends {
 
-class HeadlessHost : public platform::RecordingHost {
+class HeadlessHost : public platform::Host {
  public:
+  platform::HostDevices devices{[this] { return now(); }};
+
   void processEvents() override;
   void sleep(int milliseconds) override;
   int64_t now() const override { return clock_; }
   void repaint() override {}
+  void textProduced(platform::TextSink sink, const std::string& text) override {
+    if (onText) onText(sink, text);
+  }
+  platform::SoundDevice& soundDevice() override { return devices.soundDevice(); }
+  platform::HttpClient& http() override { return devices.http(); }
+  platform::SoundOut& soundRequests() override { return devices.soundRequests(); }
 
   void errorBox(const std::string& message) override;
-  void openWebPage(const std::string& address) override;
-  void startProgram(const std::string& program, const std::vector<std::string>& arguments) override;
+  void openWebPage(const std::string&) override {}
+  void startProgram(const std::string&, const std::vector<std::string>&) override {}
   void quit() override { quitRequested_ = true; }
   bool closing() const override { return quitRequested_; }
 
@@ -38,9 +47,6 @@ class HeadlessHost : public platform::RecordingHost {
   std::function<void(const std::string& message)> onError;
   // Called by processEvents: lets a driver deliver queued input.
   std::function<void()> onProcessEvents;
-
- protected:
-  void showText(platform::TextSink sink, const std::string& text) override;
 
  private:
   int64_t clock_ = 0;

@@ -50,7 +50,6 @@ void QtHost::repaint() {
 }
 
 void QtHost::errorBox(const std::string& message) {
-  recordError(message);
   // No box is opened while the player closes: nobody would answer it.
   if (!modalErrors || closing_) {
     std::fprintf(stderr, "mirandel: %s\n", base::cp1252ToUtf8(message).c_str());
@@ -60,14 +59,12 @@ void QtHost::errorBox(const std::string& message) {
 }
 
 void QtHost::openWebPage(const std::string& address) {
-  recordOpened(address);
   // Without a browser the player would otherwise see nothing happen at all.
   if (browser && !browser(unicode(address)))
-    errorBox("N\xE3o foi poss\xEDvel abrir " + address + ": nenhum navegador foi encontrado.");
+    outer->errorBox("N\xE3o foi poss\xEDvel abrir " + address + ": nenhum navegador foi encontrado.");
 }
 
 void QtHost::startProgram(const std::string& program, const std::vector<std::string>& arguments) {
-  recordProgram(program, arguments);
   QStringList list;
   for (const auto& argument : arguments) list << unicode(argument);
   if (!virtualClock_) QProcess::startDetached(unicode(program), list);

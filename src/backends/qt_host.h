@@ -8,20 +8,26 @@
 #include <map>
 #include <memory>
 
-#include "platform/recording_host.h"
+#include "platform/host.h"
+#include "platform/host_devices.h"
 #include "platform/virtual_timers.h"
 #include "backends/work_pace.h"
 
 namespace backends {
 
-class QtHost : public platform::RecordingHost {
+class QtHost : public platform::Host {
  public:
   explicit QtHost(bool virtualClock);
+  platform::HostDevices devices{[this] { return now(); }};
 
   void processEvents() override;
   void sleep(int milliseconds) override;
   int64_t now() const override;
   void repaint() override;
+  void textProduced(platform::TextSink, const std::string&) override {}
+  platform::SoundDevice& soundDevice() override { return devices.soundDevice(); }
+  platform::HttpClient& http() override { return devices.http(); }
+  platform::SoundOut& soundRequests() override { return devices.soundRequests(); }
 
   void errorBox(const std::string& message) override;
   void openWebPage(const std::string& address) override;
@@ -44,9 +50,9 @@ class QtHost : public platform::RecordingHost {
   // Opens an address in the user's browser; false when there is none. Scripted
   // play opens nothing.
   std::function<bool(const QString& address)> browser;
-
- protected:
-  void showText(platform::TextSink, const std::string&) override {}
+  // The host the game talks to (a recording host around this one): the error
+  // boxes this host opens on its own go through it, so they are recorded too.
+  platform::Host* outer = this;
 
  private:
   bool virtualClock_;

@@ -28,7 +28,7 @@ void clearTypewriterPage(model::Game& game) {
 void answerInStrip(model::Game& game) {
   const std::string& reply = game.Defs.defsRow(row::NotUnderstood);
   game.screen.Msg.text = reply;
-  game.host.textProduced(platform::TextSink::Msg, reply);
+  game.textProduced(platform::TextSink::Msg, reply);
   game.host.repaint();
 }
 
@@ -52,7 +52,7 @@ ScriptToRun walk(model::Game& game, model::Direction direction) {
 
 }  // namespace
 
-void keyPressed(model::Game& game) { game.host.sound().playEffect("clk3.wav", platform::EffectMode::Once); }
+void keyPressed(model::Game& game) { game.sound().playEffect("clk3.wav", platform::EffectMode::Once); }
 
 ScriptToRun keyReleased(model::Game& game, const std::string& key) {
   using model::Direction;

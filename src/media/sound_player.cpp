@@ -95,9 +95,9 @@ void SoundPlayer::setVolume(int volume) {
 }
 
 void playTitleMusic(model::Game& game) {
-  game.host.textProduced(platform::TextSink::Music, "mirandel.mp3");
+  game.textProduced(platform::TextSink::Music, "mirandel.mp3");
   try {
-    game.host.sound().playMusic("mirandel.mp3");
+    game.sound().playMusic("mirandel.mp3");
   } catch (const model::ScriptError& error) {
     std::string message = error.what();
     message[0] = 'N';  // the message stands alone here

@@ -12,12 +12,12 @@ using platform::EffectMode;
 using model::Statement;
 
 void music(model::Game& game, Statement& s) {
-  game.host.textProduced(platform::TextSink::Music, s.arg(1));
-  game.host.sound().playMusic(s.arg(1));
+  game.textProduced(platform::TextSink::Music, s.arg(1));
+  game.sound().playMusic(s.arg(1));
 }
 
 // A level that is not a number is 0.
-void volume(model::Game& game, Statement& s) { game.host.sound().setVolume(base::readNumberOr(s.arg(1), 0)); }
+void volume(model::Game& game, Statement& s) { game.sound().setVolume(base::readNumberOr(s.arg(1), 0)); }
 
 // playsnd file, mode: no mode plays and goes on, "off" waits for the end, "on"
 // loops, "stop" stops it. Then pending window messages run.
@@ -28,8 +28,8 @@ void sound(model::Game& game, Statement& s) {
                             : mode == "on"   ? EffectMode::Loop
                             : mode == "stop" ? EffectMode::Stop
                                              : EffectMode::Once;
-  game.host.textProduced(platform::TextSink::Sound, s.arg(1));
-  game.host.sound().playEffect(s.arg(1), effect);
+  game.textProduced(platform::TextSink::Sound, s.arg(1));
+  game.sound().playEffect(s.arg(1), effect);
   game.host.processEvents();
 }
 

@@ -24,8 +24,18 @@ struct Game : GameState {
   DebugLog debug;
   Dispatch dispatch;
 
-  // The sound player serves the host's sound requests while the game exists.
+  // The game's sound player (made by the shell): it decodes the game's sounds and
+  // plays them on the host's sound device, telling the host of each request.
   std::unique_ptr<platform::SoundOut> soundPlayer;
+  platform::SoundOut& sound() { return *soundPlayer; }
+
+  // A text sink received text: the observer (the transcript, when one is kept)
+  // hears it first, then the host (the terminal prints it).
+  std::function<void(platform::TextSink sink, const std::string& text)> textObserver;
+  void textProduced(platform::TextSink sink, const std::string& text) {
+    if (textObserver) textObserver(sink, text);
+    host.textProduced(sink, text);
+  }
 
   // Fetches a fresh copy of a content file from the server when one is due (set
   // at start-up by the on-line subsystem, which the readers below it cannot call).

@@ -67,7 +67,7 @@ bool shown(const model::DownPage& page, const std::string& name) {
 
 void showDownPage(model::Game& game, model::Statement&) {
   game.screen.viewerPage = "Down";
-  game.host.textProduced(platform::TextSink::DownPage, "");  // the terminal lists the page
+  game.textProduced(platform::TextSink::DownPage, "");  // the terminal lists the page
 }
 
 }  // namespace
@@ -95,7 +95,7 @@ bool isDownControl(const std::string& name) {
 void pressDownButton(model::Game& game, const std::string& name) {
   if (model::PictureButton* pressed = button(game.online.page, name); pressed && pressed->visible) {
     pressed->pressed = true;
-    game.host.sound().playEffect("clk0a.wav", platform::EffectMode::Once);
+    game.sound().playEffect("clk0a.wav", platform::EffectMode::Once);
     pageChanged(game);
   }
 }
@@ -103,7 +103,7 @@ void pressDownButton(model::Game& game, const std::string& name) {
 void releaseDownButton(model::Game& game, const std::string& name) {
   if (model::PictureButton* released = button(game.online.page, name); released && released->visible) {
     released->pressed = false;
-    game.host.sound().playEffect("clk0b.wav", platform::EffectMode::Once);
+    game.sound().playEffect("clk0b.wav", platform::EffectMode::Once);
     pageChanged(game);
   }
 }

@@ -9,7 +9,7 @@ void pageChanged(model::Game& game) { game.host.repaint(); }
 
 void setNotice(model::Game& game, const std::string& text) {
   game.online.page.lbAviso.caption = text;
-  game.host.textProduced(platform::TextSink::DownNotice, text);
+  game.textProduced(platform::TextSink::DownNotice, text);
   pageChanged(game);
 }
 
@@ -19,7 +19,7 @@ void showFileName(model::Game& game, const std::string& name) {
 }
 
 void progressLine(model::Game& game, size_t done, size_t total, const std::string& name) {
-  game.host.textProduced(platform::TextSink::DownProgress, "[" + std::to_string(done) + "/" + std::to_string(total) + "] " + name);
+  game.textProduced(platform::TextSink::DownProgress, "[" + std::to_string(done) + "/" + std::to_string(total) + "] " + name);
 }
 
 }  // namespace online

@@ -7,6 +7,7 @@
 #include "base/number.h"
 #include "shell/game.h"
 #include "shell/input_queue.h"
+#include "platform/recording_host.h"
 #include "model/object_table.h"
 
 namespace shell {
@@ -22,8 +23,9 @@ std::string registerLine(int n, const std::string& cp1252Value) {
 
 }  // namespace
 
-DebugConsole::DebugConsole(model::Game& game, InputQueue& queue, std::function<void(const std::string&)> print)
-    : game_(game), queue_(queue), print_(std::move(print)) {}
+DebugConsole::DebugConsole(model::Game& game, InputQueue& queue, const platform::HostRecord& record,
+                           std::function<void(const std::string&)> print)
+    : game_(game), queue_(queue), record_(record), print_(std::move(print)) {}
 
 DebugConsole::~DebugConsole() {
   if (tracing_) trace(false);
@@ -98,7 +100,7 @@ void DebugConsole::trace(bool on) {
 }
 
 void DebugConsole::lastError() {
-  const auto& errors = game_.host.requests().errors;
+  const auto& errors = record_.errors;
   print_(errors.empty() ? said(QT_TRANSLATE_NOOP("Console", "No error was shown yet.")) : base::cp1252ToUtf8(errors.back()));
 }
 

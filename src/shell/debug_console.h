@@ -9,6 +9,7 @@
 #include <string>
 
 namespace model { struct Game; }
+namespace platform { struct HostRecord; }
 
 namespace shell {
 
@@ -17,8 +18,9 @@ class InputQueue;
 class DebugConsole {
  public:
   // print receives each line of the answers (UTF-8), and the trace lines while
-  // the trace is on.
-  DebugConsole(model::Game& game, InputQueue& queue, std::function<void(const std::string&)> print);
+  // the trace is on; record is where the last error box is read.
+  DebugConsole(model::Game& game, InputQueue& queue, const platform::HostRecord& record,
+               std::function<void(const std::string&)> print);
   ~DebugConsole();
   DebugConsole(const DebugConsole&) = delete;
   DebugConsole& operator=(const DebugConsole&) = delete;
@@ -37,6 +39,7 @@ class DebugConsole {
 
   model::Game& game_;
   InputQueue& queue_;
+  const platform::HostRecord& record_;
   std::function<void(const std::string&)> print_;
   std::function<void(const std::string&)> traceBefore_;  // the hook the trace had (--trace)
   bool tracing_ = false;

@@ -6,6 +6,7 @@
 #include "base/cp1252.h"
 #include "media/media_rows.h"
 #include "model/down_page.h"
+#include "platform/recording_host.h"
 #include "shell/game.h"
 #include "view/map_page.h"
 #include "view/screen_state.h"
@@ -72,11 +73,10 @@ std::string stateLines(const model::Game& game) {
 
 }  // namespace
 
-bool writeDump(const model::Game& game, const std::filesystem::path& folder) {
+bool writeDump(const model::Game& game, const platform::HostRecord& record, const std::filesystem::path& folder) {
   std::error_code error;
   std::filesystem::create_directories(folder, error);
   const auto& s = game.screen;
-  const auto& record = game.host.requests();
   bool ok = writeUtf8(folder / "state.txt", stateLines(game));
   ok = writeUtf8(folder / "msgmd0.txt", s.MsgMd0.text) && ok;
   ok = writeUtf8(folder / "msg.txt", s.Msg.text) && ok;

@@ -9,13 +9,11 @@ namespace shell {
 
 Game::Game(platform::Host& host) : model::Game(host) {
   dispatch = buildDispatch();
-  soundPlayer = std::make_unique<media::SoundPlayer>(*this, host.sound());
-  host.soundPlayer = soundPlayer.get();
+  soundPlayer = std::make_unique<media::SoundPlayer>(*this, host.soundRequests());
 }
 
 Game::~Game() {
   media::stopRain(*this);
-  host.soundPlayer = nullptr;
 }
 
 }  // namespace shell

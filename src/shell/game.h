@@ -1,7 +1,6 @@
 // shell::Game: the game as the shell makes it, the one object that owns the
 // whole state of the player for its lifetime (the original's main window): the
-// model's game with the statement table filled and the sound player serving
-// the host's sound requests.
+// model's game with its statement table filled and its sound player made.
 #pragma once
 #include "model/game.h"
 

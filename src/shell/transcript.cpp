@@ -33,7 +33,7 @@ bool Transcript::open(const std::filesystem::path& file) {
 }
 
 void Transcript::attach(model::Game& game, InputQueue& queue) {
-  game.host.textObserver = [this](platform::TextSink sink, const std::string& text) { gameText(sink, text); };
+  game.textObserver = [this](platform::TextSink sink, const std::string& text) { gameText(sink, text); };
   queue.onInput = [this](const model::Game& game, const PlayerInput& input) {
     using Kind = PlayerInput::Kind;
     if (input.kind != Kind::Move) pageLinks_ = 0;  // what it runs starts a new page

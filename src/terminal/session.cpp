@@ -19,7 +19,7 @@ void Session::start(const TerminalOptions& options) {
   }
   // Input handlers are connected in shell/input_wiring.cpp, shared by every front end.
   shell::connectPlayerInput(queue);
-  host.useHttp(std::make_unique<backends::CurlHttp>([this] { host.processEvents(); },
+  host.devices.useHttp(std::make_unique<backends::CurlHttp>([this] { host.processEvents(); },
                                                   [this] { return host.closing(); }));
   queue.saveSlots.setFolder(options.slotsFolder);
   shell::start(game, options.start);
@@ -29,7 +29,7 @@ void Session::start(const TerminalOptions& options) {
                      .arg(QString::fromStdString(options.transcriptFile.string())).toLocal8Bit().constData());
   if (!options.mute) {
     speakers = std::make_unique<backends::QtSoundDevice>();
-    host.setSoundDevice(speakers.get());
+    host.devices.setSoundDevice(speakers.get());
   }
   media::playTitleMusic(game);
 }

@@ -9,6 +9,7 @@
 
 #include "backends/qt_sound_device.h"
 #include "backends/headless_host.h"
+#include "platform/recording_host.h"
 #include "shell/game.h"
 #include "shell/input_queue.h"
 #include "shell/transcript.h"
@@ -18,8 +19,9 @@ namespace terminal {
 
 struct Session {
   backends::HeadlessHost host;
+  platform::RecordingHost recording{host};  // the game's host: the headless one, with a record of requests
   std::unique_ptr<backends::QtSoundDevice> speakers;  // the sound device, unless muted
-  shell::Game game{host};
+  shell::Game game{recording};
   shell::InputQueue queue{game};
   shell::Transcript transcript;
   std::ofstream traceFile;

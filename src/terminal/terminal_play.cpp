@@ -472,7 +472,7 @@ class Terminal {
   Output out_;
   std::function<bool()> soundDeviceMissing_;
   bool soundTold_ = false;
-  shell::DebugConsole console_{game_, session_.queue, [this](const std::string& line) { out_.line(line); }};
+  shell::DebugConsole console_{game_, session_.queue, session_.recording.record, [this](const std::string& line) { out_.line(line); }};
   bool inConsole_ = false;
   std::unique_ptr<shell::LiveReload> liveReload_;
 };

@@ -63,11 +63,12 @@ void sendMouse(QWidget* target, QEvent::Type type, QPoint at) {
 }  // namespace
 
 WindowSession::WindowSession(const WindowOptions& options)
-    : host(options.scripted), game(host), queue(game), window(options.publisher), options_(options) {
+    : host(options.scripted), recording(host), game(recording), queue(game), window(options.publisher), options_(options) {
   host.modalErrors = !options.scripted;
+  host.outer = &recording;
   if (!options.scripted) {
     speakers = std::make_unique<backends::QtSoundDevice>();
-    host.setSoundDevice(speakers.get());
+    host.devices.setSoundDevice(speakers.get());
   }
   host.soundDevice().setMuted(options.mute);
   if (!options.traceFile.empty()) {
@@ -75,7 +76,7 @@ WindowSession::WindowSession(const WindowOptions& options)
     game.traceHook = [this](const std::string& line) { *trace_ << base::cp1252ToUtf8(line) << '\n'; };
   }
   shell::connectPlayerInput(queue);
-  host.useHttp(std::make_unique<backends::CurlHttp>([this] { host.processEvents(); },
+  host.devices.useHttp(std::make_unique<backends::CurlHttp>([this] { host.processEvents(); },
                                                   [this] { return host.closing(); }));
   connectWindow();
 }
@@ -267,7 +268,7 @@ void WindowSession::connectWindow() {
   QObject::connect(opening, &OpeningPage::startRequested, &window,
                    [this] { post({shell::PlayerInput::Kind::Start, {}}); });
   QObject::connect(opening, &OpeningPage::addressRequested, &window,
-                   [this](const QString& address) { host.openWebPage(backends::cp1252(address)); });
+                   [this](const QString& address) { recording.openWebPage(backends::cp1252(address)); });
 
   GamePage* page = window.gamePage;
   QObject::connect(page->Input, &QLineEdit::textChanged, &window, [this](const QString& text) {
@@ -374,7 +375,7 @@ void WindowSession::post(shell::PlayerInput input) {
 }
 
 void WindowSession::openConsole() {
-  if (!console_) console_ = new DebugConsoleView(game, queue, [this] { window.refresh(game); }, &window);
+  if (!console_) console_ = new DebugConsoleView(game, queue, recording.record, [this] { window.refresh(game); }, &window);
   console_->show();
   console_->raise();
   console_->activateWindow();
@@ -563,7 +564,7 @@ void WindowSession::wait(int milliseconds) {
 
 bool WindowSession::dump(const std::filesystem::path& folder) {
   window.refresh(game);
-  bool ok = shell::writeDump(game, folder);
+  bool ok = shell::writeDump(game, recording.record, folder);
   return window.grab().save(QString::fromStdString((folder / "screen.png").string()), "PNG") && ok;
 }
 

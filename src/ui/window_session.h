@@ -16,6 +16,7 @@
 #include "ui/main_window.h"
 #include "ui/player_actions.h"
 #include "backends/qt_host.h"
+#include "platform/recording_host.h"
 #include "ui/scrollback_view.h"
 #include "ui/slots_dialog.h"
 #include "backends/work_pace.h"
@@ -80,6 +81,7 @@ class WindowSession {
   void stop();
 
   backends::QtHost host;
+  platform::RecordingHost recording;  // the game's host: the window's, with a record of requests
   std::unique_ptr<backends::QtSoundDevice> speakers;  // the sound device of window play
   shell::Game game;
   shell::InputQueue queue;

@@ -38,12 +38,12 @@ void loadEndButtonPicture(model::Game& game, const std::string& pictureName) {
 
 void pressEndButton(model::Game& game) {
   showButtonPicture(game, "D-");
-  game.host.sound().playEffect("clk0a.wav", platform::EffectMode::Once);
+  game.sound().playEffect("clk0a.wav", platform::EffectMode::Once);
 }
 
 void releaseEndButton(model::Game& game) {
   showButtonPicture(game, "U-");
-  game.host.sound().playEffect("clk0b.wav", platform::EffectMode::Once);
+  game.sound().playEffect("clk0b.wav", platform::EffectMode::Once);
 }
 
 void layOutEndButton(model::Game& game) {

@@ -74,12 +74,12 @@ void enterStrip(model::Game& game) {
 }
 
 void addToStrip(model::Game& game, const std::string& text) {
-  game.host.textProduced(platform::TextSink::Msg, text);
+  game.textProduced(platform::TextSink::Msg, text);
   appendToStrip(game, text);
 }
 
 void replaceStrip(model::Game& game, const std::string& text) {
-  game.host.textProduced(platform::TextSink::Msg, text);
+  game.textProduced(platform::TextSink::Msg, text);
   setStrip(game, text);
 }
 
@@ -113,7 +113,7 @@ void enterPage(model::Game& game) {
 
 void showOnPage(model::Game& game, const std::string& text) {
   addPageLine(game, text);
-  game.host.textProduced(platform::TextSink::WebTxt, text);
+  game.textProduced(platform::TextSink::WebTxt, text);
 }
 
 void finishWrittenPage(model::Game& game) {
@@ -154,11 +154,11 @@ void addToMemo3(model::Game& game, const std::string& text) {
   auto& memo = game.screen.Memo3;
   checkRoomForText(memo.bytes() + memo.size() * 2, text.size() + 2, kMemo3Name);
   memo.push_back(text);
-  game.host.textProduced(platform::TextSink::Memo3, text);
+  game.textProduced(platform::TextSink::Memo3, text);
 }
 
 void drawOnCanvas(model::Game& game, const std::string& text) {
-  game.host.textProduced(platform::TextSink::TelMod3, text);
+  game.textProduced(platform::TextSink::TelMod3, text);
   drawTextAtTextPosition(game, text);
 }
 

@@ -97,7 +97,7 @@ void setTelMod3Height(model::Game& game, int height) {
 void placePicture(model::Game& game, const std::string& name, int x, int y, int w, int h, graphics::SurfaceId target) {
   auto& surfaces = game.surfaces;
   x = graphics::clampCoordinate(x), y = graphics::clampCoordinate(y), w = graphics::clampCoordinate(w), h = graphics::clampCoordinate(h);
-  game.host.textProduced(platform::TextSink::Picture, name);  // front ends without pictures name it
+  game.textProduced(platform::TextSink::Picture, name);  // front ends without pictures name it
   loadPicture(game, name, graphics::SurfaceId::BufShp);
   const QImage& picture = surfaces.BufShp;
   if (w == 0) w = picture.width();

@@ -111,7 +111,7 @@ void pointerPressed(model::Game& game, model::PointerSurface surface, int slot, 
   const model::HotSpot spot = game.hotSpots.spots[static_cast<size_t>(slot)];
   // The main picture reacts to a press only when the slot has a pressed picture.
   if (surface == model::PointerSurface::Tela && spot.pressedPicture.empty()) return;
-  if (!spot.clickSound.empty()) game.host.sound().playEffect(spot.clickSound, platform::EffectMode::Once);
+  if (!spot.clickSound.empty()) game.sound().playEffect(spot.clickSound, platform::EffectMode::Once);
   if (!spot.pressedPicture.empty()) showSlotPicture(game, surface, spot, spot.pressedPicture);
   game.host.processEvents();
 }

@@ -134,7 +134,7 @@ void drawTextBox(model::Game& game, TextBox box, graphics::SurfaceId target) {
   if (!fromMemo3) {
     std::string plain;
     for (const TextBoxEntry& entry : entries) plain += entry.kind == Kind::Paragraph ? "\r\n" : entry.text;
-    game.host.textProduced(platform::TextSink::TextBox, plain);
+    game.textProduced(platform::TextSink::TextBox, plain);
   }
   int64_t dx = 0, dy = 0;
   for (const TextBoxEntry& entry : entries) {

@@ -29,7 +29,7 @@ void setStrip(model::Game& game, std::string text) {
 void typeOut(model::Game& game, const std::string& text) {
   game.host.processEvents();
   checkRoomForText(game.screen.MsgMd0.text.size(), text.size(), kTypewriterName);
-  game.host.textProduced(platform::TextSink::MsgMd0, text);
+  game.textProduced(platform::TextSink::MsgMd0, text);
   for (size_t typed = 0; typed < text.size(); ++typed) {
     if (game.screen.typewriterSkipped) {
       game.screen.MsgMd0.text += std::string_view(text).substr(typed);
@@ -53,7 +53,7 @@ void outputMessage(model::Game& game, const std::string& text) { presenterFor(ga
 
 void addStripLine(model::Game& game, const std::string& text) {
   const std::string& shown = game.screen.Msg.text;
-  game.host.textProduced(platform::TextSink::Msg, text);
+  game.textProduced(platform::TextSink::Msg, text);
   if (shown.empty() || base::startsWith(std::string_view(shown).substr(shown.size() >= 2 ? shown.size() - 2 : 0), "\r\n"))
     appendToStrip(game, text + "\r\n");
   else

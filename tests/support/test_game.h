@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "backends/headless_host.h"
+#include "platform/recording_host.h"
 #include "shell/game.h"
 
 namespace testing_support {
@@ -63,7 +64,8 @@ struct TestGame {
 
   TempFolder folder;
   std::string serverBaseUrl;  // set before start() for on-line play
-  backends::HeadlessHost host;
+  backends::HeadlessHost headless;
+  platform::RecordingHost host{headless};  // the game's host, recording what it was asked
   std::unique_ptr<shell::Game> game;
 };
 
