@@ -114,6 +114,18 @@ TEST(DebugConsole, ReadsAndSetsRegistersListsObjectsAndGoesToAScript) {
   EXPECT_NE(help.find("goto"), std::string::npos);
 }
 
+TEST(DebugConsole, ShowsADefinitionsRowByPositionOrNameWithWhatItHolds) {
+  TestGame t;
+  Console c(t);
+  t.game->Defs.setDefsRow(model::row::ViewerWidth, "640");
+  const std::string expected = "row 24 ViewerWidth (number: viewer width in modes \"0\" and \"1\") = \"640\"";
+  EXPECT_EQ(c.answer("row 24"), expected);
+  EXPECT_EQ(c.answer("row viewerwidth"), expected);
+  EXPECT_EQ(c.answer("row 2"), "row 2 Carried2 (carried: kept and written back as it stands) = \"750\"");
+  EXPECT_NE(c.answer("row 107").find("107"), std::string::npos);
+  EXPECT_NE(c.answer("row Nenhuma").find("Nenhuma"), std::string::npos);
+}
+
 TEST(DebugConsole, TheTraceGoesToTheConsoleWhileItIsOn) {
   TestGame t;
   Console c(t);

@@ -32,6 +32,7 @@ class DebugConsole {
  private:
   void showRegister(const std::string& number);
   void setRegister(const std::string& number, const std::string& utf8Value);
+  void showRow(const std::string& positionOrName);
   void listObjects();
   void goTo(const std::string& utf8Script);
   void trace(bool on);

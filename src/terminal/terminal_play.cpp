@@ -164,7 +164,7 @@ class Terminal {
     if (inConsole_) return useConsole(line);
     if (line == ":console") {
       inConsole_ = true;
-      out_.line(utf8(translate("Terminal", "Debug console: reg N, reg N = text, obj, goto SCRIPT, trace on, trace off, error; "
+      out_.line(utf8(translate("Terminal", "Debug console: reg N, reg N = text, row N, obj, goto SCRIPT, trace on, trace off, error; "
                                            "an empty line or :sair leaves it.")));
       return true;
     }

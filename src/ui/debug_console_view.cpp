@@ -15,7 +15,7 @@ DebugConsoleView::DebugConsoleView(model::Game& game, shell::InputQueue& queue, 
   setModal(false);
   output->setReadOnly(true);
   output->setMaximumBlockCount(5000);
-  input->setPlaceholderText(tr("reg N, reg N = text, obj, goto SCRIPT, trace on, trace off, error"));
+  input->setPlaceholderText(tr("reg N, reg N = text, row N, obj, goto SCRIPT, trace on, trace off, error"));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(output);
   layout->addWidget(input);
