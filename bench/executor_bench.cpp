@@ -1,7 +1,7 @@
 // Statements per second of the executor on long generated scripts.
 #include <benchmark/benchmark.h>
 
-#include "platform/headless_host.h"
+#include "backends/headless_host.h"
 #include "shell/game.h"
 #include "shell/startup.h"
 #include "shell/turn.h"

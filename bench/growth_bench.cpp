@@ -12,7 +12,7 @@
 #include <string>
 
 #include "base/file_io.h"
-#include "shell/defs.h"
+#include "model/defs.h"
 #include "shell/turn.h"
 #include "support_bench.h"
 #include "ui/window_session.h"
@@ -60,7 +60,7 @@ struct BenchWindow {
   // A run of the script in the display mode, through the window.
   std::function<void()> runOf(const std::string& mode, const std::string& lines) {
     bench.writeScript("s", lines);
-    session->game.screen.Modelo = view::DisplayModeSetting::parse(mode);
+    session->game.screen.Modelo = model::DisplayModeSetting::parse(mode);
     return [this] { shell::runScript(session->game, "s"); };
   }
   BenchGame bench{false};  // the folder; the window plays it
@@ -163,7 +163,7 @@ void BM_Growth_DebugLog(benchmark::State& state) {
   measureGrowth(state, 1000, [&](int n) {
     bench.writeScript("s", "reg= 1,0\n:volta\ndisplay= nada.bmp,tel\nreg+ 1,1\nifreg< 1," + std::to_string(n) +
                                ",volta\n");
-    bench.game.screen.Modelo = view::DisplayMode::Strip;
+    bench.game.screen.Modelo = model::DisplayMode::Strip;
     return [&bench, n] {
       shell::runScript(bench.game, "s");
       if (bench.game.Regs.at(1) != std::to_string(n)) throw std::runtime_error("the loop did not run to its end");
@@ -175,7 +175,7 @@ BENCHMARK(BM_Growth_DebugLog)->UseManualTime()->Iterations(1)->Unit(benchmark::k
 // Loading a game whose object key file lists its keys in reverse order.
 void BM_Growth_ObjectKeys(benchmark::State& state) {
   BenchGame bench;
-  base::writeTextLines(bench.folder / "mirandel.ini", shell::DefinitionsTable::builtInRows());
+  base::writeTextLines(bench.folder / "mirandel.ini", model::DefinitionsTable::builtInRows());
   base::writeTextLines(bench.folder / "mirandel.rgs", {});
   base::writeTextLines(bench.folder / "mirandel.obx", {});
   measureGrowth(state, 20000, [&](int n) {

@@ -7,7 +7,7 @@
 #include <cstdio>
 
 #include "graphics/bitmap_file.h"
-#include "script/dispatch.h"
+#include "model/dispatch.h"
 #include "support_bench.h"
 
 namespace {
@@ -28,7 +28,7 @@ struct MapBench {
 
 void BM_AddToMap(benchmark::State& state) {
   MapBench m;
-  script::Statement statement;
+  model::Statement statement;
   statement.keyword = "addmap=";
   statement.args = {"500", "700", "peca.png", "mapa.bmp"};
   const auto handler = m.bench.game.dispatch.find("addmap=");

@@ -35,7 +35,7 @@ struct PictureBench {
     picture.save(QString::fromStdString((bench.folder / "foto.png").string()), "PNG");
     picture.save(QString::fromStdString((bench.folder / "foto.jpg").string()), "JPG", 90);
     view::applyStartLayout(bench.game);
-    bench.game.screen.Modelo = view::DisplayMode::Strip;
+    bench.game.screen.Modelo = model::DisplayMode::Strip;
   }
   std::string path(const char* name) const { return (bench.folder / name).string(); }
   BenchGame bench;
@@ -105,7 +105,7 @@ void BM_BarePngDecode(benchmark::State& state) {
 BENCHMARK(BM_BarePngDecode)->Unit(benchmark::kMicrosecond);
 
 void BM_LoadAndPlacePng(benchmark::State& state) {
-  shell::Game& game = fixture().bench.game;
+  model::Game& game = fixture().bench.game;
   for (auto _ : state) view::placePicture(game, "foto.png", 0, 0, 0, 0, graphics::SurfaceId::Tela);
 }
 BENCHMARK(BM_LoadAndPlacePng)->Unit(benchmark::kMicrosecond);
@@ -118,7 +118,7 @@ void BM_BareJpegDecode(benchmark::State& state) {
 BENCHMARK(BM_BareJpegDecode)->Unit(benchmark::kMicrosecond);
 
 void BM_LoadAndPlaceJpeg(benchmark::State& state) {
-  shell::Game& game = fixture().bench.game;
+  model::Game& game = fixture().bench.game;
   for (auto _ : state) view::placePicture(game, "foto.jpg", 0, 0, 0, 0, graphics::SurfaceId::Tela);
 }
 BENCHMARK(BM_LoadAndPlaceJpeg)->Unit(benchmark::kMicrosecond);

@@ -13,12 +13,12 @@ namespace {
 struct PointerBench {
   PointerBench() {
     view::applyStartLayout(bench.game);
-    for (int i = 0; i < view::kHotSpotSlots; ++i) {
-      view::HotSpot spot;
+    for (int i = 0; i < model::kHotSpotSlots; ++i) {
+      model::HotSpot spot;
       spot.x = (i % 10) * 60, spot.y = (i / 10) * 25, spot.width = 50, spot.height = 20;
       spot.script = "s" + std::to_string(i);
       spot.cursorCode = i % 12;
-      bench.game.hotSpots.add(view::surfaceOfSlot(i), spot);
+      bench.game.hotSpots.add(model::surfaceOfSlot(i), spot);
     }
   }
   BenchGame bench;
@@ -28,7 +28,7 @@ void BM_MoveOverFullTable(benchmark::State& state) {
   PointerBench b;
   int x = 0;
   for (auto _ : state) {
-    view::pointerMoved(b.bench.game, view::PointerSurface::Tela3, x, 240);
+    view::pointerMoved(b.bench.game, model::PointerSurface::Tela3, x, 240);
     x = (x + 7) % 600;
     benchmark::DoNotOptimize(b.bench.game.pointer.hoveredSlot);
   }

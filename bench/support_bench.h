@@ -4,7 +4,7 @@
 #include <fstream>
 #include <unistd.h>
 
-#include "platform/headless_host.h"
+#include "backends/headless_host.h"
 #include "shell/game.h"
 #include "shell/startup.h"
 
@@ -25,6 +25,6 @@ struct BenchGame {
     std::ofstream(folder / (name + ".scx"), std::ios::binary) << text;
   }
   std::filesystem::path folder;
-  platform::HeadlessHost host;
+  backends::HeadlessHost host;
   shell::Game game{host};
 };

@@ -38,7 +38,7 @@ struct DemoInPlay {
   ~DemoInPlay() { std::filesystem::remove_all(folder); }
 
   std::filesystem::path folder;
-  platform::HeadlessHost host;
+  backends::HeadlessHost host;
   shell::Game game{host};
   shell::InputQueue queue;
 };
@@ -46,12 +46,12 @@ struct DemoInPlay {
 void BM_Snapshot(benchmark::State& state) {
   DemoInPlay demo;
   for (auto _ : state) {
-    shell::GameState snapshot = demo.game.state();
+    model::GameState snapshot = demo.game.state();
     benchmark::DoNotOptimize(snapshot);
   }
   // The heap a hundred snapshots hold.
   const size_t before = mallinfo2().uordblks;
-  std::vector<shell::GameState> hundred(100, demo.game.state());
+  std::vector<model::GameState> hundred(100, demo.game.state());
   state.counters["heap_of_100_snapshots_KiB"] = double(mallinfo2().uordblks - before) / 1024;
 }
 BENCHMARK(BM_Snapshot)->Unit(benchmark::kMicrosecond);

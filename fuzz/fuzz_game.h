@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/headless_host.h"
+#include "backends/headless_host.h"
 #include "shell/game.h"
 
 namespace fuzz {
@@ -42,7 +42,7 @@ class FuzzGame {
   // One run of the script, as a player's action would start it.
   void run(const std::string& script);
 
-  platform::HeadlessHost host;
+  backends::HeadlessHost host;
   std::unique_ptr<shell::Game> game;
 };
 

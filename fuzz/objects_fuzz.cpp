@@ -26,7 +26,7 @@ void objects(std::string_view input) {
   auto parts = splitInput(input, "\n##\n");
   parts.resize(3);
   FuzzGame fuzzGame;
-  fuzzGame.write("mirandel.ini", base::joinLines(shell::DefinitionsTable::builtInRows()));
+  fuzzGame.write("mirandel.ini", base::joinLines(model::DefinitionsTable::builtInRows()));
   fuzzGame.write("mirandel.rgs", "");
   fuzzGame.write("mirandel.obz", parts[0]);
   fuzzGame.write("mirandel.obx", parts[1]);

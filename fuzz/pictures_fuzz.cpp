@@ -3,7 +3,7 @@
 // chooses the kind the name says (.png, .jpg, .gif or .bmp).
 #include "fuzz/fuzz_game.h"
 #include "fuzz/targets.h"
-#include "script/script_error.h"
+#include "model/script_error.h"
 #include "view/pictures.h"
 
 namespace fuzz {
@@ -19,7 +19,7 @@ void pictures(std::string_view input) {
     view::loadPicture(*fuzzGame.game, name, graphics::SurfaceId::Tela3);
     view::placePicture(*fuzzGame.game, name, 3, 4, 0, 0, graphics::SurfaceId::Imp);
     view::placePicture(*fuzzGame.game, name, 0, 0, 17, 9, graphics::SurfaceId::TelCmd);
-  } catch (const script::ScriptError&) {
+  } catch (const model::ScriptError&) {
     // A picture that cannot be read aborts the run that asked for it.
   }
 }

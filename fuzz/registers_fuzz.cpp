@@ -10,7 +10,7 @@ namespace fuzz {
 
 void registers(std::string_view input) {
   FuzzGame fuzzGame;
-  fuzzGame.write("mirandel.ini", base::joinLines(shell::DefinitionsTable::builtInRows()));
+  fuzzGame.write("mirandel.ini", base::joinLines(model::DefinitionsTable::builtInRows()));
   fuzzGame.write("mirandel.rgs", input);
   fuzzGame.write("mirandel.obz", "");
   fuzzGame.write("mirandel.obx", "");

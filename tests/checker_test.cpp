@@ -9,7 +9,7 @@
 
 #include "check/checker.h"
 #include "shell/dispatch_table.h"
-#include "shell/defs.h"
+#include "model/defs.h"
 #include "support/test_game.h"
 
 using namespace testing_support;
@@ -57,7 +57,7 @@ std::string joined(const std::vector<std::string>& lines) {
 // A small game whose files are right except for one fault of each kind.
 struct FaultyGame {
   FaultyGame() {
-    auto rows = shell::DefinitionsTable::builtInRows();
+    auto rows = model::DefinitionsTable::builtInRows();
     rows[5] = "10";       // ten registers
     rows[19] = "FFFF0";   // a colour of five digits, read all the same
     rows[24] = "larga";   // a number that is none

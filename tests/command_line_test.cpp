@@ -7,7 +7,7 @@
 #include <cstdlib>
 
 #include "app/interface_language.h"
-#include "shell/defs.h"
+#include "model/defs.h"
 #include "support/test_game.h"
 
 using namespace testing_support;
@@ -67,7 +67,7 @@ TEST_F(CommandLineTest, StartUpErrorsReachTheTerminalAsUtf8) {
 TEST_F(CommandLineTest, ATableThatCannotBeSavedIsReportedOnceConverted) {
   const auto game = scratch.path() / "Jogo ação";
   std::filesystem::create_directories(game);
-  scratch.writeBytes("Jogo ação/mirandel.ini", base::joinLines(shell::DefinitionsTable::builtInRows()));
+  scratch.writeBytes("Jogo ação/mirandel.ini", base::joinLines(model::DefinitionsTable::builtInRows()));
   // Once the player waits at its prompt it has read the table; then a folder
   // takes the table's name, so at exit the table cannot be written back.
   const auto ini = quoted(game / "mirandel.ini");

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "script/dispatch.h"
+#include "model/dispatch.h"
 #include "support/test_game.h"
 
 using namespace testing_support;
@@ -13,8 +13,8 @@ using namespace testing_support;
 namespace {
 
 // A statement "pega" that keeps what it was handed.
-script::Statement captured;
-void capture(shell::Game&, script::Statement& s) { captured = s; }
+model::Statement captured;
+void capture(model::Game&, model::Statement& s) { captured = s; }
 
 struct ConditionsTest : ::testing::Test {
   ConditionsTest() { t.game->dispatch.add("pega", capture); }
@@ -89,19 +89,19 @@ TEST_F(ConditionsTest, IfmodTestsTheDisplayMode) {
   t.script("s", "ifmod2 msg=,Olá\nifmod1 reg=,2,um\nifmod3 reg=,3,três");
   t.setReg(2, "");
   t.setReg(3, "");
-  t.game->screen.Modelo = view::DisplayMode::Strip;
+  t.game->screen.Modelo = model::DisplayMode::Strip;
   t.run("s");
   EXPECT_EQ(utf(t.game->screen.Msg.text), "");
   EXPECT_EQ(t.reg(2), "um");
   EXPECT_EQ(t.reg(3), "");
-  t.game->screen.Modelo = view::DisplayMode::Page;
+  t.game->screen.Modelo = model::DisplayMode::Page;
   t.run("s");
   const auto& page = t.game->screen.WebTxt;
   EXPECT_NE(std::find(page.begin(), page.end(), cp("Olá")), page.end());
 }
 
 TEST_F(ConditionsTest, StatementFormShiftsTheArgumentsDown) {
-  t.game->screen.Modelo = view::DisplayMode::Strip;
+  t.game->screen.Modelo = model::DisplayMode::Strip;
   t.setReg(2, "1");
   t.script("s", "if= 2,1,msg=,Olá, mundo");
   t.run("s");

@@ -6,11 +6,11 @@
 #include <filesystem>
 #include <fstream>
 
-#include "shell/debug_log.h"
+#include "model/debug_log.h"
 #include "support/test_game.h"
 
 using namespace testing_support;
-using shell::DebugLog;
+using model::DebugLog;
 
 TEST(DebugLogTest, EachLineIsInTheFileAtOnceAndAnOlderRunIsGone) {
   TempFolder folder;

@@ -13,8 +13,8 @@ using namespace testing_support;
 namespace {
 
 // A statement "pega" that keeps what the executor handed it.
-script::Statement captured;
-void capture(shell::Game&, script::Statement& s) { captured = s; }
+model::Statement captured;
+void capture(model::Game&, model::Statement& s) { captured = s; }
 
 struct ExecutorTest : ::testing::Test {
   ExecutorTest() { t.game->dispatch.add("pega", capture); }
@@ -62,7 +62,7 @@ TEST_F(ExecutorTest, ReferenceBelowTheCountButOutsideTheStoreAbortsTheRun) {
 }
 
 TEST_F(ExecutorTest, MessageTakesTheWholeRestOfTheLineWithCommas) {
-  t.game->screen.Modelo = view::DisplayMode::Strip;
+  t.game->screen.Modelo = model::DisplayMode::Strip;
   t.script("s", "msg= Olá, mundo");
   t.run("s");
   EXPECT_EQ(utf(t.game->screen.Msg.text), "Olá, mundo");
@@ -100,7 +100,7 @@ TEST_F(ExecutorTest, LabelSummaryCountsEveryLineThatNamesIt) {
 }
 
 TEST_F(ExecutorTest, QuotedTextJoinsLinesAndRunsTheNextLineAtOnce) {
-  t.game->screen.Modelo = view::DisplayMode::Strip;
+  t.game->screen.Modelo = model::DisplayMode::Strip;
   t.script("s", "'Primeira linha\n:não é label\nfim' resto ignorado\nsetpos= aqui");
   auto trace = t.run("s");
   EXPECT_EQ(utf(t.game->screen.Msg.text), "Primeira linha :não é label fim");
@@ -110,7 +110,7 @@ TEST_F(ExecutorTest, QuotedTextJoinsLinesAndRunsTheNextLineAtOnce) {
 }
 
 TEST_F(ExecutorTest, QuotedTextWithoutClosingEndsTheRun) {
-  t.game->screen.Modelo = view::DisplayMode::Canvas;
+  t.game->screen.Modelo = model::DisplayMode::Canvas;
   t.script("s", "'um\ndois\nsetpos= nunca");
   t.run("s");
   ASSERT_EQ(t.game->screen.Memo3.size(), 1u);
@@ -122,7 +122,7 @@ TEST_F(ExecutorTest, HundredThousandQuotedTextsRunWithoutGrowingTheStack) {
   std::string lines;
   for (int i = 0; i < 100000; ++i) lines += "'x'\n";
   lines += "setpos= fim";
-  t.game->screen.Modelo = view::DisplayMode::Canvas;
+  t.game->screen.Modelo = model::DisplayMode::Canvas;
   t.script("s", lines);
   t.run("s");
   EXPECT_EQ(t.game->screen.Memo3.size(), 100000u);
@@ -140,14 +140,14 @@ TEST(Markers, ConvertPerDisplayMode) {
 
 TEST_F(ExecutorTest, MessageSinksPerMode) {
   t.script("s", "msg= um^dois~três§fim");
-  t.game->screen.Modelo = view::DisplayMode::Page;
+  t.game->screen.Modelo = model::DisplayMode::Page;
   t.run("s");
   EXPECT_EQ(utf(t.game->screen.WebTxt.at(9)), "um,dois&nbsp;três<br>fim");
-  t.game->screen.Modelo = view::DisplayMode::Typewriter;
+  t.game->screen.Modelo = model::DisplayMode::Typewriter;
   t.host.record = {};
   t.run("s");
   EXPECT_EQ(utf(t.game->screen.MsgMd0.text), "um,dois três\r\nfim");
-  EXPECT_EQ(t.host.sleptTotal(), 7 * 17);  // CR LF counts as two  // the typewriter pauses per character
+  EXPECT_EQ(t.headless.sleptTotal(), 7 * 17);  // CR LF counts as two  // the typewriter pauses per character
   t.script("s", "clearmsg\nmsg=");
   auto trace = t.run("s");
   EXPECT_EQ(t.game->screen.MsgMd0.text, "");

@@ -13,7 +13,7 @@
 
 #include "app/game_choice.h"
 #include "app/games_library.h"
-#include "shell/defs.h"
+#include "model/defs.h"
 #include "support/test_game.h"
 #include "ui/launcher.h"
 
@@ -27,7 +27,7 @@ const fs::path kDemo = fs::path(MIRANDEL_SOURCE_DIR) / "games" / "mirandel";
 
 // A small game whose table names it and the place it was left in.
 void writeNamedGame(const TempFolder& folder, const std::string& name, const std::string& place) {
-  auto table = shell::DefinitionsTable::builtInRows();
+  auto table = model::DefinitionsTable::builtInRows();
   table[4] = name;
   table[10] = place;
   writeGameFiles(folder, {}, table);

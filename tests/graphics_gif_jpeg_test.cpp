@@ -190,7 +190,7 @@ TEST(JpegPictures, APagePictureLineReadsOnlyThePicturesHeader) {
   writeBytes(t.folder.path() / "bomba.jpg", withLastScanRepeated(progressiveJpeg(testPattern(64, 48)), 3000));
   writeBmp(t.folder.path() / "bloco.bmp", graphics::makeSurface(30, 20, 0xFF0000));
   writeGif(t.folder.path() / "anim.gif", graphics::makeSurface(7, 5, 0x00FF00));
-  view::setDisplayMode(*t.game, view::DisplayModeSetting::parse("2"));
+  view::setDisplayMode(*t.game, model::DisplayModeSetting::parse("2"));
   t.game->surfaces.BufShp = graphics::makeSurface(3, 3, 0x0000FF);
   t.script("s", "display= bomba.jpg,tel\ndisplay= bloco.bmp,tel,,,,,left\ndisplay= anim.gif,tel,,,9");
   t.run("s");

@@ -17,8 +17,8 @@
 #include "base/content_range.h"
 #include "graphics/fonts.h"
 #include "graphics/picture_decoders.h"
-#include "script/registers.h"
-#include "shell/definitions_rows.h"
+#include "model/registers.h"
+#include "model/definitions_rows.h"
 #include "shell/startup.h"
 #include "support/picture_files.h"
 #include "support/child_process.h"
@@ -65,7 +65,7 @@ bool contains(const std::string& text, const std::string& part) { return text.fi
 bool runOutgrowsTheMode(const std::string& mode, const std::string& statement) {
   TestGame t;
   t.script("s", "reg= 1," + std::string(10000, 'x') + "\nveltec= 0\n:volta\n" + statement + "\ngoto volta");
-  t.game->screen.Modelo = view::DisplayModeSetting::parse(mode);
+  t.game->screen.Modelo = model::DisplayModeSetting::parse(mode);
   t.run("s");
   const auto& s = t.game->screen;
   const size_t held = s.WebTxt.bytes() + s.Memo3.bytes() + s.Msg.text.size() + s.MsgMd0.text.size();
@@ -139,9 +139,9 @@ TEST(HostileContent, ARegisterThatKeepsDoublingEndsTheRunAndTheShutDownStillSave
     t.script("s", "reg= 1,ab\n:volta\nreg$ 1,#1\ngoto volta");
     t.run("s");
     if (!contains(t.errors(), "s.scx, linha 3") || !contains(t.errors(), "passaria do limite")) return false;
-    if (t.game->Regs.at(1).size() > script::Registers::kMaxLength) return false;
+    if (t.game->Regs.at(1).size() > model::Registers::kMaxLength) return false;
     shell::shutDown(*t.game);
-    return t.folder.read("jogo.rgs").size() > script::Registers::kMaxLength / 2 && t.folder.exists("mirandel.ini");
+    return t.folder.read("jogo.rgs").size() > model::Registers::kMaxLength / 2 && t.folder.exists("mirandel.ini");
   }));
 }
 
@@ -191,7 +191,7 @@ TEST(HostileContent, NumbersFarOutOfRangeNeverOverflow) {
   EXPECT_EQ(view::pagePixelSize(INT_MAX), base::kMaxFontSize + base::kMaxFontSize / 2);
 
   TestGame t;
-  namespace row = shell::row;
+  namespace row = model::row;
   for (int r : {row::MessageFontSize, row::MsgMd0FontSize, row::InputFontSize, row::EndLabelFontSize})
     t.game->Defs.setDefsRow(r, "2147483647");
   for (int r : {row::ViewerWidth, row::ViewerHeight, row::CanvasViewerWidth, row::CanvasViewerHeight})
@@ -274,7 +274,7 @@ TEST(HostileContent, TheWindowsMemosFollowTheirTextsPieceByPiece) {
   EXPECT_EQ(shows(), "novo e mais longo");
   model.text = "outro, mais longo ainda";
   EXPECT_EQ(shows(), "outro, mais longo ainda");
-  model = view::placedAt(0, 285, 670, 80);  // a new control
+  model = model::placedAt(0, 285, 670, 80);  // a new control
   model.text += "x";
   EXPECT_EQ(shows(), "x");
   model.text.clear();

@@ -9,7 +9,7 @@
 #include <filesystem>
 
 #include "app/game_location.h"
-#include "shell/definitions_rows.h"
+#include "model/definitions_rows.h"
 #include "shell/game_start.h"
 #include "support/child_process.h"
 #include "support/test_game.h"
@@ -29,7 +29,7 @@ bool contains(const std::string& text, const std::string& part) { return text.fi
 TEST(HostileFiles, SizeRowsAreCappedAndSaySo) {
   EXPECT_TRUE(finishesInChild(120, [] {
     TestGame t;
-    namespace row = shell::row;
+    namespace row = model::row;
     for (int r : {row::GameWidth, row::GameHeight, row::ViewerWidth, row::ViewerHeight, row::MsgWidth, row::MsgHeight,
                   row::PanelWidth, row::PanelHeight, row::CanvasViewerWidth, row::CanvasViewerHeight,
                   row::PageViewerWidth, row::PageViewerHeight, row::PictureWidth, row::PictureHeight, row::MapWidth,
@@ -52,10 +52,10 @@ TEST(HostileFiles, AGiganticRegisterFileIsRefusedWithoutReadingIt) {
   const std::string registers = t.game->folders.gameName + ".rgs";
   std::filesystem::resize_file(t.folder.path() / registers, std::uintmax_t(1) << 30);  // sparse
   EXPECT_TRUE(finishesInChild(60, [&] {
-    t.game->screen.outerPage = view::OuterPage::Abertura;
+    t.game->screen.outerPage = model::OuterPage::Abertura;
     shell::startGame(*t.game);
     return contains(t.errors(), registers) && contains(t.errors(), "64 MB") &&
-           t.game->screen.outerPage == view::OuterPage::Abertura;
+           t.game->screen.outerPage == model::OuterPage::Abertura;
   }, 256 * kMegabyte));
   EXPECT_EQ(std::filesystem::file_size(t.folder.path() / registers), std::uintmax_t(1) << 30);
 }

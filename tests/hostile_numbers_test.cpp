@@ -7,8 +7,8 @@
 #include <QImage>
 
 #include "base/content_range.h"
-#include "shell/defs.h"
-#include "shell/definitions_rows.h"
+#include "model/defs.h"
+#include "model/definitions_rows.h"
 #include "support/picture_files.h"
 #include "support/test_game.h"
 #include "ui/picture_widget.h"
@@ -19,10 +19,10 @@ using namespace testing_support;
 
 TEST(HostileNumbers, TheWindowsPlaceFromTheTableIsInRange) {
   TestGame t(false);
-  const auto& builtIn = shell::DefinitionsTable::builtInRows();
+  const auto& builtIn = model::DefinitionsTable::builtInRows();
   std::vector<std::string> rows(builtIn.begin(), builtIn.end());
-  rows[shell::row::WindowLeft] = "2147483647";
-  rows[shell::row::WindowTop] = "-2147483648";
+  rows[model::row::WindowLeft] = "2147483647";
+  rows[model::row::WindowTop] = "-2147483648";
   writeGameFiles(t.folder, {}, rows);
   t.start();
   EXPECT_EQ(t.game->window.left, base::kMaxCoordinate);

@@ -9,7 +9,7 @@
 
 #include <unistd.h>
 
-#include "online/curl_http.h"
+#include "backends/curl_http.h"
 #include "platform/stop_signals.h"
 #include "support/child_process.h"
 #include "support/test_server.h"
@@ -22,7 +22,7 @@ TEST(HostileOnline, AReplyThatDripsIsGivenUpUnderTheMinimumRate) {
   server.dripAt("/lista", 1600000);  // days at two bytes a second
   const std::string url = server.url() + "lista";
   EXPECT_TRUE(finishesInChild(20, [&] {
-    online::CurlHttp http;
+    backends::CurlHttp http;
     platform::HttpRequest request;
     request.url = url;
     request.readTimeoutMs = 2000;  // every byte comes well within it
@@ -38,7 +38,7 @@ TEST(HostileOnline, ThePlayerClosingEndsATransferAtOnce) {
   TestServer server;
   server.stallAt("/parado");
   const auto started = Clock::now();
-  online::CurlHttp http({}, [&] { return Clock::now() - started > std::chrono::milliseconds(300); });
+  backends::CurlHttp http({}, [&] { return Clock::now() - started > std::chrono::milliseconds(300); });
   platform::HttpRequest request;
   request.url = server.url() + "parado";
   request.readTimeoutMs = 10000;
@@ -58,7 +58,7 @@ TEST(HostileOnline, AStopSignalEndsATransferAtOnceAndStaysForTheFrontEnd) {
       std::this_thread::sleep_for(std::chrono::milliseconds(300));
       ::kill(::getpid(), SIGTERM);
     });
-    online::CurlHttp http;
+    backends::CurlHttp http;
     platform::HttpRequest request;
     request.url = url;
     request.readTimeoutMs = 10000;

@@ -3,7 +3,7 @@
 // endless loop the player closes the window on.
 #include <gtest/gtest.h>
 
-#include "script/runner_state.h"
+#include "model/runner_state.h"
 #include "support/child_process.h"
 #include "support/test_game.h"
 
@@ -55,12 +55,12 @@ TEST(HostileScript, ClosingThePlayerEndsAnEndlessRun) {
   EXPECT_TRUE(finishesInChild(60, [] {
     TestGame t;
     // The close comes once the loop runs.
-    t.host.onProcessEvents = [&] {
+    t.headless.onProcessEvents = [&] {
       if (t.game->runner.stepsThisRun > 0) t.host.quit();
     };
     t.script("s", ":volta\ngoto volta");
     t.run("s");
     const long long steps = t.game->runner.stepsThisRun;
-    return t.host.quitRequested() && steps > 0 && steps < 10 * script::kStepsBetweenEvents;
+    return t.headless.quitRequested() && steps > 0 && steps < 10 * model::kStepsBetweenEvents;
   }));
 }

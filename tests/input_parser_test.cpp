@@ -19,7 +19,7 @@ TEST(CommandText, NormalisesAsciiAndTheListedAccentedLetters) {
 }
 
 TEST(CommandText, SplitsTheFirstFourWordsAtSingleBlanks) {
-  using W = input::CommandWords;
+  using W = model::CommandWords;
   EXPECT_EQ(input::splitCommandWords("NORTE"), (W{"NORTE", "", "", ""}));
   EXPECT_EQ(input::splitCommandWords("PEGUE A CHAVE"), (W{"PEGUE", "A", "CHAVE", ""}));
   EXPECT_EQ(input::splitCommandWords("A B C D E F"), (W{"A", "B", "C", "D"}));
@@ -66,7 +66,7 @@ struct CommandStepTest : ::testing::Test {
     t.game->world.Posic = "sala";
     t.setReg(20, "");
   }
-  void mode(const std::string& m) { t.game->screen.Modelo = view::DisplayModeSetting::parse(m); }
+  void mode(const std::string& m) { t.game->screen.Modelo = model::DisplayModeSetting::parse(m); }
   std::string ran() {
     std::string name = t.reg(20);
     t.setReg(20, "");
@@ -119,7 +119,7 @@ TEST_F(CommandStepTest, TypesOutSuggestionsOrTheNotUnderstoodReplyInModeZero) {
   type("pegue");
   EXPECT_EQ(msgMd0(),
             "Não entendi mas conheço algumas ações que podem servir.\r\n\r\nPEGUE A CHAVE \r\nPEGUE A FACA \r\n");
-  EXPECT_GT(t.host.sleptTotal(), 0);  // typed out letter by letter
+  EXPECT_GT(t.headless.sleptTotal(), 0);  // typed out letter by letter
   type("voar");
   EXPECT_EQ(msgMd0(), "Perdão, não entendi.");
   type("pegue faca");  // both words inside, in any order
@@ -186,8 +186,8 @@ TEST_F(CommandStepTest, FunctionKeysEnterTheTableCommandsAndF3RecallsTheLastOne)
 TEST_F(CommandStepTest, ArrowKeysWalkThroughTheSetExits) {
   mode("1");
   auto& exits = t.game->world.exits;
-  exits[static_cast<size_t>(world::Direction::North)] = "norte";
-  exits[static_cast<size_t>(world::Direction::West)] = "segredo";
+  exits[static_cast<size_t>(model::Direction::North)] = "norte";
+  exits[static_cast<size_t>(model::Direction::West)] = "segredo";
   t.game->screen.Input.text = "MEIO DIGITADO";
   key("Down");
   EXPECT_EQ(ran(), "");

@@ -15,7 +15,7 @@ TEST(InputQueue, InputDuringARunIsHandledAfterTheRunInOrder) {
   t.script("curto", "setpos= curto");
   std::vector<std::string> started;
   int nested = 0;
-  t.host.onProcessEvents = [&] {
+  t.headless.onProcessEvents = [&] {
     // A click arrives while "longo" lets pending events run (once).
     if (t.game->runner.currentScript == "longo" && nested++ == 0) {
       queue.post({shell::PlayerInput::Kind::Run, "curto"});
@@ -36,7 +36,7 @@ TEST(InputQueue, QuitStopsTheQueueAndUnknownInputIsReported) {
   queue.post({shell::PlayerInput::Kind::Click, "tel", 3, 4});
   EXPECT_NE(refused.find("clicks"), std::string::npos);
   t.script("s", "setpos= s");
-  t.host.onProcessEvents = [&] {
+  t.headless.onProcessEvents = [&] {
     if (!queue.quitRequested()) {
       queue.post({shell::PlayerInput::Kind::Quit, {}});
       queue.post({shell::PlayerInput::Kind::Run, "s"});
@@ -50,7 +50,7 @@ TEST(InputQueue, QuitStopsTheQueueAndUnknownInputIsReported) {
 TEST(InputQueue, AnInputThatFailsUnexpectedlyIsReportedAndTheQueueGoesOn) {
   TestGame t;
   shell::InputQueue queue(*t.game);
-  queue.onStart = [](shell::Game&, const shell::PlayerInput&) { throw std::runtime_error("falhou"); };
+  queue.onStart = [](model::Game&, const shell::PlayerInput&) { throw std::runtime_error("falhou"); };
   queue.post({shell::PlayerInput::Kind::Start, {}});
   ASSERT_EQ(t.host.record.errors.size(), 1u);
   EXPECT_NE(t.host.record.errors[0].find("falhou"), std::string::npos);
@@ -62,7 +62,7 @@ TEST(InputQueue, AnInputThatFailsUnexpectedlyIsReportedAndTheQueueGoesOn) {
 
 TEST(Runner, AnUnexpectedFailureInsideARunEndsOnlyTheRun) {
   TestGame t;
-  t.game->dispatch.add("quebra", [](shell::Game&, script::Statement&) { throw std::length_error("grande demais"); });
+  t.game->dispatch.add("quebra", [](model::Game&, model::Statement&) { throw std::length_error("grande demais"); });
   t.script("s", "setpos= antes\nquebra\nsetpos= depois");
   t.run("s");
   EXPECT_EQ(t.game->world.Posic, "antes");

@@ -2,7 +2,7 @@
 // chains of jumps that run in one step; the bound on runs that never end.
 #include <gtest/gtest.h>
 
-#include "script/script_lines.h"
+#include "model/script_lines.h"
 #include "support/test_game.h"
 
 using namespace testing_support;
@@ -130,7 +130,7 @@ TEST_F(JumpsTest, ARunThatEndsInsideASubroutineLeavesNothingBehind) {
 
 TEST_F(JumpsTest, ReturnToAScriptThatDisappearedAborts) {
   // The subroutine removes its caller's file before it returns.
-  t.game->dispatch.add("apaga", [](shell::Game& game, script::Statement&) {
+  t.game->dispatch.add("apaga", [](model::Game& game, model::Statement&) {
     std::filesystem::remove(game.folders.dataFolder.find("sala.scx").value());
   });
   t.script("sala", "gosub ajuda\nreg= 1,nunca");
@@ -237,7 +237,7 @@ TEST_F(JumpsTest, ARunThatNeverEndsIsStoppedAndThePlayerGoesOn) {
 }
 
 TEST(ScriptLines, FindsTheFirstTrimmedLabelAndNeverGoesStale) {
-  script::ScriptLines lines(base::Lines{"a", " :x ", ":x", ":com espaço", "::y"});
+  model::ScriptLines lines(base::Lines{"a", " :x ", ":x", ":com espaço", "::y"});
   EXPECT_EQ(lines.findLabel("x"), 1);
   EXPECT_EQ(lines.findLabel("com espaço"), 3);
   EXPECT_EQ(lines.findLabel(":y"), 4);
@@ -246,7 +246,7 @@ TEST(ScriptLines, FindsTheFirstTrimmedLabelAndNeverGoesStale) {
   lines = base::Lines{"", "", ":y"};
   EXPECT_EQ(lines.findLabel("x"), -1);
   EXPECT_EQ(lines.findLabel(":y"), -1);
-  script::ScriptLines copy = lines;
+  model::ScriptLines copy = lines;
   lines.clear();
   EXPECT_EQ(lines.findLabel("y"), -1);
   EXPECT_EQ(copy.findLabel("y"), 2);

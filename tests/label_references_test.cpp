@@ -5,8 +5,8 @@
 
 #include <random>
 
-#include "script/label_references.h"
-#include "script/script_lines.h"
+#include "model/label_references.h"
+#include "model/script_lines.h"
 
 namespace {
 
@@ -21,7 +21,7 @@ std::vector<int> searchedOneByOne(const base::Lines& lines, const std::string& n
 
 TEST(LabelReferencesTest, FindsNamesInsideOtherNamesAndOverlappingOnes) {
   const base::Lines lines = {":fim", "goto fim", "gosub fimdo", ":abab", "ifreg= 1,2,abab", "xaba", "", "\xE1gua fim fim"};
-  auto found = script::linesContaining(lines, {"fim", "fimdo", "aba", "bab", "abab", "nada", "fim", ""});
+  auto found = model::linesContaining(lines, {"fim", "fimdo", "aba", "bab", "abab", "nada", "fim", ""});
   EXPECT_EQ(found["fim"], (std::vector<int>{0, 1, 2, 7}));
   EXPECT_EQ(found["fimdo"], (std::vector<int>{2}));
   EXPECT_EQ(found["aba"], (std::vector<int>{3, 4, 5}));
@@ -44,13 +44,13 @@ TEST(LabelReferencesTest, AgreesWithASearchLineByLineOnRandomScripts) {
     for (auto& line : lines) line = text(10);
     std::vector<std::string> names(1 + random() % 6);
     for (auto& name : names) name = text(4);
-    auto found = script::linesContaining(lines, names);
+    auto found = model::linesContaining(lines, names);
     for (const auto& name : names) EXPECT_EQ(found[name], searchedOneByOne(lines, name)) << "name \"" << name << "\"";
   }
 }
 
 TEST(LabelReferencesTest, TheScriptsListsAreDroppedWithItsLines) {
-  script::ScriptLines running(base::Lines{":volta", "goto volta"});
+  model::ScriptLines running(base::Lines{":volta", "goto volta"});
   EXPECT_EQ(running.linesContaining("volta"), (std::vector<int>{0, 1}));
   EXPECT_EQ(running.linesContaining("outro"), std::vector<int>{});  // not a label: searched on its own
   running = base::Lines{"goto volta", ":outro", ":volta", "goto outro"};

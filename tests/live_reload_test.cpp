@@ -10,7 +10,7 @@
 #include <thread>
 
 #include "shell/debug_console.h"
-#include "shell/defs.h"
+#include "model/defs.h"
 #include "shell/input_queue.h"
 #include "shell/live_reload.h"
 #include "base/text.h"
@@ -29,7 +29,7 @@ void rewrite(const TempFolder& folder, const std::string& name, const std::strin
 }
 
 struct Console {
-  explicit Console(TestGame& t) : queue(*t.game), console(*t.game, queue, [this](const std::string& line) { said.push_back(line); }) {}
+  explicit Console(TestGame& t) : queue(*t.game), console(*t.game, queue, t.host.record, [this](const std::string& line) { said.push_back(line); }) {}
   std::string answer(const std::string& command) {
     said.clear();
     console.command(command);
@@ -62,7 +62,7 @@ TEST(LiveReload, AChangeIsTakenOnceItHeldForOneLookAndThePlayersOwnSavesStartNon
 
 TEST(LiveReload, ATableRowTheAuthorChangedGoesIntoTheGameButOneThePlayerSavedDoesNot) {
   TestGame t;
-  base::Lines table = shell::DefinitionsTable::builtInRows();
+  base::Lines table = model::DefinitionsTable::builtInRows();
   const std::string file = t.game->folders.exeBaseName + ".ini";
   t.folder.writeBytes(file, base::joinLines(table));
   shell::LiveReload watch(*t.game);
@@ -103,7 +103,7 @@ TEST(DebugConsole, ReadsAndSetsRegistersListsObjectsAndGoesToAScript) {
   EXPECT_EQ(t.game->world.Posic, "jardim");
 
   EXPECT_NE(c.answer("error").find(' '), std::string::npos);  // no error yet, said so
-  t.game->dispatch.add("quebra", [](shell::Game&, script::Statement&) { throw std::runtime_error("falhou"); });
+  t.game->dispatch.add("quebra", [](model::Game&, model::Statement&) { throw std::runtime_error("falhou"); });
   t.script("quebra", "quebra");
   c.answer("goto quebra");
   ASSERT_FALSE(t.errors().empty());
@@ -112,6 +112,18 @@ TEST(DebugConsole, ReadsAndSetsRegistersListsObjectsAndGoesToAScript) {
   const std::string help = c.answer("voar");
   EXPECT_NE(help.find("reg N"), std::string::npos);
   EXPECT_NE(help.find("goto"), std::string::npos);
+}
+
+TEST(DebugConsole, ShowsADefinitionsRowByPositionOrNameWithWhatItHolds) {
+  TestGame t;
+  Console c(t);
+  t.game->Defs.setDefsRow(model::row::ViewerWidth, "640");
+  const std::string expected = "row 24 ViewerWidth (number: viewer width in modes \"0\" and \"1\") = \"640\"";
+  EXPECT_EQ(c.answer("row 24"), expected);
+  EXPECT_EQ(c.answer("row viewerwidth"), expected);
+  EXPECT_EQ(c.answer("row 2"), "row 2 Carried2 (carried: kept and written back as it stands) = \"750\"");
+  EXPECT_NE(c.answer("row 107").find("107"), std::string::npos);
+  EXPECT_NE(c.answer("row Nenhuma").find("Nenhuma"), std::string::npos);
 }
 
 TEST(DebugConsole, TheTraceGoesToTheConsoleWhileItIsOn) {
@@ -130,7 +142,7 @@ TEST(DebugConsole, TheTraceGoesToTheConsoleWhileItIsOn) {
 
 TEST(LiveReload, TheWindowTakesAnEditedScriptAndKeepsTheRegisters) {
   TempFolder folder;
-  base::Lines table = shell::DefinitionsTable::builtInRows();
+  base::Lines table = model::DefinitionsTable::builtInRows();
   table[93] = "*";
   writeGameFiles(folder, base::Lines(60), table);
   folder.write("abertura.scx", "modo= 1\nsetpos= sala\nreg= 7,lembrado\nmsg= Bem-vindo.");

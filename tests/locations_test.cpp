@@ -13,8 +13,8 @@ using namespace testing_support;
 
 namespace {
 
-script::Statement captured;
-void capture(shell::Game&, script::Statement& s) {
+model::Statement captured;
+void capture(model::Game&, model::Statement& s) {
   captured = s;
   s.trace += "<-capturado";
 }
@@ -82,7 +82,7 @@ TEST_F(LocationsTest, LocationTestsCompareWithTheNameAsWritten) {
 
 TEST_F(LocationsTest, IfdirHandsTheExitToLnkfnc) {
   // A dispatch with the location statements and a stand-in for lnkfnc=.
-  script::Dispatch dispatch;
+  model::Dispatch dispatch;
   script::registerCoreStatements(dispatch);
   dispatch.add("lnkfnc=", capture);
   world::registerLocationStatements(dispatch);

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "shell/defs.h"
+#include "model/defs.h"
 #include "sound_writers.h"
 #include "support/test_game.h"
 

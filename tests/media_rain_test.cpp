@@ -6,7 +6,7 @@
 #include <QPainter>
 
 #include "media/rain.h"
-#include "script/dispatch.h"
+#include "model/dispatch.h"
 #include "support/test_game.h"
 
 using namespace testing_support;
@@ -40,9 +40,9 @@ struct RainTest : ::testing::Test {
   }
   const QImage& tela() { return t.game->surfaces.Tela; }
   QRgb background(int x, int y) { return qRgb(y % 256, x % 256, 40); }
-  const media::RainState& rain() { return t.game->media.rain; }
+  const model::RainState& rain() { return t.game->media.rain; }
   void statement(const std::string& a1, const std::string& a2) {
-    script::Statement s;
+    model::Statement s;
     s.keyword = "chuva=";
     s.args[0] = a1;
     s.args[1] = a2;
@@ -56,28 +56,28 @@ struct RainTest : ::testing::Test {
 TEST_F(RainTest, DropsFallByTheStepAndComeBackAfterFourteenTicks) {
   run("chuva= gotas.bmp\nchuva= on");
   ASSERT_TRUE(rain().running());
-  t.host.advance(39);
+  t.headless.advance(39);
   EXPECT_EQ(tela().pixel(5, 10), background(5, 10));  // no tick yet
-  t.host.advance(1);
+  t.headless.advance(1);
   EXPECT_EQ(tela().pixel(5, 10), kDrop);
   EXPECT_EQ(tela().pixel(669, 10), kDrop);  // the last pixels of a row, past the wide steps
   EXPECT_EQ(tela().pixel(5, 11), background(5, 11));
   EXPECT_EQ(tela().pixel(668, 11), background(668, 11));
   const QImage first = tela().copy();
-  t.host.advance(40);
+  t.headless.advance(40);
   EXPECT_EQ(tela().pixel(5, 30), kDrop);
   EXPECT_EQ(tela().pixel(5, 10), background(5, 10));
-  t.host.advance(40 * 12);
+  t.headless.advance(40 * 12);
   EXPECT_NE(tela(), first);
   EXPECT_EQ(tela().pixel(5, 270), kDrop);  // 13 steps down
-  t.host.advance(40);
+  t.headless.advance(40);
   EXPECT_EQ(tela(), first);  // 14 steps of 20 rows: round the 280 rows once
 
   // A step that does not divide the height wraps around the same way.
   run("chuva= gotas.bmp\nchuva= wgotas,100\nchuva= on");
-  t.host.advance(40 * 3);
+  t.headless.advance(40 * 3);
   EXPECT_EQ(tela().pixel(5, 210), kDrop);
-  t.host.advance(40);
+  t.headless.advance(40);
   EXPECT_EQ(tela().pixel(5, 30), kDrop);  // row 310 wraps to 30
 }
 
@@ -89,7 +89,7 @@ TEST_F(RainTest, TheMaskCoversTheRainUntilItIsSwitchedOffAndTheHudStaysOnTop) {
   t.game->screen.hudX = 600;
   t.game->screen.hudY = 5;
   run("chuva= mask,telhado.bmp\nchuva= gotas.bmp\nchuva= on");
-  t.host.advance(40);
+  t.headless.advance(40);
   EXPECT_EQ(tela().pixel(5, 10), background(5, 10));  // under the roof
   EXPECT_EQ(tela().pixel(400, 10), kDrop);            // in the open
   EXPECT_EQ(tela().pixel(669, 10), kDrop);
@@ -98,7 +98,7 @@ TEST_F(RainTest, TheMaskCoversTheRainUntilItIsSwitchedOffAndTheHudStaysOnTop) {
   statement("mask", "off");
   EXPECT_EQ(rain().rainMask, "");
   EXPECT_EQ(tela().pixel(5, 30), background(5, 30));  // nothing changes before the next tick
-  t.host.advance(40);
+  t.headless.advance(40);
   EXPECT_EQ(tela().pixel(5, 30), kDrop);
 }
 
@@ -123,7 +123,7 @@ TEST_F(RainTest, SettingsFollowTheTableInOrder) {
   run("chuva= gotas.bmp\nchuva= time,25\nchuva= wgotas,7\nchuva= mask,telhado.bmp\nchuva= on");
   EXPECT_TRUE(rain().running());
   EXPECT_EQ(rain().rainMask, "telhado.bmp");
-  t.host.advance(100);  // four ticks of 25 ms
+  t.headless.advance(100);  // four ticks of 25 ms
   EXPECT_EQ(rain().fallen, 28);
   statement("off", "");
   EXPECT_FALSE(rain().running());
@@ -133,13 +133,13 @@ TEST_F(RainTest, SettingsFollowTheTableInOrder) {
 
 TEST_F(RainTest, ARunStopsTheRainAndTheLastFrameStays) {
   run("chuva= gotas.bmp\nchuva= mask,telhado.bmp\nchuva= on");
-  t.host.advance(40);
+  t.headless.advance(40);
   t.script("outro", "setpos= outro");
   t.run("outro");
   EXPECT_FALSE(rain().running());
   EXPECT_EQ(rain().rainMask, "");  // a run also forgets the mask
   const QImage frame = tela().copy();
-  t.host.advance(400);
+  t.headless.advance(400);
   EXPECT_EQ(tela(), frame);
 }
 

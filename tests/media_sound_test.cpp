@@ -54,9 +54,9 @@ TEST_F(SoundTest, ASecondEffectCutsTheFirstAndEmptyNamesDoNothing) {
   EXPECT_EQ(sounds(), (std::vector<std::string>{"effect longo.wav", "effect curto.wav"}));
   EXPECT_EQ(t.game->media.effect, "curto.wav");
   EXPECT_EQ(output().length(SoundChannel::Effect), 500);
-  t.host.advance(499);
+  t.headless.advance(499);
   EXPECT_TRUE(output().playing(SoundChannel::Effect));
-  t.host.advance(1);
+  t.headless.advance(1);
   EXPECT_FALSE(output().playing(SoundChannel::Effect));  // the cut sound's longer length is gone
 }
 
@@ -75,7 +75,7 @@ TEST_F(SoundTest, ClosingThePlayerEndsTheWait) {
 
 TEST_F(SoundTest, OnLoopsUntilItsFileIsStopped) {
   EXPECT_EQ(runTime("playsnd curto.wav,on"), 0);
-  t.host.advance(60000);
+  t.headless.advance(60000);
   EXPECT_TRUE(output().playing(SoundChannel::Effect));
   runTime("playsnd longo.wav,stop");  // another file: the loop goes on
   EXPECT_TRUE(output().playing(SoundChannel::Effect));
@@ -94,12 +94,12 @@ TEST_F(SoundTest, MissingEffectsPlayTheDefaultSoundAndAreNotLogged) {
   EXPECT_EQ(sounds(), (std::vector<std::string>{"effect " + cut, "effect " + cut + " wait", "effect nada.wav loop"}));
   EXPECT_TRUE(output().playing(SoundChannel::Effect));
   EXPECT_EQ(output().length(SoundChannel::Effect), chime);
-  t.host.advance(chime);
+  t.headless.advance(chime);
   EXPECT_FALSE(output().playing(SoundChannel::Effect));
   // The end button's clicks of a game without them: the default sound, nothing in debug.txt.
-  t.game->host.sound().playEffect("clk0a.wav", platform::EffectMode::Once);
+  t.game->sound().playEffect("clk0a.wav", platform::EffectMode::Once);
   EXPECT_TRUE(output().playing(SoundChannel::Effect));
-  t.game->host.sound().playEffect("clk0b.wav", platform::EffectMode::Once);
+  t.game->sound().playEffect("clk0b.wav", platform::EffectMode::Once);
   for (const std::string& line : t.game->debug.lines()) EXPECT_EQ(line.find(".wav"), std::string::npos) << line;
   const auto written = base::readFileBytes(t.game->folders.exeFolder / "debug.txt");
   EXPECT_TRUE(!written || written->find(".wav") == std::string::npos) << *written;

@@ -1,8 +1,13 @@
 // The model's plain values: the display mode read from a script's text and
 // written back, and the object table's lookups by key and by place on whole,
-// cut and case-differing tables.
+// cut and case-differing tables, and the table of the definitions rows.
 #include <gtest/gtest.h>
 
+#include <set>
+
+#include "base/number.h"
+#include "graphics/colour.h"
+#include "model/defs.h"
 #include "model/display_mode.h"
 #include "model/object_table.h"
 
@@ -39,6 +44,31 @@ base::Lines records(const std::vector<std::pair<std::string, std::string>>& keys
     for (const std::string& line : {key, "N" + key, "D" + key, place, key + ".png", std::string(), std::string(), std::string()})
       lines.push_back(line);
   return lines;
+}
+
+TEST(DefinitionsRowsTest, OneRowPerPositionWithANameOfItsOwnAndABuiltInTextOfItsKind) {
+  std::set<std::string> names;
+  int position = 0;
+  for (const model::DefinitionsRow& row : model::definitionsRows()) {
+    SCOPED_TRACE(row.name);
+    EXPECT_EQ(row.index, position++);
+    EXPECT_TRUE(names.insert(row.name).second);
+    EXPECT_EQ(row.builtIn != nullptr, row.index <= model::row::EndMarker);  // the built-in table is rows 0-100
+    EXPECT_NE(std::string(row.meaning), "");
+    if (!row.builtIn) continue;
+    const std::string text = row.builtIn;
+    if (row.kind == model::RowKind::Number) EXPECT_TRUE(base::readNumber(text).has_value()) << text;
+    if (row.kind == model::RowKind::Colour) EXPECT_TRUE(graphics::readColour(text).has_value()) << text;
+    if (row.kind == model::RowKind::Switch) EXPECT_TRUE(text == "*" || text.empty()) << text;
+  }
+  EXPECT_EQ(position, model::row::Multiplayer + 1);
+  const base::Lines& builtIn = model::DefinitionsTable::builtInRows();
+  ASSERT_EQ(builtIn.size(), 101u);
+  EXPECT_EQ(builtIn[model::row::GameName], "mirandel");
+  EXPECT_EQ(builtIn[model::row::NotUnderstood], "Perd\xE3o, n\xE3o entendi.");
+  EXPECT_EQ(builtIn[model::row::EndMarker], "---");
+  EXPECT_EQ(model::definitionsRow(model::row::Multiplayer + 1), nullptr);
+  EXPECT_EQ(model::definitionsRow(-1), nullptr);
 }
 
 TEST(ObjectTableTest, FindGivesTheFirstRecordOfTheKeyAmongTheRecordsAsked) {

@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "base/file_io.h"
-#include "shell/defs.h"
+#include "model/defs.h"
 #include "support/test_game.h"
 #include "support/test_package.h"
 #include "support/test_server.h"

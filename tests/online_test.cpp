@@ -10,14 +10,14 @@
 
 #include "base/file_io.h"
 #include "online/content_files.h"
-#include "online/curl_http.h"
+#include "backends/curl_http.h"
 #include "online/down_controls.h"
 #include "online/file_stamp.h"
 #include "shell/input_wiring.h"
 #include "script/runner.h"
 #include "world/game_load.h"
 #include "world/object_restore.h"
-#include "shell/defs.h"
+#include "model/defs.h"
 #include "support/test_game.h"
 #include "support/test_server.h"
 
@@ -44,21 +44,21 @@ void touchLocal(const std::filesystem::path& file, int year, int month, int day,
 // A game whose table has the given on-line switches, played against the server.
 struct OnlineGame {
   explicit OnlineGame(std::initializer_list<int> switchesOn, bool startNow = true) {
-    base::Lines rows = shell::DefinitionsTable::builtInRows();
+    base::Lines rows = model::DefinitionsTable::builtInRows();
     rows.resize(107);
     for (int row : switchesOn) rows[static_cast<size_t>(row)] = "*";
     test.folder.writeBytes("mirandel.ini", base::joinLines(rows));
-    test.host.onText = [this](platform::TextSink sink, const std::string& text) {
+    test.headless.onText = [this](platform::TextSink sink, const std::string& text) {
       produced.push_back(std::string(sink == platform::TextSink::DownProgress ? "progress" : "text") + ": " + utf(text));
     };
     if (startNow) start();
   }
   void start(const std::string& serverUrl = "") {
     test.serverBaseUrl = serverUrl.empty() ? server.url() : serverUrl;
-    test.host.useHttp(std::make_unique<online::CurlHttp>());
+    test.headless.devices.useHttp(std::make_unique<backends::CurlHttp>());
     test.start();
   }
-  shell::Game& game() { return *test.game; }
+  model::Game& game() { return *test.game; }
   std::string msg() { return utf(game().screen.Msg.text); }
 
   TestServer server;
@@ -156,7 +156,7 @@ TEST(OnlineContent, ServerStampsAreReadInTheRegionalForm) {
 TEST(OnlineContent, EveryReaderFetchesItsFileOnLine) {
   OnlineGame online({103}, false);
   online.server.serve(std::string(kContent) + "mirandel.ini", [] {
-    base::Lines rows = shell::DefinitionsTable::builtInRows();
+    base::Lines rows = model::DefinitionsTable::builtInRows();
     rows.resize(107);
     rows[103] = "*";
     rows[10] = "sala";
@@ -200,7 +200,7 @@ TEST(OnlineTransport, AnUnreachableServerLeavesTheLocalCopyAndIsReportedAtStartU
 TEST(OnlineTransport, AStalledReplyIsGivenUpAfterTheReadTimeOut) {
   TestServer server;
   server.stallAt("/parado");
-  online::CurlHttp http;
+  backends::CurlHttp http;
   platform::HttpRequest request;
   request.url = server.url() + "parado";
   request.readTimeoutMs = 5000;
@@ -227,7 +227,7 @@ TEST(OnlineTransport, HugeAndBrokenRepliesAreRefusedAndNeverWritten) {
   EXPECT_FALSE(online::resolveContentFile(online.game(), "grande.scx"));
   EXPECT_EQ(online.test.folder.read("grande.scx"), "msg= local\r\n");
   // The client stops at its cap: the reply is never held whole.
-  online::CurlHttp http;
+  backends::CurlHttp http;
   platform::HttpRequest request;
   online.server.hugeAt(std::string(kContent) + "grande.scx", 100u << 20, false);
   request.url = online.server.url() + "mrd2023/mrd/grande.scx";
@@ -243,7 +243,7 @@ TEST(OnlineTransport, RedirectsStayOnTheSameServerAndCookiesLastTheSession) {
   server.redirect("/mesmo", "/destino");
   other.serve("/destino", "outro");
   server.redirect("/fora", other.url() + "destino");
-  online::CurlHttp http;
+  backends::CurlHttp http;
   platform::HttpRequest request;
   request.url = server.url() + "mesmo";
   auto reply = http.get(request);
@@ -273,7 +273,7 @@ TEST(OnlineTransport, HttpsIsSpokenAndAnUnvouchedCertificateIsRefused) {
   TestServer server(certificate, key);
   server.serve("/x", "segredo");
   ASSERT_EQ(server.url().rfind("https://", 0), 0u);
-  online::CurlHttp http;
+  backends::CurlHttp http;
   platform::HttpRequest request;
   request.url = server.url() + "x";
   auto reply = http.get(request);
@@ -290,7 +290,7 @@ TEST(OnlineList, BulkDownloadShowsProgressSkipsAnEntryWithoutItsTimeAndRefusesFo
   online.server.serve(std::string(kContent) + "b.scx", "B");
   online.server.serve(std::string(kContent) + "c.scx", "C");
   int maximumSeen = -1;
-  online.test.host.onProcessEvents = [&] {
+  online.test.headless.onProcessEvents = [&] {
     if (online.game().online.page.G1.visible) maximumSeen = online.game().online.page.G1.maximum;
   };
   online.produced.clear();
@@ -370,7 +370,7 @@ TEST(OnlineVersion, TheVersionCheckOffersAPackageOnlyForAnotherVersion) {
 
 TEST(OnlineVersion, ThePackageFetchesItsFilesReloadsTheTableAndStartsOnlyOurUpdater) {
   OnlineGame online({});
-  base::Lines table = shell::DefinitionsTable::builtInRows();
+  base::Lines table = model::DefinitionsTable::builtInRows();
   table[72] = "Sair";
   online.server.serve("//mrd2023/vrsmrd.txt", "1.1\r\nsala.scx\r\nmirandel.ini\r\n");
   online.server.serve("/mrd2023/sala.scx", "msg= nova\r\n");
@@ -386,7 +386,7 @@ TEST(OnlineVersion, ThePackageFetchesItsFilesReloadsTheTableAndStartsOnlyOurUpda
   EXPECT_EQ(page.G1.progress, 2);
   // No package in the folder: no updater, the player goes on.
   EXPECT_TRUE(online.test.host.record.opened.empty());
-  EXPECT_FALSE(online.test.host.quitRequested());
+  EXPECT_FALSE(online.test.headless.quitRequested());
 
   // A version file with only its version line, and the package present: the
   // updater beside the player starts with the three arguments, and the player ends.
@@ -398,7 +398,7 @@ TEST(OnlineVersion, ThePackageFetchesItsFilesReloadsTheTableAndStartsOnlyOurUpda
   const std::string started = online.test.host.record.opened[0];
   EXPECT_EQ(started.rfind(std::string(MIRANDEL_UPDATER) + " --game ", 0), 0u) << started;
   EXPECT_NE(started.find(" q8m41xw mirandel mirandel.zpp"), std::string::npos) << started;
-  EXPECT_TRUE(online.test.host.quitRequested());
+  EXPECT_TRUE(online.test.headless.quitRequested());
 
   // Without an installed updater the package stays and the player goes on.
   OnlineGame bare({});
@@ -409,7 +409,7 @@ TEST(OnlineVersion, ThePackageFetchesItsFilesReloadsTheTableAndStartsOnlyOurUpda
   online::actOnDownControl(bare.game(), "btAtual");
   online::actOnDownControl(bare.game(), "btDEG");
   EXPECT_TRUE(bare.test.host.record.opened.empty());
-  EXPECT_FALSE(bare.test.host.quitRequested());
+  EXPECT_FALSE(bare.test.headless.quitRequested());
 }
 
 TEST(OnlineVersion, PackageNamesThatLeaveTheFolderStopTheDownload) {

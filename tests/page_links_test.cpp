@@ -89,7 +89,7 @@ TEST_F(PageLinksTest, AMissingPageOrAFileThatIsNoPageIsReported) {
 
 TEST_F(PageLinksTest, TheSnapshotNamesThePageOnShow) {
   auto pageLine = [&](const std::string& dump) {
-    EXPECT_TRUE(shell::writeDump(*t.game, t.folder.path() / dump));
+    EXPECT_TRUE(shell::writeDump(*t.game, t.host.record, t.folder.path() / dump));
     for (const auto& line : t.folder.readUtf8Lines(dump + "/state.txt"))
       if (line.rfind("pageFile=", 0) == 0) return line;
     return std::string("<absent>");

@@ -1,25 +1,16 @@
-// The host's seams: the null sound backend writes each request as a line (the
-// dump's sounds.txt), the null network fails every request, and a front end can
-// put a real backend in place of either.
+// The host's seams: the recording host writes each request as a line (the
+// dump's errors.txt, sounds.txt, opened.txt) and passes everything on to the
+// host inside it; the null network fails every request; a front end chooses
+// the devices at run time.
 #include <gtest/gtest.h>
 
-#include "platform/headless_host.h"
+#include "backends/headless_host.h"
+#include "platform/recording_host.h"
 
-namespace {
-
-struct CountingSound : platform::SoundOut {
-  void playEffect(const std::string&, platform::EffectMode) override { ++effects; }
-  void playMusic(const std::string&) override {}
-  void stopMusic() override {}
-  void setVolume(int) override {}
-  int effects = 0;
-};
-
-}  // namespace
-
-TEST(HostSeams, TheNullSoundRecordsEveryRequestWithItsMode) {
-  platform::HeadlessHost host;
-  auto& sound = host.sound();
+TEST(HostSeams, TheRecordingHostRecordsEverySoundRequestWithItsMode) {
+  backends::HeadlessHost headless;
+  platform::RecordingHost host(headless);
+  auto& sound = host.soundRequests();
   sound.playEffect("clk3.wav", platform::EffectMode::Once);
   sound.playEffect("sino.wav", platform::EffectMode::Wait);
   sound.playEffect("chuva.wav", platform::EffectMode::Loop);
@@ -27,13 +18,51 @@ TEST(HostSeams, TheNullSoundRecordsEveryRequestWithItsMode) {
   sound.playMusic("tema.mp3");
   sound.setVolume(80);
   sound.stopMusic();
-  EXPECT_EQ(host.requests().sounds,
+  EXPECT_EQ(host.record.sounds,
             (std::vector<std::string>{"effect clk3.wav", "effect sino.wav wait", "effect chuva.wav loop",
                                       "effect chuva.wav stop", "music tema.mp3", "volume 80", "music stop"}));
 }
 
+TEST(HostSeams, TheRecordingHostPassesEverythingOnToTheHostInsideIt) {
+  backends::HeadlessHost headless;
+  platform::RecordingHost host(headless);
+  std::vector<std::string> told;
+  headless.onError = [&](const std::string& message) { told.push_back("error " + message); };
+  headless.onText = [&](platform::TextSink, const std::string& text) { told.push_back("text " + text); };
+  host.errorBox("falhou");
+  host.textProduced(platform::TextSink::Msg, "Ol\xE1");
+  host.startProgram("leia.exe", {"-a", "b.txt"});
+  host.sleep(250);
+  EXPECT_EQ(told, (std::vector<std::string>{"error falhou", "text Ol\xE1"}));
+  EXPECT_EQ(host.record.errors, std::vector<std::string>{"falhou"});
+  EXPECT_EQ(host.record.opened, std::vector<std::string>{"leia.exe -a b.txt"});
+  EXPECT_EQ(headless.now(), 250);
+  EXPECT_EQ(headless.sleptTotal(), 250);
+  EXPECT_EQ(&host.soundDevice(), &headless.soundDevice());
+  EXPECT_EQ(&host.http(), &headless.http());
+  host.quit();
+  EXPECT_TRUE(host.closing());
+}
+
+TEST(HostSeams, AFrontEndChoosesTheDevicesAtRunTime) {
+  backends::HeadlessHost host;
+  platform::SoundDevice& silence = host.soundDevice();
+  platform::NullSoundDevice speakers([] { return int64_t{0}; });
+  host.devices.setSoundDevice(&speakers);
+  EXPECT_EQ(&host.soundDevice(), &speakers);
+  host.devices.setSoundDevice(nullptr);  // none given: the silent device again
+  EXPECT_EQ(&host.soundDevice(), &silence);
+  platform::HttpClient& network = host.http();
+  host.devices.useHttp(nullptr);  // none given: the one in use stays
+  EXPECT_EQ(&host.http(), &network);
+  auto chosen = std::make_unique<platform::NullHttp>();
+  platform::NullHttp* expected = chosen.get();
+  host.devices.useHttp(std::move(chosen));
+  EXPECT_EQ(&host.http(), expected);
+}
+
 TEST(HostSeams, TheNullNetworkFailsEveryRequestAndKeepsItsAddress) {
-  platform::HeadlessHost host;
+  backends::HeadlessHost host;
   platform::HttpRequest request;
   request.url = "http://127.0.0.1:1/lista.txt";
   request.headers = {{"User-Agent", "mirandel"}};
@@ -46,30 +75,18 @@ TEST(HostSeams, TheNullNetworkFailsEveryRequestAndKeepsItsAddress) {
   EXPECT_EQ(http.requested, std::vector<std::string>{"http://127.0.0.1:1/lista.txt"});
 }
 
-TEST(HostSeams, AFrontEndChoosesTheSoundBackendAtRunTime) {
-  platform::HeadlessHost host;
-  auto counting = std::make_unique<CountingSound>();
-  CountingSound* backend = counting.get();
-  host.useSound(std::move(counting));
-  host.sound().playEffect("clk3.wav", platform::EffectMode::Once);
-  EXPECT_EQ(backend->effects, 1);
-  EXPECT_TRUE(host.requests().sounds.empty());  // the real backend plays; nothing is recorded
-  host.useSound(nullptr);                        // no backend given: the one in use stays
-  host.sound().playEffect("clk3.wav", platform::EffectMode::Once);
-  EXPECT_EQ(backend->effects, 2);
-}
-
 TEST(HostSeams, TheRecordKeepsTheMostRecentRequestsHoweverLongThePlay) {
   // A game failing in a loop for hours: the record holds the latest requests,
   // in order and without gaps, and never more than twice the number kept.
-  platform::HeadlessHost host;
+  backends::HeadlessHost headless;
+  platform::RecordingHost host(headless);
   const int total = 5 * static_cast<int>(platform::kRecentLinesKept) + 123;
   for (int i = 0; i < total; ++i) {
     host.errorBox("erro " + std::to_string(i));
-    host.sound().playEffect(std::to_string(i) + ".wav", platform::EffectMode::Once);
+    host.soundRequests().playEffect(std::to_string(i) + ".wav", platform::EffectMode::Once);
     host.openWebPage("http://exemplo.net/" + std::to_string(i));
   }
-  for (const auto* lines : {&host.requests().errors, &host.requests().sounds, &host.requests().opened}) {
+  for (const auto* lines : {&host.record.errors, &host.record.sounds, &host.record.opened}) {
     ASSERT_GE(lines->size(), platform::kRecentLinesKept);
     ASSERT_LT(lines->size(), 2 * platform::kRecentLinesKept);
     const int first = total - static_cast<int>(lines->size());

@@ -163,7 +163,7 @@ TEST_F(RegistersTest, ValuesThatAreNotNumbersAbortTheArithmetic) {
 }
 
 TEST_F(RegistersTest, QuotedTextOverSeveralLinesIsStoredAndNotExecuted) {
-  t.game->screen.Modelo = view::DisplayMode::Canvas;
+  t.game->screen.Modelo = model::DisplayMode::Canvas;
   t.script("s", "regtxt= 9,'Linha um\n  linha dois\nfim' resto\nsetpos= depois");
   auto trace = t.run("s");
   EXPECT_EQ(t.reg(9), "Linha um linha dois fim");
@@ -205,9 +205,9 @@ TEST_F(RegistersTest, QuotedTextWithoutArgumentTwoAborts) {
 }
 
 TEST_F(RegistersTest, QuotedTextMarkersPerModeAndLineBreaksSurviveTheRegisterFile) {
-  t.game->screen.Modelo = view::DisplayMode::Page;
+  t.game->screen.Modelo = model::DisplayMode::Page;
   EXPECT_EQ(withFive("", "regtxt= 5,'a§b~c'"), "a<br>b&nbsp;c");
-  t.game->screen.Modelo = view::DisplayMode::Strip;
+  t.game->screen.Modelo = model::DisplayMode::Strip;
   t.script("s", "regtxt= 5,'um§dois\ntrês§'");
   t.run("s");
   EXPECT_EQ(t.reg(5), "um\r\ndois três\r\n");

@@ -80,7 +80,7 @@ TEST(Runner, RegisterValuesWithLineBreaksKeepOneLinePerRegister) {
 
 TEST(Runner, ModeTwoWritesThePageWithItsHeadAndClosingTags) {
   TestGame t;
-  t.game->screen.Modelo = view::DisplayMode::Page;
+  t.game->screen.Modelo = model::DisplayMode::Page;
   t.script("s", "msg= Olá");
   t.run("s");
   auto page = t.folder.readLines("tmp.htm");
@@ -98,7 +98,7 @@ TEST(Runner, ModeTwoWritesThePageWithItsHeadAndClosingTags) {
 
 TEST(Runner, StyleFlagsOpenAndCloseInThePage) {
   TestGame t;
-  t.game->screen.Modelo = view::DisplayMode::Page;
+  t.game->screen.Modelo = model::DisplayMode::Page;
   t.game->Defs.setDefsRow(16, "13");
   t.script("s", "");
   t.game->screen.style.textBold = true;

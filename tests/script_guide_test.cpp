@@ -10,7 +10,7 @@
 #include <string>
 
 #include "check/statement_shapes.h"
-#include "script/dispatch.h"
+#include "model/dispatch.h"
 #include "shell/dispatch_table.h"
 
 namespace {
@@ -93,7 +93,7 @@ std::vector<GuideHeading> guideHeadings() {
 TEST(ScriptGuide, DescribesEachStatementRowUnderOneHeadingThatBeginsWithItsSummary) {
   const auto headings = guideHeadings();
   const auto dispatch = shell::buildDispatch();
-  for (const script::StatementRow* row : dispatch.rows()) {
+  for (const model::StatementRow* row : dispatch.rows()) {
     std::set<std::string> names = {std::string(row->keyword)};
     for (std::string_view alias : row->aliases) names.insert(std::string(alias));
     const auto heading = std::find_if(headings.begin(), headings.end(),
@@ -131,7 +131,7 @@ TEST(ScriptGuide, TheCheckerKnowsTheShapeOfDocumentedStatementsOnly) {
 #include "base/cp1252.h"
 #include "base/file_io.h"
 #include "base/text_encoding.h"
-#include "shell/defs.h"
+#include "model/defs.h"
 #include "shell/game_start.h"
 #include "shell/startup.h"
 #include "shell/turn.h"
@@ -200,8 +200,8 @@ void writeExampleGame(const testing_support::TempFolder& folder) {
     testing_support::writeRgbPng(game / ("ico_" + key + ".png"), testing_support::testPattern(32, 32));
   }
   // Forty registers, for the examples' register numbers.
-  auto rows = base::readContentLines(game / "mirandel.ini").value_or(shell::DefinitionsTable::builtInRows());
-  rows[shell::row::RegisterCount] = "40";
+  auto rows = base::readContentLines(game / "mirandel.ini").value_or(model::DefinitionsTable::builtInRows());
+  rows[model::row::RegisterCount] = "40";
   folder.writeBytes("jogo/mirandel.ini", base::joinLines(rows));
   folder.writeBytes("jogo/mirandel.rgs", base::joinLines(base::Lines(40, "")));
   write("mirandel.obz", keys);
@@ -217,7 +217,7 @@ void writeExampleGame(const testing_support::TempFolder& folder) {
   for (const char* script : {"salao", "ajuda", "casa", "ferraria"}) write(std::string(script) + ".scx", "/ " + std::string(script) + "\n");
 }
 
-std::string engineVariable(const shell::Game& game, const std::string& name) {
+std::string engineVariable(const model::Game& game, const std::string& name) {
   if (name == "Posic") return game.world.Posic;
   if (name == "RetScp") return game.RetScp;
   if (name == "Objeto") return game.world.Objeto;
@@ -226,7 +226,7 @@ std::string engineVariable(const shell::Game& game, const std::string& name) {
 }
 
 // What the run gave, in the words of the output blocks, for the lines expected.
-std::vector<std::string> outcome(const shell::Game& game, const platform::HeadlessHost& host,
+std::vector<std::string> outcome(const model::Game& game, const platform::RecordingHost& host,
                                  const std::vector<std::string>& expected) {
   using testing_support::utf;
   std::vector<std::string> found;
@@ -262,7 +262,8 @@ TEST(ScriptGuide, EveryExampleRunsAsWritten) {
     SCOPED_TRACE("the example at docs/script-guide.md:" + std::to_string(example.line));
     testing_support::TempFolder copy;
     std::filesystem::copy(pristine.path() / "jogo", copy.path(), std::filesystem::copy_options::recursive);
-    platform::HeadlessHost host;
+    backends::HeadlessHost headless;
+    platform::RecordingHost host(headless);
     shell::Game game(host);
     shell::StartOptions options;
     options.gameFolder = copy.path().string();

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "shell/defs.h"
+#include "model/defs.h"
 #include "support/test_game.h"
 
 using namespace testing_support;

@@ -39,7 +39,7 @@ TEST(StartUp, EmptyTableGivesTheBuiltInRowsAndTwelveLogLines) {
   EXPECT_EQ(t.reg(109), "...");
   EXPECT_EQ(t.reg(110), "");
   EXPECT_EQ(t.folder.readLines("debug.txt"), kStartLines);
-  EXPECT_EQ(t.game->screen.outerPage, view::OuterPage::Abertura);
+  EXPECT_EQ(t.game->screen.outerPage, model::OuterPage::Abertura);
   EXPECT_EQ(t.game->surfaces.btFim.size(), QSize(30, 20));
 }
 
@@ -102,6 +102,6 @@ TEST(StartUp, ShortTableReadsMissingRowsAsEmpty) {
 }
 
 TEST(Folders, AddressEncodesBlanksAndUsesSlashes) {
-  EXPECT_EQ(shell::folderUrl("/home/ana/Meus Jogos/x"), "file:///home/ana/Meus%20Jogos/x/");
-  EXPECT_EQ(shell::folderUrl("/jogos/"), "file:///jogos/");
+  EXPECT_EQ(model::folderUrl("/home/ana/Meus Jogos/x"), "file:///home/ana/Meus%20Jogos/x/");
+  EXPECT_EQ(model::folderUrl("/jogos/"), "file:///jogos/");
 }

@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <thread>
 
-#include "media/qt_sound_device.h"
+#include "backends/qt_sound_device.h"
 #include "media/sound_decoders.h"
 #include "sound_writers.h"
 #include "support/test_game.h"
@@ -70,7 +70,7 @@ TEST(SoundDevice, TheSinkTakesEveryDecodedByte) {
   std::shared_ptr<platform::PcmSource> decoded = media::openSound(folder.path() / "som.wav", error);
   ASSERT_TRUE(decoded) << error;
 
-  media::QtSoundDevice output;
+  backends::QtSoundDevice output;
   output.play(SoundChannel::Effect, decoded, false);
   EXPECT_TRUE(output.playing(SoundChannel::Effect));
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);

@@ -12,7 +12,7 @@
 #include <thread>
 #include <unistd.h>
 
-#include "shell/defs.h"
+#include "model/defs.h"
 #include "support/test_game.h"
 
 extern char** environ;

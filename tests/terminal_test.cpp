@@ -17,7 +17,7 @@
 #include <thread>
 #include <unistd.h>
 
-#include "shell/defs.h"
+#include "model/defs.h"
 #include "support/picture_files.h"
 #include "support/test_game.h"
 

@@ -125,7 +125,7 @@ TEST(GameStateTest, ASnapshotAssignedBackIsTheMomentItWasTakenAt) {
               "fim\n");
   test.run("sala");
   test.setReg(20, "antes");
-  shell::GameState snapshot = test.game->state();
+  model::GameState snapshot = test.game->state();
   const QImage telaBefore = test.game->surfaces.Tela;
   for (int turn = 0; turn < 10; ++turn) {
     test.setReg(20, "depois " + std::to_string(turn));

@@ -28,7 +28,7 @@ struct HotSpotTest : ::testing::Test {
     t.script("outro", "setpos= outro");
   }
   std::vector<std::string> runIn(const std::string& mode, const std::string& lines) {
-    view::setDisplayMode(*t.game, view::DisplayModeSetting::parse(mode));
+    view::setDisplayMode(*t.game, model::DisplayModeSetting::parse(mode));
     t.script("s", lines);
     return t.run("s");
   }
@@ -182,7 +182,7 @@ TEST_F(HotSpotTest, PressedPicturesShowWhileTheButtonIsDownAndTheClickActsWhereI
   EXPECT_EQ(pixel(f().TelCmd, 15, 15), 0x0000FFu);  // pressed picture on the visible panel
   EXPECT_EQ(pixel(f().BufFunc, 15, 15), 0xFF0000u);  // the buffer keeps the normal one
   EXPECT_EQ(t.host.record.sounds.back(), "effect clk.wav");
-  EXPECT_EQ(view::pointerReleased(*t.game, view::PointerSurface::TelCmd, 15, 15), "alvo");
+  EXPECT_EQ(view::pointerReleased(*t.game, model::PointerSurface::TelCmd, 15, 15), "alvo");
   EXPECT_EQ(pixel(f().TelCmd, 15, 15), 0xFF0000u);  // the normal picture is back
 
   // A release outside the pressed slot restores the picture and runs nothing.

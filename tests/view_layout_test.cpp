@@ -15,23 +15,23 @@ namespace {
 
 struct LayoutTest : ::testing::Test {
   LayoutTest() { view::applyStartLayout(*t.game); }
-  view::ScreenModel& screen() { return t.game->screen; }
+  model::ScreenModel& screen() { return t.game->screen; }
   void runIn(const std::string& mode, const std::string& lines) {
-    view::setDisplayMode(*t.game, view::DisplayModeSetting::parse(mode));
+    view::setDisplayMode(*t.game, model::DisplayModeSetting::parse(mode));
     t.script("s", lines);
     t.run("s");
   }
   TestGame t;
 };
 
-QRect placeOf(const view::Control& control) { return {control.x, control.y, control.width, control.height}; }
+QRect placeOf(const model::Control& control) { return {control.x, control.y, control.width, control.height}; }
 
 }  // namespace
 
 TEST_F(LayoutTest, TheStartLayoutComesFromTheTable) {
   const auto& s = screen();
   const auto& f = t.game->surfaces;
-  EXPECT_EQ(s.outerPage, view::OuterPage::Default);
+  EXPECT_EQ(s.outerPage, model::OuterPage::Default);
   EXPECT_EQ(s.Modelo.text(), "1");
   EXPECT_EQ(s.viewerPage, "1");
   EXPECT_EQ(placeOf(s.Abok1), QRect(10, 10, 670, 365));
@@ -75,7 +75,7 @@ TEST_F(LayoutTest, TheEndButtonTakesItsPictureAndItsLabelSitsBesideIt) {
 
 TEST_F(LayoutTest, TheSnapshotHoldsTheLayoutAndThePageText) {
   runIn("2", "corlnk= 00FF00\nmsg= Olá");
-  ASSERT_TRUE(shell::writeDump(*t.game, t.folder.path() / "foto"));
+  ASSERT_TRUE(shell::writeDump(*t.game, t.host.record, t.folder.path() / "foto"));
   const auto state = t.folder.readUtf8Lines("foto/state.txt");
   for (const char* line : {"viewer=10,10,670,400", "browser=-2,-2,690,404", "telmod3=649,390", "focus=WebB",
                            "linkColour=00FF00", "textStyle=biu", "hud=0,0,0", "functionPanel=709,45,180,300"})
@@ -102,29 +102,29 @@ TEST_F(LayoutTest, BadLayoutRowsAreLoggedAndReadAsTheirDefaults) {
 
 TEST_F(LayoutTest, DisplayModesLayOutTheirPages) {
   auto& s = screen();
-  view::setDisplayMode(*t.game, view::DisplayModeSetting::parse("2"));
+  view::setDisplayMode(*t.game, model::DisplayModeSetting::parse("2"));
   EXPECT_EQ(s.viewerPage, "2");
   EXPECT_FALSE(s.Input.visible);
   EXPECT_EQ(placeOf(s.Abok1).size(), QSize(670, 400));  // down to the command box's bottom edge
   EXPECT_EQ(placeOf(s.WebB).size(), QSize(690, 404));
-  EXPECT_EQ(s.focus, view::Focus::WebB);
+  EXPECT_EQ(s.focus, model::Focus::WebB);
   EXPECT_EQ(s.WebTxt.size(), 9u);  // a fresh page head
 
-  view::setDisplayMode(*t.game, view::DisplayModeSetting::parse("3"));
+  view::setDisplayMode(*t.game, model::DisplayModeSetting::parse("3"));
   EXPECT_EQ(placeOf(s.Abok1).size(), QSize(670, 400));
   EXPECT_EQ(t.game->surfaces.TelMod3.size(), QSize(652, 390));
-  EXPECT_EQ(s.focus, view::Focus::Sbox2);
+  EXPECT_EQ(s.focus, model::Focus::Sbox2);
   t.script("s", "");
   t.run("s");
   EXPECT_EQ(t.game->surfaces.TelMod3.size(), QSize(649, 390));  // a run uses the table's margins
 
   s.MsgMd0.text = "velho";
-  view::setDisplayMode(*t.game, view::DisplayModeSetting::parse("0"));
+  view::setDisplayMode(*t.game, model::DisplayModeSetting::parse("0"));
   EXPECT_EQ(s.viewerPage, "0");
   EXPECT_EQ(s.MsgMd0.text, "");
   EXPECT_TRUE(s.Input.visible);
   s.Input.text = "digitado";
-  view::setDisplayMode(*t.game, view::DisplayModeSetting::parse("9"));
+  view::setDisplayMode(*t.game, model::DisplayModeSetting::parse("9"));
   EXPECT_EQ(s.Modelo.text(), "9");
   EXPECT_EQ(s.viewerPage, "0");
   EXPECT_EQ(s.Input.text, "");
@@ -182,14 +182,14 @@ TEST_F(LayoutTest, SmallLayoutStatements) {
   runIn("0", "barratop off\nveltec= 3\nsetfoco= msg\ndefcom= outros");
   EXPECT_EQ(s.MsgMd0.y, 5);
   EXPECT_EQ(s.typewriterDelay, 3);
-  EXPECT_EQ(s.focus, view::Focus::Input);  // the end of a run gives the command box the focus
+  EXPECT_EQ(s.focus, model::Focus::Input);  // the end of a run gives the command box the focus
   EXPECT_EQ(t.game->commandsScript, "outros");
 
   const int raised = s.windowRaises;
-  view::setDisplayMode(*t.game, view::DisplayModeSetting::parse("1"));
-  script::Statement focusMsg{"setfoco=", {"msg"}, ""};
+  view::setDisplayMode(*t.game, model::DisplayModeSetting::parse("1"));
+  model::Statement focusMsg{"setfoco=", {"msg"}, ""};
   t.game->dispatch.find("setfoco=")(*t.game, focusMsg);
-  EXPECT_EQ(s.focus, view::Focus::Window);  // "msg" only counts in mode "0"
+  EXPECT_EQ(s.focus, model::Focus::Window);  // "msg" only counts in mode "0"
   EXPECT_EQ(s.windowRaises, raised + 1);
 
   runIn("3", "veltec= lento\naltura= 900\nretmode");
@@ -247,7 +247,7 @@ TEST_F(LayoutTest, CinzaGreysAndTintsAsComputed) {
   EXPECT_EQ(lighter.pixel(0, 0) & 0xFFFFFF, 0xFFFFFFu);
 
   // On the picture of mode "1", through BufTela; the rectangle 10, 10, 100, 50 only.
-  view::setDisplayMode(*t.game, view::DisplayModeSetting::parse("1"));
+  view::setDisplayMode(*t.game, model::DisplayModeSetting::parse("1"));
   QImage& buffer = t.game->surfaces.BufTela;
   buffer = testPattern(670, 280);
   t.script("s", "cinza= tel,800000,60,10,10,100,50");

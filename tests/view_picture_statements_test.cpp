@@ -22,7 +22,7 @@ struct PictureStatementTest : ::testing::Test {
   }
   // Runs the lines in the display mode and returns the trace of the run.
   std::vector<std::string> runIn(const std::string& mode, const std::string& lines) {
-    view::setDisplayMode(*t.game, view::DisplayModeSetting::parse(mode));
+    view::setDisplayMode(*t.game, model::DisplayModeSetting::parse(mode));
     t.script("s", lines);
     return t.run("s");
   }

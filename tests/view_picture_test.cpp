@@ -6,7 +6,7 @@
 #include <png.h>
 
 #include "graphics/picture_decoders.h"
-#include "script/script_error.h"
+#include "model/script_error.h"
 #include "support/picture_files.h"
 #include "support/test_game.h"
 #include "view/end_of_run.h"
@@ -155,7 +155,7 @@ TEST_F(PictureTest, MissingFilesAreLoggedAndOnlyAPngAborts) {
   try {
     view::loadPicture(*t.game, "nada.png", graphics::SurfaceId::Hud);
     FAIL() << "a missing PNG must abort the run";
-  } catch (const script::ScriptError& error) {
+  } catch (const model::ScriptError& error) {
     EXPECT_STREQ(error.what(), "Error Opening File nada.png!");
   }
   EXPECT_EQ(utf(t.game->debug.lines().back()), "Não encontrei arquivo: nada.png");
@@ -169,7 +169,7 @@ TEST_F(PictureTest, BrokenFilesNeverCrashAndOnlyAPngAbortsTheRun) {
   truncateFile(file("curto.png"), 120);
   t.folder.writeBytes("lixo.png", "isto não é um PNG");
   for (const char* name : {"curto.png", "lixo.png"})
-    EXPECT_THROW(view::loadPicture(*t.game, name, graphics::SurfaceId::Hud), script::ScriptError) << name;
+    EXPECT_THROW(view::loadPicture(*t.game, name, graphics::SurfaceId::Hud), model::ScriptError) << name;
 
   writeJpeg(file("curto.jpg"), testPattern(80, 60));
   truncateFile(file("curto.jpg"), std::filesystem::file_size(file("curto.jpg")) * 2 / 3);
@@ -190,7 +190,7 @@ TEST_F(PictureTest, BrokenFilesNeverCrashAndOnlyAPngAbortsTheRun) {
   PngLayout wide{.width = graphics::kMaxSurfaceSide + 1, .height = 1, .colourType = PNG_COLOR_TYPE_GRAY, .bitDepth = 1};
   wide.samples.resize(static_cast<size_t>(wide.width + 7) / 8);
   writePng(file("largo.png"), wide);
-  EXPECT_THROW(view::loadPicture(*t.game, "largo.png", graphics::SurfaceId::Hud), script::ScriptError);
+  EXPECT_THROW(view::loadPicture(*t.game, "largo.png", graphics::SurfaceId::Hud), model::ScriptError);
   writeGif(file("largo.gif"), fewColours(graphics::kMaxSurfaceSide + 1, 1));
   EXPECT_FALSE(graphics::decodeGif(file("largo.gif")).has_value());
 
@@ -219,7 +219,7 @@ TEST_F(PictureTest, APictureIsStretchedUnlessPlacedAtItsOwnSize) {
     for (int x = 0; x < 100; ++x) picture.setPixel(x, y, y < 25 ? qRgb(255, 0, 0) : qRgb(0, 0, 255));
   picture.setPixel(99, 49, graphics::kMagenta);
   writeBmp(file("faixa.bmp"), picture);
-  t.game->screen.Modelo = view::DisplayMode::Strip;
+  t.game->screen.Modelo = model::DisplayMode::Strip;
   QImage& buffer = surfaces().BufTela;
   graphics::fillSurface(buffer, 0x00FF00);
 
@@ -255,7 +255,7 @@ TEST_F(PictureTest, PicturesOnThePageOfModeThreeGrowItAndMoveTheTextDown) {
 
 TEST_F(PictureTest, TheEndOfARunCopiesTheBuffersAndLaysTheHeadUpPicture) {
   auto& screen = t.game->screen;
-  screen.Modelo = view::DisplayMode::Strip;
+  screen.Modelo = model::DisplayMode::Strip;
   surfaces().Hud = fewColours(6, 4, true);
   screen.hudOn = true;
   screen.hudX = 30;
@@ -269,7 +269,7 @@ TEST_F(PictureTest, TheEndOfARunCopiesTheBuffersAndLaysTheHeadUpPicture) {
   EXPECT_EQ(surfaces().TelCmd, surfaces().BufFunc);
 
   // Mode "3" shows TelMod3 in Tela3 and leaves Tela alone.
-  screen.Modelo = view::DisplayMode::Canvas;
+  screen.Modelo = model::DisplayMode::Canvas;
   graphics::fillSurface(surfaces().BufTela, 0x111111);
   view::endOfRunScreen(*t.game);
   view::endOfRunPage(*t.game);
@@ -279,13 +279,13 @@ TEST_F(PictureTest, TheEndOfARunCopiesTheBuffersAndLaysTheHeadUpPicture) {
 
 TEST_F(PictureTest, CleartotalClearsThePicturesUntilTheEndOfTheRun) {
   t.script("s", "cleartela 112233\ncleartotal");
-  t.game->screen.Modelo = view::DisplayMode::Strip;
+  t.game->screen.Modelo = model::DisplayMode::Strip;
   t.script("vazio", "cleartotal\nsetpos= x");
   t.run("s");
   EXPECT_EQ(at(surfaces().Tela, 5, 5), 0x112233u);
   EXPECT_EQ(at(surfaces().BufTela, 5, 5), 0x112233u);
   // In the middle of a run the visible picture shows the background colour.
-  t.game->dispatch.add("olha", [](shell::Game& game, script::Statement&) {
+  t.game->dispatch.add("olha", [](model::Game& game, model::Statement&) {
     game.Regs.at(1) = std::to_string(game.surfaces.Tela.pixel(5, 5) & 0xFFFFFF);
   });
   t.script("s", "cleartotal\nolha");

@@ -22,7 +22,7 @@ struct TextBoxTest : ::testing::Test {
     t.script("alvo", "setpos= alvo");
   }
   void runIn(const std::string& mode, const std::string& lines) {
-    view::setDisplayMode(*t.game, view::DisplayModeSetting::parse(mode));
+    view::setDisplayMode(*t.game, model::DisplayModeSetting::parse(mode));
     t.script("s", lines);
     t.run("s");
   }

@@ -16,10 +16,10 @@ namespace {
 
 struct TextTest : ::testing::Test {
   TextTest() { view::applyStartLayout(*t.game); }
-  const view::TextStyle& style() const { return t.game->screen.style; }
+  const model::TextStyle& style() const { return t.game->screen.style; }
   // Runs the lines in a script of their own, in the display mode.
   void runIn(const std::string& mode, const std::string& lines) {
-    t.game->screen.Modelo = view::DisplayModeSetting::parse(mode);
+    t.game->screen.Modelo = model::DisplayModeSetting::parse(mode);
     t.game->screen.viewerPage = mode;
     t.script("s", lines);
     t.run("s");
@@ -29,8 +29,8 @@ struct TextTest : ::testing::Test {
 };
 
 // The text style of a run, kept by a statement at its end.
-view::TextStyle kept;
-void keep(shell::Game& game, script::Statement&) { kept = game.screen.style; }
+model::TextStyle kept;
+void keep(model::Game& game, model::Statement&) { kept = game.screen.style; }
 
 }  // namespace
 
@@ -121,7 +121,7 @@ TEST_F(TextTest, TheBlankPageIsOneLineInTheBackgroundColour) {
 
 TEST_F(TextTest, PageLinksRunTheirScriptWithParameters) {
   t.script("sala", "param= 1,prm\nsetpos= sala");
-  t.game->screen.Modelo = view::DisplayMode::Page;
+  t.game->screen.Modelo = model::DisplayMode::Page;
   shell::followLink(*t.game, "Scp=sala&Prm=7");
   EXPECT_EQ(t.game->world.Posic, "sala");
   EXPECT_EQ(t.reg(1), "7");
@@ -199,7 +199,7 @@ TEST(OtherDisplayModeTest, AModeThatIsNotADigitShowsNothingAndKeepsItsText) {
            "ifmod1 setpos= um\nsetpos= fim");
   const auto trace = t.run("s");
   EXPECT_EQ(t.errors(), "");
-  EXPECT_EQ(screen.Modelo, view::DisplayMode::Other);
+  EXPECT_EQ(screen.Modelo, model::DisplayMode::Other);
   EXPECT_EQ(screen.Modelo.text(), "texto");
   EXPECT_EQ(t.game->Regs.values().at(3), "texto");
   EXPECT_EQ(t.game->world.Posic, "fim");

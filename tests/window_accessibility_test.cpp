@@ -10,7 +10,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-#include "shell/defs.h"
+#include "model/defs.h"
 #include "support/picture_files.h"
 #include "support/test_game.h"
 #include "ui/window_session.h"
@@ -21,7 +21,7 @@ namespace {
 
 struct WindowAccessibilityTest : ::testing::Test {
   WindowAccessibilityTest() {
-    base::Lines table = shell::DefinitionsTable::builtInRows();
+    base::Lines table = model::DefinitionsTable::builtInRows();
     table[93] = "*";
     writeGameFiles(folder, base::Lines(60), table);
     writeRgbPng(folder.path() / "bussola.png", testPattern(20, 20));
@@ -79,8 +79,8 @@ TEST_F(WindowAccessibilityTest, TheEndButtonIsCalledByTheGamesCaptionAndIsReache
   QKeyEvent down(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
   QKeyEvent up(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
   QApplication::sendEvent(page().btFim, &down);
-  ASSERT_FALSE(session->host.record.sounds.empty());
-  EXPECT_EQ(session->host.record.sounds.back(), "effect clk0a.wav") << "Space holds the button down";
+  ASSERT_FALSE(session->recording.record.sounds.empty());
+  EXPECT_EQ(session->recording.record.sounds.back(), "effect clk0a.wav") << "Space holds the button down";
   QApplication::sendEvent(page().btFim, &up);
   EXPECT_TRUE(session->closed());
 }

@@ -15,12 +15,12 @@
 #include <QTextDocument>
 #include <QTimer>
 
-#include "shell/defs.h"
+#include "model/defs.h"
 #include "shell/startup.h"
 #include "support/picture_files.h"
 #include "support/test_game.h"
 #include "ui/window_scale.h"
-#include "view/map_state.h"
+#include "model/map_state.h"
 #include "ui/window_session.h"
 
 using namespace testing_support;
@@ -36,7 +36,7 @@ const std::string kLongText = [] {
 
 struct WindowExperienceTest : ::testing::Test {
   WindowExperienceTest() {
-    table = shell::DefinitionsTable::builtInRows();
+    table = model::DefinitionsTable::builtInRows();
     table[93] = "*";  // keeps the window rectangular
     writeGameFiles(folder, base::Lines(60), table);  // open() writes the table a test changed
     folder.write("abertura.scx", "modo= 1\nsetpos= sala\nnorte= norte\nmsg= Bem-vindo à sala.");
@@ -117,7 +117,7 @@ TEST_F(WindowExperienceTest, EnterOnTheOpeningScreenStartsTheGameOnceAndReachesN
   open();
   std::vector<std::string> keys;
   auto realKeys = session->queue.onKey;
-  session->queue.onKey = [&](shell::Game& game, const shell::PlayerInput& input) {
+  session->queue.onKey = [&](model::Game& game, const shell::PlayerInput& input) {
     keys.push_back(input.text);
     realKeys(game, input);
   };
@@ -169,9 +169,9 @@ TEST_F(WindowExperienceTest, WithoutAPublisherTheLinksAreHiddenAndAMissingBrowse
   ASSERT_NE(link->actionInterface(), nullptr);
   link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
   EXPECT_EQ(asked, std::vector<QString>{QStringLiteral("https://jogos.exemplo.net/mrd2023")});
-  ASSERT_FALSE(session->host.record.errors.empty());
-  EXPECT_NE(session->host.record.errors.back().find("https://jogos.exemplo.net/mrd2023"), std::string::npos)
-      << ::testing::PrintToString(session->host.record.errors);
+  ASSERT_FALSE(session->recording.record.errors.empty());
+  EXPECT_NE(session->recording.record.errors.back().find("https://jogos.exemplo.net/mrd2023"), std::string::npos)
+      << ::testing::PrintToString(session->recording.record.errors);
 }
 
 TEST_F(WindowExperienceTest, TheWindowReopensWhereItWasClosedOnAScreenThePlayerCanSee) {
@@ -191,7 +191,7 @@ TEST_F(WindowExperienceTest, TheWindowReopensWhereItWasClosedOnAScreenThePlayerC
 
 TEST(WindowPosition, PlayWithoutAWindowKeepsTheSavedPlace) {
   TestGame t(false);
-  base::Lines table = shell::DefinitionsTable::builtInRows();
+  base::Lines table = model::DefinitionsTable::builtInRows();
   table[0] = "123";
   table[1] = "45";
   t.folder.writeBytes("mirandel.ini", base::joinLines(table));
@@ -261,7 +261,7 @@ TEST_F(WindowExperienceTest, AtScaleTwoTheMapAndThePagesPicturesTakeTwiceTheRoom
   session->deliver({shell::PlayerInput::Kind::Run, "mapa"});
   const auto& map = session->game.map;
   EXPECT_EQ(page().MapJog->size(), QSize(2000, 1800));
-  EXPECT_EQ(page().Voce->geometry(), QRect(1000, 200, 2 * view::kMarkerWidth, 2 * view::kMarkerHeight));
+  EXPECT_EQ(page().Voce->geometry(), QRect(1000, 200, 2 * model::kMarkerWidth, 2 * model::kMarkerHeight));
   EXPECT_EQ(page().Sbc1->horizontalScrollBar()->value(), 2 * map.scrollX);
   EXPECT_EQ(page().Sbc1->verticalScrollBar()->value(), 2 * map.scrollY);
 

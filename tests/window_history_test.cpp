@@ -11,7 +11,7 @@
 #include <QShortcut>
 #include <QTimer>
 
-#include "shell/defs.h"
+#include "model/defs.h"
 #include "support/test_game.h"
 #include "ui/raise_request.h"
 #include "ui/window_session.h"
@@ -22,7 +22,7 @@ namespace {
 
 struct WindowHistoryTest : ::testing::Test {
   WindowHistoryTest() {
-    auto table = shell::DefinitionsTable::builtInRows();
+    auto table = model::DefinitionsTable::builtInRows();
     table[93] = "*";  // keeps the window rectangular
     writeGameFiles(folder, base::Lines(60), table);
     folder.write("abertura.scx", "modo= 1\nsetpos= sala\nmsg= Bem-vindo \xC3\xA0 sala.");

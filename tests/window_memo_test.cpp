@@ -4,7 +4,7 @@
 
 #include <QPlainTextEdit>
 
-#include "shell/defs.h"
+#include "model/defs.h"
 #include "shell/turn.h"
 #include "support/test_game.h"
 #include "ui/window_session.h"
@@ -13,7 +13,7 @@ using namespace testing_support;
 
 TEST(WindowMemoTest, AStripLongerThanTheMemoShowsItsEndFromAWordAndFollowsWhatIsAdded) {
   TempFolder folder;
-  auto table = shell::DefinitionsTable::builtInRows();
+  auto table = model::DefinitionsTable::builtInRows();
   table[93] = "*";
   writeGameFiles(folder, base::Lines(60), table);
   std::string lines = "modo= 1\nclearmsg\n";

@@ -9,7 +9,7 @@
 #include <QMouseEvent>
 #include <QTextBlock>
 
-#include "shell/defs.h"
+#include "model/defs.h"
 #include "support/test_game.h"
 #include "ui/cursor_shapes.h"
 #include "ui/window_session.h"
@@ -20,7 +20,7 @@ namespace {
 
 struct WindowPlayTest : ::testing::Test {
   WindowPlayTest() {
-    base::Lines table = shell::DefinitionsTable::builtInRows();
+    base::Lines table = model::DefinitionsTable::builtInRows();
     table[93] = "*";  // keeps the window rectangular
     writeGameFiles(folder, base::Lines(60), table);
     folder.write("abertura.scx", "modo= 1\nsetpos= sala\nnorte= norte\nmsg= Bem-vindo à sala.");
@@ -125,7 +125,7 @@ TEST_F(WindowPlayTest, TypedCommandsFunctionKeysAndArrowsRunTheirScripts) {
   type(QStringLiteral("voar"));
   EXPECT_EQ(strip(), "Perdão, não entendi.");
   // Every key down clicked.
-  auto& sounds = session->host.record.sounds;
+  auto& sounds = session->recording.record.sounds;
   EXPECT_GE(std::count(sounds.begin(), sounds.end(), "effect clk3.wav"), 12);
 }
 
@@ -153,11 +153,11 @@ TEST_F(WindowPlayTest, APageLinkToAPageOfTheGameFolderShowsThatPage) {
   EXPECT_EQ(session->game.screen.pageShown, (folder.path() / "ajuda.htm").string());
   // Its own links: a web site opens in the browser, a mail address is refused.
   ASSERT_TRUE(clickLink(QStringLiteral("Site")));
-  EXPECT_EQ(session->host.record.opened, std::vector<std::string>{"https://example.org/"});
-  const size_t errorsBefore = session->host.record.errors.size();
+  EXPECT_EQ(session->recording.record.opened, std::vector<std::string>{"https://example.org/"});
+  const size_t errorsBefore = session->recording.record.errors.size();
   ASSERT_TRUE(clickLink(QStringLiteral("Autor")));
-  ASSERT_EQ(session->host.record.errors.size(), errorsBefore + 1);
-  EXPECT_NE(session->host.record.errors.back().find("mailto:autor@example.org"), std::string::npos);
+  ASSERT_EQ(session->recording.record.errors.size(), errorsBefore + 1);
+  EXPECT_NE(session->recording.record.errors.back().find("mailto:autor@example.org"), std::string::npos);
   EXPECT_TRUE(page().WebB->toPlainText().contains(QString::fromUtf8("Página de ajuda.")));
   ASSERT_TRUE(clickLink(QStringLiteral("Voltar")));
   EXPECT_EQ(strip(), "Você está na sala.");

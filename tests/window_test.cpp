@@ -52,8 +52,8 @@ TEST_F(WindowTest, OpensOnTheOpeningScreenWithItsLabelsAndLinks) {
   EXPECT_EQ(window.openingPage->Label1->text(), QStringLiteral("https://quimera.example.org/"));
   click(window.openingPage->Image5, QEvent::MouseButtonRelease);
   click(window.openingPage->Image2, QEvent::MouseButtonRelease);  // no action
-  ASSERT_EQ(session->host.record.opened.size(), 1u);
-  EXPECT_EQ(session->host.record.opened[0], "https://quimera.example.org/mrd2023");
+  ASSERT_EQ(session->recording.record.opened.size(), 1u);
+  EXPECT_EQ(session->recording.record.opened[0], "https://quimera.example.org/mrd2023");
   // The title picture is painted, not blank.
   QImage screen = window.grab().toImage();
   EXPECT_NE(screen.pixel(450, 10), screen.pixel(450, 400));
@@ -66,13 +66,13 @@ TEST_F(WindowTest, EndButtonClicksThenClosesWithTheShutDownSequence) {
   synth::writeWav(folder.path() / "clk0a.wav", click20ms);
   synth::writeWav(folder.path() / "clk0b.wav", click20ms);
   // Scripted play starts the title theme at once (the folder has none).
-  EXPECT_EQ(session->host.record.sounds, std::vector<std::string>{"music mirandel.mp3"});
+  EXPECT_EQ(session->recording.record.sounds, std::vector<std::string>{"music mirandel.mp3"});
   click(button, QEvent::MouseButtonPress);
-  EXPECT_EQ(session->host.record.sounds.back(), "effect clk0a.wav");
+  EXPECT_EQ(session->recording.record.sounds.back(), "effect clk0a.wav");
   EXPECT_EQ(session->game.media.effect, "clk0a.wav");
   EXPECT_TRUE(session->host.soundDevice().playing(platform::SoundChannel::Effect));
   click(button, QEvent::MouseButtonRelease);
-  EXPECT_EQ(session->host.record.sounds.back(), "effect clk0b.wav");
+  EXPECT_EQ(session->recording.record.sounds.back(), "effect clk0b.wav");
   EXPECT_EQ(session->game.media.effect, "clk0b.wav");
   EXPECT_TRUE(session->closed());
   EXPECT_EQ(folder.readLines("debug.txt").back(), "Componentes liberados com sucesso");
@@ -93,7 +93,7 @@ TEST_F(WindowTest, TheEndButtonLooksPressedWhileTheMouseIsDown) {
   click(button, QEvent::MouseButtonRelease);
   EXPECT_EQ(largestChannelDifference(session->game.surfaces.btFim, up), 0);
   // After the title theme, the two clicks of the button.
-  const auto& sounds = session->host.record.sounds;
+  const auto& sounds = session->recording.record.sounds;
   ASSERT_GE(sounds.size(), 2u);
   EXPECT_EQ(std::vector<std::string>(sounds.end() - 2, sounds.end()),
             (std::vector<std::string>{"effect clk0a.wav", "effect clk0b.wav"}));
@@ -160,7 +160,7 @@ TEST_F(WindowTest, AStopClosesAnOpenBoxAndThenTheWindowWithTheShutDownSequence) 
   fallback.start(3000);
   session->host.errorBox("outro erro");
   EXPECT_LT(answered.elapsed(), 2500);
-  ui::QtHost clock(false);
+  backends::QtHost clock(false);
   clock.setClosing();
   answered.restart();
   clock.sleep(3000);
@@ -169,7 +169,7 @@ TEST_F(WindowTest, AStopClosesAnOpenBoxAndThenTheWindowWithTheShutDownSequence) 
 
 TEST_F(WindowTest, CommandBoxUpperCasesSwallowsEnterAndReportsCommandKeys) {
   std::vector<std::string> keys;
-  session->queue.onKey = [&](shell::Game&, const shell::PlayerInput& input) { keys.push_back(input.text); };
+  session->queue.onKey = [&](model::Game&, const shell::PlayerInput& input) { keys.push_back(input.text); };
   auto* box = session->window.gamePage->Input;
   QKeyEvent typed(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
   QApplication::sendEvent(box, &typed);
@@ -248,10 +248,10 @@ TEST_F(WindowTest, TheDownloadPageShowsItsSwitchesAndPressedButtons) {
   const QImage up = check->picture();
   click(check, QEvent::MouseButtonPress);
   EXPECT_NE(check->picture(), up);
-  EXPECT_EQ(session->host.record.sounds.back(), "effect clk0a.wav");
+  EXPECT_EQ(session->recording.record.sounds.back(), "effect clk0a.wav");
   click(check, QEvent::MouseButtonRelease);
   EXPECT_EQ(check->picture(), up);
-  EXPECT_EQ(session->host.record.sounds.back(), "effect clk0b.wav");
+  EXPECT_EQ(session->recording.record.sounds.back(), "effect clk0b.wav");
   // No server was given: the check fails with its message.
   auto* notice = page->pageDown->findChild<QLabel*>("lbAviso");
   ASSERT_NE(notice, nullptr);

@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "graphics/surfaces.h"
-#include "shell/defs.h"
+#include "model/defs.h"
 #include "shell/game_start.h"
 #include "shell/input_queue.h"
 #include "shell/input_wiring.h"
@@ -24,7 +24,7 @@ struct GameStartTest : ::testing::Test {
     t.gameInPlay = false;
     // The player's own table names the game "aventura"; the game's table
     // carries the saved position.
-    base::Lines own = shell::DefinitionsTable::builtInRows();
+    base::Lines own = model::DefinitionsTable::builtInRows();
     own[4] = "aventura";
     t.folder.writeBytes("mirandel.ini", base::joinLines(own));
     base::Lines table = own;
@@ -80,7 +80,7 @@ TEST_F(GameStartTest, LoadsTheGameFilesAndRunsTheOpeningScriptInModeThree) {
   EXPECT_EQ(t.reg(2), "sala");
   EXPECT_EQ(t.reg(3), "jog");
   EXPECT_EQ(game.Defs.defsRow(7), "abertura");  // the run's save wrote the position rows
-  EXPECT_EQ(game.screen.outerPage, view::OuterPage::Default);
+  EXPECT_EQ(game.screen.outerPage, model::OuterPage::Default);
   // The end of the run saved the registers.
   EXPECT_EQ(t.folder.readLines("aventura.rgs").at(0), "3");
 }
@@ -92,7 +92,7 @@ TEST_F(GameStartTest, AfterTheFirstStartAStartDoesNothing) {
   using Kind = shell::PlayerInput::Kind;
   // A double-click that arrives while the first start runs waits in the queue.
   bool clickedAgain = false;
-  t.host.onProcessEvents = [&] {
+  t.headless.onProcessEvents = [&] {
     if (!std::exchange(clickedAgain, true)) player.post({Kind::Start, {}});
   };
   player.post({Kind::Start, {}});
@@ -119,17 +119,17 @@ TEST_F(GameStartTest, AGameFileThatCannotBeOpenedStopsTheStartWithNothingRun) {
               std::string::npos)
         << t.errors();
     // Nothing was taken from the files read before the missing one, and no script ran.
-    EXPECT_EQ(t.game->Regs.size(), script::Registers::builtInValues().size());
+    EXPECT_EQ(t.game->Regs.size(), model::Registers::builtInValues().size());
     EXPECT_TRUE(t.game->world.Objs.empty());
     EXPECT_EQ(t.game->Defs.defsRow(10), "posic1");
     EXPECT_EQ(t.reg(1), "1");
     // The opening screen is back: the player may close or try again.
-    EXPECT_EQ(t.game->screen.outerPage, view::OuterPage::Abertura);
+    EXPECT_EQ(t.game->screen.outerPage, model::OuterPage::Abertura);
   }
 }
 
 TEST_F(GameStartTest, ANonNumericRegisterCountStopsTheStart) {
-  base::Lines table = shell::DefinitionsTable::builtInRows();
+  base::Lines table = model::DefinitionsTable::builtInRows();
   table[5] = "muitos";
   t.folder.writeBytes("aventura.ini", base::joinLines(table));
   startGame();
@@ -223,7 +223,7 @@ TEST_F(GameStartTest, AFailedStartWritesNothingOverTheGameAndShowsTheOpeningScre
     t.start();
     startGame();
     ASSERT_NE(t.errors(), "");
-    EXPECT_EQ(t.game->screen.outerPage, view::OuterPage::Abertura);
+    EXPECT_EQ(t.game->screen.outerPage, model::OuterPage::Abertura);
     // Commands typed after it run, but they cannot overwrite the saved game.
     t.script("pegar", "reg= 1,pegou\nsetpos= longe");
     t.run("pegar");

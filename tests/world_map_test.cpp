@@ -36,7 +36,7 @@ struct MapTest : ::testing::Test {
     t.script("s", lines);
     t.run("s");
   }
-  shell::Game& game() { return *t.game; }
+  model::Game& game() { return *t.game; }
   const QImage& map() { return t.game->map.MapJog; }
   TestGame t;
 };
@@ -126,7 +126,7 @@ TEST(BitmapFile, RowsArePaddedAndStoredBottomUp) {
 }
 
 TEST_F(MapTest, TheMapWindowIsFramedInBlackAndKeepsItsOriginWhenArgumentsAreEmpty) {
-  view::setDisplayMode(game(), view::DisplayMode::Strip);
+  view::setDisplayMode(game(), model::DisplayMode::Strip);
   const QImage pattern = testPattern(60, 40).convertToFormat(QImage::Format_RGB32);
   auto shows = [&](int originX, int originY) {
     const QImage& panel = game().surfaces.BufFunc;
@@ -181,7 +181,7 @@ TEST(MapView, TheViewIsPlacedAroundThePlayerByTheThreeCasesOfTheRule) {
 
 TEST_F(MapTest, ShowmapOpensThePageAroundThePosmapPlaceAndClosesBackToTheMode) {
   writeRgbPng(t.folder.path() / "grande.png", testPattern(1000, 900));
-  view::setDisplayMode(game(), view::DisplayMode::Strip);
+  view::setDisplayMode(game(), model::DisplayMode::Strip);
   run("loadmap= grande.png,\nposmap= 500,100,0,0\nshowmap on");
   const auto& screen = game().screen;
   const auto& m = game().map;
@@ -200,7 +200,7 @@ TEST_F(MapTest, ShowmapOpensThePageAroundThePosmapPlaceAndClosesBackToTheMode) {
   EXPECT_EQ(screen.Abok1.height, 365);
 
   // Mode "3" takes its own viewer size back; any other argument does nothing.
-  view::setDisplayMode(game(), view::DisplayMode::Canvas);
+  view::setDisplayMode(game(), model::DisplayMode::Canvas);
   run("posmap= 900,850,0,0\nshowmap= on\nshowmap= talvez");
   EXPECT_EQ(m.scrollY, 500);  // y near the far edge
   EXPECT_EQ(m.voceY, 850);
@@ -232,7 +232,7 @@ TEST_F(MapTest, DraggingMovesTheMapWithThePointerAndStopsAtTheEdges) {
 }
 
 TEST_F(MapTest, ClickingTheMarkerReturnsToThePageAndRunsThePlace) {
-  view::setDisplayMode(game(), view::DisplayMode::Strip);
+  view::setDisplayMode(game(), model::DisplayMode::Strip);
   run("showmap on");
   game().world.Posic.clear();
   game().screen.Abok1.width = 123;

@@ -181,10 +181,10 @@ TEST_F(ObjectsTest, GathersAtMostTwelveIconKeysOutsideModeZero) {
   for (int i = 0; i < 15; ++i) many.push_back({"o" + std::to_string(10 + i), "", "", "sala"});
   table(many);
   t.game->world.ObjtsClk = {"velho"};
-  t.game->screen.Modelo = view::DisplayMode::Typewriter;
+  t.game->screen.Modelo = model::DisplayMode::Typewriter;
   runLines("listaobjetos loc");
   EXPECT_EQ(t.game->world.ObjtsClk, base::Lines{"velho"});
-  t.game->screen.Modelo = view::DisplayMode::Strip;
+  t.game->screen.Modelo = model::DisplayMode::Strip;
   runLines("listaobjetos sala");
   EXPECT_EQ(t.game->world.ObjtsClk, base::Lines{"velho"});
   auto pictureLookups = [&] {

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Checks the layering of src/ on its #include lines (see ARCHITECTURE.md):
-#   - a folder includes only its own headers and those of folders below it;
-#   - below shell/, the one shell header a file may include is the state header
-#     "shell/game.h" (and only from script/ up: the picture library, platform/
-#     and base/ never see the game), and no file starts a run (calls runScript);
-#   - the engine (everything below ui/ and terminal/) never includes QtWidgets.
+#   - a folder includes only its own headers and those of folders below it
+#     (the game's state is in model/, below every subsystem);
+#   - below shell/, no file starts a run (calls runScript);
+#   - the backends (the Qt host, sound device, HTTP client, headless host)
+#     implement the platform's seams: they include only base/, graphics/ and
+#     platform/, and only the front ends and main() include them;
+#   - the engine (everything below backends/) never includes QtWidgets.
 # Usage: tools/check_layering.sh [SRC_DIR]. Prints each violation; exits 1 if any.
 set -uo pipefail
 src=${1:-"$(dirname "$0")/../src"}
@@ -26,12 +28,13 @@ rank() {
     world) echo 6 ;;
     input | media | online) echo 7 ;;
     shell) echo 8 ;;
-    ui | terminal | check) echo 9 ;;
-    app | updater) echo 10 ;;
+    backends) echo 9 ;;
+    ui | terminal | check) echo 10 ;;
+    app | updater) echo 11 ;;
     *) echo "" ;;
   esac
 }
-readonly scriptRank=4 shellRank=8 frontRank=9
+readonly shellRank=8 backendsRank=9 platformRank=2
 readonly widgets='^#include <(QtWidgets|QApplication|QWidget|QMainWindow|QMessageBox|QLabel|QPushButton|QLineEdit|QTextBrowser|QPlainTextEdit|QScrollArea|QStackedWidget|QScrollBar)'
 
 violations=0
@@ -54,17 +57,13 @@ while IFS= read -r file; do
     their=$(rank "$target")
     [ -z "$their" ] && continue
     [ "$target" = "$folder" ] && continue
-    if [ "$target" = shell ] && [ "$own" -lt "$shellRank" ]; then
-      if [ "$header" != shell/game.h ]; then
-        report "$relative: includes $header (below shell/ only the state header shell/game.h)"
-      elif [ "$own" -lt "$scriptRank" ]; then
-        report "$relative: includes $header ($folder never sees the game state)"
-      fi
+    if [ "$folder" = backends ] && [ "$their" -gt "$platformRank" ]; then
+      report "$relative: includes $header (a backend sees only base/, graphics/ and platform/)"
     elif [ "$their" -ge "$own" ]; then
       report "$relative: includes $header ($folder may include only folders below it)"
     fi
   done < <(sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"\([^"]*\)".*/\1/p' "$file")
-  if [ "$own" -lt "$frontRank" ]; then
+  if [ "$own" -lt "$backendsRank" ]; then
     while IFS= read -r line; do
       report "$relative: $line (the engine never includes QtWidgets)"
     done < <(grep -E "$widgets" "$file")

@@ -9,21 +9,22 @@ import sys
 import xml.etree.ElementTree as ET
 
 PT_BR = {
-    "Commands: reg N, reg N = text, obj, goto SCRIPT, trace on, trace off, error":
-        "Comandos: reg N, reg N = texto, obj, goto SCRIPT, trace on, trace off, error",
+    "Commands: reg N, reg N = text, row N, obj, goto SCRIPT, trace on, trace off, error":
+        "Comandos: reg N, reg N = texto, row N, obj, goto SCRIPT, trace on, trace off, error",
     "There is no register %1 (the game has 0 to %2).": "Não há registro %1 (o jogo tem de 0 a %2).",
+    "There is no row %1 of the definitions table.": "A tabela de definições não tem a linha %1.",
     "The game has no objects.": "O jogo não tem objetos.",
     "There is no script %1.scx in the game folder.": "Não há script %1.scx na pasta do jogo.",
     "Trace on.": "Rastro ligado.",
     "Trace off.": "Rastro desligado.",
     "No error was shown yet.": "Nenhum erro foi mostrado ainda.",
     "Debug console": "Console de depuração",
-    "reg N, reg N = text, obj, goto SCRIPT, trace on, trace off, error":
-        "reg N, reg N = texto, obj, goto SCRIPT, trace on, trace off, error",
+    "reg N, reg N = text, row N, obj, goto SCRIPT, trace on, trace off, error":
+        "reg N, reg N = texto, row N, obj, goto SCRIPT, trace on, trace off, error",
     "While playing, reload a script, picture or table row whose file changed and run the current place again (registers and objects kept).":
         "Durante o jogo, recarrega um script, figura ou linha da tabela cujo arquivo mudou e roda de novo o lugar atual (registros e objetos mantidos).",
-    "Debug console: reg N, reg N = text, obj, goto SCRIPT, trace on, trace off, error; an empty line or :sair leaves it.":
-        "Console de depuração: reg N, reg N = texto, obj, goto SCRIPT, trace on, trace off, error; uma linha vazia ou :sair volta ao jogo.",
+    "Debug console: reg N, reg N = text, row N, obj, goto SCRIPT, trace on, trace off, error; an empty line or :sair leaves it.":
+        "Console de depuração: reg N, reg N = texto, row N, obj, goto SCRIPT, trace on, trace off, error; uma linha vazia ou :sair volta ao jogo.",
     "[reloaded %1; %2 runs again]": "[recarregado %1; %2 roda de novo]",
     "(back in the game)": "(de volta ao jogo)",
     "Reloaded %1; %2 runs again.": "Recarregado %1; %2 roda de novo.",

@@ -12,7 +12,7 @@
 #include "base/file_io.h"
 #include "base/game_folder.h"
 #include "check/checker.h"
-#include "shell/definitions_rows.h"
+#include "model/definitions_rows.h"
 
 namespace app {
 namespace {
@@ -46,7 +46,7 @@ fs::path titlePicture(const fs::path& folder, const base::Lines& table) {
   base::GameFolder game(folder);
   if (auto opening = row(table, kOpeningPictureRow); !opening.empty())
     if (auto found = game.find(opening)) return *found;
-  if (auto place = row(table, shell::row::Posic); !place.empty() && base::GameFolder::isSafeName(place))
+  if (auto place = row(table, model::row::Posic); !place.empty() && base::GameFolder::isSafeName(place))
     for (const char* extension : {".jpg", ".png", ".gif", ".bmp"})
       if (auto found = game.find(place + extension)) return *found;
   return {};
@@ -116,13 +116,13 @@ KnownGame GamesLibrary::describe(const Entry& entry, bool installed) const {
   game.lastPlayed = entry.lastPlayed;
   game.installed = installed;
   auto table = playerTable(entry.folder, exeBaseName_).value_or(base::Lines{});
-  game.name = base::cp1252ToUtf8(row(table, shell::row::GameName));
+  game.name = base::cp1252ToUtf8(row(table, model::row::GameName));
   if (game.name.empty()) game.name = entry.folder.filename().string();
   game.titlePicture = titlePicture(entry.folder, table);
   // The place is the played copy's: the installed table keeps the start.
   if (!entry.lastPlayed.empty())
     if (auto played = playerTable(entry.playedFolder.empty() ? entry.folder : entry.playedFolder, exeBaseName_))
-      game.place = base::cp1252ToUtf8(row(*played, shell::row::Posic));
+      game.place = base::cp1252ToUtf8(row(*played, model::row::Posic));
   return game;
 }
 

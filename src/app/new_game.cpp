@@ -10,16 +10,16 @@
 #include <fstream>
 
 #include "base/file_io.h"
-#include "shell/defs.h"
+#include "model/defs.h"
 
 namespace app {
 namespace {
 
-namespace row = shell::row;
+namespace row = model::row;
 
 // Rows that differ from the built-in ones: the game's name and where play starts.
 base::Lines tableRows(const std::string& name) {
-  base::Lines rows = shell::DefinitionsTable::builtInRows();
+  base::Lines rows = model::DefinitionsTable::builtInRows();
   rows[row::GameName] = name;
   rows[row::RegisterCount] = "20";
   for (int start : {row::IniScp, row::CurrentScript, row::RetScp, row::Posic}) rows[start] = "praca";

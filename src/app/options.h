@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-namespace script { class RunObserver; }
+namespace model { class RunObserver; }
 
 namespace app {
 
@@ -27,7 +27,7 @@ struct Options {
   std::string stepsFile;     // one line per statement run
   std::string coverageFile;  // the lines and phrases a play reached
   // The author's record of the play, set by main() (not by the command line).
-  script::RunObserver* runObserver = nullptr;
+  model::RunObserver* runObserver = nullptr;
   bool listGames = false;   // list the games the player knows, play nothing
 };
 

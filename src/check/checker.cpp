@@ -13,9 +13,9 @@
 #include "check/reachability.h"
 #include "check/script_check.h"
 #include "check/words.h"
-#include "shell/definitions_rows.h"
+#include "model/definitions_rows.h"
 #include "input/phrase_file.h"
-#include "shell/defs.h"
+#include "model/defs.h"
 #include "shell/dispatch_table.h"
 
 namespace check {
@@ -73,12 +73,12 @@ int checkGame(const std::filesystem::path& folder, const std::string& exeBaseNam
     return 2;
   }
   // The tables as the player reads them: an empty one gives the built-in rows.
-  const auto playerDefs = shell::DefinitionsTable::fromFileRows(*playerRows);
-  const std::string& gameName = playerDefs.defsRow(shell::row::GameName);
+  const auto playerDefs = model::DefinitionsTable::fromFileRows(*playerRows);
+  const std::string& gameName = playerDefs.defsRow(model::row::GameName);
   facts.gameName = gameName.empty() ? exeBaseName : gameName;
   facts.tableFile = facts.gameName + ".ini";
-  facts.table = shell::DefinitionsTable::fromFileRows(readGameFile(context, facts.tableFile)).rows();
-  const size_t countRow = shell::row::RegisterCount;
+  facts.table = model::DefinitionsTable::fromFileRows(readGameFile(context, facts.tableFile)).rows();
+  const size_t countRow = model::row::RegisterCount;
   facts.registerCount = facts.table.size() > countRow ? base::readNumberOr(facts.table[countRow], 0) : 250;
   facts.registers = readGameFile(context, facts.gameName + ".rgs").size();
   for (const auto& keyword : shell::buildDispatch().keywords()) facts.keywords.insert(keyword);
@@ -86,8 +86,8 @@ int checkGame(const std::filesystem::path& folder, const std::string& exeBaseNam
   // Which .scx files are phrase files: the table's row 17 and every name given to
   // defcom= or scriptcmd=; the others are scripts.
   std::set<std::string> phraseNames;
-  if (facts.table.size() > static_cast<size_t>(shell::row::CommandsScript))
-    phraseNames.insert(facts.table[shell::row::CommandsScript]);
+  if (facts.table.size() > static_cast<size_t>(model::row::CommandsScript))
+    phraseNames.insert(facts.table[model::row::CommandsScript]);
   else
     phraseNames.insert("");  // the player looks for ".scx"
   std::map<std::string, base::Lines> scx;
@@ -109,7 +109,7 @@ int checkGame(const std::filesystem::path& folder, const std::string& exeBaseNam
   checkFirstLines(context, scx);
 
   // Where play starts: the opening script and the scripts of the saved position.
-  for (int row : {shell::row::IniScp, shell::row::CurrentScript, shell::row::RetScp, shell::row::Posic})
+  for (int row : {model::row::IniScp, model::row::CurrentScript, model::row::RetScp, model::row::Posic})
     if (static_cast<size_t>(row) < facts.table.size() && !facts.table[static_cast<size_t>(row)].empty()) {
       auto found = context.files.lookup(facts.table[static_cast<size_t>(row)] + ".scx");
       if (found.kind == NameLookup::Exact || found.kind == NameLookup::CaseOnly) context.refs.rootScripts.insert(found.onDisk);

@@ -47,7 +47,7 @@ PlayRecord::PlayRecord(const std::filesystem::path& stepsFile) : stepsFile_(step
   if (!stepsFile_.empty()) steps_.open(stepsFile_, std::ios::binary | std::ios::trunc);
 }
 
-void PlayRecord::lineStarting(const shell::Game& game) {
+void PlayRecord::lineStarting(const model::Game& game) {
   const auto& runner = game.runner;
   phraseFile_ = input::phraseFileName(game.commandsScript);
   const auto index = static_cast<size_t>(runner.currentLine);
@@ -64,13 +64,13 @@ void PlayRecord::lineStarting(const shell::Game& game) {
   step_.registers = game.Regs.values();
 }
 
-void PlayRecord::lineDone(const shell::Game& game) {
+void PlayRecord::lineDone(const model::Game& game) {
   if (!step_.open) return;
   step_.open = false;
   if (steps_.is_open()) writeStep(changedRegisters(step_.registers, game.Regs.values()));
 }
 
-void PlayRecord::runStopped(const shell::Game& game, const std::string& cause) {
+void PlayRecord::runStopped(const model::Game& game, const std::string& cause) {
   if (!steps_.is_open()) return;
   if (!step_.open) {
     step_.file = game.runner.currentScript + ".scx";

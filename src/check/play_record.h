@@ -12,20 +12,20 @@
 #include <vector>
 
 #include "base/text.h"
-#include "script/run_observer.h"
+#include "model/run_observer.h"
 
 namespace check {
 
-class PlayRecord : public script::RunObserver {
+class PlayRecord : public model::RunObserver {
  public:
   // stepsFile empty: no steps are written.
   explicit PlayRecord(const std::filesystem::path& stepsFile);
   // False when the steps file was asked for and cannot be written.
   bool ready() const { return stepsFile_.empty() || steps_.good(); }
 
-  void lineStarting(const shell::Game& game) override;
-  void lineDone(const shell::Game& game) override;
-  void runStopped(const shell::Game& game, const std::string& cause) override;
+  void lineStarting(const model::Game& game) override;
+  void lineDone(const model::Game& game) override;
+  void runStopped(const model::Game& game, const std::string& cause) override;
   void phraseMatched(const std::string& phraseFile, int line) override;
 
   // The coverage of the game in the folder as text (UTF-8, in the interface

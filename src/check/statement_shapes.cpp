@@ -6,15 +6,15 @@
 namespace check {
 namespace {
 
-const script::Dispatch& statements() {
-  static const script::Dispatch table = shell::buildDispatch();
+const model::Dispatch& statements() {
+  static const model::Dispatch table = shell::buildDispatch();
   return table;
 }
 
 }  // namespace
 
 const Shape* shapeOf(std::string_view keyword) {
-  const script::StatementRow* row = statements().rowOf(keyword);
+  const model::StatementRow* row = statements().rowOf(keyword);
   return row && row->shape ? &*row->shape : nullptr;
 }
 

@@ -7,11 +7,11 @@
 #include <string_view>
 #include <vector>
 
-#include "script/statement_row.h"
+#include "model/statement_row.h"
 
 namespace check {
 
-using Shape = script::ArgumentShape;
+using Shape = model::ArgumentShape;
 
 // The shape of a keyword, or null when the checker knows none.
 const Shape* shapeOf(std::string_view keyword);

@@ -7,7 +7,7 @@
 #include "check/name_checks.h"
 #include "check/value_checks.h"
 #include "check/words.h"
-#include "shell/definitions_rows.h"
+#include "model/definitions_rows.h"
 
 namespace check {
 namespace {
@@ -17,7 +17,7 @@ struct Row {
   const char* meaning;  // in English, marked for translation
 };
 
-using namespace shell::row;
+using namespace model::row;
 
 constexpr std::array<Row, 36> kNumberRows = {{
     {WindowLeft, QT_TRANSLATE_NOOP("Check", "window left")},

@@ -5,35 +5,35 @@
 #include "input/command_text.h"
 #include "input/phrase_file.h"
 #include "model/display_mode.h"
-#include "shell/game.h"
+#include "model/game.h"
 #include "view/text_sink.h"
 
 namespace input {
 
-namespace row = shell::row;
+namespace row = model::row;
 
 namespace {
 
-void setInput(shell::Game& game, std::string text) {
+void setInput(model::Game& game, std::string text) {
   game.screen.Input.text = std::move(text);
   game.host.repaint();
 }
 
-void clearTypewriterPage(shell::Game& game) {
+void clearTypewriterPage(model::Game& game) {
   game.screen.MsgMd0.text.clear();
   game.host.repaint();
 }
 
 // Mode "1": the strip under the picture says the command was not understood.
-void answerInStrip(shell::Game& game) {
+void answerInStrip(model::Game& game) {
   const std::string& reply = game.Defs.defsRow(row::NotUnderstood);
   game.screen.Msg.text = reply;
-  game.host.textProduced(platform::TextSink::Msg, reply);
+  game.textProduced(platform::TextSink::Msg, reply);
   game.host.repaint();
 }
 
 // Mode "0": the near phrases, or that the command was not understood, typed out.
-void answerWithSuggestions(shell::Game& game, const base::Lines& phrases) {
+void answerWithSuggestions(model::Game& game, const base::Lines& phrases) {
   clearTypewriterPage(game);
   std::string suggestions = suggestCommands(phrases, game.parser.commandWords);
   if (suggestions.empty())
@@ -42,7 +42,7 @@ void answerWithSuggestions(shell::Game& game, const base::Lines& phrases) {
     view::typeOut(game, game.Defs.defsRow(row::SuggestionsHeading) + "\r\n\r\n" + suggestions);
 }
 
-ScriptToRun walk(shell::Game& game, world::Direction direction) {
+ScriptToRun walk(model::Game& game, model::Direction direction) {
   const std::string& exit = game.world.exits[static_cast<size_t>(direction)];
   if (exit.empty()) return std::nullopt;
   std::string script = exit;  // the run may change the exits
@@ -52,10 +52,10 @@ ScriptToRun walk(shell::Game& game, world::Direction direction) {
 
 }  // namespace
 
-void keyPressed(shell::Game& game) { game.host.sound().playEffect("clk3.wav", platform::EffectMode::Once); }
+void keyPressed(model::Game& game) { game.sound().playEffect("clk3.wav", platform::EffectMode::Once); }
 
-ScriptToRun keyReleased(shell::Game& game, const std::string& key) {
-  using world::Direction;
+ScriptToRun keyReleased(model::Game& game, const std::string& key) {
+  using model::Direction;
   auto enterRow = [&](int commandRow) {
     setInput(game, game.Defs.defsRow(commandRow));
     return enterCommand(game);
@@ -75,12 +75,12 @@ ScriptToRun keyReleased(shell::Game& game, const std::string& key) {
   return std::nullopt;
 }
 
-ScriptToRun pressKey(shell::Game& game, const std::string& key) {
+ScriptToRun pressKey(model::Game& game, const std::string& key) {
   keyPressed(game);
   return keyReleased(game, key);
 }
 
-ScriptToRun typeCommand(shell::Game& game, const std::string& text) {
+ScriptToRun typeCommand(model::Game& game, const std::string& text) {
   for (char c : text) {
     keyPressed(game);
     game.screen.Input.text += base::upperCaseLetter(c);
@@ -89,7 +89,7 @@ ScriptToRun typeCommand(shell::Game& game, const std::string& text) {
   return pressKey(game, "Enter");
 }
 
-ScriptToRun enterCommand(shell::Game& game) {
+ScriptToRun enterCommand(model::Game& game) {
   const model::DisplayMode mode = game.screen.Modelo;
   // Only a box with nothing in it describes the place again; a box of blanks is
   // the command "", looked up like any other.

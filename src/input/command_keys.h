@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-namespace shell { struct Game; }
+namespace model { struct Game; }
 
 namespace input {
 
@@ -16,21 +16,21 @@ namespace input {
 using ScriptToRun = std::optional<std::string>;
 
 // A key pressed in the command box (any key).
-void keyPressed(shell::Game& game);
+void keyPressed(model::Game& game);
 
 // A key released, named "F1" "F2" "F3" "F4" "Up" "Down" "Left" "Right" "Enter";
 // other keys do nothing.
-ScriptToRun keyReleased(shell::Game& game, const std::string& key);
+ScriptToRun keyReleased(model::Game& game, const std::string& key);
 
 // A key pressed and released.
-ScriptToRun pressKey(shell::Game& game, const std::string& key);
+ScriptToRun pressKey(model::Game& game, const std::string& key);
 
 // Text typed into the box as a user would (the box shows every letter in
 // upper case, each key clicks), then Enter.
-ScriptToRun typeCommand(shell::Game& game, const std::string& text);
+ScriptToRun typeCommand(model::Game& game, const std::string& text);
 
 // The command step: the text of Input looked up in the phrase file and its
 // script run; an empty box describes the location again.
-ScriptToRun enterCommand(shell::Game& game);
+ScriptToRun enterCommand(model::Game& game);
 
 }  // namespace input

@@ -15,8 +15,8 @@ std::string normaliseCommand(const std::string& text) {
   return command;
 }
 
-CommandWords splitCommandWords(const std::string& command) {
-  CommandWords words;
+model::CommandWords splitCommandWords(const std::string& command) {
+  model::CommandWords words;
   size_t start = 0;
   for (size_t w = 0; w < words.size(); ++w) {
     size_t blank = command.find(' ', start);

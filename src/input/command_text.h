@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 
-#include "input/parser_state.h"
+#include "model/parser_state.h"
 
 namespace input {
 
@@ -14,6 +14,6 @@ std::string normaliseCommand(const std::string& text);
 
 // Word 1 before the first blank, words 2 and 3 between the next blanks, word 4
 // up to the fourth blank; two blanks in a row give an empty word.
-CommandWords splitCommandWords(const std::string& command);
+model::CommandWords splitCommandWords(const std::string& command);
 
 }  // namespace input

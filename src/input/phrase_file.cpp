@@ -7,15 +7,15 @@
 #include "base/cp1252.h"
 #include "base/file_stamp.h"
 #include "base/text_encoding.h"
-#include "script/run_observer.h"
-#include "shell/game.h"
+#include "model/run_observer.h"
+#include "model/game.h"
 
 namespace input {
 namespace {
 
 constexpr size_t kMaxSuggestions = 12;
 
-std::string phraseFileName(const shell::Game& game) { return input::phraseFileName(game.commandsScript); }
+std::string phraseFileName(const model::Game& game) { return input::phraseFileName(game.commandsScript); }
 
 // The phrase file is read for every typed command: its lines are kept while the
 // file keeps its stamp. A file changed in the last seconds is read afresh each
@@ -44,13 +44,13 @@ std::optional<PhraseLine> readPhraseLine(std::string_view line) {
   return PhraseLine{std::string(base::trimView(line.substr(0, bar))), std::string(base::trimView(line.substr(bar + 1)))};
 }
 
-std::optional<base::Lines> readPhraseFile(shell::Game& game) {
+std::optional<base::Lines> readPhraseFile(model::Game& game) {
   game.refreshBeforeReading(phraseFileName(game));
   auto path = game.folders.dataFolder.find(phraseFileName(game));
   return path ? readKeptLines(*path) : std::nullopt;
 }
 
-std::string missingPhraseFileMessage(const shell::Game& game) {
+std::string missingPhraseFileMessage(const model::Game& game) {
   return "N\xE3o encontrei o arquivo de comandos " + phraseFileName(game) + " em " +
          base::pathToCp1252(game.folders.exeFolder) + ".";
 }
@@ -70,14 +70,14 @@ std::string findCommandScript(const base::Lines& phrases, const std::string& com
   return found ? readPhraseLine(phrases[*found])->script : "";
 }
 
-std::string matchTypedCommand(shell::Game& game, const base::Lines& phrases, const std::string& command) {
+std::string matchTypedCommand(model::Game& game, const base::Lines& phrases, const std::string& command) {
   auto found = findCommandLine(phrases, command);
   if (!found) return "";
   if (game.runner.observer) game.runner.observer->phraseMatched(phraseFileName(game), static_cast<int>(*found) + 1);
   return readPhraseLine(phrases[*found])->script;
 }
 
-std::string suggestCommands(const base::Lines& phrases, const CommandWords& words) {
+std::string suggestCommands(const base::Lines& phrases, const model::CommandWords& words) {
   const std::string& word1 = words[0];
   const std::string& word2 = words[1];
   if (word1.empty()) return "";

@@ -8,9 +8,9 @@
 #include <string_view>
 
 #include "base/text.h"
-#include "input/parser_state.h"
+#include "model/parser_state.h"
 
-namespace shell { struct Game; }
+namespace model { struct Game; }
 
 namespace input {
 
@@ -30,9 +30,9 @@ std::optional<PhraseLine> readPhraseLine(std::string_view line);
 inline bool isHiddenPhrase(std::string_view phrase) { return !phrase.empty() && phrase[0] == '/'; }
 
 // The file's lines, or nothing when it cannot be read.
-std::optional<base::Lines> readPhraseFile(shell::Game& game);
+std::optional<base::Lines> readPhraseFile(model::Game& game);
 // The message for a phrase file that cannot be read.
-std::string missingPhraseFileMessage(const shell::Game& game);
+std::string missingPhraseFileMessage(const model::Game& game);
 
 // The script of the first line whose trimmed phrase is exactly the command
 // (trimmed too); empty when none matches.
@@ -40,11 +40,11 @@ std::string findCommandScript(const base::Lines& phrases, const std::string& com
 // The index of that line; nothing when none matches.
 std::optional<size_t> findCommandLine(const base::Lines& phrases, const std::string& command);
 // findCommandScript for a typed command: a run observer hears which line matched.
-std::string matchTypedCommand(shell::Game& game, const base::Lines& phrases, const std::string& command);
+std::string matchTypedCommand(model::Game& game, const base::Lines& phrases, const std::string& command);
 
 // At most 12 phrases near the command, in file order, each followed by CR LF:
 // those holding word 1 when only word 1 is given, those holding words 1 and 2
 // (in any order) when both are. Hidden and empty phrases are never offered.
-std::string suggestCommands(const base::Lines& phrases, const CommandWords& words);
+std::string suggestCommands(const base::Lines& phrases, const model::CommandWords& words);
 
 }  // namespace input

@@ -1,13 +1,13 @@
 // Media state rows.
 #include "media/media_rows.h"
 
-#include "shell/game.h"
+#include "model/game.h"
 
 namespace media {
 
-std::vector<std::pair<std::string, std::string>> mediaStateRows(const shell::Game& game) {
-  const MediaState& media = game.media;
-  const RainState& rain = media.rain;
+std::vector<std::pair<std::string, std::string>> mediaStateRows(const model::Game& game) {
+  const model::MediaState& media = game.media;
+  const model::RainState& rain = media.rain;
   return {
       {"music", media.music},
       {"volume", std::to_string(media.volume)},

@@ -4,11 +4,11 @@
 #include <utility>
 #include <vector>
 
-namespace shell { struct Game; }
+namespace model { struct Game; }
 
 namespace media {
 
 // music, volume, rain (on/off), rainInterval, rainStep, rainPicture, rainMask.
-std::vector<std::pair<std::string, std::string>> mediaStateRows(const shell::Game& game);
+std::vector<std::pair<std::string, std::string>> mediaStateRows(const model::Game& game);
 
 }  // namespace media

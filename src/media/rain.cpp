@@ -10,8 +10,8 @@
 #include <immintrin.h>
 #endif
 
-#include "script/script_error.h"
-#include "shell/game.h"
+#include "model/script_error.h"
+#include "model/game.h"
 #include "graphics/surfaces.h"
 #include "view/picture_cache.h"
 
@@ -21,11 +21,11 @@ namespace {
 constexpr QRgb kWhite = 0xFFFFFFFF;
 
 // A rain picture from the game folder, as a 24-bit surface.
-QImage readRainPicture(shell::Game& game, const std::string& name) {
+QImage readRainPicture(model::Game& game, const std::string& name) {
   const auto path = game.folders.dataFolder.find(name);
   if (!path) {
     game.debug.logDebug("N\xE3o encontrei arquivo: " + name);
-    throw script::ScriptError("n\xE3o encontrei o arquivo " + name);
+    throw model::ScriptError("n\xE3o encontrei o arquivo " + name);
   }
   // Every start of the rain reads the same two pictures: they are decoded once.
   QImage picture = view::decodedOnce(*path, "rain", [&] {
@@ -33,7 +33,7 @@ QImage readRainPicture(shell::Game& game, const std::string& name) {
     return read.isNull() ? read : graphics::toSurfaceFormat(read);
   });
   if (picture.isNull() || picture.width() > graphics::kMaxSurfaceSide || picture.height() > graphics::kMaxSurfaceSide)
-    throw script::ScriptError("n\xE3o consegui ler a imagem " + name);
+    throw model::ScriptError("n\xE3o consegui ler a imagem " + name);
   return picture;
 }
 
@@ -133,7 +133,7 @@ QImage maskedScene(const QImage& background, const QImage& mask) {
   return scene;
 }
 
-void startTimer(shell::Game& game) {
+void startTimer(model::Game& game) {
   auto& rain = game.media.rain;
   rain.timer = game.host.startTimer(rain.rainInterval, [&game] { rainTick(game); });
 }
@@ -155,7 +155,7 @@ void composeRainFrame(const QImage& scene, const QImage& drops, int fallen, QIma
   }
 }
 
-void startRain(shell::Game& game) {
+void startRain(model::Game& game) {
   auto& rain = game.media.rain;
   if (rain.rainPicture.empty()) return;
   // Both pictures are read first: a missing one aborts before anything changes.
@@ -179,7 +179,7 @@ void startRain(shell::Game& game) {
   startTimer(game);
 }
 
-void setRainInterval(shell::Game& game, int milliseconds) {
+void setRainInterval(model::Game& game, int milliseconds) {
   auto& rain = game.media.rain;
   rain.rainInterval = milliseconds;
   if (!rain.running()) return;
@@ -187,18 +187,18 @@ void setRainInterval(shell::Game& game, int milliseconds) {
   startTimer(game);
 }
 
-void stopRain(shell::Game& game) {
+void stopRain(model::Game& game) {
   auto& rain = game.media.rain;
   if (rain.timer) game.host.stopTimer(rain.timer);
   rain.timer = 0;
 }
 
-void stopRainForRun(shell::Game& game) {
+void stopRainForRun(model::Game& game) {
   stopRain(game);
   game.media.rain.rainMask.clear();
 }
 
-void rainTick(shell::Game& game) {
+void rainTick(model::Game& game) {
   auto& rain = game.media.rain;
   auto& f = game.surfaces;
   const int height = f.BkTel.height();

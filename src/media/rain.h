@@ -6,27 +6,27 @@
 
 #include <QImage>
 
-namespace shell { struct Game; }
+namespace model { struct Game; }
 
 namespace media {
 
 // "on": freezes BufTela as the background, builds the drops and mask layers and
 // starts the timer. Without a drops picture nothing happens; a missing or
 // unreadable picture aborts the run (script::ScriptError) before the timer starts.
-void startRain(shell::Game& game);
+void startRain(model::Game& game);
 
 // The timer's interval in milliseconds; a running timer takes it at once.
-void setRainInterval(shell::Game& game, int milliseconds);
+void setRainInterval(model::Game& game, int milliseconds);
 
 // Stops the timer (the last frame stays on Tela).
-void stopRain(shell::Game& game);
+void stopRain(model::Game& game);
 
 // A new run stops the rain and forgets its mask.
-void stopRainForRun(shell::Game& game);
+void stopRainForRun(model::Game& game);
 
 // One tick: the frame (background, drops, the masked scene while a mask is set,
 // the HUD) goes to Tela; the drops fall by the step.
-void rainTick(shell::Game& game);
+void rainTick(model::Game& game);
 
 // The frame of two layers: the scene (the background, or Msk2 with the
 // mask's covering pixels tagged) and the drops (magenta transparent), fallen by

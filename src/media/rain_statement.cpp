@@ -5,13 +5,13 @@
 #include "base/number.h"
 #include "base/text.h"
 #include "media/rain.h"
-#include "script/dispatch.h"
-#include "shell/game.h"
+#include "model/dispatch.h"
+#include "model/game.h"
 
 namespace media {
 namespace {
 
-void rain(shell::Game& game, script::Statement& s) {
+void rain(model::Game& game, model::Statement& s) {
   if (!game.screen.isStripMode()) return;
   auto& rain = game.media.rain;
   const std::string& keyword = s.arg(1);
@@ -35,8 +35,8 @@ void rain(shell::Game& game, script::Statement& s) {
 
 }  // namespace
 
-void registerRainStatement(script::Dispatch& dispatch) {
-  static const script::StatementRow rows[] = {
+void registerRainStatement(model::Dispatch& dispatch) {
+  static const model::StatementRow rows[] = {
       {"chuva=", {}, rain, std::nullopt,
        "`keyword, value`."},
   };

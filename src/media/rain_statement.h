@@ -1,10 +1,10 @@
 // The rain statement chuva=.
 #pragma once
 
-namespace script { class Dispatch; }
+namespace model { class Dispatch; }
 
 namespace media {
 
-void registerRainStatement(script::Dispatch& dispatch);
+void registerRainStatement(model::Dispatch& dispatch);
 
 }  // namespace media

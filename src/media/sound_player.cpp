@@ -7,8 +7,8 @@
 
 #include "media/sound_cache.h"
 #include "media/sound_decoders.h"
-#include "script/script_error.h"
-#include "shell/game.h"
+#include "model/script_error.h"
+#include "model/game.h"
 
 namespace media {
 namespace {
@@ -17,7 +17,7 @@ using platform::EffectMode;
 using platform::SoundChannel;
 
 // The game file decoded, or nothing with the reason (a missing file: "").
-std::shared_ptr<platform::PcmSource> decodeGameFile(shell::Game& game, const std::string& file, std::string& error) {
+std::shared_ptr<platform::PcmSource> decodeGameFile(model::Game& game, const std::string& file, std::string& error) {
   const auto path = game.folders.dataFolder.find(file);
   if (!path) return nullptr;
   std::shared_ptr<platform::PcmSource> sound = openSoundOnce(*path, error);
@@ -25,13 +25,13 @@ std::shared_ptr<platform::PcmSource> decodeGameFile(shell::Game& game, const std
   return sound;
 }
 
-void logOnce(shell::Game& game, const std::string& file, const std::string& line) {
+void logOnce(model::Game& game, const std::string& file, const std::string& line) {
   if (game.media.missingLogged.insert(file).second) game.debug.logDebug(line);
 }
 
 // The run waits for the effect to end: the window keeps painting, the events
 // clock advances by the sound's length, and closing the player ends the wait.
-void waitForEffect(shell::Game& game, int64_t milliseconds) {
+void waitForEffect(model::Game& game, int64_t milliseconds) {
   platform::Host& host = game.host;
   const int64_t end = host.now() + milliseconds;
   while (!host.closing() && host.now() < end)
@@ -76,8 +76,8 @@ void SoundPlayer::playMusic(const std::string& file) {
   record_.playMusic(file);
   std::string error;
   auto sound = decodeGameFile(game_, file, error);
-  if (!sound && error.empty()) throw script::ScriptError("n\xE3o encontrei a m\xFAsica " + file);
-  if (!sound) throw script::ScriptError("n\xE3o consegui tocar a m\xFAsica " + file + " (" + error + ")");
+  if (!sound && error.empty()) throw model::ScriptError("n\xE3o encontrei a m\xFAsica " + file);
+  if (!sound) throw model::ScriptError("n\xE3o consegui tocar a m\xFAsica " + file + " (" + error + ")");
   game_.media.music = file;
   game_.host.soundDevice().play(SoundChannel::Music, std::move(sound), false);
 }
@@ -94,11 +94,11 @@ void SoundPlayer::setVolume(int volume) {
   game_.host.soundDevice().setMusicVolume(std::clamp(volume, 0, 1000) / 1000.0);
 }
 
-void playTitleMusic(shell::Game& game) {
-  game.host.textProduced(platform::TextSink::Music, "mirandel.mp3");
+void playTitleMusic(model::Game& game) {
+  game.textProduced(platform::TextSink::Music, "mirandel.mp3");
   try {
-    game.host.sound().playMusic("mirandel.mp3");
-  } catch (const script::ScriptError& error) {
+    game.sound().playMusic("mirandel.mp3");
+  } catch (const model::ScriptError& error) {
     std::string message = error.what();
     message[0] = 'N';  // the message stands alone here
     game.host.errorBox(message);

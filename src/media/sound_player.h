@@ -7,7 +7,7 @@
 
 #include "platform/sound.h"
 
-namespace shell { struct Game; }
+namespace model { struct Game; }
 
 namespace media {
 
@@ -18,7 +18,7 @@ constexpr size_t kSoundNameLimit = 79;
 class SoundPlayer : public platform::SoundOut {
  public:
   // record: the host's request log (its null sound).
-  SoundPlayer(shell::Game& game, platform::SoundOut& record) : game_(game), record_(record) {}
+  SoundPlayer(model::Game& game, platform::SoundOut& record) : game_(game), record_(record) {}
 
   // Once plays and returns; Wait plays and waits for the end (the window keeps
   // painting, closing the player ends the wait); Loop plays over and over; Stop
@@ -33,12 +33,12 @@ class SoundPlayer : public platform::SoundOut {
   void setVolume(int volume) override;
 
  private:
-  shell::Game& game_;
+  model::Game& game_;
   platform::SoundOut& record_;
 };
 
 // The title theme "mirandel.mp3", whatever the game's name; a failure is shown
 // in the error box and the player goes on.
-void playTitleMusic(shell::Game& game);
+void playTitleMusic(model::Game& game);
 
 }  // namespace media

@@ -2,41 +2,41 @@
 #include "media/sound_statements.h"
 
 #include "base/number.h"
-#include "script/dispatch.h"
-#include "shell/game.h"
+#include "model/dispatch.h"
+#include "model/game.h"
 
 namespace media {
 namespace {
 
 using platform::EffectMode;
-using script::Statement;
+using model::Statement;
 
-void music(shell::Game& game, Statement& s) {
-  game.host.textProduced(platform::TextSink::Music, s.arg(1));
-  game.host.sound().playMusic(s.arg(1));
+void music(model::Game& game, Statement& s) {
+  game.textProduced(platform::TextSink::Music, s.arg(1));
+  game.sound().playMusic(s.arg(1));
 }
 
 // A level that is not a number is 0.
-void volume(shell::Game& game, Statement& s) { game.host.sound().setVolume(base::readNumberOr(s.arg(1), 0)); }
+void volume(model::Game& game, Statement& s) { game.sound().setVolume(base::readNumberOr(s.arg(1), 0)); }
 
 // playsnd file, mode: no mode plays and goes on, "off" waits for the end, "on"
 // loops, "stop" stops it. Then pending window messages run.
-void sound(shell::Game& game, Statement& s) {
+void sound(model::Game& game, Statement& s) {
   if (s.arg(1).empty()) return;
   const std::string& mode = s.arg(2);
   const EffectMode effect = mode == "off"    ? EffectMode::Wait
                             : mode == "on"   ? EffectMode::Loop
                             : mode == "stop" ? EffectMode::Stop
                                              : EffectMode::Once;
-  game.host.textProduced(platform::TextSink::Sound, s.arg(1));
-  game.host.sound().playEffect(s.arg(1), effect);
+  game.textProduced(platform::TextSink::Sound, s.arg(1));
+  game.sound().playEffect(s.arg(1), effect);
   game.host.processEvents();
 }
 
 }  // namespace
 
-void registerSoundStatements(script::Dispatch& dispatch) {
-  static const script::StatementRow rows[] = {
+void registerSoundStatements(model::Dispatch& dispatch) {
+  static const model::StatementRow rows[] = {
       {"playmusica", {"play"}, music, {{"w", 1}},
        "`file`. Plays music (`.mp3`, `.wav`) from the game folder, replacing the music playing."},
       {"volume=", {}, volume, {{"j", 1}},

@@ -1,10 +1,10 @@
 // The music and sound statements: playmusica, play, volume=, playsnd.
 #pragma once
 
-namespace script { class Dispatch; }
+namespace model { class Dispatch; }
 
 namespace media {
 
-void registerSoundStatements(script::Dispatch& dispatch);
+void registerSoundStatements(model::Dispatch& dispatch);
 
 }  // namespace media

@@ -4,14 +4,14 @@
 #include "base/file_io.h"
 #include "online/down_notices.h"
 #include "online/file_stamp.h"
-#include "shell/game.h"
+#include "model/game.h"
 
 namespace online {
 namespace {
 
 constexpr size_t kEntryLines = 4;  // name, date, time, unused
 
-platform::HttpRequest requestFor(const shell::Game& game, const std::string& url) {
+platform::HttpRequest requestFor(const model::Game& game, const std::string& url) {
   platform::HttpRequest request;
   request.url = url;
   request.headers = game.online.requestHeaders;  // no user name, no password
@@ -29,7 +29,7 @@ std::optional<Stamp> listedStamp(const base::Lines& list, const std::string& nam
 }
 
 // Whether the local copy is strictly later than the server's (so no transfer).
-bool localCopyIsLater(const shell::Game& game, const std::string& name, const std::string& serverStamp) {
+bool localCopyIsLater(const model::Game& game, const std::string& name, const std::string& serverStamp) {
   auto local = game.folders.dataFolder.find(name);
   if (!local) return false;
   auto localStamp = localFileStamp(*local);
@@ -55,7 +55,7 @@ std::string addressPart(const std::string& name) {
   return part;
 }
 
-bool refusedName(shell::Game& game, const std::string& name) {
+bool refusedName(model::Game& game, const std::string& name) {
   if (base::GameFolder::isSafeName(name)) return false;
   game.debug.logDebug("Nome de arquivo recusado (fora da pasta do jogo): " + name);
   return true;
@@ -63,12 +63,8 @@ bool refusedName(shell::Game& game, const std::string& name) {
 
 }  // namespace
 
-platform::HttpHeaders clientDefaultHeaders() {
-  return {{"Accept", "text/html, */*"}, {"User-Agent", "Mozilla/3.0 (compatible; Indy Library)"}};
-}
-
-void setRequestHeaders(shell::Game& game) {
-  platform::HttpHeaders headers = clientDefaultHeaders();
+void setRequestHeaders(model::Game& game) {
+  platform::HttpHeaders headers = model::clientDefaultHeaders();
   auto set = [&](const std::string& name, const std::string& value) {
     for (auto& header : headers)
       if (header.first == name) {
@@ -89,7 +85,7 @@ void setRequestHeaders(shell::Game& game) {
   game.online.requestHeaders = std::move(headers);
 }
 
-bool fetchToFolder(shell::Game& game, const std::string& urlPrefix, const std::string& name) {
+bool fetchToFolder(model::Game& game, const std::string& urlPrefix, const std::string& name) {
   if (game.folders.serverBaseUrl.empty() || refusedName(game, name)) return false;
   setRequestHeaders(game);
   game.host.processEvents();
@@ -102,13 +98,13 @@ bool fetchToFolder(shell::Game& game, const std::string& urlPrefix, const std::s
   return base::writeFileAtomically(*path, reply.body);
 }
 
-bool resolveContentFile(shell::Game& game, const std::string& name, const std::string& serverStamp) {
+bool resolveContentFile(model::Game& game, const std::string& name, const std::string& serverStamp) {
   if (game.folders.serverBaseUrl.empty() || refusedName(game, name)) return false;
-  if (game.Defs.isOn(shell::row::UpdatedDownload) && localCopyIsLater(game, name, serverStamp)) return false;
+  if (game.Defs.isOn(model::row::UpdatedDownload) && localCopyIsLater(game, name, serverStamp)) return false;
   return fetchToFolder(game, game.folders.serverBaseUrl + kContentPath, name);
 }
 
-std::optional<base::Lines> fetchServerFileList(shell::Game& game, std::string& error) {
+std::optional<base::Lines> fetchServerFileList(model::Game& game, std::string& error) {
   error.clear();
   if (game.folders.serverBaseUrl.empty()) {
     error = "nenhum servidor";
@@ -125,7 +121,7 @@ std::optional<base::Lines> fetchServerFileList(shell::Game& game, std::string& e
   return lines;
 }
 
-void fetchListAtStartUp(shell::Game& game) {
+void fetchListAtStartUp(model::Game& game) {
   if (game.folders.serverBaseUrl.empty()) return;  // no server: on-line play has nothing to fetch
   game.host.processEvents();
   std::string error;
@@ -137,17 +133,17 @@ void fetchListAtStartUp(shell::Game& game) {
     return;
   }
   game.online.serverFileList = list.value_or(base::Lines{});
-  if (list && game.Defs.isOn(shell::row::FullDownload)) downloadAll(game, false);
+  if (list && game.Defs.isOn(model::row::FullDownload)) downloadAll(game, false);
 }
 
-void downloadAll(shell::Game& game, bool showProgress) {
+void downloadAll(model::Game& game, bool showProgress) {
   setRequestHeaders(game);
   game.host.processEvents();
   std::string error;
   auto list = fetchServerFileList(game, error);
   if (!list) return;
   game.online.serverFileList = *list;
-  DownPage& page = game.online.page;
+  model::DownPage& page = game.online.page;
   const size_t entries = (list->size() + kEntryLines - 1) / kEntryLines;
   if (showProgress) {
     page.Led = {true, 295, 315, page.Led.width, page.Led.height, "red"};
@@ -172,8 +168,8 @@ void downloadAll(shell::Game& game, bool showProgress) {
     }
     game.host.processEvents();
   }
-  page.G1 = Gauge{false, 170, 142, page.G1.width, page.G1.height, page.G1.maximum, page.G1.progress};
-  page.Led = Light{};
+  page.G1 = model::Gauge{false, 170, 142, page.G1.width, page.G1.height, page.G1.maximum, page.G1.progress};
+  page.Led = model::Light{};
   showFileName(game, "");
 }
 

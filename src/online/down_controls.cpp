@@ -6,16 +6,16 @@
 #include "online/content_files.h"
 #include "online/down_notices.h"
 #include "online/updates.h"
-#include "shell/game.h"
+#include "model/game.h"
 
 namespace online {
 namespace {
 
-constexpr int kOnline = shell::row::OnlineGame, kDownloadAll = shell::row::FullDownload,
-              kUpdated = shell::row::UpdatedDownload, kMultiplayer = shell::row::Multiplayer;
+constexpr int kOnline = model::row::OnlineGame, kDownloadAll = model::row::FullDownload,
+              kUpdated = model::row::UpdatedDownload, kMultiplayer = model::row::Multiplayer;
 constexpr size_t kTableRows = 107;
 
-PictureButton* button(DownPage& page, const std::string& name) {
+model::PictureButton* button(model::DownPage& page, const std::string& name) {
   if (name == "btAtual") return &page.btAtual;
   if (name == "btDEG") return &page.btDEG;
   if (name == "btDWNtudo") return &page.btDWNtudo;
@@ -23,20 +23,20 @@ PictureButton* button(DownPage& page, const std::string& name) {
 }
 
 // The three switches, their labels and the "Downloads" button appear with on-line play.
-void showOnlineOptions(DownPage& page, bool visible) {
-  for (TickBox* tick : {&page.TicTudo, &page.TicDown, &page.TicMult}) tick->visible = visible;
-  for (DownLabel* label : {&page.lbTicT, &page.lbTudo, &page.lbTicD, &page.lbDown, &page.lbTicM, &page.lbDWntudo})
+void showOnlineOptions(model::DownPage& page, bool visible) {
+  for (model::TickBox* tick : {&page.TicTudo, &page.TicDown, &page.TicMult}) tick->visible = visible;
+  for (model::DownLabel* label : {&page.lbTicT, &page.lbTudo, &page.lbTicD, &page.lbDown, &page.lbTicM, &page.lbDWntudo})
     label->visible = visible;
   page.btDWNtudo.visible = visible;
 }
 
-void saveTable(shell::Game& game) {
+void saveTable(model::Game& game) {
   auto path = game.folders.exeFile(game.folders.exeBaseName + ".ini");
   if (!base::writeFileAtomically(path, base::contentBytesFor(path, game.Defs.rows()))) game.host.errorBox("N\xE3o consegui gravar " + path.string());
 }
 
-void switchOnline(shell::Game& game) {
-  DownPage& page = game.online.page;
+void switchOnline(model::Game& game) {
+  model::DownPage& page = game.online.page;
   const bool on = !game.Defs.isOn(kOnline);
   if (on) {
     game.Defs.setDefsRow(kOnline, "*");
@@ -49,13 +49,13 @@ void switchOnline(shell::Game& game) {
   showOnlineOptions(page, on);
 }
 
-void flip(shell::Game& game, int row, TickBox& tick) {
+void flip(model::Game& game, int row, model::TickBox& tick) {
   const bool on = !game.Defs.isOn(row);
   game.Defs.setDefsRow(row, on ? "*" : "");
   tick.ticked = on;
 }
 
-bool shown(const DownPage& page, const std::string& name) {
+bool shown(const model::DownPage& page, const std::string& name) {
   if (name == "btAtual") return page.btAtual.visible;
   if (name == "btDEG") return page.btDEG.visible;
   if (name == "btDWNtudo") return page.btDWNtudo.visible;
@@ -65,15 +65,15 @@ bool shown(const DownPage& page, const std::string& name) {
   return page.TicLine.visible;
 }
 
-void showDownPage(shell::Game& game, script::Statement&) {
+void showDownPage(model::Game& game, model::Statement&) {
   game.screen.viewerPage = "Down";
-  game.host.textProduced(platform::TextSink::DownPage, "");  // the terminal lists the page
+  game.textProduced(platform::TextSink::DownPage, "");  // the terminal lists the page
 }
 
 }  // namespace
 
-void showSwitches(shell::Game& game) {
-  DownPage& page = game.online.page;
+void showSwitches(model::Game& game) {
+  model::DownPage& page = game.online.page;
   const auto& defs = game.Defs;
   page.TicLine.ticked = defs.isOn(kOnline);
   showOnlineOptions(page, page.TicLine.ticked);
@@ -84,7 +84,7 @@ void showSwitches(shell::Game& game) {
 }
 
 bool isPictureButton(const std::string& name) {
-  DownPage page;
+  model::DownPage page;
   return button(page, name) != nullptr;
 }
 
@@ -92,24 +92,24 @@ bool isDownControl(const std::string& name) {
   return isPictureButton(name) || name == "TicLine" || name == "TicTudo" || name == "TicDown" || name == "TicMult";
 }
 
-void pressDownButton(shell::Game& game, const std::string& name) {
-  if (PictureButton* pressed = button(game.online.page, name); pressed && pressed->visible) {
+void pressDownButton(model::Game& game, const std::string& name) {
+  if (model::PictureButton* pressed = button(game.online.page, name); pressed && pressed->visible) {
     pressed->pressed = true;
-    game.host.sound().playEffect("clk0a.wav", platform::EffectMode::Once);
+    game.sound().playEffect("clk0a.wav", platform::EffectMode::Once);
     pageChanged(game);
   }
 }
 
-void releaseDownButton(shell::Game& game, const std::string& name) {
-  if (PictureButton* released = button(game.online.page, name); released && released->visible) {
+void releaseDownButton(model::Game& game, const std::string& name) {
+  if (model::PictureButton* released = button(game.online.page, name); released && released->visible) {
     released->pressed = false;
-    game.host.sound().playEffect("clk0b.wav", platform::EffectMode::Once);
+    game.sound().playEffect("clk0b.wav", platform::EffectMode::Once);
     pageChanged(game);
   }
 }
 
-bool actOnDownControl(shell::Game& game, const std::string& name) {
-  DownPage& page = game.online.page;
+bool actOnDownControl(model::Game& game, const std::string& name) {
+  model::DownPage& page = game.online.page;
   if (!isDownControl(name)) return false;
   if (!shown(page, name)) return true;  // a hidden control cannot be clicked
   if (name == "btAtual") {
@@ -131,8 +131,8 @@ bool actOnDownControl(shell::Game& game, const std::string& name) {
   return true;
 }
 
-void registerOnlineStatements(script::Dispatch& dispatch) {
-  static const script::StatementRow rows[] = {
+void registerOnlineStatements(model::Dispatch& dispatch) {
+  static const model::StatementRow rows[] = {
       {"download", {}, showDownPage, {{"", 0}},
        "Shows the download page: the on-line switches, the version check and the update."},
   };

@@ -4,27 +4,27 @@
 #pragma once
 #include <string>
 
-#include "script/dispatch.h"
+#include "model/dispatch.h"
 
-namespace shell { struct Game; }
+namespace model { struct Game; }
 
 namespace online {
 
 // Start-up: the switches show rows 103 to 106, Lbx is cleared.
-void showSwitches(shell::Game& game);
+void showSwitches(model::Game& game);
 
 // Whether the page has a clickable control of this name.
 bool isDownControl(const std::string& name);
 bool isPictureButton(const std::string& name);
 
 // A picture button's mouse down and mouse up: its picture and click sound.
-void pressDownButton(shell::Game& game, const std::string& name);
-void releaseDownButton(shell::Game& game, const std::string& name);
+void pressDownButton(model::Game& game, const std::string& name);
+void releaseDownButton(model::Game& game, const std::string& name);
 
 // What a click on the control does (after its mouse up); false for an unknown name.
-bool actOnDownControl(shell::Game& game, const std::string& name);
+bool actOnDownControl(model::Game& game, const std::string& name);
 
 // "download".
-void registerOnlineStatements(script::Dispatch& dispatch);
+void registerOnlineStatements(model::Dispatch& dispatch);
 
 }  // namespace online

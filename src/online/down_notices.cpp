@@ -1,25 +1,25 @@
 // "Down" page notices.
 #include "online/down_notices.h"
 
-#include "shell/game.h"
+#include "model/game.h"
 
 namespace online {
 
-void pageChanged(shell::Game& game) { game.host.repaint(); }
+void pageChanged(model::Game& game) { game.host.repaint(); }
 
-void setNotice(shell::Game& game, const std::string& text) {
+void setNotice(model::Game& game, const std::string& text) {
   game.online.page.lbAviso.caption = text;
-  game.host.textProduced(platform::TextSink::DownNotice, text);
+  game.textProduced(platform::TextSink::DownNotice, text);
   pageChanged(game);
 }
 
-void showFileName(shell::Game& game, const std::string& name) {
+void showFileName(model::Game& game, const std::string& name) {
   game.online.page.Lbx.caption = name;
   pageChanged(game);
 }
 
-void progressLine(shell::Game& game, size_t done, size_t total, const std::string& name) {
-  game.host.textProduced(platform::TextSink::DownProgress, "[" + std::to_string(done) + "/" + std::to_string(total) + "] " + name);
+void progressLine(model::Game& game, size_t done, size_t total, const std::string& name) {
+  game.textProduced(platform::TextSink::DownProgress, "[" + std::to_string(done) + "/" + std::to_string(total) + "] " + name);
 }
 
 }  // namespace online

@@ -4,17 +4,17 @@
 #include <cstddef>
 #include <string>
 
-namespace shell { struct Game; }
+namespace model { struct Game; }
 
 namespace online {
 
 // The page changed: show it now.
-void pageChanged(shell::Game& game);
+void pageChanged(model::Game& game);
 // lbAviso := text (progress and results of the version check and the package).
-void setNotice(shell::Game& game, const std::string& text);
+void setNotice(model::Game& game, const std::string& text);
 // Lbx := the name of the file being downloaded (empty when idle).
-void showFileName(shell::Game& game, const std::string& name);
+void showFileName(model::Game& game, const std::string& name);
 // One line of a bulk download's progress for the terminal: "[k/n] name".
-void progressLine(shell::Game& game, size_t done, size_t total, const std::string& name);
+void progressLine(model::Game& game, size_t done, size_t total, const std::string& name);
 
 }  // namespace online

@@ -9,13 +9,13 @@
 #include "base/text_encoding.h"
 #include "online/content_files.h"
 #include "online/down_notices.h"
-#include "shell/game.h"
+#include "model/game.h"
 
 namespace online {
 namespace {
 
-void busy(shell::Game& game, int maximum) {
-  DownPage& page = game.online.page;
+void busy(model::Game& game, int maximum) {
+  model::DownPage& page = game.online.page;
   page.G1.maximum = maximum;
   page.G1.progress = 0;
   page.G1.visible = true;
@@ -23,15 +23,15 @@ void busy(shell::Game& game, int maximum) {
   page.Led.colour = "red";
 }
 
-void idle(shell::Game& game) {
-  DownPage& page = game.online.page;
+void idle(model::Game& game) {
+  model::DownPage& page = game.online.page;
   page.G1.visible = false;
   page.Led.visible = false;
   page.Led.colour = "maroon";
   pageChanged(game);
 }
 
-void fail(shell::Game& game, const std::string& message) {
+void fail(model::Game& game, const std::string& message) {
   setNotice(game, message);
   idle(game);
 }
@@ -45,7 +45,7 @@ bool insideFolder(const std::filesystem::path& path, const std::filesystem::path
   return rootEnd == root.end();
 }
 
-void startUpdater(shell::Game& game) {
+void startUpdater(model::Game& game) {
   const auto& online = game.online;
   std::error_code error;
   // Only our own installed updater runs, never a program a download could have
@@ -68,8 +68,8 @@ void startUpdater(shell::Game& game) {
 
 }  // namespace
 
-void checkVersion(shell::Game& game) {
-  DownPage& page = game.online.page;
+void checkVersion(model::Game& game) {
+  model::DownPage& page = game.online.page;
   busy(game, 1);
   setNotice(game, "Baixando...");
   game.host.processEvents();
@@ -92,8 +92,8 @@ void checkVersion(shell::Game& game) {
   game.host.processEvents();
 }
 
-void downloadPackage(shell::Game& game) {
-  DownPage& page = game.online.page;
+void downloadPackage(model::Game& game) {
+  model::DownPage& page = game.online.page;
   const base::Lines files = game.online.ListaTemp;
   busy(game, files.empty() ? 0 : static_cast<int>(files.size()) - 1);
   setNotice(game, "Baixando pacote de novidades...");

@@ -3,7 +3,7 @@
 // updater, installed beside the player (never a program from the game folder).
 #pragma once
 
-namespace shell { struct Game; }
+namespace model { struct Game; }
 
 namespace online {
 
@@ -12,10 +12,10 @@ inline constexpr const char* kPackageFile = "mirandel.zpp";
 inline constexpr const char* kPackagePassword = "q8m41xw";
 
 // btAtual: fetch the version file and offer the package when it names another version.
-void checkVersion(shell::Game& game);
+void checkVersion(model::Game& game);
 
 // btDEG: fetch the package's files; when the package is there, start the updater
 // and end the player.
-void downloadPackage(shell::Game& game);
+void downloadPackage(model::Game& game);
 
 }  // namespace online

@@ -1,42 +1,63 @@
-// RecordingHost: what both hosts share. It keeps the record of requests (error
-// boxes, sounds, opened addresses and programs) and the sound and network
-// backends, null ones until a front end chooses real ones at start-up.
+// RecordingHost: a host around another that keeps the record of requests (error
+// boxes, sounds, opened addresses and programs) and passes everything on. Tests,
+// dumps and the debug console read the record; the player is the same with it
+// or without it.
 #pragma once
-#include <memory>
+#include <string>
+#include <vector>
 
 #include "platform/host.h"
+#include "platform/recent_lines.h"
 
 namespace platform {
 
+// What a host was asked to show or play, in order: the dump writes it out.
+// Each list keeps the most recent lines (see recent_lines.h).
+struct HostRecord {
+  std::vector<std::string> errors;  // error box messages
+  std::vector<std::string> sounds;  // effect and music requests
+  std::vector<std::string> opened;  // web addresses and programs opened
+};
+
 class RecordingHost : public Host {
  public:
-  RecordingHost() : sound_(std::make_unique<NullSound>(record.sounds)), http_(std::make_unique<NullHttp>()) {}
-
+  explicit RecordingHost(Host& inner) : inner_(inner) {}
   HostRecord record;
 
-  SoundOut& sound() override { return soundPlayer ? *soundPlayer : *sound_; }
-  HttpClient& http() override { return *http_; }
-  const HostRecord& requests() const override { return record; }
+  void processEvents() override { inner_.processEvents(); }
+  bool closing() const override { return inner_.closing(); }
+  void quit() override { inner_.quit(); }
+  int64_t now() const override { return inner_.now(); }
+  void sleep(int milliseconds) override { inner_.sleep(milliseconds); }
+  int startTimer(int milliseconds, std::function<void()> tick) override {
+    return inner_.startTimer(milliseconds, std::move(tick));
+  }
+  void stopTimer(int id) override { inner_.stopTimer(id); }
+  SoundDevice& soundDevice() override { return inner_.soundDevice(); }
+  HttpClient& http() override { return inner_.http(); }
+  void repaint() override { inner_.repaint(); }
+  void textProduced(TextSink sink, const std::string& text) override { inner_.textProduced(sink, text); }
 
-  // Chooses the backends (run time); a null pointer keeps the one in use.
-  void useSound(std::unique_ptr<SoundOut> sound) {
-    if (sound) sound_ = std::move(sound);
+  void errorBox(const std::string& message) override {
+    addRecentLine(record.errors, message);
+    inner_.errorBox(message);
   }
-  void useHttp(std::unique_ptr<HttpClient> http) {
-    if (http) http_ = std::move(http);
+  void openWebPage(const std::string& address) override {
+    addRecentLine(record.opened, address);
+    inner_.openWebPage(address);
   }
-
- protected:
-  // Each host calls these before doing what it does with the request.
-  void recordError(const std::string& message) { addRecentLine(record.errors, message); }
-  void recordOpened(const std::string& address) { addRecentLine(record.opened, address); }
-  void recordProgram(const std::string& program, const std::vector<std::string>& arguments) {
-    record.program(program, arguments);
+  void startProgram(const std::string& program, const std::vector<std::string>& arguments) override {
+    std::string line = program;
+    for (const auto& argument : arguments) line += " " + argument;
+    addRecentLine(record.opened, std::move(line));
+    inner_.startProgram(program, arguments);
   }
+  // The requests are written down; the hosts themselves do nothing with them.
+  SoundOut& soundRequests() override { return requests_; }
 
  private:
-  std::unique_ptr<SoundOut> sound_;
-  std::unique_ptr<HttpClient> http_;
+  Host& inner_;
+  NullSound requests_{record.sounds};
 };
 
 }  // namespace platform

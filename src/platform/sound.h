@@ -39,4 +39,13 @@ class NullSound : public SoundOut {
   std::vector<std::string>& lines_;
 };
 
+// UnheardSound: a request nobody listens to.
+class UnheardSound : public SoundOut {
+ public:
+  void playEffect(const std::string&, EffectMode) override {}
+  void playMusic(const std::string&) override {}
+  void stopMusic() override {}
+  void setVolume(int) override {}
+};
+
 }  // namespace platform

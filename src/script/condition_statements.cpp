@@ -7,57 +7,57 @@
 #include "script/jump_statements.h"
 #include "script/register_statements.h"
 #include "model/display_mode.h"
-#include "shell/game.h"
+#include "model/game.h"
 
 namespace script {
 namespace {
 
 // ifreg> and ifreg< read anything unreadable as 0: a bad register number, a
 // register that does not exist, a value or a bound that is not a number.
-int32_t registerOrZero(const shell::Game& game, const std::string& argument) {
+int32_t registerOrZero(const model::Game& game, const std::string& argument) {
   auto n = base::readNumber(argument);
   if (!n || !game.Regs.exists(*n)) return 0;
   return base::readNumberOr(game.Regs.at(*n), 0);
 }
 
-void ifRegEqual(shell::Game& game, Statement& s) {
+void ifRegEqual(model::Game& game, model::Statement& s) {
   applyLabelForm(game, namedRegister(game, s) == s.arg(2), s.arg(3));
 }
-void ifRegDiffers(shell::Game& game, Statement& s) {
+void ifRegDiffers(model::Game& game, model::Statement& s) {
   applyLabelForm(game, namedRegister(game, s) != s.arg(2), s.arg(3));
 }
-void ifRegGreater(shell::Game& game, Statement& s) {
+void ifRegGreater(model::Game& game, model::Statement& s) {
   applyLabelForm(game, registerOrZero(game, s.arg(1)) > base::readNumberOr(s.arg(2), 0), s.arg(3));
 }
-void ifRegLess(shell::Game& game, Statement& s) {
+void ifRegLess(model::Game& game, model::Statement& s) {
   applyLabelForm(game, registerOrZero(game, s.arg(1)) < base::readNumberOr(s.arg(2), 0), s.arg(3));
 }
 
 template <model::DisplayMode Mode>
-void ifMode(shell::Game& game, Statement& s) {
+void ifMode(model::Game& game, model::Statement& s) {
   applyStatementForm(game, game.screen.Modelo == Mode, s, 1);
 }
 
-void ifEqual(shell::Game& game, Statement& s) { applyStatementForm(game, namedRegister(game, s) == s.arg(2), s, 3); }
-void ifDiffers(shell::Game& game, Statement& s) { applyStatementForm(game, namedRegister(game, s) != s.arg(2), s, 3); }
+void ifEqual(model::Game& game, model::Statement& s) { applyStatementForm(game, namedRegister(game, s) == s.arg(2), s, 3); }
+void ifDiffers(model::Game& game, model::Statement& s) { applyStatementForm(game, namedRegister(game, s) != s.arg(2), s, 3); }
 
 // if> and if<: both sides must be numbers.
-std::pair<int32_t, int32_t> comparedNumbers(shell::Game& game, const Statement& s) {
+std::pair<int32_t, int32_t> comparedNumbers(model::Game& game, const model::Statement& s) {
   int32_t value = requiredNumber(s, namedRegister(game, s), "o valor do registro");
   return {value, requiredNumber(s, s.arg(2), "o valor")};
 }
-void ifGreater(shell::Game& game, Statement& s) {
+void ifGreater(model::Game& game, model::Statement& s) {
   auto [value, bound] = comparedNumbers(game, s);
   applyStatementForm(game, value > bound, s, 3);
 }
-void ifLess(shell::Game& game, Statement& s) {
+void ifLess(model::Game& game, model::Statement& s) {
   auto [value, bound] = comparedNumbers(game, s);
   applyStatementForm(game, value < bound, s, 3);
 }
 
 // if~: low <= register <= high in byte order; a register number outside the
 // ones references may name, or outside the store, makes the test fail.
-void ifBetween(shell::Game& game, Statement& s) {
+void ifBetween(model::Game& game, model::Statement& s) {
   int32_t n = base::readNumberOr(s.arg(1), 0);
   bool holds = false;
   if (n >= 0 && n < game.registerCount && game.Regs.exists(n)) {
@@ -69,22 +69,22 @@ void ifBetween(shell::Game& game, Statement& s) {
 
 }  // namespace
 
-void applyLabelForm(shell::Game& game, bool holds, const std::string& label) {
+void applyLabelForm(model::Game& game, bool holds, const std::string& label) {
   if (holds) goToLabel(game, label);
 }
 
-void applyStatementForm(shell::Game& game, bool holds, Statement& s, int from) {
+void applyStatementForm(model::Game& game, bool holds, model::Statement& s, int from) {
   if (holds) dispatchCarried(game, s, s.shiftedFrom(from));
 }
 
-void dispatchCarried(shell::Game& game, Statement& carrier, Statement carried) {
+void dispatchCarried(model::Game& game, model::Statement& carrier, model::Statement carried) {
   carried.trace = std::move(carrier.trace);
   dispatchStatement(game, carried);
   carrier.trace = std::move(carried.trace);
 }
 
-void registerConditionStatements(Dispatch& dispatch) {
-  static const script::StatementRow rows[] = {
+void registerConditionStatements(model::Dispatch& dispatch) {
+  static const model::StatementRow rows[] = {
       {"ifreg=", {}, ifRegEqual, {{"rxl", 3}},
        "`n, value, label`. Jumps to the label when register n equals the value (exact text, case matters)."},
       {"ifreg#", {}, ifRegDiffers, {{"rxl", 3}},

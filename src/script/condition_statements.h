@@ -4,24 +4,24 @@
 #pragma once
 #include <string>
 
-#include "script/dispatch.h"
+#include "model/dispatch.h"
 
-namespace shell { struct Game; }
+namespace model { struct Game; }
 
 namespace script {
 
-void registerConditionStatements(Dispatch& dispatch);
+void registerConditionStatements(model::Dispatch& dispatch);
 
 // Label form: when the test holds, continue exactly as goto to the label.
-void applyLabelForm(shell::Game& game, bool holds, const std::string& label);
+void applyLabelForm(model::Game& game, bool holds, const std::string& label);
 
 // Statement form: when the test holds, arguments `from` onwards become a new
 // statement (already split and resolved) dispatched at once from the top of
 // the order.
-void applyStatementForm(shell::Game& game, bool holds, Statement& s, int from);
+void applyStatementForm(model::Game& game, bool holds, model::Statement& s, int from);
 
 // Dispatches a statement carried by another one in the same step; the carried
 // statement's trace notes go to the carrier's trace.
-void dispatchCarried(shell::Game& game, Statement& carrier, Statement carried);
+void dispatchCarried(model::Game& game, model::Statement& carrier, model::Statement carried);
 
 }  // namespace script

@@ -1,22 +1,22 @@
 // The core statements: fim/end, pausa=, param=, setpos=, getvar=.
 #include "base/number.h"
 #include "script/core_statements.h"
-#include "script/script_error.h"
-#include "shell/game.h"
+#include "model/script_error.h"
+#include "model/game.h"
 
 namespace script {
 namespace {
 
-void endRun(shell::Game& game, Statement& s) {
+void endRun(model::Game& game, model::Statement& s) {
   s.trace += "<-Encerrou a execu\xE7\xE3o";
   game.trace(s.trace);
   s.trace = std::string(48, '=');
   game.runner.currentLine = static_cast<int>(game.runner.Script.size()) + 10;
 }
 
-void pause(shell::Game&, Statement&) {}
+void pause(model::Game&, model::Statement&) {}
 
-void linkParameter(shell::Game& game, Statement& s) {
+void linkParameter(model::Game& game, model::Statement& s) {
   int32_t n = base::readNumberOr(s.arg(1), 0);
   const std::string& selector = s.arg(2);
   const std::string* value = selector == "prm"   ? &game.runner.Prm
@@ -26,11 +26,11 @@ void linkParameter(shell::Game& game, Statement& s) {
   if (value) game.Regs.at(n) = *value;
 }
 
-void setPosition(shell::Game& game, Statement& s) { game.world.Posic = s.arg(1); }
+void setPosition(model::Game& game, model::Statement& s) { game.world.Posic = s.arg(1); }
 
-void engineVariable(shell::Game& game, Statement& s) {
+void engineVariable(model::Game& game, model::Statement& s) {
   auto n = base::readNumber(s.arg(1));
-  if (!n) throw ScriptError("getvar=: \"" + s.arg(1) + "\" n\xE3o \xE9 um n\xFAmero");
+  if (!n) throw model::ScriptError("getvar=: \"" + s.arg(1) + "\" n\xE3o \xE9 um n\xFAmero");
   if (*n < 0 || *n >= game.registerCount) return;
   const std::string& name = s.arg(2);
   if (name == "Modelo") {
@@ -48,8 +48,8 @@ void engineVariable(shell::Game& game, Statement& s) {
 
 }  // namespace
 
-void registerCoreStatements(Dispatch& dispatch) {
-  static const script::StatementRow rows[] = {
+void registerCoreStatements(model::Dispatch& dispatch) {
+  static const model::StatementRow rows[] = {
       {"fim", {"end"}, endRun, {{"", 0}},
        "Ends the run; the end-of-run steps (screen copy, save) still happen."},
       {"pausa=", {}, pause, {{"", 0, true}},

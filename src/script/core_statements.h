@@ -1,9 +1,9 @@
 // Registration of the core statements.
 #pragma once
-#include "script/dispatch.h"
+#include "model/dispatch.h"
 
 namespace script {
 
-void registerCoreStatements(Dispatch& dispatch);
+void registerCoreStatements(model::Dispatch& dispatch);
 
 }  // namespace script

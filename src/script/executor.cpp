@@ -4,15 +4,15 @@
 #include "base/number.h"
 #include "script/line_syntax.h"
 #include "script/markers.h"
-#include "script/run_observer.h"
-#include "script/script_error.h"
-#include "shell/game.h"
+#include "model/run_observer.h"
+#include "model/script_error.h"
+#include "model/game.h"
 
 namespace script {
 namespace {
 
 // nextArgument: one argument off the front of the argument text, resolved.
-std::string nextArgument(shell::Game& game, const std::string& keyword, std::string_view& rest) {
+std::string nextArgument(model::Game& game, const std::string& keyword, std::string_view& rest) {
   std::string argument(takeArgumentText(keyword, rest));
   if (argument.empty() || argument[0] != '#') return argument;
   int32_t n = base::readNumberOr(std::string_view(argument).substr(1), 0);
@@ -22,13 +22,13 @@ std::string nextArgument(shell::Game& game, const std::string& keyword, std::str
   return argument.substr(1);
 }
 
-void outputQuotedText(shell::Game& game, const std::string& text) {
+void outputQuotedText(model::Game& game, const std::string& text) {
   if (game.dispatch.quotedText) game.dispatch.quotedText(game, text);
 }
 
 // A quoted text: from the opening apostrophe to the next one, over as many lines
 // as it takes, output as one text; the line after it runs at once.
-void quotedText(shell::Game& game, std::string_view firstLine, std::string& trace) {
+void quotedText(model::Game& game, std::string_view firstLine, std::string& trace) {
   auto& runner = game.runner;
   const model::DisplayMode mode = game.screen.Modelo;
   std::string piece = convertAllMarkers(mode, std::string(firstLine.substr(1)));
@@ -52,23 +52,23 @@ void quotedText(shell::Game& game, std::string_view firstLine, std::string& trac
 }
 
 // One line, from trimming to its handler; returns its trace line.
-void executeLine(shell::Game& game) {
+void executeLine(model::Game& game) {
   auto& runner = game.runner;
   if (++runner.stepsThisRun > runner.maxStepsPerRun)
-    throw ScriptError("o script n\xE3o terminou depois de " + std::to_string(runner.maxStepsPerRun) +
+    throw model::ScriptError("o script n\xE3o terminou depois de " + std::to_string(runner.maxStepsPerRun) +
                       " instru\xE7\xF5" "es (um la\xE7o sem fim?)");
   // A long run keeps the window painting and hears a close, which ends it (the
   // shut-down then saves as always).
-  if (runner.stepsThisRun % kStepsBetweenEvents == 0) {
+  if (runner.stepsThisRun % model::kStepsBetweenEvents == 0) {
     game.host.processEvents();
-    if (game.host.closing()) throw ScriptError("a execu\xE7\xE3o parou: o jogador est\xE1 fechando");
+    if (game.host.closing()) throw model::ScriptError("a execu\xE7\xE3o parou: o jogador est\xE1 fechando");
   }
   const bool tracing = static_cast<bool>(game.traceHook);
   // The line is read in place: everything a handler needs is copied out of it
   // before the handler runs (and may replace the script).
   const size_t lineIndex = static_cast<size_t>(runner.currentLine);
   const LineSyntax line = readLineSyntax(runner.Script[lineIndex]);
-  Statement statement;
+  model::Statement statement;
   if (tracing) statement.trace = linePrefix(runner.currentLine);
   switch (line.kind) {
     case LineKind::Blank:
@@ -94,7 +94,7 @@ void executeLine(shell::Game& game) {
     if (rest.empty()) break;
     argument = nextArgument(game, statement.keyword, rest);
   }
-  if (Handler handler = runner.Script.handlerAt(lineIndex, statement.keyword, game.dispatch))
+  if (model::Handler handler = runner.Script.handlerAt(lineIndex, statement.keyword, game.dispatch))
     handler(game, statement);
   game.trace(statement.trace);
 }
@@ -106,7 +106,7 @@ std::string linePrefix(int line) {
   return padded.substr(padded.size() - 4) + ": ";
 }
 
-std::string labelReferenceSummary(const shell::Game& game, const std::string& labelLine) {
+std::string labelReferenceSummary(const model::Game& game, const std::string& labelLine) {
   const std::vector<int>& found = game.runner.Script.linesContaining(labelLine.substr(1));
   std::string list;
   for (int line : found) list += std::to_string(line) + " ";
@@ -115,13 +115,13 @@ std::string labelReferenceSummary(const shell::Game& game, const std::string& la
   return std::to_string(found.size()) + "x nas linhas: " + list;
 }
 
-void dispatchStatement(shell::Game& game, Statement& statement) {
-  if (Handler handler = game.dispatch.find(statement.keyword)) handler(game, statement);
+void dispatchStatement(model::Game& game, model::Statement& statement) {
+  if (model::Handler handler = game.dispatch.find(statement.keyword)) handler(game, statement);
 }
 
-void continueAtOnce(shell::Game& game) { game.runner.executeAtOnce = true; }
+void continueAtOnce(model::Game& game) { game.runner.executeAtOnce = true; }
 
-void executeStatement(shell::Game& game) {
+void executeStatement(model::Game& game) {
   auto& runner = game.runner;
   for (;;) {
     runner.executeAtOnce = false;

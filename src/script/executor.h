@@ -4,29 +4,29 @@
 #pragma once
 #include <string>
 
-#include "script/runner_state.h"
-#include "script/statement.h"
+#include "model/runner_state.h"
+#include "model/statement.h"
 
-namespace shell { struct Game; }
+namespace model { struct Game; }
 
 namespace script {
 
 // executeStatement: runs the line at currentLine, and any line a handler asks to
 // be executed at once in the same step (a jump target, the line after a quoted
 // text) in a loop, so such chains never grow the stack.
-void executeStatement(shell::Game& game);
+void executeStatement(model::Game& game);
 
 // Runs an already split statement through the dispatch table (the statement-form
 // tests use it to dispatch the statement they carry).
-void dispatchStatement(shell::Game& game, Statement& statement);
+void dispatchStatement(model::Game& game, model::Statement& statement);
 
 // Asks the executor to run the line at currentLine at once, in the same step.
-void continueAtOnce(shell::Game& game);
+void continueAtOnce(model::Game& game);
 
 // The trace prefix of a line: its number right-aligned in four columns, then ": ".
 std::string linePrefix(int line);
 
 // Trace summary of where a label is referred to in the running script.
-std::string labelReferenceSummary(const shell::Game& game, const std::string& labelLine);
+std::string labelReferenceSummary(const model::Game& game, const std::string& labelLine);
 
 }  // namespace script

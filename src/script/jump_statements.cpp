@@ -5,7 +5,7 @@
 #include "script/executor.h"
 #include "script/placeholders.h"
 #include "script/runner.h"
-#include "shell/game.h"
+#include "model/game.h"
 
 namespace script {
 namespace {
@@ -14,16 +14,16 @@ const std::string kSubroutineSeparator(48, '-');
 
 // A handler's trace may hold several lines: all but the last go out at once,
 // the last stays in the statement's trace for the executor to hand on.
-void traceLines(shell::Game& game, Statement& s, std::initializer_list<std::string> lines) {
+void traceLines(model::Game& game, model::Statement& s, std::initializer_list<std::string> lines) {
   for (const auto& line : lines) {
     game.trace(s.trace);
     s.trace = line;
   }
 }
 
-void jump(shell::Game& game, Statement& s) { goToLabel(game, s.arg(1)); }
+void jump(model::Game& game, model::Statement& s) { goToLabel(game, s.arg(1)); }
 
-void callSubroutine(shell::Game& game, Statement& s) {
+void callSubroutine(model::Game& game, model::Statement& s) {
   auto& runner = game.runner;
   const std::string& target = s.arg(1);
   if (runner.gosubLine >= 0) {
@@ -61,7 +61,7 @@ void callSubroutine(shell::Game& game, Statement& s) {
                          listLabels(game), ""});
 }
 
-void returnFromSubroutine(shell::Game& game, Statement& s) {
+void returnFromSubroutine(model::Game& game, model::Statement& s) {
   auto& runner = game.runner;
   if (runner.gosubLine < 0) {
     s.trace += "<---H\xE1 h\xE1 gosub em execu\xE7\xE3o!";
@@ -76,7 +76,7 @@ void returnFromSubroutine(shell::Game& game, Statement& s) {
   traceLines(game, s, {kSubroutineSeparator});
 }
 
-void continueInScript(shell::Game& game, Statement& s) {
+void continueInScript(model::Game& game, model::Statement& s) {
   std::string name = s.arg(1);
   if (name.empty()) {
     s.trace += " <---N\xE3o informou o nome do script!";
@@ -93,15 +93,15 @@ void continueInScript(shell::Game& game, Statement& s) {
   s.trace += name;
 }
 
-void returnScript(shell::Game& game, Statement& s) { game.RetScp = s.arg(1); }
+void returnScript(model::Game& game, model::Statement& s) { game.RetScp = s.arg(1); }
 
-void commandsScript(shell::Game& game, Statement& s) {
+void commandsScript(model::Game& game, model::Statement& s) {
   if (!s.arg(1).empty()) game.commandsScript = s.arg(1);
 }
 
 }  // namespace
 
-void goToLabel(shell::Game& game, std::string_view name) {
+void goToLabel(model::Game& game, std::string_view name) {
   auto& runner = game.runner;
   int label = runner.Script.findLabel(name);
   if (label < 0) return;
@@ -109,8 +109,8 @@ void goToLabel(shell::Game& game, std::string_view name) {
   continueAtOnce(game);
 }
 
-void registerJumpStatements(Dispatch& dispatch) {
-  static const script::StatementRow rows[] = {
+void registerJumpStatements(model::Dispatch& dispatch) {
+  static const model::StatementRow rows[] = {
       {"script", {}, continueInScript, {{"s", 1}},
        "`name` (with link parameters or a placeholder, if you like)."},
       {"retscp=", {}, returnScript, {{"s", 0}},

@@ -3,16 +3,16 @@
 #pragma once
 #include <string_view>
 
-#include "script/dispatch.h"
+#include "model/dispatch.h"
 
-namespace shell { struct Game; }
+namespace model { struct Game; }
 
 namespace script {
 
-void registerJumpStatements(Dispatch& dispatch);
+void registerJumpStatements(model::Dispatch& dispatch);
 
 // goto: when the running script has the label ":" + name, the line after its
 // first occurrence is executed at once, in the same step; otherwise nothing.
-void goToLabel(shell::Game& game, std::string_view name);
+void goToLabel(model::Game& game, std::string_view name);
 
 }  // namespace script

@@ -1,14 +1,14 @@
 // Placeholder resolution.
 #include "script/placeholders.h"
 
-#include "shell/game.h"
+#include "model/game.h"
 
 namespace script {
 
-std::string resolvePlaceholder(const shell::Game& game, const std::string& name) {
+std::string resolvePlaceholder(const model::Game& game, const std::string& name) {
   std::string value;
   if (!name.empty() && name[0] == '@') {
-    const auto& words = world::directionWords();
+    const auto& words = model::directionWords();
     for (size_t slot = 0; slot < words.size(); ++slot)
       if (name.compare(1, std::string::npos, words[slot]) == 0) value = game.world.exits[slot];
   }

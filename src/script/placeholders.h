@@ -4,12 +4,12 @@
 #pragma once
 #include <string>
 
-namespace shell { struct Game; }
+namespace model { struct Game; }
 
 namespace script {
 
 // The name to use: the placeholder's value when the whole name is a placeholder
 // whose value is not empty, otherwise the name unchanged.
-std::string resolvePlaceholder(const shell::Game& game, const std::string& name);
+std::string resolvePlaceholder(const model::Game& game, const std::string& name);
 
 }  // namespace script

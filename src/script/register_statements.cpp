@@ -10,30 +10,30 @@
 
 #include "base/number.h"
 #include "script/markers.h"
-#include "script/script_error.h"
-#include "shell/game.h"
+#include "model/script_error.h"
+#include "model/game.h"
 
 namespace script {
 namespace {
 
 // A ScriptError when the register the statement names would hold more than Registers::kMaxLength.
-void checkLength(const Statement& s, size_t length) {
-  if (length <= Registers::kMaxLength) return;
-  throw ScriptError(s.keyword + ": o registro " + s.arg(1) + " passaria do limite de " +
-                    std::to_string(Registers::kMaxLength) + " caracteres");
+void checkLength(const model::Statement& s, size_t length) {
+  if (length <= model::Registers::kMaxLength) return;
+  throw model::ScriptError(s.keyword + ": o registro " + s.arg(1) + " passaria do limite de " +
+                    std::to_string(model::Registers::kMaxLength) + " caracteres");
 }
 
-void set(shell::Game& game, Statement& s) {
+void set(model::Game& game, model::Statement& s) {
   std::string& value = namedRegister(game, s);
   checkLength(s, s.arg(2).size());
   value = s.arg(2);
 }
-void append(shell::Game& game, Statement& s) {
+void append(model::Game& game, model::Statement& s) {
   std::string& value = namedRegister(game, s);
   checkLength(s, value.size() + s.arg(2).size());
   value += s.arg(2);
 }
-void trimRegister(shell::Game& game, Statement& s) {
+void trimRegister(model::Game& game, model::Statement& s) {
   std::string& value = namedRegister(game, s);
   value = base::trim(value);
 }
@@ -41,9 +41,9 @@ void trimRegister(shell::Game& game, Statement& s) {
 // regtxt= / regtxt+: a quoted text that starts in argument 2 and may run over
 // the following lines up to the next apostrophe. The lines it takes are not
 // executed: the runner goes on after the line that closes it.
-void collectQuotedText(shell::Game& game, Statement& s, bool appending) {
+void collectQuotedText(model::Game& game, model::Statement& s, bool appending) {
   std::string& value = namedRegister(game, s);
-  if (s.arg(2).empty()) throw ScriptError(s.keyword + ": falta o texto");
+  if (s.arg(2).empty()) throw model::ScriptError(s.keyword + ": falta o texto");
   auto& runner = game.runner;
   const model::DisplayMode mode = game.screen.Modelo;
   std::string_view first = s.arg(2);
@@ -64,62 +64,62 @@ void collectQuotedText(shell::Game& game, Statement& s, bool appending) {
   collected.append(piece, 0, piece.find('\''));
   value = std::move(collected);
 }
-void setText(shell::Game& game, Statement& s) { collectQuotedText(game, s, false); }
-void appendText(shell::Game& game, Statement& s) { collectQuotedText(game, s, true); }
+void setText(model::Game& game, model::Statement& s) { collectQuotedText(game, s, false); }
+void appendText(model::Game& game, model::Statement& s) { collectQuotedText(game, s, true); }
 
 // register n := operation(number(register n), number(m)), as plain decimal text.
-using Operation = int32_t (*)(shell::Game&, const Statement&, int32_t, int32_t);
+using Operation = int32_t (*)(model::Game&, const model::Statement&, int32_t, int32_t);
 template <Operation operation>
-void compute(shell::Game& game, Statement& s) {
+void compute(model::Game& game, model::Statement& s) {
   std::string& value = namedRegister(game, s);
   int32_t a = requiredNumber(s, value, "o valor do registro");
   int32_t m = requiredNumber(s, s.arg(2), "o valor");
   value = std::to_string(operation(game, s, a, m));
 }
 
-int32_t add(shell::Game&, const Statement&, int32_t a, int32_t m) { return base::wrapAdd(a, m); }
-int32_t subtract(shell::Game&, const Statement&, int32_t a, int32_t m) { return base::wrapSub(a, m); }
-int32_t multiply(shell::Game&, const Statement&, int32_t a, int32_t m) { return base::wrapMul(a, m); }
+int32_t add(model::Game&, const model::Statement&, int32_t a, int32_t m) { return base::wrapAdd(a, m); }
+int32_t subtract(model::Game&, const model::Statement&, int32_t a, int32_t m) { return base::wrapSub(a, m); }
+int32_t multiply(model::Game&, const model::Statement&, int32_t a, int32_t m) { return base::wrapMul(a, m); }
 
 // Truncated toward zero; the one quotient that leaves 32 bits wraps like the rest.
-int32_t divide(shell::Game&, const Statement& s, int32_t a, int32_t m) {
-  if (m == 0) throw ScriptError(s.keyword + ": divis\xE3o por zero");
+int32_t divide(model::Game&, const model::Statement& s, int32_t a, int32_t m) {
+  if (m == 0) throw model::ScriptError(s.keyword + ": divis\xE3o por zero");
   if (m == -1) return base::wrapSub(0, a);
   return a / m;
 }
 
 // reg?: adds a whole number drawn from 0 to m inclusive, or from m to 0 when m
 // is negative; each statement draws once from the program's generator.
-int32_t addRandom(shell::Game& game, const Statement&, int32_t a, int32_t m) {
+int32_t addRandom(model::Game& game, const model::Statement&, int32_t a, int32_t m) {
   std::uniform_int_distribution<int32_t> draw(std::min(0, m), std::max(0, m));
   return base::wrapAdd(a, draw(game.random));
 }
 
-double requiredDecimal(const Statement& s, const std::string& text, const char* what) {
+double requiredDecimal(const model::Statement& s, const std::string& text, const char* what) {
   auto x = readDecimal(text);
-  if (!x) throw ScriptError(s.keyword + ": " + what + " \"" + text + "\" n\xE3o \xE9 um n\xFAmero decimal");
+  if (!x) throw model::ScriptError(s.keyword + ": " + what + " \"" + text + "\" n\xE3o \xE9 um n\xFAmero decimal");
   return *x;
 }
 
-void divideDecimal(shell::Game& game, Statement& s) {
+void divideDecimal(model::Game& game, model::Statement& s) {
   std::string& value = namedRegister(game, s);
   double a = requiredDecimal(s, value, "o valor do registro");
   double b = requiredDecimal(s, s.arg(2), "o valor");
-  if (b == 0) throw ScriptError(s.keyword + ": divis\xE3o por zero");
+  if (b == 0) throw model::ScriptError(s.keyword + ": divis\xE3o por zero");
   double quotient = a / b;
-  if (!std::isfinite(quotient)) throw ScriptError(s.keyword + ": o resultado \xE9 grande demais");
+  if (!std::isfinite(quotient)) throw model::ScriptError(s.keyword + ": o resultado \xE9 grande demais");
   value = formatDecimal(quotient, systemDecimalSeparator());
 }
 
 }  // namespace
 
-std::string& namedRegister(shell::Game& game, const Statement& s) {
+std::string& namedRegister(model::Game& game, const model::Statement& s) {
   return game.Regs.at(game.Regs.existingNumber(s.arg(1)));
 }
 
-int32_t requiredNumber(const Statement& s, const std::string& text, const char* what) {
+int32_t requiredNumber(const model::Statement& s, const std::string& text, const char* what) {
   auto n = base::readNumber(text);
-  if (!n) throw ScriptError(s.keyword + ": " + what + " \"" + text + "\" n\xE3o \xE9 um n\xFAmero");
+  if (!n) throw model::ScriptError(s.keyword + ": " + what + " \"" + text + "\" n\xE3o \xE9 um n\xFAmero");
   return *n;
 }
 
@@ -186,8 +186,8 @@ char systemDecimalSeparator() {
   return separator;
 }
 
-void registerRegisterStatements(Dispatch& dispatch) {
-  static const script::StatementRow rows[] = {
+void registerRegisterStatements(model::Dispatch& dispatch) {
+  static const model::StatementRow rows[] = {
       {"reg=", {}, set, {{"rx", 1}},
        "`n, value`. Register n becomes the value."},
       {"reg$", {}, append, {{"rx", 1}},

@@ -7,21 +7,21 @@
 #include <string>
 #include <string_view>
 
-#include "script/dispatch.h"
+#include "model/dispatch.h"
 
-namespace shell { struct Game; }
+namespace model { struct Game; }
 
 namespace script {
 
-void registerRegisterStatements(Dispatch& dispatch);
+void registerRegisterStatements(model::Dispatch& dispatch);
 
 // The register argument 1 names: a ScriptError when it is not a number or names
 // no existing register.
-std::string& namedRegister(shell::Game& game, const Statement& s);
+std::string& namedRegister(model::Game& game, const model::Statement& s);
 
 // The text read as a whole number, or a ScriptError naming the statement and
 // what the text was ("o valor").
-int32_t requiredNumber(const Statement& s, const std::string& text, const char* what);
+int32_t requiredNumber(const model::Statement& s, const std::string& text, const char* what);
 
 // Decimal numbers of reg/: blanks around, an optional sign, digits with at most
 // one decimal separator ("," or "." alike, whatever the user's locale).

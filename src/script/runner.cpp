@@ -8,58 +8,58 @@
 #include "base/file_io.h"
 #include "base/text_encoding.h"
 #include "script/executor.h"
-#include "script/run_observer.h"
-#include "script/script_error.h"
-#include "shell/game.h"
+#include "model/run_observer.h"
+#include "model/script_error.h"
+#include "model/game.h"
 
 namespace script {
 namespace {
 
 std::string scriptFileName(const std::string& name) { return name + ".scx"; }
 
-void traceScriptStart(shell::Game& game, const std::string& name) {
+void traceScriptStart(model::Game& game, const std::string& name) {
   game.trace("Executando script: " + name + ".scc");
   game.trace("Labels neste script...");
   game.trace(listLabels(game));
   game.trace("");
 }
 
-void executeAllLines(shell::Game& game) {
+void executeAllLines(model::Game& game) {
   auto& runner = game.runner;
   for (runner.currentLine = 0; runner.currentLine < static_cast<int>(runner.Script.size());
        ++runner.currentLine)
     executeStatement(game);
 }
 
-std::optional<ScriptSource> sourceOf(const std::filesystem::path& path) {
+std::optional<model::ScriptSource> sourceOf(const std::filesystem::path& path) {
   struct stat info {};
   if (::stat(path.c_str(), &info) != 0) return std::nullopt;
-  return ScriptSource{path.string(), static_cast<long long>(info.st_size),
+  return model::ScriptSource{path.string(), static_cast<long long>(info.st_size),
                       static_cast<long long>(info.st_mtim.tv_sec) * 1'000'000'000LL + info.st_mtim.tv_nsec,
                       static_cast<long long>(info.st_ino)};
 }
 
 }  // namespace
 
-void loadScript(shell::Game& game, const std::string& name) {
+void loadScript(model::Game& game, const std::string& name) {
   auto& runner = game.runner;
   game.refreshBeforeReading(scriptFileName(name));
   auto path = game.folders.dataFolder.find(scriptFileName(name));
   auto source = path ? sourceOf(*path) : std::nullopt;
-  if (!source) throw ScriptError("n\xE3o encontrei o script " + scriptFileName(name));
+  if (!source) throw model::ScriptError("n\xE3o encontrei o script " + scriptFileName(name));
   // The script that is loaded already, unchanged: its lines stay.
   if (*source == runner.scriptSource) return;
-  if (runner.scriptBytesThisRun + source->size > kMaxScriptBytesPerRun)
-    throw ScriptError("a execu\xE7\xE3o leu mais de " + std::to_string(kMaxScriptBytesPerRun >> 20) +
+  if (runner.scriptBytesThisRun + source->size > model::kMaxScriptBytesPerRun)
+    throw model::ScriptError("a execu\xE7\xE3o leu mais de " + std::to_string(model::kMaxScriptBytesPerRun >> 20) +
                       " MB de scripts (um script que se carrega sem fim?)");
   auto lines = base::readContentLines(*path);
-  if (!lines) throw ScriptError("n\xE3o encontrei o script " + scriptFileName(name));
+  if (!lines) throw model::ScriptError("n\xE3o encontrei o script " + scriptFileName(name));
   runner.scriptBytesThisRun += source->size;
   runner.Script = std::move(*lines);
   runner.scriptSource = *source;
 }
 
-std::string parseLinkParameters(shell::Game& game, const std::string& name) {
+std::string parseLinkParameters(model::Game& game, const std::string& name) {
   size_t ampersand = name.find('&');
   if (ampersand == std::string::npos) return name;
   const std::string parameters = name.substr(ampersand);
@@ -75,7 +75,7 @@ std::string parseLinkParameters(shell::Game& game, const std::string& name) {
   return name.substr(0, ampersand);
 }
 
-std::string listLabels(const shell::Game& game) {
+std::string listLabels(const model::Game& game) {
   std::string labels;
   for (const auto& line : game.runner.Script) {
     auto trimmed = base::trimView(line);
@@ -85,12 +85,12 @@ std::string listLabels(const shell::Game& game) {
   return labels.empty() ? "Este script n\xE3o tem labels!" : labels;
 }
 
-std::string describeRunError(const shell::Game& game, const std::string& cause) {
+std::string describeRunError(const model::Game& game, const std::string& cause) {
   return "Erro no script " + game.runner.currentScript + ".scx, linha " +
          std::to_string(game.runner.currentLine + 1) + ": " + cause;
 }
 
-void runLines(shell::Game& game, const std::string& name) {
+void runLines(model::Game& game, const std::string& name) {
   // A run reads its first script afresh: only a script loaded again within the
   // run may keep its lines (a file rewritten within the file system's time
   // granularity keeps its stamp).

@@ -4,9 +4,11 @@
 #include <QCoreApplication>
 
 #include "base/cp1252.h"
+#include "base/letter_case.h"
 #include "base/number.h"
 #include "shell/game.h"
 #include "shell/input_queue.h"
+#include "platform/recording_host.h"
 #include "model/object_table.h"
 
 namespace shell {
@@ -22,8 +24,9 @@ std::string registerLine(int n, const std::string& cp1252Value) {
 
 }  // namespace
 
-DebugConsole::DebugConsole(Game& game, InputQueue& queue, std::function<void(const std::string&)> print)
-    : game_(game), queue_(queue), print_(std::move(print)) {}
+DebugConsole::DebugConsole(model::Game& game, InputQueue& queue, const platform::HostRecord& record,
+                           std::function<void(const std::string&)> print)
+    : game_(game), queue_(queue), record_(record), print_(std::move(print)) {}
 
 DebugConsole::~DebugConsole() {
   if (tracing_) trace(false);
@@ -39,11 +42,12 @@ void DebugConsole::command(const std::string& utf8Line) {
     if (equals == std::string::npos) return showRegister(rest);
     return setRegister(base::trim(rest.substr(0, equals)), base::trim(rest.substr(equals + 1)));
   }
+  if (word == "row" && !rest.empty()) return showRow(rest);
   if (word == "obj" && rest.empty()) return listObjects();
   if (word == "goto" && !rest.empty()) return goTo(rest);
   if (word == "trace" && (rest == "on" || rest == "off")) return trace(rest == "on");
   if (word == "error" && rest.empty()) return lastError();
-  print_(said(QT_TRANSLATE_NOOP("Console", "Commands: reg N, reg N = text, obj, goto SCRIPT, trace on, trace off, error")));
+  print_(said(QT_TRANSLATE_NOOP("Console", "Commands: reg N, reg N = text, row N, obj, goto SCRIPT, trace on, trace off, error")));
 }
 
 void DebugConsole::showRegister(const std::string& number) {
@@ -52,6 +56,20 @@ void DebugConsole::showRegister(const std::string& number) {
     return print_(QCoreApplication::translate("Console", "There is no register %1 (the game has 0 to %2).")
                       .arg(unicode(number)).arg(static_cast<long long>(game_.Regs.size()) - 1).toStdString());
   print_(registerLine(*n, game_.Regs.at(*n)));
+}
+
+// A row of the definitions table by position or name, with what it holds:
+// row 24 ViewerWidth (number: viewer width in modes "0" and "1") = "670".
+void DebugConsole::showRow(const std::string& positionOrName) {
+  const model::DefinitionsRow* row = nullptr;
+  if (auto n = base::readNumber(positionOrName)) row = model::definitionsRow(*n);
+  for (const model::DefinitionsRow& each : model::definitionsRows())
+    if (!row && base::upperCaseLetters(each.name) == base::upperCaseLetters(positionOrName)) row = &each;
+  if (!row)
+    return print_(QCoreApplication::translate("Console", "There is no row %1 of the definitions table.")
+                      .arg(unicode(positionOrName)).toStdString());
+  print_("row " + std::to_string(row->index) + " " + row->name + " (" + model::rowKindName(row->kind) + ": " +
+         row->meaning + ") = \"" + base::cp1252ToUtf8(game_.Defs.defsRow(row->index)) + "\"");
 }
 
 void DebugConsole::setRegister(const std::string& number, const std::string& utf8Value) {
@@ -98,7 +116,7 @@ void DebugConsole::trace(bool on) {
 }
 
 void DebugConsole::lastError() {
-  const auto& errors = game_.host.requests().errors;
+  const auto& errors = record_.errors;
   print_(errors.empty() ? said(QT_TRANSLATE_NOOP("Console", "No error was shown yet.")) : base::cp1252ToUtf8(errors.back()));
 }
 

@@ -8,16 +8,19 @@
 #include <functional>
 #include <string>
 
+namespace model { struct Game; }
+namespace platform { struct HostRecord; }
+
 namespace shell {
 
-struct Game;
 class InputQueue;
 
 class DebugConsole {
  public:
   // print receives each line of the answers (UTF-8), and the trace lines while
-  // the trace is on.
-  DebugConsole(Game& game, InputQueue& queue, std::function<void(const std::string&)> print);
+  // the trace is on; record is where the last error box is read.
+  DebugConsole(model::Game& game, InputQueue& queue, const platform::HostRecord& record,
+               std::function<void(const std::string&)> print);
   ~DebugConsole();
   DebugConsole(const DebugConsole&) = delete;
   DebugConsole& operator=(const DebugConsole&) = delete;
@@ -29,13 +32,15 @@ class DebugConsole {
  private:
   void showRegister(const std::string& number);
   void setRegister(const std::string& number, const std::string& utf8Value);
+  void showRow(const std::string& positionOrName);
   void listObjects();
   void goTo(const std::string& utf8Script);
   void trace(bool on);
   void lastError();
 
-  Game& game_;
+  model::Game& game_;
   InputQueue& queue_;
+  const platform::HostRecord& record_;
   std::function<void(const std::string&)> print_;
   std::function<void(const std::string&)> traceBefore_;  // the hook the trace had (--trace)
   bool tracing_ = false;

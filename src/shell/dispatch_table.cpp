@@ -23,8 +23,8 @@
 
 namespace shell {
 
-script::Dispatch buildDispatch() {
-  script::Dispatch dispatch;
+model::Dispatch buildDispatch() {
+  model::Dispatch dispatch;
   script::registerCoreStatements(dispatch);
   view::registerMessageStatements(dispatch);
   script::registerRegisterStatements(dispatch);

@@ -1,10 +1,10 @@
 // The dispatch table of the player: every subsystem's statements, registered in
 // the executor's fixed order, and the sink of quoted texts.
 #pragma once
-#include "script/dispatch.h"
+#include "model/dispatch.h"
 
 namespace shell {
 
-script::Dispatch buildDispatch();
+model::Dispatch buildDispatch();
 
 }  // namespace shell

@@ -5,7 +5,8 @@
 
 #include "base/cp1252.h"
 #include "media/media_rows.h"
-#include "online/down_page.h"
+#include "model/down_page.h"
+#include "platform/recording_host.h"
 #include "shell/game.h"
 #include "view/map_page.h"
 #include "view/screen_state.h"
@@ -30,7 +31,7 @@ std::string joined(const std::vector<std::string>& lines) {
   return text;
 }
 
-std::string stateLines(const Game& game) {
+std::string stateLines(const model::Game& game) {
   const auto& s = game.screen;
   std::vector<std::pair<std::string, std::string>> rows = {
       {"Modelo", s.Modelo.text()},
@@ -47,7 +48,7 @@ std::string stateLines(const Game& game) {
       {"Prx", game.runner.Prx},
       {"Pry", game.runner.Pry},
   };
-  const auto& words = world::directionWords();
+  const auto& words = model::directionWords();
   for (size_t slot = 0; slot < words.size(); ++slot) rows.emplace_back(words[slot], game.world.exits[slot]);
   rows.insert(rows.end(), {
       {"page", s.viewerPage},
@@ -64,7 +65,7 @@ std::string stateLines(const Game& game) {
   for (auto& row : view::screenStateRows(game)) rows.push_back(std::move(row));
   for (auto& row : view::mapStateRows(game)) rows.push_back(std::move(row));
   for (auto& row : media::mediaStateRows(game)) rows.push_back(std::move(row));
-  for (auto& row : online::downPageRows(game.online.page)) rows.push_back(std::move(row));
+  for (auto& row : model::downPageRows(game.online.page)) rows.push_back(std::move(row));
   std::string text;
   for (const auto& [name, value] : rows) text += name + "=" + value + "\n";
   return text;
@@ -72,11 +73,10 @@ std::string stateLines(const Game& game) {
 
 }  // namespace
 
-bool writeDump(const Game& game, const std::filesystem::path& folder) {
+bool writeDump(const model::Game& game, const platform::HostRecord& record, const std::filesystem::path& folder) {
   std::error_code error;
   std::filesystem::create_directories(folder, error);
   const auto& s = game.screen;
-  const auto& record = game.host.requests();
   bool ok = writeUtf8(folder / "state.txt", stateLines(game));
   ok = writeUtf8(folder / "msgmd0.txt", s.MsgMd0.text) && ok;
   ok = writeUtf8(folder / "msg.txt", s.Msg.text) && ok;

@@ -4,12 +4,13 @@
 #pragma once
 #include <filesystem>
 
-namespace shell {
+namespace model { struct Game; }
+namespace platform { struct HostRecord; }
 
-struct Game;
+namespace shell {
 
 // Writes the snapshot into the folder (created when missing). Returns false when
 // the folder cannot be written.
-bool writeDump(const Game& game, const std::filesystem::path& folder);
+bool writeDump(const model::Game& game, const platform::HostRecord& record, const std::filesystem::path& folder);
 
 }  // namespace shell

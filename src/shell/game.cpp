@@ -1,4 +1,4 @@
-// The game object and its dispatch table.
+// The game as the shell makes it: its statement table and sound player.
 #include "shell/game.h"
 
 #include "media/rain.h"
@@ -7,30 +7,13 @@
 
 namespace shell {
 
-Game::Game(platform::Host& host)
-    : host(host), dispatch(buildDispatch()), soundPlayer(std::make_unique<media::SoundPlayer>(*this, host.sound())) {
-  host.soundPlayer = soundPlayer.get();
+Game::Game(platform::Host& host) : model::Game(host) {
+  dispatch = buildDispatch();
+  soundPlayer = std::make_unique<media::SoundPlayer>(*this, host.soundRequests());
 }
 
 Game::~Game() {
   media::stopRain(*this);
-  host.soundPlayer = nullptr;
-}
-
-void Game::readPositionRows() {
-  IniScp = Defs.defsRow(row::IniScp);
-  runner.currentScript = Defs.defsRow(row::CurrentScript);
-  RetScp = Defs.defsRow(row::RetScp);
-  world.Objeto = Defs.defsRow(row::Objeto);
-  world.Posic = Defs.defsRow(row::Posic);
-}
-
-void Game::writePositionRows() {
-  Defs.setDefsRow(row::IniScp, IniScp);
-  Defs.setDefsRow(row::CurrentScript, runner.currentScript);
-  Defs.setDefsRow(row::RetScp, RetScp);
-  Defs.setDefsRow(row::Objeto, world.Objeto);
-  Defs.setDefsRow(row::Posic, world.Posic);
 }
 
 }  // namespace shell

@@ -3,13 +3,13 @@
 // "abertura", whose own statements decide between resuming and starting anew.
 #pragma once
 
-namespace shell {
+namespace model { struct Game; }
 
-struct Game;
+namespace shell {
 
 // A game that cannot be loaded is reported in the error box, nothing runs and
 // the opening screen comes back; nothing is saved over the game's files. Once the
 // game has started, a start does nothing.
-void startGame(Game& game);
+void startGame(model::Game& game);
 
 }  // namespace shell

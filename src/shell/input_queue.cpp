@@ -52,7 +52,7 @@ void InputQueue::handleTurn(const PlayerInput& input) {
   using Kind = PlayerInput::Kind;
   if (input.kind != Kind::Release) recordPendingPress();
   const bool pressed = beforePress_.has_value();
-  GameState before = pressed ? std::move(*beforePress_) : settled_ ? std::move(*settled_) : GameState(game_.state());
+  model::GameState before = pressed ? std::move(*beforePress_) : settled_ ? std::move(*settled_) : model::GameState(game_.state());
   bool ran = pressed && pressRan_;
   beforePress_.reset();
   const long long runs = game_.runner.runsStarted;
@@ -73,7 +73,7 @@ void InputQueue::recordPendingPress() {
 }
 
 void InputQueue::moveThroughHistory(bool back) {
-  GameState current = game_.state();
+  model::GameState current = game_.state();
   auto target = back ? history.undo(std::move(current)) : history.redo(std::move(current));
   if (target) restoreState(game_, std::move(*target));
   settled_ = game_.state();
@@ -86,7 +86,7 @@ void InputQueue::useSlot(const PlayerInput& input) {
   if (input.kind == PlayerInput::Kind::SaveSlot) {
     outcome = saveSlots.save(game_, input.text, slotScreen ? slotScreen() : game_.surfaces.Tela);
   } else {
-    GameState before = game_.state();
+    model::GameState before = game_.state();
     outcome = saveSlots.load(game_, input.text);
     if (outcome.ok()) history.recordTurn(settled_ ? std::move(*settled_) : std::move(before));
     settled_ = game_.state();
@@ -96,7 +96,7 @@ void InputQueue::useSlot(const PlayerInput& input) {
 
 void InputQueue::dispatch(const PlayerInput& input) {
   using Kind = PlayerInput::Kind;
-  auto delegate = [&](const std::function<void(Game&, const PlayerInput&)>& handler, const char* what) {
+  auto delegate = [&](const std::function<void(model::Game&, const PlayerInput&)>& handler, const char* what) {
     if (handler)
       handler(game_, input);
     else if (onUnsupported)

@@ -15,7 +15,7 @@ namespace shell {
 
 class InputQueue {
  public:
-  explicit InputQueue(Game& game) : game_(game) {}
+  explicit InputQueue(model::Game& game) : game_(game) {}
 
   // Queues the input and, unless a run is in progress, handles the queue.
   void post(PlayerInput input);
@@ -25,11 +25,11 @@ class InputQueue {
   // Handlers for the kinds of input other subsystems own (game start, typed
   // commands, keys, links, the pointer: click, move, press, release, wheel; the
   // "Down" page); an input without one is refused with a message.
-  std::function<void(Game&, const PlayerInput&)> onStart, onType, onKey, onLink, onPointer, onDown;
+  std::function<void(model::Game&, const PlayerInput&)> onStart, onType, onKey, onLink, onPointer, onDown;
   // Called with a clear message when an input cannot be handled by this build.
   std::function<void(const std::string&)> onUnsupported;
   // Called with each input before it is handled (the transcript's commands).
-  std::function<void(const Game&, const PlayerInput&)> onInput;
+  std::function<void(const model::Game&, const PlayerInput&)> onInput;
   // Called after an undo (back) or a redo: moved is false when there was no
   // turn to undo or redo, so the front end can say so.
   std::function<void(bool back, bool moved)> onHistoryMoved;
@@ -51,15 +51,15 @@ class InputQueue {
   void useSlot(const PlayerInput& input);
   void recordPendingPress();
 
-  Game& game_;
+  model::Game& game_;
   std::deque<PlayerInput> queue_;
   bool busy_ = false;
   bool quitRequested_ = false;
   // The game as the last input left it: what an undo of the next turn shows
   // (typing into the command box and moving the pointer come between them).
-  std::optional<GameState> settled_;
+  std::optional<model::GameState> settled_;
   // A press waits for its release: the two are one click and one turn.
-  std::optional<GameState> beforePress_;
+  std::optional<model::GameState> beforePress_;
   bool pressRan_ = false;
 };
 

@@ -15,35 +15,35 @@
 namespace shell {
 namespace {
 
-void runIfAsked(Game& game, const std::optional<std::string>& script) {
+void runIfAsked(model::Game& game, const std::optional<std::string>& script) {
   if (script) runScript(game, *script);
 }
 
 }  // namespace
 
-void typeCommand(Game& game, const std::string& text) { runIfAsked(game, input::typeCommand(game, text)); }
+void typeCommand(model::Game& game, const std::string& text) { runIfAsked(game, input::typeCommand(game, text)); }
 
-void pressKey(Game& game, const std::string& key) { runIfAsked(game, input::pressKey(game, key)); }
+void pressKey(model::Game& game, const std::string& key) { runIfAsked(game, input::pressKey(game, key)); }
 
-void releaseKey(Game& game, const std::string& key) { runIfAsked(game, input::keyReleased(game, key)); }
+void releaseKey(model::Game& game, const std::string& key) { runIfAsked(game, input::keyReleased(game, key)); }
 
-void followLink(Game& game, const std::string& address) { runIfAsked(game, view::followLink(game, address)); }
+void followLink(model::Game& game, const std::string& address) { runIfAsked(game, view::followLink(game, address)); }
 
 void connectPlayerInput(InputQueue& queue) {
-  queue.onStart = [](Game& game, const PlayerInput&) { startGame(game); };
+  queue.onStart = [](model::Game& game, const PlayerInput&) { startGame(game); };
   // Typed text goes into the command box key by key, then Enter is released.
-  queue.onType = [](Game& game, const PlayerInput& input) { typeCommand(game, input.text); };
+  queue.onType = [](model::Game& game, const PlayerInput& input) { typeCommand(game, input.text); };
   // A key input is the key's release; its press (the click) came before it.
-  queue.onKey = [](Game& game, const PlayerInput& input) { releaseKey(game, input.text); };
-  queue.onLink = [](Game& game, const PlayerInput& input) { followLink(game, input.text); };
+  queue.onKey = [](model::Game& game, const PlayerInput& input) { releaseKey(game, input.text); };
+  queue.onLink = [](model::Game& game, const PlayerInput& input) { followLink(game, input.text); };
   // The pointer: the map page's map and marker first, then hot spots, the
   // skin's drag and the mode-"3" wheel over the pictures.
-  queue.onPointer = [&queue](Game& game, const PlayerInput& input) {
+  queue.onPointer = [&queue](model::Game& game, const PlayerInput& input) {
     if (!handleMapPointer(game, input) && !handlePointer(game, input) && queue.onUnsupported)
       queue.onUnsupported("this build of the player cannot handle the pointer on \"" + input.text + "\" yet");
   };
   // A click on a control of the "Down" page, after its mouse up.
-  queue.onDown = [](Game& game, const PlayerInput& input) { online::actOnDownControl(game, input.text); };
+  queue.onDown = [](model::Game& game, const PlayerInput& input) { online::actOnDownControl(game, input.text); };
 }
 
 }  // namespace shell

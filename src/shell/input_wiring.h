@@ -5,20 +5,21 @@
 #pragma once
 #include <string>
 
+namespace model { struct Game; }
+
 namespace shell {
 
-struct Game;
 class InputQueue;
 
 void connectPlayerInput(InputQueue& queue);
 
 // Text typed into the command box key by key, then Enter, and the run it asks for.
-void typeCommand(Game& game, const std::string& text);
+void typeCommand(model::Game& game, const std::string& text);
 // A key pressed and released in the command box ("F1" ... "Enter").
-void pressKey(Game& game, const std::string& key);
+void pressKey(model::Game& game, const std::string& key);
 // A key released (its press, the click, came before).
-void releaseKey(Game& game, const std::string& key);
+void releaseKey(model::Game& game, const std::string& key);
 // The page view completed a navigation to the address: "Scp=" links run scripts.
-void followLink(Game& game, const std::string& address);
+void followLink(model::Game& game, const std::string& address);
 
 }  // namespace shell

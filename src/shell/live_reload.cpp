@@ -32,13 +32,13 @@ bool sameFile(const fs::path& file, const fs::path& other) {
 
 }  // namespace
 
-LiveReload::LiveReload(const Game& game) : accepted_(watchedFiles(game)), seen_(accepted_) {
+LiveReload::LiveReload(const model::Game& game) : accepted_(watchedFiles(game)), seen_(accepted_) {
   for (const auto& [file, stamp] : accepted_)
     if (extensionOf(file) == ".ini")
-      if (auto table = DefinitionsTable::readFile(file)) tables_[file] = table->rows();
+      if (auto table = model::DefinitionsTable::readFile(file)) tables_[file] = table->rows();
 }
 
-LiveReload::Stamps LiveReload::watchedFiles(const Game& game) const {
+LiveReload::Stamps LiveReload::watchedFiles(const model::Game& game) const {
   Stamps files;
   std::error_code error;
   const fs::path root = game.folders.dataFolder.root();
@@ -55,7 +55,7 @@ LiveReload::Stamps LiveReload::watchedFiles(const Game& game) const {
   return files;
 }
 
-std::optional<Reload> LiveReload::look(Game& game) {
+std::optional<Reload> LiveReload::look(model::Game& game) {
   Stamps now = watchedFiles(game);
   // A change still going on (the editor writing, a rename under way) waits for the next look.
   const bool settled = now == seen_;
@@ -79,9 +79,9 @@ std::optional<Reload> LiveReload::look(Game& game) {
 
 // The rows an author changed: those the file holds anew that the game does not
 // have already (the player's own saves write the rows it has).
-std::vector<std::string> LiveReload::takeTableRows(Game& game, const fs::path& file) {
+std::vector<std::string> LiveReload::takeTableRows(model::Game& game, const fs::path& file) {
   std::vector<std::string> taken;
-  auto table = DefinitionsTable::readFile(file);
+  auto table = model::DefinitionsTable::readFile(file);
   if (!table) return taken;
   const base::Lines& rows = table->rows();
   base::Lines& before = tables_[file];
@@ -99,7 +99,7 @@ std::vector<std::string> LiveReload::takeTableRows(Game& game, const fs::path& f
   return taken;
 }
 
-std::string currentPlace(const Game& game) {
+std::string currentPlace(const model::Game& game) {
   return game.world.Posic.empty() ? game.runner.currentScript : game.world.Posic;
 }
 

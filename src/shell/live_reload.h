@@ -16,9 +16,9 @@
 #include "base/file_stamp.h"
 #include "base/text.h"
 
-namespace shell {
+namespace model { struct Game; }
 
-struct Game;
+namespace shell {
 
 // What one reload took: file names (a table as "name.ini row N") and the place run again.
 struct Reload {
@@ -29,18 +29,18 @@ struct Reload {
 class LiveReload {
  public:
   // The files on show now are the ones the game runs with.
-  explicit LiveReload(const Game& game);
+  explicit LiveReload(const model::Game& game);
 
   // One look at the folder. A reload when a change has settled since the last
   // look; the place to run again is then the game's current place.
-  std::optional<Reload> look(Game& game);
+  std::optional<Reload> look(model::Game& game);
   // Whether the last look saw files unlike those the game has (a change not yet settled).
   bool changing() const { return seen_ != accepted_; }
 
  private:
   using Stamps = std::map<std::filesystem::path, base::FileStamp>;
-  Stamps watchedFiles(const Game& game) const;
-  std::vector<std::string> takeTableRows(Game& game, const std::filesystem::path& file);
+  Stamps watchedFiles(const model::Game& game) const;
+  std::vector<std::string> takeTableRows(model::Game& game, const std::filesystem::path& file);
 
   Stamps accepted_;  // the files as the game has them
   Stamps seen_;      // the files at the last look
@@ -49,7 +49,7 @@ class LiveReload {
 
 // The place the game re-enters: the location script (Posic), or the script last
 // run when no location was set.
-std::string currentPlace(const Game& game);
+std::string currentPlace(const model::Game& game);
 
 // "sala.scx, mirandel.ini row 12": what a reload took, for its one line.
 std::string reloadedNames(const Reload& reload);

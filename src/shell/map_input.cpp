@@ -8,7 +8,7 @@
 
 namespace shell {
 
-bool handleMapPointer(Game& game, const PlayerInput& input) {
+bool handleMapPointer(model::Game& game, const PlayerInput& input) {
   using Kind = PlayerInput::Kind;
   if (input.text != "map" && input.text != "voce") return false;
   // Neither can be reached while the viewer shows another page.

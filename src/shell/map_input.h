@@ -2,12 +2,13 @@
 // drag it; a click on the marker "voce" goes back to the place.
 #pragma once
 
+namespace model { struct Game; }
+
 namespace shell {
 
-struct Game;
 struct PlayerInput;
 
 // Handles a pointer input on "map" or "voce"; false for any other surface.
-bool handleMapPointer(Game& game, const PlayerInput& input);
+bool handleMapPointer(model::Game& game, const PlayerInput& input);
 
 }  // namespace shell

@@ -9,7 +9,7 @@
 namespace shell {
 namespace {
 
-void press(Game& game, view::PointerSurface surface, int x, int y) {
+void press(model::Game& game, model::PointerSurface surface, int x, int y) {
   // The whole-picture link of the main picture runs first; the press goes down
   // on the slot under the pointer before that run, as that run left it (one
   // click, two runs).
@@ -19,17 +19,17 @@ void press(Game& game, view::PointerSurface surface, int x, int y) {
   view::pointerPressed(game, surface, slot, x, y);
 }
 
-void release(Game& game, view::PointerSurface surface, int x, int y) {
+void release(model::Game& game, model::PointerSurface surface, int x, int y) {
   const std::string script = view::pointerReleased(game, surface, x, y);
   if (!script.empty()) runScript(game, script);
 }
 
 }  // namespace
 
-bool handlePointer(Game& game, const PlayerInput& input) {
+bool handlePointer(model::Game& game, const PlayerInput& input) {
   using Kind = PlayerInput::Kind;
-  view::PointerSurface surface;
-  if (!view::surfaceNamed(input.text, surface)) return false;
+  model::PointerSurface surface;
+  if (!model::surfaceNamed(input.text, surface)) return false;
   switch (input.kind) {
     case Kind::Move: view::pointerMoved(game, surface, input.x, input.y); break;
     case Kind::Press: press(game, surface, input.x, input.y); break;
@@ -40,7 +40,7 @@ bool handlePointer(Game& game, const PlayerInput& input) {
       release(game, surface, input.x, input.y);
       break;
     case Kind::Wheel:
-      if (surface != view::PointerSurface::Tela3) return false;
+      if (surface != model::PointerSurface::Tela3) return false;
       view::wheelTurned(game, input.x, input.y, input.delta);
       break;
     default: return false;

@@ -3,13 +3,14 @@
 // calls for are run here, one after the other, never inside another run.
 #pragma once
 
+namespace model { struct Game; }
+
 namespace shell {
 
-struct Game;
 struct PlayerInput;
 
 // Handles a pointer input on "tel", "fnc", "pan" or "md3"; false for a surface
 // the player does not know.
-bool handlePointer(Game& game, const PlayerInput& input);
+bool handlePointer(model::Game& game, const PlayerInput& input);
 
 }  // namespace shell

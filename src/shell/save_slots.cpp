@@ -153,7 +153,7 @@ fs::path SaveSlots::slotFolder(const std::string& name) const {
   return folder_ / (safe.substr(0, 40) + "-" + base::checkSumHex(name).substr(0, 8));
 }
 
-SlotOutcome SaveSlots::save(Game& game, const std::string& name, const QImage& screen) {
+SlotOutcome SaveSlots::save(model::Game& game, const std::string& name, const QImage& screen) {
   if (base::trim(name).empty() || folder_.empty()) return {SlotResult::NoName, {}};
   auto files = world::savedSetFiles(game);
   if (files.empty()) return {SlotResult::NoGame, {}};
@@ -181,7 +181,7 @@ SlotOutcome SaveSlots::save(Game& game, const std::string& name, const QImage& s
   return {};
 }
 
-SlotOutcome SaveSlots::load(Game& game, const std::string& name) {
+SlotOutcome SaveSlots::load(model::Game& game, const std::string& name) {
   if (base::trim(name).empty() || folder_.empty()) return {SlotResult::NoName, {}};
   SlotOutcome outcome;
   auto slot = readSlot(slotFolder(name), outcome);
@@ -200,7 +200,7 @@ SlotOutcome SaveSlots::load(Game& game, const std::string& name) {
     if (!path) return {SlotResult::Damaged, original};
     set.add(*path, slot->bytes[i]);
   }
-  GameState before = game.state();
+  model::GameState before = game.state();
   std::string failed;
   if (!set.commit(&failed)) return {SlotResult::WriteFailed, failed};
   try {
@@ -219,7 +219,7 @@ SlotOutcome SaveSlots::load(Game& game, const std::string& name) {
     game.map.savedFile = slot->manifest.map;
   }
   // The game page shows the place the slot was saved in, as a resumed game does.
-  game.screen.outerPage = view::OuterPage::Default;
+  game.screen.outerPage = model::OuterPage::Default;
   runScript(game, !game.world.Posic.empty() ? game.world.Posic : game.IniScp);
   SlotOutcome done;
   done.ranPlace = true;

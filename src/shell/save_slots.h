@@ -46,9 +46,9 @@ class SaveSlots {
   const std::filesystem::path& folder() const { return folder_; }
 
   // Saves the game as the slot of that name, replacing one of the same name.
-  SlotOutcome save(Game& game, const std::string& name, const QImage& screen);
+  SlotOutcome save(model::Game& game, const std::string& name, const QImage& screen);
   // Puts the slot back: the game folder's saved set, then the game as saved.
-  SlotOutcome load(Game& game, const std::string& name);
+  SlotOutcome load(model::Game& game, const std::string& name);
   bool remove(const std::string& name);
   // The slots, the most recent first.
   std::vector<SlotInfo> list() const;
@@ -60,7 +60,7 @@ class SaveSlots {
   // What the slots saved in this session showed, by name, with their manifest.
   struct Kept {
     std::string manifest;
-    GameState state;
+    model::GameState state;
   };
   std::map<std::string, Kept> kept_;
 };

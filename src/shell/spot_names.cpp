@@ -7,7 +7,7 @@
 #include "script/markers.h"
 #include "shell/game.h"
 #include "view/pictures.h"
-#include "world/world_state.h"
+#include "model/world_state.h"
 
 namespace shell {
 namespace {
@@ -20,25 +20,25 @@ std::string bareName(const std::string& file) {
 }
 
 // The name of the object whose key the script is, or empty.
-std::string objectName(const Game& game, const std::string& key) {
+std::string objectName(const model::Game& game, const std::string& key) {
   const model::ObjectTable table(game.world.Objx);
   const auto record = table.find(key, table.wholeRecords(), model::KeyMatch::IgnoringCase);
   return record ? base::trim(*table.line(*record, model::Field::Nom)) : std::string();
 }
 
 // The direction whose exit the script is (an arrow of the compass), or empty.
-std::string exitDirection(const Game& game, const std::string& script) {
+std::string exitDirection(const model::Game& game, const std::string& script) {
   const auto& exits = game.world.exits;
   for (size_t slot = 0; slot < exits.size(); ++slot)
-    if (!script.empty() && exits[slot] == script) return world::directionWords()[slot];
+    if (!script.empty() && exits[slot] == script) return model::directionWords()[slot];
   return {};
 }
 
 }  // namespace
 
-bool isMapSwitch(const view::HotSpot& spot) { return spot.script == "picFmap"; }
+bool isMapSwitch(const model::HotSpot& spot) { return spot.script == "picFmap"; }
 
-std::string spotName(const Game& game, const view::HotSpot& spot) {
+std::string spotName(const model::Game& game, const model::HotSpot& spot) {
   const std::string text = base::trim(spot.picture);
   if (!text.empty() && !view::isPictureName(text)) return base::trim(script::convertAllMarkers(game.screen.Modelo, text));
   if (isMapSwitch(spot)) return {};

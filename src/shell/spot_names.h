@@ -5,16 +5,16 @@
 #pragma once
 #include <string>
 
-#include "view/hot_spots.h"
+#include "model/hot_spots.h"
+
+namespace model { struct Game; }
 
 namespace shell {
 
-struct Game;
-
 // The spot's name (Windows-1252); empty for the map's switch and for a spot with
 // nothing to name it by, which the front ends name in their own words.
-std::string spotName(const Game& game, const view::HotSpot& spot);
+std::string spotName(const model::Game& game, const model::HotSpot& spot);
 // The spot opens and closes the map.
-bool isMapSwitch(const view::HotSpot& spot);
+bool isMapSwitch(const model::HotSpot& spot);
 
 }  // namespace shell

@@ -18,13 +18,13 @@
 namespace shell {
 namespace {
 
-void setUpFolders(Game& game, const StartOptions& options) {
+void setUpFolders(model::Game& game, const StartOptions& options) {
   auto& folders = game.folders;
   folders.exeFolder = std::filesystem::absolute(options.gameFolder).lexically_normal();
   folders.exeBaseName = options.exeBaseName;
   folders.gameName = options.exeBaseName;
   folders.dataFolder = base::GameFolder(folders.exeFolder);
-  folders.exeFolderUrl = folderUrl(folders.exeFolder);
+  folders.exeFolderUrl = model::folderUrl(folders.exeFolder);
   folders.serverBaseUrl = options.serverBaseUrl;
   // One player per folder: a second one ends here, before it reads, finishes
   // or writes anything, so it never touches a save the first has in flight.
@@ -42,15 +42,15 @@ void setUpFolders(Game& game, const StartOptions& options) {
 }
 
 // A game kept in a subfolder (row 4 with a folder part) has its temporaries there.
-void tidyGameSubfolder(const Folders& folders) {
+void tidyGameSubfolder(const model::Folders& folders) {
   auto saves = folders.dataFolder.pathForWriting(folders.gameName + ".rgs");
   if (saves && saves->parent_path() != folders.exeFolder) base::finishInterruptedSaves(saves->parent_path());
 }
 
-void loadDefinitions(Game& game) {
+void loadDefinitions(model::Game& game) {
   const std::string tableName = game.folders.exeBaseName + ".ini";
   auto path = game.folders.dataFolder.find(tableName);
-  auto table = path ? DefinitionsTable::readFile(*path) : std::nullopt;
+  auto table = path ? model::DefinitionsTable::readFile(*path) : std::nullopt;
   if (!table)
     throw StartupError("N\xE3o encontrei a tabela de defini\xE7\xF5" "es " + tableName + " em " +
                        base::pathToCp1252(game.folders.exeFolder) + ".");
@@ -58,23 +58,23 @@ void loadDefinitions(Game& game) {
   game.debug.logDebug("Defs criado com sucesso");
 }
 
-void readEngineVariables(Game& game) {
-  const DefinitionsTable& defs = game.Defs;
-  game.folders.gameName = defs.defsRow(row::GameName);
-  auto count = defs.number(row::RegisterCount);
+void readEngineVariables(model::Game& game) {
+  const model::DefinitionsTable& defs = game.Defs;
+  game.folders.gameName = defs.defsRow(model::row::GameName);
+  auto count = defs.number(model::row::RegisterCount);
   if (!count)
     throw StartupError("A linha 6 da tabela de defini\xE7\xF5" "es deve ser o n\xFAmero de registros, "
-                       "mas \xE9 \"" + defs.defsRow(row::RegisterCount) + "\".");
+                       "mas \xE9 \"" + defs.defsRow(model::row::RegisterCount) + "\".");
   game.registerCount = *count;
   game.readPositionRows();
   // Where the window was closed; a front end without a window writes it back as it was.
-  if (auto left = defs.number(row::WindowLeft), top = defs.number(row::WindowTop); left && top) {
+  if (auto left = defs.number(model::row::WindowLeft), top = defs.number(model::row::WindowTop); left && top) {
     game.window.left = base::coordinateInRange(*left);
     game.window.top = base::coordinateInRange(*top);
   }
 }
 
-void createWorkingLists(Game& game) {
+void createWorkingLists(model::Game& game) {
   game.runner.Script.clear();
   game.debug.logDebug("Script criado com sucesso");
   game.world.Objx.clear();
@@ -82,18 +82,18 @@ void createWorkingLists(Game& game) {
   game.world.ObjtsClk.clear();
   game.debug.logDebug("ObjtsClk criado com sucesso");
   game.world.Objs.clear();
-  game.Regs.values() = script::Registers::builtInValues();
+  game.Regs.values() = model::Registers::builtInValues();
   game.debug.logDebug("Regs criado com sucesso");
   game.screen.WebTxt.clear();
   game.debug.logDebug("WebTxt criado com sucesso");
 }
 
-void createBitmaps(Game& game) {
+void createBitmaps(model::Game& game) {
   auto& s = game.surfaces;
   struct Bitmap {
     QImage* image;
     const char* name;
-    const view::Control* panel;  // the panel whose picture it composes, if any
+    const model::Control* panel;  // the panel whose picture it composes, if any
   };
   // The rain's bitmaps start empty; the picture buffers take their panels' sizes.
   for (const Bitmap& bitmap : {Bitmap{&s.Msk1, "Msk1", nullptr}, Bitmap{&s.Msk2, "Msk2", nullptr},
@@ -107,10 +107,10 @@ void createBitmaps(Game& game) {
 
 }  // namespace
 
-void start(Game& game, const StartOptions& options) {
+void start(model::Game& game, const StartOptions& options) {
   setUpFolders(game, options);
   game.registerCount = 250;
-  game.screen.Modelo = view::DisplayMode::Strip;
+  game.screen.Modelo = model::DisplayMode::Strip;
   game.screen.viewerPage = "1";
   game.runner.currentScript = game.IniScp = game.RetScp = "start";
   game.screen.typewriterDelay = 7;
@@ -119,7 +119,7 @@ void start(Game& game, const StartOptions& options) {
   tidyGameSubfolder(game.folders);
   createWorkingLists(game);
   view::loadEndButtonPicture(game, "bot1.bmp");
-  game.screen.outerPage = view::OuterPage::Abertura;
+  game.screen.outerPage = model::OuterPage::Abertura;
   createBitmaps(game);
   game.random.seed(static_cast<unsigned>(std::time(nullptr)));
   game.resolveContentFile = [&game](const std::string& name) { return online::resolveContentFile(game, name); };
@@ -129,19 +129,19 @@ void start(Game& game, const StartOptions& options) {
   online::fetchListAtStartUp(game);
 }
 
-void shutDown(Game& game) {
+void shutDown(model::Game& game) {
   // A start-up that found the game open elsewhere leaves its files to that player.
   if (!game.folders.lock) return;
   // Whatever a failed run left behind (no memory to spare), the saves still happen.
   try {
-    DefinitionsTable& defs = game.Defs;
-    defs.setDefsRow(row::WindowLeft, std::to_string(game.window.left));
-    defs.setDefsRow(row::WindowTop, std::to_string(game.window.top));
-    defs.setDefsRow(row::GameName, game.folders.gameName);
-    defs.setDefsRow(row::RegisterCount, std::to_string(game.registerCount));
+    model::DefinitionsTable& defs = game.Defs;
+    defs.setDefsRow(model::row::WindowLeft, std::to_string(game.window.left));
+    defs.setDefsRow(model::row::WindowTop, std::to_string(game.window.top));
+    defs.setDefsRow(model::row::GameName, game.folders.gameName);
+    defs.setDefsRow(model::row::RegisterCount, std::to_string(game.registerCount));
     game.writePositionRows();
-    defs.setDefsRow(row::GameWidth, std::to_string(game.window.width));
-    defs.setDefsRow(row::GameHeight, std::to_string(game.window.height));
+    defs.setDefsRow(model::row::GameWidth, std::to_string(game.window.width));
+    defs.setDefsRow(model::row::GameHeight, std::to_string(game.window.height));
   } catch (const std::exception&) {
     // The table keeps the rows it had; it is saved as it is.
   }

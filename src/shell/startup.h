@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-namespace script { class RunObserver; }
+namespace model { class RunObserver; }
+
+namespace model { struct Game; }
 
 namespace shell {
-
-struct Game;
 
 // A start-up that cannot go on (no table file, a non-numeric register count):
 // the message says why; the program ends with it.
@@ -39,16 +39,16 @@ struct StartOptions {
   // for: the window shows itself, so the player is seen while it waits.
   std::function<void()> openingScreenReady;
   // An author's record of play (--steps, --coverage), attached before any run.
-  script::RunObserver* runObserver = nullptr;
+  model::RunObserver* runObserver = nullptr;
 };
 
 // The start-up sequence, run once. It first takes the game folder (one player
 // per folder), before anything there is read, finished or written; throws
 // GameAlreadyOpen when another player has it.
-void start(Game& game, const StartOptions& options);
+void start(model::Game& game, const StartOptions& options);
 
 // The shut-down sequence, run once when the player closes; nothing when the
 // start-up did not take the folder.
-void shutDown(Game& game);
+void shutDown(model::Game& game);
 
 }  // namespace shell

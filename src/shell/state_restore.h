@@ -3,11 +3,13 @@
 // holds what the player sees.
 #pragma once
 
-namespace shell {
-
+namespace model {
 struct Game;
 struct GameState;
+}  // namespace model
 
-void restoreState(Game& game, GameState state);
+namespace shell {
+
+void restoreState(model::Game& game, model::GameState state);
 
 }  // namespace shell

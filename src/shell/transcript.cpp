@@ -32,9 +32,9 @@ bool Transcript::open(const std::filesystem::path& file) {
   return true;
 }
 
-void Transcript::attach(Game& game, InputQueue& queue) {
-  game.host.textObserver = [this](platform::TextSink sink, const std::string& text) { gameText(sink, text); };
-  queue.onInput = [this](const Game& game, const PlayerInput& input) {
+void Transcript::attach(model::Game& game, InputQueue& queue) {
+  game.textObserver = [this](platform::TextSink sink, const std::string& text) { gameText(sink, text); };
+  queue.onInput = [this](const model::Game& game, const PlayerInput& input) {
     using Kind = PlayerInput::Kind;
     if (input.kind != Kind::Move) pageLinks_ = 0;  // what it runs starts a new page
     if (input.kind == Kind::Type) command(input.text);
@@ -43,7 +43,7 @@ void Transcript::attach(Game& game, InputQueue& queue) {
   };
 }
 
-bool Transcript::begin(Game& game, InputQueue& queue, const std::filesystem::path& file) {
+bool Transcript::begin(model::Game& game, InputQueue& queue, const std::filesystem::path& file) {
   attach(game, queue);
   const bool opened = file.empty() || open(file);
   mark("=== " + base::cp1252ToUtf8(game.folders.gameName) + " \xC2\xB7 " + base::localTimeText() + " ===");

@@ -8,9 +8,10 @@
 
 #include "platform/host.h"
 
+namespace model { struct Game; }
+
 namespace shell {
 
-struct Game;
 class InputQueue;
 
 class Transcript {
@@ -23,11 +24,11 @@ class Transcript {
   const std::filesystem::path& file() const { return file_; }
 
   // Hears the game's texts and the commands its queue receives.
-  void attach(Game& game, InputQueue& queue);
+  void attach(model::Game& game, InputQueue& queue);
 
   // A session's start: attaches, opens the file (none when empty) and writes a
   // line naming the game and the time. False when the file cannot be opened.
-  bool begin(Game& game, InputQueue& queue, const std::filesystem::path& file);
+  bool begin(model::Game& game, InputQueue& queue, const std::filesystem::path& file);
 
   // A line of the player's own (UTF-8): the start of a session, a restore.
   void mark(const std::string& utf8Line);

@@ -4,7 +4,7 @@
 #include "media/rain.h"
 #include "script/placeholders.h"
 #include "script/runner.h"
-#include "script/script_error.h"
+#include "model/script_error.h"
 #include "shell/game.h"
 #include "view/end_of_run.h"
 #include "view/layout.h"
@@ -13,7 +13,7 @@
 
 namespace shell {
 
-void runScript(Game& game, std::string name) {
+void runScript(model::Game& game, std::string name) {
   auto& runner = game.runner;
   if (name == "pagpix") {
     game.screen.viewerPage = "Pix";
@@ -42,7 +42,7 @@ void runScript(Game& game, std::string name) {
     world::saveAfterRun(game);
     game.host.processEvents();
     view::endOfRunPage(game);
-  } catch (const script::ScriptError& error) {
+  } catch (const model::ScriptError& error) {
     runner.running = false;
     game.host.errorBox(script::describeRunError(game, error.what()));
     return;

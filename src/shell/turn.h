@@ -4,13 +4,13 @@
 #pragma once
 #include <string>
 
-namespace shell {
+namespace model { struct Game; }
 
-struct Game;
+namespace shell {
 
 // runScript(name): one whole run. A ScriptError inside it aborts the run and is
 // shown in the error box; the player's state stays as it stood. "pagpix" runs
 // nothing: it turns the viewer to the picture page.
-void runScript(Game& game, std::string name);
+void runScript(model::Game& game, std::string name);
 
 }  // namespace shell

@@ -16,22 +16,22 @@ class TurnHistory {
 
   // A turn was played from `before`: it can be undone, and what was undone
   // before it can no longer be redone.
-  void recordTurn(GameState before);
+  void recordTurn(model::GameState before);
 
   // The state to go back to, given the one on show (kept for redo); nothing
   // when there is no turn to undo.
-  std::optional<GameState> undo(GameState current);
+  std::optional<model::GameState> undo(model::GameState current);
   // The state an undo left, given the one on show (kept for undo).
-  std::optional<GameState> redo(GameState current);
+  std::optional<model::GameState> redo(model::GameState current);
 
   size_t undoDepth() const { return undo_.size(); }
   size_t redoDepth() const { return redo_.size(); }
 
  private:
-  static void pushBounded(std::deque<GameState>& stack, GameState state);
+  static void pushBounded(std::deque<model::GameState>& stack, model::GameState state);
   // Takes the state on top of `from`, leaving the current one on `to`.
-  static std::optional<GameState> step(std::deque<GameState>& from, std::deque<GameState>& to, GameState current);
-  std::deque<GameState> undo_, redo_;
+  static std::optional<model::GameState> step(std::deque<model::GameState>& from, std::deque<model::GameState>& to, model::GameState current);
+  std::deque<model::GameState> undo_, redo_;
 };
 
 }  // namespace shell

@@ -10,7 +10,7 @@
 
 namespace terminal {
 
-std::string writeMapPicture(const shell::Game& game, const std::filesystem::path& folder) {
+std::string writeMapPicture(const model::Game& game, const std::filesystem::path& folder) {
   const QImage& map = game.map.MapJog;
   if (map.isNull()) return QCoreApplication::translate("Terminal", "This game has not shown a map yet.").toStdString();
   // Game text is Windows-1252; file names and the terminal are UTF-8.

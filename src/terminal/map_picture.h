@@ -4,13 +4,13 @@
 #include <filesystem>
 #include <string>
 
-namespace shell { struct Game; }
+namespace model { struct Game; }
 
 namespace terminal {
 
 // Writes "<gameName>-mapa.png" into the folder (made when missing) and returns
 // the line to print (UTF-8, in the interface language): where the file is, or
 // why there is none.
-std::string writeMapPicture(const shell::Game& game, const std::filesystem::path& folder);
+std::string writeMapPicture(const model::Game& game, const std::filesystem::path& folder);
 
 }  // namespace terminal

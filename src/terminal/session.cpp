@@ -6,7 +6,7 @@
 
 #include "base/cp1252.h"
 #include "media/sound_player.h"
-#include "online/curl_http.h"
+#include "backends/curl_http.h"
 #include "shell/input_wiring.h"
 #include "shell/startup.h"
 
@@ -19,7 +19,7 @@ void Session::start(const TerminalOptions& options) {
   }
   // Input handlers are connected in shell/input_wiring.cpp, shared by every front end.
   shell::connectPlayerInput(queue);
-  host.useHttp(std::make_unique<online::CurlHttp>([this] { host.processEvents(); },
+  host.devices.useHttp(std::make_unique<backends::CurlHttp>([this] { host.processEvents(); },
                                                   [this] { return host.closing(); }));
   queue.saveSlots.setFolder(options.slotsFolder);
   shell::start(game, options.start);
@@ -28,8 +28,8 @@ void Session::start(const TerminalOptions& options) {
                  QCoreApplication::translate("Terminal", "cannot keep the transcript in %1")
                      .arg(QString::fromStdString(options.transcriptFile.string())).toLocal8Bit().constData());
   if (!options.mute) {
-    speakers = std::make_unique<media::QtSoundDevice>();
-    host.setSoundDevice(speakers.get());
+    speakers = std::make_unique<backends::QtSoundDevice>();
+    host.devices.setSoundDevice(speakers.get());
   }
   media::playTitleMusic(game);
 }

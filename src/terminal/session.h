@@ -7,8 +7,9 @@
 
 #include <memory>
 
-#include "media/qt_sound_device.h"
-#include "platform/headless_host.h"
+#include "backends/qt_sound_device.h"
+#include "backends/headless_host.h"
+#include "platform/recording_host.h"
 #include "shell/game.h"
 #include "shell/input_queue.h"
 #include "shell/transcript.h"
@@ -17,9 +18,10 @@
 namespace terminal {
 
 struct Session {
-  platform::HeadlessHost host;
-  std::unique_ptr<media::QtSoundDevice> speakers;  // the sound device, unless muted
-  shell::Game game{host};
+  backends::HeadlessHost host;
+  platform::RecordingHost recording{host};  // the game's host: the headless one, with a record of requests
+  std::unique_ptr<backends::QtSoundDevice> speakers;  // the sound device, unless muted
+  shell::Game game{recording};
   shell::InputQueue queue{game};
   shell::Transcript transcript;
   std::ofstream traceFile;

@@ -13,7 +13,7 @@
 #include "input/command_text.h"
 #include "input/phrase_file.h"
 #include "online/down_controls.h"
-#include "online/down_page.h"
+#include "model/down_page.h"
 #include "shell/debug_console.h"
 #include "shell/live_reload.h"
 #include "shell/startup.h"
@@ -164,7 +164,7 @@ class Terminal {
     if (inConsole_) return useConsole(line);
     if (line == ":console") {
       inConsole_ = true;
-      out_.line(utf8(translate("Terminal", "Debug console: reg N, reg N = text, obj, goto SCRIPT, trace on, trace off, error; "
+      out_.line(utf8(translate("Terminal", "Debug console: reg N, reg N = text, row N, obj, goto SCRIPT, trace on, trace off, error; "
                                            "an empty line or :sair leaves it.")));
       return true;
     }
@@ -306,7 +306,7 @@ class Terminal {
 
   // The game text the screen shows now, in its display mode.
   void showScreenText() {
-    const view::ScreenModel& screen = game_.screen;
+    const model::ScreenModel& screen = game_.screen;
     if (screen.isTypewriterMode()) return out_.gameLine(screen.MsgMd0.text);
     if (screen.isStripMode()) return out_.gameLine(screen.Msg.text);
     const base::Lines& lines = screen.isPageMode() ? screen.WebTxt.lines() : screen.Memo3.lines();
@@ -340,7 +340,7 @@ class Terminal {
   }
 
   void listExits() {
-    const auto& words = world::directionWords();
+    const auto& words = model::directionWords();
     std::string list;
     for (size_t slot = 0; slot < words.size(); ++slot)
       if (!game_.world.exits[slot].empty()) list += std::string(list.empty() ? "" : ", ") + words[slot];
@@ -366,7 +366,7 @@ class Terminal {
     std::vector<ShownLink> links;
     for (const PageLink& link : pageModeLinks()) links.push_back({pageLineText(link.text, 0), link.address, -1});
     for (int slot : activeSlots()) {
-      const view::HotSpot& spot = game_.hotSpots.spots[static_cast<size_t>(slot)];
+      const model::HotSpot& spot = game_.hotSpots.spots[static_cast<size_t>(slot)];
       if (!spot.picture.empty() && !view::isPictureName(spot.picture) && !spot.script.empty())
         links.push_back({shell::spotName(game_, spot), spot.script, slot});
     }
@@ -394,17 +394,17 @@ class Terminal {
   // The active hot spots of every picture, in slot order.
   std::vector<int> activeSlots() const {
     std::vector<int> listed;
-    for (int slot = 0; slot < view::kHotSpotSlots; ++slot)
+    for (int slot = 0; slot < model::kHotSpotSlots; ++slot)
       if (game_.hotSpots.spots[static_cast<size_t>(slot)].active) listed.push_back(slot);
     return listed;
   }
 
   static QString surfaceCaption(int slot) {
-    switch (view::surfaceOfSlot(slot)) {
-      case view::PointerSurface::Tela: return translate("Terminal", "picture");
-      case view::PointerSurface::TelCmd: return translate("Terminal", "panel");
-      case view::PointerSurface::Imp: return translate("Terminal", "frame");
-      case view::PointerSurface::Tela3: return translate("Terminal", "page");
+    switch (model::surfaceOfSlot(slot)) {
+      case model::PointerSurface::Tela: return translate("Terminal", "picture");
+      case model::PointerSurface::TelCmd: return translate("Terminal", "panel");
+      case model::PointerSurface::Imp: return translate("Terminal", "frame");
+      case model::PointerSurface::Tela3: return translate("Terminal", "page");
     }
     return translate("Terminal", "picture");
   }
@@ -413,7 +413,7 @@ class Terminal {
     const auto listed = activeSlots();
     if (listed.empty()) return out_.line(utf8(translate("Terminal", "No clickable spot on this screen.")));
     for (size_t i = 0; i < listed.size(); ++i) {
-      const view::HotSpot& spot = game_.hotSpots.spots[static_cast<size_t>(listed[i])];
+      const model::HotSpot& spot = game_.hotSpots.spots[static_cast<size_t>(listed[i])];
       const std::string name = shell::spotName(game_, spot);
       const QString shown = !name.empty()              ? gameText(name)
                             : shell::isMapSwitch(spot) ? translate("Terminal", "the map")
@@ -433,15 +433,15 @@ class Terminal {
   }
 
   void clickSlot(int slot) {
-    const view::HotSpot& spot = game_.hotSpots.spots[static_cast<size_t>(slot)];
-    shell::PlayerInput click{Kind::Click, view::surfaceName(view::surfaceOfSlot(slot)), spot.x + spot.width / 2,
+    const model::HotSpot& spot = game_.hotSpots.spots[static_cast<size_t>(slot)];
+    shell::PlayerInput click{Kind::Click, model::surfaceName(model::surfaceOfSlot(slot)), spot.x + spot.width / 2,
                              spot.y + spot.height / 2};
     session_.queue.post(click);
   }
 
   // The "Down" page as lines: what each visible control says or holds.
   void showDownPage() {
-    const auto& rows = online::downPageRows(game_.online.page);
+    const auto& rows = model::downPageRows(game_.online.page);
     auto value = [&](const std::string& name) {
       for (const auto& [row, text] : rows)
         if (row == name) return text;
@@ -467,12 +467,12 @@ class Terminal {
   }
 
   Session& session_;
-  shell::Game& game_;
+  model::Game& game_;
   std::filesystem::path userFolder_;
   Output out_;
   std::function<bool()> soundDeviceMissing_;
   bool soundTold_ = false;
-  shell::DebugConsole console_{game_, session_.queue, [this](const std::string& line) { out_.line(line); }};
+  shell::DebugConsole console_{game_, session_.queue, session_.recording.record, [this](const std::string& line) { out_.line(line); }};
   bool inConsole_ = false;
   std::unique_ptr<shell::LiveReload> liveReload_;
 };

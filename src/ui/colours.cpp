@@ -15,16 +15,16 @@ QColor colourOf(const std::string& rrggbb, QColor fallback) {
   return colour ? QColor(QRgb(*colour)) : fallback;
 }
 
-QFont fontOf(const view::Control& control) {
+QFont fontOf(const model::Control& control) {
   return graphics::makeFont(control.fontName, control.fontSize, control.bold, control.italic, control.underline);
 }
 
-void applyControl(QWidget* widget, const view::Control& control, const Scale& scale) {
+void applyControl(QWidget* widget, const model::Control& control, const Scale& scale) {
   applyPlaceAndLook(widget, control, scale);
   widget->setVisible(control.visible);
 }
 
-void applyPlaceAndLook(QWidget* widget, const view::Control& control, const Scale& scale) {
+void applyPlaceAndLook(QWidget* widget, const model::Control& control, const Scale& scale) {
   QRect geometry = scale.rect(QRect(base::coordinateInRange(control.x), base::coordinateInRange(control.y),
                                     base::coordinateInRange(control.width), base::coordinateInRange(control.height)));
   if (widget->geometry() != geometry) widget->setGeometry(geometry);

@@ -7,19 +7,20 @@
 
 namespace ui {
 
-DebugConsoleView::DebugConsoleView(shell::Game& game, shell::InputQueue& queue, std::function<void()> afterCommand,
+DebugConsoleView::DebugConsoleView(model::Game& game, shell::InputQueue& queue, const platform::HostRecord& record,
+                                   std::function<void()> afterCommand,
                                    QWidget* parent)
     : QDialog(parent), input(new QLineEdit(this)), output(new QPlainTextEdit(this)), afterCommand_(std::move(afterCommand)) {
   setWindowTitle(tr("Debug console"));
   setModal(false);
   output->setReadOnly(true);
   output->setMaximumBlockCount(5000);
-  input->setPlaceholderText(tr("reg N, reg N = text, obj, goto SCRIPT, trace on, trace off, error"));
+  input->setPlaceholderText(tr("reg N, reg N = text, row N, obj, goto SCRIPT, trace on, trace off, error"));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(output);
   layout->addWidget(input);
   resize(520, 320);
-  console_ = std::make_unique<shell::DebugConsole>(game, queue, [this](const std::string& line) {
+  console_ = std::make_unique<shell::DebugConsole>(game, queue, record, [this](const std::string& line) {
     output->appendPlainText(QString::fromStdString(line));
   });
   connect(input, &QLineEdit::returnPressed, this, [this] {

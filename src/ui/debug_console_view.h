@@ -17,7 +17,8 @@ class DebugConsoleView : public QDialog {
   Q_OBJECT
  public:
   // afterCommand: what the window does once a command was handled (show the game anew).
-  DebugConsoleView(shell::Game& game, shell::InputQueue& queue, std::function<void()> afterCommand,
+  DebugConsoleView(model::Game& game, shell::InputQueue& queue, const platform::HostRecord& record,
+                   std::function<void()> afterCommand,
                    QWidget* parent = nullptr);
   ~DebugConsoleView() override;
 

@@ -1,7 +1,7 @@
 // The "Down" page view.
 #include "ui/down_page_view.h"
 
-#include "base/cp1252.h"
+#include "backends/qt_text.h"
 #include "ui/artwork.h"
 
 #include <algorithm>
@@ -9,10 +9,8 @@
 namespace ui {
 namespace {
 
-QString unicode(const std::string& cp1252) { return QString::fromStdString(base::cp1252ToUtf8(cp1252)); }
-
-void applyLabel(QLabel* label, const online::DownLabel& model) {
-  QString caption = unicode(model.caption);
+void applyLabel(QLabel* label, const model::DownLabel& model) {
+  QString caption = backends::unicode(model.caption);
   if (label->text() != caption) label->setText(caption);
   label->setVisible(model.visible);
 }
@@ -104,16 +102,16 @@ QWidget* DownPageView::control(const std::string& name) const {
   return it == controls_.end() ? nullptr : it->second;
 }
 
-void DownPageView::refresh(const online::DownPage& page) {
+void DownPageView::refresh(const model::DownPage& page) {
   static const QImage tic0 = paintTickBox(false), tic1 = paintTickBox(true);
   static const QImage btUp = paintPictureButton(false), btDw = paintPictureButton(true);
-  for (auto [name, model] : std::initializer_list<std::pair<const char*, const online::DownLabel*>>{
+  for (auto [name, model] : std::initializer_list<std::pair<const char*, const model::DownLabel*>>{
            {"Label2", &page.Label2}, {"Versao", &page.Versao}, {"lbAviso", &page.lbAviso}, {"lbDEG", &page.lbDEG},
            {"Label6", &page.Label6}, {"Label10", &page.Label10}, {"lbTicT", &page.lbTicT}, {"lbTudo", &page.lbTudo},
            {"lbTicD", &page.lbTicD}, {"lbDown", &page.lbDown}, {"lbTicM", &page.lbTicM},
            {"lbDWntudo", &page.lbDWntudo}, {"Lbx", &page.Lbx}})
     applyLabel(labels_.at(name), *model);
-  auto tick = [&](const char* name, const online::TickBox& model) {
+  auto tick = [&](const char* name, const model::TickBox& model) {
     PictureWidget* box = controls_.at(name);
     box->setPicture(model.ticked ? tic1 : tic0);
     box->setVisible(model.visible);
@@ -122,7 +120,7 @@ void DownPageView::refresh(const online::DownPage& page) {
   tick("TicTudo", page.TicTudo);
   tick("TicDown", page.TicDown);
   tick("TicMult", page.TicMult);
-  auto button = [&](const char* name, const online::PictureButton& model) {
+  auto button = [&](const char* name, const model::PictureButton& model) {
     PictureWidget* widget = controls_.at(name);
     widget->setPicture(model.pressed ? btDw : btUp);
     widget->setVisible(model.visible);

@@ -9,7 +9,7 @@
 #include <map>
 #include <string>
 
-#include "online/down_page.h"
+#include "model/down_page.h"
 #include "ui/fixed_layout.h"
 #include "ui/picture_widget.h"
 
@@ -20,7 +20,7 @@ class DownPageView : public QWidget {
  public:
   explicit DownPageView(QWidget* parent = nullptr);
 
-  void refresh(const online::DownPage& page);
+  void refresh(const model::DownPage& page);
   // The widget of a clickable control (tick box or picture button), or null.
   QWidget* control(const std::string& name) const;
   void setScale(const Scale& scale) { layout_.apply(scale); }

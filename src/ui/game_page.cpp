@@ -21,8 +21,8 @@
 #include "shell/spot_names.h"
 #include "ui/page_view_html.h"
 #include "ui/pix_page.h"
-#include "ui/qt_text.h"
-#include "ui/work_pace.h"
+#include "backends/qt_text.h"
+#include "backends/work_pace.h"
 
 namespace ui {
 namespace {
@@ -50,8 +50,8 @@ QPlainTextEdit* makeMemo(QWidget* parent) {
 }
 
 // How the memos keep pace with a run (see GamePage::refresh); the program has one game page.
-WorkPace& memoPace() {
-  static WorkPace pace;
+backends::WorkPace& memoPace() {
+  static backends::WorkPace pace;
   return pace;
 }
 
@@ -59,7 +59,7 @@ WorkPace& memoPace() {
 QImage markerPicture() {
   QImage marker(QStringLiteral(":/voce.png"));
   if (marker.isNull()) {
-    marker = QImage(view::kMarkerWidth, view::kMarkerHeight, QImage::Format_ARGB32);
+    marker = QImage(model::kMarkerWidth, model::kMarkerHeight, QImage::Format_ARGB32);
     marker.fill(QColor(150, 40, 40));
   }
   return marker.convertToFormat(QImage::Format_ARGB32);
@@ -226,14 +226,14 @@ void GamePage::nameForScreenReaders() {
     });
 }
 
-void GamePage::listSpots(const shell::Game& game) {
+void GamePage::listSpots(const model::Game& game) {
   spotsShown_.clear();
-  for (int slot = 0; slot < view::kHotSpotSlots; ++slot) {
-    const view::HotSpot& spot = game.hotSpots.spots[static_cast<size_t>(slot)];
+  for (int slot = 0; slot < model::kHotSpotSlots; ++slot) {
+    const model::HotSpot& spot = game.hotSpots.spots[static_cast<size_t>(slot)];
     if (!spot.active || spot.width <= 0 || spot.height <= 0) continue;
-    const PictureWidget* picture = pictureOf(view::surfaceName(view::surfaceOfSlot(slot)));
+    const PictureWidget* picture = pictureOf(model::surfaceName(model::surfaceOfSlot(slot)));
     const std::string name = shell::spotName(game, spot);
-    QString shown = !name.empty()          ? unicode(name)
+    QString shown = !name.empty()          ? backends::unicode(name)
                     : shell::isMapSwitch(spot) ? tr("Map")
                                               : tr("Spot %1").arg(spotsShown_[picture].size() + 1);
     spotsShown_[picture].push_back({shown, scale_.rect(QRect(spot.x, spot.y, spot.width, spot.height))});
@@ -269,7 +269,7 @@ bool GamePage::eventFilter(QObject* watched, QEvent* event) {
 
 // Game text breaks lines with CR LF, the memo with one line feed.
 static QString memoText(const std::string& cp1252Text) {
-  return unicode(cp1252Text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return backends::unicode(cp1252Text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }
 
 // Where the part of the text a memo shows starts: the start while the text
@@ -283,7 +283,7 @@ static size_t shownFrom(const std::string& bytes, size_t upTo, size_t current) {
   return blank == std::string::npos || blank + 1 >= upTo ? from : blank + 1;
 }
 
-void GamePage::followText(QPlainTextEdit* memo, const view::ControlText& text, MemoShown& shown) {
+void GamePage::followText(QPlainTextEdit* memo, const model::ControlText& text, MemoShown& shown) {
   const std::string& bytes = text.str();
   // A line break (CR LF) is added whole: a CR at the end waits for what follows it.
   size_t upTo = bytes.size();
@@ -311,7 +311,7 @@ void GamePage::showPage(const std::string& caption) {
 }
 
 
-void GamePage::showPage(const view::ScreenModel& screen) {
+void GamePage::showPage(const model::ScreenModel& screen) {
   const std::string& path = screen.pageShown;
   if (path.empty()) {
     // A page loaded without a file (the blank page).
@@ -338,13 +338,13 @@ void GamePage::showPage(const view::ScreenModel& screen) {
   WebB->setHtml(pageViewHtml(bytes));
 }
 
-void GamePage::setPageStyle(const view::TextStyle& style) {
+void GamePage::setPageStyle(const model::TextStyle& style) {
   // The page's body names its link colour; Qt's page view takes it from a style sheet.
   WebB->document()->setDefaultStyleSheet(
       QStringLiteral("a { color: %1; }").arg(colourOf(style.linkColour, Qt::yellow).name()));
 }
 
-void GamePage::refresh(const shell::Game& game) {
+void GamePage::refresh(const model::Game& game) {
   const auto& s = game.screen;
   const auto& f = game.surfaces;
   const Scale& k = scale_;
@@ -364,7 +364,7 @@ void GamePage::refresh(const shell::Game& game) {
   // During a run it therefore catches up only after four times as long as its
   // last update took, so following the text never takes more than a fifth of
   // the run's time; between runs it always shows the whole text.
-  WorkPace& pace = memoPace();
+  backends::WorkPace& pace = memoPace();
   if (!game.runner.running || pace.due()) {
     pace.run([&] {
       followText(MsgMd0, s.MsgMd0.text, MsgMd0Shown_);
@@ -378,10 +378,10 @@ void GamePage::refresh(const shell::Game& game) {
   applyPlaceAndLook(Sbox2, s.Sbox2, k);
   Sbox2Contents->setPalette(Sbox2->palette());
   showPicture(Tela3, f.Tela3);
-  const QRect tela3 = k.rect(QRect(QPoint(view::kTela3Left, view::kTela3Top), f.Tela3.size()));
+  const QRect tela3 = k.rect(QRect(QPoint(model::kTela3Left, model::kTela3Top), f.Tela3.size()));
   if (Tela3->geometry() != tela3) {
     Tela3->setGeometry(tela3);
-    Sbox2Contents->resize(k.size(f.Tela3.size() + QSize(2 * view::kTela3Left, 2 * view::kTela3Top)));
+    Sbox2Contents->resize(k.size(f.Tela3.size() + QSize(2 * model::kTela3Left, 2 * model::kTela3Top)));
   }
   if (Sbox2->verticalScrollBar()->value() != k.px(game.pointer.page3Scroll))
     Sbox2->verticalScrollBar()->setValue(k.px(game.pointer.page3Scroll));
@@ -397,7 +397,7 @@ void GamePage::refresh(const shell::Game& game) {
     Input->show();
     Input->raise();
   }
-  QString command = unicode(s.Input.text);
+  QString command = backends::unicode(s.Input.text);
   if (Input->text() != command) Input->setText(command);
 
   btFim->setGeometry(k.rect(QRect(QPoint(s.btFim.x, s.btFim.y),
@@ -405,7 +405,7 @@ void GamePage::refresh(const shell::Game& game) {
   btFim->setVisible(s.btFim.visible);
   showPicture(btFim, f.btFim);
   applyControl(lbFim, s.lbFim, k);
-  lbFim->setText(unicode(s.lbFim.text));
+  lbFim->setText(backends::unicode(s.lbFim.text));
   lbFim->adjustSize();
   lbFim->raise();
   // The end button is called what the game writes beside it.
@@ -414,7 +414,7 @@ void GamePage::refresh(const shell::Game& game) {
   if (btFim->accessibleName() != endName) btFim->setAccessibleName(endName);
   if (!game.runner.running) listSpots(game);
 
-  if (s.front == view::FrontPanel::FunctionPanel)
+  if (s.front == model::FrontPanel::FunctionPanel)
     Abok2->raise();
   else
     Abok1->raise();
@@ -440,13 +440,13 @@ PictureWidget* GamePage::pictureOf(const std::string& surface) const {
   return nullptr;
 }
 
-void GamePage::showCursors(const shell::Game& game) {
-  for (auto surface : {view::PointerSurface::Tela, view::PointerSurface::TelCmd, view::PointerSurface::Imp,
-                       view::PointerSurface::Tela3}) {
+void GamePage::showCursors(const model::Game& game) {
+  for (auto surface : {model::PointerSurface::Tela, model::PointerSurface::TelCmd, model::PointerSurface::Imp,
+                       model::PointerSurface::Tela3}) {
     // Outside hot spots a surface shows its own cursor, which a run may change (telpos=).
     const bool overSlot = surface == game.pointer.over && game.pointer.hoveredSlot >= 0;
     const int code = overSlot ? game.pointer.cursor : view::baseCursor(game, surface);
-    PictureWidget* widget = pictureOf(view::surfaceName(surface));
+    PictureWidget* widget = pictureOf(model::surfaceName(surface));
     int& shown = cursorShown_.try_emplace(widget, -1).first->second;
     if (shown == code) continue;
     shown = code;
@@ -454,13 +454,13 @@ void GamePage::showCursors(const shell::Game& game) {
   }
 }
 
-QString GamePage::gameText(const shell::Game& game) const {
-  const view::ScreenModel& screen = game.screen;
+QString GamePage::gameText(const model::Game& game) const {
+  const model::ScreenModel& screen = game.screen;
   if (screen.isTypewriterMode()) return MsgMd0->toPlainText();
   if (screen.isStripMode()) return Msg->toPlainText();
   if (screen.isPageMode()) return WebB->toPlainText();
   QStringList lines;
-  for (const std::string& line : screen.Memo3) lines << unicode(line);
+  for (const std::string& line : screen.Memo3) lines << backends::unicode(line);
   return lines.join(QLatin1Char('\n'));
 }
 
@@ -487,7 +487,7 @@ QString GamePage::selectedGameText() const {
   return selected.replace(QChar::ParagraphSeparator, QLatin1Char('\n')).replace(QChar::LineSeparator, QLatin1Char('\n'));
 }
 
-void GamePage::tellScreenReaders(const QString& before, const shell::Game& game) {
+void GamePage::tellScreenReaders(const QString& before, const model::Game& game) {
   const QString now = gameText(game);
   if (now == before) return;
   // Text added to what was there is news; text in place of it is news whole.
@@ -497,7 +497,7 @@ void GamePage::tellScreenReaders(const QString& before, const shell::Game& game)
   this->news->announce(news);
 }
 
-void GamePage::showMap(const shell::Game& game) {
+void GamePage::showMap(const model::Game& game) {
   // The map, the marker and the scroll positions are in game pixels: at a larger
   // scale the map is drawn larger and its clicks come back in map pixels.
   const auto& map = game.map;
@@ -509,19 +509,19 @@ void GamePage::showMap(const shell::Game& game) {
     MapJog->resize(shown);
     Sbc1Contents->resize(shown);
   }
-  Voce->setGeometry(k.rect(QRect(map.voceX, map.voceY, view::kMarkerWidth, view::kMarkerHeight)));
+  Voce->setGeometry(k.rect(QRect(map.voceX, map.voceY, model::kMarkerWidth, model::kMarkerHeight)));
   Voce->raise();
   if (Sbc1->horizontalScrollBar()->value() != k.px(map.scrollX)) Sbc1->horizontalScrollBar()->setValue(k.px(map.scrollX));
   if (Sbc1->verticalScrollBar()->value() != k.px(map.scrollY)) Sbc1->verticalScrollBar()->setValue(k.px(map.scrollY));
 }
 
-void GamePage::applyFocus(const shell::Game& game) {
+void GamePage::applyFocus(const model::Game& game) {
   switch (game.screen.focus) {
-    case view::Focus::Input: if (Input->isVisible()) Input->setFocus(); break;
-    case view::Focus::WebB: WebB->setFocus(); break;
-    case view::Focus::MsgMd0: MsgMd0->setFocus(); break;
-    case view::Focus::Sbox2: Sbox2->setFocus(); break;
-    case view::Focus::Window: setFocus(); break;
+    case model::Focus::Input: if (Input->isVisible()) Input->setFocus(); break;
+    case model::Focus::WebB: WebB->setFocus(); break;
+    case model::Focus::MsgMd0: MsgMd0->setFocus(); break;
+    case model::Focus::Sbox2: Sbox2->setFocus(); break;
+    case model::Focus::Window: setFocus(); break;
   }
 }
 

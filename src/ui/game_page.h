@@ -16,9 +16,9 @@
 #include "ui/publisher.h"
 #include "ui/window_scale.h"
 
-#include "view/screen_model.h"
+#include "model/screen_model.h"
 
-namespace shell { struct Game; }
+namespace model { struct Game; }
 
 namespace ui {
 
@@ -33,17 +33,17 @@ class GamePage : public QWidget {
   static constexpr size_t kMemoTail = 64 * 1024;
   GamePage(const Publisher& publisher, QWidget* parent = nullptr);
 
-  void refresh(const shell::Game& game);
+  void refresh(const model::Game& game);
   // The window's scale, for the next refresh.
   void setScale(const Scale& scale);
   const Scale& scale() const { return scale_; }
   // Gives the keyboard focus to the control the model names.
-  void applyFocus(const shell::Game& game);
+  void applyFocus(const model::Game& game);
   // The game text of the display mode, as a screen reader reads it.
-  QString gameText(const shell::Game& game) const;
+  QString gameText(const model::Game& game) const;
   // After an input: what the game wrote since `before` becomes the command box's
   // description, which a screen reader says, as the box keeps the focus.
-  void tellScreenReaders(const QString& before, const shell::Game& game);
+  void tellScreenReaders(const QString& before, const model::Game& game);
   // Shows the command box the game hides, for one command, over the page; the
   // box follows the game's layout again when the command has run (or Esc empties it).
   void lendCommandBox();
@@ -52,7 +52,7 @@ class GamePage : public QWidget {
   // command box copies it when the box has nothing selected.
   QString selectedGameText() const;
   // Each picture shows the cursor the engine chose for it.
-  void showCursors(const shell::Game& game);
+  void showCursors(const model::Game& game);
   // The picture control of a pointer surface ("tel", "fnc", "pan", "md3").
   PictureWidget* pictureOf(const std::string& surface) const;
 
@@ -95,13 +95,13 @@ class GamePage : public QWidget {
  private:
   void nameForScreenReaders();
   // The hot spots of each picture, named, for a screen reader.
-  void listSpots(const shell::Game& game);
+  void listSpots(const model::Game& game);
   // The end button and its caption work as one button: a click on either, or
   // Space or Enter while the button has the focus.
   void makeEndButtonPressable();
   bool endButtonEvent(QObject* watched, QEvent* event);
   void showPage(const std::string& caption);
-  void showPage(const view::ScreenModel& screen);
+  void showPage(const model::ScreenModel& screen);
   // What a memo shows of a model text: the edition and how many of its bytes.
   struct MemoShown {
     uint64_t edition = 0;
@@ -111,12 +111,12 @@ class GamePage : public QWidget {
   // The memo follows the model text: text added at the end is added to the
   // memo, anything else replaces the memo's text. Of a text longer than
   // kMemoTail it shows the end.
-  static void followText(QPlainTextEdit* memo, const view::ControlText& text, MemoShown& shown);
+  static void followText(QPlainTextEdit* memo, const model::ControlText& text, MemoShown& shown);
   // The typewriter page keeps its newest line in sight.
   static void followEnd(QPlainTextEdit* memo);
-  void setPageStyle(const view::TextStyle& style);
+  void setPageStyle(const model::TextStyle& style);
   // The map page: the map picture, the marker on it and the scroll position.
-  void showMap(const shell::Game& game);
+  void showMap(const model::Game& game);
 
   Scale scale_;
   bool boxLent_ = false;

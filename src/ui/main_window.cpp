@@ -38,7 +38,7 @@ MainWindow::MainWindow(const Publisher& publisher, QWidget* parent) : QWidget(pa
     move(screen->availableGeometry().center() - rect().center());
 }
 
-void MainWindow::refresh(const shell::Game& game) {
+void MainWindow::refresh(const model::Game& game) {
   const auto& area = game.window;
   const QSize size(area.width > 0 ? area.width : 900, area.height > 0 ? area.height : 420);
   if (gameSize_ != size) {
@@ -54,7 +54,7 @@ void MainWindow::refresh(const shell::Game& game) {
   gamePage->refresh(game);
 }
 
-void MainWindow::showShapeAndRaise(const view::ScreenModel& screen) {
+void MainWindow::showShapeAndRaise(const model::ScreenModel& screen) {
   // The window takes the outline of its skin when the game has shaped it.
   if (screen.windowShaped && !screen.windowShape.empty() && !isFullScreen()) {
     QRegion region;

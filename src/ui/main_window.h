@@ -12,7 +12,7 @@
 #include "ui/opening_page.h"
 #include "ui/window_scale.h"
 
-namespace shell { struct Game; }
+namespace model { struct Game; }
 
 namespace ui {
 
@@ -21,7 +21,7 @@ class MainWindow : public QWidget {
  public:
   MainWindow(const Publisher& publisher, QWidget* parent = nullptr);
 
-  void refresh(const shell::Game& game);
+  void refresh(const model::Game& game);
 
   // How many screen pixels one game pixel takes (1 to 4), as the player chose
   // it. The window shows the largest scale up to that which fits the screen it
@@ -69,7 +69,7 @@ class MainWindow : public QWidget {
   bool handToCommandBox(QKeyEvent* event);
   // A letter or digit typed on the game page while the game hides the box.
   bool typedWithoutBox(const QKeyEvent* event) const;
-  void showShapeAndRaise(const view::ScreenModel& screen);
+  void showShapeAndRaise(const model::ScreenModel& screen);
 
   void fitGame();
   // Shows the scale the screen and the mode call for; true when it changed.

@@ -6,7 +6,7 @@
 #include <QTextFrame>
 #include <QTextTable>
 
-#include "ui/qt_text.h"
+#include "backends/qt_text.h"
 #include "view/page_markup.h"
 
 namespace ui {
@@ -54,7 +54,7 @@ QString withoutTables(QString html) {
 }  // namespace
 
 QString pageViewHtml(const std::string& cp1252Html) {
-  const QString html = quotedForQt(unicode(view::boundMarkupNesting(cp1252Html)));
+  const QString html = quotedForQt(backends::unicode(view::boundMarkupNesting(cp1252Html)));
   // Parsing is quick; it is the layout (not done here) that a page can make endless.
   QTextDocument parsed;
   parsed.setHtml(html);

@@ -20,12 +20,12 @@
 #include "base/cp1252.h"
 #include "input/command_keys.h"
 #include "media/sound_player.h"
-#include "online/curl_http.h"
+#include "backends/curl_http.h"
 #include "online/down_controls.h"
 #include "shell/dump.h"
 #include "shell/input_wiring.h"
-#include "shell/definitions_rows.h"
-#include "ui/qt_text.h"
+#include "model/definitions_rows.h"
+#include "backends/qt_text.h"
 #include "ui/raise_request.h"
 #include "ui/window_place.h"
 #include "ui/window_scale.h"
@@ -63,11 +63,12 @@ void sendMouse(QWidget* target, QEvent::Type type, QPoint at) {
 }  // namespace
 
 WindowSession::WindowSession(const WindowOptions& options)
-    : host(options.scripted), game(host), queue(game), window(options.publisher), options_(options) {
+    : host(options.scripted), recording(host), game(recording), queue(game), window(options.publisher), options_(options) {
   host.modalErrors = !options.scripted;
+  host.outer = &recording;
   if (!options.scripted) {
-    speakers = std::make_unique<media::QtSoundDevice>();
-    host.setSoundDevice(speakers.get());
+    speakers = std::make_unique<backends::QtSoundDevice>();
+    host.devices.setSoundDevice(speakers.get());
   }
   host.soundDevice().setMuted(options.mute);
   if (!options.traceFile.empty()) {
@@ -75,7 +76,7 @@ WindowSession::WindowSession(const WindowOptions& options)
     game.traceHook = [this](const std::string& line) { *trace_ << base::cp1252ToUtf8(line) << '\n'; };
   }
   shell::connectPlayerInput(queue);
-  host.useHttp(std::make_unique<online::CurlHttp>([this] { host.processEvents(); },
+  host.devices.useHttp(std::make_unique<backends::CurlHttp>([this] { host.processEvents(); },
                                                   [this] { return host.closing(); }));
   connectWindow();
 }
@@ -129,7 +130,7 @@ void WindowSession::start() {
 // The window reopens where it was closed (rows 0 and 1 of the table), on a
 // screen the player can see; without a saved place it stays centred.
 void WindowSession::placeWindow() {
-  if (!game.Defs.number(shell::row::WindowLeft) || !game.Defs.number(shell::row::WindowTop)) {
+  if (!game.Defs.number(model::row::WindowLeft) || !game.Defs.number(model::row::WindowTop)) {
     // The first start: in the middle of the main screen, at the scale it opens at.
     const QScreen* primary = QGuiApplication::primaryScreen();
     keepOnScreen(primary ? primary->availableGeometry().center() - QPoint(window.width() / 2, window.height() / 2)
@@ -267,18 +268,18 @@ void WindowSession::connectWindow() {
   QObject::connect(opening, &OpeningPage::startRequested, &window,
                    [this] { post({shell::PlayerInput::Kind::Start, {}}); });
   QObject::connect(opening, &OpeningPage::addressRequested, &window,
-                   [this](const QString& address) { host.openWebPage(cp1252(address)); });
+                   [this](const QString& address) { recording.openWebPage(backends::cp1252(address)); });
 
   GamePage* page = window.gamePage;
   QObject::connect(page->Input, &QLineEdit::textChanged, &window, [this](const QString& text) {
-    game.screen.Input.text = cp1252(text);
+    game.screen.Input.text = backends::cp1252(text);
   });
   QObject::connect(page->Input, &CommandBox::keyDown, &window, [this] { input::keyPressed(game); });
   QObject::connect(page->Input, &CommandBox::commandKeyReleased, &window, [this](const QString& name) {
     post({shell::PlayerInput::Kind::Key, name.toStdString()});
   });
   QObject::connect(page, &GamePage::linkFollowed, &window, [this](const QString& address) {
-    post({shell::PlayerInput::Kind::Link, cp1252(address)});
+    post({shell::PlayerInput::Kind::Link, backends::cp1252(address)});
   });
   connectMap();
   connectPointer();
@@ -374,7 +375,7 @@ void WindowSession::post(shell::PlayerInput input) {
 }
 
 void WindowSession::openConsole() {
-  if (!console_) console_ = new DebugConsoleView(game, queue, [this] { window.refresh(game); }, &window);
+  if (!console_) console_ = new DebugConsoleView(game, queue, recording.record, [this] { window.refresh(game); }, &window);
   console_->show();
   console_->raise();
   console_->activateWindow();
@@ -426,7 +427,7 @@ void WindowSession::openScrollback() {
 }
 
 void WindowSession::saveToSlot() {
-  const QString offered = unicode(game.world.Posic) + QStringLiteral(" ") +
+  const QString offered = backends::unicode(game.world.Posic) + QStringLiteral(" ") +
                           QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
   bool ok = false;
   const QString name = QInputDialog::getText(&window, QCoreApplication::translate("Slots", "Save the game"),
@@ -494,14 +495,14 @@ void WindowSession::deliver(const shell::PlayerInput& input) {
       // (every letter clicks; the box takes the text in once, not letter by
       // letter with the whole line laid out again each time), then Enter.
       page->Input->clear();
-      sendKey(page->Input, Qt::Key_unknown, unicode(input.text));
+      sendKey(page->Input, Qt::Key_unknown, backends::unicode(input.text));
       sendKey(page->Input, Qt::Key_Return, QStringLiteral("\r"));
       break;
     case Kind::Key:
       sendKey(page->Input, keyCode(input.text));
       break;
     case Kind::Link:
-      emit page->linkFollowed(unicode(input.text));
+      emit page->linkFollowed(backends::unicode(input.text));
       break;
     case Kind::Click:
     case Kind::Move:
@@ -552,7 +553,7 @@ void WindowSession::deliver(const shell::PlayerInput& input) {
 
 void WindowSession::typeIntoCommandBox(const std::string& cp1252Text) {
   window.gamePage->lendCommandBox();
-  sendKey(window.gamePage->Input, Qt::Key_unknown, unicode(cp1252Text));
+  sendKey(window.gamePage->Input, Qt::Key_unknown, backends::unicode(cp1252Text));
   QCoreApplication::processEvents();
 }
 
@@ -563,7 +564,7 @@ void WindowSession::wait(int milliseconds) {
 
 bool WindowSession::dump(const std::filesystem::path& folder) {
   window.refresh(game);
-  bool ok = shell::writeDump(game, folder);
+  bool ok = shell::writeDump(game, recording.record, folder);
   return window.grab().save(QString::fromStdString((folder / "screen.png").string()), "PNG") && ok;
 }
 

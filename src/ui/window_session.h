@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "media/qt_sound_device.h"
+#include "backends/qt_sound_device.h"
 #include "shell/game.h"
 #include "shell/input_queue.h"
 #include "shell/live_reload.h"
@@ -15,10 +15,11 @@
 #include "ui/debug_console_view.h"
 #include "ui/main_window.h"
 #include "ui/player_actions.h"
-#include "ui/qt_host.h"
+#include "backends/qt_host.h"
+#include "platform/recording_host.h"
 #include "ui/scrollback_view.h"
 #include "ui/slots_dialog.h"
-#include "ui/work_pace.h"
+#include "backends/work_pace.h"
 
 namespace ui {
 
@@ -79,8 +80,9 @@ class WindowSession {
   // when the run in progress ends, or when the start-up still going on is done.
   void stop();
 
-  QtHost host;
-  std::unique_ptr<media::QtSoundDevice> speakers;  // the sound device of window play
+  backends::QtHost host;
+  platform::RecordingHost recording;  // the game's host: the window's, with a record of requests
+  std::unique_ptr<backends::QtSoundDevice> speakers;  // the sound device of window play
   shell::Game game;
   shell::InputQueue queue;
   shell::Transcript transcript;
@@ -111,7 +113,7 @@ class WindowSession {
   DebugConsoleView* console_ = nullptr;   // owned by the window, made when first opened
   std::unique_ptr<shell::LiveReload> liveReload_;
   void tellSlotDone(const shell::PlayerInput& input, const shell::SlotOutcome& outcome);
-  WorkPace repaintPace_;
+  backends::WorkPace repaintPace_;
   bool shutDown_ = false;
   bool titleMusicStarted_ = false;
   bool starting_ = false;

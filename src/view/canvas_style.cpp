@@ -5,7 +5,7 @@
 
 namespace view {
 
-void setCanvasFont(graphics::Canvas& canvas, const TextStyle& style) {
+void setCanvasFont(graphics::Canvas& canvas, const model::TextStyle& style) {
   canvas.fontName = style.textFontName;
   canvas.fontSize = style.textFontSize;
   canvas.fontColour = colourFromHex(style.textForeColour);
@@ -14,7 +14,7 @@ void setCanvasFont(graphics::Canvas& canvas, const TextStyle& style) {
   canvas.underline = style.textUnderline;
 }
 
-graphics::Canvas canvasFromStyle(const TextStyle& style) {
+graphics::Canvas canvasFromStyle(const model::TextStyle& style) {
   graphics::Canvas canvas;
   canvas.brush = colourFromHex(style.textBackColour);
   setCanvasFont(canvas, style);

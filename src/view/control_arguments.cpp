@@ -6,7 +6,7 @@
 #include "base/content_range.h"
 #include "base/number.h"
 #include "graphics/fonts.h"
-#include "script/script_error.h"
+#include "model/script_error.h"
 #include "view/colour.h"
 
 namespace view {
@@ -14,7 +14,7 @@ namespace {
 
 // The font arguments as one change, applied in order to either kind of target.
 template <typename Target, typename SetColour>
-void applyFontTo(Target& target, const script::Statement& s, int first, std::string& name, int& size,
+void applyFontTo(Target& target, const model::Statement& s, int first, std::string& name, int& size,
                  SetColour setColour) {
   if (!s.arg(first).empty()) name = s.arg(first);
   if (!s.arg(first + 1).empty()) size = numberArgument(s, first + 1);
@@ -29,17 +29,17 @@ void applyFontTo(Target& target, const script::Statement& s, int first, std::str
 
 }  // namespace
 
-int numberArgument(const script::Statement& s, int k) {
+int numberArgument(const model::Statement& s, int k) {
   if (auto number = base::readNumber(s.arg(k))) return base::coordinateInRange(*number);
-  throw script::ScriptError(s.keyword + ": \"" + s.arg(k) + "\" n\xE3o \xE9 um n\xFAmero");
+  throw model::ScriptError(s.keyword + ": \"" + s.arg(k) + "\" n\xE3o \xE9 um n\xFAmero");
 }
 
-void applyOnOff(Control& control, const std::string& onOff) {
+void applyOnOff(model::Control& control, const std::string& onOff) {
   if (onOff == "on") control.visible = true;
   if (onOff == "off") control.visible = false;
 }
 
-void applyPlace(Control& control, const script::Statement& s, int first) {
+void applyPlace(model::Control& control, const model::Statement& s, int first) {
   int* fields[] = {&control.y, &control.x, &control.width, &control.height};
   for (int i = 0; i < 4; ++i) {
     if (s.arg(first + i).empty()) continue;
@@ -48,12 +48,12 @@ void applyPlace(Control& control, const script::Statement& s, int first) {
   }
 }
 
-void applyFont(Control& control, const script::Statement& s, int first) {
+void applyFont(model::Control& control, const model::Statement& s, int first) {
   applyFontTo(control, s, first, control.fontName, control.fontSize,
               [&](uint32_t colour) { control.fontColour = colourText(colour); });
 }
 
-void applyFont(graphics::Canvas& canvas, const script::Statement& s, int first) {
+void applyFont(graphics::Canvas& canvas, const model::Statement& s, int first) {
   applyFontTo(canvas, s, first, canvas.fontName, canvas.fontSize, [&](uint32_t colour) { canvas.fontColour = colour; });
 }
 

@@ -6,22 +6,22 @@
 #include <string>
 
 #include "graphics/surfaces.h"
-#include "script/statement.h"
-#include "view/screen_model.h"
+#include "model/statement.h"
+#include "model/screen_model.h"
 
 namespace view {
 
 // A number argument (a position, size or font size, so brought into the
 // coordinate range), or ScriptError naming the statement.
-int numberArgument(const script::Statement& s, int k);
+int numberArgument(const model::Statement& s, int k);
 
 // "on" shows the control, "off" hides it, anything else leaves it.
-void applyOnOff(Control& control, const std::string& onOff);
+void applyOnOff(model::Control& control, const std::string& onOff);
 // Arguments first..first+3: top, left, width, height.
-void applyPlace(Control& control, const script::Statement& s, int first);
+void applyPlace(model::Control& control, const model::Statement& s, int first);
 // Arguments first..first+3: font, size, colour, style (the style is cleared,
 // then B, I, U in the first, second, third place turn bold, italic, underline on).
-void applyFont(Control& control, const script::Statement& s, int first);
-void applyFont(graphics::Canvas& canvas, const script::Statement& s, int first);
+void applyFont(model::Control& control, const model::Statement& s, int first);
+void applyFont(graphics::Canvas& canvas, const model::Statement& s, int first);
 
 }  // namespace view

@@ -1,7 +1,7 @@
 // Cursor codes.
 #include "view/cursors.h"
 
-#include "shell/game.h"
+#include "model/game.h"
 
 namespace view {
 
@@ -16,12 +16,12 @@ const char* cursorName(CursorShape shape) {
   return names[static_cast<int>(shape)];
 }
 
-int baseCursor(const shell::Game& game, PointerSurface surface) {
+int baseCursor(const model::Game& game, model::PointerSurface surface) {
   switch (surface) {
-    case PointerSurface::Tela: return game.screen.telaCursor;
-    case PointerSurface::Imp: return static_cast<int>(CursorShape::PointingHand);
-    case PointerSurface::TelCmd:
-    case PointerSurface::Tela3: return static_cast<int>(CursorShape::Arrow);
+    case model::PointerSurface::Tela: return game.screen.telaCursor;
+    case model::PointerSurface::Imp: return static_cast<int>(CursorShape::PointingHand);
+    case model::PointerSurface::TelCmd:
+    case model::PointerSurface::Tela3: return static_cast<int>(CursorShape::Arrow);
   }
   return 0;
 }

@@ -2,11 +2,12 @@
 // cursor each surface shows where no slot is.
 #pragma once
 
-namespace shell { struct Game; }
+namespace model {
+struct Game;
+enum class PointerSurface;
+}  // namespace model
 
 namespace view {
-
-enum class PointerSurface;
 
 // The shapes, numbered by their codes; codes above 11 show the arrow.
 enum class CursorShape {
@@ -32,6 +33,6 @@ const char* cursorName(CursorShape shape);
 
 // The code a surface shows outside its hot spots: the arrow, the forward arrow
 // on Tela while a whole-picture link is set, the pointing hand on the skin.
-int baseCursor(const shell::Game& game, PointerSurface surface);
+int baseCursor(const model::Game& game, model::PointerSurface surface);
 
 }  // namespace view

@@ -3,7 +3,7 @@
 #pragma once
 #include "model/display_mode.h"
 
-namespace shell { struct Game; }
+namespace model { struct Game; }
 
 namespace view {
 
@@ -11,6 +11,6 @@ namespace view {
 // (whatever a script named) and shows the function panel by row 53; then for
 // "0" to "3" lays out that mode's page: "2" starts a fresh page and gives it the focus, "3"
 // gives TelMod3 a fresh picture in the text style and resets the text position.
-void setDisplayMode(shell::Game& game, const model::DisplayModeSetting& mode);
+void setDisplayMode(model::Game& game, const model::DisplayModeSetting& mode);
 
 }  // namespace view

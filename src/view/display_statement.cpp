@@ -7,8 +7,8 @@
 #include "base/text.h"
 #include "graphics/picture_decoders.h"
 #include "graphics/fonts.h"
-#include "script/statement.h"
-#include "shell/game.h"
+#include "model/statement.h"
+#include "model/game.h"
 #include "view/page.h"
 #include "view/pictures.h"
 #include "view/text_box.h"
@@ -16,7 +16,7 @@
 namespace view {
 namespace {
 
-using script::Statement;
+using model::Statement;
 
 enum class Target { None, Tel, Fnc, Pan };
 
@@ -30,7 +30,7 @@ Target targetOf(const std::string& name) {
 // The size of a picture shown on the page. The page decodes the picture to show
 // it, so only its header is read here; a PNG is loaded as every picture is, so
 // one that cannot be read aborts the run as it does elsewhere.
-QSize pagePictureSize(shell::Game& game, const std::string& file) {
+QSize pagePictureSize(model::Game& game, const std::string& file) {
   if (base::contains(file, ".png")) {
     loadPicture(game, file, graphics::SurfaceId::BufShp);
     return game.surfaces.BufShp.size();
@@ -41,7 +41,7 @@ QSize pagePictureSize(shell::Game& game, const std::string& file) {
 }
 
 // The page line of a picture in mode "2".
-std::string pictureTag(shell::Game& game, const Statement& s) {
+std::string pictureTag(model::Game& game, const Statement& s) {
   const std::string& file = s.arg(1);
   const QSize size = pagePictureSize(game, file);
   const std::string width = " width=" + (s.arg(5).empty() ? std::to_string(size.width()) : s.arg(5));
@@ -53,7 +53,7 @@ std::string pictureTag(shell::Game& game, const Statement& s) {
   return tag + ">";
 }
 
-void displayPicture(shell::Game& game, Statement& s) {
+void displayPicture(model::Game& game, Statement& s) {
   const std::string& file = s.arg(1);
   if (!game.folders.dataFolder.exists(file)) {
     s.trace += "??? <---Imagem inexistente!";
@@ -64,8 +64,8 @@ void displayPicture(shell::Game& game, Statement& s) {
     s.trace += "??? <---N\xE3o indicou o local tel/fnc/tel!";
     return;
   }
-  const DisplayMode mode = game.screen.Modelo;
-  if (mode == DisplayMode::Page && target == Target::Tel) {
+  const model::DisplayMode mode = game.screen.Modelo;
+  if (mode == model::DisplayMode::Page && target == Target::Tel) {
     addPageLine(game, pictureTag(game, s));
     return;
   }
@@ -73,8 +73,8 @@ void displayPicture(shell::Game& game, Statement& s) {
   const int w = base::coordinateOr(s.arg(5), 0), h = base::coordinateOr(s.arg(6), 0);
   switch (target) {
     case Target::Tel:
-      if (mode == DisplayMode::Strip) placePicture(game, file, x, y, w, h, graphics::SurfaceId::Tela);
-      if (mode == DisplayMode::Canvas) placePicture(game, file, game.screen.textX + x, game.screen.textY + y, w, h, graphics::SurfaceId::TelMod3);
+      if (mode == model::DisplayMode::Strip) placePicture(game, file, x, y, w, h, graphics::SurfaceId::Tela);
+      if (mode == model::DisplayMode::Canvas) placePicture(game, file, game.screen.textX + x, game.screen.textY + y, w, h, graphics::SurfaceId::TelMod3);
       break;
     case Target::Fnc: placePicture(game, file, x, y, w, h, graphics::SurfaceId::TelCmd); break;
     case Target::Pan: placePicture(game, file, x, y, w, h, graphics::SurfaceId::Imp); break;
@@ -83,7 +83,7 @@ void displayPicture(shell::Game& game, Statement& s) {
 }
 
 // The font line of a text in mode "2": the style letters open and close their tags.
-std::string textLine(const shell::Game& game, const std::string& text, int size, const std::string& colour,
+std::string textLine(const model::Game& game, const std::string& text, int size, const std::string& colour,
                      const std::string& style) {
   const graphics::StyleFlags flags = graphics::styleFromLetters(style);
   std::string open, close;
@@ -96,7 +96,7 @@ std::string textLine(const shell::Game& game, const std::string& text, int size,
          std::to_string(size) + "px; \">" + open + text + close + "</font>";
 }
 
-void displayText(shell::Game& game, Statement& s) {
+void displayText(model::Game& game, Statement& s) {
   const std::string& text = s.arg(1);
   if (text.empty()) {
     s.trace += "??? <---Texto/frase inexistente!";
@@ -108,7 +108,7 @@ void displayText(shell::Game& game, Statement& s) {
     return;
   }
   const auto& screen = game.screen;
-  const DisplayMode mode = screen.Modelo;
+  const model::DisplayMode mode = screen.Modelo;
   TextBox box;
   box.text = text;  // "§" and the other markers reach the text box as written
   box.x = base::coordinateOr(s.arg(3), 0);
@@ -118,17 +118,17 @@ void displayText(shell::Game& game, Statement& s) {
   box.style = s.arg(9).empty() ? "biu" : s.arg(9);
   box.background = screen.style.textBackColour;
   box.height = box.size;
-  if (target == Target::Tel && mode == DisplayMode::Page) {
+  if (target == Target::Tel && mode == model::DisplayMode::Page) {
     addPageLine(game, textLine(game, text, box.size, box.colour, box.style));
     return;
   }
   auto& surfaces = game.surfaces;
   graphics::SurfaceId surface;
   int available;
-  if (target == Target::Tel && mode == DisplayMode::Canvas) {
+  if (target == Target::Tel && mode == model::DisplayMode::Canvas) {
     surface = graphics::SurfaceId::TelMod3;
     available = telMod3(game).width() - screen.textX;
-  } else if (target == Target::Tel && mode == DisplayMode::Strip) {
+  } else if (target == Target::Tel && mode == model::DisplayMode::Strip) {
     surface = graphics::SurfaceId::Tela;
     available = surfaces.BufTela.width();
   } else if (target == Target::Fnc) {
@@ -146,7 +146,7 @@ void displayText(shell::Game& game, Statement& s) {
 
 }  // namespace
 
-void display(shell::Game& game, Statement& s) {
+void display(model::Game& game, Statement& s) {
   if (isPictureName(s.arg(1)))
     displayPicture(game, s);
   else

@@ -2,11 +2,11 @@
 // "tel" (the picture of the mode), "fnc" (the function panel), "pan" (the skin).
 #pragma once
 
-namespace script { struct Statement; }
-namespace shell { struct Game; }
+namespace model { struct Statement; }
+namespace model { struct Game; }
 
 namespace view {
 
-void display(shell::Game& game, script::Statement& s);
+void display(model::Game& game, model::Statement& s);
 
 }  // namespace view

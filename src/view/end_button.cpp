@@ -5,23 +5,23 @@
 
 #include "base/cp1252.h"
 #include "graphics/fonts.h"
-#include "script/script_error.h"
-#include "shell/game.h"
+#include "model/script_error.h"
+#include "model/game.h"
 #include "view/layout_rows.h"
 #include "view/pictures.h"
 
 namespace view {
 
-namespace row = shell::row;
+namespace row = model::row;
 
 namespace {
 
 // The button shows prefix + its picture name ("U-" up, "D-" down).
-void showButtonPicture(shell::Game& game, const char* prefix) {
+void showButtonPicture(model::Game& game, const char* prefix) {
   auto& button = game.screen.btFim;
   try {
     loadPicture(game, prefix + button.text.str(), graphics::SurfaceId::btFim);
-  } catch (const script::ScriptError& error) {
+  } catch (const model::ScriptError& error) {
     // An unreadable PNG: the button keeps its picture and the log says why.
     game.debug.logDebug(error.what());
   }
@@ -31,27 +31,27 @@ void showButtonPicture(shell::Game& game, const char* prefix) {
 
 }  // namespace
 
-void loadEndButtonPicture(shell::Game& game, const std::string& pictureName) {
+void loadEndButtonPicture(model::Game& game, const std::string& pictureName) {
   game.screen.btFim.text = pictureName;
   showButtonPicture(game, "U-");
 }
 
-void pressEndButton(shell::Game& game) {
+void pressEndButton(model::Game& game) {
   showButtonPicture(game, "D-");
-  game.host.sound().playEffect("clk0a.wav", platform::EffectMode::Once);
+  game.sound().playEffect("clk0a.wav", platform::EffectMode::Once);
 }
 
-void releaseEndButton(shell::Game& game) {
+void releaseEndButton(model::Game& game) {
   showButtonPicture(game, "U-");
-  game.host.sound().playEffect("clk0b.wav", platform::EffectMode::Once);
+  game.sound().playEffect("clk0b.wav", platform::EffectMode::Once);
 }
 
-void layOutEndButton(shell::Game& game) {
+void layOutEndButton(model::Game& game) {
   auto& screen = game.screen;
   screen.btFim.x = rowNumber(game, row::EndButtonLeft);
   screen.btFim.y = rowNumber(game, row::EndButtonTop);
   loadEndButtonPicture(game, game.Defs.defsRow(row::EndButtonPicture));
-  Control& label = screen.lbFim;
+  model::Control& label = screen.lbFim;
   setControlFontFromRows(game, label, row::EndLabelFontName, row::EndLabelFontSize, row::EndLabelFontColour, -1);
   label.text = game.Defs.defsRow(row::EndLabelCaption);
   const QFontMetrics metrics(graphics::makeFont(label.fontName, label.fontSize));

@@ -1,12 +1,12 @@
 // End-of-run screen copies.
 #include "view/end_of_run.h"
 
-#include "shell/game.h"
+#include "model/game.h"
 #include "view/mode_presenter.h"
 
 namespace view {
 
-void endOfRunScreen(shell::Game& game) {
+void endOfRunScreen(model::Game& game) {
   auto& surfaces = game.surfaces;
   const auto& screen = game.screen;
   if (screen.hudOn) graphics::drawTransparent(surfaces.BufTela, surfaces.Hud, screen.hudX, screen.hudY);
@@ -15,7 +15,7 @@ void endOfRunScreen(shell::Game& game) {
   if (!surfaces.BufFunc.isNull()) surfaces.TelCmd = surfaces.BufFunc;
 }
 
-void endOfRunPage(shell::Game& game) {
+void endOfRunPage(model::Game& game) {
   presenterFor(game.screen.Modelo).endOfRun(game);
   game.host.repaint();
 }

@@ -3,15 +3,15 @@
 // refreshed, the mode-"2" page written.
 #pragma once
 
-namespace shell { struct Game; }
+namespace model { struct Game; }
 
 namespace view {
 
 // Before the save: Hud over BufTela while it is on, BufTela to Tela in mode "1",
 // BufFunc to TelCmd in every mode.
-void endOfRunScreen(shell::Game& game);
+void endOfRunScreen(model::Game& game);
 // After the save: the command box takes the focus in modes "0" and "1" when it
 // is visible; Tela3 takes TelMod3 in mode "3"; the page is finished in mode "2".
-void endOfRunPage(shell::Game& game);
+void endOfRunPage(model::Game& game);
 
 }  // namespace view

@@ -2,7 +2,7 @@
 #include "view/layout.h"
 
 #include "graphics/fonts.h"
-#include "shell/game.h"
+#include "model/game.h"
 #include "view/colour.h"
 #include "view/end_button.h"
 #include "view/layout_rows.h"
@@ -11,12 +11,12 @@
 
 namespace view {
 
-namespace row = shell::row;
+namespace row = model::row;
 
 namespace {
 
 // A picture surface of the panel's size in the panel colour, with its canvas.
-void makePanelSurface(shell::Game& game, QImage& surface, graphics::Canvas& canvas, const Control& panel,
+void makePanelSurface(model::Game& game, QImage& surface, graphics::Canvas& canvas, const model::Control& panel,
                       const std::string& styleLetters) {
   const std::string colour = rowColour(game, row::PanelColour);
   surface = graphics::makeSurface(panel.width, panel.height, colourFromHex(colour));
@@ -25,7 +25,7 @@ void makePanelSurface(shell::Game& game, QImage& surface, graphics::Canvas& canv
 }
 
 // The typewriter page: the viewer's size less 10 each way, font rows 32 to 34 and 57.
-void layOutTypewriterPage(shell::Game& game) {
+void layOutTypewriterPage(model::Game& game) {
   auto& screen = game.screen;
   screen.MsgMd0.width = screen.Abok1.width - 10;
   screen.MsgMd0.height = screen.Abok1.height - 10;
@@ -35,8 +35,8 @@ void layOutTypewriterPage(shell::Game& game) {
 
 // The mode-"3" page at (5, 5) in the viewer's size less 21 and 10, drawn with
 // the text style (whose colours are the table's at this point).
-void layOutPage3(shell::Game& game) {
-  const TextStyle& style = game.screen.style;
+void layOutPage3(model::Game& game) {
+  const model::TextStyle& style = game.screen.style;
   graphics::Canvas& canvas = game.surfaces.canvas.TelMod3;
   canvas.brush = colourFromHex(rowColour(game, row::PanelColour));
   canvas.fontName = style.textFontName;
@@ -49,7 +49,7 @@ void layOutPage3(shell::Game& game) {
 }
 
 // The strip's size, colours and message font; shown by row 35.
-void layOutStrip(shell::Game& game) {
+void layOutStrip(model::Game& game) {
   auto& msg = game.screen.Msg;
   msg.width = rowNumber(game, row::MsgWidth);
   msg.height = rowNumber(game, row::MsgHeight);
@@ -60,7 +60,7 @@ void layOutStrip(shell::Game& game) {
 
 }  // namespace
 
-void resetTextStyle(shell::Game& game) {
+void resetTextStyle(model::Game& game) {
   auto& style = game.screen.style;
   style.textFontName = game.Defs.defsRow(row::MessageFontName);
   style.textFontSize = rowNumber(game, row::MessageFontSize);
@@ -69,19 +69,19 @@ void resetTextStyle(shell::Game& game) {
   style.textBold = style.textItalic = style.textUnderline = false;
 }
 
-void layOutInput(shell::Game& game) {
+void layOutInput(model::Game& game) {
   auto& screen = game.screen;
-  Control& input = screen.Input;
+  model::Control& input = screen.Input;
   setGeometry(input, rowNumber(game, row::InputLeft), rowNumber(game, row::InputTop), rowNumber(game, row::InputWidth), rowNumber(game, row::InputHeight));
   input.background = rowColour(game, row::InputColour);
   setControlFontFromRows(game, input, row::InputFontName, row::InputFontSize, row::InputFontColour, row::InputFontStyle);
   input.visible = game.Defs.isOn(row::InputShown) && screen.viewerPage != "2" && screen.viewerPage != "3";
 }
 
-void layOutFunctionPanel(shell::Game& game) {
+void layOutFunctionPanel(model::Game& game) {
   auto& screen = game.screen;
   auto& surfaces = game.surfaces;
-  Control& panel = screen.Abok2;
+  model::Control& panel = screen.Abok2;
   setGeometry(panel, rowNumber(game, row::PanelLeft), rowNumber(game, row::PanelTop), rowNumber(game, row::PanelWidth), rowNumber(game, row::PanelHeight));
   panel.background = rowColour(game, row::PanelColour);
   makePanelSurface(game, surfaces.TelCmd, surfaces.canvas.TelCmd, panel, "");
@@ -89,7 +89,7 @@ void layOutFunctionPanel(shell::Game& game) {
   panel.visible = game.Defs.isOn(row::PanelShown);
 }
 
-void applyStartLayout(shell::Game& game) {
+void applyStartLayout(model::Game& game) {
   auto& screen = game.screen;
   auto& surfaces = game.surfaces;
   const auto& defs = game.Defs;
@@ -97,7 +97,7 @@ void applyStartLayout(shell::Game& game) {
   logBadLayoutRows(game);
 
   // The game area, the window and the skin.
-  screen.outerPage = OuterPage::Default;
+  screen.outerPage = model::OuterPage::Default;
   game.window.width = rowNumber(game, row::GameWidth);
   game.window.height = rowNumber(game, row::GameHeight);
   setGeometry(screen.Imp, 0, 0, game.window.width, game.window.height);
@@ -124,7 +124,7 @@ void applyStartLayout(shell::Game& game) {
   // The viewer and the page of the start mode.
   setGeometry(screen.Abok1, rowNumber(game, row::ViewerLeft), rowNumber(game, row::ViewerTop), rowNumber(game, row::ViewerWidth), rowNumber(game, row::ViewerHeight));
   screen.Abok1.background = panelColour;
-  screen.Modelo = DisplayModeSetting::parse(defs.defsRow(row::StartDisplayMode));
+  screen.Modelo = model::DisplayModeSetting::parse(defs.defsRow(row::StartDisplayMode));
   screen.viewerPage = screen.Modelo.text();
 
   layOutTypewriterPage(game);
@@ -154,14 +154,14 @@ void applyStartLayout(shell::Game& game) {
   layOutFunctionPanel(game);
   layOutEndButton(game);
   game.hotSpots.clear();
-  screen.focus = Focus::Window;
+  screen.focus = model::Focus::Window;
   game.host.repaint();
 }
 
-void reapplyRunLayout(shell::Game& game, const std::string& name) {
+void reapplyRunLayout(model::Game& game, const std::string& name) {
   auto& screen = game.screen;
   auto& surfaces = game.surfaces;
-  screen.outerPage = OuterPage::Default;
+  screen.outerPage = model::OuterPage::Default;
   ++screen.windowRaises;
   game.runner.currentScript = name;
   game.hotSpots.clear();
@@ -176,7 +176,7 @@ void reapplyRunLayout(shell::Game& game, const std::string& name) {
     screen.MsgMd0.text.clear();
     layOutTypewriterPage(game);
   } else if (page == "1") {
-    Control& msg = screen.Msg;
+    model::Control& msg = screen.Msg;
     msg.text.clear();
     msg.x = rowNumber(game, row::MsgLeft);
     msg.y = rowNumber(game, row::MsgTop);

@@ -7,18 +7,18 @@
 #include "base/content_range.h"
 #include "base/number.h"
 #include "graphics/fonts.h"
-#include "shell/game.h"
+#include "model/game.h"
 #include "view/colour.h"
 
 namespace view {
 
-namespace row = shell::row;
+namespace row = model::row;
 
 namespace {
 
 const std::string& builtInRow(int row) {
   static const std::string none;
-  const auto& rows = shell::DefinitionsTable::builtInRows();
+  const auto& rows = model::DefinitionsTable::builtInRows();
   return row >= 0 && static_cast<size_t>(row) < rows.size() ? rows[static_cast<size_t>(row)] : none;
 }
 
@@ -43,18 +43,18 @@ std::string rowLabel(int row) { return "Linha " + std::to_string(row + 1) + " da
 
 // Every number row is a position, a size or a font size: brought into the
 // coordinate range, no sum of them overflows.
-int rowNumber(const shell::Game& game, int row) {
+int rowNumber(const model::Game& game, int row) {
   if (auto number = game.Defs.number(row))
     return isSizeRow(row) ? std::min(base::coordinateInRange(*number), kMaxLayoutSide) : base::coordinateInRange(*number);
   return base::readNumberOr(builtInRow(row), 0);
 }
 
-std::string rowColour(const shell::Game& game, int row) {
+std::string rowColour(const model::Game& game, int row) {
   if (auto colour = validColour(game.Defs.defsRow(row))) return *colour;
   return validColour(builtInRow(row)).value_or("000000");
 }
 
-void logBadLayoutRows(shell::Game& game) {
+void logBadLayoutRows(model::Game& game) {
   for (int row : kNumberRows)
     if (!game.Defs.number(row))
       game.debug.logDebug(rowLabel(row) + "n\xE3o \xE9 um n\xFAmero: \"" + game.Defs.defsRow(row) + "\"; usei " +
@@ -69,7 +69,7 @@ void logBadLayoutRows(shell::Game& game) {
                           rowColour(game, row));
 }
 
-void setControlFont(Control& control, const std::string& face, int size, const std::string& colour,
+void setControlFont(model::Control& control, const std::string& face, int size, const std::string& colour,
                     const std::string& styleLetters) {
   const graphics::StyleFlags flags = graphics::styleFromLetters(styleLetters);
   control.fontName = face;
@@ -80,13 +80,13 @@ void setControlFont(Control& control, const std::string& face, int size, const s
   control.underline = flags.underline;
 }
 
-void setControlFontFromRows(const shell::Game& game, Control& control, int faceRow, int sizeRow, int colourRow,
+void setControlFontFromRows(const model::Game& game, model::Control& control, int faceRow, int sizeRow, int colourRow,
                             int styleRow) {
   setControlFont(control, game.Defs.defsRow(faceRow), rowNumber(game, sizeRow), rowColour(game, colourRow),
                  game.Defs.defsRow(styleRow));
 }
 
-void setMessageFont(const shell::Game& game, graphics::Canvas& canvas, const std::string& colour, const std::string& styleLetters) {
+void setMessageFont(const model::Game& game, graphics::Canvas& canvas, const std::string& colour, const std::string& styleLetters) {
   const graphics::StyleFlags flags = graphics::styleFromLetters(styleLetters);
   canvas.fontName = game.Defs.defsRow(row::MessageFontName);
   canvas.fontSize = rowNumber(game, row::MessageFontSize);
@@ -96,7 +96,7 @@ void setMessageFont(const shell::Game& game, graphics::Canvas& canvas, const std
   canvas.underline = flags.underline;
 }
 
-void setGeometry(Control& control, int x, int y, int width, int height) {
+void setGeometry(model::Control& control, int x, int y, int width, int height) {
   control.x = x;
   control.y = y;
   control.width = width;

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "graphics/surfaces.h"
-#include "view/screen_model.h"
+#include "model/screen_model.h"
 
-namespace shell { struct Game; }
+namespace model { struct Game; }
 
 namespace view {
 
@@ -18,25 +18,25 @@ constexpr int kMaxLayoutSide = 4096;
 // row must not stop play: a row that is not a number reads as its built-in
 // default (0 past the built-in rows), and a size row past kMaxLayoutSide as
 // kMaxLayoutSide.
-int rowNumber(const shell::Game& game, int row);
+int rowNumber(const model::Game& game, int row);
 // A colour row checked and written in full (RRGGBB); a bad colour reads as the
 // built-in default of the row (black past the built-in rows).
-std::string rowColour(const shell::Game& game, int row);
+std::string rowColour(const model::Game& game, int row);
 
 // Notes in the debug log every layout row that is not what the layout needs
 // (not a number, a size too large), with the value used instead.
-void logBadLayoutRows(shell::Game& game);
+void logBadLayoutRows(model::Game& game);
 
 // The control's font from a face, a size in points, a colour text and style letters.
-void setControlFont(Control& control, const std::string& face, int size, const std::string& colour,
+void setControlFont(model::Control& control, const std::string& face, int size, const std::string& colour,
                     const std::string& styleLetters);
 // The control's font from rows: face, size, colour and style rows (-1: plain).
-void setControlFontFromRows(const shell::Game& game, Control& control, int faceRow, int sizeRow, int colourRow,
+void setControlFontFromRows(const model::Game& game, model::Control& control, int faceRow, int sizeRow, int colourRow,
                             int styleRow);
 
 // The message font: face row 15, size row 16, in the colour text, with the style letters.
-void setMessageFont(const shell::Game& game, graphics::Canvas& canvas, const std::string& colour, const std::string& styleLetters);
+void setMessageFont(const model::Game& game, graphics::Canvas& canvas, const std::string& colour, const std::string& styleLetters);
 
-void setGeometry(Control& control, int x, int y, int width, int height);
+void setGeometry(model::Control& control, int x, int y, int width, int height);
 
 }  // namespace view

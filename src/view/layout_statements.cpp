@@ -3,9 +3,9 @@
 
 #include "base/content_range.h"
 #include "base/number.h"
-#include "script/dispatch.h"
+#include "model/dispatch.h"
 #include "script/markers.h"
-#include "shell/game.h"
+#include "model/game.h"
 #include "view/colour.h"
 #include "view/control_arguments.h"
 #include "view/display_mode.h"
@@ -16,15 +16,15 @@
 
 namespace view {
 
-namespace row = shell::row;
+namespace row = model::row;
 
 namespace {
 
-using script::Statement;
+using model::Statement;
 
-void displayMode(shell::Game& game, Statement& s) { setDisplayMode(game, DisplayModeSetting::parse(s.arg(1))); }
+void displayMode(model::Game& game, Statement& s) { setDisplayMode(game, model::DisplayModeSetting::parse(s.arg(1))); }
 
-void returnToMode(shell::Game& game, Statement&) {
+void returnToMode(model::Game& game, Statement&) {
   game.screen.viewerPage = game.screen.Modelo.text();
   game.host.repaint();
 }
@@ -32,19 +32,19 @@ void returnToMode(shell::Game& game, Statement&) {
 // The def statements of plain controls: on/off, then place, then font; some let
 // pending events run once the control is shown or hidden.
 enum class Events { Wait, Run };
-void defineControl(shell::Game& game, Control& control, Statement& s, Events events) {
+void defineControl(model::Game& game, model::Control& control, Statement& s, Events events) {
   applyOnOff(control, s.arg(1));
   if (events == Events::Run) game.host.processEvents();
   applyPlace(control, s, 2);
   applyFont(control, s, 6);
 }
 
-void stripDefinition(shell::Game& game, Statement& s) {
+void stripDefinition(model::Game& game, Statement& s) {
   defineControl(game, game.screen.Msg, s, Events::Wait);
   game.host.repaint();
 }
 
-void pictureDefinition(shell::Game& game, Statement& s) {
+void pictureDefinition(model::Game& game, Statement& s) {
   applyOnOff(game.screen.Tela, s.arg(1));
   applyPlace(game.screen.Tela, s, 2);
   graphics::Canvas& canvas = game.surfaces.canvas.Tela;
@@ -53,8 +53,8 @@ void pictureDefinition(shell::Game& game, Statement& s) {
   game.host.repaint();
 }
 
-void functionPanelDefinition(shell::Game& game, Statement& s) {
-  Control& panel = game.screen.Abok2;
+void functionPanelDefinition(model::Game& game, Statement& s) {
+  model::Control& panel = game.screen.Abok2;
   auto& surfaces = game.surfaces;
   applyOnOff(panel, s.arg(1));
   applyPlace(panel, s, 2);
@@ -65,12 +65,12 @@ void functionPanelDefinition(shell::Game& game, Statement& s) {
   game.host.repaint();
 }
 
-void inputDefinition(shell::Game& game, Statement& s) {
+void inputDefinition(model::Game& game, Statement& s) {
   defineControl(game, game.screen.Input, s, Events::Run);
   game.host.repaint();
 }
 
-void viewerDefinition(shell::Game& game, Statement& s) {
+void viewerDefinition(model::Game& game, Statement& s) {
   defineControl(game, game.screen.Abok1, s, Events::Run);
   if (game.screen.isPageMode()) showBlankPage(game, game.screen.style.textBackColour);
   game.host.repaint();
@@ -78,7 +78,7 @@ void viewerDefinition(shell::Game& game, Statement& s) {
 
 // defpainel= picture, top (or "on" to shape the window), width, height, font...:
 // the game area and Tela take the size; a new skin picture is loaded into Imp.
-void panelDefinition(shell::Game& game, Statement& s) {
+void panelDefinition(model::Game& game, Statement& s) {
   auto& screen = game.screen;
   const bool shape = s.arg(2) == "on";
   if (!s.arg(2).empty() && !shape) screen.Abok1.y = graphics::clampCoordinate(numberArgument(s, 2));
@@ -95,7 +95,7 @@ void panelDefinition(shell::Game& game, Statement& s) {
 }
 
 // loadpainel= picture: a new skin; the game area takes its size and the window its outline.
-void loadPanel(shell::Game& game, Statement& s) {
+void loadPanel(model::Game& game, Statement& s) {
   auto& surfaces = game.surfaces;
   loadPicture(game, s.arg(1), graphics::SurfaceId::BufShp);
   if (!surfaces.BufShp.isNull()) {
@@ -108,7 +108,7 @@ void loadPanel(shell::Game& game, Statement& s) {
   surfaces.Imp = graphics::toSurfaceFormat(surfaces.Imp);
 }
 
-void pageViewDefinition(shell::Game& game, Statement& s) {
+void pageViewDefinition(model::Game& game, Statement& s) {
   auto& screen = game.screen;
   if (!s.arg(1).empty()) screen.Abok1.width = std::max(graphics::clampCoordinate(numberArgument(s, 1)), 0);
   if (!s.arg(2).empty()) screen.Abok1.height = std::max(graphics::clampCoordinate(numberArgument(s, 2)), 0);
@@ -118,7 +118,7 @@ void pageViewDefinition(shell::Game& game, Statement& s) {
 }
 
 // barratop on/off: the typewriter page makes room for the bar above it, or takes it back.
-void topBar(shell::Game& game, Statement& s) {
+void topBar(model::Game& game, Statement& s) {
   auto& screen = game.screen;
   if (s.arg(1) == "on") {
     screen.MsgMd0.y = 20;
@@ -132,9 +132,9 @@ void topBar(shell::Game& game, Statement& s) {
   game.host.repaint();
 }
 
-void commandsFile(shell::Game& game, Statement& s) { game.commandsScript = s.arg(1); }
+void commandsFile(model::Game& game, Statement& s) { game.commandsScript = s.arg(1); }
 
-void tableRow(shell::Game& game, Statement& s) {
+void tableRow(model::Game& game, Statement& s) {
   auto row = base::readNumber(s.arg(1));
   if (!row) return;
   std::string value = s.arg(2);
@@ -143,36 +143,36 @@ void tableRow(shell::Game& game, Statement& s) {
   game.Defs.setDefsRow(*row, value);
 }
 
-void focusTarget(shell::Game& game, Statement& s) {
+void focusTarget(model::Game& game, Statement& s) {
   auto& screen = game.screen;
   ++screen.windowRaises;
-  screen.focus = Focus::Window;
+  screen.focus = model::Focus::Window;
   const std::string& target = s.arg(1);
   if (target == "web") focusPage(game);
-  else if (target == "inp") screen.focus = Focus::Input;
-  else if (target == "fnc") screen.front = FrontPanel::FunctionPanel;
-  else if (target == "vsr") screen.front = FrontPanel::Viewer;
-  else if (target == "msg" && screen.isTypewriterMode()) screen.focus = Focus::MsgMd0;
+  else if (target == "inp") screen.focus = model::Focus::Input;
+  else if (target == "fnc") screen.front = model::FrontPanel::FunctionPanel;
+  else if (target == "vsr") screen.front = model::FrontPanel::Viewer;
+  else if (target == "msg" && screen.isTypewriterMode()) screen.focus = model::Focus::MsgMd0;
   game.host.repaint();
 }
 
-void pageHeight(shell::Game& game, Statement& s) {
+void pageHeight(model::Game& game, Statement& s) {
   const int height = base::readNumber(s.arg(1)).value_or(game.screen.Sbox2.height - 10);
   setTelMod3Height(game, height);
 }
 
-void typewriterSpeed(shell::Game& game, Statement& s) {
+void typewriterSpeed(model::Game& game, Statement& s) {
   game.screen.typewriterDelay = base::delayInRange(base::readNumberOr(s.arg(1), 7));
 }
 
-void greyOrTint(shell::Game& game, Statement& s) {
+void greyOrTint(model::Game& game, Statement& s) {
   tintRegion(game, s.arg(1), s.arg(2), s.arg(3), s.arg(4), s.arg(5), s.arg(6), s.arg(7));
 }
 
 }  // namespace
 
-void registerLayoutStatements(script::Dispatch& dispatch) {
-  static const script::StatementRow rows[] = {
+void registerLayoutStatements(model::Dispatch& dispatch) {
+  static const model::StatementRow rows[] = {
       {"modo=", {"setmode="}, displayMode, {{"m", 1}},
        "`mode`. Switches the display mode: \"0\", \"1\", \"2\" or \"3\"."},
       {"defini=", {}, tableRow, {{"jx", 1}},

@@ -4,10 +4,10 @@
 // and the grey/tint effect cinza=.
 #pragma once
 
-namespace script { class Dispatch; }
+namespace model { class Dispatch; }
 
 namespace view {
 
-void registerLayoutStatements(script::Dispatch& dispatch);
+void registerLayoutStatements(model::Dispatch& dispatch);
 
 }  // namespace view

@@ -6,9 +6,9 @@
 
 #include "base/content_range.h"
 #include "base/number.h"
-#include "script/dispatch.h"
-#include "script/statement.h"
-#include "shell/game.h"
+#include "model/dispatch.h"
+#include "model/statement.h"
+#include "model/game.h"
 #include "graphics/canvas_text.h"
 #include "model/object_table.h"
 #include "view/canvas_style.h"
@@ -22,11 +22,11 @@
 namespace view {
 namespace {
 
-using script::Statement;
+using model::Statement;
 
 // The slot a link statement fills, before its picture or text gives it a size.
-HotSpot slotOf(const shell::Game& game, const Statement& s, int x, int y, int w, int h) {
-  HotSpot spot;
+model::HotSpot slotOf(const model::Game& game, const Statement& s, int x, int y, int w, int h) {
+  model::HotSpot spot;
   spot.picture = s.arg(1);
   spot.script = script::resolvePlaceholder(game, s.arg(2));
   // Kept where pixel arithmetic cannot overflow.
@@ -45,8 +45,8 @@ int strictNumber(const Statement& s, int k) { return s.arg(k).empty() ? 0 : numb
 
 // Draws the link's picture or text over the surface and registers its slot.
 // The text of a text link is drawn with the canvas given.
-void drawLink(shell::Game& game, const Statement& s, PointerSurface group, QImage& onto, graphics::Canvas canvas) {
-  HotSpot spot = slotOf(game, s, strictNumber(s, 3), strictNumber(s, 4), strictNumber(s, 5), strictNumber(s, 6));
+void drawLink(model::Game& game, const Statement& s, model::PointerSurface group, QImage& onto, graphics::Canvas canvas) {
+  model::HotSpot spot = slotOf(game, s, strictNumber(s, 3), strictNumber(s, 4), strictNumber(s, 5), strictNumber(s, 6));
   const std::string& shown = s.arg(1);
   if (isPictureName(shown)) {
     loadPicture(game, shown, graphics::SurfaceId::BufShp);
@@ -69,7 +69,7 @@ void drawLink(shell::Game& game, const Statement& s, PointerSurface group, QImag
 }
 
 // Text links on the main picture and the panel take the text style.
-graphics::Canvas styleCanvas(const shell::Game& game) {
+graphics::Canvas styleCanvas(const model::Game& game) {
   graphics::Canvas canvas;
   setCanvasFont(canvas, game.screen.style);
   return canvas;
@@ -77,11 +77,11 @@ graphics::Canvas styleCanvas(const shell::Game& game) {
 
 // lnktel= in mode "3": numbers that are not numbers give 0; the picture is
 // placed on the page, a text is drawn in the link colours and underlined.
-void linkOnPage3(shell::Game& game, const Statement& s) {
+void linkOnPage3(model::Game& game, const Statement& s) {
   auto number = [&](int k) { return base::coordinateOr(s.arg(k), 0); };
-  HotSpot spot = slotOf(game, s, number(3), number(4), number(5), number(6));
+  model::HotSpot spot = slotOf(game, s, number(3), number(4), number(5), number(6));
   const std::string& shown = s.arg(1);
-  const TextStyle& style = game.screen.style;
+  const model::TextStyle& style = game.screen.style;
   if (isPictureName(shown)) {
     placePicture(game, shown, spot.x, spot.y, spot.width, spot.height, graphics::SurfaceId::TelMod3);
     if (spot.width == 0) spot.width = game.surfaces.BufShp.width();
@@ -98,12 +98,12 @@ void linkOnPage3(shell::Game& game, const Statement& s) {
     const int underline = spot.y + style.textFontSize + style.textFontSize / 2 - 1;
     graphics::fillSurface(page, QRect(spot.x, underline, spot.width, 1), colourFromHex(style.visitedLinkColour));
   }
-  game.hotSpots.add(PointerSurface::Tela3, std::move(spot));
+  game.hotSpots.add(model::PointerSurface::Tela3, std::move(spot));
   game.host.repaint();
 }
 
 // lnktel= in mode "2": a picture or a text line of the page, linked when there is a script.
-void linkOnWebPage(shell::Game& game, const Statement& s) {
+void linkOnWebPage(model::Game& game, const Statement& s) {
   const std::string& shown = s.arg(1);
   const std::string script = script::resolvePlaceholder(game, s.arg(2));
   const std::string open = script.empty() ? "" : "<a href=Scp=" + script + ">";
@@ -124,7 +124,7 @@ void linkOnWebPage(shell::Game& game, const Statement& s) {
     if (align == "center") tag = "<div align=center>" + tag + "></div";
     line = tag + ">" + close;
   } else {
-    const TextStyle& style = game.screen.style;
+    const model::TextStyle& style = game.screen.style;
     std::string on, off;
     if (style.textBold) on += "<b>";
     if (style.textItalic) on += "<em>";
@@ -132,41 +132,41 @@ void linkOnWebPage(shell::Game& game, const Statement& s) {
     if (style.textItalic) off += "</em>";
     if (style.textBold) off += "</b>";
     line = "<font face=" + style.textFontName + " color=#" + style.textForeColour + " style=\"Font-Size:" +
-           std::to_string(style.textFontSize) + "\">" + on + open + script::convertAllMarkers(DisplayMode::Page, shown) + off + "</font>" +
+           std::to_string(style.textFontSize) + "\">" + on + open + script::convertAllMarkers(model::DisplayMode::Page, shown) + off + "</font>" +
            close;
   }
   addPageLine(game, line);
 }
 
-void linkOnMainPicture(shell::Game& game, Statement& s) {
+void linkOnMainPicture(model::Game& game, Statement& s) {
   switch (game.screen.Modelo.mode()) {
-    case DisplayMode::Strip: drawLink(game, s, PointerSurface::Tela, game.surfaces.BufTela, styleCanvas(game)); break;
-    case DisplayMode::Page: linkOnWebPage(game, s); break;
-    case DisplayMode::Canvas: linkOnPage3(game, s); break;
-    case DisplayMode::Typewriter:
-    case DisplayMode::Other: break;
+    case model::DisplayMode::Strip: drawLink(game, s, model::PointerSurface::Tela, game.surfaces.BufTela, styleCanvas(game)); break;
+    case model::DisplayMode::Page: linkOnWebPage(game, s); break;
+    case model::DisplayMode::Canvas: linkOnPage3(game, s); break;
+    case model::DisplayMode::Typewriter:
+    case model::DisplayMode::Other: break;
   }
 }
 
-void linkOnFunctionPanel(shell::Game& game, Statement& s) {
+void linkOnFunctionPanel(model::Game& game, Statement& s) {
   if (!game.screen.Abok2.visible) return;
-  drawLink(game, s, PointerSurface::TelCmd, game.surfaces.BufFunc, styleCanvas(game));
+  drawLink(game, s, model::PointerSurface::TelCmd, game.surfaces.BufFunc, styleCanvas(game));
 }
 
 // Text links on the skin take the end button label's font, in bold.
-void linkOnSkin(shell::Game& game, Statement& s) {
-  const Control& label = game.screen.lbFim;
+void linkOnSkin(model::Game& game, Statement& s) {
+  const model::Control& label = game.screen.lbFim;
   graphics::Canvas canvas;
   canvas.fontName = label.fontName;
   canvas.fontSize = label.fontSize;
   canvas.fontColour = colourFromHex(label.fontColour);
   canvas.bold = true;
-  drawLink(game, s, PointerSurface::Imp, game.surfaces.Imp, canvas);
+  drawLink(game, s, model::PointerSurface::Imp, game.surfaces.Imp, canvas);
 }
 
 // dispobj=: the objects lying at a place as a grid of icons, each a hot spot
 // that runs the object's name. Positions, size and columns stay for later grids.
-void showObjectIcons(shell::Game& game, Statement& s) {
+void showObjectIcons(model::Game& game, Statement& s) {
   auto& grid = game.hotSpots.iconGrid;
   const std::string place = s.arg(1) == "loc" ? game.world.Posic : s.arg(1);
   const std::string target = s.arg(2).empty() ? "fnc" : s.arg(2);
@@ -183,16 +183,16 @@ void showObjectIcons(shell::Game& game, Statement& s) {
   for (int* number : {&grid.x, &grid.y, &grid.width, &grid.height}) *number = graphics::clampCoordinate(*number);
   const int columns = std::max(1, grid.columns);
   const int icon = std::max(0, grid.width) / columns;
-  const DisplayMode mode = game.screen.Modelo;
+  const model::DisplayMode mode = game.screen.Modelo;
 
-  PointerSurface group;
+  model::PointerSurface group;
   QImage* onto = nullptr;
-  if (target == "tel") group = PointerSurface::Tela, onto = &game.surfaces.BufTela;
-  else if (target == "fnc") group = PointerSurface::TelCmd, onto = &game.surfaces.BufFunc;
-  else if (target == "pan") group = PointerSurface::Imp, onto = &game.surfaces.Imp;
+  if (target == "tel") group = model::PointerSurface::Tela, onto = &game.surfaces.BufTela;
+  else if (target == "fnc") group = model::PointerSurface::TelCmd, onto = &game.surfaces.BufFunc;
+  else if (target == "pan") group = model::PointerSurface::Imp, onto = &game.surfaces.Imp;
   else return;
-  if (target == "tel" && mode == DisplayMode::Typewriter) return;
-  const bool page = target == "tel" && mode == DisplayMode::Page;
+  if (target == "tel" && mode == model::DisplayMode::Typewriter) return;
+  const bool page = target == "tel" && mode == model::DisplayMode::Page;
   if (page)
     addPageLine(game, "<div style=\"width:" + std::to_string(grid.width) + "px; height:" + std::to_string(grid.height) +
                     "px; position:absolute; top:" + std::to_string(grid.y) + "px; left:" + std::to_string(grid.x) +
@@ -212,7 +212,7 @@ void showObjectIcons(shell::Game& game, Statement& s) {
       loadPicture(game, picture, graphics::SurfaceId::BufShp);
       const QRect square(grid.x + column, grid.y + row, icon, icon);
       graphics::drawTransparentStretched(*onto, game.surfaces.BufShp, square);
-      HotSpot spot;
+      model::HotSpot spot;
       spot.script = name;
       spot.x = square.x(), spot.y = square.y(), spot.width = icon, spot.height = icon;
       spot.cursorCode = 1;
@@ -232,20 +232,20 @@ void showObjectIcons(shell::Game& game, Statement& s) {
 // linksoff=: the hot spots of one group off ("tel", "fnc", "pan", "md3"), or
 // without a group those of the two panels; the skin and mode "3" keep theirs.
 // Any other word switches nothing off.
-void switchLinksOff(shell::Game& game, Statement& s) {
+void switchLinksOff(model::Game& game, Statement& s) {
   const std::string& group = s.arg(1);
-  PointerSurface surface;
+  model::PointerSurface surface;
   if (group.empty())
     game.hotSpots.switchOff({0, 39});
-  else if (surfaceNamed(group, surface))
-    game.hotSpots.switchOff(slotGroup(surface));
+  else if (model::surfaceNamed(group, surface))
+    game.hotSpots.switchOff(model::slotGroup(surface));
   game.host.repaint();
 }
 
 }  // namespace
 
-void registerLinkStatements(script::Dispatch& dispatch) {
-  static const script::StatementRow rows[] = {
+void registerLinkStatements(model::Dispatch& dispatch) {
+  static const model::StatementRow rows[] = {
       {"dispobj=", {"displayobjetos="}, showObjectIcons, {{"xtjjjjj", 1}},
        "`place, target, x, y, width, height, columns`."},
       {"linktel=", {"lnktel="}, linkOnMainPicture, {{"Psiixxjpw", 1}},

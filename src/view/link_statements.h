@@ -3,10 +3,10 @@
 // and the grid of object icons (dispobj=).
 #pragma once
 
-namespace script { class Dispatch; }
+namespace model { class Dispatch; }
 
 namespace view {
 
-void registerLinkStatements(script::Dispatch& dispatch);
+void registerLinkStatements(model::Dispatch& dispatch);
 
 }  // namespace view

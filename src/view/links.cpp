@@ -9,7 +9,7 @@
 #include "base/cp1252.h"
 #include "base/letter_case.h"
 #include "base/text.h"
-#include "shell/game.h"
+#include "model/game.h"
 #include "view/page.h"
 
 namespace view {
@@ -55,7 +55,7 @@ std::string percentDecoded(std::string_view text) {
 
 // The folder, inside the game folder, of the page on show ("" for the folder
 // itself): a relative link of a page leads from where that page is.
-std::filesystem::path folderOfPageShown(const shell::Game& game) {
+std::filesystem::path folderOfPageShown(const model::Game& game) {
   if (game.screen.pageShown.empty()) return {};
   auto relative = std::filesystem::path(game.screen.pageShown).lexically_relative(game.folders.exeFolder);
   if (relative.empty() || *relative.begin() == "..") return {};
@@ -66,7 +66,7 @@ std::filesystem::path folderOfPageShown(const shell::Game& game) {
 // relative to the page on show, or a path or "file://" address lying in the
 // folder. A place on the page ("#...") or a query ("?...") is not part of it.
 // Nothing when the address leads out of the folder.
-std::optional<std::string> folderPageName(const shell::Game& game, std::string_view address, bool fileUrl) {
+std::optional<std::string> folderPageName(const model::Game& game, std::string_view address, bool fileUrl) {
   if (fileUrl) {
     address.remove_prefix(5);  // "file:"
     if (base::startsWith(address, "//")) {
@@ -102,7 +102,7 @@ bool isPageName(const std::string& name) {
   return extension == ".htm" || extension == ".html";
 }
 
-void showFolderPage(shell::Game& game, const std::string& name) {
+void showFolderPage(model::Game& game, const std::string& name) {
   if (!isPageName(name)) return game.host.errorBox("O link " + name + " n\xE3o \xE9 uma p\xE1gina.");
   const auto file = game.folders.dataFolder.find(name);
   if (!file) return game.host.errorBox("N\xE3o encontrei a p\xE1gina " + name + ".");
@@ -115,7 +115,7 @@ void showFolderPage(shell::Game& game, const std::string& name) {
 
 }  // namespace
 
-std::optional<std::string> followLink(shell::Game& game, const std::string& address) {
+std::optional<std::string> followLink(model::Game& game, const std::string& address) {
   if (const size_t at = address.find("Scp="); at != std::string::npos) {
     const std::string target = address.substr(at + 4);
     game.host.processEvents();

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-namespace shell { struct Game; }
+namespace model { struct Game; }
 
 namespace view {
 
@@ -19,6 +19,6 @@ namespace view {
 // ".htm"/".html" page (found as every game file is); a missing page, a file
 // that is no page, a name leading out of the folder and every other scheme are
 // reported in the error box.
-std::optional<std::string> followLink(shell::Game& game, const std::string& address);
+std::optional<std::string> followLink(model::Game& game, const std::string& address);
 
 }  // namespace view

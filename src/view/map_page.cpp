@@ -5,24 +5,24 @@
 #include <cstdint>
 
 #include "graphics/surfaces.h"
-#include "shell/game.h"
+#include "model/game.h"
 #include "view/layout_rows.h"
 
 namespace view {
 
-namespace row = shell::row;
+namespace row = model::row;
 
 namespace {
 
 int clampScroll(int64_t value, int range) { return static_cast<int>(std::clamp<int64_t>(value, 0, range)); }
 
 // The scroll positions kept within the box's range.
-void setScroll(shell::Game& game, int64_t x, int64_t y) {
+void setScroll(model::Game& game, int64_t x, int64_t y) {
   game.map.scrollX = clampScroll(x, mapScrollRangeX(game));
   game.map.scrollY = clampScroll(y, mapScrollRangeY(game));
 }
 
-void showModePage(shell::Game& game) { game.screen.viewerPage = game.screen.Modelo.text(); }
+void showModePage(model::Game& game) { game.screen.viewerPage = game.screen.Modelo.text(); }
 
 }  // namespace
 
@@ -36,14 +36,14 @@ AxisPlacement placeOnAxis(int p, int viewSize, int markerSize, int mapSize) {
   return {p - half, half};
 }
 
-int mapScrollRangeX(const shell::Game& game) {
+int mapScrollRangeX(const model::Game& game) {
   return std::max(0, game.map.MapJog.width() - game.screen.Sbc1.width);
 }
-int mapScrollRangeY(const shell::Game& game) {
+int mapScrollRangeY(const model::Game& game) {
   return std::max(0, game.map.MapJog.height() - game.screen.Sbc1.height);
 }
 
-void openMapPage(shell::Game& game) {
+void openMapPage(model::Game& game) {
   auto& screen = game.screen;
   auto& map = game.map;
   screen.Input.visible = false;
@@ -54,16 +54,16 @@ void openMapPage(shell::Game& game) {
   game.host.processEvents();
   // The player's map position is where posmap= put the marker.
   const AxisPlacement x =
-      placeOnAxis(map.openMarkerX, screen.Sbc1.width, kMarkerWidth, map.MapJog.width());
+      placeOnAxis(map.openMarkerX, screen.Sbc1.width, model::kMarkerWidth, map.MapJog.width());
   const AxisPlacement y =
-      placeOnAxis(map.openMarkerY, screen.Sbc1.height, kMarkerHeight, map.MapJog.height());
+      placeOnAxis(map.openMarkerY, screen.Sbc1.height, model::kMarkerHeight, map.MapJog.height());
   setScroll(game, x.scroll, y.scroll);
   map.voceX = map.scrollX + x.marker;
   map.voceY = map.scrollY + y.marker;
   game.host.repaint();
 }
 
-void closeMapPage(shell::Game& game) {
+void closeMapPage(model::Game& game) {
   auto& screen = game.screen;
   const auto& defs = game.Defs;
   showModePage(game);
@@ -82,7 +82,7 @@ void closeMapPage(shell::Game& game) {
   game.host.repaint();
 }
 
-void toggleMapPage(shell::Game& game) {
+void toggleMapPage(model::Game& game) {
   auto& screen = game.screen;
   auto& map = game.map;
   if (screen.viewerPage == "Mapa") {
@@ -104,7 +104,7 @@ void toggleMapPage(shell::Game& game) {
   game.host.repaint();
 }
 
-void mapPressed(shell::Game& game, int x, int y) {
+void mapPressed(model::Game& game, int x, int y) {
   auto& map = game.map;
   map.pressed = true;
   map.pressX = x;
@@ -113,16 +113,16 @@ void mapPressed(shell::Game& game, int x, int y) {
 
 // The press point stays where it was on the map: as the map moves under the
 // pointer, the pointer's map position comes back to it.
-void mapMoved(shell::Game& game, int x, int y) {
+void mapMoved(model::Game& game, int x, int y) {
   auto& map = game.map;
   if (!map.pressed) return;
   setScroll(game, int64_t(map.scrollX) + map.pressX - x, int64_t(map.scrollY) + map.pressY - y);
   game.host.repaint();
 }
 
-void mapReleased(shell::Game& game) { game.map.pressed = false; }
+void mapReleased(model::Game& game) { game.map.pressed = false; }
 
-std::optional<std::string> voceClicked(shell::Game& game) {
+std::optional<std::string> voceClicked(model::Game& game) {
   auto& screen = game.screen;
   showModePage(game);
   game.host.repaint();
@@ -131,7 +131,7 @@ std::optional<std::string> voceClicked(shell::Game& game) {
   return game.world.Posic;
 }
 
-std::vector<std::pair<std::string, std::string>> mapStateRows(const shell::Game& game) {
+std::vector<std::pair<std::string, std::string>> mapStateRows(const model::Game& game) {
   const auto& map = game.map;
   return {{"mapScrollX", std::to_string(map.scrollX)},
           {"mapScrollY", std::to_string(map.scrollY)},

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-namespace shell { struct Game; }
+namespace model { struct Game; }
 
 namespace view {
 
@@ -23,30 +23,30 @@ AxisPlacement placeOnAxis(int p, int viewSize, int markerSize, int mapSize);
 
 // showmap on: the command box hidden, the viewer shows "Mapa" at Sbc1's size,
 // and the view is placed around the position posmap= gave the marker.
-void openMapPage(shell::Game& game);
+void openMapPage(model::Game& game);
 // showmap off: the viewer shows the display mode's page and takes back what
 // the mode lays out (command box, strip, viewer size).
-void closeMapPage(shell::Game& game);
+void closeMapPage(model::Game& game);
 
 // The map window's toggle: opens the page at the opening view of posmap=
 // (remembering the command box and the viewer height), or closes it giving them back.
-void toggleMapPage(shell::Game& game);
+void toggleMapPage(model::Game& game);
 
 // The drag: a press on the map at (x, y) in map pixels, moves while pressed
 // (the map follows the pointer), the release.
-void mapPressed(shell::Game& game, int x, int y);
-void mapMoved(shell::Game& game, int x, int y);
-void mapReleased(shell::Game& game);
+void mapPressed(model::Game& game, int x, int y);
+void mapMoved(model::Game& game, int x, int y);
+void mapReleased(model::Game& game);
 
 // A click on Voce: the viewer shows the display mode's page again; returns the
 // location script to run, or nothing when Posic is empty.
-std::optional<std::string> voceClicked(shell::Game& game);
+std::optional<std::string> voceClicked(model::Game& game);
 
 // How far Sbc1 can scroll the map: the map's size beyond the box, 0 at least.
-int mapScrollRangeX(const shell::Game& game);
-int mapScrollRangeY(const shell::Game& game);
+int mapScrollRangeX(const model::Game& game);
+int mapScrollRangeY(const model::Game& game);
 
 // Snapshot rows: mapScrollX, mapScrollY, voceX, voceY.
-std::vector<std::pair<std::string, std::string>> mapStateRows(const shell::Game& game);
+std::vector<std::pair<std::string, std::string>> mapStateRows(const model::Game& game);
 
 }  // namespace view

@@ -4,7 +4,7 @@
 #include <QPainter>
 
 #include "graphics/surfaces.h"
-#include "shell/game.h"
+#include "model/game.h"
 
 namespace view {
 namespace {
@@ -12,20 +12,20 @@ namespace {
 struct Target {
   QImage* surface = nullptr;
   graphics::Canvas* canvas = nullptr;
-  PointerSurface hotSpots = PointerSurface::Tela;  // the group its hot spot goes into
+  model::PointerSurface hotSpots = model::PointerSurface::Tela;  // the group its hot spot goes into
 };
 
-Target targetNamed(shell::Game& game, const std::string& name) {
+Target targetNamed(model::Game& game, const std::string& name) {
   auto& surfaces = game.surfaces;
-  if (name == "tel") return {&surfaces.BufTela, &surfaces.canvas.BufTela, PointerSurface::Tela};
-  if (name == "fnc") return {&surfaces.BufFunc, &surfaces.canvas.BufFunc, PointerSurface::TelCmd};
-  if (name == "pan") return {&surfaces.Imp, &surfaces.canvas.Imp, PointerSurface::Imp};
+  if (name == "tel") return {&surfaces.BufTela, &surfaces.canvas.BufTela, model::PointerSurface::Tela};
+  if (name == "fnc") return {&surfaces.BufFunc, &surfaces.canvas.BufFunc, model::PointerSurface::TelCmd};
+  if (name == "pan") return {&surfaces.Imp, &surfaces.canvas.Imp, model::PointerSurface::Imp};
   return {};
 }
 
 }  // namespace
 
-bool drawMapWindow(shell::Game& game) {
+bool drawMapWindow(model::Game& game) {
   const auto& map = game.map;
   const Target target = targetNamed(game, map.windowTarget);
   if (!target.surface) return false;
@@ -35,7 +35,7 @@ bool drawMapWindow(shell::Game& game) {
   // The window is clickable as a link is: "picFmap" opens and closes the map
   // page from the function panel and the skin, and runs a script of that name
   // from the picture panel.
-  HotSpot spot;
+  model::HotSpot spot;
   spot.x = x, spot.y = y, spot.width = width, spot.height = height;
   spot.script = "picFmap";
   spot.cursorCode = 1;

@@ -3,12 +3,12 @@
 // window skin ("pan"); a click on it opens the map page.
 #pragma once
 
-namespace shell { struct Game; }
+namespace model { struct Game; }
 
 namespace view {
 
 // Draws the window of the map-window definition at the current origin; a
 // target other than "tel", "fnc", "pan" draws nothing. Returns whether it drew.
-bool drawMapWindow(shell::Game& game);
+bool drawMapWindow(model::Game& game);
 
 }  // namespace view

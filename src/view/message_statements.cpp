@@ -2,32 +2,32 @@
 #include "view/message_statements.h"
 
 #include "script/markers.h"
-#include "shell/game.h"
+#include "model/game.h"
 #include "view/text_sink.h"
 
 namespace view {
 namespace {
 
-void appendMessage(shell::Game& game, script::Statement& s) {
+void appendMessage(model::Game& game, model::Statement& s) {
   game.host.processEvents();
   outputAppendedMessage(game, script::convertAllMarkers(game.screen.Modelo, s.arg(1)));
 }
 
-void replaceMessage(shell::Game& game, script::Statement& s) {
+void replaceMessage(model::Game& game, model::Statement& s) {
   game.host.processEvents();
   if (s.arg(1).empty()) s.trace += "<-Falta texto!!!";
   outputMessage(game, script::convertAllMarkers(game.screen.Modelo, s.arg(1)));
 }
 
-void clearMessage(shell::Game& game, script::Statement& s) {
+void clearMessage(model::Game& game, model::Statement& s) {
   s.trace += "<-mod= " + game.screen.Modelo.text();
   clearMessages(game);
 }
 
 }  // namespace
 
-void registerMessageStatements(script::Dispatch& dispatch) {
-  static const script::StatementRow rows[] = {
+void registerMessageStatements(model::Dispatch& dispatch) {
+  static const model::StatementRow rows[] = {
       {"msg+", {}, appendMessage, std::nullopt,
        "`text`. Outputs the text in the mode's \"append\" way: in mode \"1\" it is added to the strip without a separator."},
       {"msg=", {}, replaceMessage, std::nullopt,

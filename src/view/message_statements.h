@@ -1,10 +1,10 @@
 // The message statements msg+, msg= and clearmsg: script text into the display
 // mode's text sink.
 #pragma once
-#include "script/dispatch.h"
+#include "model/dispatch.h"
 
 namespace view {
 
-void registerMessageStatements(script::Dispatch& dispatch);
+void registerMessageStatements(model::Dispatch& dispatch);
 
 }  // namespace view

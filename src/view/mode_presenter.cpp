@@ -4,7 +4,7 @@
 
 #include "base/text.h"
 #include "graphics/canvas_text.h"
-#include "shell/game.h"
+#include "model/game.h"
 #include "view/canvas_style.h"
 #include "view/colour.h"
 #include "view/layout_rows.h"
@@ -14,7 +14,7 @@
 
 namespace view {
 
-namespace row = shell::row;
+namespace row = model::row;
 
 namespace {
 
@@ -22,22 +22,22 @@ const char* const kMemo3Name = "a lista de textos do modo 3";
 
 // Every page but the typewriter's lets pending events run once it shows, and
 // gives the command box the focus when the box is in sight.
-void showEnteredPage(shell::Game& game) {
+void showEnteredPage(model::Game& game) {
   game.host.repaint();
   game.host.processEvents();
-  if (game.screen.Input.visible) game.screen.focus = Focus::Input;
+  if (game.screen.Input.visible) game.screen.focus = model::Focus::Input;
 }
 
-void focusVisibleInput(shell::Game& game) {
-  if (game.screen.Input.visible) game.screen.focus = Focus::Input;
+void focusVisibleInput(model::Game& game) {
+  if (game.screen.Input.visible) game.screen.focus = model::Focus::Input;
 }
 
-void nothing(shell::Game&) {}
-void nothingShown(shell::Game&, const std::string&) {}
+void nothing(model::Game&) {}
+void nothingShown(model::Game&, const std::string&) {}
 
 // Mode "0": the typewriter page MsgMd0.
 
-void enterTypewriter(shell::Game& game) {
+void enterTypewriter(model::Game& game) {
   auto& screen = game.screen;
   screen.viewerPage = "0";
   screen.Input.visible = game.Defs.isOn(row::InputShown);
@@ -47,7 +47,7 @@ void enterTypewriter(shell::Game& game) {
   game.host.repaint();
 }
 
-void clearTypewriter(shell::Game& game) {
+void clearTypewriter(model::Game& game) {
   game.screen.MsgMd0.text.clear();
   game.host.repaint();
 }
@@ -63,7 +63,7 @@ const ModePresenter kTypewriter{
 
 // Mode "1": the picture with the strip Msg under it.
 
-void enterStrip(shell::Game& game) {
+void enterStrip(model::Game& game) {
   auto& screen = game.screen;
   screen.viewerPage = "1";
   screen.Msg.visible = game.Defs.isOn(row::MsgShown);
@@ -73,13 +73,13 @@ void enterStrip(shell::Game& game) {
   showEnteredPage(game);
 }
 
-void addToStrip(shell::Game& game, const std::string& text) {
-  game.host.textProduced(platform::TextSink::Msg, text);
+void addToStrip(model::Game& game, const std::string& text) {
+  game.textProduced(platform::TextSink::Msg, text);
   appendToStrip(game, text);
 }
 
-void replaceStrip(shell::Game& game, const std::string& text) {
-  game.host.textProduced(platform::TextSink::Msg, text);
+void replaceStrip(model::Game& game, const std::string& text) {
+  game.textProduced(platform::TextSink::Msg, text);
   setStrip(game, text);
 }
 
@@ -88,19 +88,19 @@ const ModePresenter kStrip{
     .output = addToStrip,
     .append = addToStrip,
     .replace = replaceStrip,
-    .clear = [](shell::Game& game) { setStrip(game, ""); },
+    .clear = [](model::Game& game) { setStrip(game, ""); },
     .endOfRun = focusVisibleInput,
 };
 
 // Mode "2": the page of text and links, built in WebTxt. The page view reaches
 // down to the bottom edge of the command box.
 
-void enterPage(shell::Game& game) {
+void enterPage(model::Game& game) {
   auto& screen = game.screen;
   showBlankPage(game, screen.style.textBackColour);
   screen.viewerPage = "2";
   screen.Input.visible = false;
-  Control& viewer = screen.Abok1;
+  model::Control& viewer = screen.Abok1;
   viewer.width = rowNumber(game, row::ViewerWidth);
   viewer.height = rowNumber(game, row::InputTop) + rowNumber(game, row::InputHeight) - viewer.y;
   screen.WebB.width = viewer.width + 20;
@@ -111,12 +111,12 @@ void enterPage(shell::Game& game) {
   showEnteredPage(game);
 }
 
-void showOnPage(shell::Game& game, const std::string& text) {
+void showOnPage(model::Game& game, const std::string& text) {
   addPageLine(game, text);
-  game.host.textProduced(platform::TextSink::WebTxt, text);
+  game.textProduced(platform::TextSink::WebTxt, text);
 }
 
-void finishWrittenPage(shell::Game& game) {
+void finishWrittenPage(model::Game& game) {
   if (!game.screen.WebTxt.empty()) finishPage(game);
 }
 
@@ -131,12 +131,12 @@ const ModePresenter kPage{
 
 // Mode "3": quoted texts collected in Memo3, msg= drawn into TelMod3.
 
-void enterCanvas(shell::Game& game) {
+void enterCanvas(model::Game& game) {
   auto& screen = game.screen;
   auto& surfaces = game.surfaces;
   screen.Input.visible = false;
   screen.viewerPage = "3";
-  Control& viewer = screen.Abok1;
+  model::Control& viewer = screen.Abok1;
   viewer.width = rowNumber(game, row::CanvasViewerWidth);
   viewer.height = rowNumber(game, row::CanvasViewerHeight);
   screen.Sbox2.width = viewer.width;
@@ -146,26 +146,26 @@ void enterCanvas(shell::Game& game) {
   surfaces.TelMod3 = graphics::makeSurface(viewer.width - 18, viewer.height - 10, surfaces.canvas.TelMod3.brush);
   screen.Memo3.clear();
   screen.textX = screen.textY = 0;
-  screen.focus = Focus::Sbox2;
+  screen.focus = model::Focus::Sbox2;
   showEnteredPage(game);
 }
 
-void addToMemo3(shell::Game& game, const std::string& text) {
+void addToMemo3(model::Game& game, const std::string& text) {
   auto& memo = game.screen.Memo3;
   checkRoomForText(memo.bytes() + memo.size() * 2, text.size() + 2, kMemo3Name);
   memo.push_back(text);
-  game.host.textProduced(platform::TextSink::Memo3, text);
+  game.textProduced(platform::TextSink::Memo3, text);
 }
 
-void drawOnCanvas(shell::Game& game, const std::string& text) {
-  game.host.textProduced(platform::TextSink::TelMod3, text);
+void drawOnCanvas(model::Game& game, const std::string& text) {
+  game.textProduced(platform::TextSink::TelMod3, text);
   drawTextAtTextPosition(game, text);
 }
 
 // msg+ draws nothing yet: it only readies the canvas for the next msg=.
-void readyCanvas(shell::Game& game, const std::string&) { prepareTextCanvas(game); }
+void readyCanvas(model::Game& game, const std::string&) { prepareTextCanvas(game); }
 
-void showCanvas(shell::Game& game) {
+void showCanvas(model::Game& game) {
   if (!game.surfaces.TelMod3.isNull()) game.surfaces.Tela3 = game.surfaces.TelMod3;
 }
 

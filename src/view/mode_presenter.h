@@ -6,17 +6,17 @@
 
 #include "model/display_mode.h"
 
-namespace shell { struct Game; }
+namespace model { struct Game; }
 
 namespace view {
 
 struct ModePresenter {
-  void (*enter)(shell::Game&);                        // lays the mode's page out and shows it
-  void (*output)(shell::Game&, const std::string&);   // a quoted text block
-  void (*append)(shell::Game&, const std::string&);   // msg+
-  void (*replace)(shell::Game&, const std::string&);  // msg=
-  void (*clear)(shell::Game&);                        // clearmsg
-  void (*endOfRun)(shell::Game&);                     // after the save, before the repaint
+  void (*enter)(model::Game&);                        // lays the mode's page out and shows it
+  void (*output)(model::Game&, const std::string&);   // a quoted text block
+  void (*append)(model::Game&, const std::string&);   // msg+
+  void (*replace)(model::Game&, const std::string&);  // msg=
+  void (*clear)(model::Game&);                        // clearmsg
+  void (*endOfRun)(model::Game&);                     // after the save, before the repaint
 };
 
 // The presenter of the mode; a mode other than the four shows nothing.

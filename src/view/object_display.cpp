@@ -8,8 +8,8 @@
 #include "graphics/canvas_text.h"
 #include "model/object_table.h"
 #include "script/markers.h"
-#include "script/statement.h"
-#include "shell/game.h"
+#include "model/statement.h"
+#include "model/game.h"
 #include "view/colour.h"
 #include "view/page.h"
 #include "view/pictures.h"
@@ -18,7 +18,7 @@
 namespace view {
 namespace {
 
-using script::Statement;
+using model::Statement;
 
 using model::Field;
 
@@ -29,9 +29,9 @@ int numberOr(const Statement& s, int k, int fallback) {
 }
 
 // The title drawn on BufTela clipped to its rectangle, in a size and colour of its own.
-void drawTitleOnPicture(shell::Game& game, const Statement& s, const std::string& title) {
+void drawTitleOnPicture(model::Game& game, const Statement& s, const std::string& title) {
   auto& surfaces = game.surfaces;
-  const TextStyle& style = game.screen.style;
+  const model::TextStyle& style = game.screen.style;
   const int x = numberOr(s, 4, 0), y = numberOr(s, 5, 0);
   const int w = numberOr(s, 6, surfaces.BufTela.width()), h = numberOr(s, 7, surfaces.BufTela.height());
   graphics::Canvas& canvas = surfaces.canvas.BufTela;
@@ -43,7 +43,7 @@ void drawTitleOnPicture(shell::Game& game, const Statement& s, const std::string
   canvas.fontColour = colourFromHex(style.textForeColour);
 }
 
-void showInStrip(shell::Game& game, const Statement& s, const std::string& part, const std::string& text,
+void showInStrip(model::Game& game, const Statement& s, const std::string& part, const std::string& text,
                  const std::string& picture) {
   auto& surfaces = game.surfaces;
   const std::string& target = s.arg(3);
@@ -66,7 +66,7 @@ void showInStrip(shell::Game& game, const Statement& s, const std::string& part,
   game.host.repaint();
 }
 
-void showInPage(shell::Game& game, const Statement& s, const std::string& part, const std::string& text,
+void showInPage(model::Game& game, const Statement& s, const std::string& part, const std::string& text,
                 const std::string& picture) {
   std::string line;
   if (part == "tit") {
@@ -85,7 +85,7 @@ void showInPage(shell::Game& game, const Statement& s, const std::string& part, 
 
 }  // namespace
 
-void showObject(shell::Game& game, Statement& s) {
+void showObject(model::Game& game, Statement& s) {
   // Any whole record of the table, whatever the keys say.
   const model::ObjectTable table(game.world.Objx);
   const auto record = table.find(s.arg(1), table.wholeRecords());
@@ -93,17 +93,17 @@ void showObject(shell::Game& game, Statement& s) {
     s.trace += "<---Este objeto n\xE3o existe!";
     return;
   }
-  const DisplayMode mode = game.screen.Modelo;
+  const model::DisplayMode mode = game.screen.Modelo;
   const std::string& part = s.arg(2);
   const Field shown = part == "tit" ? Field::Nom : part == "dsc" ? Field::Dsc : Field::Shp;
   std::string text = *table.line(*record, shown);
   if (part == "tit" || part == "dsc") text = script::convertAllMarkers(mode, text);
   const std::string& picture = *table.line(*record, Field::Shp);
-  if (mode == DisplayMode::Typewriter) {
+  if (mode == model::DisplayMode::Typewriter) {
     if (part == "tit" || part == "dsc") typeOut(game, text + "\r\n");
-  } else if (mode == DisplayMode::Strip) {
+  } else if (mode == model::DisplayMode::Strip) {
     showInStrip(game, s, part, text, picture);
-  } else if (mode == DisplayMode::Page) {
+  } else if (mode == model::DisplayMode::Page) {
     showInPage(game, s, part, text, picture);
   }
 }

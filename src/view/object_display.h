@@ -1,8 +1,8 @@
 // showobj=: the title, description or picture of an object shown by display mode.
 #pragma once
 
-namespace script { struct Statement; }
-namespace shell { struct Game; }
+namespace model { struct Statement; }
+namespace model { struct Game; }
 
 namespace view {
 
@@ -10,6 +10,6 @@ namespace view {
 // types titles and descriptions; mode "1" adds them to the strip or draws a title
 // on "tel" or "fnc" and stretches the picture onto "tel", "fnc" or "pan"; mode
 // "2" writes page lines; mode "3" shows nothing.
-void showObject(shell::Game& game, script::Statement& s);
+void showObject(model::Game& game, model::Statement& s);
 
 }  // namespace view

@@ -6,13 +6,13 @@
 #include "base/content_range.h"
 #include "base/cp1252.h"
 #include "base/file_io.h"
-#include "script/script_error.h"
-#include "shell/game.h"
+#include "model/script_error.h"
+#include "model/game.h"
 
 namespace view {
 namespace {
 
-std::string titleAndMeta(const shell::Game& game) {
+std::string titleAndMeta(const model::Game& game) {
   return "<title>Quimera: " + game.folders.gameName + "</title>" +
          "<meta http-equiv=\"X-UA-Compatible\" content=\"ie=edge\">";
 }
@@ -21,10 +21,10 @@ std::string titleAndMeta(const shell::Game& game) {
 
 void checkRoomForText(size_t current, size_t adding, const std::string& what) {
   if (adding <= kMaxShownText && current <= kMaxShownText - adding) return;
-  throw script::ScriptError(what + " passou do limite de " + std::to_string(kMaxShownText) + " caracteres");
+  throw model::ScriptError(what + " passou do limite de " + std::to_string(kMaxShownText) + " caracteres");
 }
 
-void addPageLine(shell::Game& game, std::string line) {
+void addPageLine(model::Game& game, std::string line) {
   auto& page = game.screen.WebTxt;
   checkRoomForText(page.bytes() + page.size() * 2, line.size() + 2, "o texto da p\xE1gina");
   page.push_back(std::move(line));
@@ -36,9 +36,9 @@ int pagePixelSize(int fontSize) {
   return size + size / 2;
 }
 
-void beginPage(shell::Game& game) {
+void beginPage(model::Game& game) {
   auto& screen = game.screen;
-  const TextStyle& s = screen.style;
+  const model::TextStyle& s = screen.style;
   std::string openTags, closeTags;
   if (s.textBold) openTags += "<b>", closeTags += "</b>";
   if (s.textItalic) openTags += "<em>", closeTags += "</em>";
@@ -60,7 +60,7 @@ void beginPage(shell::Game& game) {
   screen.closingStyleTags = closeTags;
 }
 
-void finishPage(shell::Game& game) {
+void finishPage(model::Game& game) {
   auto& screen = game.screen;
   // A page of empty lines still has a text (its line breaks); only no line at all is empty.
   if (screen.WebTxt.empty()) return;
@@ -69,33 +69,33 @@ void finishPage(shell::Game& game) {
 
   const auto file = game.folders.exeFile("tmp.htm");
   if (!base::writeTextLines(file, screen.WebTxt))
-    throw script::ScriptError("n\xE3o consegui gravar a p\xE1gina " + base::pathToCp1252(file));
+    throw model::ScriptError("n\xE3o consegui gravar a p\xE1gina " + base::pathToCp1252(file));
   showPageFile(game, file);
 }
 
-void showPageFile(shell::Game& game, const std::filesystem::path& file) {
+void showPageFile(model::Game& game, const std::filesystem::path& file) {
   game.screen.pageShown = file.string();
   game.screen.pageHtml.clear();
   game.host.repaint();
   game.host.processEvents();
 }
 
-void loadPageText(shell::Game& game, const std::string& html) {
+void loadPageText(model::Game& game, const std::string& html) {
   game.screen.pageShown.clear();
   game.screen.pageHtml = html;
   game.host.repaint();
   game.host.processEvents();
 }
 
-void showBlankPage(shell::Game& game, const std::string& colour) {
+void showBlankPage(model::Game& game, const std::string& colour) {
   loadPageText(game, "<!DOCTYPE html><head>" + titleAndMeta(game) + "</head>" + "<body  bgcolor=" + colour +
                          " text=#FFFF00 link=#FFFF00 vlink=#FFFF00 alink=#FFFF00 leftmargin=0 topmargin=0 "
                          "marginwidth=0 marginheight=0 ></body></html>");
 }
 
-void focusPage(shell::Game& game) {
+void focusPage(model::Game& game) {
   game.host.processEvents();
-  game.screen.focus = Focus::WebB;
+  game.screen.focus = model::Focus::WebB;
 }
 
 }  // namespace view

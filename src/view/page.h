@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-namespace shell { struct Game; }
+namespace model { struct Game; }
 
 namespace view {
 
@@ -17,23 +17,23 @@ constexpr size_t kMaxShownText = size_t(4) << 20;
 // of `current` bytes past kMaxShownText.
 void checkRoomForText(size_t current, size_t adding, const std::string& what);
 // Adds a line to the page being built (WebTxt), within kMaxShownText.
-void addPageLine(shell::Game& game, std::string line);
+void addPageLine(model::Game& game, std::string line);
 
 // Empties WebTxt and writes the page head from the current text style.
-void beginPage(shell::Game& game);
+void beginPage(model::Game& game);
 // Closes the page, saves it as tmp.htm and shows it (nothing when WebTxt has no line).
-void finishPage(shell::Game& game);
+void finishPage(model::Game& game);
 
 // The font size of page text in CSS pixels: size + size/2.
 int pagePixelSize(int fontSize);
 
 // The page view shows the page file (tmp.htm, or a page of the game folder).
-void showPageFile(shell::Game& game, const std::filesystem::path& file);
+void showPageFile(model::Game& game, const std::filesystem::path& file);
 // The page view shows an HTML text without a file.
-void loadPageText(shell::Game& game, const std::string& html);
+void loadPageText(model::Game& game, const std::string& html);
 // The page view shows the one-line blank page in the background colour (RRGGBB).
-void showBlankPage(shell::Game& game, const std::string& colour);
+void showBlankPage(model::Game& game, const std::string& colour);
 // The page view takes the keyboard focus.
-void focusPage(shell::Game& game);
+void focusPage(model::Game& game);
 
 }  // namespace view

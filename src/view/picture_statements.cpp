@@ -4,9 +4,9 @@
 
 #include "base/number.h"
 #include "base/text.h"
-#include "script/dispatch.h"
+#include "model/dispatch.h"
 #include "script/placeholders.h"
-#include "shell/game.h"
+#include "model/game.h"
 #include "view/colour.h"
 #include "view/control_arguments.h"
 #include "view/display_statement.h"
@@ -15,32 +15,32 @@
 
 namespace view {
 
-namespace row = shell::row;
+namespace row = model::row;
 
 namespace {
 
-using script::Statement;
+using model::Statement;
 
 // The colour argument, or the text style's background when it is empty.
-uint32_t colourOrBackground(const shell::Game& game, const std::string& colour) {
+uint32_t colourOrBackground(const model::Game& game, const std::string& colour) {
   return colourFromHex(colour.empty() ? game.screen.style.textBackColour : colour);
 }
 
 // The canvas takes the text style's face, size and colour.
-void takeStyleFont(const shell::Game& game, graphics::Canvas& canvas) {
-  const TextStyle& style = game.screen.style;
+void takeStyleFont(const model::Game& game, graphics::Canvas& canvas) {
+  const model::TextStyle& style = game.screen.style;
   canvas.fontName = style.textFontName;
   canvas.fontSize = style.textFontSize;
   canvas.fontColour = colourFromHex(style.textForeColour);
 }
 
 // The mode-"3" page filled with its brush and shown at once.
-void clearPage3(shell::Game& game, uint32_t colour) {
+void clearPage3(model::Game& game, uint32_t colour) {
   graphics::fillSurface(telMod3(game), colour);
   game.surfaces.Tela3 = game.surfaces.TelMod3;
 }
 
-void clearPicture(shell::Game& game, Statement& s) {
+void clearPicture(model::Game& game, Statement& s) {
   auto& surfaces = game.surfaces;
   const uint32_t colour = colourOrBackground(game, s.arg(1));
   surfaces.canvas.BufTela.brush = colour;
@@ -50,7 +50,7 @@ void clearPicture(shell::Game& game, Statement& s) {
   game.host.repaint();
 }
 
-void clearFunctionPanel(shell::Game& game, Statement& s) {
+void clearFunctionPanel(model::Game& game, Statement& s) {
   auto& surfaces = game.surfaces;
   const uint32_t colour = colourOrBackground(game, s.arg(1));
   takeStyleFont(game, surfaces.canvas.BufFunc);
@@ -60,7 +60,7 @@ void clearFunctionPanel(shell::Game& game, Statement& s) {
 
 // cleartotal: the texts and the visible pictures are emptied; the buffers stay,
 // so the end of the run paints them over the pictures again.
-void clearScreens(shell::Game& game, Statement&) {
+void clearScreens(model::Game& game, Statement&) {
   auto& screen = game.screen;
   auto& surfaces = game.surfaces;
   screen.MsgMd0.text.clear();
@@ -75,7 +75,7 @@ void clearScreens(shell::Game& game, Statement&) {
 }
 
 // hud= "off" in every mode; in mode "1" also "on", a ".bmp" picture, or its place x, y.
-void headUpPicture(shell::Game& game, Statement& s) {
+void headUpPicture(model::Game& game, Statement& s) {
   auto& screen = game.screen;
   const std::string& first = s.arg(1);
   if (first.empty()) return;
@@ -96,36 +96,36 @@ void headUpPicture(shell::Game& game, Statement& s) {
 }
 
 // telpos= picture, script: the picture shown with a link over all of it.
-void pictureLink(shell::Game& game, Statement& s) {
+void pictureLink(model::Game& game, Statement& s) {
   auto& screen = game.screen;
   const std::string& picture = s.arg(1);
   const std::string script = script::resolvePlaceholder(game, s.arg(2));
   screen.pictureLinkScript = script;
-  const DisplayMode mode = screen.Modelo;
-  if (mode == DisplayMode::Strip) {
+  const model::DisplayMode mode = screen.Modelo;
+  if (mode == model::DisplayMode::Strip) {
     loadPicture(game, picture, graphics::SurfaceId::Tela);
     screen.telaCursor = script.empty() ? 0 : 1;
-  } else if (mode == DisplayMode::Page) {
+  } else if (mode == model::DisplayMode::Page) {
     const std::string image =
         "<img src=" + game.folders.exeFolderUrl + picture + " width=" + game.Defs.defsRow(row::ViewerWidth) + "px border=0>";
     addPageLine(game, script.empty() ? image : "<a href=Scp=" + script + ">" + image + "</a>");
-  } else if (mode == DisplayMode::Canvas) {
+  } else if (mode == model::DisplayMode::Canvas) {
     loadPicture(game, picture, graphics::SurfaceId::TelMod3);
   }
   game.host.repaint();
 }
 
-void pictureBrush(shell::Game& game, Statement& s) { game.surfaces.canvas.BufTela.brush = colourFromHex(s.arg(1)); }
-void pictureFontColour(shell::Game& game, Statement& s) {
+void pictureBrush(model::Game& game, Statement& s) { game.surfaces.canvas.BufTela.brush = colourFromHex(s.arg(1)); }
+void pictureFontColour(model::Game& game, Statement& s) {
   game.surfaces.canvas.BufTela.fontColour = colourFromHex(s.arg(1));
 }
-void pictureFontFace(shell::Game& game, Statement& s) { game.surfaces.canvas.BufTela.fontName = s.arg(1); }
-void pictureFontSize(shell::Game& game, Statement& s) { game.surfaces.canvas.BufTela.fontSize = numberArgument(s, 1); }
+void pictureFontFace(model::Game& game, Statement& s) { game.surfaces.canvas.BufTela.fontName = s.arg(1); }
+void pictureFontSize(model::Game& game, Statement& s) { game.surfaces.canvas.BufTela.fontSize = numberArgument(s, 1); }
 
 }  // namespace
 
-void registerPictureStatements(script::Dispatch& dispatch) {
-  static const script::StatementRow rows[] = {
+void registerPictureStatements(model::Dispatch& dispatch) {
+  static const model::StatementRow rows[] = {
       {"cleartela", {}, clearPicture, {{"c", 0}},
        "`colour` (default the background colour). Clears the location picture and the mode-3 page."},
       {"clearfunc", {}, clearFunctionPanel, {{"c", 0}},

@@ -4,10 +4,10 @@
 // (telacorfnd=, telacortxt=, telafntnome=, telafntalt=).
 #pragma once
 
-namespace script { class Dispatch; }
+namespace model { class Dispatch; }
 
 namespace view {
 
-void registerPictureStatements(script::Dispatch& dispatch);
+void registerPictureStatements(model::Dispatch& dispatch);
 
 }  // namespace view

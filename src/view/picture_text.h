@@ -2,13 +2,13 @@
 #pragma once
 #include <string>
 
-namespace shell { struct Game; }
+namespace model { struct Game; }
 
 namespace view {
 
 // Sets TelMod3's canvas from the text style (bad colours abort the run).
-void prepareTextCanvas(shell::Game& game);
+void prepareTextCanvas(model::Game& game);
 // Draws the text with its top-left corner at (textX, textY); the position stays.
-void drawTextAtTextPosition(shell::Game& game, const std::string& text);
+void drawTextAtTextPosition(model::Game& game, const std::string& text);
 
 }  // namespace view

@@ -6,8 +6,8 @@
 
 #include "base/text.h"
 #include "graphics/picture_decoders.h"
-#include "script/script_error.h"
-#include "shell/game.h"
+#include "model/script_error.h"
+#include "model/game.h"
 #include "view/colour.h"
 #include "view/picture_cache.h"
 
@@ -21,8 +21,8 @@ void readFormats(const std::optional<std::filesystem::path>& path, const std::st
   if (base::contains(name, ".png")) {
     graphics::PngError error;
     QImage png = graphics::decodePng(path, picture, error);
-    if (error == graphics::PngError::CannotOpen) throw script::ScriptError("Error Opening File " + name + "!");
-    if (error == graphics::PngError::CannotRead) throw script::ScriptError("Error Reading File!");
+    if (error == graphics::PngError::CannotOpen) throw model::ScriptError("Error Opening File " + name + "!");
+    if (error == graphics::PngError::CannotRead) throw model::ScriptError("Error Reading File!");
     picture = std::move(png);
   }
   if (!path) return;
@@ -36,7 +36,7 @@ void readFormats(const std::optional<std::filesystem::path>& path, const std::st
 
 }  // namespace
 
-QImage panelBitmap(const Control& panel) {
+QImage panelBitmap(const model::Control& panel) {
   return graphics::makeSurface(panel.width, panel.height, colourFromHex(panel.background));
 }
 
@@ -46,7 +46,7 @@ bool isPictureName(const std::string& name) {
   return false;
 }
 
-void loadPicture(shell::Game& game, const std::string& name, graphics::SurfaceId surface) {
+void loadPicture(model::Game& game, const std::string& name, graphics::SurfaceId surface) {
   auto& surfaces = game.surfaces;
   const auto path = game.folders.dataFolder.find(name);
   if (!path) game.debug.logDebug("N\xE3o encontrei arquivo: " + name);
@@ -82,22 +82,22 @@ void loadPicture(shell::Game& game, const std::string& name, graphics::SurfaceId
   if (buffer) graphics::drawTransparent(surfaces.image(*buffer), surfaces.BufShp, 0, 0);
 }
 
-QImage& telMod3(shell::Game& game) {
+QImage& telMod3(model::Game& game) {
   QImage& page = game.surfaces.TelMod3;
   if (page.isNull()) page = graphics::makeSurface(650, 390, game.surfaces.canvas.TelMod3.brush);
   return page;
 }
 
-void setTelMod3Height(shell::Game& game, int height) {
+void setTelMod3Height(model::Game& game, int height) {
   QImage& page = telMod3(game);
   graphics::resizeSurface(page, page.width(), height, game.surfaces.canvas.TelMod3.brush);
   game.host.repaint();
 }
 
-void placePicture(shell::Game& game, const std::string& name, int x, int y, int w, int h, graphics::SurfaceId target) {
+void placePicture(model::Game& game, const std::string& name, int x, int y, int w, int h, graphics::SurfaceId target) {
   auto& surfaces = game.surfaces;
   x = graphics::clampCoordinate(x), y = graphics::clampCoordinate(y), w = graphics::clampCoordinate(w), h = graphics::clampCoordinate(h);
-  game.host.textProduced(platform::TextSink::Picture, name);  // front ends without pictures name it
+  game.textProduced(platform::TextSink::Picture, name);  // front ends without pictures name it
   loadPicture(game, name, graphics::SurfaceId::BufShp);
   const QImage& picture = surfaces.BufShp;
   if (w == 0) w = picture.width();

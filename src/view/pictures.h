@@ -5,14 +5,14 @@
 #include <string>
 
 #include "graphics/surfaces.h"
-#include "view/screen_model.h"
+#include "model/screen_model.h"
 
-namespace shell { struct Game; }
+namespace model { struct Game; }
 
 namespace view {
 
 // A panel's picture: the panel's size, filled with its background colour.
-QImage panelBitmap(const Control& panel);
+QImage panelBitmap(const model::Control& panel);
 
 // Whether a name is a picture file for display=: it holds ".gif", ".png",
 // ".jpg" or ".bmp" (lower case).
@@ -25,20 +25,20 @@ bool isPictureName(const std::string& name);
 // the surface. Tela and TelCmd are composed through BufShp into BufTela and
 // BufFunc instead. A PNG that cannot be opened or read aborts the run; other
 // broken files leave the surface's picture as it was.
-void loadPicture(shell::Game& game, const std::string& name, graphics::SurfaceId surface);
+void loadPicture(model::Game& game, const std::string& name, graphics::SurfaceId surface);
 
 // placePicture(name, x, y, w, h, target): reads the file into BufShp and lays it
 // over the target at (x, y), stretched to w x h unless that is its own size
 // (w or h 0: its own width or height). Tela in mode "1" means BufTela, TelCmd
 // means BufFunc. On TelMod3 the page grows to fit and textY advances by the
 // picture's height.
-void placePicture(shell::Game& game, const std::string& name, int x, int y, int w, int h, graphics::SurfaceId target);
+void placePicture(model::Game& game, const std::string& name, int x, int y, int w, int h, graphics::SurfaceId target);
 
 // The mode-"3" page TelMod3, created at its first size 650 x 390 in its brush
 // colour when it has no picture yet.
-QImage& telMod3(shell::Game& game);
+QImage& telMod3(model::Game& game);
 
 // Gives TelMod3 a new height, keeping what it shows; new rows take its brush.
-void setTelMod3Height(shell::Game& game, int height);
+void setTelMod3Height(model::Game& game, int height);
 
 }  // namespace view

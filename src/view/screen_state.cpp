@@ -2,13 +2,13 @@
 #include "view/screen_state.h"
 
 #include "base/cp1252.h"
-#include "shell/game.h"
+#include "model/game.h"
 #include "view/cursors.h"
 
 namespace view {
 namespace {
 
-std::string place(const Control& control) {
+std::string place(const model::Control& control) {
   return std::to_string(control.x) + "," + std::to_string(control.y) + "," + std::to_string(control.width) + "," +
          std::to_string(control.height);
 }
@@ -21,33 +21,33 @@ std::string flag(bool on) { return on ? "1" : "0"; }
 
 // The page file on show, named inside the game folder ("tmp.htm"); empty when
 // the page view shows a text without a file.
-std::string pageFileName(const shell::Game& game) {
+std::string pageFileName(const model::Game& game) {
   if (game.screen.pageShown.empty()) return "";
   const auto name = std::filesystem::path(game.screen.pageShown).lexically_relative(game.folders.exeFolder);
   return base::pathToCp1252(name.generic_string());
 }
 
-const char* focusName(Focus focus) {
+const char* focusName(model::Focus focus) {
   switch (focus) {
-    case Focus::Window: return "window";
-    case Focus::Input: return "Input";
-    case Focus::WebB: return "WebB";
-    case Focus::MsgMd0: return "MsgMd0";
-    case Focus::Sbox2: return "Sbox2";
+    case model::Focus::Window: return "window";
+    case model::Focus::Input: return "Input";
+    case model::Focus::WebB: return "WebB";
+    case model::Focus::MsgMd0: return "MsgMd0";
+    case model::Focus::Sbox2: return "Sbox2";
   }
   return "window";
 }
 
-std::string styleLetters(const TextStyle& style) {
+std::string styleLetters(const model::TextStyle& style) {
   return std::string(style.textBold ? "B" : "b") + (style.textItalic ? "I" : "i") + (style.textUnderline ? "U" : "u");
 }
 
 }  // namespace
 
-std::vector<std::pair<std::string, std::string>> screenStateRows(const shell::Game& game) {
-  const ScreenModel& s = game.screen;
+std::vector<std::pair<std::string, std::string>> screenStateRows(const model::Game& game) {
+  const model::ScreenModel& s = game.screen;
   const graphics::Surfaces& f = game.surfaces;
-  const TextStyle& style = s.style;
+  const model::TextStyle& style = s.style;
   return {
       {"gameArea", std::to_string(game.window.width) + "," + std::to_string(game.window.height)},
       {"windowShaped", flag(s.windowShaped)},

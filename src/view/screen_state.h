@@ -5,10 +5,10 @@
 #include <utility>
 #include <vector>
 
-namespace shell { struct Game; }
+namespace model { struct Game; }
 
 namespace view {
 
-std::vector<std::pair<std::string, std::string>> screenStateRows(const shell::Game& game);
+std::vector<std::pair<std::string, std::string>> screenStateRows(const model::Game& game);
 
 }  // namespace view

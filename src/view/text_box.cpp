@@ -4,12 +4,12 @@
 #include <algorithm>
 
 #include "base/text.h"
-#include "shell/game.h"
+#include "model/game.h"
 #include "graphics/canvas_text.h"
 #include "view/canvas_style.h"
 #include "view/colour.h"
 #include "graphics/fonts.h"
-#include "view/hot_spots.h"
+#include "model/hot_spots.h"
 #include "view/pictures.h"
 
 namespace view {
@@ -63,7 +63,7 @@ void takeEntries(std::string& rest, std::vector<TextBoxEntry>& entries, bool las
 }
 
 // The surface a box on the target is drawn into.
-QImage& drawingSurface(shell::Game& game, graphics::SurfaceId target) {
+QImage& drawingSurface(model::Game& game, graphics::SurfaceId target) {
   auto& surfaces = game.surfaces;
   switch (target) {
     case graphics::SurfaceId::Tela: return surfaces.BufTela;
@@ -73,12 +73,12 @@ QImage& drawingSurface(shell::Game& game, graphics::SurfaceId target) {
   }
 }
 
-PointerSurface linkGroup(graphics::SurfaceId target) {
+model::PointerSurface linkGroup(graphics::SurfaceId target) {
   switch (target) {
-    case graphics::SurfaceId::Tela: return PointerSurface::Tela;
-    case graphics::SurfaceId::TelCmd: return PointerSurface::TelCmd;
-    case graphics::SurfaceId::Imp: return PointerSurface::Imp;
-    default: return PointerSurface::Tela3;
+    case graphics::SurfaceId::Tela: return model::PointerSurface::Tela;
+    case graphics::SurfaceId::TelCmd: return model::PointerSurface::TelCmd;
+    case graphics::SurfaceId::Imp: return model::PointerSurface::Imp;
+    default: return model::PointerSurface::Tela3;
   }
 }
 
@@ -94,8 +94,8 @@ std::vector<TextBoxEntry> splitTextBox(const std::string& text) {
   return entries;
 }
 
-void drawTextBox(shell::Game& game, TextBox box, graphics::SurfaceId target) {
-  const TextStyle& style = game.screen.style;
+void drawTextBox(model::Game& game, TextBox box, graphics::SurfaceId target) {
+  const model::TextStyle& style = game.screen.style;
   auto& screen = game.screen;
   if (box.text.empty()) box.text = "Sem texto.";
   const bool fromMemo3 = box.text == "$";
@@ -134,7 +134,7 @@ void drawTextBox(shell::Game& game, TextBox box, graphics::SurfaceId target) {
   if (!fromMemo3) {
     std::string plain;
     for (const TextBoxEntry& entry : entries) plain += entry.kind == Kind::Paragraph ? "\r\n" : entry.text;
-    game.host.textProduced(platform::TextSink::TextBox, plain);
+    game.textProduced(platform::TextSink::TextBox, plain);
   }
   int64_t dx = 0, dy = 0;
   for (const TextBoxEntry& entry : entries) {
@@ -151,7 +151,7 @@ void drawTextBox(shell::Game& game, TextBox box, graphics::SurfaceId target) {
     }
     const int left = graphics::clampCoordinate(box.x + dx), top = graphics::clampCoordinate(box.y + dy);
     if (entry.kind == Kind::Link) {
-      HotSpot spot;
+      model::HotSpot spot;
       spot.picture = entry.text;
       spot.script = entry.script;
       spot.x = left, spot.y = top, spot.width = size.width(), spot.height = size.height();

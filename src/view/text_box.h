@@ -7,7 +7,7 @@
 
 #include "graphics/surfaces.h"
 
-namespace shell { struct Game; }
+namespace model { struct Game; }
 
 namespace view {
 
@@ -35,6 +35,6 @@ std::vector<TextBoxEntry> splitTextBox(const std::string& text);
 // drawTextBox: on TelMod3 (growing it as lines pass its bottom), on Tela through
 // BufTela, on TelCmd through BufFunc, on Imp directly. Link hot spots go into
 // the target's group; textY ends below the last line. A bad colour aborts the run.
-void drawTextBox(shell::Game& game, TextBox box, graphics::SurfaceId target);
+void drawTextBox(model::Game& game, TextBox box, graphics::SurfaceId target);
 
 }  // namespace view

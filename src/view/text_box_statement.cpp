@@ -4,18 +4,18 @@
 
 #include "base/content_range.h"
 #include "base/number.h"
-#include "script/dispatch.h"
-#include "script/statement.h"
-#include "shell/game.h"
+#include "model/dispatch.h"
+#include "model/statement.h"
+#include "model/game.h"
 #include "view/pictures.h"
 #include "view/text_box.h"
 
 namespace view {
 namespace {
 
-using script::Statement;
+using model::Statement;
 
-void drawBoxOnPage3(shell::Game& game, Statement& s) {
+void drawBoxOnPage3(model::Game& game, Statement& s) {
   const auto& screen = game.screen;
   const QImage& page = telMod3(game);
   auto position = [&](int k, int current) {
@@ -39,8 +39,8 @@ void drawBoxOnPage3(shell::Game& game, Statement& s) {
 
 }  // namespace
 
-void registerTextBoxStatements(script::Dispatch& dispatch) {
-  static const script::StatementRow rows[] = {
+void registerTextBoxStatements(model::Dispatch& dispatch) {
+  static const model::StatementRow rows[] = {
       {"btxt=", {"boxtexto="}, drawBoxOnPage3, {{"TaajjcSCj", 0}},
        "`text, x, y, w, h, colour, style, background, size`."},
   };

@@ -1,10 +1,10 @@
 // btxt= / boxtexto=: a text box on the mode-"3" page.
 #pragma once
 
-namespace script { class Dispatch; }
+namespace model { class Dispatch; }
 
 namespace view {
 
-void registerTextBoxStatements(script::Dispatch& dispatch);
+void registerTextBoxStatements(model::Dispatch& dispatch);
 
 }  // namespace view

@@ -2,7 +2,7 @@
 #include "view/text_sink.h"
 
 #include "base/text.h"
-#include "shell/game.h"
+#include "model/game.h"
 #include "view/mode_presenter.h"
 #include "view/page.h"
 
@@ -14,22 +14,22 @@ const char* const kTypewriterName = "o texto da p\xE1gina de m\xE1quina de escre
 
 }  // namespace
 
-void appendToStrip(shell::Game& game, const std::string& text) {
+void appendToStrip(model::Game& game, const std::string& text) {
   checkRoomForText(game.screen.Msg.text.size(), text.size(), kStripName);
   game.screen.Msg.text += text;
   game.host.repaint();
 }
 
-void setStrip(shell::Game& game, std::string text) {
+void setStrip(model::Game& game, std::string text) {
   checkRoomForText(0, text.size(), kStripName);
   game.screen.Msg.text = std::move(text);
   game.host.repaint();
 }
 
-void typeOut(shell::Game& game, const std::string& text) {
+void typeOut(model::Game& game, const std::string& text) {
   game.host.processEvents();
   checkRoomForText(game.screen.MsgMd0.text.size(), text.size(), kTypewriterName);
-  game.host.textProduced(platform::TextSink::MsgMd0, text);
+  game.textProduced(platform::TextSink::MsgMd0, text);
   for (size_t typed = 0; typed < text.size(); ++typed) {
     if (game.screen.typewriterSkipped) {
       game.screen.MsgMd0.text += std::string_view(text).substr(typed);
@@ -43,23 +43,23 @@ void typeOut(shell::Game& game, const std::string& text) {
   }
 }
 
-void outputQuotedText(shell::Game& game, const std::string& text) { presenterFor(game.screen.Modelo).output(game, text); }
+void outputQuotedText(model::Game& game, const std::string& text) { presenterFor(game.screen.Modelo).output(game, text); }
 
-void outputAppendedMessage(shell::Game& game, const std::string& text) {
+void outputAppendedMessage(model::Game& game, const std::string& text) {
   presenterFor(game.screen.Modelo).append(game, text);
 }
 
-void outputMessage(shell::Game& game, const std::string& text) { presenterFor(game.screen.Modelo).replace(game, text); }
+void outputMessage(model::Game& game, const std::string& text) { presenterFor(game.screen.Modelo).replace(game, text); }
 
-void addStripLine(shell::Game& game, const std::string& text) {
+void addStripLine(model::Game& game, const std::string& text) {
   const std::string& shown = game.screen.Msg.text;
-  game.host.textProduced(platform::TextSink::Msg, text);
+  game.textProduced(platform::TextSink::Msg, text);
   if (shown.empty() || base::startsWith(std::string_view(shown).substr(shown.size() >= 2 ? shown.size() - 2 : 0), "\r\n"))
     appendToStrip(game, text + "\r\n");
   else
     appendToStrip(game, "\r\n" + text);
 }
 
-void clearMessages(shell::Game& game) { presenterFor(game.screen.Modelo).clear(game); }
+void clearMessages(model::Game& game) { presenterFor(game.screen.Modelo).clear(game); }
 
 }  // namespace view

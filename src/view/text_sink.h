@@ -5,29 +5,29 @@
 #pragma once
 #include <string>
 
-namespace shell { struct Game; }
+namespace model { struct Game; }
 
 namespace view {
 
 // The typewriter: one character at a time into MsgMd0, repainted, with a pause;
 // once the player has skipped it, the rest of the text at once.
-void typeOut(shell::Game& game, const std::string& text);
+void typeOut(model::Game& game, const std::string& text);
 
 // A quoted text block ("append"; mode "3" adds a line to Memo3).
-void outputQuotedText(shell::Game& game, const std::string& text);
+void outputQuotedText(model::Game& game, const std::string& text);
 // msg+ ("append"; mode "3" only prepares the canvas).
-void outputAppendedMessage(shell::Game& game, const std::string& text);
+void outputAppendedMessage(model::Game& game, const std::string& text);
 // msg= ("replace"; mode "3" draws at the text position).
-void outputMessage(shell::Game& game, const std::string& text);
+void outputMessage(model::Game& game, const std::string& text);
 // The strip only ever grows at its end or is replaced: adding to it costs the
 // added text, however long the strip already is.
-void appendToStrip(shell::Game& game, const std::string& text);
-void setStrip(shell::Game& game, std::string text);
+void appendToStrip(model::Game& game, const std::string& text);
+void setStrip(model::Game& game, std::string text);
 // Adds the text as a line of the strip Msg, as a memo adds lines: after a line
 // break the line comes with its own, after other text it starts a new line.
-void addStripLine(shell::Game& game, const std::string& text);
+void addStripLine(model::Game& game, const std::string& text);
 
 // clearmsg ("clear").
-void clearMessages(shell::Game& game);
+void clearMessages(model::Game& game);
 
 }  // namespace view

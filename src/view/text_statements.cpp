@@ -4,34 +4,34 @@
 #include "base/content_range.h"
 #include "base/number.h"
 #include "graphics/fonts.h"
-#include "script/dispatch.h"
-#include "script/script_error.h"
-#include "shell/game.h"
+#include "model/dispatch.h"
+#include "model/script_error.h"
+#include "model/game.h"
 #include "view/layout_rows.h"
 #include "view/pictures.h"
 #include "view/text_sink.h"
 
 namespace view {
 
-namespace row = shell::row;
+namespace row = model::row;
 
 namespace {
 
-using script::Statement;
+using model::Statement;
 
-TextStyle& style(shell::Game& game) { return game.screen.style; }
+model::TextStyle& style(model::Game& game) { return game.screen.style; }
 
 // The value, or the table row when the value is empty.
-std::string orRow(const shell::Game& game, const std::string& value, int row) {
+std::string orRow(const model::Game& game, const std::string& value, int row) {
   return value.empty() ? game.Defs.defsRow(row) : value;
 }
 
-void font(shell::Game& game, Statement& s) {
-  TextStyle& st = style(game);
+void font(model::Game& game, Statement& s) {
+  model::TextStyle& st = style(game);
   if (!s.arg(1).empty()) st.textFontName = s.arg(1);
   if (!s.arg(2).empty()) {
     auto size = base::readNumber(s.arg(2));
-    if (!size) throw script::ScriptError("fonte=: o tamanho \"" + s.arg(2) + "\" n\xE3o \xE9 um n\xFAmero");
+    if (!size) throw model::ScriptError("fonte=: o tamanho \"" + s.arg(2) + "\" n\xE3o \xE9 um n\xFAmero");
     st.textFontSize = base::coordinateInRange(*size);
   }
   if (!s.arg(3).empty()) st.textForeColour = s.arg(3);
@@ -40,30 +40,30 @@ void font(shell::Game& game, Statement& s) {
   st.textUnderline = !s.arg(6).empty();
 }
 
-void fontFace(shell::Game& game, Statement& s) { style(game).textFontName = orRow(game, s.arg(1), 15); }
+void fontFace(model::Game& game, Statement& s) { style(game).textFontName = orRow(game, s.arg(1), 15); }
 
-void fontSize(shell::Game& game, Statement& s) {
+void fontSize(model::Game& game, Statement& s) {
   auto size = base::readNumber(s.arg(1));
   style(game).textFontSize = size ? base::coordinateInRange(*size) : rowNumber(game, row::MessageFontSize);
 }
 
-void fontStyle(shell::Game& game, Statement& s) {
+void fontStyle(model::Game& game, Statement& s) {
   const graphics::StyleFlags flags = graphics::styleFromLetters(s.arg(1).empty() ? "biu" : s.arg(1));
-  TextStyle& st = style(game);
+  model::TextStyle& st = style(game);
   st.textBold = flags.bold;
   st.textItalic = flags.italic;
   st.textUnderline = flags.underline;
 }
 
-void textColour(shell::Game& game, Statement& s) { style(game).textForeColour = orRow(game, s.arg(1), 19); }
-void backColour(shell::Game& game, Statement& s) { style(game).textBackColour = orRow(game, s.arg(1), 18); }
-void linkColour(shell::Game& game, Statement& s) { style(game).linkColour = orRow(game, s.arg(1), 20); }
-void visitedColour(shell::Game& game, Statement& s) { style(game).visitedLinkColour = orRow(game, s.arg(1), 21); }
+void textColour(model::Game& game, Statement& s) { style(game).textForeColour = orRow(game, s.arg(1), 19); }
+void backColour(model::Game& game, Statement& s) { style(game).textBackColour = orRow(game, s.arg(1), 18); }
+void linkColour(model::Game& game, Statement& s) { style(game).linkColour = orRow(game, s.arg(1), 20); }
+void visitedColour(model::Game& game, Statement& s) { style(game).visitedLinkColour = orRow(game, s.arg(1), 21); }
 
-void clearAccumulatedText(shell::Game& game, Statement&) { game.screen.Memo3.clear(); }
+void clearAccumulatedText(model::Game& game, Statement&) { game.screen.Memo3.clear(); }
 
 // "$" or empty keeps the coordinate; anything else not a number gives 0.
-void textPosition(shell::Game& game, Statement& s) {
+void textPosition(model::Game& game, Statement& s) {
   auto set = [](int& coordinate, const std::string& value) {
     if (!value.empty() && value != "$") coordinate = base::coordinateInRange(base::readNumberOr(value, 0));
   };
@@ -72,7 +72,7 @@ void textPosition(shell::Game& game, Statement& s) {
 }
 
 // Mode "3" only: the text position moves down; the page grows to reach it.
-void lineFeedBy(shell::Game& game, Statement& s) {
+void lineFeedBy(model::Game& game, Statement& s) {
   if (!game.screen.isCanvasMode()) return;
   const int step = s.arg(1).empty() ? 10 : base::readNumberOr(s.arg(1), 0);
   int& y = game.screen.textY;
@@ -81,15 +81,15 @@ void lineFeedBy(shell::Game& game, Statement& s) {
 }
 
 // A line break in the sink of the mode; mode "3" leaves the text position alone.
-void lineFeed(shell::Game& game, Statement&) {
-  const DisplayMode mode = game.screen.Modelo;
-  if (mode != DisplayMode::Canvas) outputQuotedText(game, mode == DisplayMode::Page ? "<br>" : "\r\n");
+void lineFeed(model::Game& game, Statement&) {
+  const model::DisplayMode mode = game.screen.Modelo;
+  if (mode != model::DisplayMode::Canvas) outputQuotedText(game, mode == model::DisplayMode::Page ? "<br>" : "\r\n");
 }
 
 }  // namespace
 
-void registerTextStatements(script::Dispatch& dispatch) {
-  static const script::StatementRow rows[] = {
+void registerTextStatements(model::Dispatch& dispatch) {
+  static const model::StatementRow rows[] = {
       {"fonte=", {}, font, {{"xicxxx", 0}},
        "`name, size, colour, bold, italic, underline`. Sets what is given; each of the last three is on when not empty."},
       {"corfnd=", {}, backColour, {{"c", 0}},

@@ -3,10 +3,10 @@
 // position (postxt=, lnfeed=), line feeds and the mode-"3" text accumulator.
 #pragma once
 
-namespace script { class Dispatch; }
+namespace model { class Dispatch; }
 
 namespace view {
 
-void registerTextStatements(script::Dispatch& dispatch);
+void registerTextStatements(model::Dispatch& dispatch);
 
 }  // namespace view

@@ -6,7 +6,7 @@
 #include "base/content_range.h"
 #include "base/number.h"
 #include "graphics/surfaces.h"
-#include "shell/game.h"
+#include "model/game.h"
 
 namespace view {
 namespace {
@@ -44,12 +44,12 @@ struct TintSurfaces {
   QImage* destination = nullptr;
 };
 
-TintSurfaces surfacesFor(shell::Game& game, const std::string& target) {
+TintSurfaces surfacesFor(model::Game& game, const std::string& target) {
   auto& f = game.surfaces;
-  const DisplayMode mode = game.screen.Modelo;
-  if (target == "tel" && mode == DisplayMode::Strip) return {&f.BufTela, &f.BufTela};
+  const model::DisplayMode mode = game.screen.Modelo;
+  if (target == "tel" && mode == model::DisplayMode::Strip) return {&f.BufTela, &f.BufTela};
   // In mode "3" the picture is the mode-"3" page; the end of the run shows it.
-  if (target == "tel" && mode == DisplayMode::Canvas) return {&f.TelMod3, &f.TelMod3};
+  if (target == "tel" && mode == model::DisplayMode::Canvas) return {&f.TelMod3, &f.TelMod3};
   if (target == "fnc") return {&f.BufFunc, &f.BufFunc};
   if (target == "pan") return {&f.Imp, &f.Imp};
   return {};
@@ -83,7 +83,7 @@ void tintPixels(QImage& picture, uint32_t colour, int level) {
   }
 }
 
-void tintRegion(shell::Game& game, const std::string& target, const std::string& colour, const std::string& level,
+void tintRegion(model::Game& game, const std::string& target, const std::string& colour, const std::string& level,
                 const std::string& x, const std::string& y, const std::string& width, const std::string& height) {
   const TintSurfaces surfaces = surfacesFor(game, target);
   if (!surfaces.source || surfaces.source->isNull()) return;

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-namespace shell { struct Game; }
+namespace model { struct Game; }
 
 namespace view {
 
@@ -20,7 +20,7 @@ void tintPixels(QImage& picture, uint32_t colour, int level);
 // or "pan"; a colour of six hexadecimal digits RRGGBB (empty: textBackColour, not
 // hexadecimal: 0); empty numbers are 0; a width or height of 0 is the target's,
 // one that is not a number the target's less the corner.
-void tintRegion(shell::Game& game, const std::string& target, const std::string& colour, const std::string& level,
+void tintRegion(model::Game& game, const std::string& target, const std::string& colour, const std::string& level,
                 const std::string& x, const std::string& y, const std::string& width, const std::string& height);
 
 }  // namespace view

@@ -1,11 +1,11 @@
 // The window region from the skin picture.
 #include "view/window_shape.h"
 
-#include "shell/game.h"
+#include "model/game.h"
 
 namespace view {
 
-void shapeWindow(shell::Game& game) {
+void shapeWindow(model::Game& game) {
   auto& screen = game.screen;
   const QImage skin = graphics::toSurfaceFormat(game.surfaces.Imp);
   std::vector<QRect> shape;

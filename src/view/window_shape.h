@@ -1,7 +1,7 @@
 // The window shaped to its skin: the magenta pixels of Imp's picture are cut out.
 #pragma once
 
-namespace shell { struct Game; }
+namespace model { struct Game; }
 
 namespace view {
 
@@ -9,6 +9,6 @@ namespace view {
 // magenta adds a rectangle one pixel high to the window's shape. A window without
 // a skin picture, or whose skin is all magenta, stays rectangular (it would
 // otherwise vanish from the screen).
-void shapeWindow(shell::Game& game);
+void shapeWindow(model::Game& game);
 
 }  // namespace view

@@ -6,14 +6,14 @@
 #include "base/cp1252.h"
 #include "base/file_io.h"
 #include "base/text_encoding.h"
-#include "shell/game.h"
+#include "model/game.h"
 #include "view/layout.h"
 #include "world/key_order.h"
 #include "world/register_file.h"
 
 namespace world {
 
-namespace row = shell::row;
+namespace row = model::row;
 
 namespace {
 
@@ -22,7 +22,7 @@ namespace {
 constexpr std::uintmax_t kMaxGameFileBytes = std::uintmax_t(64) << 20;
 
 // fetchFirst: on-line play fetches the file from the server before it is read.
-base::Lines readGameFile(shell::Game& game, const std::string& fileName, bool fetchFirst) {
+base::Lines readGameFile(model::Game& game, const std::string& fileName, bool fetchFirst) {
   if (fetchFirst && game.resolveContentFile) game.resolveContentFile(fileName);
   auto path = game.folders.dataFolder.find(fileName);
   std::error_code error;
@@ -38,11 +38,11 @@ base::Lines readGameFile(shell::Game& game, const std::string& fileName, bool fe
 
 }  // namespace
 
-void loadGame(shell::Game& game, const std::string& name) {
+void loadGame(model::Game& game, const std::string& name) {
   // On-line play (row 103) fetches each file before it is read; the game's own
   // table, once read, decides for the files after it.
-  shell::DefinitionsTable table =
-      shell::DefinitionsTable::fromFileRows(readGameFile(game, name + ".ini", game.Defs.isOn(row::OnlineGame)));
+  model::DefinitionsTable table =
+      model::DefinitionsTable::fromFileRows(readGameFile(game, name + ".ini", game.Defs.isOn(row::OnlineGame)));
   const bool fetchFirst = table.isOn(row::OnlineGame);
   base::Lines registers = decodeRegisterFile(readGameFile(game, name + ".rgs", fetchFirst));
   base::Lines keys = sortedKeys(readGameFile(game, name + ".obz", fetchFirst));
@@ -57,7 +57,7 @@ void loadGame(shell::Game& game, const std::string& name) {
   game.world.Objs = std::move(keys);
   game.world.Objx = std::move(objects);
   game.world.gameLoaded = true;
-  game.screen.outerPage = view::OuterPage::Default;
+  game.screen.outerPage = model::OuterPage::Default;
 
   game.registerCount = *count;
   game.readPositionRows();

@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace shell { struct Game; }
+namespace model { struct Game; }
 
 namespace world {
 
@@ -18,6 +18,6 @@ class GameLoadError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-void loadGame(shell::Game& game, const std::string& name);
+void loadGame(model::Game& game, const std::string& name);
 
 }  // namespace world

@@ -5,31 +5,31 @@
 #include "script/condition_statements.h"
 #include "script/executor.h"
 #include "script/register_statements.h"
-#include "shell/game.h"
+#include "model/game.h"
 
 namespace world {
 namespace {
 
-using script::Statement;
+using model::Statement;
 
 // The exit slot a direction word names, or -1.
 int exitSlot(const std::string& word) {
-  const auto& words = directionWords();
+  const auto& words = model::directionWords();
   for (size_t slot = 0; slot < words.size(); ++slot)
     if (word == words[slot]) return static_cast<int>(slot);
   return -1;
 }
 
-template <Direction direction>
-void setExit(shell::Game& game, Statement& s) {
+template <model::Direction direction>
+void setExit(model::Game& game, Statement& s) {
   game.world.exits[static_cast<size_t>(direction)] = s.arg(1);
 }
 
-void clearExits(shell::Game& game, Statement&) {
+void clearExits(model::Game& game, Statement&) {
   for (auto& exit : game.world.exits) exit.clear();
 }
 
-void getExit(shell::Game& game, Statement& s) {
+void getExit(model::Game& game, Statement& s) {
   int slot = exitSlot(s.arg(2));
   if (slot < 0) return;
   script::namedRegister(game, s) = game.world.exits[static_cast<size_t>(slot)];
@@ -37,7 +37,7 @@ void getExit(shell::Game& game, Statement& s) {
 
 // ifdir=: makes a function-panel link lead through the exit, by handing the
 // link id, the exit's script and the further arguments to lnkfnc=.
-void linkThroughExit(shell::Game& game, Statement& s) {
+void linkThroughExit(model::Game& game, Statement& s) {
   int slot = exitSlot(s.arg(1));
   if (slot < 0 || game.world.exits[static_cast<size_t>(slot)].empty()) return;
   Statement link;
@@ -48,50 +48,50 @@ void linkThroughExit(shell::Game& game, Statement& s) {
   script::dispatchCarried(game, s, std::move(link));
 }
 
-template <Direction direction>
-void ifExit(shell::Game& game, Statement& s) {
+template <model::Direction direction>
+void ifExit(model::Game& game, Statement& s) {
   script::applyStatementForm(game, !game.world.exits[static_cast<size_t>(direction)].empty(), s, 1);
 }
 
 // Compared with the name as written: the object statements' aliases do not apply.
-void ifAt(shell::Game& game, Statement& s) { script::applyLabelForm(game, game.world.Posic == s.arg(1), s.arg(2)); }
-void ifNotAt(shell::Game& game, Statement& s) {
+void ifAt(model::Game& game, Statement& s) { script::applyLabelForm(game, game.world.Posic == s.arg(1), s.arg(2)); }
+void ifNotAt(model::Game& game, Statement& s) {
   script::applyLabelForm(game, game.world.Posic != s.arg(1), s.arg(2));
 }
 
 }  // namespace
 
-void registerLocationStatements(script::Dispatch& dispatch) {
-  static const script::StatementRow rows[] = {
+void registerLocationStatements(model::Dispatch& dispatch) {
+  static const model::StatementRow rows[] = {
       {"cleardir", {}, clearExits, {{"", 0}},
        "Clears the eight exits."},
-      {"norte=", {}, setExit<Direction::North>, {{"s", 0}},
+      {"norte=", {}, setExit<model::Direction::North>, {{"s", 0}},
        "`script`. The exit in that direction leads to the script; empty clears it. The arrow keys use north, south, east and west."},
-      {"sul=", {}, setExit<Direction::South>, {{"s", 0}},
+      {"sul=", {}, setExit<model::Direction::South>, {{"s", 0}},
        "`script`. The exit in that direction leads to the script; empty clears it. The arrow keys use north, south, east and west."},
-      {"leste=", {}, setExit<Direction::East>, {{"s", 0}},
+      {"leste=", {}, setExit<model::Direction::East>, {{"s", 0}},
        "`script`. The exit in that direction leads to the script; empty clears it. The arrow keys use north, south, east and west."},
-      {"oeste=", {}, setExit<Direction::West>, {{"s", 0}},
+      {"oeste=", {}, setExit<model::Direction::West>, {{"s", 0}},
        "`script`. The exit in that direction leads to the script; empty clears it. The arrow keys use north, south, east and west."},
-      {"entrar=", {}, setExit<Direction::In>, {{"s", 0}},
+      {"entrar=", {}, setExit<model::Direction::In>, {{"s", 0}},
        "`script`. The exit in that direction leads to the script; empty clears it. The arrow keys use north, south, east and west."},
-      {"sair=", {}, setExit<Direction::Out>, {{"s", 0}},
+      {"sair=", {}, setExit<model::Direction::Out>, {{"s", 0}},
        "`script`. The exit in that direction leads to the script; empty clears it. The arrow keys use north, south, east and west."},
-      {"subir=", {}, setExit<Direction::Up>, {{"s", 0}},
+      {"subir=", {}, setExit<model::Direction::Up>, {{"s", 0}},
        "`script`. The exit in that direction leads to the script; empty clears it. The arrow keys use north, south, east and west."},
-      {"descer=", {}, setExit<Direction::Down>, {{"s", 0}},
+      {"descer=", {}, setExit<model::Direction::Down>, {{"s", 0}},
        "`script`. The exit in that direction leads to the script; empty clears it. The arrow keys use north, south, east and west."},
       {"ifdir=", {}, linkThroughExit, {{"dPiiiijpw", 2}},
        "`direction, picture or text, x, y, w, h, …`. When that exit is set, makes a function-panel link (as `lnkfnc=`) that leads through the exit."},
       {"getdir", {}, getExit, {{"rd", 2}},
        "`n, direction`. Register n gets the exit named by the word (`norte`, `sul`, `leste`, `oeste`, `subir`, `descer`, `entrar`, `sair`)."},
-      {"ifnor", {}, ifExit<Direction::North>, {{"k", 1}},
+      {"ifnor", {}, ifExit<model::Direction::North>, {{"k", 1}},
        "`keyword, arguments…`. Runs the statement when the north, south, east or west exit is set."},
-      {"ifsul", {}, ifExit<Direction::South>, {{"k", 1}},
+      {"ifsul", {}, ifExit<model::Direction::South>, {{"k", 1}},
        "`keyword, arguments…`. Runs the statement when the north, south, east or west exit is set."},
-      {"ifles", {}, ifExit<Direction::East>, {{"k", 1}},
+      {"ifles", {}, ifExit<model::Direction::East>, {{"k", 1}},
        "`keyword, arguments…`. Runs the statement when the north, south, east or west exit is set."},
-      {"ifoes", {}, ifExit<Direction::West>, {{"k", 1}},
+      {"ifoes", {}, ifExit<model::Direction::West>, {{"k", 1}},
        "`keyword, arguments…`. Runs the statement when the north, south, east or west exit is set."},
       {"ifloc=", {"ifpos="}, ifAt, {{"xl", 2}},
        "`name, label`. Jumps when the current location is the name."},

@@ -1,10 +1,10 @@
 // The statements on the current location and its exits: norte= ... sair=,
 // cleardir, getdir, ifdir=, ifnor/ifsul/ifles/ifoes, ifloc=/ifpos=/ifloc#.
 #pragma once
-#include "script/dispatch.h"
+#include "model/dispatch.h"
 
 namespace world {
 
-void registerLocationStatements(script::Dispatch& dispatch);
+void registerLocationStatements(model::Dispatch& dispatch);
 
 }  // namespace world

@@ -4,9 +4,9 @@
 #include "base/content_range.h"
 #include "base/number.h"
 #include "graphics/bitmap_file.h"
-#include "script/dispatch.h"
-#include "script/script_error.h"
-#include "shell/game.h"
+#include "model/dispatch.h"
+#include "model/script_error.h"
+#include "model/game.h"
 #include "view/map_page.h"
 #include "view/map_window.h"
 #include "view/pictures.h"
@@ -15,7 +15,7 @@
 namespace world {
 namespace {
 
-using script::Statement;
+using model::Statement;
 
 // Every number of the map statements is a position or a size in pixels.
 int number(const std::string& text) { return base::coordinateOr(text, 0); }
@@ -23,7 +23,7 @@ int number(const std::string& text) { return base::coordinateOr(text, 0); }
 // loadmap= picture, saved map: the picture, then the saved map in its place
 // when there is one. A saved map that cannot be read leaves the picture and is
 // noted in the debug log.
-void loadMap(shell::Game& game, Statement& s) {
+void loadMap(model::Game& game, Statement& s) {
   auto& map = game.map;
   const std::string& picture = s.arg(1);
   if (picture.empty()) {
@@ -54,14 +54,14 @@ void loadMap(shell::Game& game, Statement& s) {
 // of its bottom-left pixel left out, and the whole map saved with the run's
 // other files. The file name is checked first, so a run that cannot save
 // changes nothing. A piece already on a map that the file holds writes nothing.
-void addToMap(shell::Game& game, Statement& s) {
+void addToMap(model::Game& game, Statement& s) {
   auto& map = game.map;
   const std::string& saved = s.arg(4);
-  if (saved.empty()) throw script::ScriptError("addmap=: falta o nome do arquivo do mapa salvo");
+  if (saved.empty()) throw model::ScriptError("addmap=: falta o nome do arquivo do mapa salvo");
   const auto path = game.folders.dataFolder.pathForWriting(saved);
-  if (!path) throw script::ScriptError("addmap=: o mapa s\xF3 pode ser salvo na pasta do jogo (" + saved + ")");
+  if (!path) throw model::ScriptError("addmap=: o mapa s\xF3 pode ser salvo na pasta do jogo (" + saved + ")");
   if (map.MapJog.isNull())
-    throw script::ScriptError("addmap=: n\xE3o h\xE1 mapa carregado (loadmap= vem antes de addmap=)");
+    throw model::ScriptError("addmap=: n\xE3o h\xE1 mapa carregado (loadmap= vem antes de addmap=)");
   view::loadPicture(game, s.arg(3), graphics::SurfaceId::BufShp);
   const QImage& piece = game.surfaces.BufShp;
   const bool changed = !piece.isNull() && graphics::drawWithKeyColour(map.MapJog, piece, number(s.arg(1)), number(s.arg(2)),
@@ -72,13 +72,13 @@ void addToMap(shell::Game& game, Statement& s) {
   if (map.mapInFile == *path && !changed && std::filesystem::exists(*path, ignored)) return;
   // A map drawn for another file in the same run goes to its file first.
   if (map.unsavedMap && map.unsavedMap->file != *path && !writeSavedMap(map.unsavedMap->file, map.unsavedMap->picture))
-    throw script::ScriptError("addmap=: n\xE3o consegui gravar " + map.unsavedMap->file.filename().string());
-  map.unsavedMap = view::MapState::UnsavedMap{*path, map.MapJog};
+    throw model::ScriptError("addmap=: n\xE3o consegui gravar " + map.unsavedMap->file.filename().string());
+  map.unsavedMap = model::MapState::UnsavedMap{*path, map.MapJog};
   map.mapInFile = *path;
 }
 
 // defpicmap= target, x, y, width, height
-void defineMapWindow(shell::Game& game, Statement& s) {
+void defineMapWindow(model::Game& game, Statement& s) {
   auto& map = game.map;
   map.windowTarget = s.arg(1);
   map.windowX = number(s.arg(2));
@@ -88,14 +88,14 @@ void defineMapWindow(shell::Game& game, Statement& s) {
 }
 
 // picmap= map x, map y: an empty value keeps the origin's.
-void drawMapWindow(shell::Game& game, Statement& s) {
+void drawMapWindow(model::Game& game, Statement& s) {
   auto& map = game.map;
   if (!s.arg(1).empty()) map.originX = number(s.arg(1));
   if (!s.arg(2).empty()) map.originY = number(s.arg(2));
   view::drawMapWindow(game);
 }
 
-void showMap(shell::Game& game, Statement& s) {
+void showMap(model::Game& game, Statement& s) {
   if (s.arg(1) == "on")
     view::openMapPage(game);
   else if (s.arg(1) == "off")
@@ -103,7 +103,7 @@ void showMap(shell::Game& game, Statement& s) {
 }
 
 // posmap= marker left, marker top, horizontal scroll, vertical scroll
-void mapOpeningView(shell::Game& game, Statement& s) {
+void mapOpeningView(model::Game& game, Statement& s) {
   auto& map = game.map;
   map.openMarkerX = number(s.arg(1));
   map.openMarkerY = number(s.arg(2));
@@ -113,8 +113,8 @@ void mapOpeningView(shell::Game& game, Statement& s) {
 
 }  // namespace
 
-void registerMapStatements(script::Dispatch& dispatch) {
-  static const script::StatementRow rows[] = {
+void registerMapStatements(model::Dispatch& dispatch) {
+  static const model::StatementRow rows[] = {
       {"loadmap=", {}, loadMap, {{"pM", 1}},
        "`picture, saved map`. Loads the map picture, or the saved map file when it exists."},
       {"defpicmap=", {}, defineMapWindow, {{"tjjjj", 5}},

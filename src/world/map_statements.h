@@ -2,10 +2,10 @@
 // showmap=, posmap=.
 #pragma once
 
-namespace script { class Dispatch; }
+namespace model { class Dispatch; }
 
 namespace world {
 
-void registerMapStatements(script::Dispatch& dispatch);
+void registerMapStatements(model::Dispatch& dispatch);
 
 }  // namespace world

@@ -1,7 +1,7 @@
 // Counting and listing the objects at a place.
 #include "world/object_lists.h"
 
-#include "shell/game.h"
+#include "model/game.h"
 #include "view/pictures.h"
 #include "world/object_table.h"
 
@@ -13,7 +13,7 @@ namespace {
 constexpr size_t kMaxIcons = 12;
 
 template <typename Item>
-void listWith(shell::Game& game, script::Statement& s, Item item) {
+void listWith(model::Game& game, model::Statement& s, Item item) {
   base::Lines items;
   for (size_t record : objectsAt(game.world, resolveLocAlias(game, s.arg(1)))) items.push_back(item(record));
   resultRegister(game, s.arg(2)) = joinObjectList(items);
@@ -21,22 +21,22 @@ void listWith(shell::Game& game, script::Statement& s, Item item) {
 
 }  // namespace
 
-void countObjects(shell::Game& game, script::Statement& s) {
+void countObjects(model::Game& game, model::Statement& s) {
   size_t count = objectsAt(game.world, resolveLocAlias(game, s.arg(1))).size();
   resultRegister(game, s.arg(2)) = std::to_string(count);
 }
 
-void listObjects(shell::Game& game, script::Statement& s) {
+void listObjects(model::Game& game, model::Statement& s) {
   listWith(game, s, [&](size_t record) { return field(game.world, record, Field::Dsc); });
 }
 
-void listObjectLinks(shell::Game& game, script::Statement& s) {
+void listObjectLinks(model::Game& game, model::Statement& s) {
   listWith(game, s, [&](size_t record) {
     return "<a href=Scp=" + field(game.world, record, Field::Key) + ">" + field(game.world, record, Field::Dsc) + "</a>";
   });
 }
 
-void gatherObjectIcons(shell::Game& game, script::Statement& s) {
+void gatherObjectIcons(model::Game& game, model::Statement& s) {
   const std::string& which = s.arg(1);
   if (game.screen.isTypewriterMode() || (which != "loc" && which != kInventory)) return;
   auto& icons = game.world.ObjtsClk;

@@ -3,8 +3,8 @@
 
 #include "base/file_io.h"
 #include "base/text_encoding.h"
-#include "script/script_error.h"
-#include "shell/game.h"
+#include "model/script_error.h"
+#include "model/game.h"
 #include "world/object_table.h"
 #include "world/saved_state.h"
 
@@ -12,20 +12,20 @@ namespace world {
 namespace {
 
 // The first 8 lines of <key>.obj; a file missing or too short aborts the run.
-base::Lines pristineRecord(shell::Game& game, const std::string& key) {
+base::Lines pristineRecord(model::Game& game, const std::string& key) {
   const std::string fileName = key + ".obj";
   game.refreshBeforeReading(fileName);
   auto path = game.folders.dataFolder.find(fileName);
   auto lines = path ? base::readContentLines(*path) : std::nullopt;
-  if (!lines) throw script::ScriptError("n\xE3o encontrei o objeto " + fileName);
+  if (!lines) throw model::ScriptError("n\xE3o encontrei o objeto " + fileName);
   if (lines->size() < kRecordLines)
-    throw script::ScriptError("o objeto " + fileName + " tem " + std::to_string(lines->size()) +
+    throw model::ScriptError("o objeto " + fileName + " tem " + std::to_string(lines->size()) +
                               " linhas; um objeto tem " + std::to_string(kRecordLines));
   lines->resize(kRecordLines);
   return std::move(*lines);
 }
 
-base::Lines restoreAll(shell::Game& game) {
+base::Lines restoreAll(model::Game& game) {
   base::Lines table;
   table.reserve(game.world.Objs.size() * kRecordLines);
   for (const std::string& key : game.world.Objs) {
@@ -35,14 +35,14 @@ base::Lines restoreAll(shell::Game& game) {
   return table;
 }
 
-base::Lines restoreOne(shell::Game& game, const std::string& key) {
+base::Lines restoreOne(model::Game& game, const std::string& key) {
   base::Lines record = pristineRecord(game, key);
   base::Lines table = game.world.Objx;
   const base::Lines& keys = game.world.Objs;
   for (size_t i = 0; i < keys.size(); ++i) {
     if (keys[i] != key) continue;
     if (i >= model::ObjectTable(table).wholeRecords())
-      throw script::ScriptError("a tabela de objetos n\xE3o tem o registro de " + key +
+      throw model::ScriptError("a tabela de objetos n\xE3o tem o registro de " + key +
                                 " (arquivo .obx incompleto); use reset objs,todos");
     const size_t first = model::ObjectTable::lineIndex(i, Field::Key);
     std::copy(record.begin(), record.end(), table.begin() + static_cast<std::ptrdiff_t>(first));
@@ -52,7 +52,7 @@ base::Lines restoreOne(shell::Game& game, const std::string& key) {
 
 }  // namespace
 
-void restoreObjects(shell::Game& game, const std::string& name) {
+void restoreObjects(model::Game& game, const std::string& name) {
   bool all = name.empty() || name == "todos";
   game.world.Objx = all ? restoreAll(game) : restoreOne(game, name);
   saveObjectTable(game);

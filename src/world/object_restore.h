@@ -5,11 +5,11 @@
 #pragma once
 #include <string>
 
-namespace shell { struct Game; }
+namespace model { struct Game; }
 
 namespace world {
 
 // An empty name or "todos": every object; any other name: the objects with that key.
-void restoreObjects(shell::Game& game, const std::string& name);
+void restoreObjects(model::Game& game, const std::string& name);
 
 }  // namespace world

@@ -2,8 +2,8 @@
 // object_lists.cpp and object_tests.cpp and are registered here in order.
 #include "world/object_statements.h"
 
-#include "script/dispatch.h"
-#include "shell/game.h"
+#include "model/dispatch.h"
+#include "model/game.h"
 #include "world/object_lists.h"
 #include "world/object_table.h"
 #include "world/object_tests.h"
@@ -11,11 +11,11 @@
 namespace world {
 namespace {
 
-using script::Statement;
+using model::Statement;
 
 constexpr const char* kNoSuchObject = "<---Este objeto n\xE3o existe!";
 
-void readField(shell::Game& game, Statement& s, const std::string& fieldName) {
+void readField(model::Game& game, Statement& s, const std::string& fieldName) {
   auto record = findObject(game.world, s.arg(2));
   if (!record) {
     s.trace += s.arg(1) + kNoSuchObject;
@@ -24,7 +24,7 @@ void readField(shell::Game& game, Statement& s, const std::string& fieldName) {
   if (auto f = fieldNamed(fieldName)) resultRegister(game, s.arg(1)) = field(game.world, *record, *f);
 }
 
-void writeField(shell::Game& game, Statement& s, const std::string& fieldName, const std::string& value) {
+void writeField(model::Game& game, Statement& s, const std::string& fieldName, const std::string& value) {
   auto record = findObject(game.world, s.arg(1));
   if (!record) {
     s.trace += s.arg(1) + kNoSuchObject;
@@ -34,16 +34,16 @@ void writeField(shell::Game& game, Statement& s, const std::string& fieldName, c
 }
 
 // getobj= register,key,field
-void getObject(shell::Game& game, Statement& s) { readField(game, s, s.arg(3)); }
+void getObject(model::Game& game, Statement& s) { readField(game, s, s.arg(3)); }
 
 // getnomobj= ... gettagobj= register,key
 template <const char* Name>
-void getFixedField(shell::Game& game, Statement& s) {
+void getFixedField(model::Game& game, Statement& s) {
   readField(game, s, Name);
 }
 
 // setobj= key,field,value
-void setObject(shell::Game& game, Statement& s) {
+void setObject(model::Game& game, Statement& s) {
   if (s.arg(2).empty()) {
     s.trace += s.arg(1) + "<---N\xE3o informou a propriedade!";
     return;
@@ -53,20 +53,20 @@ void setObject(shell::Game& game, Statement& s) {
 
 // setnomobj= ... settagobj= key,value
 template <const char* Name>
-void setFixedField(shell::Game& game, Statement& s) {
+void setFixedField(model::Game& game, Statement& s) {
   writeField(game, s, Name, s.arg(2));
 }
 
-void moveObject(shell::Game& game, const std::string& key, const std::string& place) {
+void moveObject(model::Game& game, const std::string& key, const std::string& place) {
   if (auto record = findObject(game.world, key)) field(game.world, *record, Field::Loc) = place;
 }
 
-void takeObject(shell::Game& game, Statement& s) { moveObject(game, s.arg(1), kInventory); }
-void dropObject(shell::Game& game, Statement& s) { moveObject(game, s.arg(1), game.world.Posic); }
-void putObject(shell::Game& game, Statement& s) { moveObject(game, s.arg(1), resolvePlaceAliases(game, s.arg(2))); }
+void takeObject(model::Game& game, Statement& s) { moveObject(game, s.arg(1), kInventory); }
+void dropObject(model::Game& game, Statement& s) { moveObject(game, s.arg(1), game.world.Posic); }
+void putObject(model::Game& game, Statement& s) { moveObject(game, s.arg(1), resolvePlaceAliases(game, s.arg(2))); }
 
 // tiratudo/poetudo from,to: everything at one place goes to another.
-void moveEverything(shell::Game& game, Statement& s) {
+void moveEverything(model::Game& game, Statement& s) {
   std::string from = resolvePlaceAliases(game, s.arg(1));
   std::string to = resolvePlaceAliases(game, s.arg(2));
   if (from.empty()) {
@@ -90,9 +90,9 @@ void moveEverything(shell::Game& game, Statement& s) {
   }
 }
 
-void setCurrentObject(shell::Game& game, Statement& s) { game.world.Objeto = s.arg(1); }
+void setCurrentObject(model::Game& game, Statement& s) { game.world.Objeto = s.arg(1); }
 
-void getCurrentObject(shell::Game& game, Statement& s) {
+void getCurrentObject(model::Game& game, Statement& s) {
   s.trace += s.arg(1);
   resultRegister(game, s.arg(1)) = game.world.Objeto;
 }
@@ -101,8 +101,8 @@ constexpr char kNom[] = "nom", kDsc[] = "dsc", kLoc[] = "loc", kShp[] = "shp", k
 
 }  // namespace
 
-void registerObjectStatements(script::Dispatch& dispatch) {
-  static const script::StatementRow rows[] = {
+void registerObjectStatements(model::Dispatch& dispatch) {
+  static const model::StatementRow rows[] = {
       {"getobj=", {}, getObject, {{"rof", 3}},
        "`n, key, field`. Register n gets the field of the object."},
       {"getshpobj=", {}, getFixedField<kShp>, {{"ro", 2}},

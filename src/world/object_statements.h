@@ -3,10 +3,10 @@
 // current object.
 #pragma once
 
-namespace script { class Dispatch; }
+namespace model { class Dispatch; }
 
 namespace world {
 
-void registerObjectStatements(script::Dispatch& dispatch);
+void registerObjectStatements(model::Dispatch& dispatch);
 
 }  // namespace world

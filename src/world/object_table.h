@@ -11,11 +11,12 @@
 #include "base/text.h"
 #include "model/object_table.h"
 
-namespace shell { struct Game; }
+namespace model {
+struct Game;
+struct WorldState;
+}  // namespace model
 
 namespace world {
-
-struct WorldState;
 
 constexpr size_t kRecordLines = model::ObjectTable::kRecordLines;
 constexpr const char* kInventory = "jog";
@@ -26,23 +27,23 @@ using model::Field;
 std::optional<Field> fieldNamed(const std::string& name);
 
 // A field of a record.
-std::string& field(WorldState& world, size_t record, Field f);
-const std::string& field(const WorldState& world, size_t record, Field f);
+std::string& field(model::WorldState& world, size_t record, Field f);
+const std::string& field(const model::WorldState& world, size_t record, Field f);
 
 // The first record whose key is exactly the key, among as many records as Objs has keys.
-std::optional<size_t> findObject(const WorldState& world, const std::string& key);
+std::optional<size_t> findObject(const model::WorldState& world, const std::string& key);
 
 // Every record whose place is exactly the place, in table order.
-std::vector<size_t> objectsAt(const WorldState& world, const std::string& place);
+std::vector<size_t> objectsAt(const model::WorldState& world, const std::string& place);
 
 // Place aliases: "loc", "@loc" and "@pos" stand for the current location.
-std::string resolvePlaceAliases(const shell::Game& game, const std::string& place);
+std::string resolvePlaceAliases(const model::Game& game, const std::string& place);
 // Only "loc" stands for the current location.
-std::string resolveLocAlias(const shell::Game& game, const std::string& place);
+std::string resolveLocAlias(const model::Game& game, const std::string& place);
 
 // The register an object statement writes: the argument read as a number (0
 // when it is not one); a register outside the store aborts the run.
-std::string& resultRegister(shell::Game& game, const std::string& argument);
+std::string& resultRegister(model::Game& game, const std::string& argument);
 
 // Items d1..dn joined from the last to the first: "dn, ..., d2 e d1."; none: "".
 std::string joinObjectList(const base::Lines& items);

@@ -5,7 +5,7 @@
 #include "base/file_io.h"
 #include "base/text_encoding.h"
 #include "graphics/bitmap_file.h"
-#include "shell/game.h"
+#include "model/game.h"
 #include "world/register_file.h"
 
 namespace world {
@@ -16,7 +16,7 @@ namespace {
 // silently dropped, and then no file of the set is changed.
 class GameSave {
  public:
-  explicit GameSave(shell::Game& game) : game_(game), set_(game.folders.dataFolder.root()) {}
+  explicit GameSave(model::Game& game) : game_(game), set_(game.folders.dataFolder.root()) {}
 
   void add(const std::string& fileName, const base::Lines& lines) {
     auto path = game_.folders.dataFolder.pathForWriting(fileName);
@@ -44,7 +44,7 @@ class GameSave {
   }
 
  private:
-  shell::Game& game_;
+  model::Game& game_;
   base::FileSet set_;
   std::string refused_;
   bool carriesMap_ = false;
@@ -53,7 +53,7 @@ class GameSave {
 // Builds and writes one save; anything that goes wrong on the way is reported
 // naming what was being saved, and never leaves the caller.
 template <typename Fill>
-void saveSeparately(shell::Game& game, const std::string& what, Fill fill) noexcept {
+void saveSeparately(model::Game& game, const std::string& what, Fill fill) noexcept {
   try {
     GameSave save(game);
     fill(save);
@@ -67,11 +67,11 @@ void saveSeparately(shell::Game& game, const std::string& what, Fill fill) noexc
   }
 }
 
-bool gameInMemory(const shell::Game& game) { return !game.folders.gameName.empty() && game.world.gameLoaded; }
+bool gameInMemory(const model::Game& game) { return !game.folders.gameName.empty() && game.world.gameLoaded; }
 
 }  // namespace
 
-void saveAfterRun(shell::Game& game) {
+void saveAfterRun(model::Game& game) {
   GameSave save(game);
   // The map goes with the registers and objects: a map piece drawn in a run
   // and the run's registers reach the disk together.
@@ -92,14 +92,14 @@ void saveAfterRun(shell::Game& game) {
   save.write();
 }
 
-void saveObjectTable(shell::Game& game) {
+void saveObjectTable(model::Game& game) {
   if (!gameInMemory(game)) return;
   GameSave save(game);
   save.add(game.folders.gameName + ".obx", game.world.Objx);
   save.write();
 }
 
-void saveAtShutDown(shell::Game& game) {
+void saveAtShutDown(model::Game& game) {
   // The player's own table and the game's files are saved apart: a failure in
   // one (no memory left after a run that ran out of it) still saves the other.
   saveSeparately(game, "o arquivo de configura\xE7\xE3o do jogador", [&](GameSave& save) {
@@ -116,7 +116,7 @@ void saveAtShutDown(shell::Game& game) {
   });
 }
 
-std::vector<std::pair<std::string, std::string>> savedSetFiles(shell::Game& game) {
+std::vector<std::pair<std::string, std::string>> savedSetFiles(model::Game& game) {
   if (!gameInMemory(game)) return {};
   game.writePositionRows();
   const std::string& gameName = game.folders.gameName;

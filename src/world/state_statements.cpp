@@ -3,23 +3,23 @@
 
 #include <filesystem>
 
-#include "script/dispatch.h"
-#include "shell/game.h"
+#include "model/dispatch.h"
+#include "model/game.h"
 #include "world/object_restore.h"
 
 namespace world {
 namespace {
 
-void noEffect(shell::Game&, script::Statement&) {}
+void noEffect(model::Game&, model::Statement&) {}
 
 // Registers 0 .. registerCount-1 emptied; one missing from the store aborts the
 // run there. They reach the disk with the end of the run.
-void resetRegisters(shell::Game& game) {
+void resetRegisters(model::Game& game) {
   for (int32_t n = 0; n < game.registerCount; ++n) game.Regs.at(n).clear();
 }
 
 // The saved map picture, a file of the game folder only.
-void deleteSavedMap(shell::Game& game, const std::string& fileName) {
+void deleteSavedMap(model::Game& game, const std::string& fileName) {
   if (fileName.empty()) return;
   auto& map = game.map;
   if (auto drawn = game.folders.dataFolder.pathForWriting(fileName)) {
@@ -33,7 +33,7 @@ void deleteSavedMap(shell::Game& game, const std::string& fileName) {
 }
 
 // reset objs,name | reset regs | reset mapa,file
-void reset(shell::Game& game, script::Statement& s) {
+void reset(model::Game& game, model::Statement& s) {
   const std::string& what = s.arg(1);
   if (what == "objs")
     restoreObjects(game, s.arg(2));
@@ -45,8 +45,8 @@ void reset(shell::Game& game, script::Statement& s) {
 
 }  // namespace
 
-void registerGameStateStatements(script::Dispatch& dispatch) {
-  static const script::StatementRow rows[] = {
+void registerGameStateStatements(model::Dispatch& dispatch) {
+  static const model::StatementRow rows[] = {
       {"recall=", {"saveregs"}, noEffect, {{"", 0, true}},
        "Accepted and do nothing (the game is saved after every run anyway)."},
       {"reset", {}, reset, std::nullopt,

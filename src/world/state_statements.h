@@ -2,10 +2,10 @@
 // and the two keywords recall= and saveregs, recognised and without effect.
 #pragma once
 
-namespace script { class Dispatch; }
+namespace model { class Dispatch; }
 
 namespace world {
 
-void registerGameStateStatements(script::Dispatch& dispatch);
+void registerGameStateStatements(model::Dispatch& dispatch);
 
 }  // namespace world

@@ -42,7 +42,7 @@ void TempFolder::write(const std::string& name, const std::string& utf8Text) con
 
 void writeGameFiles(const TempFolder& folder, const std::vector<std::string>& registers,
                     const std::vector<std::string>& table) {
-  folder.writeBytes("mirandel.ini", base::joinLines(table.empty() ? shell::DefinitionsTable::builtInRows() : table));
+  folder.writeBytes("mirandel.ini", base::joinLines(table.empty() ? model::DefinitionsTable::builtInRows() : table));
   base::Lines values;
   for (const auto& value : registers) values.push_back(base::utf8ToCp1252(value));
   folder.writeBytes("mirandel.rgs", base::joinLines(values));

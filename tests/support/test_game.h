@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/headless_host.h"
+#include "backends/headless_host.h"
+#include "platform/recording_host.h"
 #include "shell/game.h"
 
 namespace testing_support {
@@ -63,7 +64,8 @@ struct TestGame {
 
   TempFolder folder;
   std::string serverBaseUrl;  // set before start() for on-line play
-  platform::HeadlessHost host;
+  backends::HeadlessHost headless;
+  platform::RecordingHost host{headless};  // the game's host, recording what it was asked
   std::unique_ptr<shell::Game> game;
 };
 

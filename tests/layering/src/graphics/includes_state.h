@@ -1,2 +1,2 @@
 // The picture library reading the game state.
-#include "shell/game.h"
+#include "model/game.h"

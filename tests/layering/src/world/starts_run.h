@@ -1,3 +1,3 @@
 // A subsystem starting a run itself.
-#include "shell/game.h"
-inline void walk(shell::Game& game) { runScript(game, "sala"); }
+#include "model/game.h"
+inline void walk(model::Game& game) { runScript(game, "sala"); }

@@ -1,0 +1,3 @@
+// A backend reading the game.
+#pragma once
+#include "model/game.h"

@@ -1,0 +1,3 @@
+// The engine choosing its own network backend.
+#pragma once
+#include "backends/curl_http.h"
