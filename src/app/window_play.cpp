@@ -3,35 +3,13 @@
 
 #include <QApplication>
 #include <QSocketNotifier>
-#include <QTimer>
 #include <memory>
 
 #include "app/window_options.h"
 #include "platform/stop_signals.h"
+#include "ui/first_paint.h"
 
 namespace app {
-namespace {
-
-// --quit-when-shown: the first paint of anything in the window closes it, once
-// that paint has gone to the screen (the next turn of the event loop).
-class CloseWhenPainted : public QObject {
- public:
-  explicit CloseWhenPainted(ui::WindowSession& session) : session_(session) {}
-
- private:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (!painted_ && event->type() == QEvent::Paint && widget && widget->window() == &session_.window) {
-      painted_ = true;
-      QTimer::singleShot(0, &session_.window, [this] { session_.stop(); });
-    }
-    return false;
-  }
-  ui::WindowSession& session_;
-  bool painted_ = false;
-};
-
-}  // namespace
 
 int playInWindow(const Options& options, const std::filesystem::path& folder) {
   ui::WindowSession session(windowOptions(options, folder, false));
@@ -44,11 +22,8 @@ int playInWindow(const Options& options, const std::filesystem::path& folder) {
       if (platform::stopSignalReceived()) session.stop();
     });
   }
-  std::unique_ptr<CloseWhenPainted> closeWhenPainted;
-  if (options.quitWhenShown) {
-    closeWhenPainted = std::make_unique<CloseWhenPainted>(session);
-    QApplication::instance()->installEventFilter(closeWhenPainted.get());
-  }
+  // --quit-when-shown: the opening screen on show closes the window, as the end button does.
+  if (options.quitWhenShown) ui::afterFirstPaint(&session.window, [&session] { session.stop(); });
   session.start();
   return QApplication::exec();
 }
