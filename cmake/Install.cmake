@@ -49,9 +49,9 @@ set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 # The libraries the installed programs link, computed by dpkg-shlibdeps from the
 # built binaries (the player and the updater).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Loaded at run time, so the library scan cannot see them: Qt's platform plugins
-# and the metric-compatible fonts the games name.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+# Loaded at run time, so the library scan cannot see them: Qt's platform plugins,
+# the metric-compatible fonts the games name, and libcurl (opened on first use).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation, libcurl4")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 include(CPack)

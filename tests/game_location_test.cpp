@@ -2,6 +2,7 @@
 // folder (not per folder name), brought up to date when the installed game
 // changes, while the files the player's play changed stay as they are.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "app/game_location.h"
 #include "base/file_io.h"
@@ -72,4 +73,27 @@ TEST_F(GameCopyTest, TheCopyOfAnEarlierVersionHandsOverTheSavedGameOnly) {
   EXPECT_EQ(read(copy / "mapa.bmp"), "the player's map");
   EXPECT_EQ(read(copy / "abertura.scx"), "msg= primeiro\r\n");
   EXPECT_EQ(read(legacy / "mirandel.rgs"), "saved by the player");  // left where it was
+}
+
+// The record of the copied files is written when it changes only: a start that
+// copies nothing writes nothing (every write is a new file renamed into place).
+TEST_F(GameCopyTest, AStartThatCopiesNothingLeavesTheRecordAsItWas) {
+  auto copy = app::userCopy(first.path() / "game", userData.path());
+  auto inode = [&] {
+    struct stat info {};
+    return ::stat((copy / ".mirandel-copy").c_str(), &info) == 0 ? info.st_ino : ino_t(0);
+  };
+  const ino_t written = inode();
+  ASSERT_NE(written, ino_t(0));
+  app::userCopy(first.path() / "game", userData.path());
+  EXPECT_EQ(inode(), written);
+
+  first.write("game/abertura.scx", "msg= primeiro, versão 2");
+  app::userCopy(first.path() / "game", userData.path());
+  EXPECT_NE(inode(), written);
+  EXPECT_EQ(read(copy / "abertura.scx"), cp("msg= primeiro, versão 2\r\n"));
+  // The new record holds: the next start copies nothing again, and keeps it.
+  const ino_t rewritten = inode();
+  app::userCopy(first.path() / "game", userData.path());
+  EXPECT_EQ(inode(), rewritten);
 }

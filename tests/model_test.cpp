@@ -66,6 +66,7 @@ TEST(DefinitionsRowsTest, OneRowPerPositionWithANameOfItsOwnAndABuiltInTextOfIts
   ASSERT_EQ(builtIn.size(), 101u);
   EXPECT_EQ(builtIn[model::row::GameName], "mirandel");
   EXPECT_EQ(builtIn[model::row::NotUnderstood], "Perd\xE3o, n\xE3o entendi.");
+  EXPECT_EQ(builtIn[model::row::F1Command], "INSTRU\xC7\xD5" "ES");
   EXPECT_EQ(builtIn[model::row::EndMarker], "---");
   EXPECT_EQ(model::definitionsRow(model::row::Multiplayer + 1), nullptr);
   EXPECT_EQ(model::definitionsRow(-1), nullptr);

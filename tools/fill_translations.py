@@ -53,6 +53,8 @@ PT_BR = {
     "unexpected argument %1 (see --help)": "argumento inesperado %1 (veja --help)",
     "List the games the player knows (name, folder, last played) and end.":
         "Lista os jogos que o jogador conhece (nome, pasta, última vez jogado) e termina.",
+    "Close the window as soon as its first screen is painted (to time the start-up).":
+        "Fecha a janela assim que a primeira tela é pintada (para medir a partida).",
     "never played": "nunca jogado",
     "last played %1": "jogado pela última vez em %1",
     "%1, in %2": "%1, em %2",

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <optional>
 #include <stdexcept>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -54,6 +55,7 @@ std::optional<Stamp> stampOf(const fs::path& file) {
 struct Copied {
   Stamp installed, copy;
   bool players = false;  // found different from the installed file: the player's, never replaced
+  bool operator==(const Copied&) const = default;
 };
 using Record = std::map<std::string, Copied>;
 
@@ -192,6 +194,7 @@ void copyFile(const fs::path& from, const fs::path& to) {
 void refreshCopy(const fs::path& installed, const fs::path& copy) {
   fs::create_directories(copy);
   Record record = readRecord(copy);
+  const Record before = record;
   for (const auto& entry : fs::recursive_directory_iterator(installed)) {
     auto name = entry.path().lexically_relative(installed).generic_string();
     auto target = copy / entry.path().lexically_relative(installed);
@@ -221,7 +224,9 @@ void refreshCopy(const fs::path& installed, const fs::path& copy) {
       record[name] = {*stamp, stampOf(target).value_or(Stamp{}), false};
     }
   }
-  if (!writeRecord(copy, record)) throw std::runtime_error("cannot write " + (copy / kCopyRecord).string());
+  // An unchanged record is not written again: a start that copies nothing writes nothing.
+  if ((record != before || !fs::exists(copy / kCopyRecord)) && !writeRecord(copy, record))
+    throw std::runtime_error("cannot write " + (copy / kCopyRecord).string());
 }
 
 // The saved state of a game: its tables, registers and objects.
@@ -271,9 +276,15 @@ std::filesystem::path slotsFolder(const std::filesystem::path& folder) {
 }
 
 std::filesystem::path bundledGamesFolder() {
-  auto beside = std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
-  for (auto candidate : {beside / "../share/mirandel/games", std::filesystem::path(MIRANDEL_GAMES_DIR)})
-    if (std::filesystem::is_directory(candidate)) return std::filesystem::canonical(candidate);
+  // Looked for once: later callers (the library's note of a play among them,
+  // on a thread of its own) only read what the first found.
+  static const std::optional<std::filesystem::path> found = [] () -> std::optional<std::filesystem::path> {
+    auto beside = std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
+    for (auto candidate : {beside / "../share/mirandel/games", std::filesystem::path(MIRANDEL_GAMES_DIR)})
+      if (std::filesystem::is_directory(candidate)) return std::filesystem::canonical(candidate);
+    return std::nullopt;
+  }();
+  if (found) return *found;
   throw std::runtime_error(
       QCoreApplication::translate("Options", "the bundled games folder was not found").toStdString());
 }

@@ -9,6 +9,7 @@
 #include <iostream>
 #include <string>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 #include "app/game_check.h"
@@ -171,8 +172,11 @@ int main(int argc, char** argv) {
     auto folder = chosen && chosen->installed ? app::userCopy(chosen->folder, app::userDataFolder())
                   : chosen                    ? app::playFolder(chosen->folder.string())
                                               : app::playFolder(options->gameFolder);
+    // The library's note of this play (a synced write) is made beside the start-up, not before it.
+    std::jthread libraryNote;
     if (!scripted)
-      app::recordPlayedGame(library, chosen ? chosen->folder.string() : options->gameFolder, folder, options->exeBaseName);
+      libraryNote = std::jthread(app::recordPlayedGame, std::ref(library),
+                                 chosen ? chosen->folder.string() : options->gameFolder, folder, options->exeBaseName);
     // --scratch: the copy is removed when play ends, however it ends.
     std::optional<app::ScratchFolder> scratch;
     if (options->scratch) folder = scratch.emplace(folder).folder();

@@ -46,6 +46,8 @@ std::optional<Options> parseOptions() {
   parser.addOption(watch);
   QCommandLineOption games("games", translate("Options", "List the games the player knows (name, folder, last played) and end."));
   parser.addOption(games);
+  QCommandLineOption quitWhenShown("quit-when-shown", translate("Options", "Close the window as soon as its first screen is painted (to time the start-up)."));
+  parser.addOption(quitWhenShown);
   parser.addPositionalArgument("DIR", translate("Options", "The game folder to play (the same as --game DIR)."), "[DIR]");
   // A mistake is reported here, pointing to --help; process() then handles
   // --help, --help-all and --version.
@@ -83,6 +85,7 @@ std::optional<Options> parseOptions() {
   options.stepsFile = parser.value(steps).toStdString();
   options.coverageFile = parser.value(coverage).toStdString();
   options.listGames = parser.isSet(games);
+  options.quitWhenShown = parser.isSet(quitWhenShown);
   if (parser.isSet(scale)) {
     auto factor = ui::readScale(parser.value(scale));
     if (!factor) {

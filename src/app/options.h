@@ -29,6 +29,7 @@ struct Options {
   // The author's record of the play, set by main() (not by the command line).
   model::RunObserver* runObserver = nullptr;
   bool listGames = false;   // list the games the player knows, play nothing
+  bool quitWhenShown = false;  // close the window once its first screen is painted
 };
 
 // Parses argv with Qt's parser (after the application object exists); --help and

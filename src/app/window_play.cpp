@@ -7,6 +7,7 @@
 
 #include "app/window_options.h"
 #include "platform/stop_signals.h"
+#include "ui/first_paint.h"
 
 namespace app {
 
@@ -21,6 +22,8 @@ int playInWindow(const Options& options, const std::filesystem::path& folder) {
       if (platform::stopSignalReceived()) session.stop();
     });
   }
+  // --quit-when-shown: the opening screen on show closes the window, as the end button does.
+  if (options.quitWhenShown) ui::afterFirstPaint(&session.window, [&session] { session.stop(); });
   session.start();
   return QApplication::exec();
 }

@@ -73,15 +73,21 @@ bool sameServer(const std::string& a, const std::string& b) {
 }
 
 CurlHttp::CurlHttp(std::function<void()> whileWaiting, std::function<bool()> closing)
-    : whileWaiting_(std::move(whileWaiting)), closing_(std::move(closing)) {
-  curl_global_init(CURL_GLOBAL_DEFAULT);
-  CURLSH* share = curl_share_init();
-  curl_share_setopt(share, CURLSHOPT_SHARE, CURL_LOCK_DATA_COOKIE);
-  share_ = share;
-}
+    : whileWaiting_(std::move(whileWaiting)), closing_(std::move(closing)) {}
 
 CurlHttp::~CurlHttp() {
-  curl_share_cleanup(static_cast<CURLSH*>(share_));
+  if (share_) curl_share_cleanup(static_cast<CURLSH*>(share_));
+}
+
+// libcurl starts with the first transfer: a session that never goes on line
+// never loads it.
+void* CurlHttp::cookieShare() {
+  if (!share_ && curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK) {
+    CURLSH* share = curl_share_init();
+    curl_share_setopt(share, CURLSHOPT_SHARE, CURL_LOCK_DATA_COOKIE);
+    share_ = share;
+  }
+  return share_;
 }
 
 bool CurlHttp::stopAsked() const {
@@ -106,6 +112,7 @@ platform::HttpResult CurlHttp::get(const platform::HttpRequest& request) {
 
 platform::HttpResult CurlHttp::transfer(const platform::HttpRequest& request, const std::string& url,
                                        std::string& redirect) {
+  CURLSH* share = static_cast<CURLSH*>(cookieShare());
   CURL* easy = curl_easy_init();
   if (!easy) return {std::nullopt, {}, "curl_easy_init falhou"};
   Body body;
@@ -136,7 +143,7 @@ platform::HttpResult CurlHttp::transfer(const platform::HttpRequest& request, co
   curl_easy_setopt(easy, CURLOPT_WRITEDATA, &body);
   curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, errorText);
   curl_easy_setopt(easy, CURLOPT_COOKIEFILE, "");  // cookies kept for the session, never on disk
-  curl_easy_setopt(easy, CURLOPT_SHARE, static_cast<CURLSH*>(share_));
+  curl_easy_setopt(easy, CURLOPT_SHARE, share);
   curl_easy_setopt(easy, CURLOPT_SSL_VERIFYPEER, 1L);
   curl_easy_setopt(easy, CURLOPT_SSL_VERIFYHOST, 2L);
 

@@ -26,6 +26,9 @@ class CurlHttp : public platform::HttpClient {
   platform::HttpResult transfer(const platform::HttpRequest& request, const std::string& url,
                                std::string& redirect);
 
+  // The session's cookies, libcurl started first (null when it cannot start).
+  void* cookieShare();
+
   // Whether the transfer is to end now: the player closes or a stop signal waits.
   bool stopAsked() const;
 

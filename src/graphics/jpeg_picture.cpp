@@ -83,7 +83,9 @@ bool readJpeg(FILE* file, QImage& picture) {
   jpeg_start_decompress(&info);
   const auto width = static_cast<int>(info.output_width), height = static_cast<int>(info.output_height);
   if (!acceptablePictureSize(width, height)) std::longjmp(errors.jump, 1);
-  if (picture.size() != QSize(width, height) || picture.format() != QImage::Format_RGB32)
+  // Memory another picture still shares is not taken: writing to it would copy
+  // every pixel first, for the decode to overwrite them all.
+  if (picture.size() != QSize(width, height) || picture.format() != QImage::Format_RGB32 || !picture.isDetached())
     picture = QImage(width, height, QImage::Format_RGB32);
   if (picture.isNull()) std::longjmp(errors.jump, 1);
   while (info.output_scanline < info.output_height) {

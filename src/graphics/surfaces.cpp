@@ -2,6 +2,9 @@
 #include "graphics/surfaces.h"
 
 #include <algorithm>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 #include <mutex>
 #include <unordered_map>
 
@@ -19,6 +22,25 @@ QRgb opaque(uint32_t colour) { return 0xFF000000u | (colour & 0xFFFFFF); }
 // drawn over a whole surface of its size, such a picture is that surface. The
 // answer is kept by the picture's cache key, which changes with its pixels, so
 // a kept picture drawn on every location change is looked at once.
+// Whether no pixel of the row is clear or magenta, four pixels at a time.
+bool plainRow(const QRgb* row, int width) {
+  int x = 0;
+  unsigned clearOrKey = 0;
+#ifdef __SSE2__
+  const __m128i alpha = _mm_set1_epi32(static_cast<int>(0xFF000000u)), rgb = _mm_set1_epi32(0xFFFFFF),
+                key = _mm_set1_epi32(static_cast<int>(kMagenta & 0xFFFFFFu));
+  __m128i opaqueAll = _mm_set1_epi32(-1), keySeen = _mm_setzero_si128();
+  for (; x + 4 <= width; x += 4) {
+    const __m128i pixels = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + x));
+    opaqueAll = _mm_and_si128(opaqueAll, _mm_cmpeq_epi32(_mm_and_si128(pixels, alpha), alpha));
+    keySeen = _mm_or_si128(keySeen, _mm_cmpeq_epi32(_mm_and_si128(pixels, rgb), key));
+  }
+  clearOrKey = unsigned(_mm_movemask_epi8(opaqueAll) != 0xFFFF) | unsigned(_mm_movemask_epi8(keySeen) != 0);
+#endif
+  for (; x < width; ++x) clearOrKey |= unsigned(row[x] < 0xFF000000u) | unsigned(isMagenta(row[x]));
+  return clearOrKey == 0;
+}
+
 bool opaqueWithoutKeyColour(const QImage& picture) {
   static std::mutex mutex;
   static std::unordered_map<qint64, bool> known;
@@ -26,12 +48,9 @@ bool opaqueWithoutKeyColour(const QImage& picture) {
     std::lock_guard lock(mutex);
     if (auto it = known.find(picture.cacheKey()); it != known.end()) return it->second;
   }
+  const int width = picture.width(), height = picture.height();
   bool plain = true;
-  for (int y = 0; y < picture.height() && plain; ++y) {
-    const auto* row = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
-    for (int x = 0; x < picture.width(); ++x)
-      plain &= (row[x] & 0xFF000000u) == 0xFF000000u && !isMagenta(row[x]);
-  }
+  for (int y = 0; y < height && plain; ++y) plain = plainRow(reinterpret_cast<const QRgb*>(picture.constScanLine(y)), width);
   std::lock_guard lock(mutex);
   if (known.size() >= 4096) known.clear();
   known[picture.cacheKey()] = plain;

@@ -90,9 +90,9 @@ enum class RowKind { Number, Text, Colour, Switch, Carried };
   ROW(71, EndLabelFontColour, Colour, "FFFF00", "lbFim font colour") \
   ROW(72, EndLabelCaption, Text, "Encerrar", "lbFim caption") \
   ROW(73, NotUnderstood, Text, "Perd\xE3o, n\xE3o entendi.", "reply to a phrase that matches no command") \
-  ROW(74, SuggestionsHeading, Text, "N\xE3o entendi mas conhe\xE7o algumas a\xE7\xF5es que podem servir.", "heading of the suggestion list") \
+  ROW(74, SuggestionsHeading, Text, "N\xE3o entendi mas conhe\xE7o algumas a\xE7\xF5" "es que podem servir.", "heading of the suggestion list") \
   ROW(75, ErrorScript, Text, "errocmd", "script run in mode \"2\" for a phrase that matches no command") \
-  ROW(76, F1Command, Text, "INSTRU\xC7\xD5ES", "command entered by key F1") \
+  ROW(76, F1Command, Text, "INSTRU\xC7\xD5" "ES", "command entered by key F1") \
   ROW(77, F2Command, Text, "MEUS OBJETOS", "command entered by key F2") \
   ROW(78, F4Command, Text, "EXAMINE O LOCAL", "command entered by key F4") \
   ROW(79, CountMarker79, Text, "- 79 -", "counting marker") \

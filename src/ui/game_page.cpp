@@ -136,7 +136,6 @@ GamePage::GamePage(const Publisher& publisher, QWidget* parent) : QWidget(parent
   MapJog->setCursor(Qt::OpenHandCursor);
   Voce = new PictureWidget(Sbc1Contents);
   Voce->setObjectName("Voce");
-  Voce->setPicture(markerPicture());
   Voce->setCursor(Qt::PointingHandCursor);
   Sbc1->setWidget(Sbc1Contents);
   pageDown = new DownPageView;
@@ -147,6 +146,9 @@ GamePage::GamePage(const Publisher& publisher, QWidget* parent) : QWidget(parent
     Abok1->addWidget(page);
     pagesByCaption_[caption] = page;
   }
+  connect(Abok1, &QStackedWidget::currentChanged, this, [this] {
+    if (Abok1->currentWidget() == pagePix) pagePix->paintPictures();
+  });
 
   Abok2 = new QWidget(this);
   Abok2->setObjectName("Abok2");
@@ -509,6 +511,8 @@ void GamePage::showMap(const model::Game& game) {
     MapJog->resize(shown);
     Sbc1Contents->resize(shown);
   }
+  // The marker's picture is read when the map is first on show.
+  if (Voce->picture().isNull() && Sbc1->isVisible()) Voce->setPicture(markerPicture());
   Voce->setGeometry(k.rect(QRect(map.voceX, map.voceY, model::kMarkerWidth, model::kMarkerHeight)));
   Voce->raise();
   if (Sbc1->horizontalScrollBar()->value() != k.px(map.scrollX)) Sbc1->horizontalScrollBar()->setValue(k.px(map.scrollX));

@@ -39,9 +39,11 @@ OpeningPage::OpeningPage(const Publisher& publisher, QWidget* parent) : QWidget(
     auto* picture = new PictureWidget(this);
     picture->setObjectName(badge.name);
     layout_.place(picture, QRect(x, 420 - 64 - 34, 56, 56));
-    picture->setPicture(paintBadge(badge.word, badge.colour));
-    badges_.push_back({picture, badge.word, badge.colour});
-    picture->setVisible(!badge.link || !badge.address.isEmpty());
+    // A link without its address is never shown, nor painted.
+    const bool shown = !badge.link || !badge.address.isEmpty();
+    if (shown) badges_.push_back({picture, badge.word, badge.colour});
+    if (shown) picture->setPicture(paintBadge(badge.word, badge.colour));
+    picture->setVisible(shown);
     if (!badge.address.isEmpty()) {
       picture->setCursor(Qt::PointingHandCursor);
       picture->setToolTip(badge.address);

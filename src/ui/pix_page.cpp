@@ -5,7 +5,7 @@
 
 namespace ui {
 
-PixPage::PixPage(const Publisher& publisher, QWidget* parent) : QWidget(parent) {
+PixPage::PixPage(const Publisher& publisher, QWidget* parent) : QWidget(parent), paymentKey_(publisher.paymentKey) {
   setAutoFillBackground(true);
   setStyleSheet(QStringLiteral("background: #1E2A3A; color: #FFFF00;"));
   QFont heading(QStringLiteral("Arial"));
@@ -33,15 +33,21 @@ PixPage::PixPage(const Publisher& publisher, QWidget* parent) : QWidget(parent) 
 
   Image6 = new PictureWidget(this);
   layout_.place(Image6, QRect(20, 240, 48, 48));
-  Image6->setPicture(paintBadge(QStringLiteral("Q"), qRgb(150, 60, 150), 48));
   Image7 = new PictureWidget(this);
   Image7->setObjectName("Image7");
-  QImage code = makeQrCode(publisher.paymentKey, 5);
-  Image7->setPicture(code);
-  layout_.place(Image7, QRect(450, 40, code.width(), code.height()));
+  layout_.place(Image7, QRect(450, 40, 0, 0));
   Image9 = new PictureWidget(this);
   layout_.place(Image9, QRect(80, 240, 48, 48));
-  Image9->setPicture(paintBadge(QStringLiteral("\u2665"), qRgb(190, 50, 60), 48));
+}
+
+void PixPage::paintPictures() {
+  if (Image7->picture().isNull()) {
+    Image6->setPicture(paintBadge(QStringLiteral("Q"), qRgb(150, 60, 150), 48));
+    const QImage code = makeQrCode(paymentKey_, 5);
+    Image7->setPicture(code);
+    layout_.move(Image7, QRect(450, 40, code.width(), code.height()));
+    Image9->setPicture(paintBadge(QStringLiteral("\u2665"), qRgb(190, 50, 60), 48));
+  }
 }
 
 }  // namespace ui

@@ -19,7 +19,12 @@ class PixPage : public QWidget {
 
   void setScale(const Scale& scale) { layout_.apply(scale); }
 
+  // The badges and the QR code, painted once when the page is first chosen:
+  // most sessions never show it.
+  void paintPictures();
+
  private:
+  QString paymentKey_;
   FixedLayout layout_;
 };
 

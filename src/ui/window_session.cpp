@@ -26,6 +26,7 @@
 #include "shell/input_wiring.h"
 #include "model/definitions_rows.h"
 #include "backends/qt_text.h"
+#include "ui/first_paint.h"
 #include "ui/raise_request.h"
 #include "ui/window_place.h"
 #include "ui/window_scale.h"
@@ -119,12 +120,18 @@ void WindowSession::start() {
     QObject::connect(looks, &QTimer::timeout, &window, [this] { lookForChanges(); });
     looks->start(kWatchLookMilliseconds);
   }
-  // The title theme starts when the window first becomes active; scripted play
-  // has no active window and starts it at once.
-  if (options_.scripted)
+  // The title theme starts when the window first becomes active, once the
+  // opening screen is painted; scripted play has no active window and starts it
+  // at once.
+  if (options_.scripted) {
     startTitleMusic();
-  else
+  } else {
+    afterFirstPaint(&window, [this] {
+      openingPainted_ = true;
+      if (activated_) startTitleMusic();
+    });
     window.activateWindow();
+  }
 }
 
 // The window reopens where it was closed (rows 0 and 1 of the table), on a
@@ -147,7 +154,7 @@ void WindowSession::keepOnScreen(QPoint wanted) {
 }
 
 void WindowSession::startTitleMusic() {
-  if (titleMusicStarted_) return;
+  if (titleMusicStarted_ || shutDown_) return;
   titleMusicStarted_ = true;
   media::playTitleMusic(game);
 }
@@ -224,7 +231,10 @@ void WindowSession::connectWindow() {
     return shutDownOnce();
   };
 
-  window.onActivated = [this] { startTitleMusic(); };
+  window.onActivated = [this] {
+    activated_ = true;
+    if (openingPainted_ || options_.scripted) startTitleMusic();
+  };
   // A key or a click while a run writes shows the rest of its text at once; the
   // key or click itself is handled after the run, as any input that comes then.
   actions_ = std::make_unique<PlayerActions>(&window, [this] {

@@ -116,6 +116,8 @@ class WindowSession {
   backends::WorkPace repaintPace_;
   bool shutDown_ = false;
   bool titleMusicStarted_ = false;
+  bool activated_ = false;        // the window has been active
+  bool openingPainted_ = false;   // the opening screen has been on show
   bool starting_ = false;
 };
 
