@@ -16,7 +16,7 @@ struct PointerBench {
     for (int i = 0; i < model::kHotSpotSlots; ++i) {
       model::HotSpot spot;
       spot.x = (i % 10) * 60, spot.y = (i / 10) * 25, spot.width = 50, spot.height = 20;
-      spot.script = "s" + std::to_string(i);
+      spot.action = model::RunScript{"s" + std::to_string(i)};
       spot.cursorCode = i % 12;
       bench.game.hotSpots.add(model::surfaceOfSlot(i), spot);
     }

@@ -1,6 +1,7 @@
-// The model's plain values: the display mode read from a script's text and
-// written back, and the object table's lookups by key and by place on whole,
-// cut and case-differing tables, and the table of the definitions rows.
+// The model's plain values: the display mode and a hot spot's action read from
+// a script's text and written back, the object table's lookups by key and by
+// place on whole, cut and case-differing tables, and the table of the
+// definitions rows.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -9,6 +10,7 @@
 #include "graphics/colour.h"
 #include "model/defs.h"
 #include "model/display_mode.h"
+#include "model/hot_spot_action.h"
 #include "model/object_table.h"
 
 namespace {
@@ -70,6 +72,34 @@ TEST(DefinitionsRowsTest, OneRowPerPositionWithANameOfItsOwnAndABuiltInTextOfIts
   EXPECT_EQ(builtIn[model::row::EndMarker], "---");
   EXPECT_EQ(model::definitionsRow(model::row::Multiplayer + 1), nullptr);
   EXPECT_EQ(model::definitionsRow(-1), nullptr);
+
+// Every text a link may name reads as the action a click took it for, and
+// writes back as it was written.
+TEST(HotSpotActionTest, EachTextReadsAsTheActionAClickTookItForAndWritesBackAsWritten) {
+  using model::HotSpotAction;
+  const std::pair<const char*, HotSpotAction> cases[] = {
+      {"", model::NoAction{}},
+      {" ", model::RunScript{" "}},  // only the empty text does nothing
+      {"sala", model::RunScript{"sala"}},
+      {"sala&Prm=3", model::RunScript{"sala&Prm=3"}},
+      {"picFmap", model::MapSwitch{}},
+      {"picfmap", model::RunScript{"picfmap"}},  // the switch is named in its own letter case
+      {" picFmap", model::RunScript{" picFmap"}},
+      // An address from its "http://" or "https://", whichever comes first, trimmed.
+      {"http://exemplo.com", model::OpenWebPage{"http://exemplo.com", "http://exemplo.com"}},
+      {"veja https://a.org/x ", model::OpenWebPage{"veja https://a.org/x ", "https://a.org/x"}},
+      {"https://a.org/?v=http://b", model::OpenWebPage{"https://a.org/?v=http://b", "https://a.org/?v=http://b"}},
+      {"HTTP://exemplo.com", model::RefusedAddress{"HTTP://exemplo.com"}},  // letter case counts
+      {"file:///etc/passwd", model::RefusedAddress{"file:///etc/passwd"}},
+      {"mailto:a@b", model::RefusedAddress{"mailto:a@b"}},
+      {"picFmap:", model::RefusedAddress{"picFmap:"}},
+  };
+  for (const auto& [text, action] : cases) {
+    const HotSpotAction read = model::parseHotSpotAction(text);
+    EXPECT_EQ(read, action) << '"' << text << '"';
+    EXPECT_EQ(model::actionText(read), text);
+  }
+  EXPECT_EQ(model::actionText(model::MapSwitch{}), "picFmap");
 }
 
 TEST(ObjectTableTest, FindGivesTheFirstRecordOfTheKeyAmongTheRecordsAsked) {

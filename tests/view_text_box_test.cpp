@@ -107,7 +107,7 @@ TEST_F(TextBoxTest, UnderlinesOnThePictureStayAfterTheRun) {
   EXPECT_EQ(count(t.game->surfaces.TelCmd, QRect(left, 5 + 24, width, 1), 0x0000FF), width);
   EXPECT_TRUE(t.game->hotSpots.spots[0].active);
   EXPECT_TRUE(t.game->hotSpots.spots[20].active);
-  EXPECT_EQ(t.game->hotSpots.spots[20].script, "alvo");
+  EXPECT_EQ(model::actionText(t.game->hotSpots.spots[20].action), "alvo");
 }
 
 TEST_F(TextBoxTest, EmptyTextsDollarTextsAndTheGrowingPage) {

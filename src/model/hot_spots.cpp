@@ -76,7 +76,7 @@ std::string HotSpots::listing() const {
     if (!spot.active) continue;
     for (const std::string& field :
          {std::to_string(slot), std::to_string(spot.x), std::to_string(spot.y), std::to_string(spot.width),
-          std::to_string(spot.height), std::to_string(spot.cursorCode), spot.script, spot.picture,
+          std::to_string(spot.height), std::to_string(spot.cursorCode), actionText(spot.action), spot.picture,
           spot.pressedPicture})
       text += field + "\t";
     text += spot.clickSound + "\n";

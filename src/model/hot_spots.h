@@ -5,6 +5,8 @@
 #include <array>
 #include <string>
 
+#include "model/hot_spot_action.h"
+
 namespace model {
 
 // A clickable rectangle of a surface and what a click on it does.
@@ -13,7 +15,7 @@ struct HotSpot {
   int x = 0, y = 0, width = 0, height = 0;
   int cursorCode = 0;          // 0-255; see cursors.h
   std::string picture;         // normal picture, drawn again on release; the text of a text link
-  std::string script;          // a script name, a web address, "picFmap", or empty
+  HotSpotAction action;        // what a click does (read from its text when registered)
   std::string pressedPicture;  // shown while the button is down; empty: no press effect
   std::string clickSound;      // played on press; empty: none
 
@@ -59,7 +61,7 @@ struct HotSpots {
   // point (edges included), or -1.
   int hitTest(PointerSurface surface, int x, int y) const;
 
-  // One line per active slot for snapshots: slot, x, y, w, h, cursor, script,
+  // One line per active slot for snapshots: slot, x, y, w, h, cursor, action text,
   // picture, pressed picture, sound, separated by tabs.
   std::string listing() const;
 };

@@ -36,16 +36,18 @@ std::string exitDirection(const model::Game& game, const std::string& script) {
 
 }  // namespace
 
-bool isMapSwitch(const model::HotSpot& spot) { return spot.script == "picFmap"; }
+bool isMapSwitch(const model::HotSpot& spot) { return std::holds_alternative<model::MapSwitch>(spot.action); }
 
 std::string spotName(const model::Game& game, const model::HotSpot& spot) {
   const std::string text = base::trim(spot.picture);
   if (!text.empty() && !view::isPictureName(text)) return base::trim(script::convertAllMarkers(game.screen.Modelo, text));
   if (isMapSwitch(spot)) return {};
-  if (std::string object = objectName(game, spot.script); !object.empty()) return object;
-  if (std::string direction = exitDirection(game, spot.script); !direction.empty()) return direction;
+  // A script, an address: named by the object or the exit it is, or by itself.
+  const std::string script = model::actionText(spot.action);
+  if (std::string object = objectName(game, script); !object.empty()) return object;
+  if (std::string direction = exitDirection(game, script); !direction.empty()) return direction;
   if (!text.empty()) return bareName(text);
-  return bareName(base::trim(spot.script));
+  return bareName(base::trim(script));
 }
 
 }  // namespace shell

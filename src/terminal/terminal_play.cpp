@@ -367,8 +367,9 @@ class Terminal {
     for (const PageLink& link : pageModeLinks()) links.push_back({pageLineText(link.text, 0), link.address, -1});
     for (int slot : activeSlots()) {
       const model::HotSpot& spot = game_.hotSpots.spots[static_cast<size_t>(slot)];
-      if (!spot.picture.empty() && !view::isPictureName(spot.picture) && !spot.script.empty())
-        links.push_back({shell::spotName(game_, spot), spot.script, slot});
+      if (!spot.picture.empty() && !view::isPictureName(spot.picture) &&
+          !std::holds_alternative<model::NoAction>(spot.action))
+        links.push_back({shell::spotName(game_, spot), model::actionText(spot.action), slot});
     }
     return links;
   }

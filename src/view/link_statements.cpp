@@ -28,11 +28,11 @@ using model::Statement;
 model::HotSpot slotOf(const model::Game& game, const Statement& s, int x, int y, int w, int h) {
   model::HotSpot spot;
   spot.picture = s.arg(1);
-  spot.script = script::resolvePlaceholder(game, s.arg(2));
+  spot.action = model::parseHotSpotAction(script::resolvePlaceholder(game, s.arg(2)));
   // Kept where pixel arithmetic cannot overflow.
   spot.x = graphics::clampCoordinate(x), spot.y = graphics::clampCoordinate(y);
   spot.width = graphics::clampCoordinate(w), spot.height = graphics::clampCoordinate(h);
-  const int byScript = spot.script.empty() ? 0 : 1;
+  const int byScript = std::holds_alternative<model::NoAction>(spot.action) ? 0 : 1;
   spot.cursorCode = s.arg(7).empty() ? byScript : base::readNumberOr(s.arg(7), byScript);
   spot.pressedPicture = s.arg(8);
   spot.clickSound = s.arg(9);
@@ -213,7 +213,7 @@ void showObjectIcons(model::Game& game, Statement& s) {
       const QRect square(grid.x + column, grid.y + row, icon, icon);
       graphics::drawTransparentStretched(*onto, game.surfaces.BufShp, square);
       model::HotSpot spot;
-      spot.script = name;
+      spot.action = model::parseHotSpotAction(name);
       spot.x = square.x(), spot.y = square.y(), spot.width = icon, spot.height = icon;
       spot.cursorCode = 1;
       game.hotSpots.add(group, std::move(spot));

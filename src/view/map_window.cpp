@@ -37,7 +37,7 @@ bool drawMapWindow(model::Game& game) {
   // from the picture panel.
   model::HotSpot spot;
   spot.x = x, spot.y = y, spot.width = width, spot.height = height;
-  spot.script = "picFmap";
+  spot.action = model::MapSwitch{};
   spot.cursorCode = 1;
   game.hotSpots.add(target.hotSpots, std::move(spot));
   if (width <= 0 || height <= 0 || surface.isNull()) return true;

@@ -3,11 +3,12 @@
 
 #include <algorithm>
 
+#include "base/overloaded.h"
+
 #include "model/game.h"
 #include "view/cursors.h"
 #include "view/map_page.h"
 #include "view/pictures.h"
-#include "view/web_address.h"
 
 namespace view {
 namespace {
@@ -53,24 +54,36 @@ void restoreSlot(model::Game& game, model::PointerSurface surface, const model::
   game.host.repaint();
 }
 
-// What a click on a slot with this script does once its picture is back.
-std::string action(model::Game& game, model::PointerSurface surface, const std::string& script) {
-  if (script.empty()) return {};
-  if (auto address = webAddressIn(script)) {
-    game.host.openWebPage(*address);
-    return {};
-  }
-  if (isOtherAddress(script)) {
-    game.host.errorBox("Endere\xE7o recusado: s\xF3 endere\xE7os http:// e https:// abrem no navegador (" + script +
-                       ")");
-    return {};
-  }
-  if (script == "picFmap" && (surface == model::PointerSurface::TelCmd || surface == model::PointerSurface::Imp)) {
-    toggleMapPage(game);
-    return {};
-  }
+// A script a click runs; on the main picture the window catches up first.
+std::string scriptRun(model::Game& game, model::PointerSurface surface, std::string name) {
   if (surface == model::PointerSurface::Tela) game.host.processEvents();
-  return script;
+  return name;
+}
+
+// What a click on a slot with this action does once its picture is back: the
+// script it runs, or nothing.
+std::string act(model::Game& game, model::PointerSurface surface, const model::HotSpotAction& action) {
+  return std::visit(
+      base::Overloaded{
+          [](const model::NoAction&) { return std::string(); },
+          [&](const model::OpenWebPage& page) {
+            game.host.openWebPage(page.address);
+            return std::string();
+          },
+          [&](const model::RefusedAddress& refused) {
+            game.host.errorBox("Endere\xE7o recusado: s\xF3 endere\xE7os http:// e https:// abrem no navegador (" +
+                               refused.text + ")");
+            return std::string();
+          },
+          [&](const model::MapSwitch&) {
+            if (surface != model::PointerSurface::TelCmd && surface != model::PointerSurface::Imp)
+              return scriptRun(game, surface, std::string(model::kMapSwitchText));
+            toggleMapPage(game);
+            return std::string();
+          },
+          [&](const model::RunScript& run) { return scriptRun(game, surface, run.name); },
+      },
+      action);
 }
 
 }  // namespace
@@ -130,7 +143,7 @@ std::string pointerReleased(model::Game& game, model::PointerSurface surface, in
   // the whole-picture link's run left unregistered keeps its script and
   // rectangle until a registration overwrites them: the click still acts.
   if (spot.active ? slot != pressed : !spot.holds(x, y)) return {};
-  return action(game, surface, spot.script);
+  return act(game, surface, spot.action);
 }
 
 int page3ScrollRange(const model::Game& game) {

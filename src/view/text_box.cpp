@@ -153,7 +153,7 @@ void drawTextBox(model::Game& game, TextBox box, graphics::SurfaceId target) {
     if (entry.kind == Kind::Link) {
       model::HotSpot spot;
       spot.picture = entry.text;
-      spot.script = entry.script;
+      spot.action = model::parseHotSpotAction(entry.script);
       spot.x = left, spot.y = top, spot.width = size.width(), spot.height = size.height();
       spot.cursorCode = 1;
       game.hotSpots.add(linkGroup(target), std::move(spot));
