@@ -22,7 +22,7 @@ void pageView(std::string_view input) {
     made->resize(640, 480);
     return made;
   }();
-  fuzzGame.game->screen.viewerPage = "2";
+  fuzzGame.game->screen.viewerPage = model::ViewerPage::Page;
   fuzzGame.game->screen.pageShown.clear();
   fuzzGame.game->screen.pageHtml = std::string(input);
   gamePage->refresh(*fuzzGame.game);

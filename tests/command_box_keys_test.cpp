@@ -138,7 +138,7 @@ TEST_F(CommandBoxWindowTest, TypingWhereTheGameHidesTheBoxShowsItForThatCommand)
   session->typeIntoCommandBox("LHE");
   key(Qt::Key_Return);
   EXPECT_EQ(place(), "sala");  // OLHE ran
-  EXPECT_EQ(session->game.screen.viewerPage, "1");
+  EXPECT_EQ(session->game.screen.viewerPage.text(), "1");
   EXPECT_TRUE(page->Input->isVisibleTo(page));  // the game shows it again itself
 
   // Esc on a box shown for a command hides it again, and the page is as the game left it.

@@ -1,7 +1,7 @@
-// The model's plain values: the display mode and a hot spot's action read from
-// a script's text and written back, the object table's lookups by key and by
-// place on whole, cut and case-differing tables, and the table of the
-// definitions rows.
+// The model's plain values: the display mode, a hot spot's action and the
+// viewer page read from their texts and written back, the object table's
+// lookups by key and by place on whole, cut and case-differing tables, and the
+// table of the definitions rows.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -12,6 +12,7 @@
 #include "model/display_mode.h"
 #include "model/hot_spot_action.h"
 #include "model/object_table.h"
+#include "model/viewer_page.h"
 
 namespace {
 
@@ -100,6 +101,28 @@ TEST(HotSpotActionTest, EachTextReadsAsTheActionAClickTookItForAndWritesBackAsWr
     EXPECT_EQ(model::actionText(read), text);
   }
   EXPECT_EQ(model::actionText(model::MapSwitch{}), "picFmap");
+}
+
+// Each page's caption reads as that page and writes back the same; a mode shows
+// the page of its own text, so a mode named "Mapa" shows the map page as it
+// always did, and a caption of no page is kept as written.
+TEST(ViewerPageTest, CaptionsReadAsTheirPagesAndAModeShowsThePageOfItsText) {
+  using model::ViewerPage;
+  using model::ViewerPageSetting;
+  const std::pair<const char*, ViewerPage> pages[] = {
+      {"0", ViewerPage::Typewriter}, {"1", ViewerPage::Strip}, {"2", ViewerPage::Page}, {"3", ViewerPage::Canvas},
+      {"Mapa", ViewerPage::Map},     {"Down", ViewerPage::Down}, {"Pix", ViewerPage::Pix}};
+  for (const auto& [caption, page] : pages) {
+    EXPECT_EQ(ViewerPageSetting::parse(caption).page(), page) << caption;
+    EXPECT_EQ(ViewerPageSetting(page).text(), caption);
+    EXPECT_EQ(ViewerPageSetting::of(DisplayModeSetting::parse(caption)).page(), page) << caption;
+  }
+  for (const char* other : {"mapa", "MAPA", "4", " 1", "", "pix"}) {
+    const ViewerPageSetting setting = ViewerPageSetting::of(DisplayModeSetting::parse(other));
+    EXPECT_EQ(setting.page(), ViewerPage::Other) << '"' << other << '"';
+    EXPECT_EQ(setting.text(), other);
+  }
+  EXPECT_EQ(ViewerPageSetting().text(), "1");
 }
 
 TEST(ObjectTableTest, FindGivesTheFirstRecordOfTheKeyAmongTheRecordsAsked) {

@@ -453,7 +453,7 @@ TEST(OnlineSwitches, TheSwitchesSaveTheTableAtOnceAndOffClearsTheOptions) {
   // The statement shows the page; start-up shows the table's switches.
   online.test.script("opcoes", "download");
   online.test.run("opcoes");
-  EXPECT_EQ(game.screen.viewerPage, "Down");
+  EXPECT_EQ(game.screen.viewerPage.text(), "Down");
   OnlineGame again({103, 105});
   EXPECT_TRUE(again.game().online.page.TicLine.ticked && again.game().online.page.TicDown.ticked);
   EXPECT_FALSE(again.game().online.page.TicTudo.ticked);

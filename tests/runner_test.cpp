@@ -14,7 +14,7 @@ TEST(Runner, PagpixOnlyShowsThePixPage) {
   t.setReg(3, "mudou");
   std::filesystem::remove(t.folder.path() / "mirandel.rgs");
   t.run("pagpix");
-  EXPECT_EQ(t.game->screen.viewerPage, "Pix");
+  EXPECT_EQ(t.game->screen.viewerPage.text(), "Pix");
   EXPECT_EQ(t.game->runner.currentScript, "sala");
   EXPECT_EQ(t.game->runner.Script.size(), 1u);
   EXPECT_FALSE(t.folder.exists("mirandel.rgs"));  // nothing saved

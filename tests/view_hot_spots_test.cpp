@@ -327,10 +327,10 @@ TEST_F(HotSpotTest, TheMapWindowIsAHotSpotThatTogglesTheMapPageFromThePanels) {
   const bool inputShown = screen.Input.visible;
   const int height = screen.Abok1.height;
   pointer(Kind::Click, "fnc", 15, 25);
-  EXPECT_EQ(screen.viewerPage, "Mapa");
+  EXPECT_EQ(screen.viewerPage.text(), "Mapa");
   EXPECT_FALSE(screen.Input.visible);
   pointer(Kind::Click, "fnc", 15, 25);
-  EXPECT_EQ(screen.viewerPage, "1");
+  EXPECT_EQ(screen.viewerPage.text(), "1");
   EXPECT_EQ(screen.Input.visible, inputShown);
   EXPECT_EQ(screen.Abok1.height, height);
 
@@ -338,6 +338,6 @@ TEST_F(HotSpotTest, TheMapWindowIsAHotSpotThatTogglesTheMapPageFromThePanels) {
   t.script("picFmap", "setpos= picFmap");
   runIn("1", "defpicmap= tel,0,0,30,30\npicmap= ,");
   pointer(Kind::Click, "tel", 5, 5);
-  EXPECT_EQ(screen.viewerPage, "1");
+  EXPECT_EQ(screen.viewerPage.text(), "1");
   EXPECT_EQ(posic(), "picFmap");
 }

@@ -33,7 +33,7 @@ TEST_F(LayoutTest, TheStartLayoutComesFromTheTable) {
   const auto& f = t.game->surfaces;
   EXPECT_EQ(s.outerPage, model::OuterPage::Default);
   EXPECT_EQ(s.Modelo.text(), "1");
-  EXPECT_EQ(s.viewerPage, "1");
+  EXPECT_EQ(s.viewerPage.text(), "1");
   EXPECT_EQ(placeOf(s.Abok1), QRect(10, 10, 670, 365));
   EXPECT_EQ(placeOf(s.MsgMd0).size(), QSize(660, 355));
   EXPECT_EQ(placeOf(s.Msg), QRect(0, 285, 670, 80));
@@ -103,7 +103,7 @@ TEST_F(LayoutTest, BadLayoutRowsAreLoggedAndReadAsTheirDefaults) {
 TEST_F(LayoutTest, DisplayModesLayOutTheirPages) {
   auto& s = screen();
   view::setDisplayMode(*t.game, model::DisplayModeSetting::parse("2"));
-  EXPECT_EQ(s.viewerPage, "2");
+  EXPECT_EQ(s.viewerPage.text(), "2");
   EXPECT_FALSE(s.Input.visible);
   EXPECT_EQ(placeOf(s.Abok1).size(), QSize(670, 400));  // down to the command box's bottom edge
   EXPECT_EQ(placeOf(s.WebB).size(), QSize(690, 404));
@@ -120,13 +120,13 @@ TEST_F(LayoutTest, DisplayModesLayOutTheirPages) {
 
   s.MsgMd0.text = "velho";
   view::setDisplayMode(*t.game, model::DisplayModeSetting::parse("0"));
-  EXPECT_EQ(s.viewerPage, "0");
+  EXPECT_EQ(s.viewerPage.text(), "0");
   EXPECT_EQ(s.MsgMd0.text, "");
   EXPECT_TRUE(s.Input.visible);
   s.Input.text = "digitado";
   view::setDisplayMode(*t.game, model::DisplayModeSetting::parse("9"));
   EXPECT_EQ(s.Modelo.text(), "9");
-  EXPECT_EQ(s.viewerPage, "0");
+  EXPECT_EQ(s.viewerPage.text(), "0");
   EXPECT_EQ(s.Input.text, "");
 }
 
@@ -204,9 +204,9 @@ TEST_F(LayoutTest, SmallLayoutStatements) {
 
   runIn("2", "defweb= 300,200");
   EXPECT_EQ(placeOf(s.WebB).size(), QSize(320, 204));
-  s.viewerPage = "Mapa";
+  s.viewerPage = model::ViewerPage::Map;
   runIn("1", "retmodo");
-  EXPECT_EQ(s.viewerPage, "1");
+  EXPECT_EQ(s.viewerPage.text(), "1");
 }
 
 TEST_F(LayoutTest, SkinPanelsShapeTheWindow) {

@@ -20,7 +20,7 @@ struct TextTest : ::testing::Test {
   // Runs the lines in a script of their own, in the display mode.
   void runIn(const std::string& mode, const std::string& lines) {
     t.game->screen.Modelo = model::DisplayModeSetting::parse(mode);
-    t.game->screen.viewerPage = mode;
+    t.game->screen.viewerPage = model::ViewerPageSetting::parse(mode);
     t.script("s", lines);
     t.run("s");
   }

@@ -170,7 +170,7 @@ TEST_F(WindowPlayTest, APlaceWithoutAPictureShowsNothingOfAnEarlierPageAtItsEdge
   doubleClickTitle();
   type(QStringLiteral("leia o livro"));
   type(QStringLiteral("entre"));
-  ASSERT_EQ(session->game.screen.viewerPage, "0");
+  ASSERT_EQ(session->game.screen.viewerPage.text(), "0");
   EXPECT_EQ(page().MsgMd0->toPlainText(), QStringLiteral("Casa sem figura."));
   QImage screen = session->window.grab().toImage();
   const QRgb viewer = qRgb(0x21, 0x94, 0x39);

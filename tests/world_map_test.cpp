@@ -185,7 +185,7 @@ TEST_F(MapTest, ShowmapOpensThePageAroundThePosmapPlaceAndClosesBackToTheMode) {
   run("loadmap= grande.png,\nposmap= 500,100,0,0\nshowmap on");
   const auto& screen = game().screen;
   const auto& m = game().map;
-  EXPECT_EQ(screen.viewerPage, "Mapa");
+  EXPECT_EQ(screen.viewerPage.text(), "Mapa");
   EXPECT_FALSE(screen.Input.visible);
   EXPECT_EQ(screen.Abok1.width, 670);  // the size of Sbc1 (rows 96, 97)
   EXPECT_EQ(screen.Abok1.height, 400);
@@ -195,7 +195,7 @@ TEST_F(MapTest, ShowmapOpensThePageAroundThePosmapPlaceAndClosesBackToTheMode) {
   EXPECT_EQ(m.voceY, 100);
 
   view::closeMapPage(game());
-  EXPECT_EQ(screen.viewerPage, "1");
+  EXPECT_EQ(screen.viewerPage.text(), "1");
   EXPECT_TRUE(screen.Input.visible);
   EXPECT_EQ(screen.Abok1.height, 365);
 
@@ -204,10 +204,10 @@ TEST_F(MapTest, ShowmapOpensThePageAroundThePosmapPlaceAndClosesBackToTheMode) {
   run("posmap= 900,850,0,0\nshowmap= on\nshowmap= talvez");
   EXPECT_EQ(m.scrollY, 500);  // y near the far edge
   EXPECT_EQ(m.voceY, 850);
-  EXPECT_EQ(screen.viewerPage, "Mapa");
+  EXPECT_EQ(screen.viewerPage.text(), "Mapa");
   game().screen.Abok1.width = game().screen.Abok1.height = 1;
   view::closeMapPage(game());
-  EXPECT_EQ(screen.viewerPage, "3");
+  EXPECT_EQ(screen.viewerPage.text(), "3");
   EXPECT_EQ(screen.Abok1.width, 670);
   EXPECT_EQ(screen.Abok1.height, 400);
 }
@@ -237,12 +237,12 @@ TEST_F(MapTest, ClickingTheMarkerReturnsToThePageAndRunsThePlace) {
   game().world.Posic.clear();
   game().screen.Abok1.width = 123;
   EXPECT_FALSE(view::voceClicked(game()).has_value());  // Posic empty: only back
-  EXPECT_EQ(game().screen.viewerPage, "1");
+  EXPECT_EQ(game().screen.viewerPage.text(), "1");
   EXPECT_EQ(game().screen.Abok1.width, 123);
 
   run("showmap on");
   game().world.Posic = "sala";
   EXPECT_EQ(view::voceClicked(game()), std::optional<std::string>("sala"));
-  EXPECT_EQ(game().screen.viewerPage, "1");
+  EXPECT_EQ(game().screen.viewerPage.text(), "1");
   EXPECT_EQ(game().screen.Abok1.width, 670);  // row 24 in modes "0" and "1"
 }

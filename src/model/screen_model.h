@@ -15,6 +15,7 @@
 
 #include "base/text.h"
 #include "model/display_mode.h"
+#include "model/viewer_page.h"
 
 namespace model {
 
@@ -167,7 +168,7 @@ struct ScreenModel {
   bool isCanvasMode() const { return Modelo == DisplayMode::Canvas; }
 
   OuterPage outerPage = OuterPage::Abertura;
-  std::string viewerPage = "1";  // caption of the Abok1 page on show: "0".."3", "Mapa", "Down", "Pix"
+  ViewerPageSetting viewerPage = ViewerPage::Strip;  // the Abok1 page on show
 
   // The window: when windowShaped, only the union of windowShape (rectangles in
   // window pixels, one row high, from the non-magenta pixels of the skin Imp)

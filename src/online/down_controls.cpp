@@ -66,7 +66,7 @@ bool shown(const model::DownPage& page, const std::string& name) {
 }
 
 void showDownPage(model::Game& game, model::Statement&) {
-  game.screen.viewerPage = "Down";
+  game.screen.viewerPage = model::ViewerPage::Down;
   game.textProduced(platform::TextSink::DownPage, "");  // the terminal lists the page
 }
 

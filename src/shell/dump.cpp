@@ -51,7 +51,7 @@ std::string stateLines(const model::Game& game) {
   const auto& words = model::directionWords();
   for (size_t slot = 0; slot < words.size(); ++slot) rows.emplace_back(words[slot], game.world.exits[slot]);
   rows.insert(rows.end(), {
-      {"page", s.viewerPage},
+      {"page", s.viewerPage.text()},
       {"outerPage", std::to_string(static_cast<int>(s.outerPage))},
       {"inputVisible", s.Input.visible ? "1" : "0"},
       {"msgVisible", s.Msg.visible ? "1" : "0"},

@@ -30,7 +30,7 @@ void startGame(model::Game& game) {
   }
   game.runner.currentScript = "abertura";
   game.screen.Modelo = model::DisplayMode::Canvas;
-  game.screen.viewerPage = "3";
+  game.screen.viewerPage = model::ViewerPage::Canvas;
   runScript(game, "abertura");
 }
 

@@ -12,7 +12,7 @@ bool handleMapPointer(model::Game& game, const PlayerInput& input) {
   using Kind = PlayerInput::Kind;
   if (input.text != "map" && input.text != "voce") return false;
   // Neither can be reached while the viewer shows another page.
-  if (game.screen.viewerPage != "Mapa") return true;
+  if (game.screen.viewerPage != model::ViewerPage::Map) return true;
   if (input.text == "voce") {
     // The marker acts on the release of a click, as a button does.
     if (input.kind == Kind::Click || input.kind == Kind::Release)

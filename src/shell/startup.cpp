@@ -111,7 +111,7 @@ void start(model::Game& game, const StartOptions& options) {
   setUpFolders(game, options);
   game.registerCount = 250;
   game.screen.Modelo = model::DisplayMode::Strip;
-  game.screen.viewerPage = "1";
+  game.screen.viewerPage = model::ViewerPage::Strip;
   game.runner.currentScript = game.IniScp = game.RetScp = "start";
   game.screen.typewriterDelay = 7;
   loadDefinitions(game);

@@ -16,7 +16,7 @@ namespace shell {
 void runScript(model::Game& game, std::string name) {
   auto& runner = game.runner;
   if (name == "pagpix") {
-    game.screen.viewerPage = "Pix";
+    game.screen.viewerPage = model::ViewerPage::Pix;
     game.host.repaint();
     return;
   }

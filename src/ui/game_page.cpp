@@ -141,10 +141,12 @@ GamePage::GamePage(const Publisher& publisher, QWidget* parent) : QWidget(parent
   pageDown = new DownPageView;
   pagePix = new PixPage(publisher);
 
-  for (auto [caption, page] : std::initializer_list<std::pair<const char*, QWidget*>>{
-           {"1", page1}, {"0", page0}, {"2", WebB}, {"Mapa", Sbc1}, {"3", Sbox2}, {"Down", pageDown}, {"Pix", pagePix}}) {
+  using model::ViewerPage;
+  for (auto [shown, page] : std::initializer_list<std::pair<ViewerPage, QWidget*>>{
+           {ViewerPage::Strip, page1}, {ViewerPage::Typewriter, page0}, {ViewerPage::Page, WebB}, {ViewerPage::Map, Sbc1},
+           {ViewerPage::Canvas, Sbox2}, {ViewerPage::Down, pageDown}, {ViewerPage::Pix, pagePix}}) {
     Abok1->addWidget(page);
-    pagesByCaption_[caption] = page;
+    pages_[shown] = page;
   }
   connect(Abok1, &QStackedWidget::currentChanged, this, [this] {
     if (Abok1->currentWidget() == pagePix) pagePix->paintPictures();
@@ -307,9 +309,9 @@ void GamePage::followEnd(QPlainTextEdit* memo) {
   memo->verticalScrollBar()->setValue(memo->verticalScrollBar()->maximum());
 }
 
-void GamePage::showPage(const std::string& caption) {
-  auto it = pagesByCaption_.find(caption);
-  if (it != pagesByCaption_.end() && Abok1->currentWidget() != it->second) Abok1->setCurrentWidget(it->second);
+void GamePage::showPage(model::ViewerPage shown) {
+  auto it = pages_.find(shown);
+  if (it != pages_.end() && Abok1->currentWidget() != it->second) Abok1->setCurrentWidget(it->second);
 }
 
 
@@ -354,7 +356,7 @@ void GamePage::refresh(const model::Game& game) {
   showPicture(Imp, f.Imp);
 
   applyControl(Abok1, s.Abok1, k);
-  showPage(s.viewerPage);
+  showPage(s.viewerPage.page());
   pageDown->refresh(game.online.page);
   applyControl(BarraTop, s.BarraTop, k);
   applyControl(MsgMd0, s.MsgMd0, k);

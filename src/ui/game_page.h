@@ -100,7 +100,7 @@ class GamePage : public QWidget {
   // Space or Enter while the button has the focus.
   void makeEndButtonPressable();
   bool endButtonEvent(QObject* watched, QEvent* event);
-  void showPage(const std::string& caption);
+  void showPage(model::ViewerPage shown);
   void showPage(const model::ScreenModel& screen);
   // What a memo shows of a model text: the edition and how many of its bytes.
   struct MemoShown {
@@ -121,7 +121,7 @@ class GamePage : public QWidget {
   Scale scale_;
   bool boxLent_ = false;
   std::map<const QWidget*, std::vector<AccessibleSpot>> spotsShown_;
-  std::map<std::string, QWidget*> pagesByCaption_;
+  std::map<model::ViewerPage, QWidget*> pages_;  // a caption of no page (Other) shows none
   std::map<QWidget*, int> cursorShown_;
   MemoShown MsgMd0Shown_, MsgShown_;
   std::string pageShown_, pageHtml_;

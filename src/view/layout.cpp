@@ -75,7 +75,7 @@ void layOutInput(model::Game& game) {
   setGeometry(input, rowNumber(game, row::InputLeft), rowNumber(game, row::InputTop), rowNumber(game, row::InputWidth), rowNumber(game, row::InputHeight));
   input.background = rowColour(game, row::InputColour);
   setControlFontFromRows(game, input, row::InputFontName, row::InputFontSize, row::InputFontColour, row::InputFontStyle);
-  input.visible = game.Defs.isOn(row::InputShown) && screen.viewerPage != "2" && screen.viewerPage != "3";
+  input.visible = game.Defs.isOn(row::InputShown) && screen.viewerPage != model::ViewerPage::Page && screen.viewerPage != model::ViewerPage::Canvas;
 }
 
 void layOutFunctionPanel(model::Game& game) {
@@ -125,7 +125,7 @@ void applyStartLayout(model::Game& game) {
   setGeometry(screen.Abok1, rowNumber(game, row::ViewerLeft), rowNumber(game, row::ViewerTop), rowNumber(game, row::ViewerWidth), rowNumber(game, row::ViewerHeight));
   screen.Abok1.background = panelColour;
   screen.Modelo = model::DisplayModeSetting::parse(defs.defsRow(row::StartDisplayMode));
-  screen.viewerPage = screen.Modelo.text();
+  screen.viewerPage = model::ViewerPageSetting::of(screen.Modelo);
 
   layOutTypewriterPage(game);
 
@@ -169,13 +169,13 @@ void reapplyRunLayout(model::Game& game, const std::string& name) {
   screen.pictureLinkScript.clear();
   resetTextStyle(game);
 
-  const std::string& page = screen.viewerPage;
-  if (page == "0") {
+  const model::ViewerPage page = screen.viewerPage;
+  if (page == model::ViewerPage::Typewriter) {
     screen.Abok1.width = rowNumber(game, row::ViewerWidth);
     screen.Abok1.height = rowNumber(game, row::ViewerHeight);
     screen.MsgMd0.text.clear();
     layOutTypewriterPage(game);
-  } else if (page == "1") {
+  } else if (page == model::ViewerPage::Strip) {
     model::Control& msg = screen.Msg;
     msg.text.clear();
     msg.x = rowNumber(game, row::MsgLeft);
@@ -189,10 +189,10 @@ void reapplyRunLayout(model::Game& game, const std::string& name) {
       canvas->brush = colourFromHex(rowColour(game, row::PanelColour));
       setMessageFont(game, *canvas, rowColour(game, row::TextColour), "");
     }
-  } else if (page == "2") {
+  } else if (page == model::ViewerPage::Page) {
     screen.Abok1.width = rowNumber(game, row::PageViewerWidth);
     screen.Abok1.height = rowNumber(game, row::PageViewerHeight);
-  } else if (page == "3") {
+  } else if (page == model::ViewerPage::Canvas) {
     screen.Abok1.width = rowNumber(game, row::CanvasViewerWidth);
     screen.Abok1.height = rowNumber(game, row::CanvasViewerHeight);
     layOutPage3(game);

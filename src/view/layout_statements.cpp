@@ -25,7 +25,7 @@ using model::Statement;
 void displayMode(model::Game& game, Statement& s) { setDisplayMode(game, model::DisplayModeSetting::parse(s.arg(1))); }
 
 void returnToMode(model::Game& game, Statement&) {
-  game.screen.viewerPage = game.screen.Modelo.text();
+  game.screen.viewerPage = model::ViewerPageSetting::of(game.screen.Modelo);
   game.host.repaint();
 }
 

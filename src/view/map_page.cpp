@@ -22,7 +22,7 @@ void setScroll(model::Game& game, int64_t x, int64_t y) {
   game.map.scrollY = clampScroll(y, mapScrollRangeY(game));
 }
 
-void showModePage(model::Game& game) { game.screen.viewerPage = game.screen.Modelo.text(); }
+void showModePage(model::Game& game) { game.screen.viewerPage = model::ViewerPageSetting::of(game.screen.Modelo); }
 
 }  // namespace
 
@@ -47,7 +47,7 @@ void openMapPage(model::Game& game) {
   auto& screen = game.screen;
   auto& map = game.map;
   screen.Input.visible = false;
-  screen.viewerPage = "Mapa";
+  screen.viewerPage = model::ViewerPage::Map;
   screen.Abok1.width = screen.Sbc1.width;
   screen.Abok1.height = screen.Sbc1.height;
   game.host.repaint();
@@ -85,7 +85,7 @@ void closeMapPage(model::Game& game) {
 void toggleMapPage(model::Game& game) {
   auto& screen = game.screen;
   auto& map = game.map;
-  if (screen.viewerPage == "Mapa") {
+  if (screen.viewerPage == model::ViewerPage::Map) {
     showModePage(game);
     screen.Abok1.height = map.viewerHeight;
     screen.Input.visible = map.inputWasVisible;
@@ -93,7 +93,7 @@ void toggleMapPage(model::Game& game) {
     map.inputWasVisible = screen.Input.visible;
     map.viewerHeight = screen.Abok1.height;
     screen.Input.visible = false;
-    screen.viewerPage = "Mapa";
+    screen.viewerPage = model::ViewerPage::Map;
     screen.Abok1.height = rowNumber(game, row::MapHeight);
     setScroll(game, map.openScrollX, map.openScrollY);
     map.voceX = map.openMarkerX;

@@ -39,7 +39,7 @@ void nothingShown(model::Game&, const std::string&) {}
 
 void enterTypewriter(model::Game& game) {
   auto& screen = game.screen;
-  screen.viewerPage = "0";
+  screen.viewerPage = model::ViewerPage::Typewriter;
   screen.Input.visible = game.Defs.isOn(row::InputShown);
   screen.Abok1.height = rowNumber(game, row::ViewerHeight);
   screen.MsgMd0.text.clear();
@@ -65,7 +65,7 @@ const ModePresenter kTypewriter{
 
 void enterStrip(model::Game& game) {
   auto& screen = game.screen;
-  screen.viewerPage = "1";
+  screen.viewerPage = model::ViewerPage::Strip;
   screen.Msg.visible = game.Defs.isOn(row::MsgShown);
   screen.Input.visible = game.Defs.isOn(row::InputShown);
   screen.Abok1.height = rowNumber(game, row::ViewerHeight);
@@ -98,7 +98,7 @@ const ModePresenter kStrip{
 void enterPage(model::Game& game) {
   auto& screen = game.screen;
   showBlankPage(game, screen.style.textBackColour);
-  screen.viewerPage = "2";
+  screen.viewerPage = model::ViewerPage::Page;
   screen.Input.visible = false;
   model::Control& viewer = screen.Abok1;
   viewer.width = rowNumber(game, row::ViewerWidth);
@@ -135,7 +135,7 @@ void enterCanvas(model::Game& game) {
   auto& screen = game.screen;
   auto& surfaces = game.surfaces;
   screen.Input.visible = false;
-  screen.viewerPage = "3";
+  screen.viewerPage = model::ViewerPage::Canvas;
   model::Control& viewer = screen.Abok1;
   viewer.width = rowNumber(game, row::CanvasViewerWidth);
   viewer.height = rowNumber(game, row::CanvasViewerHeight);
