@@ -73,6 +73,7 @@ TEST(DefinitionsRowsTest, OneRowPerPositionWithANameOfItsOwnAndABuiltInTextOfIts
   EXPECT_EQ(builtIn[model::row::EndMarker], "---");
   EXPECT_EQ(model::definitionsRow(model::row::Multiplayer + 1), nullptr);
   EXPECT_EQ(model::definitionsRow(-1), nullptr);
+}
 
 // Every text a link may name reads as the action a click took it for, and
 // writes back as it was written.
