@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QInputDialog>
+#include <QStyleHints>
 #include <QMessageBox>
 #include <QDialog>
 #include <QKeyEvent>
@@ -67,6 +68,9 @@ WindowSession::WindowSession(const WindowOptions& options)
     : host(options.scripted), recording(host), game(recording), queue(game), window(options.publisher), options_(options) {
   host.modalErrors = !options.scripted;
   host.outer = &recording;
+  // Scripted play keeps to its virtual clock: the text cursor does not blink on
+  // the real one, so a dump's screen shows it the same way every time.
+  if (options.scripted) QGuiApplication::styleHints()->setCursorFlashTime(0);
   if (!options.scripted) {
     speakers = std::make_unique<backends::QtSoundDevice>();
     host.devices.setSoundDevice(speakers.get());
