@@ -647,10 +647,6 @@
 <context>
     <name>Console</name>
     <message>
-        <source>Commands: reg N, reg N = text, obj, goto SCRIPT, trace on, trace off, error</source>
-        <translation>Commands: reg N, reg N = text, obj, goto SCRIPT, trace on, trace off, error</translation>
-    </message>
-    <message>
         <source>There is no register %1 (the game has 0 to %2).</source>
         <translation>There is no register %1 (the game has 0 to %2).</translation>
     </message>
@@ -673,6 +669,14 @@
     <message>
         <source>No error was shown yet.</source>
         <translation>No error was shown yet.</translation>
+    </message>
+    <message>
+        <source>Commands: reg N, reg N = text, row N, obj, goto SCRIPT, trace on, trace off, error</source>
+        <translation>Commands: reg N, reg N = text, row N, obj, goto SCRIPT, trace on, trace off, error</translation>
+    </message>
+    <message>
+        <source>There is no row %1 of the definitions table.</source>
+        <translation>There is no row %1 of the definitions table.</translation>
     </message>
 </context>
 <context>
@@ -806,6 +810,10 @@ Without options it plays the bundled demo game in a window (in the terminal when
     <message>
         <source>While playing, reload a script, picture or table row whose file changed and run the current place again (registers and objects kept).</source>
         <translation>While playing, reload a script, picture or table row whose file changed and run the current place again (registers and objects kept).</translation>
+    </message>
+    <message>
+        <source>Close the window as soon as its first screen is painted (to time the start-up).</source>
+        <translation>Close the window as soon as its first screen is painted (to time the start-up).</translation>
     </message>
 </context>
 <context>
@@ -1075,16 +1083,16 @@ Terminal commands:
 </translation>
     </message>
     <message>
-        <source>Debug console: reg N, reg N = text, obj, goto SCRIPT, trace on, trace off, error; an empty line or :sair leaves it.</source>
-        <translation>Debug console: reg N, reg N = text, obj, goto SCRIPT, trace on, trace off, error; an empty line or :sair leaves it.</translation>
-    </message>
-    <message>
         <source>[reloaded %1; %2 runs again]</source>
         <translation>[reloaded %1; %2 runs again]</translation>
     </message>
     <message>
         <source>(back in the game)</source>
         <translation>(back in the game)</translation>
+    </message>
+    <message>
+        <source>Debug console: reg N, reg N = text, row N, obj, goto SCRIPT, trace on, trace off, error; an empty line or :sair leaves it.</source>
+        <translation>Debug console: reg N, reg N = text, row N, obj, goto SCRIPT, trace on, trace off, error; an empty line or :sair leaves it.</translation>
     </message>
 </context>
 <context>
@@ -1163,8 +1171,8 @@ Terminal commands:
         <translation>Debug console</translation>
     </message>
     <message>
-        <source>reg N, reg N = text, obj, goto SCRIPT, trace on, trace off, error</source>
-        <translation>reg N, reg N = text, obj, goto SCRIPT, trace on, trace off, error</translation>
+        <source>reg N, reg N = text, row N, obj, goto SCRIPT, trace on, trace off, error</source>
+        <translation>reg N, reg N = text, row N, obj, goto SCRIPT, trace on, trace off, error</translation>
     </message>
 </context>
 <context>

@@ -647,10 +647,6 @@
 <context>
     <name>Console</name>
     <message>
-        <source>Commands: reg N, reg N = text, obj, goto SCRIPT, trace on, trace off, error</source>
-        <translation>Comandos: reg N, reg N = texto, obj, goto SCRIPT, trace on, trace off, error</translation>
-    </message>
-    <message>
         <source>There is no register %1 (the game has 0 to %2).</source>
         <translation>Não há registro %1 (o jogo tem de 0 a %2).</translation>
     </message>
@@ -673,6 +669,14 @@
     <message>
         <source>No error was shown yet.</source>
         <translation>Nenhum erro foi mostrado ainda.</translation>
+    </message>
+    <message>
+        <source>Commands: reg N, reg N = text, row N, obj, goto SCRIPT, trace on, trace off, error</source>
+        <translation>Comandos: reg N, reg N = texto, row N, obj, goto SCRIPT, trace on, trace off, error</translation>
+    </message>
+    <message>
+        <source>There is no row %1 of the definitions table.</source>
+        <translation>A tabela de definições não tem a linha %1.</translation>
     </message>
 </context>
 <context>
@@ -806,6 +810,10 @@ Sem opções, joga o jogo de demonstração numa janela (no terminal quando não
     <message>
         <source>While playing, reload a script, picture or table row whose file changed and run the current place again (registers and objects kept).</source>
         <translation>Durante o jogo, recarrega um script, figura ou linha da tabela cujo arquivo mudou e roda de novo o lugar atual (registros e objetos mantidos).</translation>
+    </message>
+    <message>
+        <source>Close the window as soon as its first screen is painted (to time the start-up).</source>
+        <translation>Fecha a janela assim que a primeira tela é pintada (para medir a partida).</translation>
     </message>
 </context>
 <context>
@@ -1075,16 +1083,16 @@ Comandos do terminal:
 </translation>
     </message>
     <message>
-        <source>Debug console: reg N, reg N = text, obj, goto SCRIPT, trace on, trace off, error; an empty line or :sair leaves it.</source>
-        <translation>Console de depuração: reg N, reg N = texto, obj, goto SCRIPT, trace on, trace off, error; uma linha vazia ou :sair volta ao jogo.</translation>
-    </message>
-    <message>
         <source>[reloaded %1; %2 runs again]</source>
         <translation>[recarregado %1; %2 roda de novo]</translation>
     </message>
     <message>
         <source>(back in the game)</source>
         <translation>(de volta ao jogo)</translation>
+    </message>
+    <message>
+        <source>Debug console: reg N, reg N = text, row N, obj, goto SCRIPT, trace on, trace off, error; an empty line or :sair leaves it.</source>
+        <translation>Console de depuração: reg N, reg N = texto, row N, obj, goto SCRIPT, trace on, trace off, error; uma linha vazia ou :sair volta ao jogo.</translation>
     </message>
 </context>
 <context>
@@ -1163,8 +1171,8 @@ Comandos do terminal:
         <translation>Console de depuração</translation>
     </message>
     <message>
-        <source>reg N, reg N = text, obj, goto SCRIPT, trace on, trace off, error</source>
-        <translation>reg N, reg N = texto, obj, goto SCRIPT, trace on, trace off, error</translation>
+        <source>reg N, reg N = text, row N, obj, goto SCRIPT, trace on, trace off, error</source>
+        <translation>reg N, reg N = texto, row N, obj, goto SCRIPT, trace on, trace off, error</translation>
     </message>
 </context>
 <context>
