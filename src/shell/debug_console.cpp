@@ -17,6 +17,14 @@ namespace {
 std::string said(const char* source) { return QCoreApplication::translate("Console", source).toStdString(); }
 QString unicode(const std::string& utf8) { return QString::fromStdString(utf8); }
 
+// A row of the definitions table by its position or, in any letter case, its name.
+const model::DefinitionsRow* rowOf(const std::string& positionOrName) {
+  if (auto n = base::readNumber(positionOrName)) return model::definitionsRow(*n);
+  for (const model::DefinitionsRow& row : model::definitionsRows())
+    if (base::upperCaseLetters(row.name) == base::upperCaseLetters(positionOrName)) return &row;
+  return nullptr;
+}
+
 // A register as the author's record writes it: #12 = "text".
 std::string registerLine(int n, const std::string& cp1252Value) {
   return "#" + std::to_string(n) + " = \"" + base::cp1252ToUtf8(cp1252Value) + "\"";
@@ -61,10 +69,7 @@ void DebugConsole::showRegister(const std::string& number) {
 // A row of the definitions table by position or name, with what it holds:
 // row 24 ViewerWidth (number: viewer width in modes "0" and "1") = "670".
 void DebugConsole::showRow(const std::string& positionOrName) {
-  const model::DefinitionsRow* row = nullptr;
-  if (auto n = base::readNumber(positionOrName)) row = model::definitionsRow(*n);
-  for (const model::DefinitionsRow& each : model::definitionsRows())
-    if (!row && base::upperCaseLetters(each.name) == base::upperCaseLetters(positionOrName)) row = &each;
+  const model::DefinitionsRow* row = rowOf(positionOrName);
   if (!row)
     return print_(QCoreApplication::translate("Console", "There is no row %1 of the definitions table.")
                       .arg(unicode(positionOrName)).toStdString());

@@ -14,12 +14,12 @@ namespace {
 void resumeMedia(model::Game& game, const model::MediaState& before) {
   const model::MediaState& now = game.media;
   try {
-    if (now.volume != before.volume) game.soundPlayer->setVolume(now.volume);
+    if (now.volume != before.volume) game.sound().setVolume(now.volume);
     if (now.music != before.music) {
       if (now.music.empty())
-        game.soundPlayer->stopMusic();
+        game.sound().stopMusic();
       else
-        game.soundPlayer->playMusic(now.music);
+        game.sound().playMusic(now.music);
     }
     if (game.media.rain.running()) {
       game.media.rain.timer = 0;  // the restored timer is gone
