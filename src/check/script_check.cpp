@@ -9,18 +9,24 @@
 #include "check/statement_shapes.h"
 #include "check/value_checks.h"
 #include "check/words.h"
+#include "model/argument_words.h"
+#include "model/world_state.h"
 #include "script/line_syntax.h"
 #include "view/pictures.h"
 
 namespace check {
 namespace {
 
-const std::set<std::string> kExitKeywords = {"norte=", "sul=", "leste=", "oeste=", "subir=", "descer=", "entrar=", "sair="};
-
-bool oneOf(const std::string& value, std::initializer_list<const char*> words) {
-  for (const char* word : words)
-    if (value == word) return true;
+// A direction word, as exits and ifdir= take it.
+bool isExitWord(std::string_view word) {
+  for (const char* direction : model::directionWords())
+    if (word == direction) return true;
   return false;
+}
+
+// norte= ... sair=: the statements that set an exit.
+bool isExitKeyword(std::string_view keyword) {
+  return !keyword.empty() && keyword.back() == '=' && isExitWord(keyword.substr(0, keyword.size() - 1));
 }
 
 class ScriptChecker {
@@ -229,27 +235,27 @@ class ScriptChecker {
         checkSoundName(context_, place(), value);
         return;
       case 't':
-        if (!oneOf(value, {"tel", "fnc", "pan"})) error(Check::tr("\"%1\" is not a surface (tel, fnc or pan)"), value);
+        if (!model::readArgument<'t'>(value)) error(Check::tr("\"%1\" is not a surface (tel, fnc or pan)"), value);
         return;
       case 'o':
         if (!facts.objectKeys.count(value)) error(Check::tr("there is no object \"%1\""), value);
         return;
       case 'f':
-        if (!oneOf(value, {"nom", "dsc", "loc", "shp", "tag"}))
+        if (!model::readArgument<'f'>(value))
           error(Check::tr("\"%1\" is not an object field (nom, dsc, loc, shp, tag)"), value);
         return;
       case 'd':
-        if (!kExitKeywords.count(value + "="))
+        if (!isExitWord(value))
           error(Check::tr("\"%1\" is not an exit (norte, sul, leste, oeste, subir, descer, entrar, sair)"), value);
         return;
       case 'm':
-        if (!oneOf(value, {"0", "1", "2", "3"})) error(Check::tr("\"%1\" is not a display mode (0, 1, 2 or 3)"), value);
+        if (!model::readArgument<'m'>(value)) error(Check::tr("\"%1\" is not a display mode (0, 1, 2 or 3)"), value);
         return;
       case 'e':
-        if (!oneOf(value, {"on", "off"})) warning(Check::tr("\"%1\" is neither on nor off; nothing changes"), value);
+        if (!model::readArgument<'e'>(value)) warning(Check::tr("\"%1\" is neither on nor off; nothing changes"), value);
         return;
       case 'E':
-        if (!oneOf(value, {"on", "off", "stop"}))
+        if (!model::readArgument<'E'>(value))
           warning(Check::tr("\"%1\" is not a playsnd mode (on, off or stop)"), value);
         return;
       case 'S':
@@ -257,23 +263,23 @@ class ScriptChecker {
           warning(Check::tr("\"%1\" is not a style (three letters such as Biu)"), value);
         return;
       case 'v':
-        if (!oneOf(value, {"Modelo", "Script", "IniScp", "RetScp", "Posic", "Objeto"}))
+        if (!model::readArgument<'v'>(value))
           error(Check::tr("\"%1\" is not an engine variable (Modelo, Script, IniScp, RetScp, Posic, Objeto)"), value);
         return;
       case 'y':
-        if (!oneOf(value, {"prm", "prx", "pry"}))
+        if (!model::readArgument<'y'>(value))
           error(Check::tr("\"%1\" is not a link parameter (prm, prx or pry)"), value);
         return;
       case 'z':
-        if (!oneOf(value, {"tit", "dsc", "shp"}))
+        if (!model::readArgument<'z'>(value))
           error(Check::tr("\"%1\" is not a part of an object (tit, dsc or shp)"), value);
         return;
       case 'F':
-        if (!oneOf(value, {"web", "inp", "fnc", "vsr", "msg"}))
+        if (!model::readArgument<'F'>(value))
           warning(Check::tr("\"%1\" is not a focus target (web, inp, fnc, vsr, msg)"), value);
         return;
       case 'g':
-        if (!oneOf(value, {"tel", "fnc", "pan", "md3"}))
+        if (!model::readArgument<'g'>(value))
           warning(Check::tr("\"%1\" is not a hot-spot group (tel, fnc, pan, md3)"), value);
         return;
       case 'T':
@@ -380,7 +386,7 @@ class ScriptChecker {
 void surveyScript(Context& context, const base::Lines& lines, std::set<std::string>& phraseFileNames) {
   walkScript(lines, [&](const ScriptItem& item) {
     if (item.kind != ScriptItem::Statement) return;
-    if (kExitKeywords.count(item.keyword) && item.argCount > 0 && !item.args[0].empty())
+    if (isExitKeyword(item.keyword) && item.argCount > 0 && !item.args[0].empty())
       context.facts.exitsSet.insert(item.keyword.substr(0, item.keyword.size() - 1));
     if (item.keyword == "retscp=") context.facts.setsReturnScript = true;
     if (item.keyword == "reset" && item.args[0] == "objs") context.facts.restoresObjects = true;

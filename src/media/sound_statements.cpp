@@ -3,6 +3,7 @@
 
 #include "base/number.h"
 #include "model/dispatch.h"
+#include "model/argument_words.h"
 #include "model/game.h"
 
 namespace media {
@@ -23,11 +24,7 @@ void volume(model::Game& game, Statement& s) { game.sound().setVolume(base::read
 // loops, "stop" stops it. Then pending window messages run.
 void sound(model::Game& game, Statement& s) {
   if (s.arg(1).empty()) return;
-  const std::string& mode = s.arg(2);
-  const EffectMode effect = mode == "off"    ? EffectMode::Wait
-                            : mode == "on"   ? EffectMode::Loop
-                            : mode == "stop" ? EffectMode::Stop
-                                             : EffectMode::Once;
+  const EffectMode effect = model::argument<'E'>(s, 2).value_or(EffectMode::Once);
   game.textProduced(platform::TextSink::Sound, s.arg(1));
   game.sound().playEffect(s.arg(1), effect);
   game.host.processEvents();

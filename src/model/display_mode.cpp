@@ -1,16 +1,12 @@
 // Reading and writing the display mode's text.
 #include "model/display_mode.h"
 
+#include "model/argument_words.h"
+
 namespace model {
-namespace {
-
-constexpr std::string_view kModeTexts[] = {"0", "1", "2", "3"};
-
-}  // namespace
 
 DisplayModeSetting DisplayModeSetting::parse(std::string_view text) {
-  for (size_t i = 0; i < std::size(kModeTexts); ++i)
-    if (text == kModeTexts[i]) return DisplayModeSetting(static_cast<DisplayMode>(i));
+  if (auto mode = readArgument<'m'>(text)) return DisplayModeSetting(*mode);
   DisplayModeSetting other(DisplayMode::Other);
   other.otherText_ = text;
   return other;
@@ -18,7 +14,7 @@ DisplayModeSetting DisplayModeSetting::parse(std::string_view text) {
 
 std::string DisplayModeSetting::text() const {
   if (mode_ == DisplayMode::Other) return otherText_;
-  return std::string(kModeTexts[static_cast<size_t>(mode_)]);
+  return std::string(argumentWord<'m'>(mode_));
 }
 
 }  // namespace model

@@ -1,6 +1,8 @@
 // The hot-spot table.
 #include "model/hot_spots.h"
 
+#include "model/argument_words.h"
+
 namespace model {
 
 SlotGroup slotGroup(PointerSurface surface) {
@@ -20,23 +22,12 @@ PointerSurface surfaceOfSlot(int slot) {
   return PointerSurface::Tela3;
 }
 
-const char* surfaceName(PointerSurface surface) {
-  switch (surface) {
-    case PointerSurface::Tela: return "tel";
-    case PointerSurface::TelCmd: return "fnc";
-    case PointerSurface::Imp: return "pan";
-    case PointerSurface::Tela3: return "md3";
-  }
-  return "tel";
-}
+const char* surfaceName(PointerSurface surface) { return argumentWord<'g'>(surface).data(); }
 
 bool surfaceNamed(const std::string& name, PointerSurface& surface) {
-  for (PointerSurface s : {PointerSurface::Tela, PointerSurface::TelCmd, PointerSurface::Imp, PointerSurface::Tela3})
-    if (name == surfaceName(s)) {
-      surface = s;
-      return true;
-    }
-  return false;
+  auto named = readArgument<'g'>(name);
+  if (named) surface = *named;
+  return named.has_value();
 }
 
 void HotSpots::clear() {

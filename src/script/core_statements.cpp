@@ -2,6 +2,7 @@
 #include "base/number.h"
 #include "script/core_statements.h"
 #include "model/script_error.h"
+#include "model/argument_words.h"
 #include "model/game.h"
 
 namespace script {
@@ -18,12 +19,13 @@ void pause(model::Game&, model::Statement&) {}
 
 void linkParameter(model::Game& game, model::Statement& s) {
   int32_t n = base::readNumberOr(s.arg(1), 0);
-  const std::string& selector = s.arg(2);
-  const std::string* value = selector == "prm"   ? &game.runner.Prm
-                             : selector == "prx" ? &game.runner.Prx
-                             : selector == "pry" ? &game.runner.Pry
-                                                 : nullptr;
-  if (value) game.Regs.at(n) = *value;
+  const auto selector = model::argument<'y'>(s, 2);
+  if (!selector) return;
+  switch (*selector) {
+    case model::LinkParameter::Prm: game.Regs.at(n) = game.runner.Prm; break;
+    case model::LinkParameter::Prx: game.Regs.at(n) = game.runner.Prx; break;
+    case model::LinkParameter::Pry: game.Regs.at(n) = game.runner.Pry; break;
+  }
 }
 
 void setPosition(model::Game& game, model::Statement& s) { game.world.Posic = s.arg(1); }
@@ -32,18 +34,17 @@ void engineVariable(model::Game& game, model::Statement& s) {
   auto n = base::readNumber(s.arg(1));
   if (!n) throw model::ScriptError("getvar=: \"" + s.arg(1) + "\" n\xE3o \xE9 um n\xFAmero");
   if (*n < 0 || *n >= game.registerCount) return;
-  const std::string& name = s.arg(2);
-  if (name == "Modelo") {
-    game.Regs.at(*n) = game.screen.Modelo.text();
-    return;
+  const auto variable = model::argument<'v'>(s, 2);
+  if (!variable) return;
+  std::string& result = game.Regs.at(*n);
+  switch (*variable) {
+    case model::EngineVariable::Modelo: result = game.screen.Modelo.text(); break;
+    case model::EngineVariable::Script: result = game.runner.currentScript; break;
+    case model::EngineVariable::IniScp: result = game.IniScp; break;
+    case model::EngineVariable::RetScp: result = game.RetScp; break;
+    case model::EngineVariable::Posic: result = game.world.Posic; break;
+    case model::EngineVariable::Objeto: result = game.world.Objeto; break;
   }
-  const std::string* value = name == "Script"   ? &game.runner.currentScript
-                             : name == "IniScp" ? &game.IniScp
-                             : name == "RetScp" ? &game.RetScp
-                             : name == "Posic"  ? &game.world.Posic
-                             : name == "Objeto" ? &game.world.Objeto
-                                                : nullptr;
-  if (value) game.Regs.at(*n) = *value;
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "base/content_range.h"
 #include "base/number.h"
 #include "graphics/fonts.h"
+#include "model/argument_words.h"
 #include "model/script_error.h"
 #include "view/colour.h"
 
@@ -35,8 +36,8 @@ int numberArgument(const model::Statement& s, int k) {
 }
 
 void applyOnOff(model::Control& control, const std::string& onOff) {
-  if (onOff == "on") control.visible = true;
-  if (onOff == "off") control.visible = false;
+  const auto shown = model::readArgument<'e'>(onOff);
+  if (shown) control.visible = shown == model::Switch::On;
 }
 
 void applyPlace(model::Control& control, const model::Statement& s, int first) {

@@ -7,6 +7,7 @@
 #include "base/text.h"
 #include "graphics/picture_decoders.h"
 #include "graphics/fonts.h"
+#include "model/argument_words.h"
 #include "model/statement.h"
 #include "model/game.h"
 #include "view/page.h"
@@ -17,15 +18,6 @@ namespace view {
 namespace {
 
 using model::Statement;
-
-enum class Target { None, Tel, Fnc, Pan };
-
-Target targetOf(const std::string& name) {
-  if (name == "tel") return Target::Tel;
-  if (name == "fnc") return Target::Fnc;
-  if (name == "pan") return Target::Pan;
-  return Target::None;
-}
 
 // The size of a picture shown on the page. The page decodes the picture to show
 // it, so only its header is read here; a PNG is loaded as every picture is, so
@@ -59,26 +51,25 @@ void displayPicture(model::Game& game, Statement& s) {
     s.trace += "??? <---Imagem inexistente!";
     return;
   }
-  const Target target = targetOf(s.arg(2));
-  if (target == Target::None) {
+  const auto target = model::argument<'t'>(s, 2);
+  if (!target) {
     s.trace += "??? <---N\xE3o indicou o local tel/fnc/tel!";
     return;
   }
   const model::DisplayMode mode = game.screen.Modelo;
-  if (mode == model::DisplayMode::Page && target == Target::Tel) {
+  if (mode == model::DisplayMode::Page && target == model::Surface::Tel) {
     addPageLine(game, pictureTag(game, s));
     return;
   }
   const int x = base::coordinateOr(s.arg(3), 0), y = base::coordinateOr(s.arg(4), 0);
   const int w = base::coordinateOr(s.arg(5), 0), h = base::coordinateOr(s.arg(6), 0);
-  switch (target) {
-    case Target::Tel:
+  switch (*target) {
+    case model::Surface::Tel:
       if (mode == model::DisplayMode::Strip) placePicture(game, file, x, y, w, h, graphics::SurfaceId::Tela);
       if (mode == model::DisplayMode::Canvas) placePicture(game, file, game.screen.textX + x, game.screen.textY + y, w, h, graphics::SurfaceId::TelMod3);
       break;
-    case Target::Fnc: placePicture(game, file, x, y, w, h, graphics::SurfaceId::TelCmd); break;
-    case Target::Pan: placePicture(game, file, x, y, w, h, graphics::SurfaceId::Imp); break;
-    case Target::None: break;
+    case model::Surface::Fnc: placePicture(game, file, x, y, w, h, graphics::SurfaceId::TelCmd); break;
+    case model::Surface::Pan: placePicture(game, file, x, y, w, h, graphics::SurfaceId::Imp); break;
   }
 }
 
@@ -102,8 +93,8 @@ void displayText(model::Game& game, Statement& s) {
     s.trace += "??? <---Texto/frase inexistente!";
     return;
   }
-  const Target target = targetOf(s.arg(2));
-  if (target == Target::None) {
+  const auto target = model::argument<'t'>(s, 2);
+  if (!target) {
     s.trace += "??? <---N\xE3o indicou o local tel/fnc/tel!";
     return;
   }
@@ -118,23 +109,23 @@ void displayText(model::Game& game, Statement& s) {
   box.style = s.arg(9).empty() ? "biu" : s.arg(9);
   box.background = screen.style.textBackColour;
   box.height = box.size;
-  if (target == Target::Tel && mode == model::DisplayMode::Page) {
+  if (target == model::Surface::Tel && mode == model::DisplayMode::Page) {
     addPageLine(game, textLine(game, text, box.size, box.colour, box.style));
     return;
   }
   auto& surfaces = game.surfaces;
   graphics::SurfaceId surface;
   int available;
-  if (target == Target::Tel && mode == model::DisplayMode::Canvas) {
+  if (target == model::Surface::Tel && mode == model::DisplayMode::Canvas) {
     surface = graphics::SurfaceId::TelMod3;
     available = telMod3(game).width() - screen.textX;
-  } else if (target == Target::Tel && mode == model::DisplayMode::Strip) {
+  } else if (target == model::Surface::Tel && mode == model::DisplayMode::Strip) {
     surface = graphics::SurfaceId::Tela;
     available = surfaces.BufTela.width();
-  } else if (target == Target::Fnc) {
+  } else if (target == model::Surface::Fnc) {
     surface = graphics::SurfaceId::TelCmd;
     available = surfaces.BufFunc.width();
-  } else if (target == Target::Pan) {
+  } else if (target == model::Surface::Pan) {
     surface = graphics::SurfaceId::Imp;
     available = surfaces.Imp.width();
   } else {

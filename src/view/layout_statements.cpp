@@ -5,6 +5,7 @@
 #include "base/number.h"
 #include "model/dispatch.h"
 #include "script/markers.h"
+#include "model/argument_words.h"
 #include "model/game.h"
 #include "view/colour.h"
 #include "view/control_arguments.h"
@@ -120,12 +121,13 @@ void pageViewDefinition(model::Game& game, Statement& s) {
 // barratop on/off: the typewriter page makes room for the bar above it, or takes it back.
 void topBar(model::Game& game, Statement& s) {
   auto& screen = game.screen;
-  if (s.arg(1) == "on") {
+  const auto shown = model::argument<'e'>(s, 1);
+  if (shown == model::Switch::On) {
     screen.MsgMd0.y = 20;
     screen.MsgMd0.height -= 20;
     screen.BarraTop.width = screen.MsgMd0.width;
     screen.BarraTop.background = screen.Input.background;
-  } else if (s.arg(1) == "off") {
+  } else if (shown == model::Switch::Off) {
     screen.MsgMd0.y = 5;
     screen.MsgMd0.height += 20;
   }
@@ -147,12 +149,13 @@ void focusTarget(model::Game& game, Statement& s) {
   auto& screen = game.screen;
   ++screen.windowRaises;
   screen.focus = model::Focus::Window;
-  const std::string& target = s.arg(1);
-  if (target == "web") focusPage(game);
-  else if (target == "inp") screen.focus = model::Focus::Input;
-  else if (target == "fnc") screen.front = model::FrontPanel::FunctionPanel;
-  else if (target == "vsr") screen.front = model::FrontPanel::Viewer;
-  else if (target == "msg" && screen.isTypewriterMode()) screen.focus = model::Focus::MsgMd0;
+  using model::FocusTarget;
+  const auto target = model::argument<'F'>(s, 1);
+  if (target == FocusTarget::Web) focusPage(game);
+  else if (target == FocusTarget::Inp) screen.focus = model::Focus::Input;
+  else if (target == FocusTarget::Fnc) screen.front = model::FrontPanel::FunctionPanel;
+  else if (target == FocusTarget::Vsr) screen.front = model::FrontPanel::Viewer;
+  else if (target == FocusTarget::Msg && screen.isTypewriterMode()) screen.focus = model::Focus::MsgMd0;
   game.host.repaint();
 }
 

@@ -8,6 +8,7 @@
 #include "base/number.h"
 #include "model/dispatch.h"
 #include "model/statement.h"
+#include "model/argument_words.h"
 #include "model/game.h"
 #include "graphics/canvas_text.h"
 #include "model/object_table.h"
@@ -169,7 +170,7 @@ void linkOnSkin(model::Game& game, Statement& s) {
 void showObjectIcons(model::Game& game, Statement& s) {
   auto& grid = game.hotSpots.iconGrid;
   const std::string place = s.arg(1) == "loc" ? game.world.Posic : s.arg(1);
-  const std::string target = s.arg(2).empty() ? "fnc" : s.arg(2);
+  const auto target = s.arg(2).empty() ? model::Surface::Fnc : model::argument<'t'>(s, 2);
   auto stored = [&](int k, int& value, int fallback) {
     if (!s.arg(k).empty()) value = base::coordinateOr(s.arg(k), fallback);
   };
@@ -185,14 +186,16 @@ void showObjectIcons(model::Game& game, Statement& s) {
   const int icon = std::max(0, grid.width) / columns;
   const model::DisplayMode mode = game.screen.Modelo;
 
-  model::PointerSurface group;
+  if (!target) return;
+  model::PointerSurface group = model::PointerSurface::TelCmd;
   QImage* onto = nullptr;
-  if (target == "tel") group = model::PointerSurface::Tela, onto = &game.surfaces.BufTela;
-  else if (target == "fnc") group = model::PointerSurface::TelCmd, onto = &game.surfaces.BufFunc;
-  else if (target == "pan") group = model::PointerSurface::Imp, onto = &game.surfaces.Imp;
-  else return;
-  if (target == "tel" && mode == model::DisplayMode::Typewriter) return;
-  const bool page = target == "tel" && mode == model::DisplayMode::Page;
+  switch (*target) {
+    case model::Surface::Tel: group = model::PointerSurface::Tela, onto = &game.surfaces.BufTela; break;
+    case model::Surface::Fnc: group = model::PointerSurface::TelCmd, onto = &game.surfaces.BufFunc; break;
+    case model::Surface::Pan: group = model::PointerSurface::Imp, onto = &game.surfaces.Imp; break;
+  }
+  if (target == model::Surface::Tel && mode == model::DisplayMode::Typewriter) return;
+  const bool page = target == model::Surface::Tel && mode == model::DisplayMode::Page;
   if (page)
     addPageLine(game, "<div style=\"width:" + std::to_string(grid.width) + "px; height:" + std::to_string(grid.height) +
                     "px; position:absolute; top:" + std::to_string(grid.y) + "px; left:" + std::to_string(grid.x) +
@@ -233,12 +236,10 @@ void showObjectIcons(model::Game& game, Statement& s) {
 // without a group those of the two panels; the skin and mode "3" keep theirs.
 // Any other word switches nothing off.
 void switchLinksOff(model::Game& game, Statement& s) {
-  const std::string& group = s.arg(1);
-  model::PointerSurface surface;
-  if (group.empty())
+  if (s.arg(1).empty())
     game.hotSpots.switchOff({0, 39});
-  else if (model::surfaceNamed(group, surface))
-    game.hotSpots.switchOff(model::slotGroup(surface));
+  else if (auto group = model::argument<'g'>(s, 1))
+    game.hotSpots.switchOff(model::slotGroup(*group));
   game.host.repaint();
 }
 

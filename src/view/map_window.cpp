@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "graphics/surfaces.h"
+#include "model/argument_words.h"
 #include "model/game.h"
 
 namespace view {
@@ -17,9 +18,13 @@ struct Target {
 
 Target targetNamed(model::Game& game, const std::string& name) {
   auto& surfaces = game.surfaces;
-  if (name == "tel") return {&surfaces.BufTela, &surfaces.canvas.BufTela, model::PointerSurface::Tela};
-  if (name == "fnc") return {&surfaces.BufFunc, &surfaces.canvas.BufFunc, model::PointerSurface::TelCmd};
-  if (name == "pan") return {&surfaces.Imp, &surfaces.canvas.Imp, model::PointerSurface::Imp};
+  const auto surface = model::readArgument<'t'>(name);
+  if (!surface) return {};
+  switch (*surface) {
+    case model::Surface::Tel: return {&surfaces.BufTela, &surfaces.canvas.BufTela, model::PointerSurface::Tela};
+    case model::Surface::Fnc: return {&surfaces.BufFunc, &surfaces.canvas.BufFunc, model::PointerSurface::TelCmd};
+    case model::Surface::Pan: return {&surfaces.Imp, &surfaces.canvas.Imp, model::PointerSurface::Imp};
+  }
   return {};
 }
 

@@ -6,6 +6,7 @@
 #include "base/content_range.h"
 #include "base/number.h"
 #include "graphics/canvas_text.h"
+#include "model/argument_words.h"
 #include "model/object_table.h"
 #include "script/markers.h"
 #include "model/statement.h"
@@ -21,7 +22,7 @@ namespace {
 using model::Statement;
 
 using model::Field;
-
+using model::ObjectPart;
 
 // A number argument, or the fallback when it is empty or not a number.
 int numberOr(const Statement& s, int k, int fallback) {
@@ -43,20 +44,23 @@ void drawTitleOnPicture(model::Game& game, const Statement& s, const std::string
   canvas.fontColour = colourFromHex(style.textForeColour);
 }
 
-void showInStrip(model::Game& game, const Statement& s, const std::string& part, const std::string& text,
+void showInStrip(model::Game& game, const Statement& s, std::optional<ObjectPart> part, const std::string& text,
                  const std::string& picture) {
   auto& surfaces = game.surfaces;
   const std::string& target = s.arg(3);
-  if (part == "tit") {
+  if (part == ObjectPart::Tit) {
     if (target == "msg") addStripLine(game, text);
     if (target == "tel") drawTitleOnPicture(game, s, text);
     if (target == "fnc")
       graphics::drawCanvasText(surfaces.BufFunc, surfaces.canvas.BufFunc, numberOr(s, 4, 0), numberOr(s, 5, 0), text, true);
-  } else if (part == "dsc") {
+  } else if (part == ObjectPart::Dsc) {
     addStripLine(game, text);
-  } else if (part == "shp") {
-    QImage* onto = target == "tel" ? &surfaces.BufTela : target == "fnc" ? &surfaces.BufFunc
-                   : target == "pan" ? &surfaces.Imp : nullptr;
+  } else if (part == ObjectPart::Shp) {
+    const auto surface = model::readArgument<'t'>(target);
+    QImage* onto = surface == model::Surface::Tel   ? &surfaces.BufTela
+                   : surface == model::Surface::Fnc ? &surfaces.BufFunc
+                   : surface == model::Surface::Pan ? &surfaces.Imp
+                                                    : nullptr;
     if (!onto) return;
     loadPicture(game, picture, graphics::SurfaceId::BufShp);
     const QRect into(graphics::clampCoordinate(numberOr(s, 4, 0)), graphics::clampCoordinate(numberOr(s, 5, 0)),
@@ -66,14 +70,14 @@ void showInStrip(model::Game& game, const Statement& s, const std::string& part,
   game.host.repaint();
 }
 
-void showInPage(model::Game& game, const Statement& s, const std::string& part, const std::string& text,
+void showInPage(model::Game& game, const Statement& s, std::optional<ObjectPart> part, const std::string& text,
                 const std::string& picture) {
   std::string line;
-  if (part == "tit") {
+  if (part == ObjectPart::Tit) {
     line = "<font color=#" + s.arg(5) + " style=\"font-size:1.3em; \">" + text + "</font>";
-  } else if (part == "dsc") {
+  } else if (part == ObjectPart::Dsc) {
     line = text + "<br>";
-  } else if (part == "shp") {
+  } else if (part == ObjectPart::Shp) {
     line = "<img src=" + game.folders.exeFolderUrl + picture + " width=" + std::to_string(numberOr(s, 6, 180)) +
            " height=" + std::to_string(numberOr(s, 7, 180)) + " border=0 " +
            (s.arg(4).empty() ? "" : "align=" + s.arg(4)) + ">";
@@ -94,13 +98,14 @@ void showObject(model::Game& game, Statement& s) {
     return;
   }
   const model::DisplayMode mode = game.screen.Modelo;
-  const std::string& part = s.arg(2);
-  const Field shown = part == "tit" ? Field::Nom : part == "dsc" ? Field::Dsc : Field::Shp;
+  const auto part = model::argument<'z'>(s, 2);
+  const bool words = part == ObjectPart::Tit || part == ObjectPart::Dsc;
+  const Field shown = part == ObjectPart::Tit ? Field::Nom : part == ObjectPart::Dsc ? Field::Dsc : Field::Shp;
   std::string text = *table.line(*record, shown);
-  if (part == "tit" || part == "dsc") text = script::convertAllMarkers(mode, text);
+  if (words) text = script::convertAllMarkers(mode, text);
   const std::string& picture = *table.line(*record, Field::Shp);
   if (mode == model::DisplayMode::Typewriter) {
-    if (part == "tit" || part == "dsc") typeOut(game, text + "\r\n");
+    if (words) typeOut(game, text + "\r\n");
   } else if (mode == model::DisplayMode::Strip) {
     showInStrip(game, s, part, text, picture);
   } else if (mode == model::DisplayMode::Page) {

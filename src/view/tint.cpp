@@ -6,6 +6,7 @@
 #include "base/content_range.h"
 #include "base/number.h"
 #include "graphics/surfaces.h"
+#include "model/argument_words.h"
 #include "model/game.h"
 
 namespace view {
@@ -47,11 +48,12 @@ struct TintSurfaces {
 TintSurfaces surfacesFor(model::Game& game, const std::string& target) {
   auto& f = game.surfaces;
   const model::DisplayMode mode = game.screen.Modelo;
-  if (target == "tel" && mode == model::DisplayMode::Strip) return {&f.BufTela, &f.BufTela};
+  const auto surface = model::readArgument<'t'>(target);
+  if (surface == model::Surface::Tel && mode == model::DisplayMode::Strip) return {&f.BufTela, &f.BufTela};
   // In mode "3" the picture is the mode-"3" page; the end of the run shows it.
-  if (target == "tel" && mode == model::DisplayMode::Canvas) return {&f.TelMod3, &f.TelMod3};
-  if (target == "fnc") return {&f.BufFunc, &f.BufFunc};
-  if (target == "pan") return {&f.Imp, &f.Imp};
+  if (surface == model::Surface::Tel && mode == model::DisplayMode::Canvas) return {&f.TelMod3, &f.TelMod3};
+  if (surface == model::Surface::Fnc) return {&f.BufFunc, &f.BufFunc};
+  if (surface == model::Surface::Pan) return {&f.Imp, &f.Imp};
   return {};
 }
 

@@ -6,6 +6,7 @@
 #include "graphics/bitmap_file.h"
 #include "model/dispatch.h"
 #include "model/script_error.h"
+#include "model/argument_words.h"
 #include "model/game.h"
 #include "view/map_page.h"
 #include "view/map_window.h"
@@ -96,9 +97,10 @@ void drawMapWindow(model::Game& game, Statement& s) {
 }
 
 void showMap(model::Game& game, Statement& s) {
-  if (s.arg(1) == "on")
+  const auto shown = model::argument<'e'>(s, 1);
+  if (shown == model::Switch::On)
     view::openMapPage(game);
-  else if (s.arg(1) == "off")
+  else if (shown == model::Switch::Off)
     view::closeMapPage(game);
 }
 

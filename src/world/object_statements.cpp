@@ -2,6 +2,7 @@
 // object_lists.cpp and object_tests.cpp and are registered here in order.
 #include "world/object_statements.h"
 
+#include "model/argument_words.h"
 #include "model/dispatch.h"
 #include "model/game.h"
 #include "world/object_lists.h"
@@ -15,31 +16,31 @@ using model::Statement;
 
 constexpr const char* kNoSuchObject = "<---Este objeto n\xE3o existe!";
 
-void readField(model::Game& game, Statement& s, const std::string& fieldName) {
+void readField(model::Game& game, Statement& s, std::optional<Field> chosen) {
   auto record = findObject(game.world, s.arg(2));
   if (!record) {
     s.trace += s.arg(1) + kNoSuchObject;
     return;
   }
-  if (auto f = fieldNamed(fieldName)) resultRegister(game, s.arg(1)) = field(game.world, *record, *f);
+  if (chosen) resultRegister(game, s.arg(1)) = field(game.world, *record, *chosen);
 }
 
-void writeField(model::Game& game, Statement& s, const std::string& fieldName, const std::string& value) {
+void writeField(model::Game& game, Statement& s, std::optional<Field> chosen, const std::string& value) {
   auto record = findObject(game.world, s.arg(1));
   if (!record) {
     s.trace += s.arg(1) + kNoSuchObject;
     return;
   }
-  if (auto f = fieldNamed(fieldName)) field(game.world, *record, *f) = resolvePlaceAliases(game, value);
+  if (chosen) field(game.world, *record, *chosen) = resolvePlaceAliases(game, value);
 }
 
 // getobj= register,key,field
-void getObject(model::Game& game, Statement& s) { readField(game, s, s.arg(3)); }
+void getObject(model::Game& game, Statement& s) { readField(game, s, model::argument<'f'>(s, 3)); }
 
 // getnomobj= ... gettagobj= register,key
-template <const char* Name>
+template <Field Fixed>
 void getFixedField(model::Game& game, Statement& s) {
-  readField(game, s, Name);
+  readField(game, s, Fixed);
 }
 
 // setobj= key,field,value
@@ -48,13 +49,13 @@ void setObject(model::Game& game, Statement& s) {
     s.trace += s.arg(1) + "<---N\xE3o informou a propriedade!";
     return;
   }
-  writeField(game, s, s.arg(2), s.arg(3));
+  writeField(game, s, model::argument<'f'>(s, 2), s.arg(3));
 }
 
 // setnomobj= ... settagobj= key,value
-template <const char* Name>
+template <Field Fixed>
 void setFixedField(model::Game& game, Statement& s) {
-  writeField(game, s, Name, s.arg(2));
+  writeField(game, s, Fixed, s.arg(2));
 }
 
 void moveObject(model::Game& game, const std::string& key, const std::string& place) {
@@ -97,35 +98,33 @@ void getCurrentObject(model::Game& game, Statement& s) {
   resultRegister(game, s.arg(1)) = game.world.Objeto;
 }
 
-constexpr char kNom[] = "nom", kDsc[] = "dsc", kLoc[] = "loc", kShp[] = "shp", kTag[] = "tag";
-
 }  // namespace
 
 void registerObjectStatements(model::Dispatch& dispatch) {
   static const model::StatementRow rows[] = {
       {"getobj=", {}, getObject, {{"rof", 3}},
        "`n, key, field`. Register n gets the field of the object."},
-      {"getshpobj=", {}, getFixedField<kShp>, {{"ro", 2}},
+      {"getshpobj=", {}, getFixedField<Field::Shp>, {{"ro", 2}},
        "`n, key`. As `getobj=` with the field fixed by the keyword."},
-      {"getdscobj=", {}, getFixedField<kDsc>, {{"ro", 2}},
+      {"getdscobj=", {}, getFixedField<Field::Dsc>, {{"ro", 2}},
        "`n, key`. As `getobj=` with the field fixed by the keyword."},
-      {"getnomobj=", {}, getFixedField<kNom>, {{"ro", 2}},
+      {"getnomobj=", {}, getFixedField<Field::Nom>, {{"ro", 2}},
        "`n, key`. As `getobj=` with the field fixed by the keyword."},
-      {"gettagobj=", {}, getFixedField<kTag>, {{"ro", 2}},
+      {"gettagobj=", {}, getFixedField<Field::Tag>, {{"ro", 2}},
        "`n, key`. As `getobj=` with the field fixed by the keyword."},
-      {"getlocobj=", {}, getFixedField<kLoc>, {{"ro", 2}},
+      {"getlocobj=", {}, getFixedField<Field::Loc>, {{"ro", 2}},
        "`n, key`. As `getobj=` with the field fixed by the keyword."},
       {"setobj=", {}, setObject, {{"ofx", 2}},
        "`key, field, value`. Sets the field; the value `loc`, `@loc` or `@pos` stores the current location."},
-      {"setshpobj=", {}, setFixedField<kShp>, {{"ox", 1}},
+      {"setshpobj=", {}, setFixedField<Field::Shp>, {{"ox", 1}},
        "`key, value`. As `setobj=` with the field fixed by the keyword."},
-      {"setdscobj=", {}, setFixedField<kDsc>, {{"ox", 1}},
+      {"setdscobj=", {}, setFixedField<Field::Dsc>, {{"ox", 1}},
        "`key, value`. As `setobj=` with the field fixed by the keyword."},
-      {"setnomobj=", {}, setFixedField<kNom>, {{"ox", 1}},
+      {"setnomobj=", {}, setFixedField<Field::Nom>, {{"ox", 1}},
        "`key, value`. As `setobj=` with the field fixed by the keyword."},
-      {"settagobj=", {}, setFixedField<kTag>, {{"ox", 1}},
+      {"settagobj=", {}, setFixedField<Field::Tag>, {{"ox", 1}},
        "`key, value`. As `setobj=` with the field fixed by the keyword."},
-      {"setlocobj=", {}, setFixedField<kLoc>, {{"ox", 1}},
+      {"setlocobj=", {}, setFixedField<Field::Loc>, {{"ox", 1}},
        "`key, value`. As `setobj=` with the field fixed by the keyword."},
       {"tiratudo", {"poetudo"}, moveEverything, {{"xx", 2}},
        "`from, to`. Moves every object at one place to another (`loc`, `@loc`, `@pos` = here)."},

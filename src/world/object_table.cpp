@@ -9,15 +9,6 @@
 
 namespace world {
 
-std::optional<Field> fieldNamed(const std::string& name) {
-  if (name == "nom") return Field::Nom;
-  if (name == "dsc") return Field::Dsc;
-  if (name == "loc") return Field::Loc;
-  if (name == "shp") return Field::Shp;
-  if (name == "tag") return Field::Tag;
-  return std::nullopt;
-}
-
 namespace {
 
 [[noreturn]] void missingRecord(const model::WorldState& world, size_t record) {

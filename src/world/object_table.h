@@ -23,9 +23,6 @@ constexpr const char* kInventory = "jog";
 
 using model::Field;
 
-// The field of a name as scripts write it: "nom", "dsc", "loc", "shp", "tag".
-std::optional<Field> fieldNamed(const std::string& name);
-
 // A field of a record.
 std::string& field(model::WorldState& world, size_t record, Field f);
 const std::string& field(const model::WorldState& world, size_t record, Field f);
