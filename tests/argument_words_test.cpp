@@ -7,6 +7,7 @@
 
 #include "base/letter_case.h"
 #include "check/checker.h"
+#include "graphics/fonts.h"
 #include "model/argument_words.h"
 #include "shell/dispatch_table.h"
 #include "support/test_game.h"
@@ -38,6 +39,26 @@ struct Probe {
   bool accepted;
 };
 
+// The checker's report on a game whose opening script is the script.
+std::string checkedReport(const std::string& script) {
+  TempFolder folder;
+  writeGameFiles(folder, {"0", "1", "2"});
+  folder.write("comandos.scx", "OLHAR | abertura\n");
+  folder.write("abertura.scx", script);
+  std::ostringstream out, err;
+  check::checkGame(folder.path(), "mirandel", out, err);
+  return out.str();
+}
+
+// Whether the report has a finding on the line that names the value.
+bool names(const std::string& report, int line, const std::string& value) {
+  const std::string place = "abertura.scx:" + std::to_string(line) + ":";
+  std::istringstream lines(report);
+  for (std::string finding; std::getline(lines, finding);)
+    if (finding.rfind(place, 0) == 0 && finding.find("\"" + value + "\"") != std::string::npos) return true;
+  return false;
+}
+
 }  // namespace
 
 TEST(ArgumentWords, EveryWordReadsBackToItselfAndNothingElseReads) {
@@ -60,10 +81,6 @@ TEST(ArgumentWords, EveryWordReadsBackToItselfAndNothingElseReads) {
 }
 
 TEST(ArgumentWords, TheCheckerAcceptsExactlyTheWordsTheStatementsActOn) {
-  TempFolder folder;
-  writeGameFiles(folder, {"0", "1", "2"});
-  folder.write("comandos.scx", "OLHAR | abertura\n");
-
   // For every statement and every argument whose shape letter has a word set:
   // each word, a word outside the set, and the first word in capitals.
   std::string script = "/ palavras\n";
@@ -89,17 +106,19 @@ TEST(ArgumentWords, TheCheckerAcceptsExactlyTheWordsTheStatementsActOn) {
     }
   }
   ASSERT_GE(letters, 15);  // the def* controls, playsnd, getvar=, showobj=, ...
-  folder.write("abertura.scx", script);
+  const std::string report = checkedReport(script);
+  for (const Probe& p : probes)
+    EXPECT_EQ(names(report, p.line, p.value), !p.accepted) << p.line << " " << p.value << "\n" << report;
+}
 
-  std::ostringstream out, err;
-  check::checkGame(folder.path(), "mirandel", out, err);
-  const std::string report = out.str();
-  for (const Probe& p : probes) {
-    const std::string place = "abertura.scx:" + std::to_string(p.line) + ":";
-    bool named = false;
-    std::istringstream lines(report);
-    for (std::string finding; std::getline(lines, finding);)
-      if (finding.rfind(place, 0) == 0 && finding.find("\"" + p.value + "\"") != std::string::npos) named = true;
-    EXPECT_EQ(named, !p.accepted) << place << " " << p.value << "\n" << report;
-  }
+// A style is read letter by letter in its place: bold first, italic, underline.
+TEST(ArgumentWords, TheCheckerWarnsOfAStyleWhoseLettersAreOutOfPlace) {
+  const std::vector<Probe> probes = {{2, "Biu", true}, {3, "bIU", true}, {4, "B", true},
+                                     {5, "IBU", false}, {6, "Bold", false}, {7, "BIX", false}};
+  std::string script = "/ estilos\n";
+  for (const Probe& p : probes) script += "fntsty= " + p.value + "\n";
+  const std::string report = checkedReport(script);
+  for (const Probe& p : probes) EXPECT_EQ(names(report, p.line, p.value), !p.accepted) << p.value << "\n" << report;
+  EXPECT_TRUE(graphics::styleFromLetters("bIU").italic);
+  EXPECT_FALSE(graphics::styleFromLetters("IBU").bold);  // what the warning is for
 }

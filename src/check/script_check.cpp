@@ -9,6 +9,7 @@
 #include "check/statement_shapes.h"
 #include "check/value_checks.h"
 #include "check/words.h"
+#include "graphics/fonts.h"
 #include "model/argument_words.h"
 #include "model/world_state.h"
 #include "script/line_syntax.h"
@@ -259,7 +260,7 @@ class ScriptChecker {
           warning(Check::tr("\"%1\" is not a playsnd mode (on, off or stop)"), value);
         return;
       case 'S':
-        if (value.size() > 3 || value.find_first_not_of("BbIiUu") != std::string::npos)
+        if (!graphics::isStyleText(value))
           warning(Check::tr("\"%1\" is not a style (three letters such as Biu)"), value);
         return;
       case 'v':

@@ -1,6 +1,8 @@
 // Font construction at 96 DPI.
 #include "graphics/fonts.h"
 
+#include <iterator>
+
 #include "base/content_range.h"
 #include "base/cp1252.h"
 
@@ -21,6 +23,14 @@ StyleFlags styleFromLetters(const std::string& letters) {
   flags.italic = letters.size() > 1 && letters[1] == 'I';
   flags.underline = letters.size() > 2 && letters[2] == 'U';
   return flags;
+}
+
+bool isStyleText(const std::string& letters) {
+  static constexpr char kPlaces[] = {'B', 'I', 'U'};
+  if (letters.size() > std::size(kPlaces)) return false;
+  for (size_t i = 0; i < letters.size(); ++i)
+    if (letters[i] != kPlaces[i] && letters[i] != kPlaces[i] - 'A' + 'a') return false;
+  return true;
 }
 
 }  // namespace graphics

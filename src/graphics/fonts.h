@@ -14,5 +14,9 @@ struct StyleFlags {
   bool bold = false, italic = false, underline = false;
 };
 StyleFlags styleFromLetters(const std::string& letters);
+// Whether every letter is in its place, in either case: "B" or "b" first, then
+// "I" or "i", then "U" or "u" (a shorter text leaves the rest off). Any other
+// letter is read as off.
+bool isStyleText(const std::string& letters);
 
 }  // namespace graphics
