@@ -6,6 +6,7 @@
 #include "base/text.h"
 #include "check/value_checks.h"
 #include "check/words.h"
+#include "script/placeholders.h"
 #include "view/pictures.h"
 
 namespace check {
@@ -56,14 +57,6 @@ std::optional<std::string> checkFile(Context& context, const Place& place, const
   return std::nullopt;
 }
 
-constexpr std::array<const char*, 8> kExitWords = {"norte", "sul", "leste", "oeste", "subir", "descer", "entrar", "sair"};
-
-bool isExitPlaceholder(const std::string& name) {
-  for (const char* word : kExitWords)
-    if (name == std::string("@") + word) return true;
-  return false;
-}
-
 }  // namespace
 
 std::optional<std::string> checkScriptName(Context& context, const Place& place, const std::string& given) {
@@ -71,14 +64,13 @@ std::optional<std::string> checkScriptName(Context& context, const Place& place,
       base::contains(given, "https://"))
     return std::nullopt;
   std::string name = given.substr(0, given.find('&'));
-  if (isExitPlaceholder(name)) {
-    if (!context.facts.exitsSet.count(name.substr(1)))
+  if (const auto placeholder = script::readPlaceholder(name)) {
+    if (placeholder->kind == script::Placeholder::Exit && !context.facts.exitsSet.count(name.substr(1)))
       context.findings.warning(
           place.file, place.line,
           say(Check::tr("\"%1\" stands for the exit %2=, which no script sets"), name, name.substr(1)));
     return std::nullopt;
   }
-  if (name == "@pos" || name == "@obj" || name == "xvlt" || name == "@xvlt") return std::nullopt;
   if (!name.empty() && name[0] == '@' && context.files.lookup(name + ".scx").kind != NameLookup::Exact) {
     context.findings.error(place.file, place.line,
                            say(Check::tr("\"%1\" is not a placeholder (@norte, @sul, @leste, @oeste, @subir, @descer, "

@@ -1,21 +1,32 @@
-// Placeholder resolution.
+// Placeholder reading and resolution.
 #include "script/placeholders.h"
 
 #include "model/game.h"
 
 namespace script {
 
+std::optional<Placeholder> readPlaceholder(const std::string& name) {
+  if (name == "@pos") return Placeholder{Placeholder::Position};
+  if (name == "@obj") return Placeholder{Placeholder::Object};
+  if (name == "xvlt" || name == "@xvlt") return Placeholder{Placeholder::ReturnScript};
+  if (name.empty() || name[0] != '@') return std::nullopt;
+  const auto& words = model::directionWords();
+  for (size_t slot = 0; slot < words.size(); ++slot)
+    if (name.compare(1, std::string::npos, words[slot]) == 0) return Placeholder{Placeholder::Exit, slot};
+  return std::nullopt;
+}
+
 std::string resolvePlaceholder(const model::Game& game, const std::string& name) {
-  std::string value;
-  if (!name.empty() && name[0] == '@') {
-    const auto& words = model::directionWords();
-    for (size_t slot = 0; slot < words.size(); ++slot)
-      if (name.compare(1, std::string::npos, words[slot]) == 0) value = game.world.exits[slot];
+  const auto placeholder = readPlaceholder(name);
+  if (!placeholder) return name;
+  const std::string* value = nullptr;
+  switch (placeholder->kind) {
+    case Placeholder::Exit: value = &game.world.exits[placeholder->exitSlot]; break;
+    case Placeholder::Position: value = &game.world.Posic; break;
+    case Placeholder::Object: value = &game.world.Objeto; break;
+    case Placeholder::ReturnScript: value = &game.RetScp; break;
   }
-  if (name == "@pos") value = game.world.Posic;
-  if (name == "@obj") value = game.world.Objeto;
-  if (name == "xvlt" || name == "@xvlt") value = game.RetScp;
-  return value.empty() ? name : value;
+  return value->empty() ? name : *value;
 }
 
 }  // namespace script
