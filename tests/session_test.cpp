@@ -25,12 +25,12 @@ TEST(SessionTest, TheGameTalksToTheRecordingAroundTheSessionsOwnHost) {
   EXPECT_EQ(session.game.host.now(), 250);
 }
 
-TEST(SessionTest, ConnectingKeepsSlotsInTheFolderAndTracesIntoTheFileAsUtf8) {
+TEST(SessionTest, PreparingKeepsSlotsInTheFolderAndTracesIntoTheFileAsUtf8) {
   TempFolder folder;
   const std::filesystem::path slotFolder = folder.path() / "slots";
   {
     HeadlessSession session;
-    session.connect(slotFolder, (folder.path() / "trace.txt").string());
+    session.prepare(slotFolder, (folder.path() / "trace.txt").string());
     EXPECT_EQ(session.queue.saveSlots.folder(), slotFolder);
     session.game.trace("Executando script: a\xE7\xE3o.scx");
     session.game.trace("reg= 1,x");

@@ -9,7 +9,7 @@
 
 namespace shell {
 
-void SessionParts::connect(const std::filesystem::path& slotsFolder, const std::string& traceFile) {
+void SessionParts::prepare(const std::filesystem::path& slotsFolder, const std::string& traceFile) {
   if (!traceFile.empty()) {
     trace_.open(traceFile, std::ios::binary | std::ios::trunc);
     game.traceHook = [this](const std::string& line) { trace_ << base::cp1252ToUtf8(line) << '\n'; };

@@ -35,7 +35,7 @@ class SessionParts {
   // Before start-up: the player's input reaches its handlers, named save slots
   // are kept in slotsFolder, and with a trace file every trace line goes into
   // it as UTF-8.
-  void connect(const std::filesystem::path& slotsFolder, const std::string& traceFile);
+  void prepare(const std::filesystem::path& slotsFolder, const std::string& traceFile);
   // After start-up: the transcript of the session begins; a file it cannot be
   // kept in is said on the error output, and the session goes on without it.
   void beginTranscript(const std::filesystem::path& file);

@@ -8,7 +8,7 @@
 namespace terminal {
 
 void Session::start(const TerminalOptions& options) {
-  connect(options.slotsFolder, options.traceFile);
+  prepare(options.slotsFolder, options.traceFile);
   speakers = backends::installRealDevices(host, host.devices, !options.mute);
   shell::start(game, options.start);
   beginTranscript(options.transcriptFile);

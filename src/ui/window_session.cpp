@@ -71,7 +71,7 @@ WindowSession::WindowSession(const WindowOptions& options)
   if (options.scripted) QGuiApplication::styleHints()->setCursorFlashTime(0);
   speakers = backends::installRealDevices(host, host.devices, !options.scripted);
   host.soundDevice().setMuted(options.mute);
-  connect(options.slotsFolder, options.traceFile);
+  prepare(options.slotsFolder, options.traceFile);
   connectWindow();
 }
 
