@@ -61,7 +61,7 @@ TEST(DefinitionsRowsTest, OneRowPerPositionWithANameOfItsOwnAndABuiltInTextOfIts
     if (!row.builtIn) continue;
     const std::string text = row.builtIn;
     if (row.kind == model::RowKind::Number) EXPECT_TRUE(base::readNumber(text).has_value()) << text;
-    if (row.kind == model::RowKind::Colour) EXPECT_TRUE(graphics::readColour(text).has_value()) << text;
+    if (row.kind == model::RowKind::Colour) EXPECT_TRUE(graphics::Colour::read(text).has_value()) << text;
     if (row.kind == model::RowKind::Switch) EXPECT_TRUE(text == "*" || text.empty()) << text;
   }
   EXPECT_EQ(position, model::row::Multiplayer + 1);

@@ -44,7 +44,7 @@ TEST_F(LayoutTest, TheStartLayoutComesFromTheTable) {
   EXPECT_EQ(placeOf(s.Sbox2).size(), QSize(670, 400));
   EXPECT_EQ(f.TelMod3.size(), QSize(649, 390));
   EXPECT_EQ(placeOf(s.Input), QRect(10, 380, 670, 30));
-  EXPECT_EQ(s.Input.background, "1D8131");
+  EXPECT_EQ(s.Input.background.text(), "1D8131");
   EXPECT_EQ(s.Input.fontName, "Courier New");
   EXPECT_TRUE(s.Input.bold);  // style row 68 "Biu"
   EXPECT_EQ(placeOf(s.Abok2), QRect(709, 45, 180, 300));
@@ -90,7 +90,7 @@ TEST_F(LayoutTest, BadLayoutRowsAreLoggedAndReadAsTheirDefaults) {
   t.game->Defs.setDefsRow(40, "verde");
   view::applyStartLayout(*t.game);
   EXPECT_EQ(screen().Abok1.width, 670);
-  EXPECT_EQ(screen().Input.background, "1D8131");
+  EXPECT_EQ(screen().Input.background.text(), "1D8131");
   const auto& log = t.game->debug.lines();
   EXPECT_NE(std::find(log.begin(), log.end(), cp(
                           "Linha 25 da tabela de definições não é um número: \"largo\"; usei 670")),
@@ -178,7 +178,7 @@ TEST_F(LayoutTest, SmallLayoutStatements) {
   EXPECT_EQ(s.MsgMd0.y, 20);
   EXPECT_EQ(s.MsgMd0.height, 355 - 40);
   EXPECT_EQ(s.BarraTop.width, s.MsgMd0.width);
-  EXPECT_EQ(s.BarraTop.background, "1D8131");
+  EXPECT_EQ(s.BarraTop.background.text(), "1D8131");
   runIn("0", "barratop off\nveltec= 3\nsetfoco= msg\ndefcom= outros");
   EXPECT_EQ(s.MsgMd0.y, 5);
   EXPECT_EQ(s.typewriterDelay, 3);

@@ -12,7 +12,7 @@ ColourReading readColourText(const std::string& text) {
   bool sixDigits = text.size() == 6;
   for (char c : text) sixDigits = sixDigits && std::isxdigit(static_cast<unsigned char>(c));
   if (sixDigits) return {ColourReading::Exact, text};
-  if (auto colour = graphics::readColour(text)) return {ColourReading::Readable, graphics::colourText(*colour)};
+  if (auto colour = graphics::Colour::read(text)) return {ColourReading::Readable, colour->text()};
   return {ColourReading::Unreadable, ""};
 }
 

@@ -3,7 +3,7 @@
 // Positions are in pixels relative to the control's parent: the game page for
 // Imp, Abok1, Abok2, Input, btFim and lbFim; the viewer page for the controls of
 // a viewer page (PanTel, Msg, MsgMd0, BarraTop, WebB, Sbox2, Sbc1); PanTel for
-// Tela. Colours are RRGGBB texts (no "#"), already checked when a script set them.
+// Tela. A control's colours are values, read from the script's text when it set them.
 #pragma once
 #include <QRect>
 #include <atomic>
@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "base/text.h"
+#include "graphics/colour.h"
 #include "model/display_mode.h"
 #include "model/viewer_page.h"
 
@@ -116,8 +117,8 @@ struct Control {
   ControlText text;                    // memo, edit box or label text (Windows-1252)
   std::string fontName = "Arial";
   int fontSize = 12;                   // points at 96 DPI
-  std::string fontColour = "FFFF00";   // RRGGBB
-  std::string background = "219439";   // RRGGBB
+  graphics::Colour fontColour{0xFFFF00};
+  graphics::Colour background{0x219439};
   bool bold = false, italic = false, underline = false;
 };
 

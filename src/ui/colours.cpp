@@ -7,12 +7,14 @@
 
 namespace ui {
 
-// The picture library reads the text (graphics/colour.h); the window takes only
-// the six digits a checked colour has.
+QColor qColour(graphics::Colour colour) { return QColor(colour.red(), colour.green(), colour.blue()); }
+
+// The picture library reads the text; the window takes only the six digits a
+// checked colour has.
 QColor colourOf(const std::string& rrggbb, QColor fallback) {
   if (rrggbb.size() != 6) return fallback;
-  const auto colour = graphics::readColour(rrggbb);
-  return colour ? QColor(QRgb(*colour)) : fallback;
+  const auto colour = graphics::Colour::read(rrggbb);
+  return colour ? qColour(*colour) : fallback;
 }
 
 QFont fontOf(const model::Control& control) {
@@ -31,10 +33,10 @@ void applyPlaceAndLook(QWidget* widget, const model::Control& control, const Sca
   QFont font = scale.font(fontOf(control));
   if (widget->font() != font) widget->setFont(font);
   QPalette palette = widget->palette();
-  palette.setColor(QPalette::Base, colourOf(control.background));
-  palette.setColor(QPalette::Window, colourOf(control.background));
-  palette.setColor(QPalette::Text, colourOf(control.fontColour, Qt::yellow));
-  palette.setColor(QPalette::WindowText, colourOf(control.fontColour, Qt::yellow));
+  palette.setColor(QPalette::Base, qColour(control.background));
+  palette.setColor(QPalette::Window, qColour(control.background));
+  palette.setColor(QPalette::Text, qColour(control.fontColour));
+  palette.setColor(QPalette::WindowText, qColour(control.fontColour));
   if (widget->palette() != palette) widget->setPalette(palette);
 }
 

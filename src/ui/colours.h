@@ -6,12 +6,16 @@
 #include <QWidget>
 #include <string>
 
-#include "ui/window_scale.h"
+#include "graphics/colour.h"
 #include "model/screen_model.h"
+#include "ui/window_scale.h"
 
 namespace ui {
 
-// RRGGBB text; anything unreadable gives the fallback.
+// The colour as the window draws it (opaque).
+QColor qColour(graphics::Colour colour);
+// A colour text as a script wrote it (a text style's colour): six digits the
+// colour reading takes; anything else gives the fallback.
 QColor colourOf(const std::string& rrggbb, QColor fallback = Qt::black);
 
 // A control's font (points at 96 DPI) with its style flags.

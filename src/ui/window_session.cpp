@@ -16,15 +16,13 @@
 #include <QShortcut>
 #include <QTimer>
 #include <cstdio>
-#include <fstream>
 
 #include "base/cp1252.h"
 #include "input/command_keys.h"
 #include "media/sound_player.h"
-#include "backends/curl_http.h"
+#include "backends/real_devices.h"
 #include "online/down_controls.h"
 #include "shell/dump.h"
-#include "shell/input_wiring.h"
 #include "model/definitions_rows.h"
 #include "backends/qt_text.h"
 #include "ui/first_paint.h"
@@ -65,24 +63,15 @@ void sendMouse(QWidget* target, QEvent::Type type, QPoint at) {
 }  // namespace
 
 WindowSession::WindowSession(const WindowOptions& options)
-    : host(options.scripted), recording(host), game(recording), queue(game), window(options.publisher), options_(options) {
+    : shell::Session<backends::QtHost>(options.scripted), window(options.publisher), options_(options) {
   host.modalErrors = !options.scripted;
   host.outer = &recording;
   // Scripted play keeps to its virtual clock: the text cursor does not blink on
   // the real one, so a dump's screen shows it the same way every time.
   if (options.scripted) QGuiApplication::styleHints()->setCursorFlashTime(0);
-  if (!options.scripted) {
-    speakers = std::make_unique<backends::QtSoundDevice>();
-    host.devices.setSoundDevice(speakers.get());
-  }
+  speakers = backends::installRealDevices(host, host.devices, !options.scripted);
   host.soundDevice().setMuted(options.mute);
-  if (!options.traceFile.empty()) {
-    trace_ = std::make_unique<std::ofstream>(options.traceFile, std::ios::binary | std::ios::trunc);
-    game.traceHook = [this](const std::string& line) { *trace_ << base::cp1252ToUtf8(line) << '\n'; };
-  }
-  shell::connectPlayerInput(queue);
-  host.devices.useHttp(std::make_unique<backends::CurlHttp>([this] { host.processEvents(); },
-                                                  [this] { return host.closing(); }));
+  prepare(options.slotsFolder, options.traceFile);
   connectWindow();
 }
 
@@ -111,10 +100,7 @@ void WindowSession::start() {
       window.raise();
       window.activateWindow();
     });
-  if (!transcript.begin(game, queue, options_.transcriptFile))
-    std::fprintf(stderr, "mirandel: %s\n",
-                 QCoreApplication::translate("Terminal", "cannot keep the transcript in %1")
-                     .arg(QString::fromStdString(options_.transcriptFile.string())).toLocal8Bit().constData());
+  beginTranscript(options_.transcriptFile);
   window.refresh(game);
   window.show();
   showMuteNote();
@@ -259,7 +245,6 @@ void WindowSession::connectWindow() {
     transcript.mark(back ? QCoreApplication::translate("Terminal", "[undone: the game is as it was before your last turn]").toStdString()
                          : QCoreApplication::translate("Terminal", "[redone]").toStdString());
   };
-  queue.saveSlots.setFolder(options_.slotsFolder);
   queue.slotScreen = [this] { return window.grab().toImage(); };
   queue.onSlotDone = [this](const shell::PlayerInput& input, const shell::SlotOutcome& outcome) { tellSlotDone(input, outcome); };
   slotsDialog_ = new SlotsDialog(queue.saveSlots, &window);

@@ -6,17 +6,13 @@
 #include <memory>
 #include <string>
 
-#include "backends/qt_sound_device.h"
-#include "shell/game.h"
-#include "shell/input_queue.h"
+#include "backends/qt_host.h"
 #include "shell/live_reload.h"
+#include "shell/session.h"
 #include "shell/startup.h"
-#include "shell/transcript.h"
 #include "ui/debug_console_view.h"
 #include "ui/main_window.h"
 #include "ui/player_actions.h"
-#include "backends/qt_host.h"
-#include "platform/recording_host.h"
 #include "ui/scrollback_view.h"
 #include "ui/slots_dialog.h"
 #include "backends/work_pace.h"
@@ -36,7 +32,9 @@ struct WindowOptions {
   bool watch = false;  // --watch: a changed script, picture or table row reloads the place
 };
 
-class WindowSession {
+// The session's parts (host, recording, speakers, game, queue, transcript) on
+// the window's host, and the window.
+class WindowSession : public shell::Session<backends::QtHost> {
  public:
   explicit WindowSession(const WindowOptions& options);
   ~WindowSession();
@@ -80,12 +78,6 @@ class WindowSession {
   // when the run in progress ends, or when the start-up still going on is done.
   void stop();
 
-  backends::QtHost host;
-  platform::RecordingHost recording;  // the game's host: the window's, with a record of requests
-  std::unique_ptr<backends::QtSoundDevice> speakers;  // the sound device of window play
-  shell::Game game;
-  shell::InputQueue queue;
-  shell::Transcript transcript;
   MainWindow window;
 
  private:
@@ -106,7 +98,6 @@ class WindowSession {
   void closeWhenFree();
 
   WindowOptions options_;
-  std::unique_ptr<std::ofstream> trace_;
   std::unique_ptr<PlayerActions> actions_;
   ScrollbackView* scrollback_ = nullptr;  // owned by the window
   SlotsDialog* slotsDialog_ = nullptr;    // owned by the window

@@ -5,12 +5,10 @@
 
 namespace view {
 
-uint32_t colourFromHex(const std::string& text) {
-  auto colour = graphics::readColour(text);
+graphics::Colour colourArgument(const std::string& text) {
+  auto colour = graphics::Colour::read(text);
   if (!colour) throw model::ScriptError("\"" + text + "\" n\xE3o \xE9 uma cor RRGGBB");
   return *colour;
 }
-
-std::string checkedColour(const std::string& text) { return colourText(colourFromHex(text)); }
 
 }  // namespace view

@@ -1,5 +1,5 @@
-// Colour arguments of statements and table rows: RRGGBB texts read by the
-// picture library, a text that is no colour aborting the run.
+// Colour arguments of statements and table rows: RRGGBB texts read as
+// graphics::Colour, a text that is no colour aborting the run.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -8,13 +8,11 @@
 
 namespace view {
 
-// The colour 0xRRGGBB of the text (graphics::readColour); a text that is no
-// colour aborts the run (ScriptError "\"<text>\" não é uma cor RRGGBB").
-uint32_t colourFromHex(const std::string& text);
+// The colour of the text (graphics::Colour::read); a text that is no colour
+// aborts the run (ScriptError "\"<text>\" não é uma cor RRGGBB").
+graphics::Colour colourArgument(const std::string& text);
 
-// The colour text checked and written in full: colourText(colourFromHex(text)).
-std::string checkedColour(const std::string& text);
-
-using graphics::colourText;
+// The same as the 0xRRGGBB number a canvas or a surface takes.
+inline uint32_t colourFromHex(const std::string& text) { return colourArgument(text).rgb(); }
 
 }  // namespace view

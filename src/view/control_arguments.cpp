@@ -19,7 +19,7 @@ void applyFontTo(Target& target, const model::Statement& s, int first, std::stri
                  SetColour setColour) {
   if (!s.arg(first).empty()) name = s.arg(first);
   if (!s.arg(first + 1).empty()) size = numberArgument(s, first + 1);
-  if (!s.arg(first + 2).empty()) setColour(colourFromHex(s.arg(first + 2)));
+  if (!s.arg(first + 2).empty()) setColour(colourArgument(s.arg(first + 2)));
   if (!s.arg(first + 3).empty()) {
     const graphics::StyleFlags flags = graphics::styleFromLetters(s.arg(first + 3));
     target.bold = flags.bold;
@@ -51,11 +51,11 @@ void applyPlace(model::Control& control, const model::Statement& s, int first) {
 
 void applyFont(model::Control& control, const model::Statement& s, int first) {
   applyFontTo(control, s, first, control.fontName, control.fontSize,
-              [&](uint32_t colour) { control.fontColour = colourText(colour); });
+              [&](graphics::Colour colour) { control.fontColour = colour; });
 }
 
 void applyFont(graphics::Canvas& canvas, const model::Statement& s, int first) {
-  applyFontTo(canvas, s, first, canvas.fontName, canvas.fontSize, [&](uint32_t colour) { canvas.fontColour = colour; });
+  applyFontTo(canvas, s, first, canvas.fontName, canvas.fontSize, [&](graphics::Colour colour) { canvas.fontColour = colour.rgb(); });
 }
 
 }  // namespace view

@@ -3,7 +3,6 @@
 
 #include "graphics/fonts.h"
 #include "model/game.h"
-#include "view/colour.h"
 #include "view/end_button.h"
 #include "view/layout_rows.h"
 #include "view/page.h"
@@ -18,9 +17,9 @@ namespace {
 // A picture surface of the panel's size in the panel colour, with its canvas.
 void makePanelSurface(model::Game& game, QImage& surface, graphics::Canvas& canvas, const model::Control& panel,
                       const std::string& styleLetters) {
-  const std::string colour = rowColour(game, row::PanelColour);
-  surface = graphics::makeSurface(panel.width, panel.height, colourFromHex(colour));
-  canvas.brush = colourFromHex(colour);
+  const uint32_t colour = rowColour(game, row::PanelColour).rgb();
+  surface = graphics::makeSurface(panel.width, panel.height, colour);
+  canvas.brush = colour;
   setMessageFont(game, canvas, rowColour(game, row::TextColour), styleLetters);
 }
 
@@ -38,10 +37,10 @@ void layOutTypewriterPage(model::Game& game) {
 void layOutPage3(model::Game& game) {
   const model::TextStyle& style = game.screen.style;
   graphics::Canvas& canvas = game.surfaces.canvas.TelMod3;
-  canvas.brush = colourFromHex(rowColour(game, row::PanelColour));
+  canvas.brush = rowColour(game, row::PanelColour).rgb();
   canvas.fontName = style.textFontName;
   canvas.fontSize = style.textFontSize;
-  canvas.fontColour = colourFromHex(rowColour(game, row::TextColour));
+  canvas.fontColour = rowColour(game, row::TextColour).rgb();
   canvas.bold = style.textBold;
   canvas.italic = style.textItalic;
   canvas.underline = style.textUnderline;
@@ -103,7 +102,7 @@ void applyStartLayout(model::Game& game) {
   setGeometry(screen.Imp, 0, 0, game.window.width, game.window.height);
   // A game without a skin picture gets a plain one in the panel colour to draw on.
   surfaces.Imp = surfaces.Imp.isNull() ? graphics::makeSurface(game.window.width, game.window.height,
-                                                     colourFromHex(rowColour(game, row::PanelColour)))
+                                                     rowColour(game, row::PanelColour).rgb())
                                        : graphics::toSurfaceFormat(surfaces.Imp);
 
   // The text style and the phrase file.
@@ -119,7 +118,7 @@ void applyStartLayout(model::Game& game) {
   style.textForeColour = defs.defsRow(row::TextColour);
   style.linkColour = defs.defsRow(row::LinkColour);
   style.visitedLinkColour = defs.defsRow(row::VisitedLinkColour);
-  const std::string panelColour = rowColour(game, row::PanelColour);
+  const graphics::Colour panelColour = rowColour(game, row::PanelColour);
 
   // The viewer and the page of the start mode.
   setGeometry(screen.Abok1, rowNumber(game, row::ViewerLeft), rowNumber(game, row::ViewerTop), rowNumber(game, row::ViewerWidth), rowNumber(game, row::ViewerHeight));
@@ -186,7 +185,7 @@ void reapplyRunLayout(model::Game& game, const std::string& name) {
     screen.Abok1.height = msg.y + msg.height + 5;
     layOutStrip(game);
     for (graphics::Canvas* canvas : {&surfaces.canvas.Tela, &surfaces.canvas.BufTela}) {
-      canvas->brush = colourFromHex(rowColour(game, row::PanelColour));
+      canvas->brush = rowColour(game, row::PanelColour).rgb();
       setMessageFont(game, *canvas, rowColour(game, row::TextColour), "");
     }
   } else if (page == model::ViewerPage::Page) {

@@ -6,9 +6,9 @@
 
 #include "base/content_range.h"
 #include "base/number.h"
+#include "graphics/colour.h"
 #include "graphics/fonts.h"
 #include "model/game.h"
-#include "view/colour.h"
 
 namespace view {
 
@@ -20,11 +20,6 @@ const std::string& builtInRow(int row) {
   static const std::string none;
   const auto& rows = model::DefinitionsTable::builtInRows();
   return row >= 0 && static_cast<size_t>(row) < rows.size() ? rows[static_cast<size_t>(row)] : none;
-}
-
-std::optional<std::string> validColour(const std::string& text) {
-  if (auto colour = graphics::readColour(text)) return colourText(*colour);
-  return std::nullopt;
 }
 
 const int kNumberRows[] = {row::GameWidth, row::GameHeight, row::MessageFontSize, row::ViewerLeft, row::ViewerTop, row::ViewerWidth, row::ViewerHeight, row::MsgLeft, row::MsgTop, row::MsgWidth, row::MsgHeight, row::MsgMd0FontSize, row::InputLeft, row::InputTop, row::InputWidth, row::InputHeight, row::InputFontSize, row::PanelLeft, row::PanelTop, row::PanelWidth, row::PanelHeight, row::CanvasViewerWidth, row::CanvasViewerHeight, row::PageViewerWidth, row::PageViewerHeight, row::PictureWidth, row::PictureHeight, row::EndButtonLeft, row::EndButtonTop, row::EndLabelFontSize, row::MapWidth, row::MapHeight};
@@ -49,9 +44,9 @@ int rowNumber(const model::Game& game, int row) {
   return base::readNumberOr(builtInRow(row), 0);
 }
 
-std::string rowColour(const model::Game& game, int row) {
-  if (auto colour = validColour(game.Defs.defsRow(row))) return *colour;
-  return validColour(builtInRow(row)).value_or("000000");
+graphics::Colour rowColour(const model::Game& game, int row) {
+  if (auto colour = graphics::Colour::read(game.Defs.defsRow(row))) return *colour;
+  return graphics::Colour::read(builtInRow(row)).value_or(graphics::Colour());
 }
 
 void logBadLayoutRows(model::Game& game) {
@@ -64,17 +59,17 @@ void logBadLayoutRows(model::Game& game) {
       game.debug.logDebug(rowLabel(row) + "pede " + std::to_string(*number) + " pixels, mais que o limite de " +
                           std::to_string(kMaxLayoutSide) + "; usei " + std::to_string(kMaxLayoutSide));
   for (int row : kColourRows)
-    if (!validColour(game.Defs.defsRow(row)))
+    if (!graphics::Colour::read(game.Defs.defsRow(row)))
       game.debug.logDebug(rowLabel(row) + "n\xE3o \xE9 uma cor RRGGBB: \"" + game.Defs.defsRow(row) + "\"; usei " +
-                          rowColour(game, row));
+                          rowColour(game, row).text());
 }
 
-void setControlFont(model::Control& control, const std::string& face, int size, const std::string& colour,
+void setControlFont(model::Control& control, const std::string& face, int size, graphics::Colour colour,
                     const std::string& styleLetters) {
   const graphics::StyleFlags flags = graphics::styleFromLetters(styleLetters);
   control.fontName = face;
   control.fontSize = size;
-  control.fontColour = checkedColour(colour);
+  control.fontColour = colour;
   control.bold = flags.bold;
   control.italic = flags.italic;
   control.underline = flags.underline;
@@ -86,11 +81,11 @@ void setControlFontFromRows(const model::Game& game, model::Control& control, in
                  game.Defs.defsRow(styleRow));
 }
 
-void setMessageFont(const model::Game& game, graphics::Canvas& canvas, const std::string& colour, const std::string& styleLetters) {
+void setMessageFont(const model::Game& game, graphics::Canvas& canvas, graphics::Colour colour, const std::string& styleLetters) {
   const graphics::StyleFlags flags = graphics::styleFromLetters(styleLetters);
   canvas.fontName = game.Defs.defsRow(row::MessageFontName);
   canvas.fontSize = rowNumber(game, row::MessageFontSize);
-  canvas.fontColour = colourFromHex(colour);
+  canvas.fontColour = colour.rgb();
   canvas.bold = flags.bold;
   canvas.italic = flags.italic;
   canvas.underline = flags.underline;

@@ -160,7 +160,7 @@ void linkOnSkin(model::Game& game, Statement& s) {
   graphics::Canvas canvas;
   canvas.fontName = label.fontName;
   canvas.fontSize = label.fontSize;
-  canvas.fontColour = colourFromHex(label.fontColour);
+  canvas.fontColour = label.fontColour.rgb();
   canvas.bold = true;
   drawLink(game, s, model::PointerSurface::Imp, game.surfaces.Imp, canvas);
 }

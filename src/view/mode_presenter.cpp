@@ -43,7 +43,7 @@ void enterTypewriter(model::Game& game) {
   screen.Input.visible = game.Defs.isOn(row::InputShown);
   screen.Abok1.height = rowNumber(game, row::ViewerHeight);
   screen.MsgMd0.text.clear();
-  screen.MsgMd0.background = checkedColour(screen.style.textBackColour);
+  screen.MsgMd0.background = colourArgument(screen.style.textBackColour);
   game.host.repaint();
 }
 

@@ -8,7 +8,6 @@
 #include "graphics/picture_decoders.h"
 #include "model/script_error.h"
 #include "model/game.h"
-#include "view/colour.h"
 #include "view/picture_cache.h"
 
 namespace view {
@@ -37,7 +36,7 @@ void readFormats(const std::optional<std::filesystem::path>& path, const std::st
 }  // namespace
 
 QImage panelBitmap(const model::Control& panel) {
-  return graphics::makeSurface(panel.width, panel.height, colourFromHex(panel.background));
+  return graphics::makeSurface(panel.width, panel.height, panel.background.rgb());
 }
 
 bool isPictureName(const std::string& name) {
