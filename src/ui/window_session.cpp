@@ -65,7 +65,7 @@ void sendMouse(QWidget* target, QEvent::Type type, QPoint at) {
 }  // namespace
 
 WindowSession::WindowSession(const WindowOptions& options)
-    : host(options.scripted), recording(host), game(recording), queue(game), window(options.publisher), options_(options) {
+    : host(options.scripted), recording(host), game(recording), queue(game), window(options.publisher, options.gamePageLater), options_(options) {
   host.modalErrors = !options.scripted;
   host.outer = &recording;
   // Scripted play keeps to its virtual clock: the text cursor does not blink on
@@ -136,6 +136,14 @@ void WindowSession::start() {
     });
     window.activateWindow();
   }
+  // The game page is made while the player looks at the opening screen (or
+  // before, when something needs it); a window that closes at once needs none.
+  if (options_.gamePageLater)
+    afterFirstPaint(&window, [this] {
+      if (shutDown_ || window.gamePage) return;
+      window.page();
+      window.refresh(game);
+    });
 }
 
 // The window reopens where it was closed (rows 0 and 1 of the table), on a
@@ -284,6 +292,11 @@ void WindowSession::connectWindow() {
   QObject::connect(opening, &OpeningPage::addressRequested, &window,
                    [this](const QString& address) { recording.openWebPage(backends::cp1252(address)); });
 
+  window.onGamePageMade = [this] { connectGamePage(); };
+  if (window.gamePage) connectGamePage();
+}
+
+void WindowSession::connectGamePage() {
   GamePage* page = window.gamePage;
   QObject::connect(page->Input, &QLineEdit::textChanged, &window, [this](const QString& text) {
     game.screen.Input.text = backends::cp1252(text);
@@ -376,14 +389,14 @@ void WindowSession::postPointer(const shell::PlayerInput& input) {
 }
 
 void WindowSession::post(shell::PlayerInput input) {
-  const QString textBefore = window.gamePage->gameText(game);
+  const QString textBefore = window.page()->gameText(game);
   queue.post(std::move(input));
   // A box shown for one command goes when the command has run: the game's layout is back.
-  if (!queue.busy()) window.gamePage->endLending();
+  if (!queue.busy()) window.page()->endLending();
   window.refresh(game);
   if (!queue.busy()) {
-    window.gamePage->applyFocus(game);
-    window.gamePage->tellScreenReaders(textBefore, game);
+    window.page()->applyFocus(game);
+    window.page()->tellScreenReaders(textBefore, game);
   }
   if (queue.quitRequested() && !queue.busy()) window.close();
 }
@@ -497,7 +510,7 @@ void WindowSession::closeWhenFree() {
 
 void WindowSession::deliver(const shell::PlayerInput& input) {
   using Kind = shell::PlayerInput::Kind;
-  GamePage* page = window.gamePage;
+  GamePage* page = window.page();
   switch (input.kind) {
     case Kind::Start:
       sendMouse(window.openingPage->TelAber, QEvent::MouseButtonDblClick, QPoint(450, 210));
@@ -566,8 +579,8 @@ void WindowSession::deliver(const shell::PlayerInput& input) {
 }
 
 void WindowSession::typeIntoCommandBox(const std::string& cp1252Text) {
-  window.gamePage->lendCommandBox();
-  sendKey(window.gamePage->Input, Qt::Key_unknown, backends::unicode(cp1252Text));
+  window.page()->lendCommandBox();
+  sendKey(window.page()->Input, Qt::Key_unknown, backends::unicode(cp1252Text));
   QCoreApplication::processEvents();
 }
 

@@ -34,6 +34,7 @@ struct WindowOptions {
   std::filesystem::path transcriptFile;  // empty: no transcript file
   std::filesystem::path slotsFolder;     // where the named save slots are kept
   bool watch = false;  // --watch: a changed script, picture or table row reloads the place
+  bool gamePageLater = false;  // the game page is made once the opening screen is painted, or when needed
 };
 
 class WindowSession {
@@ -90,6 +91,7 @@ class WindowSession {
 
  private:
   void connectWindow();
+  void connectGamePage();
   void placeWindow();
   void keepOnScreen(QPoint wanted);
   void cannotRemember() const;
