@@ -270,12 +270,9 @@ void WindowSession::connectWindow() {
   queue.saveSlots.setFolder(options_.slotsFolder);
   queue.slotScreen = [this] { return window.grab().toImage(); };
   queue.onSlotDone = [this](const shell::PlayerInput& input, const shell::SlotOutcome& outcome) { tellSlotDone(input, outcome); };
-  slotsDialog_ = new SlotsDialog(queue.saveSlots, &window);
-  slotsDialog_->onRestore = [this](const std::string& name) { post({shell::PlayerInput::Kind::LoadSlot, name}); };
   addShortcut({QKeySequence(Qt::CTRL | Qt::Key_S)}, [this] { saveToSlot(); });
   addShortcut({QKeySequence(Qt::CTRL | Qt::Key_O)}, [this] { openSlots(); });
   // The scrollback opens from the game's window only: in its own window PageUp scrolls.
-  scrollback_ = new ScrollbackView(&window);
   for (QKeySequence keys : {QKeySequence(Qt::Key_PageUp), QKeySequence(Qt::CTRL | Qt::Key_H)}) {
     auto* shortcut = new QShortcut(keys, &window);
     shortcut->setContext(Qt::WindowShortcut);
@@ -447,6 +444,8 @@ void WindowSession::releaseEndButton() {
 }
 
 void WindowSession::openScrollback() {
+  // The scrollback and the saved games' list are made when first opened.
+  if (!scrollback_) scrollback_ = new ScrollbackView(&window);
   scrollback_->showText(QString::fromStdString(transcript.sessionText()));
   scrollback_->show();
   scrollback_->raise();
@@ -464,6 +463,10 @@ void WindowSession::saveToSlot() {
 }
 
 void WindowSession::openSlots() {
+  if (!slotsDialog_) {
+    slotsDialog_ = new SlotsDialog(queue.saveSlots, &window);
+    slotsDialog_->onRestore = [this](const std::string& name) { post({shell::PlayerInput::Kind::LoadSlot, name}); };
+  }
   slotsDialog_->reload();
   slotsDialog_->show();
   slotsDialog_->raise();

@@ -60,7 +60,7 @@ class WindowSession {
   void changeScale(double factor);
   // PageUp, Ctrl+H: the session's transcript in the scrollback window.
   void openScrollback();
-  ScrollbackView* scrollback() const { return scrollback_; }
+  ScrollbackView* scrollback() const { return scrollback_; }  // null until first opened
   // Ctrl+S: a name for a save slot (the place and date offered), then the save;
   // Ctrl+O: the saved games, one of which may be restored.
   void saveToSlot();
