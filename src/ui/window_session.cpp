@@ -140,9 +140,7 @@ void WindowSession::start() {
   // before, when something needs it); a window that closes at once needs none.
   if (options_.gamePageLater)
     afterFirstPaint(&window, [this] {
-      if (shutDown_ || window.gamePage) return;
-      window.page();
-      window.refresh(game);
+      if (!shutDown_) window.page();
     });
 }
 
@@ -289,7 +287,11 @@ void WindowSession::connectWindow() {
   QObject::connect(opening, &OpeningPage::addressRequested, &window,
                    [this](const QString& address) { recording.openWebPage(backends::cp1252(address)); });
 
-  window.onGamePageMade = [this] { connectGamePage(); };
+  // A page made later shows the game as it stands at once, as one made with the window would.
+  window.onGamePageMade = [this] {
+    connectGamePage();
+    window.gamePage->refresh(game);
+  };
   if (window.gamePage) connectGamePage();
 }
 
