@@ -7,6 +7,17 @@
 #include "ui/artwork.h"
 
 namespace ui {
+namespace {
+
+// The label's text in the colour, on what lies behind it.
+void textColour(QLabel* label, const QColor& colour) {
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, colour);
+  label->setPalette(palette);
+  label->setAutoFillBackground(false);
+}
+
+}  // namespace
 
 OpeningPage::OpeningPage(const Publisher& publisher, QWidget* parent) : QWidget(parent) {
   TelAber = new PictureWidget(this);
@@ -59,7 +70,7 @@ OpeningPage::OpeningPage(const Publisher& publisher, QWidget* parent) : QWidget(
   QFont courier(QStringLiteral("Courier New"));
   courier.setPixelSize(14);
   courier.setBold(true);
-  Label1->setStyleSheet(QStringLiteral("color: #00FF00; background: transparent;"));
+  textColour(Label1, QColor(QStringLiteral("#00FF00")));
   layout_.place(Label1, QRect(10, 420 - 28, 500, 20), courier);
   Label1->setVisible(publisher.known());
 
@@ -69,7 +80,7 @@ OpeningPage::OpeningPage(const Publisher& publisher, QWidget* parent) : QWidget(
   arial.setPixelSize(18);
   arial.setBold(true);
   arial.setItalic(true);
-  Label7->setStyleSheet(QStringLiteral("color: #FFFF00; background: transparent;"));
+  textColour(Label7, QColor(QStringLiteral("#FFFF00")));
   layout_.place(Label7, QRect(10, 10, 300, 26), arial);
 }
 
