@@ -97,3 +97,22 @@ TEST_F(GameCopyTest, AStartThatCopiesNothingLeavesTheRecordAsItWas) {
   app::userCopy(first.path() / "game", userData.path());
   EXPECT_EQ(inode(), rewritten);
 }
+
+TEST_F(GameCopyTest, TheCopyTakesNothingALinkLeadsToOutsideTheGame) {
+  second.write("segredo.scx", "msg= de fora");
+  std::filesystem::create_directory(second.path() / "fora");
+  second.write("fora/outro.scx", "msg= de outra pasta");
+  const auto game = first.path() / "game";
+  std::filesystem::create_symlink(second.path() / "segredo.scx", game / "fora.scx");
+  std::filesystem::create_symlink(second.path() / "fora", game / "pasta");
+  std::filesystem::create_symlink(game / "sub" / "sala.scx", game / "atalho.scx");
+  std::filesystem::create_symlink(second.path() / "segredo.scx", game / "sub" / "fundo.scx");
+
+  auto copy = app::userCopy(game, userData.path());
+  EXPECT_FALSE(std::filesystem::exists(copy / "fora.scx"));
+  EXPECT_FALSE(std::filesystem::exists(copy / "sub" / "fundo.scx"));
+  EXPECT_FALSE(std::filesystem::exists(copy / "pasta" / "outro.scx"));
+  // A link that stays inside the game is copied as the file it leads to.
+  EXPECT_EQ(read(copy / "atalho.scx"), "msg= sala\r\n");
+  EXPECT_EQ(read(copy / "sub" / "sala.scx"), "msg= sala\r\n");
+}

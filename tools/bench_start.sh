@@ -5,7 +5,10 @@
 #  - the whole process: `mirandel --quit-when-shown` on the demo game against
 #    bench/bare_qt_window, both ending at their first paint, run alternately
 #    under /usr/bin/time -v; the medians of wall time and peak memory (RSS) and
-#    their ratios, on the offscreen platform and, when Xvfb is there, on X.
+#    their ratios, on the offscreen platform and, when Xvfb is there, on X;
+#    with them bench/title_qt_window, that bare window showing the opening
+#    screen's title picture, the floor of what an opening screen with its texts
+#    costs (Qt's fonts set up, the picture painted).
 # tools/bench_start.sh [RUNS] (default 15 alternated runs of each);
 # NO_BUILD=1 measures the build as it is.
 set -euo pipefail
@@ -35,6 +38,7 @@ export HOME="$scratch" XDG_DATA_HOME="$scratch/share" XDG_CONFIG_HOME="$scratch/
   XDG_CACHE_HOME="$scratch/cache" XDG_RUNTIME_DIR="$scratch/run"
 player=(build/mirandel --quit-when-shown)
 yardstick=(build/bench/bare_qt_window)
+floor=(build/bench/title_qt_window)
 
 # One run: "milliseconds kilobytes" on stdout.
 measure() {
@@ -54,9 +58,11 @@ compare() {
   measure "${yardstick[@]}" >/dev/null
   : >"$scratch/player.txt"
   : >"$scratch/bare.txt"
+  : >"$scratch/floor.txt"
   for ((i = 0; i < runs; ++i)); do
     measure "${player[@]}" >>"$scratch/player.txt"
     measure "${yardstick[@]}" >>"$scratch/bare.txt"
+    [ ! -x "${floor[0]}" ] || measure "${floor[@]}" >>"$scratch/floor.txt"
   done
   local pt pm bt bm
   pt=$(awk '{print $1}' "$scratch/player.txt" | median)
@@ -66,6 +72,13 @@ compare() {
   awk -v l="$label" -v pt="$pt" -v pm="$pm" -v bt="$bt" -v bm="$bm" -v n="$runs" 'BEGIN {
     printf "%s (medians of %d): player %.1f ms %.1f MiB, bare Qt window %.1f ms %.1f MiB; ratio %.2fx time, %.2fx memory\n",
            l, n, pt, pm / 1024, bt, bm / 1024, pt / bt, pm / bm }'
+  [ -s "$scratch/floor.txt" ] || return 0
+  local ft fm
+  ft=$(awk '{print $1}' "$scratch/floor.txt" | median)
+  fm=$(awk '{print $2}' "$scratch/floor.txt" | median)
+  awk -v l="$label" -v ft="$ft" -v fm="$fm" -v bt="$bt" -v bm="$bm" -v pt="$pt" -v pm="$pm" 'BEGIN {
+    printf "%s floor: bare window with the title picture %.1f ms %.1f MiB, %.2fx time, %.2fx memory of the bare one; the player is %.2fx, %.2fx the floor\n",
+           l, ft, fm / 1024, ft / bt, fm / bm, pt / ft, pm / fm }'
 }
 
 # Offscreen: DISPLAY only tells the player it may open its window (nothing connects to it).

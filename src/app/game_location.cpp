@@ -202,7 +202,9 @@ void refreshCopy(const fs::path& installed, const fs::path& copy) {
       fs::create_directories(target);
       continue;
     }
-    if (!entry.is_regular_file() || !insideFolder(entry.path(), installed)) continue;  // nothing from outside the game
+    // Nothing from outside the game. The walk never enters a linked folder, so
+    // only a file that is itself a link can lead outside.
+    if (!entry.is_regular_file() || (entry.is_symlink() && !insideFolder(entry.path(), installed))) continue;
     auto stamp = stampOf(entry.path());
     if (!stamp) continue;
     auto known = record.find(name);

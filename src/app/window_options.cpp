@@ -27,6 +27,8 @@ ui::WindowOptions windowOptions(const Options& options, const std::filesystem::p
   window.transcriptFile = transcriptFile(options.transcriptFile, folder, scripted);
   window.slotsFolder = slotsFolder(folder);
   window.watch = options.watch;
+  // The opening screen is on show before the game page is made.
+  window.gamePageLater = !scripted;
   window.start.runObserver = options.runObserver;
   return window;
 }

@@ -13,7 +13,8 @@
 
 namespace ui {
 
-MainWindow::MainWindow(const Publisher& publisher, QWidget* parent) : QWidget(parent) {
+MainWindow::MainWindow(const Publisher& publisher, bool gamePageLater, QWidget* parent)
+    : QWidget(parent), publisher_(publisher) {
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
   setWindowTitle(QStringLiteral("Mirandel"));
   setFixedSize(900, 420);
@@ -24,10 +25,9 @@ MainWindow::MainWindow(const Publisher& publisher, QWidget* parent) : QWidget(pa
   setPalette(black);
   Abok0 = new QStackedWidget(this);
   Abok0->setGeometry(0, 0, 900, 420);
-  gamePage = new GamePage(publisher);
+  if (!gamePageLater) page();
   imagesPage = new QWidget;
   openingPage = new OpeningPage(publisher);
-  Abok0->addWidget(gamePage);
   Abok0->addWidget(imagesPage);
   Abok0->addWidget(openingPage);
   Abok0->setCurrentWidget(openingPage);
@@ -36,6 +36,19 @@ MainWindow::MainWindow(const Publisher& publisher, QWidget* parent) : QWidget(pa
   muteNote = new Notice(this, Abok0, true);
   if (QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
+}
+
+GamePage* MainWindow::page() {
+  if (gamePage) return gamePage;
+  gamePage = new GamePage(publisher_);
+  Abok0->insertWidget(0, gamePage);  // page 0 of the notebook
+  // The scale the window took before the page was there.
+  if (scale_.factor != Scale{}.factor) {
+    for (PictureWidget* picture : gamePage->findChildren<PictureWidget*>()) picture->setSmooth(!scale_.whole());
+    gamePage->setScale(scale_);
+  }
+  if (onGamePageMade) onGamePageMade();
+  return gamePage;
 }
 
 void MainWindow::refresh(const model::Game& game) {
@@ -48,9 +61,12 @@ void MainWindow::refresh(const model::Game& game) {
   // Without a real display there is nothing to shape or raise.
   static const bool offscreen = QGuiApplication::platformName() == QStringLiteral("offscreen");
   if (!offscreen) showShapeAndRaise(game.screen);
-  int page = static_cast<int>(game.screen.outerPage);
-  if (page == 1) page = 0;  // the working page is never shown
-  if (Abok0->currentIndex() != page) Abok0->setCurrentIndex(page);
+  // The opening screen shows nothing of a game page not made yet.
+  if (!gamePage && game.screen.outerPage == model::OuterPage::Abertura) return;
+  page();
+  int index = static_cast<int>(game.screen.outerPage);
+  if (index == 1) index = 0;  // the working page is never shown
+  if (Abok0->currentIndex() != index) Abok0->setCurrentIndex(index);
   gamePage->refresh(game);
 }
 
@@ -103,7 +119,7 @@ bool MainWindow::showScale() {
   // would come out one pixel wider here and there, so pictures are filtered.
   for (PictureWidget* picture : findChildren<PictureWidget*>()) picture->setSmooth(!scale_.whole());
   openingPage->setScale(scale_);
-  gamePage->setScale(scale_);
+  if (gamePage) gamePage->setScale(scale_);
   if (isFullScreen()) {
     fitGame();
   } else {
@@ -201,9 +217,9 @@ void MainWindow::keyReleaseEvent(QKeyEvent* event) {
 // Keys that reach the window itself (no control took them) belong to the command
 // box while the game page shows it: typing never gets lost.
 bool MainWindow::handToCommandBox(QKeyEvent* event) {
-  CommandBox* box = gamePage->Input;
   // A key the box leaves alone comes back up to the window: it stops here.
-  if (forwarding_ || Abok0->currentWidget() != gamePage || !box->isVisible()) return false;
+  if (forwarding_ || !gamePage || Abok0->currentWidget() != gamePage || !gamePage->Input->isVisible()) return false;
+  CommandBox* box = gamePage->Input;
   forwarding_ = true;
   box->setFocus();
   QApplication::sendEvent(box, event);

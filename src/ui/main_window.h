@@ -19,7 +19,9 @@ namespace ui {
 class MainWindow : public QWidget {
   Q_OBJECT
  public:
-  MainWindow(const Publisher& publisher, QWidget* parent = nullptr);
+  // gamePageLater: the game page is made when it is first needed (page()),
+  // so that the opening screen is on show before it; otherwise at once.
+  explicit MainWindow(const Publisher& publisher, bool gamePageLater = false, QWidget* parent = nullptr);
 
   void refresh(const model::Game& game);
 
@@ -47,8 +49,11 @@ class MainWindow : public QWidget {
   // The screen the window is on (the one under its middle).
   QScreen* currentScreen() const;
 
+  // The game page, made now if it was not made yet.
+  GamePage* page();
+
   QStackedWidget* Abok0;
-  GamePage* gamePage;
+  GamePage* gamePage = nullptr;  // null until made (page())
   QWidget* imagesPage;
   OpeningPage* openingPage;
   // The window's own notes over the game: one that comes and goes, and the
@@ -64,6 +69,8 @@ class MainWindow : public QWidget {
   // The window took another scale by itself (another screen, another game size):
   // the page is to be shown again.
   std::function<void()> onScaleChanged;
+  // The game page was made after the window: its controls are to be connected.
+  std::function<void()> onGamePageMade;
 
  private:
   bool handToCommandBox(QKeyEvent* event);
@@ -75,6 +82,7 @@ class MainWindow : public QWidget {
   // Shows the scale the screen and the mode call for; true when it changed.
   bool showScale();
 
+  Publisher publisher_;
   QSize gameSize_{900, 420};
   Scale scale_;
   double chosen_ = 1.0;

@@ -10,7 +10,6 @@ namespace ui {
 
 Notice::Notice(QWidget* window, QWidget* over, bool corner) : QLabel(window), over_(over), corner_(corner) {
   setObjectName(corner ? QStringLiteral("cornerNotice") : QStringLiteral("notice"));
-  setStyleSheet(QStringLiteral("QLabel { background: rgba(0, 0, 0, 190); color: white; border-radius: 6px; padding: 4px 10px; }"));
   setAttribute(Qt::WA_TransparentForMouseEvents);
   describePicture(this, QAccessible::AlertMessage, {});
   timer_.setSingleShot(true);
@@ -19,6 +18,9 @@ Notice::Notice(QWidget* window, QWidget* over, bool corner) : QLabel(window), ov
 }
 
 void Notice::say(const QString& text, int milliseconds) {
+  // The note takes its look when first said: most sessions never show one.
+  if (styleSheet().isEmpty())
+    setStyleSheet(QStringLiteral("QLabel { background: rgba(0, 0, 0, 190); color: white; border-radius: 6px; padding: 4px 10px; }"));
   setText(text);
   setAccessibleName(text);
   adjustSize();

@@ -7,11 +7,21 @@
 #include "ui/artwork.h"
 
 namespace ui {
+namespace {
+
+// The label's text in the colour, on what lies behind it.
+void textColour(QLabel* label, const QColor& colour) {
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, colour);
+  label->setPalette(palette);
+  label->setAutoFillBackground(false);
+}
+
+}  // namespace
 
 OpeningPage::OpeningPage(const Publisher& publisher, QWidget* parent) : QWidget(parent) {
   TelAber = new PictureWidget(this);
   layout_.place(TelAber, QRect(0, 0, 900, 420));
-  TelAber->setPicture(paintTitlePicture(900, 420));
   TelAber->setDragsWindow(true);
   TelAber->setObjectName("TelAber");
   connect(TelAber, &PictureWidget::doubleClicked, this, [this] { requestStart(); });
@@ -42,7 +52,6 @@ OpeningPage::OpeningPage(const Publisher& publisher, QWidget* parent) : QWidget(
     // A link without its address is never shown, nor painted.
     const bool shown = !badge.link || !badge.address.isEmpty();
     if (shown) badges_.push_back({picture, badge.word, badge.colour});
-    if (shown) picture->setPicture(paintBadge(badge.word, badge.colour));
     picture->setVisible(shown);
     if (!badge.address.isEmpty()) {
       picture->setCursor(Qt::PointingHandCursor);
@@ -54,13 +63,14 @@ OpeningPage::OpeningPage(const Publisher& publisher, QWidget* parent) : QWidget(
     *badge.widget = picture;
     x += 64;
   }
+  paintPictures(layout_.scale());
 
   Label1 = new QLabel(publisher.homePage(), this);
   Label1->setObjectName("Label1");
   QFont courier(QStringLiteral("Courier New"));
   courier.setPixelSize(14);
   courier.setBold(true);
-  Label1->setStyleSheet(QStringLiteral("color: #00FF00; background: transparent;"));
+  textColour(Label1, QColor(QStringLiteral("#00FF00")));
   layout_.place(Label1, QRect(10, 420 - 28, 500, 20), courier);
   Label1->setVisible(publisher.known());
 
@@ -70,7 +80,7 @@ OpeningPage::OpeningPage(const Publisher& publisher, QWidget* parent) : QWidget(
   arial.setPixelSize(18);
   arial.setBold(true);
   arial.setItalic(true);
-  Label7->setStyleSheet(QStringLiteral("color: #FFFF00; background: transparent;"));
+  textColour(Label7, QColor(QStringLiteral("#FFFF00")));
   layout_.place(Label7, QRect(10, 10, 300, 26), arial);
 }
 
@@ -78,8 +88,30 @@ void OpeningPage::setScale(const Scale& scale) {
   if (scale.factor == layout_.scale().factor) return;
   layout_.apply(scale);
   // The player's own pictures are painted again at the new size: their text stays sharp.
-  TelAber->setPicture(paintTitlePicture(scale.px(900), scale.px(420)));
-  for (const Badge& badge : badges_) badge.picture->setPicture(paintBadge(badge.word, badge.colour, scale.px(56)));
+  paintPictures(scale);
+}
+
+void OpeningPage::paintPictures(const Scale& scale) {
+  std::vector<std::pair<QString, QRgb>> words;
+  for (const Badge& badge : badges_) words.emplace_back(badge.word, badge.colour);
+  pictures_ = std::async(std::launch::async, [scale, words = std::move(words)] {
+    std::vector<QImage> painted{paintTitlePicture(scale.px(900), scale.px(420))};
+    for (const auto& [word, colour] : words) painted.push_back(paintBadge(word, colour, scale.px(56)));
+    return painted;
+  });
+  if (isVisible()) takePictures();
+}
+
+void OpeningPage::takePictures() {
+  if (!pictures_.valid()) return;
+  const std::vector<QImage> painted = pictures_.get();
+  TelAber->setPicture(painted.front());
+  for (size_t i = 0; i < badges_.size(); ++i) badges_[i].picture->setPicture(painted[i + 1]);
+}
+
+void OpeningPage::showEvent(QShowEvent* event) {
+  takePictures();
+  QWidget::showEvent(event);
 }
 
 void OpeningPage::requestStart() {

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QWidget>
 
+#include <future>
 #include <vector>
 
 #include "ui/fixed_layout.h"
@@ -32,8 +33,16 @@ class OpeningPage : public QWidget {
   void startRequested();
   void addressRequested(const QString& address);
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
   void requestStart();
+  // The title picture and the badges shown are painted on a thread of their
+  // own while the window's start-up goes on, and are put on the page when it
+  // is first shown (at once when it is on show).
+  void paintPictures(const Scale& scale);
+  void takePictures();
   bool startRequested_ = false;
 
   struct Badge {
@@ -42,6 +51,7 @@ class OpeningPage : public QWidget {
     QRgb colour;
   };
   std::vector<Badge> badges_;
+  std::future<std::vector<QImage>> pictures_;  // the title, then one per badge shown
   FixedLayout layout_;
 };
 

@@ -63,7 +63,7 @@ void sendMouse(QWidget* target, QEvent::Type type, QPoint at) {
 }  // namespace
 
 WindowSession::WindowSession(const WindowOptions& options)
-    : shell::Session<backends::QtHost>(options.scripted), window(options.publisher), options_(options) {
+    : shell::Session<backends::QtHost>(options.scripted), window(options.publisher, options.gamePageLater), options_(options) {
   host.modalErrors = !options.scripted;
   host.outer = &recording;
   // Scripted play keeps to its virtual clock: the text cursor does not blink on
@@ -122,6 +122,12 @@ void WindowSession::start() {
     });
     window.activateWindow();
   }
+  // The game page is made while the player looks at the opening screen (or
+  // before, when something needs it); a window that closes at once needs none.
+  if (options_.gamePageLater)
+    afterFirstPaint(&window, [this] {
+      if (!shutDown_) window.page();
+    });
 }
 
 // The window reopens where it was closed (rows 0 and 1 of the table), on a
@@ -247,12 +253,9 @@ void WindowSession::connectWindow() {
   };
   queue.slotScreen = [this] { return window.grab().toImage(); };
   queue.onSlotDone = [this](const shell::PlayerInput& input, const shell::SlotOutcome& outcome) { tellSlotDone(input, outcome); };
-  slotsDialog_ = new SlotsDialog(queue.saveSlots, &window);
-  slotsDialog_->onRestore = [this](const std::string& name) { post({shell::PlayerInput::Kind::LoadSlot, name}); };
   addShortcut({QKeySequence(Qt::CTRL | Qt::Key_S)}, [this] { saveToSlot(); });
   addShortcut({QKeySequence(Qt::CTRL | Qt::Key_O)}, [this] { openSlots(); });
   // The scrollback opens from the game's window only: in its own window PageUp scrolls.
-  scrollback_ = new ScrollbackView(&window);
   for (QKeySequence keys : {QKeySequence(Qt::Key_PageUp), QKeySequence(Qt::CTRL | Qt::Key_H)}) {
     auto* shortcut = new QShortcut(keys, &window);
     shortcut->setContext(Qt::WindowShortcut);
@@ -269,6 +272,15 @@ void WindowSession::connectWindow() {
   QObject::connect(opening, &OpeningPage::addressRequested, &window,
                    [this](const QString& address) { recording.openWebPage(backends::cp1252(address)); });
 
+  // A page made later shows the game as it stands at once, as one made with the window would.
+  window.onGamePageMade = [this] {
+    connectGamePage();
+    window.gamePage->refresh(game);
+  };
+  if (window.gamePage) connectGamePage();
+}
+
+void WindowSession::connectGamePage() {
   GamePage* page = window.gamePage;
   QObject::connect(page->Input, &QLineEdit::textChanged, &window, [this](const QString& text) {
     game.screen.Input.text = backends::cp1252(text);
@@ -361,14 +373,14 @@ void WindowSession::postPointer(const shell::PlayerInput& input) {
 }
 
 void WindowSession::post(shell::PlayerInput input) {
-  const QString textBefore = window.gamePage->gameText(game);
+  const QString textBefore = window.page()->gameText(game);
   queue.post(std::move(input));
   // A box shown for one command goes when the command has run: the game's layout is back.
-  if (!queue.busy()) window.gamePage->endLending();
+  if (!queue.busy()) window.page()->endLending();
   window.refresh(game);
   if (!queue.busy()) {
-    window.gamePage->applyFocus(game);
-    window.gamePage->tellScreenReaders(textBefore, game);
+    window.page()->applyFocus(game);
+    window.page()->tellScreenReaders(textBefore, game);
   }
   if (queue.quitRequested() && !queue.busy()) window.close();
 }
@@ -419,6 +431,8 @@ void WindowSession::releaseEndButton() {
 }
 
 void WindowSession::openScrollback() {
+  // The scrollback and the saved games' list are made when first opened.
+  if (!scrollback_) scrollback_ = new ScrollbackView(&window);
   scrollback_->showText(QString::fromStdString(transcript.sessionText()));
   scrollback_->show();
   scrollback_->raise();
@@ -436,6 +450,10 @@ void WindowSession::saveToSlot() {
 }
 
 void WindowSession::openSlots() {
+  if (!slotsDialog_) {
+    slotsDialog_ = new SlotsDialog(queue.saveSlots, &window);
+    slotsDialog_->onRestore = [this](const std::string& name) { post({shell::PlayerInput::Kind::LoadSlot, name}); };
+  }
   slotsDialog_->reload();
   slotsDialog_->show();
   slotsDialog_->raise();
@@ -482,7 +500,7 @@ void WindowSession::closeWhenFree() {
 
 void WindowSession::deliver(const shell::PlayerInput& input) {
   using Kind = shell::PlayerInput::Kind;
-  GamePage* page = window.gamePage;
+  GamePage* page = window.page();
   switch (input.kind) {
     case Kind::Start:
       sendMouse(window.openingPage->TelAber, QEvent::MouseButtonDblClick, QPoint(450, 210));
@@ -551,8 +569,8 @@ void WindowSession::deliver(const shell::PlayerInput& input) {
 }
 
 void WindowSession::typeIntoCommandBox(const std::string& cp1252Text) {
-  window.gamePage->lendCommandBox();
-  sendKey(window.gamePage->Input, Qt::Key_unknown, backends::unicode(cp1252Text));
+  window.page()->lendCommandBox();
+  sendKey(window.page()->Input, Qt::Key_unknown, backends::unicode(cp1252Text));
   QCoreApplication::processEvents();
 }
 

@@ -30,6 +30,7 @@ struct WindowOptions {
   std::filesystem::path transcriptFile;  // empty: no transcript file
   std::filesystem::path slotsFolder;     // where the named save slots are kept
   bool watch = false;  // --watch: a changed script, picture or table row reloads the place
+  bool gamePageLater = false;  // the game page is made once the opening screen is painted, or when needed
 };
 
 // The session's parts (host, recording, speakers, game, queue, transcript) on
@@ -57,7 +58,7 @@ class WindowSession : public shell::Session<backends::QtHost> {
   void changeScale(double factor);
   // PageUp, Ctrl+H: the session's transcript in the scrollback window.
   void openScrollback();
-  ScrollbackView* scrollback() const { return scrollback_; }
+  ScrollbackView* scrollback() const { return scrollback_; }  // null until first opened
   // Ctrl+S: a name for a save slot (the place and date offered), then the save;
   // Ctrl+O: the saved games, one of which may be restored.
   void saveToSlot();
@@ -82,6 +83,7 @@ class WindowSession : public shell::Session<backends::QtHost> {
 
  private:
   void connectWindow();
+  void connectGamePage();
   void placeWindow();
   void keepOnScreen(QPoint wanted);
   void cannotRemember() const;
