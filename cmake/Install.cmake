@@ -11,6 +11,8 @@ set(MIRANDEL_HOMEPAGE_URL "https://github.com/mirandel/mirandel" CACHE STRING
 
 # The player starts its updater from its own folder, never from the game's.
 install(TARGETS mirandel mirandel-update RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The sound device, opened by the player on its first sound.
+install(TARGETS mirandel_sound LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/mirandel)
 # The player finds its games at ../share/mirandel/games beside its own folder.
 install(DIRECTORY games/ DESTINATION ${CMAKE_INSTALL_DATADIR}/mirandel/games
         FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
@@ -50,8 +52,9 @@ set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 # built binaries (the player and the updater).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, so the library scan cannot see them: Qt's platform plugins,
-# the metric-compatible fonts the games name, and libcurl (opened on first use).
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation, libcurl4")
+# the metric-compatible fonts the games name, libcurl and the sound decoders
+# (opened on first use).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation, libcurl4, libsndfile1, libmpg123-0")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -34,6 +34,10 @@ done
 [ -f "$share/mirandel/games/mirandel/mirandel.ini" ] || fail "the demo game is not installed"
 [ -f "$share/doc/mirandel/script-guide.md" ] || fail "the script guide is not installed"
 [ -x "$scratch/usr/bin/mirandel-update" ] || fail "the updater is not installed beside the player"
+# The sound device the player opens on its first sound, where the installed player looks for it.
+module=$(find "$scratch/usr/lib" -path '*/mirandel/libmirandel_sound.so' 2>/dev/null | head -1)
+[ -n "$module" ] || fail "the sound module is not installed"
+nm -D --defined-only "$module" | grep -q ' mirandel_new_sound_device$' || fail "the sound module makes no sound device"
 for licence in LICENSE COPYING.assets copyright; do
   [ -s "$share/doc/mirandel/$licence" ] || fail "the licence file $licence is not installed"
 done

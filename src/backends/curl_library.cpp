@@ -1,49 +1,27 @@
-// libcurl, loaded on first use. The player is not linked with it: a session that
-// never goes on line never loads it, nor the TLS, Kerberos, LDAP and SSH
-// libraries it brings, which would otherwise be mapped and relocated before the
-// opening screen. Each curl function the HTTP client calls is defined here and
-// forwards to the library's own, opened the first time any of them is called;
-// without the library every call fails as curl's own calls fail (a null handle,
-// an error code), so a transfer reports a failure and play goes on.
+// libcurl, loaded on first use (base/lazy_library.h): a session that never goes
+// on line never loads it, nor the TLS, Kerberos, LDAP and SSH libraries it
+// brings. Without the library every call fails as curl's own calls fail (a null
+// handle, an error code), so a transfer reports a failure and play goes on.
 #include <curl/curl.h>
-#include <dlfcn.h>
 
 #include <cstdarg>
-#include <cstdio>
+
+#include "base/lazy_library.h"
 
 namespace {
 
-void* curlLibrary() {
-  static void* const library = [] {
-    void* opened = ::dlopen("libcurl.so.4", RTLD_NOW | RTLD_LOCAL);
-    if (!opened) std::fprintf(stderr, "mirandel: %s\n", ::dlerror());
-    return opened;
-  }();
-  return library;
-}
+constexpr const char* kCurl = "libcurl.so.4";
 
-// The library's function of this name and type, or null without the library.
 template <typename Function>
 Function* curlFunction(const char* name) {
-  void* library = curlLibrary();
-  return library ? reinterpret_cast<Function*>(::dlsym(library, name)) : nullptr;
+  return base::lazyFunction<Function>(kCurl, name);
 }
 
-// One forwarder per function: the library's function looked up once, the call
-// passed on, or the failure value without it.
-#define MIRANDEL_CURL_FORWARD(Result, name, failure, params, args)                \
-  extern "C" Result(name) params {                                               \
-    static auto* const function = curlFunction<Result params>(#name);           \
-    if (!function) return failure;                                               \
-    return function args;                                                        \
-  }
-#define MIRANDEL_CURL_FORWARD_VOID(name, params, args)                           \
-  extern "C" void(name) params {                                                 \
-    static auto* const function = curlFunction<void params>(#name);             \
-    if (function) function args;                                                 \
-  }
-
 }  // namespace
+
+#define MIRANDEL_CURL_FORWARD(Result, name, failure, params, args) \
+  MIRANDEL_LAZY_FORWARD(kCurl, Result, name, failure, params, args)
+#define MIRANDEL_CURL_FORWARD_VOID(name, params, args) MIRANDEL_LAZY_FORWARD_VOID(kCurl, name, params, args)
 
 MIRANDEL_CURL_FORWARD(CURLcode, curl_global_init, CURLE_FAILED_INIT, (long flags), (flags))
 MIRANDEL_CURL_FORWARD(CURL*, curl_easy_init, nullptr, (void), ())

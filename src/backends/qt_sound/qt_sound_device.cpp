@@ -1,5 +1,5 @@
 // QtMultimedia sound output.
-#include "backends/qt_sound_device.h"
+#include "backends/qt_sound/qt_sound_device.h"
 
 #include <QAudioSink>
 #include <QIODevice>
