@@ -9,7 +9,12 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QShortcut>
+#include <QDir>
 #include <QTimer>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include "model/defs.h"
 #include "support/test_game.h"
@@ -126,4 +131,42 @@ TEST(RaiseRequestTest, TheFirstPlayerOfAFolderHearsTheSecondAndOnlyThatFolder) {
   for (int i = 0; i < 200 && raised == 0; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
   EXPECT_TRUE(asked);
   EXPECT_EQ(raised, 1);
+}
+
+// A player killed while it listened leaves its socket behind: the next player of
+// the folder takes it over, and only its user may connect to it.
+TEST(RaiseRequestTest, ASocketLeftByAKilledPlayerIsTakenOverForThisUserOnly) {
+  TempFolder game;
+  const std::string path = (QDir::tempPath() + "/" + ui::raiseChannelName(game.path())).toStdString();
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  ASSERT_LT(path.size(), sizeof address.sun_path);
+  path.copy(address.sun_path, path.size());
+  const int left = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  ASSERT_EQ(::bind(left, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+  ::close(left);  // the file stays, nobody listens
+  EXPECT_FALSE(ui::askToRaise(game.path()));
+
+  QObject owner;
+  int raised = 0;
+  ui::listenForRaise(&owner, game.path(), [&] { ++raised; });
+  struct stat mode {};
+  ASSERT_EQ(::stat(path.c_str(), &mode), 0);
+  EXPECT_EQ(mode.st_mode & 0777, 0600u);
+  EXPECT_TRUE(ui::askToRaise(game.path()));
+  for (int i = 0; i < 200 && raised == 0; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  EXPECT_EQ(raised, 1);
+}
+
+// A player that closes takes its socket with it.
+TEST(RaiseRequestTest, AClosingPlayerTakesItsSocketWithIt) {
+  TempFolder game;
+  const std::string path = (QDir::tempPath() + "/" + ui::raiseChannelName(game.path())).toStdString();
+  {
+    QObject owner;
+    ui::listenForRaise(&owner, game.path(), [] {});
+    EXPECT_TRUE(std::filesystem::exists(std::filesystem::symlink_status(path)));
+  }
+  EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(path)));
+  EXPECT_FALSE(ui::askToRaise(game.path()));
 }
