@@ -19,11 +19,7 @@ namespace check {
 namespace {
 
 // A direction word, as exits and ifdir= take it.
-bool isExitWord(std::string_view word) {
-  for (const char* direction : model::directionWords())
-    if (word == direction) return true;
-  return false;
-}
+bool isExitWord(std::string_view word) { return model::directionSlot(word).has_value(); }
 
 // norte= ... sair=: the statements that set an exit.
 bool isExitKeyword(std::string_view keyword) {

@@ -24,12 +24,6 @@ PointerSurface surfaceOfSlot(int slot) {
 
 const char* surfaceName(PointerSurface surface) { return argumentWord<'g'>(surface).data(); }
 
-bool surfaceNamed(const std::string& name, PointerSurface& surface) {
-  auto named = readArgument<'g'>(name);
-  if (named) surface = *named;
-  return named.has_value();
-}
-
 void HotSpots::clear() {
   for (int slot = 0; slot < kHotSpotSlots; ++slot)
     if (slot < 40 || slot >= 60) spots[static_cast<size_t>(slot)].active = false;

@@ -35,7 +35,6 @@ PointerSurface surfaceOfSlot(int slot);
 
 // The events-file and dump names of the surfaces: "tel", "fnc", "pan", "md3".
 const char* surfaceName(PointerSurface surface);
-bool surfaceNamed(const std::string& name, PointerSurface& surface);
 
 constexpr int kHotSpotSlots = 100;
 

@@ -9,4 +9,11 @@ const std::array<const char*, kDirectionCount>& directionWords() {
   return words;
 }
 
+std::optional<size_t> directionSlot(std::string_view word) {
+  const auto& words = directionWords();
+  for (size_t slot = 0; slot < words.size(); ++slot)
+    if (word == words[slot]) return slot;
+  return std::nullopt;
+}
+
 }  // namespace model

@@ -2,7 +2,9 @@
 // exits of the current location, and the object lists.
 #pragma once
 #include <array>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "base/text.h"
 
@@ -28,5 +30,7 @@ struct WorldState {
 
 // The word of each exit ("norte" ... "sair"), in slot order.
 const std::array<const char*, kDirectionCount>& directionWords();
+// The exit slot a direction word names, or nothing.
+std::optional<size_t> directionSlot(std::string_view word);
 
 }  // namespace model

@@ -10,9 +10,7 @@ std::optional<Placeholder> readPlaceholder(const std::string& name) {
   if (name == "@obj") return Placeholder{Placeholder::Object};
   if (name == "xvlt" || name == "@xvlt") return Placeholder{Placeholder::ReturnScript};
   if (name.empty() || name[0] != '@') return std::nullopt;
-  const auto& words = model::directionWords();
-  for (size_t slot = 0; slot < words.size(); ++slot)
-    if (name.compare(1, std::string::npos, words[slot]) == 0) return Placeholder{Placeholder::Exit, slot};
+  if (const auto slot = model::directionSlot(std::string_view(name).substr(1))) return Placeholder{Placeholder::Exit, *slot};
   return std::nullopt;
 }
 

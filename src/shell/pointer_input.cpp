@@ -2,6 +2,7 @@
 #include "shell/pointer_input.h"
 
 #include "shell/turn.h"
+#include "model/argument_words.h"
 #include "shell/game.h"
 #include "shell/player_input.h"
 #include "view/pointer.h"
@@ -28,8 +29,9 @@ void release(model::Game& game, model::PointerSurface surface, int x, int y) {
 
 bool handlePointer(model::Game& game, const PlayerInput& input) {
   using Kind = PlayerInput::Kind;
-  model::PointerSurface surface;
-  if (!model::surfaceNamed(input.text, surface)) return false;
+  const auto named = model::readArgument<'g'>(input.text);
+  if (!named) return false;
+  const model::PointerSurface surface = *named;
   switch (input.kind) {
     case Kind::Move: view::pointerMoved(game, surface, input.x, input.y); break;
     case Kind::Press: press(game, surface, input.x, input.y); break;

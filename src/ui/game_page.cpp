@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "base/cp1252.h"
+#include "model/argument_words.h"
 #include "shell/game.h"
 #include "ui/accessibility.h"
 #include "ui/colours.h"
@@ -235,7 +236,7 @@ void GamePage::listSpots(const model::Game& game) {
   for (int slot = 0; slot < model::kHotSpotSlots; ++slot) {
     const model::HotSpot& spot = game.hotSpots.spots[static_cast<size_t>(slot)];
     if (!spot.active || spot.width <= 0 || spot.height <= 0) continue;
-    const PictureWidget* picture = pictureOf(model::surfaceName(model::surfaceOfSlot(slot)));
+    const PictureWidget* picture = pictureOf(model::surfaceOfSlot(slot));
     const std::string name = shell::spotName(game, spot);
     QString shown = !name.empty()          ? backends::unicode(name)
                     : shell::isMapSwitch(spot) ? tr("Map")
@@ -434,11 +435,18 @@ void GamePage::setScale(const Scale& scale) {
   pagePix->setScale(scale);
 }
 
+PictureWidget* GamePage::pictureOf(model::PointerSurface surface) const {
+  switch (surface) {
+    case model::PointerSurface::Tela: return Tela;
+    case model::PointerSurface::TelCmd: return TelCmd;
+    case model::PointerSurface::Imp: return Imp;
+    case model::PointerSurface::Tela3: return Tela3;
+  }
+  return nullptr;
+}
+
 PictureWidget* GamePage::pictureOf(const std::string& surface) const {
-  if (surface == "tel") return Tela;
-  if (surface == "fnc") return TelCmd;
-  if (surface == "pan") return Imp;
-  if (surface == "md3") return Tela3;
+  if (const auto pointer = model::readArgument<'g'>(surface)) return pictureOf(*pointer);
   if (surface == "map") return MapJog;
   if (surface == "voce") return Voce;
   return nullptr;
@@ -450,7 +458,7 @@ void GamePage::showCursors(const model::Game& game) {
     // Outside hot spots a surface shows its own cursor, which a run may change (telpos=).
     const bool overSlot = surface == game.pointer.over && game.pointer.hoveredSlot >= 0;
     const int code = overSlot ? game.pointer.cursor : view::baseCursor(game, surface);
-    PictureWidget* widget = pictureOf(model::surfaceName(surface));
+    PictureWidget* widget = pictureOf(surface);
     int& shown = cursorShown_.try_emplace(widget, -1).first->second;
     if (shown == code) continue;
     shown = code;

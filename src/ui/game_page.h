@@ -16,6 +16,7 @@
 #include "ui/publisher.h"
 #include "ui/window_scale.h"
 
+#include "model/hot_spots.h"
 #include "model/screen_model.h"
 
 namespace model { struct Game; }
@@ -53,7 +54,9 @@ class GamePage : public QWidget {
   QString selectedGameText() const;
   // Each picture shows the cursor the engine chose for it.
   void showCursors(const model::Game& game);
-  // The picture control of a pointer surface ("tel", "fnc", "pan", "md3").
+  // The picture control of a pointer surface, or of its events-file name ("tel",
+  // "fnc", "pan", "md3", and "map", "voce" for the map page's pictures).
+  PictureWidget* pictureOf(model::PointerSurface surface) const;
   PictureWidget* pictureOf(const std::string& surface) const;
 
   PictureWidget* Imp = nullptr;

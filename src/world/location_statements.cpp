@@ -14,10 +14,8 @@ using model::Statement;
 
 // The exit slot a direction word names, or -1.
 int exitSlot(const std::string& word) {
-  const auto& words = model::directionWords();
-  for (size_t slot = 0; slot < words.size(); ++slot)
-    if (word == words[slot]) return static_cast<int>(slot);
-  return -1;
+  const auto slot = model::directionSlot(word);
+  return slot ? static_cast<int>(*slot) : -1;
 }
 
 template <model::Direction direction>
