@@ -52,9 +52,10 @@ set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 # built binaries (the player and the updater).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, so the library scan cannot see them: Qt's platform plugins,
-# the metric-compatible fonts the games name, libcurl and the sound decoders
-# (opened on first use).
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation, libcurl4, libsndfile1, libmpg123-0")
+# the metric-compatible fonts the games name, and the libraries opened on first
+# use (libcurl, the sound decoders, libjpeg, giflib, libqrencode, libedit).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation, libcurl4, libsndfile1, libmpg123-0,
+    libjpeg62-turbo, libgif7, libqrencode4, libedit2")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -2,7 +2,9 @@
 // paints the opening screen and closes it as the end button does (the shut-down
 // sequence runs); and what the start-up leaves for later is not done before it
 // is needed: libcurl is opened by the first transfer, never by a start without
-// on-line play (that it works once opened is the on-line tests' business).
+// on-line play (that it works once opened is the on-line tests' business), and
+// the opening screen opens no library of what it does not show (pictures from
+// files, sound, QR codes, line editing).
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -48,6 +50,8 @@ TEST_F(StartUpTest, QuitWhenShownClosesTheOpeningScreenAsTheEndButtonDoes) {
   ASSERT_FALSE(log.empty());
   EXPECT_EQ(log.back(), "Componentes liberados com sucesso");
   EXPECT_FALSE(loaded("libcurl")) << "the start-up opened libcurl without a transfer";
+  for (const char* later : {"libjpeg", "libgif", "libsndfile", "libmpg123", "libmirandel_sound", "libqrencode", "libedit"})
+    EXPECT_FALSE(loaded(later)) << "the opening screen opened " << later;
 }
 
 TEST_F(StartUpTest, ScriptedPlayWithoutAServerNeverOpensLibcurl) {

@@ -17,7 +17,8 @@ dpkg -x "$deb" "$root"
 depends=$(dpkg-deb -f "$deb" Depends)
 # Computed from the programs' libraries (the updater's libzip too), plus what is
 # loaded at run time; never a development or test package.
-for needed in libqt6widgets6 libqt6multimedia6 libzip4 qt6-qpa-plugins fonts-liberation libcurl4 libsndfile1 libmpg123-0; do
+for needed in libqt6widgets6 libqt6multimedia6 libzip4 qt6-qpa-plugins fonts-liberation libcurl4 libsndfile1 libmpg123-0 \
+              libjpeg62-turbo libgif7 libqrencode4 libedit2; do
   grep -q "$needed" <<<"$depends" || fail "the package does not depend on $needed ($depends)"
 done
 grep -Eq -- '-dev\b|gtest|gmock|benchmark|httplib|pulseaudio\b' <<<"$depends" &&

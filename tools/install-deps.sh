@@ -15,7 +15,7 @@ player=(
   libpng-dev libjpeg-dev libgif-dev libqrencode-dev libcurl4-openssl-dev libzip-dev
   libedit-dev qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   qt6-multimedia-dev libmpg123-dev libsndfile1-dev
-  fonts-liberation fontconfig
+  fonts-liberation fontconfig libfontconfig-dev
 )
 # Only the tests and the developer's tools: GoogleTest, Benchmark, the test HTTP
 # server and its certificate, the sound writers, clang for fuzzing, a sound

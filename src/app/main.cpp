@@ -27,6 +27,7 @@
 #include "base/cp1252.h"
 #include "base/file_io.h"
 #include "check/play_record.h"
+#include "graphics/font_warm_up.h"
 #include "platform/stop_signals.h"
 #include "shell/startup.h"
 #include "terminal/terminal_play.h"
@@ -125,6 +126,10 @@ int main(int argc, char** argv) {
   // nowhere to go: Qt then starts without one, and the game plays in the terminal.
   const bool displayFallback = !headless && unset("QT_QPA_PLATFORM") && unset("WAYLAND_DISPLAY");
   if (displayFallback) setenv("QT_QPA_PLATFORM", "xcb;offscreen", 1);
+  // The window's first texts need the font configuration: it is read beside
+  // Qt's own start-up and the building of the window.
+  std::optional<graphics::FontWarmUp> fontWarmUp;
+  if (!headless) fontWarmUp.emplace();
   app::filterQtMessages();
   if (!std::getenv("XDG_RUNTIME_DIR")) {
     std::string runtime = "/tmp/mirandel-runtime-" + std::to_string(getuid());

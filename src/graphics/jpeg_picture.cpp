@@ -8,6 +8,7 @@
 #include <jpeglib.h>
 
 #include "graphics/picture_decoders.h"
+#include "graphics/picture_libraries.h"
 
 namespace graphics {
 namespace {
@@ -125,6 +126,7 @@ bool readJpegSize(FILE* file, QSize& size) {
 }  // namespace
 
 std::optional<QSize> declaredJpegSize(const std::filesystem::path& path) {
+  if (!jpegLibraryOpens()) return std::nullopt;
   FILE* file = std::fopen(path.c_str(), "rb");
   if (!file) return std::nullopt;
   QSize size;
@@ -135,6 +137,7 @@ std::optional<QSize> declaredJpegSize(const std::filesystem::path& path) {
 }
 
 std::optional<QImage> decodeJpeg(const std::filesystem::path& path, QImage storage) {
+  if (!jpegLibraryOpens()) return std::nullopt;
   FILE* file = std::fopen(path.c_str(), "rb");
   if (!file) return std::nullopt;
   QImage picture = std::move(storage);

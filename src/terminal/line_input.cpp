@@ -8,16 +8,53 @@
 #include <cwchar>
 #include <histedit.h>
 #include <iostream>
+#include <optional>
+#include <type_traits>
 #include <langinfo.h>
 #include <poll.h>
 #include <unistd.h>
 
+#include "base/lazy_library.h"
 #include "platform/stop_signals.h"
 
 namespace terminal {
 namespace {
 
 constexpr int kHistorySize = 500;
+
+// libedit's functions, looked up when a terminal is there to edit lines in:
+// the window and piped play never open the library, nor those it brings.
+struct Libedit {
+  decltype(&::history_init) history_init;
+  decltype(&::history_end) history_end;
+  decltype(&::history) history;
+  decltype(&::el_init) el_init;
+  decltype(&::el_end) el_end;
+  decltype(&::el_set) el_set;
+  decltype(&::el_get) el_get;
+  decltype(&::el_gets) el_gets;
+  decltype(&::el_source) el_source;
+};
+
+// The library's functions, or null when it or one of them is not there (the
+// lines are then read plain).
+const Libedit* libedit() {
+  static const std::optional<Libedit> functions = []() -> std::optional<Libedit> {
+    auto find = [](auto& function, const char* name) {
+      function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(
+          base::lazyLibraryFunction("libedit.so.2", name));
+      return function != nullptr;
+    };
+    Libedit lib{};
+    const bool found = find(lib.history_init, "history_init") && find(lib.history_end, "history_end") &&
+                       find(lib.history, "history") && find(lib.el_init, "el_init") && find(lib.el_end, "el_end") &&
+                       find(lib.el_set, "el_set") && find(lib.el_get, "el_get") && find(lib.el_gets, "el_gets") &&
+                       find(lib.el_source, "el_source");
+    if (!found) return std::nullopt;
+    return lib;
+  }();
+  return functions ? &*functions : nullptr;
+}
 
 // Waits until fd has something to read or a stop signal came; false for the signal.
 bool waitForInput(int fd) {
@@ -72,31 +109,31 @@ class PlainLines : public LineInput {
 // signals; libedit itself installs no signal handlers.
 class EditedLines : public LineInput {
  public:
-  EditedLines() {
+  explicit EditedLines(const Libedit& lib) : lib_(lib) {
     useUtf8Characters();
-    history_ = ::history_init();
+    history_ = lib_.history_init();
     HistEvent event;
-    ::history(history_, &event, H_SETSIZE, kHistorySize);
-    ::history(history_, &event, H_SETUNIQUE, 1);
-    editor_ = ::el_init("mirandel", stdin, stdout, stderr);
-    ::el_set(editor_, EL_CLIENTDATA, this);
-    ::el_set(editor_, EL_EDITOR, "emacs");
-    ::el_set(editor_, EL_PROMPT, &EditedLines::promptText);
-    ::el_set(editor_, EL_HIST, ::history, history_);
-    ::el_set(editor_, EL_GETCFN, &EditedLines::readCharacter);
+    lib_.history(history_, &event, H_SETSIZE, kHistorySize);
+    lib_.history(history_, &event, H_SETUNIQUE, 1);
+    editor_ = lib_.el_init("mirandel", stdin, stdout, stderr);
+    lib_.el_set(editor_, EL_CLIENTDATA, this);
+    lib_.el_set(editor_, EL_EDITOR, "emacs");
+    lib_.el_set(editor_, EL_PROMPT, &EditedLines::promptText);
+    lib_.el_set(editor_, EL_HIST, lib_.history, history_);
+    lib_.el_set(editor_, EL_GETCFN, &EditedLines::readCharacter);
     bindFunctionKeys();
-    ::el_source(editor_, nullptr);  // the user's ~/.editrc, as other libedit programs read it
+    lib_.el_source(editor_, nullptr);  // the user's ~/.editrc, as other libedit programs read it
   }
   ~EditedLines() override {
-    ::el_end(editor_);
-    ::history_end(history_);
+    lib_.el_end(editor_);
+    lib_.history_end(history_);
   }
 
   Next next(const std::string& prompt, std::string& line) override {
     prompt_ = prompt;
     stopped_ = false;
     int count = 0;
-    const char* read = ::el_gets(editor_, &count);
+    const char* read = lib_.el_gets(editor_, &count);
     if (stopped_ || platform::stopSignalReceived()) {
       std::cout << '\n' << std::flush;
       return Next::Stop;
@@ -116,7 +153,7 @@ class EditedLines : public LineInput {
     while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
     if (!line.empty()) {
       HistEvent event;
-      ::history(history_, &event, H_ENTER, line.c_str());
+      lib_.history(history_, &event, H_ENTER, line.c_str());
     }
     return Next::Line;
   }
@@ -141,22 +178,22 @@ class EditedLines : public LineInput {
     using Function = unsigned char (*)(EditLine*, int);
     static const Function functions[] = {&functionKey<1>, &functionKey<2>, &functionKey<3>, &functionKey<4>};
     for (int key = 0; key < 4; ++key) {
-      ::el_set(editor_, EL_ADDFN, names[key], "a function key of the game", functions[key]);
-      for (const char* sequence : sequences[key]) ::el_set(editor_, EL_BIND, sequence, names[key], nullptr);
+      lib_.el_set(editor_, EL_ADDFN, names[key], "a function key of the game", functions[key]);
+      for (const char* sequence : sequences[key]) lib_.el_set(editor_, EL_BIND, sequence, names[key], nullptr);
     }
   }
 
   template <int N>
   static unsigned char functionKey(EditLine* editor, int) {
     void* self = nullptr;
-    ::el_get(editor, EL_CLIENTDATA, &self);
+    libedit()->el_get(editor, EL_CLIENTDATA, &self);
     static_cast<EditedLines*>(self)->functionKey_ = N;
     return CC_NEWLINE;
   }
 
   static const char* promptText(EditLine* editor) {
     void* self = nullptr;
-    ::el_get(editor, EL_CLIENTDATA, &self);
+    libedit()->el_get(editor, EL_CLIENTDATA, &self);
     return static_cast<EditedLines*>(self)->prompt_.c_str();
   }
 
@@ -164,7 +201,7 @@ class EditedLines : public LineInput {
   // or a stop signal, -1 for a read error.
   static int readCharacter(EditLine* editor, wchar_t* character) {
     void* self = nullptr;
-    ::el_get(editor, EL_CLIENTDATA, &self);
+    libedit()->el_get(editor, EL_CLIENTDATA, &self);
     auto& lines = *static_cast<EditedLines*>(self);
     std::mbstate_t state{};
     for (;;) {
@@ -190,6 +227,7 @@ class EditedLines : public LineInput {
     }
   }
 
+  const Libedit& lib_;
   EditLine* editor_ = nullptr;
   History* history_ = nullptr;
   std::string prompt_;
@@ -202,7 +240,8 @@ class EditedLines : public LineInput {
 std::unique_ptr<LineInput> plainLineInput(int fd) { return std::make_unique<PlainLines>(fd); }
 
 std::unique_ptr<LineInput> openLineInput() {
-  if (::isatty(STDIN_FILENO) && ::isatty(STDOUT_FILENO)) return std::make_unique<EditedLines>();
+  if (::isatty(STDIN_FILENO) && ::isatty(STDOUT_FILENO))
+    if (const Libedit* lib = libedit()) return std::make_unique<EditedLines>(*lib);
   return plainLineInput(STDIN_FILENO);
 }
 

@@ -7,6 +7,8 @@
 #include <QRadialGradient>
 #include <qrencode.h>
 
+#include "graphics/font_warm_up.h"
+
 namespace ui {
 namespace {
 
@@ -78,6 +80,7 @@ void paintVillage(QPainter& p, int w, int h) {
 }
 
 void paintTitle(QPainter& p, int w, int h) {
+  graphics::awaitFontWarmUp();
   QFont title(QStringLiteral("Liberation Serif"));
   title.setPixelSize(h / 5);
   title.setBold(true);
@@ -125,6 +128,7 @@ QImage paintBadge(const QString& word, QRgb colour, int size) {
   p.setBrush(fill);
   p.setPen(QPen(QColor(255, 255, 255, 180), 2));
   p.drawEllipse(2, 2, size - 4, size - 4);
+  graphics::awaitFontWarmUp();
   QFont font(QStringLiteral("Liberation Sans"));
   font.setPixelSize(size / 4);
   font.setBold(true);

@@ -92,21 +92,15 @@ void OpeningPage::setScale(const Scale& scale) {
 }
 
 void OpeningPage::paintPictures(const Scale& scale) {
-  std::vector<std::pair<QString, QRgb>> words;
-  for (const Badge& badge : badges_) words.emplace_back(badge.word, badge.colour);
-  pictures_ = std::async(std::launch::async, [scale, words = std::move(words)] {
-    std::vector<QImage> painted{paintTitlePicture(scale.px(900), scale.px(420))};
-    for (const auto& [word, colour] : words) painted.push_back(paintBadge(word, colour, scale.px(56)));
-    return painted;
-  });
+  title_ = std::async(std::launch::async, [scale] { return paintTitlePicture(scale.px(900), scale.px(420)); });
   if (isVisible()) takePictures();
 }
 
 void OpeningPage::takePictures() {
-  if (!pictures_.valid()) return;
-  const std::vector<QImage> painted = pictures_.get();
-  TelAber->setPicture(painted.front());
-  for (size_t i = 0; i < badges_.size(); ++i) badges_[i].picture->setPicture(painted[i + 1]);
+  if (!title_.valid()) return;
+  const Scale& scale = layout_.scale();
+  for (const Badge& badge : badges_) badge.picture->setPicture(paintBadge(badge.word, badge.colour, scale.px(56)));
+  TelAber->setPicture(title_.get());
 }
 
 void OpeningPage::showEvent(QShowEvent* event) {

@@ -38,9 +38,10 @@ class OpeningPage : public QWidget {
 
  private:
   void requestStart();
-  // The title picture and the badges shown are painted on a thread of their
-  // own while the window's start-up goes on, and are put on the page when it
-  // is first shown (at once when it is on show).
+  // The title picture is painted on a thread of its own while the window's
+  // start-up goes on, and is put on the page when it is first shown (at once
+  // when it is on show); the badges are painted then, while the title may
+  // still be on its way.
   void paintPictures(const Scale& scale);
   void takePictures();
   bool startRequested_ = false;
@@ -51,7 +52,7 @@ class OpeningPage : public QWidget {
     QRgb colour;
   };
   std::vector<Badge> badges_;
-  std::future<std::vector<QImage>> pictures_;  // the title, then one per badge shown
+  std::future<QImage> title_;
   FixedLayout layout_;
 };
 
