@@ -1,12 +1,15 @@
 // What the window leaves until it is on show still comes when it is: the map
 // marker's picture with the map, the support page's badges and QR code when the
 // page is chosen; and of the publisher's badges only those shown are painted.
+// The title picture begun before the window exists is the one the window shows.
 #include <gtest/gtest.h>
 
 #include "model/defs.h"
 #include "support/picture_files.h"
 #include "support/test_game.h"
+#include "ui/artwork.h"
 #include "ui/pix_page.h"
+#include "ui/title_picture.h"
 #include "ui/window_session.h"
 #include "model/map_state.h"
 
@@ -14,8 +17,9 @@ using namespace testing_support;
 
 namespace {
 
-struct LazyWindowTest : ::testing::Test {
-  LazyWindowTest() {
+// A scripted window on a game of one picture panel and a map.
+struct LazyWindow {
+  LazyWindow() {
     base::Lines table = model::DefinitionsTable::builtInRows();
     table[93] = "*";  // keeps the window rectangular
     writeGameFiles(folder, base::Lines(60), table);
@@ -33,6 +37,8 @@ struct LazyWindowTest : ::testing::Test {
   TempFolder folder;
   std::unique_ptr<ui::WindowSession> session;
 };
+
+struct LazyWindowTest : ::testing::Test, LazyWindow {};
 
 }  // namespace
 
@@ -63,4 +69,16 @@ TEST_F(LazyWindowTest, WithoutAPublisherOnlyTheShownBadgeIsPainted) {
     EXPECT_FALSE(link->isVisibleTo(opening));
     EXPECT_TRUE(link->picture().isNull());
   }
+}
+
+TEST(EarlyTitle, TheTitleBegunBeforeTheWindowIsTheOneItShowsAtEverySize) {
+  const QImage expected = ui::paintTitlePicture(900, 420);
+  {
+    ui::EarlyTitlePicture early;
+    LazyWindow window;
+    EXPECT_EQ(window.session->window.openingPage->TelAber->picture(), expected);
+  }
+  // Without one, and at another size, the title is painted when it is asked for.
+  EXPECT_EQ(ui::titlePicture(900, 420).get(), expected);
+  EXPECT_EQ(ui::titlePicture(450, 210).get(), ui::paintTitlePicture(450, 210));
 }

@@ -32,6 +32,7 @@
 #include "shell/startup.h"
 #include "terminal/terminal_play.h"
 #include "ui/raise_request.h"
+#include "ui/title_picture.h"
 
 namespace {
 
@@ -156,6 +157,8 @@ int main(int argc, char** argv) {
                        .toLocal8Bit()
                        .constData());
   }
+  // The window's title picture is painted while the game is found and started.
+  std::optional<ui::EarlyTitlePicture> earlyTitle;
   try {
     if (!options->newGameFolder.empty()) return app::newGameCommand(options->newGameFolder, options->newGameName);
     if (options->check) return app::checkGameFolder(*options);
@@ -164,6 +167,7 @@ int main(int argc, char** argv) {
       app::printGames(library.games(), std::cout);
       return 0;
     }
+    if (!headless && !options->text) earlyTitle.emplace();
     // Scripted play never reads or changes the library; play without a game
     // named chooses one of the library's when it knows more than one.
     const bool scripted = !options->eventsFile.empty();

@@ -5,6 +5,7 @@
 
 #include "ui/accessibility.h"
 #include "ui/artwork.h"
+#include "ui/title_picture.h"
 
 namespace ui {
 namespace {
@@ -92,7 +93,7 @@ void OpeningPage::setScale(const Scale& scale) {
 }
 
 void OpeningPage::paintPictures(const Scale& scale) {
-  title_ = std::async(std::launch::async, [scale] { return paintTitlePicture(scale.px(900), scale.px(420)); });
+  title_ = titlePicture(scale.px(900), scale.px(420));
   if (isVisible()) takePictures();
 }
 

@@ -1,0 +1,26 @@
+// The opening screen's title picture, begun as soon as the application
+// exists: it is painted on a thread of its own while the game is found, read
+// and started, and the opening page takes it when it is built.
+#pragma once
+
+#include <QImage>
+#include <future>
+
+namespace ui {
+
+// The painting of the title at its own size (900 x 420), from construction on.
+// The destructor waits for a painting nobody took, so it never outlives the
+// application; there is one at a time, on the GUI thread.
+class EarlyTitlePicture {
+ public:
+  EarlyTitlePicture();
+  ~EarlyTitlePicture();
+  EarlyTitlePicture(const EarlyTitlePicture&) = delete;
+  EarlyTitlePicture& operator=(const EarlyTitlePicture&) = delete;
+};
+
+// The title at that size, on its way: the early one when it has that size and
+// was not taken yet, or one begun now on a thread of its own.
+std::future<QImage> titlePicture(int width, int height);
+
+}  // namespace ui
