@@ -101,6 +101,9 @@ void OpeningPage::takePictures() {
   if (!title_.valid()) return;
   const Scale& scale = layout_.scale();
   for (const Badge& badge : badges_) badge.picture->setPicture(paintBadge(badge.word, badge.colour, scale.px(56)));
+  // The labels' fonts are found now rather than in the first paint.
+  for (const QLabel* label : {Label1, Label7})
+    if (label) label->fontMetrics().horizontalAdvance(label->text());
   TelAber->setPicture(title_.get());
 }
 

@@ -22,7 +22,7 @@ class OpeningPage : public QWidget {
 
   PictureWidget* TelAber;
   PictureWidget *Image1, *Image2, *Image3, *Image4, *Image5;
-  QLabel *Label1, *Label7;
+  QLabel *Label1 = nullptr, *Label7 = nullptr;
 
   // Enter or Space (pressed and released) start the game; true for those keys.
   bool startKey(QKeyEvent* event);
