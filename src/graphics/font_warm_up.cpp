@@ -3,6 +3,7 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <future>
 #include <mutex>
 
 namespace graphics {

@@ -4,8 +4,6 @@
 // start-up, and the first text painted finds it ready instead of reading it.
 #pragma once
 
-#include <future>
-
 namespace graphics {
 
 // The reading, from construction on; the destructor waits for its end.
