@@ -1,7 +1,8 @@
 // What the window leaves until it is on show still comes when it is: the map
 // marker's picture with the map, the support page's badges and QR code when the
 // page is chosen; and of the publisher's badges only those shown are painted.
-// The title picture begun before the window exists is the one the window shows.
+// The title picture begun before the window exists is the one the window shows;
+// a badge without a word carries a star, drawn rather than written.
 #include <gtest/gtest.h>
 
 #include "model/defs.h"
@@ -81,4 +82,13 @@ TEST(EarlyTitle, TheTitleBegunBeforeTheWindowIsTheOneItShowsAtEverySize) {
   // Without one, and at another size, the title is painted when it is asked for.
   EXPECT_EQ(ui::titlePicture(900, 420).get(), expected);
   EXPECT_EQ(ui::titlePicture(450, 210).get(), ui::paintTitlePicture(450, 210));
+}
+
+TEST(OpeningBadges, ABadgeWithoutAWordCarriesAStar) {
+  const QImage star = ui::paintBadge(QString(), qRgb(90, 90, 110), 56);
+  EXPECT_EQ(star.pixel(28, 28), qRgb(255, 255, 255));     // the star's middle
+  EXPECT_EQ(qAlpha(star.pixel(1, 1)), 0);                 // outside the badge
+  const QRgb between = star.pixel(28, 40);                // the badge below the star
+  EXPECT_LT(qRed(between), 200);
+  EXPECT_GT(qAlpha(between), 200);
 }

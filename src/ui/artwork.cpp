@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <cmath>
 #include <qrencode.h>
 
 #include "graphics/font_warm_up.h"
@@ -105,6 +106,20 @@ void paintTitle(QPainter& p, int w, int h) {
              QStringLiteral("Clique duas vezes na imagem ou tecle Enter para come\u00e7ar"));
 }
 
+// A white five-pointed star in the middle of a badge, drawn rather than
+// written: the badge fonts have no star, and finding one costs a font search.
+void paintStar(QPainter& p, int size) {
+  const double outer = size * 0.12, inner = outer * 0.4;
+  QPolygonF star;
+  for (int point = 0; point < 10; ++point) {
+    const double angle = -M_PI / 2 + point * M_PI / 5, radius = point % 2 ? inner : outer;
+    star << QPointF(size / 2.0 + radius * std::cos(angle), size / 2.0 + radius * std::sin(angle));
+  }
+  p.setPen(Qt::NoPen);
+  p.setBrush(Qt::white);
+  p.drawPolygon(star);
+}
+
 }  // namespace
 
 QImage paintTitlePicture(int width, int height) {
@@ -128,6 +143,10 @@ QImage paintBadge(const QString& word, QRgb colour, int size) {
   p.setBrush(fill);
   p.setPen(QPen(QColor(255, 255, 255, 180), 2));
   p.drawEllipse(2, 2, size - 4, size - 4);
+  if (word.isEmpty()) {
+    paintStar(p, size);
+    return image;
+  }
   graphics::awaitFontWarmUp();
   QFont font(QStringLiteral("Liberation Sans"));
   font.setPixelSize(size / 4);

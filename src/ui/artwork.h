@@ -7,7 +7,8 @@
 namespace ui {
 
 QImage paintTitlePicture(int width, int height);
-// A small round badge with a word on it (the publisher pictures).
+// A small round badge with a word on it (the publisher pictures); without a
+// word, a star.
 QImage paintBadge(const QString& word, QRgb colour, int size = 56);
 // The QR code of a text, each module `scale` pixels, with a quiet border.
 QImage makeQrCode(const QString& text, int scale = 4);

@@ -43,7 +43,7 @@ OpeningPage::OpeningPage(const Publisher& publisher, QWidget* parent) : QWidget(
       {&Image4, "Image4", QStringLiteral("Quimera"), tr("About Quimera"), qRgb(150, 60, 150), publisher.enginePage(), true},
       {&Image3, "Image3", QStringLiteral("jogos"), tr("Other games"), qRgb(40, 140, 80), publisher.gamesPage(), true},
       {&Image5, "Image5", QStringLiteral("2023"), tr("This game's page"), qRgb(180, 100, 30), publisher.gamePage(), true},
-      {&Image2, "Image2", QStringLiteral("\u2605"), QString(), qRgb(90, 90, 110), QString(), false},
+      {&Image2, "Image2", QString(), QString(), qRgb(90, 90, 110), QString(), false},
   };
   int x = 900 - 5 * 64 - 10;
   for (const PublisherBadge& badge : publisherBadges) {
