@@ -93,14 +93,14 @@ void createBitmaps(model::Game& game) {
   struct Bitmap {
     QImage* image;
     const char* name;
-    const model::Control* panel;  // the panel whose picture it composes, if any
   };
-  // The rain's bitmaps start empty; the picture buffers take their panels' sizes.
-  for (const Bitmap& bitmap : {Bitmap{&s.Msk1, "Msk1", nullptr}, Bitmap{&s.Msk2, "Msk2", nullptr},
-                               Bitmap{&s.BfDst, "BfDst", nullptr}, Bitmap{&s.BfChv, "BfChv", nullptr},
-                               Bitmap{&s.BufTela, "BufTela", &game.screen.PanTel},
-                               Bitmap{&s.BufFunc, "BufFunc", &game.screen.Abok2}}) {
-    *bitmap.image = bitmap.panel ? view::panelBitmap(*bitmap.panel) : QImage();
+  // Every bitmap starts empty: the rain's take their sizes when it starts, the
+  // picture buffers theirs with their panels when the game starts (the opening
+  // screen shows neither, and a megabyte of panel filled here was never seen).
+  for (const Bitmap& bitmap : {Bitmap{&s.Msk1, "Msk1"}, Bitmap{&s.Msk2, "Msk2"}, Bitmap{&s.BfDst, "BfDst"},
+                               Bitmap{&s.BfChv, "BfChv"}, Bitmap{&s.BufTela, "BufTela"},
+                               Bitmap{&s.BufFunc, "BufFunc"}}) {
+    *bitmap.image = QImage();
     game.debug.logDebug(std::string(bitmap.name) + " criado com sucesso");
   }
 }

@@ -35,10 +35,6 @@ void readFormats(const std::optional<std::filesystem::path>& path, const std::st
 
 }  // namespace
 
-QImage panelBitmap(const model::Control& panel) {
-  return graphics::makeSurface(panel.width, panel.height, panel.background.rgb());
-}
-
 bool isPictureName(const std::string& name) {
   for (const char* extension : {".gif", ".png", ".jpg", ".bmp"})
     if (base::contains(name, extension)) return true;

@@ -11,9 +11,6 @@ namespace model { struct Game; }
 
 namespace view {
 
-// A panel's picture: the panel's size, filled with its background colour.
-QImage panelBitmap(const model::Control& panel);
-
 // Whether a name is a picture file for display=: it holds ".gif", ".png",
 // ".jpg" or ".bmp" (lower case).
 bool isPictureName(const std::string& name);
