@@ -5,7 +5,8 @@
 #  - the whole process: `mirandel --quit-when-shown` on the demo game against
 #    bench/bare_qt_window, both ending at their first paint, run alternately
 #    under /usr/bin/time -v; the medians of wall time and peak memory (RSS) and
-#    their ratios, on the offscreen platform and, when Xvfb is there, on X;
+#    their ratios, on the offscreen platform and, when Xvfb is there, on X
+#    (with a session bus of its own, as a desktop has);
 #    with them bench/title_qt_window, that bare window showing the opening
 #    screen's title picture, the floor of what an opening screen with its texts
 #    costs (Qt's fonts set up, the picture painted).
@@ -28,8 +29,10 @@ fi
 # its own, removed at the end; a run before the timed ones makes the copy.
 scratch=$(mktemp -d)
 xvfb=""
+bus=""
 cleanup() {
   [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
+  [ -z "$bus" ] || kill "$bus" 2>/dev/null || true
   rm -rf "$scratch"
 }
 trap cleanup EXIT
@@ -89,5 +92,12 @@ if command -v Xvfb >/dev/null; then
   Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
   xvfb=$!
   for ((i = 0; i < 50; ++i)); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.1; done
+  # A desktop session has its session bus; without one every Qt program on X
+  # starts dbus-launch at each start to find one (its accessibility asks it).
+  if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] && command -v dbus-daemon >/dev/null; then
+    mapfile -t session < <(dbus-daemon --session --fork --print-address=1 --print-pid=1)
+    export DBUS_SESSION_BUS_ADDRESS=${session[0]}
+    bus=${session[1]}
+  fi
   DISPLAY=$display QT_QPA_PLATFORM=xcb compare "Xvfb"
 fi
