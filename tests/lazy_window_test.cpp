@@ -20,7 +20,7 @@ namespace {
 
 // A scripted window on a game of one picture panel and a map.
 struct LazyWindow {
-  LazyWindow() {
+  explicit LazyWindow(double scale = 0) {
     base::Lines table = model::DefinitionsTable::builtInRows();
     table[93] = "*";  // keeps the window rectangular
     writeGameFiles(folder, base::Lines(60), table);
@@ -30,6 +30,7 @@ struct LazyWindow {
     ui::WindowOptions options;
     options.start.gameFolder = folder.path().string();
     options.scripted = true;
+    options.scale = scale;
     session = std::make_unique<ui::WindowSession>(options);
     session->start();
   }
@@ -73,14 +74,19 @@ TEST_F(LazyWindowTest, WithoutAPublisherOnlyTheShownBadgeIsPainted) {
 }
 
 TEST(EarlyTitle, TheTitleBegunBeforeTheWindowIsTheOneItShowsAtEverySize) {
-  const QImage expected = ui::paintTitlePicture(900, 420);
-  {
-    ui::EarlyTitlePicture early;
-    LazyWindow window;
-    EXPECT_EQ(window.session->window.openingPage->TelAber->picture(), expected);
+  for (double scale : {1.0, 2.0}) {
+    const QImage expected = ui::paintTitlePicture(static_cast<int>(900 * scale), static_cast<int>(420 * scale));
+    ui::EarlyTitlePicture early(scale);
+    LazyWindow window(scale);
+    EXPECT_EQ(window.session->window.openingPage->TelAber->picture(), expected) << scale;
   }
-  // Without one, and at another size, the title is painted when it is asked for.
-  EXPECT_EQ(ui::titlePicture(900, 420).get(), expected);
+  // Begun at a scale the window does not take, it is left; without one, the
+  // title is painted when it is asked for.
+  {
+    ui::EarlyTitlePicture early(2.0);
+    LazyWindow window;
+    EXPECT_EQ(window.session->window.openingPage->TelAber->picture(), ui::paintTitlePicture(900, 420));
+  }
   EXPECT_EQ(ui::titlePicture(450, 210).get(), ui::paintTitlePicture(450, 210));
 }
 

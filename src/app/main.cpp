@@ -23,6 +23,7 @@
 #include "app/scratch_folder.h"
 #include "app/qt_messages.h"
 #include "app/scripted_play.h"
+#include "app/window_options.h"
 #include "app/window_play.h"
 #include "base/cp1252.h"
 #include "base/file_io.h"
@@ -167,7 +168,7 @@ int main(int argc, char** argv) {
       app::printGames(library.games(), std::cout);
       return 0;
     }
-    if (!headless && !options->text) earlyTitle.emplace();
+    if (!headless && !options->text) earlyTitle.emplace(app::startingScale(*options));
     // Scripted play never reads or changes the library; play without a game
     // named chooses one of the library's when it knows more than one.
     const bool scripted = !options->eventsFile.empty();

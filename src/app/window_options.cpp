@@ -5,8 +5,17 @@
 
 #include "app/game_location.h"
 #include "app/online_options.h"
+#include "ui/window_scale.h"
 
 namespace app {
+namespace {
+
+// Where the window keeps what the user chose (its scale, its fit).
+QString windowSettingsFile() {
+  return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + QStringLiteral("/window.ini");
+}
+
+}  // namespace
 
 ui::WindowOptions windowOptions(const Options& options, const std::filesystem::path& folder, bool scripted) {
   ui::WindowOptions window;
@@ -21,8 +30,7 @@ ui::WindowOptions windowOptions(const Options& options, const std::filesystem::p
   window.mute = options.mute;
   window.scale = options.scale;
   // Scripted play neither reads nor changes what the user chose.
-  if (!scripted)
-    window.settingsFile = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + QStringLiteral("/window.ini");
+  if (!scripted) window.settingsFile = windowSettingsFile();
   window.traceFile = options.traceFile;
   window.transcriptFile = transcriptFile(options.transcriptFile, folder, scripted);
   window.slotsFolder = slotsFolder(folder);
@@ -31,6 +39,10 @@ ui::WindowOptions windowOptions(const Options& options, const std::filesystem::p
   window.gamePageLater = !scripted;
   window.start.runObserver = options.runObserver;
   return window;
+}
+
+double startingScale(const Options& options) {
+  return options.scale > 0 ? options.scale : ui::rememberedScale(windowSettingsFile());
 }
 
 }  // namespace app

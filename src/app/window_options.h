@@ -9,4 +9,8 @@ namespace app {
 
 ui::WindowOptions windowOptions(const Options& options, const std::filesystem::path& folder, bool scripted);
 
+// The scale the window of a play that is not scripted starts at, unless the
+// screen is too small for it: --scale, or the one the user last chose.
+double startingScale(const Options& options);
+
 }  // namespace app

@@ -64,7 +64,6 @@ OpeningPage::OpeningPage(const Publisher& publisher, QWidget* parent) : QWidget(
     *badge.widget = picture;
     x += 64;
   }
-  paintPictures(layout_.scale());
 
   Label1 = new QLabel(publisher.homePage(), this);
   Label1->setObjectName("Label1");
@@ -89,26 +88,23 @@ void OpeningPage::setScale(const Scale& scale) {
   if (scale.factor == layout_.scale().factor) return;
   layout_.apply(scale);
   // The player's own pictures are painted again at the new size: their text stays sharp.
-  paintPictures(scale);
+  picturesPainted_ = false;
+  if (isVisible()) paintPictures();
 }
 
-void OpeningPage::paintPictures(const Scale& scale) {
-  title_ = titlePicture(scale.px(900), scale.px(420));
-  if (isVisible()) takePictures();
-}
-
-void OpeningPage::takePictures() {
-  if (!title_.valid()) return;
+void OpeningPage::paintPictures() {
+  if (picturesPainted_) return;
+  picturesPainted_ = true;
   const Scale& scale = layout_.scale();
+  std::future<QImage> title = titlePicture(scale.px(900), scale.px(420));
   for (const Badge& badge : badges_) badge.picture->setPicture(paintBadge(badge.word, badge.colour, scale.px(56)));
   // The labels' fonts are found now rather than in the first paint.
-  for (const QLabel* label : {Label1, Label7})
-    if (label) label->fontMetrics().horizontalAdvance(label->text());
-  TelAber->setPicture(title_.get());
+  for (const QLabel* label : {Label1, Label7}) label->fontMetrics().horizontalAdvance(label->text());
+  TelAber->setPicture(title.get());
 }
 
 void OpeningPage::showEvent(QShowEvent* event) {
-  takePictures();
+  paintPictures();
   QWidget::showEvent(event);
 }
 

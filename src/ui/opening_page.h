@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QWidget>
 
-#include <future>
 #include <vector>
 
 #include "ui/fixed_layout.h"
@@ -38,13 +37,12 @@ class OpeningPage : public QWidget {
 
  private:
   void requestStart();
-  // The title picture is painted on a thread of its own while the window's
-  // start-up goes on, and is put on the page when it is first shown (at once
-  // when it is on show); the badges are painted then, while the title may
-  // still be on its way.
-  void paintPictures(const Scale& scale);
-  void takePictures();
+  // The pictures for the page's scale, painted when the page is shown (at
+  // once when it is on show): the title begun before the window was built
+  // when it has that size, the badges while the title may still be on its way.
+  void paintPictures();
   bool startRequested_ = false;
+  bool picturesPainted_ = false;
 
   struct Badge {
     PictureWidget* picture;
@@ -52,7 +50,6 @@ class OpeningPage : public QWidget {
     QRgb colour;
   };
   std::vector<Badge> badges_;
-  std::future<QImage> title_;
   FixedLayout layout_;
 };
 

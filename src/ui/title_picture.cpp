@@ -2,22 +2,26 @@
 #include "ui/title_picture.h"
 
 #include "ui/artwork.h"
+#include "ui/window_scale.h"
 
 namespace ui {
 namespace {
-
-constexpr int kTitleWidth = 900, kTitleHeight = 420;
 
 std::future<QImage> paintedOnItsOwnThread(int width, int height) {
   return std::async(std::launch::async, [width, height] { return paintTitlePicture(width, height); });
 }
 
-// The early painting while nobody has taken it (GUI thread only).
+// The early painting while nobody has taken it, and its size (GUI thread only).
 std::future<QImage> early;
+QSize earlySize;
 
 }  // namespace
 
-EarlyTitlePicture::EarlyTitlePicture() { early = paintedOnItsOwnThread(kTitleWidth, kTitleHeight); }
+EarlyTitlePicture::EarlyTitlePicture(double scale) {
+  const Scale title{scale};
+  earlySize = QSize(title.px(900), title.px(420));
+  early = paintedOnItsOwnThread(earlySize.width(), earlySize.height());
+}
 
 EarlyTitlePicture::~EarlyTitlePicture() {
   if (early.valid()) early.wait();
@@ -25,7 +29,7 @@ EarlyTitlePicture::~EarlyTitlePicture() {
 }
 
 std::future<QImage> titlePicture(int width, int height) {
-  if (early.valid() && width == kTitleWidth && height == kTitleHeight) return std::move(early);
+  if (early.valid() && QSize(width, height) == earlySize) return std::move(early);
   return paintedOnItsOwnThread(width, height);
 }
 

@@ -8,12 +8,13 @@
 
 namespace ui {
 
-// The painting of the title at its own size (900 x 420), from construction on.
-// The destructor waits for a painting nobody took, so it never outlives the
-// application; there is one at a time, on the GUI thread.
+// The painting of the title at the size the window is expected to give it
+// (its own 900 x 420 times the scale), from construction on. The destructor
+// waits for a painting nobody took, so it never outlives the application;
+// there is one at a time, on the GUI thread.
 class EarlyTitlePicture {
  public:
-  EarlyTitlePicture();
+  explicit EarlyTitlePicture(double scale);
   ~EarlyTitlePicture();
   EarlyTitlePicture(const EarlyTitlePicture&) = delete;
   EarlyTitlePicture& operator=(const EarlyTitlePicture&) = delete;
