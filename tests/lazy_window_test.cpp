@@ -87,7 +87,7 @@ TEST(EarlyTitle, TheTitleBegunBeforeTheWindowIsTheOneItShowsAtEverySize) {
     LazyWindow window;
     EXPECT_EQ(window.session->window.openingPage->TelAber->picture(), ui::paintTitlePicture(900, 420));
   }
-  EXPECT_EQ(ui::titlePicture(450, 210).get(), ui::paintTitlePicture(450, 210));
+  EXPECT_EQ(ui::titlePicture(ui::Scale{0.5}).get(), ui::paintTitlePicture(450, 210));
 }
 
 TEST(OpeningBadges, ABadgeWithoutAWordCarriesAStar) {

@@ -168,7 +168,11 @@ int main(int argc, char** argv) {
       app::printGames(library.games(), std::cout);
       return 0;
     }
-    if (!headless && !options->text) earlyTitle.emplace(app::startingScale(*options));
+    if (!headless && !options->text) {
+      // The window then starts at the scale the title was begun at, read once.
+      options->scale = app::startingScale(*options);
+      earlyTitle.emplace(options->scale);
+    }
     // Scripted play never reads or changes the library; play without a game
     // named chooses one of the library's when it knows more than one.
     const bool scripted = !options->eventsFile.empty();

@@ -41,8 +41,8 @@ struct Libedit {
 const Libedit* libedit() {
   static const std::optional<Libedit> functions = []() -> std::optional<Libedit> {
     auto find = [](auto& function, const char* name) {
-      function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(
-          base::lazyLibraryFunction("libedit.so.2", name));
+      using Function = std::remove_pointer_t<std::remove_reference_t<decltype(function)>>;
+      function = base::lazyFunction<Function>("libedit.so.2", name);
       return function != nullptr;
     };
     Libedit lib{};

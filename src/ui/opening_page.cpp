@@ -96,7 +96,7 @@ void OpeningPage::paintPictures() {
   if (picturesPainted_) return;
   picturesPainted_ = true;
   const Scale& scale = layout_.scale();
-  std::future<QImage> title = titlePicture(scale.px(900), scale.px(420));
+  std::future<QImage> title = titlePicture(scale);
   for (const Badge& badge : badges_) badge.picture->setPicture(paintBadge(badge.word, badge.colour, scale.px(56)));
   // The labels' fonts are found now rather than in the first paint.
   for (const QLabel* label : {Label1, Label7}) label->fontMetrics().horizontalAdvance(label->text());

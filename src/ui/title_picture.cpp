@@ -2,13 +2,15 @@
 #include "ui/title_picture.h"
 
 #include "ui/artwork.h"
-#include "ui/window_scale.h"
 
 namespace ui {
 namespace {
 
-std::future<QImage> paintedOnItsOwnThread(int width, int height) {
-  return std::async(std::launch::async, [width, height] { return paintTitlePicture(width, height); });
+// The title's size at a scale: its own is 900 x 420.
+QSize titleSize(const Scale& scale) { return QSize(scale.px(900), scale.px(420)); }
+
+std::future<QImage> paintedOnItsOwnThread(QSize size) {
+  return std::async(std::launch::async, [size] { return paintTitlePicture(size.width(), size.height()); });
 }
 
 // The early painting while nobody has taken it, and its size (GUI thread only).
@@ -18,9 +20,8 @@ QSize earlySize;
 }  // namespace
 
 EarlyTitlePicture::EarlyTitlePicture(double scale) {
-  const Scale title{scale};
-  earlySize = QSize(title.px(900), title.px(420));
-  early = paintedOnItsOwnThread(earlySize.width(), earlySize.height());
+  earlySize = titleSize(Scale{scale});
+  early = paintedOnItsOwnThread(earlySize);
 }
 
 EarlyTitlePicture::~EarlyTitlePicture() {
@@ -28,9 +29,10 @@ EarlyTitlePicture::~EarlyTitlePicture() {
   early = {};
 }
 
-std::future<QImage> titlePicture(int width, int height) {
-  if (early.valid() && QSize(width, height) == earlySize) return std::move(early);
-  return paintedOnItsOwnThread(width, height);
+std::future<QImage> titlePicture(const Scale& scale) {
+  const QSize size = titleSize(scale);
+  if (early.valid() && size == earlySize) return std::move(early);
+  return paintedOnItsOwnThread(size);
 }
 
 }  // namespace ui

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <future>
 
+#include "ui/window_scale.h"
+
 namespace ui {
 
 // The painting of the title at the size the window is expected to give it
@@ -20,8 +22,8 @@ class EarlyTitlePicture {
   EarlyTitlePicture& operator=(const EarlyTitlePicture&) = delete;
 };
 
-// The title at that size, on its way: the early one when it has that size and
+// The title at the scale, on its way: the early one when it has that size and
 // was not taken yet, or one begun now on a thread of its own.
-std::future<QImage> titlePicture(int width, int height);
+std::future<QImage> titlePicture(const Scale& scale);
 
 }  // namespace ui
